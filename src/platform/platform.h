@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDateTime>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace rodwick::platform {
+
+enum class Buttons { Ok, OkCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
+enum class Icon { None, Stop, Question, Exclamation, Information };
+enum class DefaultButton { First, Second, Third };
+enum class Answer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
+
+struct Message {
+    QString text;
+    QString title;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    DefaultButton defaultButton = DefaultButton::First;
+};
+
+inline constexpr const char* kDatabaseFilter = "Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*";
+
+struct FileDialogOptions {
+    // Pairs of description and pattern separated by '|'.
+    QString filter = kDatabaseFilter;
+    // 1-based index of the preselected pair.
+    int filterIndex = 1;
+    // Empty for the platform's default title.
+    QString title;
+    // Appended with a dot to a name typed without an extension.
+    QString defaultExtension = QStringLiteral("RWK");
+};
+
+enum class FontAttribute { Bold, Italic, Underline };
+
+// Every service of the windowing system the program uses. Windows call only this, so that
+// tests can answer each question and see each side effect.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box; returns the button chosen.
+    virtual Answer showMessage(const Message& message) = 0;
+    // Modal input box; returns the text, empty on Cancel.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+    // File dialogs; return the chosen path, empty on Cancel.
+    virtual QString openFileDialog(const FileDialogOptions& options) = 0;
+    virtual QString saveFileDialog(const FileDialogOptions& options) = 0;
+    // Font dialog; returns the chosen family name, empty on Cancel.
+    virtual QString fontDialog(const QString& currentFont) = 0;
+
+    // The default printer used as a line printer. A job starts with the first line printed.
+    virtual void setPrinterFontName(const QString& fontName) = 0;
+    virtual QString printerFontName() const = 0;
+    virtual void setPrinterFontAttribute(FontAttribute attribute, bool on) = 0;
+    virtual void printLine(const QString& line) = 0;
+    virtual void endPrintJob() = 0;
+
+    virtual void clearClipboard() = 0;
+    virtual void setClipboardText(const QString& text) = 0;
+
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+
+    virtual QDateTime now() const = 0;
+    virtual QSize screenSize() const = 0;
+    // The application's busy (true) or normal (false) mouse pointer.
+    virtual void setBusyPointer(bool busy) = 0;
+    // UTF-8 directory of the executable, without a trailing separator.
+    virtual QString programDirectory() const = 0;
+
+    // Our own windows: modal returns the dialog's result code, modeless returns at once.
+    virtual int showModal(QDialog& dialog) = 0;
+    virtual void showModeless(QWidget& window) = 0;
+};
+
+}  // namespace rodwick::platform

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rodwick {
+
+// The 22 fields of a trip, in the order of the database file, the record view, search,
+// printing and export. The order must never change.
+enum class Field : int {
+    venue,
+    waterType,
+    ticketPrice,
+    club,
+    totalWeightMajor,
+    totalWeightMinor,
+    waterCondition,
+    weather,
+    temperature,
+    method,
+    depthMajor,
+    depthMinor,
+    bait,
+    species,
+    bestFish,
+    bestFishWeightMajor,
+    bestFishWeightMinor,
+    restrictions,
+    remarks,
+    date,
+    startTime,
+    finishTime,
+};
+inline constexpr int kFieldCount = 22;
+
+// One fishing trip. Every field is text held as the file's Windows-1252 bytes.
+struct TripRecord {
+    std::array<std::string, kFieldCount> fields;
+
+    std::string& operator[](Field f) { return fields[static_cast<int>(f)]; }
+    const std::string& operator[](Field f) const { return fields[static_cast<int>(f)]; }
+    bool operator==(const TripRecord&) const = default;
+};
+
+// The in-memory database: slots 0 to 250, records in slots 1..recordCount without gaps.
+// Slot 0 belongs to no record; slots above recordCount may keep stale, invisible text.
+class RecordTable {
+public:
+    static constexpr int kMaxRecords = 250;
+    static constexpr const char* kUntitled = "Untitled";
+
+    // i in 0..kMaxRecords.
+    TripRecord& slot(int i);
+    const TripRecord& slot(int i) const;
+
+    int recordCount() const { return recordCount_; }
+    int currentRecord() const { return currentRecord_; }
+    // n in 0..recordCount (0 only while empty is meaningful).
+    void setCurrentRecord(int n);
+
+    // UTF-8 path of the file that loading reads and saving writes; "Untitled" before any.
+    const std::string& currentFileName() const { return currentFileName_; }
+    void setCurrentFileName(std::string path) { currentFileName_ = std::move(path); }
+
+    // Empties slots 1..recordCount, then recordCount = currentRecord = 0.
+    void ClearTable();
+    // Slots 1..n take the records, recordCount = n, currentRecord = 1 (0 when n is 0).
+    // Refuses (returns false, changes nothing) for more than 250 records.
+    bool ReplaceFromFile(const std::vector<TripRecord>& records);
+    // Appends a block after the last record; currentRecord becomes 1 if the table was empty.
+    // Refuses (returns false, changes nothing) when the result would pass 250 records.
+    bool AppendRecords(const std::vector<TripRecord>& block);
+    // Appends a copy of the current record. Refuses at 250 records or with no current record.
+    bool AppendRecords();
+    // Removes the current record; later records move down one place. currentRecord is left
+    // as it was: the caller decides where the view goes next.
+    void RemoveRecord();
+
+private:
+    std::array<TripRecord, kMaxRecords + 1> slots_{};
+    int recordCount_ = 0;
+    int currentRecord_ = 0;
+    std::string currentFileName_ = kUntitled;
+};
+
+}  // namespace rodwick

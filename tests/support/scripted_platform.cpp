@@ -1,0 +1,114 @@
+#include "scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+namespace rodwick::testing {
+
+namespace {
+
+template <typename T>
+T take(std::deque<T>& queue, const PlatformCall& call, T fallback) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << call.kind.toStdString() << ": \""
+                      << call.text.toStdString() << "\" (title \"" << call.title.toStdString()
+                      << "\")";
+        return fallback;
+    }
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+
+}  // namespace
+
+ScriptedPlatform::~ScriptedPlatform() {
+    EXPECT_TRUE(allAnswersUsed()) << "answers were queued that the code never asked for";
+}
+
+std::vector<PlatformCall> ScriptedPlatform::callsOf(const QString& kind) const {
+    std::vector<PlatformCall> out;
+    for (const auto& call : calls_) {
+        if (call.kind == kind) out.push_back(call);
+    }
+    return out;
+}
+
+bool ScriptedPlatform::allAnswersUsed() const {
+    return messages_.empty() && inputs_.empty() && openPaths_.empty() && savePaths_.empty() &&
+           fonts_.empty() && modals_.empty();
+}
+
+platform::Answer ScriptedPlatform::showMessage(const platform::Message& message) {
+    PlatformCall call{QStringLiteral("message"), message.text, message.title, message.buttons,
+                      message.icon, message.defaultButton, {}};
+    calls_.push_back(call);
+    return take(messages_, call, platform::Answer::Cancel);
+}
+
+QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title,
+                                   const QString& defaultText) {
+    PlatformCall call{QStringLiteral("input"), prompt, title, {}, {}, {}, {}};
+    call.fileOptions.title = defaultText;  // the default answer, for inspection
+    calls_.push_back(call);
+    return take(inputs_, call, QString());
+}
+
+QString ScriptedPlatform::openFileDialog(const platform::FileDialogOptions& options) {
+    PlatformCall call{QStringLiteral("open"), QString(), options.title, {}, {}, {}, options};
+    calls_.push_back(call);
+    return take(openPaths_, call, QString());
+}
+
+QString ScriptedPlatform::saveFileDialog(const platform::FileDialogOptions& options) {
+    PlatformCall call{QStringLiteral("save"), QString(), options.title, {}, {}, {}, options};
+    calls_.push_back(call);
+    return take(savePaths_, call, QString());
+}
+
+QString ScriptedPlatform::fontDialog(const QString& currentFont) {
+    PlatformCall call{QStringLiteral("font"), currentFont, QString(), {}, {}, {}, {}};
+    calls_.push_back(call);
+    return take(fonts_, call, QString());
+}
+
+void ScriptedPlatform::setPrinterFontName(const QString& fontName) { printerFont = fontName; }
+
+void ScriptedPlatform::setPrinterFontAttribute(platform::FontAttribute attribute, bool on) {
+    printedLines.push_back(QStringLiteral("<attribute %1 %2>")
+                               .arg(static_cast<int>(attribute))
+                               .arg(on ? QStringLiteral("on") : QStringLiteral("off")));
+}
+
+void ScriptedPlatform::printLine(const QString& line) { printedLines.push_back(line); }
+
+void ScriptedPlatform::endPrintJob() { ++printJobsEnded; }
+
+void ScriptedPlatform::clearClipboard() { clipboard.clear(); }
+
+void ScriptedPlatform::setClipboardText(const QString& text) { clipboard = text; }
+
+bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    startedPrograms.push_back(QStringList{program} + arguments);
+    return startProgramSucceeds;
+}
+
+void ScriptedPlatform::setBusyPointer(bool on) {
+    busy = on;
+    busyPointerChanges.push_back(on);
+}
+
+int ScriptedPlatform::showModal(QDialog& dialog) {
+    PlatformCall call{QStringLiteral("modal"), dialog.objectName(), dialog.windowTitle(),
+                      {}, {}, {}, {}};
+    calls_.push_back(call);
+    auto driver = take(modals_, call, std::function<int(QDialog&)>());
+    return driver ? driver(dialog) : QDialog::Rejected;
+}
+
+void ScriptedPlatform::showModeless(QWidget& window) {
+    calls_.push_back(PlatformCall{QStringLiteral("modeless"), window.objectName(),
+                                  window.windowTitle(), {}, {}, {}, {}});
+    modelessShown.push_back(&window);
+}
+
+}  // namespace rodwick::testing
