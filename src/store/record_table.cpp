@@ -1,1 +1,87 @@
-// placeholder
+#include "record_table.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace rodwick {
+
+namespace {
+
+// Out-of-range slot numbers are a caller's bug; release builds fall back to the nearest slot
+// rather than read outside the table.
+int ClampSlot(int i) {
+    assert(i >= 0 && i <= RecordTable::kMaxRecords);
+    return std::clamp(i, 0, RecordTable::kMaxRecords);
+}
+
+}  // namespace
+
+TripRecord& RecordTable::slot(int i) {
+    return slots_[ClampSlot(i)];
+}
+
+const TripRecord& RecordTable::slot(int i) const {
+    return slots_[ClampSlot(i)];
+}
+
+void RecordTable::setCurrentRecord(int n) {
+    currentRecord_ = std::clamp(n, 0, recordCount_);
+}
+
+void RecordTable::ClearTable() {
+    // Only the slots of the old table are emptied; text above them stays, unseen.
+    for (int i = 1; i <= recordCount_; ++i) {
+        slots_[i] = TripRecord{};
+    }
+    recordCount_ = 0;
+    currentRecord_ = 0;
+}
+
+bool RecordTable::ReplaceFromFile(const std::vector<TripRecord>& records) {
+    if (records.size() > static_cast<std::size_t>(kMaxRecords)) {
+        return false;
+    }
+    const int n = static_cast<int>(records.size());
+    for (int k = 0; k < n; ++k) {
+        slots_[k + 1] = records[k];
+    }
+    recordCount_ = n;
+    currentRecord_ = n > 0 ? 1 : 0;
+    return true;
+}
+
+bool RecordTable::AppendRecords(const std::vector<TripRecord>& block) {
+    const std::size_t room = static_cast<std::size_t>(kMaxRecords - recordCount_);
+    if (block.size() > room) {
+        return false;  // all or nothing: a block that does not fit adds no record
+    }
+    const bool wasEmpty = recordCount_ == 0;
+    for (const TripRecord& record : block) {
+        slots_[++recordCount_] = record;
+    }
+    if (wasEmpty && !block.empty()) {
+        currentRecord_ = 1;
+    }
+    return true;
+}
+
+bool RecordTable::AppendRecords() {
+    if (recordCount_ >= kMaxRecords || currentRecord_ < 1 || currentRecord_ > recordCount_) {
+        return false;
+    }
+    slots_[recordCount_ + 1] = slots_[currentRecord_];
+    ++recordCount_;
+    return true;
+}
+
+void RecordTable::RemoveRecord() {
+    if (currentRecord_ < 1 || currentRecord_ > recordCount_) {
+        return;
+    }
+    --recordCount_;
+    for (int i = currentRecord_; i <= recordCount_; ++i) {
+        slots_[i] = slots_[i + 1];
+    }
+}
+
+}  // namespace rodwick
