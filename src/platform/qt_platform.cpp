@@ -1,1 +1,350 @@
-// placeholder
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <vector>
+
+namespace rodwick::platform {
+
+namespace {
+
+using SB = QMessageBox::StandardButton;
+
+// The buttons of each set in the order the user reads them, which is the order the default
+// button counts in.
+std::vector<SB> ButtonsOf(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok:
+            return {SB::Ok};
+        case Buttons::OkCancel:
+            return {SB::Ok, SB::Cancel};
+        case Buttons::AbortRetryIgnore:
+            return {SB::Abort, SB::Retry, SB::Ignore};
+        case Buttons::YesNoCancel:
+            return {SB::Yes, SB::No, SB::Cancel};
+        case Buttons::YesNo:
+            return {SB::Yes, SB::No};
+        case Buttons::RetryCancel:
+            return {SB::Retry, SB::Cancel};
+    }
+    return {SB::Ok};
+}
+
+// Escape (and closing the box) backs out: Cancel where there is one, otherwise No, otherwise
+// Abort; a lone Ok is simply acknowledged.
+SB EscapeButtonOf(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::Ok:
+            return SB::Ok;
+        case Buttons::AbortRetryIgnore:
+            return SB::Abort;
+        case Buttons::YesNo:
+            return SB::No;
+        case Buttons::OkCancel:
+        case Buttons::YesNoCancel:
+        case Buttons::RetryCancel:
+            return SB::Cancel;
+    }
+    return SB::Cancel;
+}
+
+QMessageBox::Icon IconOf(Icon icon) {
+    switch (icon) {
+        case Icon::None:
+            return QMessageBox::NoIcon;
+        case Icon::Stop:
+            return QMessageBox::Critical;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Information:
+            return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::size_t IndexOf(DefaultButton button) {
+    switch (button) {
+        case DefaultButton::First:
+            return 0;
+        case DefaultButton::Second:
+            return 1;
+        case DefaultButton::Third:
+            return 2;
+    }
+    return 0;
+}
+
+// The patterns Qt reads from the end of a name filter, as in "Text (*.txt *.asc)".
+QStringList BracketedPatterns(const QString& description) {
+    static const QRegularExpression tail(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    const QRegularExpressionMatch match = tail.match(description);
+    if (!match.hasMatch()) return {};
+    return match.captured(1).split(QRegularExpression(QStringLiteral("[\\s;]+")),
+                                   Qt::SkipEmptyParts);
+}
+
+bool SamePatterns(const QStringList& a, const QStringList& b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].compare(b[i], Qt::CaseInsensitive) != 0) return false;
+    }
+    return true;
+}
+
+// The window a platform dialog belongs to, so that it opens over the program's windows.
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
+
+std::unique_ptr<QPrinter> DefaultPrinter() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(message.text);
+    box->setWindowTitle(message.title);
+    box->setIcon(IconOf(message.icon));
+
+    const std::vector<SB> buttons = ButtonsOf(message.buttons);
+    QMessageBox::StandardButtons set;
+    for (SB button : buttons) set |= button;
+    box->setStandardButtons(set);
+
+    // A default beyond the set falls back to the first button.
+    std::size_t index = IndexOf(message.defaultButton);
+    if (index >= buttons.size()) index = 0;
+    box->setDefaultButton(buttons[index]);
+    box->setEscapeButton(EscapeButtonOf(message.buttons));
+    return box;
+}
+
+Answer AnswerFor(QMessageBox::StandardButton button) {
+    switch (button) {
+        case SB::Ok:
+            return Answer::Ok;
+        case SB::Abort:
+            return Answer::Abort;
+        case SB::Retry:
+            return Answer::Retry;
+        case SB::Ignore:
+            return Answer::Ignore;
+        case SB::Yes:
+            return Answer::Yes;
+        case SB::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+QStringList NameFilters(const QString& filter) {
+    QStringList result;
+    if (filter.isEmpty()) return result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QStringList patterns = i + 1 < parts.size()
+                                         ? parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)
+                                         : QStringList();
+        if (patterns.isEmpty() || SamePatterns(BracketedPatterns(description), patterns)) {
+            result << description;
+        } else {
+            result << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                          QLatin1Char(')');
+        }
+    }
+    return result;
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogOptions& options, bool save,
+                                            QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    // Qt's own dialog behaves the same on every desktop, and its filters can be told to
+    // ignore letter case: database files come with ".RWK" and ".rwk" alike.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    // Before the name filters: the model builds its matchers when they are set.
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+
+    const QStringList filters = NameFilters(options.filter);
+    if (!filters.isEmpty()) {
+        dialog->setNameFilters(filters);
+        const qsizetype index = options.filterIndex - 1;
+        dialog->selectNameFilter(filters[index >= 0 && index < filters.size() ? index : 0]);
+    }
+    if (!options.title.isEmpty()) dialog->setWindowTitle(options.title);
+    dialog->setDefaultSuffix(options.defaultExtension);
+    return dialog;
+}
+
+QtPlatform::QtPlatform() : QtPlatform(DefaultPrinter) {}
+
+QtPlatform::QtPlatform(PrinterFactory makePrinter) : makePrinter_(std::move(makePrinter)) {}
+
+QtPlatform::~QtPlatform() {
+    endPrintJob();
+    setBusyPointer(false);
+}
+
+Answer QtPlatform::showMessage(const Message& message) {
+    auto box = MakeMessageBox(message, DialogParent());
+    return AnswerFor(static_cast<SB>(box->exec()));
+}
+
+QString QtPlatform::inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(DialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString QtPlatform::runFileDialog(const FileDialogOptions& options, bool save) {
+    auto dialog = MakeFileDialog(options, save, DialogParent());
+    if (dialog->exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog->selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+QString QtPlatform::openFileDialog(const FileDialogOptions& options) {
+    return runFileDialog(options, false);
+}
+
+QString QtPlatform::saveFileDialog(const FileDialogOptions& options) {
+    return runFileDialog(options, true);
+}
+
+QString QtPlatform::fontDialog(const QString& currentFont) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, QFont(currentFont, 8), DialogParent());
+    return ok ? font.family() : QString();
+}
+
+void QtPlatform::setPrinterFontName(const QString& fontName) {
+    printerFontName_ = fontName;
+}
+
+void QtPlatform::setPrinterFontAttribute(FontAttribute attribute, bool on) {
+    switch (attribute) {
+        case FontAttribute::Bold:
+            bold_ = on;
+            break;
+        case FontAttribute::Italic:
+            italic_ = on;
+            break;
+        case FontAttribute::Underline:
+            underline_ = on;
+            break;
+    }
+}
+
+QFont QtPlatform::printerFont() const {
+    QFont font(printerFontName_, 10);
+    font.setBold(bold_);
+    font.setItalic(italic_);
+    font.setUnderline(underline_);
+    return font;
+}
+
+void QtPlatform::beginPrintJob() {
+    jobOpen_ = true;
+    lineTop_ = 0;
+    printer_ = makePrinter_ ? makePrinter_() : nullptr;
+    if (printer_) {
+        painter_ = std::make_unique<QPainter>();
+        if (!painter_->begin(printer_.get())) painter_.reset();
+    }
+    if (!painter_) printer_.reset();
+    printerAvailable_ = painter_ != nullptr;
+}
+
+void QtPlatform::printLine(const QString& line) {
+    if (!jobOpen_) beginPrintJob();
+    if (!painter_) return;
+
+    painter_->setFont(printerFont());
+    const QFontMetrics metrics = painter_->fontMetrics();
+    // A line that no longer fits starts a new page; the first line of a page always prints.
+    if (lineTop_ > 0 && lineTop_ + metrics.height() > printer_->height()) {
+        printer_->newPage();
+        lineTop_ = 0;
+    }
+    painter_->drawText(0, lineTop_ + metrics.ascent(), line);
+    lineTop_ += metrics.lineSpacing();
+}
+
+void QtPlatform::endPrintJob() {
+    if (painter_) painter_->end();
+    painter_.reset();
+    printer_.reset();
+    jobOpen_ = false;
+}
+
+void QtPlatform::clearClipboard() {
+    QGuiApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+bool QtPlatform::startProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}
+
+QSize QtPlatform::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize();
+}
+
+void QtPlatform::setBusyPointer(bool busy) {
+    // One override of ours at most, so that a single call to normal always undoes it.
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+QString QtPlatform::programDirectory() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+int QtPlatform::showModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void QtPlatform::showModeless(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace rodwick::platform
