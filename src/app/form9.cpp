@@ -1,1 +1,144 @@
-// placeholder
+#include "form9.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTimer>
+
+#include "artwork.h"
+#include "database_file.h"
+#include "startup.h"
+#include "text.h"
+
+namespace rodwick {
+
+namespace {
+
+constexpr int kWidth = 420;
+constexpr int kHeight = 260;
+
+const QColor kWaterTop(0xf7, 0xf3, 0xe8);
+const QColor kWaterBottom(0xcf, 0xe2, 0xea);
+const QColor kInk(0x16, 0x33, 0x4d);
+const QColor kFrame(0x2e, 0x5e, 0x78);
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  const QFont& font, Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kInk);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* makePicture(QWidget* parent, const char* name, const QRect& geometry,
+                    const QPixmap& pixmap) {
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setGeometry(geometry);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+}  // namespace
+
+Form9::Form9(AppState& state, platform::Platform& platform, form1& mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      state_(state),
+      platform_(platform),
+      mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("Form9"));
+    // The title is never drawn (no frame) but names the window to the desktop.
+    setWindowTitle(QStringLiteral("The Rodwick Database"));
+    setFixedSize(kWidth, kHeight);
+    buildControls();
+
+    // Enabled from the start: the three seconds count from creation, not from the end of the
+    // load, so a slow automatic load does not lengthen the splash.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(kSplashMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &Form9::Timer1_Timer);
+    Timer1->start();
+}
+
+void Form9::buildControls() {
+    Shape1_ = new QFrame(this);
+    Shape1_->setObjectName(QStringLiteral("Shape1"));
+    Shape1_->setGeometry(8, 8, kWidth - 16, kHeight - 16);
+    Shape1_->setFrameShape(QFrame::Box);
+    Shape1_->setLineWidth(2);
+    QPalette framePalette = Shape1_->palette();
+    framePalette.setColor(QPalette::WindowText, kFrame);
+    Shape1_->setPalette(framePalette);
+
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setStyleHint(QFont::Serif);
+    title.setPointSize(24);
+    title.setBold(true);
+    Label1_ = makeLabel(this, "Label1", QStringLiteral("The Rodwick Database"),
+                        QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
+
+    // Both pictures stand on one waterline, 180 pixels down.
+    Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), FishPicture(QSize(156, 104)));
+    Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), RodPicture(QSize(168, 84)));
+
+    QFont maker(QStringLiteral("Times New Roman"));
+    maker.setStyleHint(QFont::Serif);
+    maker.setPointSize(14);
+    maker.setItalic(true);
+    Label3_ = makeLabel(this, "Label3", QStringLiteral("Harrowby Software"),
+                        QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
+
+    QFont version(QStringLiteral("Arial"));
+    version.setStyleHint(QFont::SansSerif);
+    version.setPointSize(9);
+    Label6_ = makeLabel(this, "Label6", QStringLiteral("v 1.8"), QRect(20, 222, kWidth - 40, 20),
+                        version, Qt::AlignCenter);
+}
+
+void Form9::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    QLinearGradient water(0, 0, 0, height());
+    water.setColorAt(0.0, kWaterTop);
+    water.setColorAt(1.0, kWaterBottom);
+    painter.fillRect(rect(), water);
+}
+
+void Form9::Form_Load() {
+    const QSize screen = platform_.screenSize();
+    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    platform_.showModeless(*this);
+
+    ReadSettings(state_, platform_, mainWindow_);
+    // Only a file the load actually found goes into the list of opened files.
+    if (FileExists(state_.table.currentFileName())) mainWindow_.AddToFileList();
+
+    // Printing sets the display font itself when it prints.
+    platform_.setPrinterFontName(QStringLiteral("Times New Roman"));
+}
+
+void Form9::Timer1_Timer() {
+    if (ticked_) return;
+    ticked_ = true;
+    Timer1->stop();
+
+    // The main window is shown before the splash closes, so that the application never sees
+    // its last visible window close and quits.
+    platform_.showModeless(mainWindow_);
+    mainWindow_.ShowUnitNames();
+    mainWindow_.SetChrecMaximum();
+
+    close();
+    deleteLater();
+}
+
+}  // namespace rodwick

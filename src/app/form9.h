@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app_state.h"
+#include "form1.h"
+#include "platform.h"
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+namespace rodwick {
+
+// The splash window: the program's first window. It runs the start-up while it stands, and
+// its one-shot timer shows the main window three seconds after it was created.
+class Form9 : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kSplashMilliseconds = 3000;
+
+    // mainWindow is created hidden by the caller and stays hidden until the timer fires.
+    Form9(AppState& state, platform::Platform& platform, form1& mainWindow,
+          QWidget* parent = nullptr);
+
+    // Centres and shows the splash, reads the settings, loads the automatic-load database and
+    // lists it when it was found.
+    void Form_Load();
+    // The timer's first tick: shows the main window with its unit names, then closes the
+    // splash and deletes it later. Any later call does nothing.
+    void Timer1_Timer();
+
+    QTimer* Timer1 = nullptr;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void buildControls();
+
+    AppState& state_;
+    platform::Platform& platform_;
+    form1& mainWindow_;
+    bool ticked_ = false;
+
+    QFrame* Shape1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* Label6_ = nullptr;
+    QLabel* Image1_ = nullptr;
+    QLabel* Image2_ = nullptr;
+};
+
+}  // namespace rodwick
