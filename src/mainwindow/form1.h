@@ -22,7 +22,7 @@ namespace rodwick {
 class form1 : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     form1(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
 
     // Redraws the value labels, the scroll bar and the position text from the table.
@@ -72,12 +72,12 @@ public:
     // Captions of the opened-files list, element 0 (the separator) excluded.
     QStringList fileListCaptions() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void buildRecordPanel();
     void buildDecorations();

@@ -41,7 +41,7 @@ enum class FontAttribute { Bold, Italic, Underline };
 // Every service of the windowing system the program uses. Windows call only this, so that
 // tests can answer each question and see each side effect.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Modal message box; returns the button chosen.

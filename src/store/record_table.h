@@ -46,7 +46,7 @@ struct TripRecord {
 // The in-memory database: slots 0 to 250, records in slots 1..recordCount without gaps.
 // Slot 0 belongs to no record; slots above recordCount may keep stale, invisible text.
 class RecordTable {
-public:
+  public:
     static constexpr int kMaxRecords = 250;
     static constexpr const char* kUntitled = "Untitled";
 
@@ -77,7 +77,7 @@ public:
     // as it was: the caller decides where the view goes next.
     void RemoveRecord();
 
-private:
+  private:
     std::array<TripRecord, kMaxRecords + 1> slots_{};
     int recordCount_ = 0;
     int currentRecord_ = 0;

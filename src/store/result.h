@@ -8,7 +8,7 @@ namespace rodwick {
 
 // Outcome of an operation that can fail: nothing on success, a message otherwise.
 class Status {
-public:
+  public:
     static Status Ok() { return Status(); }
     static Status Fail(std::string message) { return Status(std::move(message)); }
 
@@ -19,7 +19,7 @@ public:
         return message_ ? *message_ : none;
     }
 
-private:
+  private:
     Status() = default;
     explicit Status(std::string message) : message_(std::move(message)) {}
     std::optional<std::string> message_;
@@ -28,7 +28,7 @@ private:
 // A value on success, a message otherwise.
 template <typename T>
 class Result {
-public:
+  public:
     Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
     static Result Fail(std::string message) {
         Result r;
@@ -42,7 +42,7 @@ public:
     T&& value() && { return std::move(*value_); }
     const std::string& error() const { return error_; }
 
-private:
+  private:
     Result() = default;
     std::optional<T> value_;
     std::string error_;

@@ -303,7 +303,9 @@ struct BadFile {
     const char* label;
     std::string bytes;
 };
-void PrintTo(const BadFile& file, std::ostream* out) { *out << file.label; }
+void PrintTo(const BadFile& file, std::ostream* out) {
+    *out << file.label;
+}
 
 std::string TooMany() {
     return DatabaseBytes(Trips(1, 251));

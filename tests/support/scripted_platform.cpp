@@ -39,8 +39,13 @@ bool ScriptedPlatform::allAnswersUsed() const {
 }
 
 platform::Answer ScriptedPlatform::showMessage(const platform::Message& message) {
-    PlatformCall call{QStringLiteral("message"), message.text, message.title, message.buttons,
-                      message.icon, message.defaultButton, {}};
+    PlatformCall call{QStringLiteral("message"),
+                      message.text,
+                      message.title,
+                      message.buttons,
+                      message.icon,
+                      message.defaultButton,
+                      {}};
     calls_.push_back(call);
     return take(messages_, call, platform::Answer::Cancel);
 }
@@ -71,7 +76,9 @@ QString ScriptedPlatform::fontDialog(const QString& currentFont) {
     return take(fonts_, call, QString());
 }
 
-void ScriptedPlatform::setPrinterFontName(const QString& fontName) { printerFont = fontName; }
+void ScriptedPlatform::setPrinterFontName(const QString& fontName) {
+    printerFont = fontName;
+}
 
 void ScriptedPlatform::setPrinterFontAttribute(platform::FontAttribute attribute, bool on) {
     printedLines.push_back(QStringLiteral("<attribute %1 %2>")
@@ -79,13 +86,21 @@ void ScriptedPlatform::setPrinterFontAttribute(platform::FontAttribute attribute
                                .arg(on ? QStringLiteral("on") : QStringLiteral("off")));
 }
 
-void ScriptedPlatform::printLine(const QString& line) { printedLines.push_back(line); }
+void ScriptedPlatform::printLine(const QString& line) {
+    printedLines.push_back(line);
+}
 
-void ScriptedPlatform::endPrintJob() { ++printJobsEnded; }
+void ScriptedPlatform::endPrintJob() {
+    ++printJobsEnded;
+}
 
-void ScriptedPlatform::clearClipboard() { clipboard.clear(); }
+void ScriptedPlatform::clearClipboard() {
+    clipboard.clear();
+}
 
-void ScriptedPlatform::setClipboardText(const QString& text) { clipboard = text; }
+void ScriptedPlatform::setClipboardText(const QString& text) {
+    clipboard = text;
+}
 
 bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
     startedPrograms.push_back(QStringList{program} + arguments);
@@ -98,16 +113,16 @@ void ScriptedPlatform::setBusyPointer(bool on) {
 }
 
 int ScriptedPlatform::showModal(QDialog& dialog) {
-    PlatformCall call{QStringLiteral("modal"), dialog.objectName(), dialog.windowTitle(),
-                      {}, {}, {}, {}};
+    PlatformCall call{
+        QStringLiteral("modal"), dialog.objectName(), dialog.windowTitle(), {}, {}, {}, {}};
     calls_.push_back(call);
     auto driver = take(modals_, call, std::function<int(QDialog&)>());
     return driver ? driver(dialog) : QDialog::Rejected;
 }
 
 void ScriptedPlatform::showModeless(QWidget& window) {
-    calls_.push_back(PlatformCall{QStringLiteral("modeless"), window.objectName(),
-                                  window.windowTitle(), {}, {}, {}, {}});
+    calls_.push_back(PlatformCall{
+        QStringLiteral("modeless"), window.objectName(), window.windowTitle(), {}, {}, {}, {}});
     modelessShown.push_back(&window);
 }
 

@@ -24,7 +24,7 @@ struct PlatformCall {
 // A platform that records every call and answers questions from queues filled by the test.
 // A question nobody queued an answer for is a test failure.
 class ScriptedPlatform : public platform::Platform {
-public:
+  public:
     ~ScriptedPlatform() override;
 
     // Answers, consumed in order.
@@ -80,7 +80,7 @@ public:
     int showModal(QDialog& dialog) override;
     void showModeless(QWidget& window) override;
 
-private:
+  private:
     std::vector<PlatformCall> calls_;
     std::deque<platform::Answer> messages_;
     std::deque<QString> inputs_;
