@@ -32,8 +32,6 @@ constexpr int Px(int twips) {
 
 const QString kTitlePrefix = QStringLiteral("Rodwick DB: ");
 const QString kUntitledTitle = QStringLiteral("Rodwick DB: Untitled");
-const QString kExitQuestion =
-    QStringLiteral("Really leave The Rodwick Database by Harrowby Software");
 
 // Window geometry in pixels. The strip at the top keeps its left part free for the row of
 // nine 32x32 toolbar pictures; the bottom row is kept for the status line and the clock.
@@ -623,13 +621,17 @@ void form1::MnuMer_Click() {
     MergeDatabase(ToPath(chosen));
 }
 
-void form1::MnuExit_Click() {
+bool form1::AskToLeave() {
     platform::Message question;
-    question.text = kExitQuestion;
+    question.text = QStringLiteral("Really leave The Rodwick Database by Harrowby Software");
     question.title = QStringLiteral("Exit");
     question.buttons = platform::Buttons::YesNo;
     question.icon = platform::Icon::Question;
-    if (platform_.showMessage(question) != platform::Answer::Yes) return;
+    return platform_.showMessage(question) == platform::Answer::Yes;
+}
+
+void form1::MnuExit_Click() {
+    if (!AskToLeave()) return;
 
     // Closing by code: the window's own close question has just been answered.
     closingByCode_ = true;
@@ -710,12 +712,7 @@ void form1::Form_KeyDown(int key) {
 
 void form1::Form_QueryUnload(bool& cancel, int unloadMode) {
     if (unloadMode != 0) return;
-    platform::Message question;
-    question.text = kExitQuestion;
-    question.title = QStringLiteral("Exit");
-    question.buttons = platform::Buttons::YesNo;
-    question.icon = platform::Icon::Question;
-    if (platform_.showMessage(question) != platform::Answer::Yes) cancel = true;
+    if (!AskToLeave()) cancel = true;
 }
 
 void form1::closeEvent(QCloseEvent* event) {

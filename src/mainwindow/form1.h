@@ -81,6 +81,8 @@ class form1 : public QMainWindow {
     void buildMenus();
     void buildRecordPanel();
     void buildDecorations();
+    // The exit question; true on Yes.
+    bool AskToLeave();
     // Sets currentFileName to path and loads it, keeping the old name for a failed load.
     void OpenPath(const std::string& path);
 
