@@ -1,317 +1,154 @@
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QLabel>
+#include <QFileInfo>
 #include <QPointer>
-#include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
-#include <initializer_list>
-#include <memory>
-#include <string>
 
-#include "app_state.h"
-#include "form1.h"
+#include "form1_fixture.h"
 #include "form9.h"
-#include "scripted_platform.h"
-#include "settings.h"
 #include "startup.h"
 #include "text.h"
 
-namespace rodwick {
+namespace rodwick::testing {
 namespace {
 
-const char* const kValueLabels[] = {
-    "obVen",   "ObType",   "ObDay",    "ObClub",   "ObWeighta", "ObWeightb", "ObWater", "ObWeather",
-    "ObTemp",  "ObMethod", "ObDepthA", "ObDepthB", "ObBait",    "ObSpec",    "ObName",  "ObBestA",
-    "ObBestB", "ObRest",   "ObInfo",   "ObDat",    "ObTime1",   "ObTime2"};
-
-// Text lines as the program's files hold them: each one ended by CR LF.
-std::string Lines(std::initializer_list<std::string> lines) {
+// A settings file from its lines separated by '|', with '@' standing for the program directory.
+std::string SettingsBytes(const std::string& lines, const std::string& dir) {
     std::string out;
-    for (const auto& line : lines) out += line + "\r\n";
-    return out;
-}
-
-// A database file whose records differ by their venue; the other fields are filler.
-std::string Database(std::initializer_list<std::string> venues) {
-    std::string out = " " + std::to_string(venues.size()) + " \r\n";
-    for (const auto& venue : venues) {
-        out += venue + "\r\n";
-        for (int field = 1; field < kFieldCount; ++field)
-            out += "f" + std::to_string(field) + "\r\n";
+    for (const char c : lines.empty() ? lines : lines + "|") {
+        out += c == '|' ? std::string("\r\n") : c == '@' ? dir : std::string(1, c);
     }
     return out;
 }
 
-std::string SettingsFile(const std::string& autoload, const std::string& units,
-                         const std::string& font) {
-    if (units == "imperial")
-        return Lines({autoload, " 1 ", "lb", "oz", "14", "ft", "inch", "16", font});
-    return Lines({autoload, " 0 ", "Kg", "g", "99", "m", "cm", "99", font});
-}
-
-class StartupTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        platform_.programDir = dir_.path();
+// One start of the program in a program directory of its own.
+struct Program {
+    explicit Program(const std::vector<std::pair<QString, std::string>>& files) {
+        platform.programDir = dir.path();
+        for (const auto& [name, bytes] : files) {
+            QDir().mkpath(QFileInfo(dir.filePath(name)).path());
+            WriteBytes(ToPath(dir.filePath(name)), bytes);
+        }
+        splash = new Form9(state, platform, main);
     }
-
-    void TearDown() override {
-        delete splash_.data();
+    ~Program() {
+        delete splash.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    void write(const QString& name, const std::string& bytes) {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
-    QByteArray read(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::string Path(const QString& name) const { return ToPath(dir.filePath(name)); }
+    QString Text(const char* name) { return main.findChild<QLabel*>(name)->text(); }
+    long TimesShown(QWidget* widget) const {
+        return std::count(platform.modelessShown.begin(), platform.modelessShown.end(), widget);
     }
 
-    void create() {
-        main_ = std::make_unique<form1>(state_, platform_);
-        splash_ = new Form9(state_, platform_, *main_);
-    }
-    void start() {
-        create();
-        splash_->Form_Load();
-    }
-    void tick() { splash_->Timer1_Timer(); }
-
-    QString text(const char* name) const {
-        auto* label = main_->findChild<QLabel*>(QString::fromLatin1(name));
-        EXPECT_NE(label, nullptr) << name;
-        return label ? label->text() : QString();
-    }
-    QStringList unitLabels() const {
-        return {text("mesw1"), text("mesw2"), text("mesw3"),
-                text("mesw4"), text("mesl1"), text("mesl2")};
-    }
-    void expectValueFont(const QString& family) const {
-        for (const char* name : kValueLabels) {
-            auto* label = main_->findChild<QLabel*>(QString::fromLatin1(name));
-            ASSERT_NE(label, nullptr) << name;
-            EXPECT_EQ(label->font().family(), family) << name;
-        }
-    }
-    int timesMainShown() const {
-        return static_cast<int>(std::count(platform_.modelessShown.begin(),
-                                           platform_.modelessShown.end(), main_.get()));
-    }
-    int chrecMaximum() const {
-        auto* chrec = main_->findChild<QScrollBar*>(QStringLiteral("chrec"));
-        EXPECT_NE(chrec, nullptr);
-        return chrec ? chrec->maximum() : -1;
-    }
-
-    QTemporaryDir dir_;
-    testing::ScriptedPlatform platform_;
-    AppState state_;
-    std::unique_ptr<form1> main_;
-    QPointer<Form9> splash_;
+    QTemporaryDir dir;
+    ScriptedPlatform platform;
+    AppState state;
+    form1 main{state, platform};
+    QPointer<Form9> splash;
 };
 
-const QStringList kMetric = {"Kg", "g", "Kg", "g", "m", "cm"};
-const QStringList kImperial = {"lb", "oz", "lb", "oz", "ft", "inch"};
-
-TEST_F(StartupTest, WithoutSettingsTheExampleIsLoadedListedAndShownInMetric) {
-    write("EXAMPLE.RWK", Database({"Mill Pond", "Grand Union Canal"}));
-    start();
-
-    const QString example = path("EXAMPLE.RWK");
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: " + example);
-    EXPECT_EQ(state_.table.recordCount(), 2);
-    EXPECT_EQ(text("obVen"), "Mill Pond");
-    EXPECT_EQ(main_->fileListCaptions(), QStringList{example});
-    EXPECT_EQ(state_.settings, DefaultSettings(ToPath(dir_.path())));
-    expectValueFont("Arial");
-    EXPECT_EQ(platform_.printerFont, "Times New Roman");
-
-    tick();
-    EXPECT_EQ(unitLabels(), kMetric);
-    EXPECT_EQ(chrecMaximum(), 2);
-    EXPECT_FALSE(QFile::exists(path("ANGLEBOX.INI"))) << "start-up must not write the settings";
-}
-
-TEST_F(StartupTest, WithoutSettingsOrExampleStartsUntitledAndEmpty) {
-    start();
-
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: Untitled");
-    EXPECT_EQ(state_.table.currentFileName(), "Untitled");
-    EXPECT_EQ(state_.table.recordCount(), 0);
-    EXPECT_EQ(text("total"), "No records available");
-    EXPECT_TRUE(main_->fileListCaptions().isEmpty());
-    auto* frame = main_->findChild<QWidget*>(QStringLiteral("Frame1"));
-    ASSERT_NE(frame, nullptr);
-    EXPECT_FALSE(frame->isVisibleTo(main_.get()));
-
-    tick();
-    EXPECT_EQ(timesMainShown(), 1);
-    EXPECT_EQ(unitLabels(), kMetric);
-    EXPECT_FALSE(QFile::exists(path("ANGLEBOX.INI")));
-}
-
-TEST_F(StartupTest, EmptyFirstLineLoadsTheExampleAndKeepsTheOtherValues) {
-    write("EXAMPLE.RWK", Database({"Mill Pond"}));
-    write("ANGLEBOX.INI", SettingsFile("", "metric", "Arial"));
-    start();
-
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: " + path("EXAMPLE.RWK"));
-    EXPECT_EQ(state_.settings.autoloadFile, ToPath(path("EXAMPLE.RWK")));
-    EXPECT_EQ(state_.settings.showVenuesOnEdit, 0);
-}
-
-TEST_F(StartupTest, SettingsFileOfFiveLinesCountsAsMissing) {
-    write("EXAMPLE.RWK", Database({"Mill Pond", "Grand Union Canal"}));
-    write("other.rwk", Database({"Elsewhere"}));
-    write("ANGLEBOX.INI", Lines({ToPath(path("other.rwk")), " 0 ", "lb", "oz", "14"}));
-    start();
-
-    EXPECT_EQ(state_.settings, DefaultSettings(ToPath(dir_.path())));
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: " + path("EXAMPLE.RWK"));
-    EXPECT_EQ(text("obVen"), "Mill Pond");
-    tick();
-    EXPECT_EQ(unitLabels(), kMetric);
-}
-
-TEST_F(StartupTest, ImperialSettingsLoadTheirFileAndShowTheirUnitsWithTheMainWindow) {
-    write("trips.rwk", Database({"Kennet", "Thames", "Avon"}));
-    const std::string settings = SettingsFile(ToPath(path("trips.rwk")), "imperial", "Courier New");
-    write("ANGLEBOX.INI", settings);
-    start();
-
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: " + path("trips.rwk"));
-    EXPECT_EQ(main_->fileListCaptions(), QStringList{path("trips.rwk")});
-    expectValueFont("Courier New");
-    auto* caption = main_->findChild<QLabel*>(QStringLiteral("Label5"));
-    ASSERT_NE(caption, nullptr);
-    EXPECT_NE(caption->font().family(), "Courier New") << "caption labels keep their own font";
-    // Printing applies the display font itself; start-up leaves the printer on its own.
-    EXPECT_EQ(platform_.printerFont, "Times New Roman");
-
-    tick();
-    EXPECT_EQ(unitLabels(), kImperial);
-    EXPECT_EQ(chrecMaximum(), 3);
-    EXPECT_EQ(read("ANGLEBOX.INI"), QByteArray::fromStdString(settings));
-}
-
-TEST_F(StartupTest, HandEditedUnitNamesAreShownAsTheyStand) {
-    write("ANGLEBOX.INI", Lines({"", " 1 ", "stone", "lb", "14", "yard ", "ft", "16", "Arial"}));
-    start();
-    tick();
-    EXPECT_EQ(unitLabels(), (QStringList{"stone", "lb", "stone", "lb", "yard ", "ft"}));
-}
-
-TEST_F(StartupTest, AutoloadPathWithAccentedLettersIsLoaded) {
-    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("P\u00eache")));
-    write(QStringLiteral("P\u00eache/\u00c9tang.RWK"), Database({"Lac du H\xe9ron"}));
-    // The settings file holds the path in Windows-1252.
-    write("ANGLEBOX.INI", SettingsFile(ToPath(dir_.path()) + "/P\xea"
-                                                             "che/\xc9tang.RWK",
-                                       "metric", "Arial"));
-    start();
-
-    const QString expected = path(QStringLiteral("P\u00eache/\u00c9tang.RWK"));
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: " + expected);
-    EXPECT_EQ(state_.table.recordCount(), 1);
-    EXPECT_EQ(text("obVen"), QStringLiteral("Lac du H\u00e9ron"));
-    EXPECT_EQ(main_->fileListCaptions(), QStringList{expected});
-}
-
-TEST_F(StartupTest, MissingAutoloadFileStartsUntitledEvenWithAnExampleBeside) {
-    write("EXAMPLE.RWK", Database({"Mill Pond"}));
-    write("ANGLEBOX.INI", SettingsFile(ToPath(path("gone.rwk")), "metric", "Arial"));
-    start();
-
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: Untitled");
-    EXPECT_EQ(state_.table.recordCount(), 0);
-    EXPECT_TRUE(main_->fileListCaptions().isEmpty());
-}
-
-TEST_F(StartupTest, ReadSettingsGivesTheDisplayFontToPrinterAndViewButListsNothing) {
-    write("trips.rwk", Database({"Kennet"}));
-    // 0x96 is an en dash in Windows-1252 (and a control character in Latin-1).
-    write("ANGLEBOX.INI", SettingsFile(ToPath(path("trips.rwk")), "metric",
-                                       "Hand\x96"
-                                       "Drawn"));
-    main_ = std::make_unique<form1>(state_, platform_);
-
-    ReadSettings(state_, platform_, *main_);
-
-    EXPECT_EQ(platform_.printerFont, QStringLiteral("Hand\u2013Drawn"));
-    expectValueFont(QStringLiteral("Hand\u2013Drawn"));
-    EXPECT_EQ(state_.table.currentFileName(), ToPath(path("trips.rwk")));
-    EXPECT_EQ(main_->windowTitle(), "Rodwick DB: " + path("trips.rwk"));
-    EXPECT_TRUE(main_->fileListCaptions().isEmpty());
-    EXPECT_TRUE(platform_.modelessShown.empty());
-}
-
-TEST_F(StartupTest, MainWindowIsShownOnlyByTheFirstTick) {
-    write("EXAMPLE.RWK", Database({"Mill Pond"}));
-    create();
-    ASSERT_NE(splash_->Timer1, nullptr);
-    EXPECT_EQ(splash_->Timer1->objectName(), "Timer1");
-    EXPECT_TRUE(splash_->Timer1->isSingleShot());
-    EXPECT_EQ(splash_->Timer1->interval(), 3000);
-    EXPECT_TRUE(splash_->Timer1->isActive()) << "the timer runs from the start";
-
-    splash_->Form_Load();
-    ASSERT_EQ(platform_.modelessShown.size(), 1u);
-    EXPECT_EQ(platform_.modelessShown[0], splash_.data());
-    EXPECT_EQ(platform_.callsOf("modeless")[0].title, "The Rodwick Database");
-    EXPECT_FALSE(main_->isVisible());
-    EXPECT_EQ(timesMainShown(), 0);
-
-    tick();
-    tick();
-    EXPECT_EQ(timesMainShown(), 1);
-    EXPECT_EQ(platform_.modelessShown.size(), 2u);
-    EXPECT_FALSE(splash_->Timer1->isActive());
-
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(splash_.isNull()) << "the splash is discarded after the tick";
-}
-
-TEST_F(StartupTest, TimerTimeoutRunsTheTick) {
-    start();
-    // Fire at once instead of waiting three seconds.
-    splash_->Timer1->start(0);
-    for (int i = 0; i < 1000 && timesMainShown() == 0; ++i) QCoreApplication::processEvents();
-    EXPECT_EQ(timesMainShown(), 1);
-}
-
-TEST_F(StartupTest, SplashIsCentredOnTheScreenAndCarriesItsCaptions) {
-    platform_.screen = QSize(800, 600);
-    start();
-
-    EXPECT_EQ(splash_->size(), QSize(420, 260));
-    EXPECT_EQ(splash_->pos(), QPoint(190, 170));
-    EXPECT_TRUE(splash_->windowFlags() & Qt::FramelessWindowHint);
-
-    auto caption = [&](const char* name) {
-        auto* label = splash_->findChild<QLabel*>(QString::fromLatin1(name));
-        EXPECT_NE(label, nullptr) << name;
-        return label ? label->text() : QString();
+TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
+    const QString accented = QStringLiteral("P\u00eache/\u00c9tang.RWK");
+    const QStringList metric{"Kg", "g", "Kg", "g", "m", "cm"};
+    const QStringList imperial{"lb", "oz", "lb", "oz", "ft", "inch"};
+    const struct {
+        const char* label;
+        std::string settings;  // empty for no file
+        bool example;          // the example database stands beside the program
+        QString loaded;        // the file shown, empty for none
+        int count;
+        QStringList units;
+        QString font;
+    } cases[] = {
+        // clang-format off
+        {"no settings", "", true, "EXAMPLE.RWK", 2, metric, "Arial"},
+        {"no settings, no example", "", false, "", 0, metric, "Arial"},
+        {"empty line 1", "| 0 |lb|oz|14|ft|inch|16|Courier New", true, "EXAMPLE.RWK", 2, imperial,
+         "Courier New"},
+        {"five lines", "@/trips.rwk| 0 |lb|oz|14", true, "EXAMPLE.RWK", 2, metric, "Arial"},
+        {"imperial", "@/trips.rwk| 1 |lb|oz|14|ft|inch|16|Arial", true, "trips.rwk", 3, imperial,
+         "Arial"},
+        {"hand-edited units", "| 1 |stone|lb|14|yard |ft|16|Arial", true, "EXAMPLE.RWK", 2,
+         {"stone", "lb", "stone", "lb", "yard ", "ft"}, "Arial"},
+        {"accented path", "@/P\xEA" "che/\xC9tang.RWK| 1 |Kg|g|99|m|cm|99|Arial", true, accented, 1,
+         metric, "Arial"},
+        {"missing autoload file", "@/gone.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric,
+         "Arial"},
+        // clang-format on
     };
-    EXPECT_EQ(caption("Label1"), "The Rodwick Database");
-    EXPECT_EQ(caption("Label3"), "Harrowby Software");
-    EXPECT_EQ(caption("Label6"), "v 1.8");
-    for (const char* name : {"Image1", "Image2"}) {
-        auto* picture = splash_->findChild<QLabel*>(QString::fromLatin1(name));
-        ASSERT_NE(picture, nullptr) << name;
-        EXPECT_FALSE(picture->pixmap().isNull()) << name;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<std::pair<QString, std::string>> files{
+            {"trips.rwk", DatabaseBytes(Trips(1, 3))}, {accented, DatabaseBytes(Trips(1, 1))}};
+        if (c.example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
+        Program run(files);
+        const std::string settings = SettingsBytes(c.settings, ToPath(run.dir.path()));
+        if (!settings.empty()) WriteBytes(run.Path("ANGLEBOX.INI"), settings);
+        run.splash->Form_Load();
+
+        const QString loaded = c.loaded.isEmpty() ? "" : run.dir.filePath(c.loaded);
+        EXPECT_EQ(run.main.windowTitle(),
+                  "Rodwick DB: " + (c.loaded.isEmpty() ? "Untitled" : loaded));
+        EXPECT_EQ(run.main.fileListCaptions(),
+                  c.loaded.isEmpty() ? QStringList() : QStringList{loaded});
+        EXPECT_EQ(run.state.table.recordCount(), c.count);
+        EXPECT_EQ(run.Text("obVen"), c.count > 0 ? "r1.0" : "");
+        EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), c.font);
+        EXPECT_EQ(run.platform.printerFont, "Times New Roman");
+        EXPECT_EQ(run.TimesShown(&run.main), 0);
+
+        run.splash->Timer1_Timer();
+        EXPECT_EQ(run.TimesShown(&run.main), 1);
+        EXPECT_EQ(UnitTexts(run.main), c.units);
+        EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, c.count));
+        EXPECT_EQ(ReadBytes(run.Path("ANGLEBOX.INI")), settings) << "start-up never writes it";
     }
-    EXPECT_NE(splash_->findChild<QWidget*>(QStringLiteral("Shape1")), nullptr);
+}
+
+TEST(StartupTest, ReadSettingsGivesTheDisplayFontToPrinterAndView) {
+    Program run({{"trips.rwk", DatabaseBytes(Trips(1, 1))}});
+    WriteBytes(run.Path("ANGLEBOX.INI"), SettingsBytes("@/trips.rwk| 1 |Kg|g|99|m|cm|99|Hand\x96"
+                                                       "Drawn",
+                                                       ToPath(run.dir.path())));
+    ReadSettings(run.state, run.platform, run.main);
+    EXPECT_EQ(run.platform.printerFont, QStringLiteral("Hand\u2013Drawn"));
+    EXPECT_EQ(run.main.findChild<QLabel*>("obVen")->font().family(),
+              QStringLiteral("Hand\u2013Drawn"));
+    EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + run.dir.filePath("trips.rwk"));
+}
+
+TEST(StartupTest, TheSplashStandsCentredUntilTheFirstTickShowsTheMainWindow) {
+    Program run({{"EXAMPLE.RWK", DatabaseBytes(Trips(1, 1))}});
+    run.platform.screen = QSize(800, 600);
+    const QTimer* timer = run.splash->Timer1;
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(std::tuple(timer->isSingleShot(), timer->interval(), timer->isActive()),
+              std::tuple(true, 3000, true));
+
+    run.splash->Form_Load();
+    EXPECT_EQ(run.TimesShown(run.splash), 1);
+    EXPECT_EQ(run.splash->geometry(), QRect(190, 170, 420, 260));
+    for (const auto& [name, caption] :
+         {std::pair("Label1", "The Rodwick Database"), std::pair("Label3", "Harrowby Software"),
+          std::pair("Label6", "v 1.8")}) {
+        EXPECT_EQ(run.splash->findChild<QLabel*>(name)->text(), caption);
+    }
+    EXPECT_FALSE(run.main.isVisible());
+    EXPECT_EQ(run.TimesShown(&run.main), 0);
+
+    run.splash->Timer1->start(0);  // fire now rather than after three seconds
+    for (int i = 0; i < 1000 && run.TimesShown(&run.main) == 0; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(run.TimesShown(&run.main), 1) << "the timer runs the tick";
+    run.splash->Timer1_Timer();
+    EXPECT_EQ(run.TimesShown(&run.main), 1);
+    EXPECT_FALSE(run.splash->Timer1->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
 }
 
 }  // namespace
-}  // namespace rodwick
+}  // namespace rodwick::testing

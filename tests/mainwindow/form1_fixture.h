@@ -6,79 +6,60 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <array>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app_state.h"
 #include "form1.h"
 #include "scripted_platform.h"
+#include "store_test_util.h"
 
 namespace rodwick::testing {
 
 // Value labels in the order of the record's fields.
-inline constexpr std::array<const char*, kFieldCount> kValueLabelNames{
+inline const char* const kValueLabelNames[kFieldCount] = {
     "obVen",   "ObType",   "ObDay",    "ObClub",   "ObWeighta", "ObWeightb", "ObWater", "ObWeather",
     "ObTemp",  "ObMethod", "ObDepthA", "ObDepthB", "ObBait",    "ObSpec",    "ObName",  "ObBestA",
     "ObBestB", "ObRest",   "ObInfo",   "ObDat",    "ObTime1",   "ObTime2"};
 
-// Trip k of a test database: every field names itself and the trip ("f3 r7").
-inline TripRecord Trip(int k) {
-    TripRecord trip;
-    for (int i = 0; i < kFieldCount; ++i) {
-        trip.fields[static_cast<size_t>(i)] = "f" + std::to_string(i) + " r" + std::to_string(k);
-    }
-    return trip;
-}
-
+// Trips first..last of a test database: every field names its trip and itself ("r7.3").
 inline std::vector<TripRecord> Trips(int first, int last) {
     std::vector<TripRecord> trips;
-    for (int k = first; k <= last; ++k) trips.push_back(Trip(k));
+    for (int k = first; k <= last; ++k) trips.push_back(Tagged("r" + std::to_string(k)));
     return trips;
 }
 
-// The bytes of a database file, written here by hand rather than by the code under test.
-inline std::string DatabaseBytes(const std::vector<TripRecord>& trips, std::string countLine = {}) {
-    if (countLine.empty()) countLine = " " + std::to_string(trips.size()) + " ";
-    std::string bytes = countLine + "\r\n";
-    for (const TripRecord& trip : trips) {
-        for (const std::string& field : trip.fields) bytes += field + "\r\n";
+// The bytes of a database file of trips, written by hand rather than by the code under test.
+inline std::string DatabaseBytes(const std::vector<TripRecord>& trips) {
+    return FileImage(" " + std::to_string(trips.size()) + " ", trips);
+}
+
+// The texts of the six unit labels of a main window.
+inline QStringList UnitTexts(const QWidget& window) {
+    QStringList texts;
+    for (const char* name : {"mesw1", "mesw2", "mesw3", "mesw4", "mesl1", "mesl2"}) {
+        texts << window.findChild<QLabel*>(name)->text();
     }
-    return bytes;
+    return texts;
 }
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+// A message as "title | text | buttons icon default", to compare in one go.
+inline std::string Describe(const PlatformCall& call) {
+    return call.title.toStdString() + " | " + call.text.toStdString() + " | " +
+           std::to_string(static_cast<int>(call.buttons)) + " " +
+           std::to_string(static_cast<int>(call.icon)) + " " +
+           std::to_string(static_cast<int>(call.defaultButton));
 }
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+inline std::string Describe(
+    const QString& title, const QString& text, platform::Buttons buttons, platform::Icon icon,
+    platform::DefaultButton defaultButton = platform::DefaultButton::First) {
+    return Describe({"message", text, title, buttons, icon, defaultButton, {}});
 }
-
-inline void ExpectMessage(const PlatformCall& call, const QString& text, const QString& title,
-                          platform::Buttons buttons, platform::Icon icon,
-                          platform::DefaultButton defaultButton = platform::DefaultButton::First) {
-    EXPECT_EQ(call.kind, QStringLiteral("message"));
-    EXPECT_EQ(call.text, text);
-    EXPECT_EQ(call.title, title);
-    EXPECT_EQ(call.buttons, buttons);
-    EXPECT_EQ(call.icon, icon);
-    EXPECT_EQ(call.defaultButton, defaultButton);
-}
-
-inline const QString kExitQuestion =
-    QStringLiteral("Really leave The Rodwick Database by Harrowby Software");
 
 class Form1Test : public ::testing::Test {
   protected:
     Form1Test() : window(state, platform) {}
-
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
     // Puts n trips into the table the way a load does, and redraws.
     void Hold(int n) {
@@ -90,91 +71,63 @@ class Form1Test : public ::testing::Test {
     std::string PathOf(const std::string& name) const {
         return dir.filePath(QString::fromStdString(name)).toStdString();
     }
-
     // Writes a database of trips first..last and returns its path.
     std::string WriteDatabase(const std::string& name, int first, int last) {
-        const std::string path = PathOf(name);
-        WriteBytes(path, DatabaseBytes(Trips(first, last)));
-        return path;
+        WriteBytes(PathOf(name), DatabaseBytes(Trips(first, last)));
+        return PathOf(name);
     }
-
     // Loads a file the way the start-up does.
     void LoadAtStart(const std::string& path) {
         state.table.setCurrentFileName(path);
         window.LoadDatabase();
     }
 
-    QLabel* Label(const char* name) {
-        auto* label = window.findChild<QLabel*>(QString::fromLatin1(name));
-        if (label == nullptr) {
-            ADD_FAILURE() << "no label " << name;
-            return &missingLabel_;
-        }
-        return label;
+    template <typename T = QWidget>
+    T* Find(const char* name) {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) throw std::runtime_error(std::string("no child named ") + name);
+        return found;
     }
-    QString Text(const char* name) { return Label(name)->text(); }
+    QString Text(const char* name) { return Find<QLabel>(name)->text(); }
+    QAction* Action(const char* name) { return Find<QAction>(name); }
+    QScrollBar* Chrec() { return Find<QScrollBar>("chrec"); }
 
-    QAction* Action(const char* name) {
-        auto* action = window.findChild<QAction*>(QString::fromLatin1(name));
-        if (action == nullptr) {
-            ADD_FAILURE() << "no action " << name;
-            return &missingAction_;
-        }
-        return action;
+    // The position line, current record, scroll bar and the 22 values the view shows...
+    std::string Shown() {
+        std::string shown = Text("total").toStdString() + " | " +
+                            std::to_string(state.table.currentRecord()) + " | " +
+                            std::to_string(Chrec()->value());
+        for (const char* name : kValueLabelNames) shown += " | " + Text(name).toStdString();
+        return shown;
     }
-
-    QScrollBar* Chrec() {
-        auto* chrec = window.findChild<QScrollBar*>(QStringLiteral("chrec"));
-        if (chrec == nullptr) {
-            ADD_FAILURE() << "no scroll bar chrec";
-            return &missingScrollBar_;
-        }
-        return chrec;
-    }
-
-    QWidget* Widget(const char* name) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            ADD_FAILURE() << "no widget " << name;
-            return &missingLabel_;
-        }
-        return widget;
+    // ...and what they must be while record k of count, trip k unless told, is shown.
+    static std::string Showing(int k, int count, int trip = 0) {
+        std::string shown = "Record " + std::to_string(k) + " of " + std::to_string(count) + " | " +
+                            std::to_string(k) + " | " + std::to_string(k);
+        for (const std::string& field : Tagged("r" + std::to_string(trip ? trip : k)).fields)
+            shown += " | " + field;
+        return shown;
     }
 
-    // True when the view shows trip k of a table of count trips, all 22 fields included.
-    ::testing::AssertionResult Shows(int k, int count) {
-        const QString position = QStringLiteral("Record %1 of %2").arg(k).arg(count);
-        if (Text("total") != position) {
-            return ::testing::AssertionFailure() << "total reads \"" << Text("total").toStdString()
-                                                 << "\", not \"" << position.toStdString() << "\"";
-        }
-        if (state.table.currentRecord() != k) {
-            return ::testing::AssertionFailure()
-                   << "currentRecord is " << state.table.currentRecord();
-        }
-        if (Chrec()->value() != k) {
-            return ::testing::AssertionFailure() << "chrec stands at " << Chrec()->value();
-        }
-        const TripRecord expected = Trip(k);
-        for (int i = 0; i < kFieldCount; ++i) {
-            const QString want = QString::fromStdString(expected.fields[static_cast<size_t>(i)]);
-            const char* name = kValueLabelNames[static_cast<size_t>(i)];
-            if (Text(name) != want) {
-                return ::testing::AssertionFailure()
-                       << name << " shows \"" << Text(name).toStdString() << "\"";
-            }
-        }
-        return ::testing::AssertionSuccess();
+    // Which of the two states the record area is in: "panel" or "notice", never both.
+    std::string Area() {
+        return std::string(Find("Frame1")->isVisibleTo(&window) ? "panel" : "") +
+               (Find("Label25")->isVisibleTo(&window) ? "notice" : "");
+    }
+    // The title, file name, records held, area and opened-files list in one line...
+    std::string Window() {
+        return window.windowTitle().toStdString() + " | " + state.table.currentFileName() + " | " +
+               std::to_string(state.table.recordCount()) + " " + Area() + " | " +
+               window.fileListCaptions().join(' ').toStdString();
+    }
+    // ...and what they must be, for a window titled "Rodwick DB: <title>".
+    static std::string WindowOf(const std::string& title, const std::string& name, int count,
+                                const std::string& list = "") {
+        return "Rodwick DB: " + title + " | " + name + " | " + std::to_string(count) +
+               (count > 0 ? " panel | " : " notice | ") + list;
     }
 
-    bool PanelShown() {
-        return Widget("Frame1")->isVisibleTo(&window) && !Widget("Label25")->isVisibleTo(&window);
-    }
-    bool NoticeShown() {
-        return !Widget("Frame1")->isVisibleTo(&window) && Widget("Label25")->isVisibleTo(&window);
-    }
-
-    // The pointer went busy and came back as often as it went busy, and is normal now.
+    // The pointer came back from busy as often as it went busy, and is normal now.
     void ExpectPointerNormal() {
         EXPECT_FALSE(platform.busy);
         int depth = 0;
@@ -186,11 +139,6 @@ class Form1Test : public ::testing::Test {
     AppState state;
     ScriptedPlatform platform;
     form1 window;
-
-  private:
-    QLabel missingLabel_;
-    QAction missingAction_;
-    QScrollBar missingScrollBar_;
 };
 
 }  // namespace rodwick::testing

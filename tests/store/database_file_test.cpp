@@ -1,241 +1,230 @@
 #include "database_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <memory>
 
 #include "store_test_util.h"
 
 namespace rodwick {
 namespace {
 
-using testing::FileImage;
-using testing::Tagged;
-using testing::TaggedRecords;
-using testing::TempDir;
-
+using namespace testing;
 using Lines = std::vector<std::string>;
 
-TEST(SplitLinesTest, LineEnds) {
-    EXPECT_EQ(SplitLines(""), Lines{});
-    EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\rb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(SplitLines("a\nb\r\n"), (Lines{"a\nb"}));
-    EXPECT_EQ(SplitLines("a\r\nlast"), (Lines{"a", "last"}));
-    EXPECT_EQ(SplitLines("\r\n\r\r\n"), (Lines{"", "", ""}));
-    EXPECT_EQ(SplitLines("a\n\r\n\n"), (Lines{"a\n", "\n"}));
-}
+TEST(DatabaseFormatTest, LinesAndNumbers) {
+    // clang-format off
+    const std::pair<const char*, Lines> splits[] = {
+        {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\rb\r\n", {"a", "b"}}, {"a\nb\r\n", {"a\nb"}},
+        {"a\r\nlast", {"a", "last"}}, {"\r\n\r\r\n", {"", "", ""}}, {"a\n\r\n\n", {"a\n", "\n"}}};
+    // clang-format on
+    for (const auto& [bytes, lines] : splits) EXPECT_EQ(SplitLines(bytes), lines) << bytes;
 
-TEST(NumberTest, WrittenWithTheSignPlaceAndATrailingBlank) {
     EXPECT_EQ(FormatNumber(12), " 12 ");
     EXPECT_EQ(FormatNumber(0), " 0 ");
     EXPECT_EQ(FormatNumber(-5), "-5 ");
-}
-
-TEST(NumberTest, CountReadingIgnoresSurroundingBlanksOnly) {
-    EXPECT_EQ(ParseCount(" 3 "), 3);
-    EXPECT_EQ(ParseCount("3"), 3);
     EXPECT_EQ(ParseCount("   250   "), 250);
     EXPECT_EQ(ParseCount("007"), 7);
-    for (const char* bad :
-         {"", "   ", "-1", "+3", "3x", "x3", "2 5", "1.5", "99999999999999999999"}) {
+    for (const char* bad : {"", "   ", "-1", "+3", "3x", "2 5", "1.5", "99999999999999999999"}) {
         EXPECT_EQ(ParseCount(bad), -1) << '"' << bad << '"';
     }
 }
 
-TEST(ParseDatabaseTest, CountLineWithOrWithoutBlanks) {
-    const std::vector<TripRecord> records = TaggedRecords(3);
-    for (const char* countLine : {" 3 ", "3", "   3   "}) {
-        const auto parsed = ParseDatabase(FileImage(countLine, records));
-        ASSERT_TRUE(parsed.ok()) << '"' << countLine << "\": " << parsed.error();
-        EXPECT_EQ(parsed.value(), records);
+TEST(DatabaseFormatTest, WholeFilesAreAcceptedOrRefused) {
+    const std::string two = FileImage(" 2 ", TaggedRecords(2));
+    // Label, bytes and the number of records read from them; -1 when they are refused.
+    // clang-format off
+    const std::tuple<const char*, std::string, int> cases[] = {
+        {"count with blanks", FileImage(" 3 ", TaggedRecords(3)), 3},
+        {"count without blanks", FileImage("3", TaggedRecords(3)), 3},
+        {"count with wide blanks", FileImage("   3   ", TaggedRecords(3)), 3},
+        {"no records", " 0 \r\n", 0},
+        {"250 records", FileImage(" 250 ", TaggedRecords(250)), 250},
+        {"251 records", FileImage(" 251 ", TaggedRecords(251)), -1},
+        {"lines after the last record", two + "extra\r\n\r\nmore", 2},
+        {"last line without its end", two.substr(0, two.size() - 2), 2},
+        {"empty", "", -1}, {"empty count", "\r\n", -1}, {"count in words", "two\r\n", -1},
+        {"negative count", "-1\r\n", -1}, {"cut inside record 2", two.substr(0, two.size() / 2), -1},
+        {"last field missing", two.substr(0, two.rfind("r2.21")), -1},
+        {"count above the records", FileImage(" 3 ", TaggedRecords(2)), -1}};
+    // clang-format on
+    for (const auto& [label, bytes, records] : cases) {
+        const auto parsed = ParseDatabase(bytes);
+        ASSERT_EQ(parsed.ok(), records >= 0) << label << ": " << parsed.error();
+        EXPECT_EQ(parsed.ok() ? parsed.value() : std::vector<TripRecord>(),
+                  TaggedRecords(std::max(records, 0)))
+            << label;
+        EXPECT_EQ(parsed.error().empty(), parsed.ok()) << label;
     }
 }
 
-TEST(ParseDatabaseTest, LoneCrEndsAFieldAndLoneLfStaysInIt) {
+TEST(DatabaseFormatTest, LoneCrEndsAFieldAndLoneLfStaysInIt) {
     std::string bytes = " 1 \r\none\rtwo\r\nthree\nstill three\r\n";
     for (int f = 3; f < kFieldCount; ++f) bytes += "f" + std::to_string(f) + "\r\n";
     const auto parsed = ParseDatabase(bytes);
     ASSERT_TRUE(parsed.ok()) << parsed.error();
     ASSERT_EQ(parsed.value().size(), 1u);
-    const TripRecord& record = parsed.value()[0];
-    EXPECT_EQ(record[Field::venue], "one");
-    EXPECT_EQ(record[Field::waterType], "two");
-    EXPECT_EQ(record[Field::ticketPrice], "three\nstill three");
-    EXPECT_EQ(record[Field::finishTime], "f21");
+    EXPECT_EQ(parsed.value()[0][Field::venue], "one");
+    EXPECT_EQ(parsed.value()[0][Field::waterType], "two");
+    EXPECT_EQ(parsed.value()[0][Field::ticketPrice], "three\nstill three");
+    EXPECT_EQ(parsed.value()[0][Field::finishTime], "f21");
 }
 
-TEST(ParseDatabaseTest, ZeroRecordsIsTheCountLineOnly) {
-    const auto parsed = ParseDatabase(" 0 \r\n");
-    ASSERT_TRUE(parsed.ok());
-    EXPECT_TRUE(parsed.value().empty());
-    EXPECT_EQ(FormatDatabase(RecordTable{}), " 0 \r\n");
-}
-
-TEST(ParseDatabaseTest, LimitIsTwoHundredFiftyRecords) {
-    const auto full = ParseDatabase(FileImage(" 250 ", TaggedRecords(250)));
-    ASSERT_TRUE(full.ok()) << full.error();
-    EXPECT_EQ(full.value().size(), 250u);
-    EXPECT_EQ(full.value().back(), Tagged("r250"));
-
-    const auto over = ParseDatabase(FileImage(" 251 ", TaggedRecords(251)));
-    EXPECT_FALSE(over.ok());
-    EXPECT_FALSE(over.error().empty());
-}
-
-TEST(ParseDatabaseTest, BadCountOrShortFileIsRefused) {
-    const std::string image = FileImage(" 2 ", TaggedRecords(2));
-    for (const std::string& bad : {
-             std::string(),
-             std::string("\r\n"),
-             std::string("two\r\n"),
-             std::string("-1\r\n"),
-             image.substr(0, image.size() / 2),      // cut inside record 2
-             image.substr(0, image.rfind("r2.21")),  // last field missing
-             FileImage(" 3 ", TaggedRecords(2)),
-         }) {
-        EXPECT_FALSE(ParseDatabase(bad).ok()) << ::testing::PrintToString(bad.substr(0, 40));
-    }
-}
-
-TEST(ParseDatabaseTest, LastLineNeedsNoLineEndButMustExist) {
-    std::vector<TripRecord> records = TaggedRecords(1);
-    const std::string image = FileImage(" 1 ", records);
-    const auto unterminated = ParseDatabase(image.substr(0, image.size() - 2));
-    ASSERT_TRUE(unterminated.ok());
-    EXPECT_EQ(unterminated.value(), records);
-
-    // An empty last field is an empty line; without its line end it is not there at all.
-    records[0][Field::finishTime] = "";
-    const std::string emptyLast = FileImage(" 1 ", records);
-    EXPECT_TRUE(ParseDatabase(emptyLast).ok());
-    EXPECT_FALSE(ParseDatabase(emptyLast.substr(0, emptyLast.size() - 2)).ok());
-}
-
-TEST(ParseDatabaseTest, LinesAfterTheLastRecordAreIgnored) {
-    const std::vector<TripRecord> records = TaggedRecords(2);
-    const auto parsed = ParseDatabase(FileImage(" 2 ", records) + "extra\r\n\r\nmore");
-    ASSERT_TRUE(parsed.ok());
-    EXPECT_EQ(parsed.value(), records);
-}
-
-// Hand-written file image -> table -> file image must give back the very same bytes.
-void ExpectByteIdenticalRoundTrip(const std::string& bytes) {
-    const auto parsed = ParseDatabase(bytes);
-    ASSERT_TRUE(parsed.ok()) << parsed.error();
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(parsed.value()));
-    EXPECT_EQ(FormatDatabase(table), bytes);
-}
-
-TEST(FormatDatabaseTest, EveryByteButLineEndsRoundTrips) {
+TEST(DatabaseFormatTest, EveryByteBlankAndEmptyFieldRoundTrips) {
     std::string everyByte;
     for (int b = 0; b < 256; ++b) {
         if (b != '\r' && b != '\n') everyByte.push_back(static_cast<char>(b));
     }
     std::vector<TripRecord> records(2);
     for (int f = 0; f < kFieldCount; ++f) {
-        records[0].fields[f] = everyByte.substr(f * 12, 12);  // spread over all fields
+        records[0].fields[f] = everyByte.substr(f * 12, 12);
         records[1].fields[f] = everyByte;
     }
-    ExpectByteIdenticalRoundTrip(FileImage(" 2 ", records));
+    records.push_back(Tagged("b"));
+    records[2][Field::venue] = "   ";
+    records[2][Field::club] = "";
+    records[2][Field::finishTime] = "";
+    const std::string bytes = FileImage(" 3 ", records);
+    const auto parsed = ParseDatabase(bytes);
+    ASSERT_TRUE(parsed.ok()) << parsed.error();
+    EXPECT_EQ(parsed.value(), records);
+    EXPECT_EQ(FormatDatabase(TableOf(parsed.value())), bytes);
+    EXPECT_EQ(FormatDatabase(RecordTable{}), " 0 \r\n");
 }
 
-TEST(FormatDatabaseTest, BlankAndEmptyFieldsSurvive) {
-    TripRecord record = Tagged("b");
-    record[Field::venue] = "   ";
-    record[Field::club] = "";
-    record[Field::remarks] = " trailing blank ";
-    record[Field::finishTime] = "";
-    record[Field::ticketPrice] =
-        "\xA3"
-        "3.50";
-    const std::string bytes = FileImage(" 1 ", {record});
-    ExpectByteIdenticalRoundTrip(bytes);
-    EXPECT_EQ(ParseDatabase(bytes).value()[0], record);
-}
-
-TEST(FormatDatabaseTest, TwoRecordsMakeFortyFiveLines) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(2)));
-    const std::string bytes = FormatDatabase(table);
-    EXPECT_EQ(bytes.substr(0, 5), " 2 \r\n");
-    EXPECT_EQ(bytes, FileImage(" 2 ", TaggedRecords(2)));
-    std::size_t lineEnds = 0;
-    for (std::size_t i = bytes.find("\r\n"); i != std::string::npos;
-         i = bytes.find("\r\n", i + 2)) {
-        ++lineEnds;
-    }
-    EXPECT_EQ(lineEnds, 45u);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 45);
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-}
-
-TEST(FormatDatabaseTest, OnlyRecordsUpToTheCountAreWritten) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
+TEST(DatabaseFormatTest, TwoRecordsMakeFortyFiveLinesAndNothingElseIsWritten) {
+    RecordTable table = TableOf(TaggedRecords(3));
     table.setCurrentRecord(3);
     table.RemoveRecord();
     table.slot(0) = Tagged("zero");
-    EXPECT_EQ(FormatDatabase(table), FileImage(" 2 ", TaggedRecords(2)));
+    const std::string bytes = FormatDatabase(table);
+    EXPECT_EQ(bytes, FileImage(" 2 ", TaggedRecords(2)));
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 45);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 45);
 }
 
-TEST(FormatDatabaseTest, LineBreaksInARemarkKeepItOneField) {
-    RecordTable table;
+TEST(DatabaseFormatTest, LineBreaksInARemarkKeepItOneField) {
     std::vector<TripRecord> records = TaggedRecords(2);
     records[0][Field::remarks] = "cr\rcrlf\r\nlf\nend\r";
-    ASSERT_TRUE(table.ReplaceFromFile(records));
-
-    const auto reloaded = ParseDatabase(FormatDatabase(table));
+    const auto reloaded = ParseDatabase(FormatDatabase(TableOf(records)));
     ASSERT_TRUE(reloaded.ok()) << reloaded.error();
-    ASSERT_EQ(reloaded.value().size(), 2u);
-    TripRecord expected = records[0];
-    expected[Field::remarks] = "cr crlf lf\nend ";
-    EXPECT_EQ(reloaded.value()[0], expected);
-    EXPECT_EQ(reloaded.value()[1], records[1]);
+    records[0][Field::remarks] = "cr crlf lf\nend ";
+    EXPECT_EQ(reloaded.value(), records);
+}
+
+TEST(DatabaseFormatTest, ShippedExampleIsAValidDatabase) {
+    const Result<std::string> bytes = ReadFileBytes(RODWICK_EXAMPLE_FILE);
+    ASSERT_TRUE(bytes.ok()) << bytes.error();
+    const std::string& raw = bytes.value();
+    const auto records = ParseDatabase(raw);
+    ASSERT_TRUE(records.ok()) << records.error();
+    EXPECT_GE(records.value().size(), 10u);
+    EXPECT_LE(records.value().size(), 20u);
+    EXPECT_TRUE(std::any_of(raw.begin(), raw.end(), [](char c) { return c & 0x80; }));
+    EXPECT_EQ(FormatDatabase(TableOf(records.value())), raw);
 }
 
 TEST(DatabaseFileTest, LoadThenSaveOnDiskIsByteIdentical) {
     TempDir dir;
-    std::vector<TripRecord> records = TaggedRecords(4);
-    records[1][Field::ticketPrice] =
-        "\xA3"
-        "4.00";
+    std::vector<TripRecord> records = TaggedRecords(3);
+    records[1][Field::ticketPrice] = "\xA3 4.00";
     records[2][Field::venue] = "Caf\xE9 Lake";
-    records[3][Field::remarks] = "";
-    const std::string original = FileImage(" 4 ", records);
+    const std::string original = FileImage(" 3 ", records);
     const std::string path = dir.File("TRIPS.RWK");
-    testing::WriteBytes(path, original);
+    WriteBytes(path, original);
 
     const auto loaded = ReadDatabaseFile(path);
     ASSERT_TRUE(loaded.ok()) << loaded.error();
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(loaded.value()));
-    const Status saved = SaveDatabaseFile(path, table);
-    ASSERT_TRUE(saved.ok()) << saved.message();
+    ASSERT_TRUE(SaveDatabaseFile(path, TableOf(loaded.value())).ok());
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(dir.Names(), std::set<std::string>{"TRIPS.RWK"});
 
-    EXPECT_EQ(testing::ReadBytes(path), original);
-    EXPECT_EQ(dir.Names(), Lines{"TRIPS.RWK"});
-}
-
-TEST(DatabaseFileTest, ReadingMissingOrBrokenFilesFails) {
-    TempDir dir;
+    WriteBytes(dir.File("SHORT.RWK"), " 1 \r\nonly a venue\r\n");
+    EXPECT_FALSE(ReadDatabaseFile(dir.File("SHORT.RWK")).ok());
     EXPECT_FALSE(ReadDatabaseFile(dir.File("NONE.RWK")).ok());
-    EXPECT_FALSE(ReadFileBytes(dir.File("NONE.RWK")).ok());
-    EXPECT_FALSE(ReadFileBytes(dir.path()).ok());  // a directory has no bytes to read
-
-    testing::WriteBytes(dir.File("SHORT.RWK"), " 1 \r\nonly a venue\r\n");
-    const auto shortFile = ReadDatabaseFile(dir.File("SHORT.RWK"));
-    EXPECT_FALSE(shortFile.ok());
-    EXPECT_FALSE(shortFile.error().empty());
+    EXPECT_FALSE(ReadFileBytes(dir.path).ok());
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(FileExists(dir.File("NONE.RWK")));
+    EXPECT_FALSE(FileExists(dir.path));
 }
 
-TEST(DatabaseFileTest, FileExistsMeansARegularFile) {
+int Fail(int error) {
+    errno = error;
+    return -1;
+}
+
+// Writes at most chunk bytes per call and fails once limit bytes have gone out.
+FileOps WriteFailsAfter(std::size_t limit, std::size_t chunk) {
+    FileOps ops = FileOps::System();
+    auto sent = std::make_shared<std::size_t>(0);
+    ops.write = [=](int fd, const char* data, std::size_t size) -> long {
+        if (*sent >= limit) return Fail(ENOSPC);
+        const long n = FileOps::System().write(fd, data, std::min({size, chunk, limit - *sent}));
+        if (n > 0) *sent += static_cast<std::size_t>(n);
+        return n;
+    };
+    return ops;
+}
+
+TEST(SaveSafetyTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+    FileOps noProgress = FileOps::System(), fsyncFails = noProgress, renameFails = noProgress;
+    int writes = 0;
+    noProgress.write = [&writes](int, const char*, std::size_t) -> long {
+        if (++writes > 100) ADD_FAILURE() << "a save that makes no progress keeps retrying";
+        return writes > 100 ? -1 : 0;
+    };
+    fsyncFails.fsync = [](int) { return Fail(EIO); };
+    renameFails.rename = [](const char*, const char*) { return Fail(EXDEV); };
+    const std::pair<const char*, FileOps> cases[] = {
+        {"write fails part-way", WriteFailsAfter(100, 64)},
+        {"write fails at once", WriteFailsAfter(0, 64)},
+        {"write makes no progress", noProgress},
+        {"fsync fails", fsyncFails},
+        {"rename fails", renameFails},
+    };
+    for (const auto& [label, ops] : cases) {
+        SCOPED_TRACE(label);
+        TempDir dir;
+        const std::string path = dir.File("TRIPS.RWK");
+        WriteBytes(path, " 0 \r\n");
+        const Status status = SaveDatabaseFile(path, TableOf(TaggedRecords(5)), ops);
+        EXPECT_FALSE(status.ok());
+        EXPECT_FALSE(status.message().empty());
+        EXPECT_EQ(ReadBytes(path), " 0 \r\n");
+        EXPECT_EQ(dir.Names(), std::set<std::string>{"TRIPS.RWK"});
+    }
+}
+
+TEST(SaveSafetyTest, WhereTheSaveGoes) {
     TempDir dir;
-    testing::WriteBytes(dir.File("A.RWK"), "");
-    EXPECT_TRUE(FileExists(dir.File("A.RWK")));
-    EXPECT_FALSE(FileExists(dir.File("B.RWK")));
-    EXPECT_FALSE(FileExists(dir.path()));
+    const std::string path = dir.File("TRIPS.RWK");
+    const RecordTable table = TableOf(TaggedRecords(3));
+    EXPECT_FALSE(SaveDatabaseFile(dir.File("nowhere/TRIPS.RWK"), table).ok());
+    EXPECT_FALSE(WriteFileAtomically(dir.path + "/", "x").ok());
+    EXPECT_TRUE(dir.Names().empty());
+    const auto mode = [&path] {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+    };
+
+    // A new file gets the usual permission bits; short writes are continued to the end.
+    const mode_t oldMask = ::umask(022);
+    EXPECT_TRUE(SaveDatabaseFile(path, table, WriteFailsAfter(1 << 20, 7)).ok());
+    ::umask(oldMask);
+    EXPECT_EQ(ReadBytes(path), FormatDatabase(table));
+    EXPECT_EQ(mode(), 0644u);
+
+    // Replacing keeps the old permission bits; a link stays a link to the saved file.
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    std::filesystem::create_symlink(path, dir.File("LINK.RWK"));
+    ASSERT_TRUE(SaveDatabaseFile(dir.File("LINK.RWK"), TableOf(TaggedRecords(1))).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("LINK.RWK")));
+    EXPECT_EQ(ReadBytes(path), FileImage(" 1 ", TaggedRecords(1)));
+    EXPECT_EQ(mode(), 0640u);
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"LINK.RWK", "TRIPS.RWK"}));
 }
 
 }  // namespace

@@ -10,154 +10,86 @@ namespace {
 using testing::Tagged;
 using testing::TaggedRecords;
 
-TEST(RecordTableTest, StartsEmptyAndUntitled) {
-    RecordTable table;
-    EXPECT_EQ(table.recordCount(), 0);
-    EXPECT_EQ(table.currentRecord(), 0);
-    EXPECT_EQ(table.currentFileName(), "Untitled");
-    EXPECT_EQ(table.slot(RecordTable::kMaxRecords), TripRecord{});
+std::pair<int, int> CountAndCurrent(const RecordTable& table) {
+    return {table.recordCount(), table.currentRecord()};
 }
 
-TEST(RecordTableTest, ReplaceFromFileFillsSlotsInOrder) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
-    EXPECT_EQ(table.recordCount(), 3);
-    EXPECT_EQ(table.currentRecord(), 1);
-    EXPECT_EQ(table.slot(1), Tagged("r1"));
-    EXPECT_EQ(table.slot(3), Tagged("r3"));
-    EXPECT_EQ(table.slot(0), TripRecord{});
-
-    ASSERT_TRUE(table.ReplaceFromFile({}));
-    EXPECT_EQ(table.recordCount(), 0);
-    EXPECT_EQ(table.currentRecord(), 0);
-    EXPECT_EQ(table.slot(1), Tagged("r1"));  // stale, invisible text stays
-}
-
-TEST(RecordTableTest, ClearTableEmptiesOnlyTheOldRecords) {
+TEST(RecordTableTest, ReplaceAndClearLeaveStaleSlotsAbove) {
     RecordTable table;
     table.slot(0) = Tagged("zero");
     ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(10, "old")));
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3, "new")));
-    table.setCurrentRecord(2);
+    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
+    EXPECT_EQ(CountAndCurrent(table), std::pair(3, 1));
+    table.setCurrentRecord(9);
+    EXPECT_EQ(table.currentRecord(), 3);
+    table.setCurrentRecord(-1);
+    EXPECT_EQ(table.currentRecord(), 0);
 
     table.ClearTable();
-
-    EXPECT_EQ(table.recordCount(), 0);
-    EXPECT_EQ(table.currentRecord(), 0);
+    EXPECT_EQ(CountAndCurrent(table), std::pair(0, 0));
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(table.slot(i), TripRecord{}) << "slot " << i;
     for (int i = 4; i <= 10; ++i) EXPECT_EQ(table.slot(i), Tagged("old" + std::to_string(i)));
     EXPECT_EQ(table.slot(0), Tagged("zero"));
-}
 
-TEST(RecordTableTest, RemoveLastRecordMovesNothing) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
-    table.setCurrentRecord(3);
-    table.RemoveRecord();
-    EXPECT_EQ(table.recordCount(), 2);
-    EXPECT_EQ(table.slot(1), Tagged("r1"));
+    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(2)));
+    ASSERT_TRUE(table.ReplaceFromFile({}));
+    EXPECT_EQ(table.currentRecord(), 0);
     EXPECT_EQ(table.slot(2), Tagged("r2"));
-    EXPECT_EQ(table.slot(3), Tagged("r3"));
+
+    EXPECT_DEBUG_DEATH(table.slot(RecordTable::kMaxRecords + 1), "");
+    EXPECT_DEBUG_DEATH(table.slot(-1), "");
 }
 
-TEST(RecordTableTest, RemoveMiddleRecordShiftsLaterOnesDown) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(4)));
-    table.setCurrentRecord(2);
-    table.RemoveRecord();
-    EXPECT_EQ(table.recordCount(), 3);
-    EXPECT_EQ(table.currentRecord(), 2);
-    EXPECT_EQ(table.slot(1), Tagged("r1"));
-    EXPECT_EQ(table.slot(2), Tagged("r3"));
-    EXPECT_EQ(table.slot(3), Tagged("r4"));
+TEST(RecordTableTest, RemoveRecordMovesLaterRecordsDown) {
+    // Records held, the one removed, and the slots from 1 up afterwards.
+    const std::tuple<int, int, std::vector<const char*>> cases[] = {
+        {3, 3, {"r1", "r2", "r3"}}, {4, 2, {"r1", "r3", "r4", "r4"}}, {1, 1, {"r1"}}, {0, 0, {}}};
+    for (const auto& [count, current, slotsAfter] : cases) {
+        RecordTable table = testing::TableOf(TaggedRecords(count));
+        table.setCurrentRecord(current);
+        table.RemoveRecord();
+        EXPECT_EQ(table.recordCount(), std::max(0, count - 1)) << current << " of " << count;
+        EXPECT_EQ(table.currentRecord(), current) << current << " of " << count;
+        for (std::size_t i = 0; i < slotsAfter.size(); ++i) {
+            EXPECT_EQ(table.slot(static_cast<int>(i) + 1), Tagged(slotsAfter[i])) << count << i;
+        }
+    }
 }
 
-TEST(RecordTableTest, RemoveOnlyRecordEmptiesTable) {
+TEST(RecordTableTest, AppendBlocksAndCopies) {
     RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(1)));
-    table.RemoveRecord();
-    EXPECT_EQ(table.recordCount(), 0);
-    table.RemoveRecord();  // nothing left to remove
-    EXPECT_EQ(table.recordCount(), 0);
-}
+    EXPECT_FALSE(table.AppendRecords()) << "no current record to copy";
+    ASSERT_TRUE(table.AppendRecords({}));
+    EXPECT_EQ(table.currentRecord(), 0);
+    ASSERT_TRUE(table.AppendRecords(TaggedRecords(3)));
+    EXPECT_EQ(CountAndCurrent(table), std::pair(3, 1));
 
-TEST(RecordTableTest, AppendBlockIntoEmptyTableShowsFirstRecord) {
-    RecordTable table;
-    ASSERT_TRUE(table.AppendRecords(TaggedRecords(2, "m")));
-    EXPECT_EQ(table.recordCount(), 2);
-    EXPECT_EQ(table.currentRecord(), 1);
-    EXPECT_EQ(table.slot(2), Tagged("m2"));
-
-    RecordTable other;
-    ASSERT_TRUE(other.AppendRecords({}));
-    EXPECT_EQ(other.currentRecord(), 0);
-}
-
-TEST(RecordTableTest, AppendBlockKeepsCurrentRecordAndOrder) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
     table.setCurrentRecord(2);
     ASSERT_TRUE(table.AppendRecords(TaggedRecords(2, "m")));
-    EXPECT_EQ(table.recordCount(), 5);
-    EXPECT_EQ(table.currentRecord(), 2);
-    EXPECT_EQ(table.slot(3), Tagged("r3"));
-    EXPECT_EQ(table.slot(4), Tagged("m1"));
-    EXPECT_EQ(table.slot(5), Tagged("m2"));
-}
-
-TEST(RecordTableTest, AppendOneCopyDuplicatesCurrentRecord) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
-    table.setCurrentRecord(2);
     ASSERT_TRUE(table.AppendRecords());
-    EXPECT_EQ(table.recordCount(), 4);
-    EXPECT_EQ(table.currentRecord(), 2);
-    EXPECT_EQ(table.slot(4), Tagged("r2"));
-    EXPECT_EQ(table.slot(3), Tagged("r3"));
-
-    RecordTable empty;
-    EXPECT_FALSE(empty.AppendRecords());
-    EXPECT_EQ(empty.recordCount(), 0);
+    EXPECT_EQ(CountAndCurrent(table), std::pair(6, 2));
+    const char* expected[] = {"r1", "r2", "r3", "m1", "m2", "r2"};
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(table.slot(i), Tagged(expected[i - 1])) << i;
 }
 
-TEST(RecordTableTest, RefusesToPassTwoHundredFifty) {
+TEST(RecordTableTest, NeverHoldsMoreThanTwoHundredFifty) {
     RecordTable table;
     ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(250, "stale")));
     ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(245)));
     table.setCurrentRecord(7);
 
     EXPECT_FALSE(table.AppendRecords(TaggedRecords(10, "m")));
-    EXPECT_EQ(table.recordCount(), 245);
-    EXPECT_EQ(table.currentRecord(), 7);
-    EXPECT_EQ(table.slot(246), Tagged("stale246"));  // a refused block writes nothing
+    EXPECT_EQ(CountAndCurrent(table), std::pair(245, 7));
+    EXPECT_EQ(table.slot(246), Tagged("stale246")) << "a refused block writes nothing";
 
     ASSERT_TRUE(table.AppendRecords(TaggedRecords(5, "m")));
     EXPECT_EQ(table.recordCount(), 250);
     EXPECT_EQ(table.slot(250), Tagged("m5"));
-
     EXPECT_FALSE(table.AppendRecords(TaggedRecords(1, "x")));
     EXPECT_FALSE(table.AppendRecords());
-    EXPECT_EQ(table.recordCount(), 250);
-
     EXPECT_FALSE(table.ReplaceFromFile(TaggedRecords(251, "big")));
     EXPECT_EQ(table.recordCount(), 250);
     EXPECT_EQ(table.slot(1), Tagged("r1"));
-}
-
-TEST(RecordTableTest, CurrentRecordStaysWithinTheTable) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(TaggedRecords(3)));
-    table.setCurrentRecord(9);
-    EXPECT_EQ(table.currentRecord(), 3);
-    table.setCurrentRecord(-1);
-    EXPECT_EQ(table.currentRecord(), 0);
-}
-
-TEST(RecordTableDeathTest, SlotOutsideTheTableIsCaught) {
-    RecordTable table;
-    // Debug builds stop on the bad index; release builds must still stay inside the table.
-    EXPECT_DEBUG_DEATH(table.slot(RecordTable::kMaxRecords + 1), "");
-    EXPECT_DEBUG_DEATH(table.slot(-1), "");
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "database_file.h"
 #include "store_test_util.h"
 
 namespace rodwick {
@@ -10,130 +9,79 @@ namespace {
 
 using testing::TempDir;
 
-const char kImperialFile[] =
+const std::string kImperialFile =
     "/home/angler/TRIPS.RWK\r\n 0 \r\nlb\r\noz\r\n14\r\nft\r\ninch\r\n16\r\nTimes New Roman\r\n";
+const Settings kImperial{"/home/angler/TRIPS.RWK", 0, UnitNames::Imperial(), "14", "16",
+                         "Times New Roman"};
 
-TEST(SettingsPathTest, JoinsWithOneSeparator) {
-    EXPECT_EQ(SettingsPath("/opt/rodwick"), "/opt/rodwick/ANGLEBOX.INI");
+std::string WithLine2(const std::string& line2) {
+    return "p\r\n" + line2 + "\r\nKg\r\ng\r\n99\r\nm\r\ncm\r\n99\r\nArial\r\n";
+}
+
+TEST(SettingsTest, FilesAreReadLineByLineAndWrittenBackTheSame) {
     EXPECT_EQ(SettingsPath("/opt/rodwick/"), "/opt/rodwick/ANGLEBOX.INI");
-    EXPECT_EQ(SettingsPath("/"), "/ANGLEBOX.INI");
-    EXPECT_EQ(ExamplePath("/opt/rodwick"), "/opt/rodwick/EXAMPLE.RWK");
-    EXPECT_EQ(ExamplePath("/"), "/EXAMPLE.RWK");
-}
-
-TEST(SettingsTest, DefaultsAreMetricArialAndTheExample) {
-    const Settings s = DefaultSettings("/opt/rodwick");
-    EXPECT_EQ(s.autoloadFile, "/opt/rodwick/EXAMPLE.RWK");
-    EXPECT_EQ(s.showVenuesOnEdit, 1);
-    EXPECT_EQ(s.units, UnitNames::Metric());
-    EXPECT_EQ(s.units, (UnitNames{"Kg", "g", "m", "cm"}));
-    EXPECT_EQ(s.displayFont, "Arial");
-    EXPECT_EQ(FormatSettings(s),
+    EXPECT_EQ(SettingsPath("/opt/rodwick"), "/opt/rodwick/ANGLEBOX.INI");
+    EXPECT_EQ(FormatSettings(DefaultSettings("/opt/rodwick/")),
               "/opt/rodwick/EXAMPLE.RWK\r\n 1 \r\nKg\r\ng\r\n99\r\nm\r\ncm\r\n99\r\nArial\r\n");
-}
+    EXPECT_EQ(ParseSettings(kImperialFile), kImperial);
+    EXPECT_EQ(FormatSettings(kImperial), kImperialFile);
 
-TEST(SettingsTest, ImperialFileIsReadLineByLine) {
-    const std::optional<Settings> s = ParseSettings(kImperialFile);
+    // The path is Windows-1252 in the file and UTF-8 in memory.
+    const std::string accented = "/home/ren\xE9/T.RWK\r\n" + WithLine2(" 1 ").substr(3);
+    const std::optional<Settings> s = ParseSettings(accented);
     ASSERT_TRUE(s.has_value());
-    EXPECT_EQ(s->autoloadFile, "/home/angler/TRIPS.RWK");
-    EXPECT_EQ(s->showVenuesOnEdit, 0);
-    EXPECT_EQ(s->units, UnitNames::Imperial());
-    EXPECT_FALSE(s->units.isMetric());
-    EXPECT_EQ(s->reservedWeight, "14");
-    EXPECT_EQ(s->reservedDepth, "16");
-    EXPECT_EQ(s->displayFont, "Times New Roman");
-    EXPECT_EQ(FormatSettings(*s), kImperialFile);
+    EXPECT_EQ(s->autoloadFile, "/home/ren\xC3\xA9/T.RWK");
+    EXPECT_EQ(FormatSettings(*s), accented);
 }
 
-TEST(SettingsTest, HandEditedUnitNamesAreKeptExactly) {
+TEST(SettingsTest, HandEditedValuesAreKeptExactly) {
     const std::optional<Settings> s =
         ParseSettings("x\r\n1\r\nKilo \r\n gram\xE9\r\n99\r\n\r\ncm\nx\r\n99\r\nArial\r\n");
     ASSERT_TRUE(s.has_value());
-    EXPECT_EQ(s->units.weightMajorUnit, "Kilo ");
-    EXPECT_EQ(s->units.weightMinorUnit, " gram\xE9");  // bytes as in the file
-    EXPECT_EQ(s->units.depthMajorUnit, "");
-    EXPECT_EQ(s->units.depthMinorUnit, "cm\nx");
+    EXPECT_EQ(s->units, (UnitNames{"Kilo ", " gram\xE9", "", "cm\nx"}));
     EXPECT_FALSE(s->units.isMetric());
-}
 
-TEST(SettingsTest, SecondLineMustBeAWholeNumber) {
-    const auto withLine2 = [](const std::string& line2) {
-        return ParseSettings("p\r\n" + line2 + "\r\nKg\r\ng\r\n99\r\nm\r\ncm\r\n99\r\nArial\r\n");
-    };
-    EXPECT_EQ(withLine2("  0  ")->showVenuesOnEdit, 0);
-    EXPECT_EQ(withLine2("1")->showVenuesOnEdit, 1);
-    EXPECT_EQ(withLine2("-5 ")->showVenuesOnEdit, -5);
-    EXPECT_EQ(withLine2("7")->showVenuesOnEdit, 7);
+    for (const auto& [line2, value] :
+         {std::pair("  0  ", 0), std::pair("1", 1), std::pair("-5 ", -5), std::pair("7", 7)}) {
+        const std::optional<Settings> parsed = ParseSettings(WithLine2(line2));
+        EXPECT_EQ(parsed ? parsed->showVenuesOnEdit : -99, value) << line2;
+    }
     for (const char* bad : {"", "yes", "1x", "- 1", "1 1"}) {
-        EXPECT_EQ(withLine2(bad), std::nullopt) << '"' << bad << '"';
+        EXPECT_EQ(ParseSettings(WithLine2(bad)), std::nullopt) << '"' << bad << '"';
     }
 }
 
-TEST(SettingsTest, AccentedPathIsWindows1252InTheFile) {
-    const std::string file =
-        "/home/ren\xE9/TRIPS.RWK\r\n 1 \r\nKg\r\ng\r\n99\r\nm\r\ncm\r\n99\r\nArial\r\n";
-    const std::optional<Settings> s = ParseSettings(file);
-    ASSERT_TRUE(s.has_value());
-    EXPECT_EQ(s->autoloadFile, "/home/ren\xC3\xA9/TRIPS.RWK");
-    EXPECT_EQ(FormatSettings(*s), file);
-}
-
-TEST(SettingsTest, UnrepresentableCharactersAreWrittenAsQuestionMarks) {
+TEST(SettingsTest, WhatTheFileCannotHoldIsWrittenSafely) {
     Settings s = DefaultSettings("/opt");
     s.autoloadFile =
         "/data/\xE6\x97\xA5\xC3\xA9/\xFF"
         "a.RWK";  // CJK, e acute, a bad byte
+    s.displayFont = "Odd\r\nFont";
     const std::string bytes = FormatSettings(s);
     EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), "/data/?\xE9/?a.RWK");
+    EXPECT_EQ(ParseSettings(bytes)->displayFont, "Odd Font");
 }
 
-TEST(SettingsTest, CarriageReturnsCannotSplitALine) {
-    Settings s = DefaultSettings("/opt");
-    s.displayFont = "Odd\r\nFont";
-    const std::optional<Settings> back = ParseSettings(FormatSettings(s));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->displayFont, "Odd Font");
-}
-
-class SettingsFileTest : public ::testing::Test {
-  protected:
-    std::string SettingsFile() const { return dir_.File("ANGLEBOX.INI"); }
-    TempDir dir_;
-};
-
-TEST_F(SettingsFileTest, NoFileGivesDefaultsAndCreatesNothing) {
-    EXPECT_EQ(ReadSettingsFile(dir_.path()), DefaultSettings(dir_.path()));
-    EXPECT_EQ(ReadSettingsFile(dir_.path() + "/").autoloadFile, dir_.File("EXAMPLE.RWK"));
-    EXPECT_TRUE(dir_.Names().empty());
-}
-
-TEST_F(SettingsFileTest, FiveLinesGiveDefaults) {
-    testing::WriteBytes(SettingsFile(), "/x/TRIPS.RWK\r\n 0 \r\nlb\r\noz\r\n14\r\n");
-    EXPECT_EQ(ReadSettingsFile(dir_.path()), DefaultSettings(dir_.path()));
-}
-
-TEST_F(SettingsFileTest, BadNumberGivesDefaults) {
-    testing::WriteBytes(SettingsFile(),
-                        "/x/T.RWK\r\nno\r\nlb\r\noz\r\n14\r\nft\r\ninch\r\n16\r\nA\r\n");
-    EXPECT_EQ(ReadSettingsFile(dir_.path()), DefaultSettings(dir_.path()));
-}
-
-TEST_F(SettingsFileTest, EmptyFirstLineMeansTheExample) {
-    testing::WriteBytes(SettingsFile(), std::string("\r\n") + (kImperialFile + 24));
-    const Settings s = ReadSettingsFile(dir_.path());
-    EXPECT_EQ(s.autoloadFile, dir_.File("EXAMPLE.RWK"));
-    EXPECT_EQ(s.units, UnitNames::Imperial());
-    EXPECT_EQ(s.displayFont, "Times New Roman");
-}
-
-TEST_F(SettingsFileTest, ImperialFileIsReadAndLeftAlone) {
-    testing::WriteBytes(SettingsFile(), kImperialFile);
-    const Settings s = ReadSettingsFile(dir_.path());
-    EXPECT_EQ(s.autoloadFile, "/home/angler/TRIPS.RWK");
-    EXPECT_EQ(s.units, UnitNames::Imperial());
-    EXPECT_EQ(s.showVenuesOnEdit, 0);
-    EXPECT_EQ(testing::ReadBytes(SettingsFile()), kImperialFile);
-    EXPECT_EQ(dir_.Names(), std::vector<std::string>{"ANGLEBOX.INI"});
+TEST(SettingsTest, TheFileBesideTheProgramIsReadButNeverWritten) {
+    const std::pair<const char*, std::string> files[] = {
+        {"no file", ""},
+        {"five lines", "/x/T.RWK\r\n 0 \r\nlb\r\noz\r\n14\r\n"},
+        {"eight lines", kImperialFile.substr(0, kImperialFile.rfind("Times"))},
+        {"line 2 not a number", WithLine2("no")},
+        {"imperial", kImperialFile},
+        {"empty first line", "\r\n" + kImperialFile.substr(24)},
+    };
+    for (const auto& [label, file] : files) {
+        SCOPED_TRACE(label);
+        TempDir dir;
+        if (!file.empty()) testing::WriteBytes(dir.File("ANGLEBOX.INI"), file);
+        Settings expected = DefaultSettings(dir.path);
+        if (file.ends_with("Roman\r\n")) expected = kImperial;
+        if (file.starts_with("\r\n")) expected.autoloadFile = dir.File("EXAMPLE.RWK");
+        EXPECT_EQ(ReadSettingsFile(dir.path + "/"), expected);
+        EXPECT_EQ(testing::ReadBytes(dir.File("ANGLEBOX.INI")), file);
+        EXPECT_EQ(dir.Names().size(), file.empty() ? 0u : 1u);
+    }
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,45 +14,26 @@
 
 namespace rodwick::testing {
 
-// A fresh, empty directory for one test, removed with everything in it afterwards.
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "rodwick-store-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot create a temporary directory";
-        }
-        path_ = pattern;
-    }
+// A fresh directory for one test, removed with its contents afterwards.
+struct TempDir {
+    TempDir() { EXPECT_NE(::mkdtemp(path.data()), nullptr); }
     ~TempDir() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-    // Names of everything in the directory, hidden files included, sorted.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
+    std::string File(const std::string& name) const { return path + "/" + name; }
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path)) {
+            names.insert(e.path().filename().string());
         }
-        std::sort(names.begin(), names.end());
         return names;
     }
-
-  private:
-    std::string path_;
+    std::string path = (std::filesystem::temp_directory_path() / "rodwick-XXXXXX").string();
 };
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 inline std::string ReadBytes(const std::string& path) {
@@ -63,9 +44,7 @@ inline std::string ReadBytes(const std::string& path) {
 // A record whose every field names its record and field, so that shifted fields show.
 inline TripRecord Tagged(const std::string& tag) {
     TripRecord record;
-    for (int f = 0; f < kFieldCount; ++f) {
-        record.fields[f] = tag + "." + std::to_string(f);
-    }
+    for (int f = 0; f < kFieldCount; ++f) record.fields[f] = tag + "." + std::to_string(f);
     return record;
 }
 
@@ -82,6 +61,12 @@ inline std::string FileImage(const std::string& countLine, const std::vector<Tri
         for (const std::string& field : record.fields) bytes += field + "\r\n";
     }
     return bytes;
+}
+
+inline RecordTable TableOf(const std::vector<TripRecord>& records) {
+    RecordTable table;
+    EXPECT_TRUE(table.ReplaceFromFile(records));
+    return table;
 }
 
 }  // namespace rodwick::testing

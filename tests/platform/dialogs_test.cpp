@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "qt_platform.h"
+
+namespace rodwick::platform {
+namespace {
+
+using SB = QMessageBox::StandardButton;
+
+TEST(MessageBox, ButtonSetsWithTheirDefaultAndEscapeButtons) {
+    // A set, its buttons in the order the default button counts in, and the one Escape presses.
+    // clang-format off
+    const std::tuple<Buttons, std::vector<SB>, SB> sets[] = {
+        {Buttons::Ok, {SB::Ok}, SB::Ok}, {Buttons::OkCancel, {SB::Ok, SB::Cancel}, SB::Cancel},
+        {Buttons::AbortRetryIgnore, {SB::Abort, SB::Retry, SB::Ignore}, SB::Abort},
+        {Buttons::YesNoCancel, {SB::Yes, SB::No, SB::Cancel}, SB::Cancel},
+        {Buttons::YesNo, {SB::Yes, SB::No}, SB::No}, {Buttons::RetryCancel, {SB::Retry, SB::Cancel}, SB::Cancel}};
+    // clang-format on
+    for (const auto& [buttons, inOrder, escape] : sets) {
+        QMessageBox::StandardButtons all;
+        for (SB b : inOrder) all |= b;
+        for (std::size_t d = 0; d < 3; ++d) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(buttons) << ", default " << d);
+            auto box =
+                MakeMessageBox({"t", "T", buttons, Icon::None, static_cast<DefaultButton>(d)});
+            EXPECT_EQ(box->standardButtons(), all);
+            // A default beyond the set is the first button.
+            EXPECT_EQ(box->standardButton(box->defaultButton()),
+                      inOrder[d < inOrder.size() ? d : 0]);
+            EXPECT_EQ(box->standardButton(box->escapeButton()), escape);
+        }
+    }
+}
+
+TEST(MessageBox, ShowsPlainTextTitleAndIcon) {
+    const QString text = QStringLiteral("<b>Really</b> clear all records from memory??");
+    auto box = MakeMessageBox({text, "New", Buttons::YesNo, Icon::None, DefaultButton::Second});
+    EXPECT_EQ(box->text(), text);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("New"));
+    const std::pair<Icon, QMessageBox::Icon> icons[] = {
+        {Icon::None, QMessageBox::NoIcon},
+        {Icon::Stop, QMessageBox::Critical},
+        {Icon::Question, QMessageBox::Question},
+        {Icon::Exclamation, QMessageBox::Warning},
+        {Icon::Information, QMessageBox::Information},
+    };
+    for (const auto& [icon, qtIcon] : icons) {
+        EXPECT_EQ(MakeMessageBox({text, {}, Buttons::Ok, icon, DefaultButton::First})->icon(),
+                  qtIcon);
+    }
+}
+
+const QString kExportFilter = QStringLiteral(
+    "Rodwick Db PC (*.RWK)|*.RWK|Text File (*.TXT)|*.TXT|Rodwick Db ST (*.PRO)|*.PRO|"
+    "All Files (*.*)|*.*");
+
+TEST(FileDialog, FiltersAreTranslatedAndPreselected) {
+    EXPECT_EQ(NameFilters(kDatabaseFilter), (QStringList{"Rodwick DB (*.RWK)", "All files (*.*)"}));
+    EXPECT_EQ(NameFilters(kExportFilter).size(), 4);
+    EXPECT_TRUE(NameFilters(QString()).isEmpty());
+    // A description without its patterns in brackets gets them; one without patterns stays.
+    EXPECT_EQ(NameFilters("Logs|*.RWK;*.PRO|Notes (*.TXT)|*.TXT;*.DOC|All (*)"),
+              (QStringList{"Logs (*.RWK *.PRO)", "Notes (*.TXT) (*.TXT *.DOC)", "All (*)"}));
+
+    const auto chosen = [](int filterIndex, bool save) {
+        auto dialog = MakeFileDialog({kExportFilter, filterIndex, "Merge with..", {}}, save);
+        EXPECT_EQ(dialog->windowTitle(), "Merge with..");
+        EXPECT_EQ(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        return dialog->selectedNameFilter();
+    };
+    EXPECT_EQ(chosen(4, true), "All Files (*.*)");
+    EXPECT_EQ(chosen(2, false), "Text File (*.TXT)");
+    EXPECT_EQ(chosen(9, true), "Rodwick Db PC (*.RWK)") << "outside the list: the first entry";
+}
+
+// Runs the event loop until done() holds; the guard only ends a hang.
+bool SpinUntil(const std::function<bool()>& done) {
+    QTimer guard;
+    guard.setSingleShot(true);
+    guard.start(30000);
+    while (!done() && guard.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return done();
+}
+
+// The names the dialog's list offers for choosing, sorted.
+std::string Listed(QFileDialog& dialog) {
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    if (!view) return "<no list view>";
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+        const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+        if (view->model()->flags(index) & Qt::ItemIsEnabled) names << index.data().toString();
+    }
+    names.sort();
+    return names.join(' ').toStdString();
+}
+
+class FileDialogInFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"a.rwk", "b.RWK", "c.txt"}) {
+            QFile file(dir.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+    }
+    std::unique_ptr<QFileDialog> Dialog(bool save, const QString& extension = "RWK") {
+        auto dialog = MakeFileDialog({kDatabaseFilter, 1, {}, extension}, save);
+        dialog->setDirectory(dir.path());
+        return dialog;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(FileDialogInFolder, DatabaseFilterListsSmallAndCapitalExtensions) {
+    for (bool save : {false, true}) {
+        auto dialog = Dialog(save);
+        EXPECT_TRUE(SpinUntil([&] { return Listed(*dialog) == "a.rwk b.RWK"; })) << Listed(*dialog);
+        dialog->selectNameFilter("All files (*.*)");
+        EXPECT_TRUE(SpinUntil([&] { return Listed(*dialog) == "a.rwk b.RWK c.txt"; }))
+            << Listed(*dialog);
+    }
+}
+
+TEST_F(FileDialogInFolder, TypedNamesGetTheDefaultExtensionAndNoQuestion) {
+    auto save = Dialog(true);
+    save->selectFile("trip");
+    EXPECT_EQ(save->selectedFiles(), QStringList{dir.filePath("trip.RWK")});
+    save->selectFile("trip.old");
+    EXPECT_EQ(save->selectedFiles(), QStringList{dir.filePath("trip.old")});
+    auto plain = Dialog(true, {});
+    plain->selectFile("trip");
+    EXPECT_EQ(plain->selectedFiles(), QStringList{dir.filePath("trip")});
+
+    // Save takes an existing file and Open a missing one: the commands check for themselves.
+    for (auto [isSave, name] : {std::pair(true, "b.RWK"), std::pair(false, "missing")}) {
+        auto dialog = Dialog(isSave);
+        dialog->selectFile(name);
+        bool asked = false;
+        QTimer::singleShot(0, dialog.get(), [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->done(QMessageBox::No);
+            }
+        });
+        static_cast<QDialog&>(*dialog).accept();
+        QApplication::processEvents();
+        EXPECT_FALSE(asked) << name;
+        EXPECT_EQ(dialog->result(), QDialog::Accepted) << name;
+    }
+}
+
+}  // namespace
+}  // namespace rodwick::platform
