@@ -227,7 +227,6 @@ void form1::buildMenus() {
     QAction* MnuExit =
         addEntry(MnuFile_, "MnuExit", QStringLiteral("Exit"), QKeySequence("Ctrl+X"));
     mnufilearray0_ = addSeparator(MnuFile_, "mnufilearray");
-    mnufilearray0_->setText(QStringLiteral("-"));
     mnufilearray0_->setProperty("index", 0);
     mnufilearray0_->setVisible(false);
 
@@ -509,7 +508,8 @@ void form1::MergeDatabase(const std::string& path) {
 void form1::AddToFileList() {
     mnufilearray0_->setVisible(true);
     const QString name = FromPath(state_.table.currentFileName());
-    if (name.compare(mnufilearray0_->text(), Qt::CaseInsensitive) == 0) return;
+    // Element 0 is the separator heading the list; its caption is "-".
+    if (name.compare(QStringLiteral("-"), Qt::CaseInsensitive) == 0) return;
     for (QAction* entry : mnufilearray_) {
         if (name.compare(entry->data().toString(), Qt::CaseInsensitive) == 0) return;
     }

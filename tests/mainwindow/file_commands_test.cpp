@@ -237,7 +237,8 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     QString entries;
     for (const QAction* entry : tail) {
         entries += entry->objectName() + entry->property("index").toString() +
-                   (entry->isVisible() ? " " : " hidden ") + entry->text() + "; ";
+                   (entry->isVisible() ? " " : " hidden ") +
+                   (entry->isSeparator() ? QStringLiteral("-") : entry->text()) + "; ";
     }
     EXPECT_EQ(entries, "mnufilearray0 -; mnufilearray1 " + Q(lower) + "; mnufilearray2 " + Q(b) +
                            "; mnufilearray3 " + Q(PathOf("fish && chips.rwk")) + "; ");

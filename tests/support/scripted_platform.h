@@ -4,9 +4,15 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "platform.h"
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace rodwick::testing {
 
