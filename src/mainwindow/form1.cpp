@@ -484,14 +484,10 @@ bool form1::SaveDatabase() {
 
     // Unlike the other file failures this one is reported: a save that fails silently
     // loses the user's work without warning.
-    platform::Message message;
-    message.text = QStringLiteral("Could not save the database to ") +
-                   FromPath(table.currentFileName()) +
-                   QStringLiteral(". The file on disk was not changed.");
-    message.title = QStringLiteral("Save");
-    message.buttons = platform::Buttons::Ok;
-    message.icon = platform::Icon::Stop;
-    platform_.showMessage(message);
+    platform_.showMessage({QStringLiteral("Could not save the database to ") +
+                               FromPath(table.currentFileName()) +
+                               QStringLiteral(". The file on disk was not changed."),
+                           QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Stop});
     return false;
 }
 
@@ -563,12 +559,9 @@ void form1::OpenPath(const std::string& path) {
 // File menu.
 
 void form1::MnuNew_Click() {
-    platform::Message question;
-    question.text = QStringLiteral("Really clear all records from memory??");
-    question.title = QStringLiteral("New");
-    question.buttons = platform::Buttons::YesNo;
-    question.defaultButton = platform::DefaultButton::Second;
-    question.icon = platform::Icon::Exclamation;
+    const platform::Message question{QStringLiteral("Really clear all records from memory??"),
+                                     QStringLiteral("New"), platform::Buttons::YesNo,
+                                     platform::Icon::Exclamation, platform::DefaultButton::Second};
     if (platform_.showMessage(question) != platform::Answer::Yes) return;
 
     state_.table.ClearTable();
@@ -598,11 +591,9 @@ void form1::MnuSas_Click() {
     if (chosen.isEmpty()) return;
     const std::string path = ToPath(chosen);
     if (FileExists(path)) {
-        platform::Message question;
-        question.text = QStringLiteral("This file already exists. Overwrite the file");
-        question.title = QStringLiteral("Save as");
-        question.buttons = platform::Buttons::YesNo;
-        question.icon = platform::Icon::Exclamation;
+        const platform::Message question{
+            QStringLiteral("This file already exists. Overwrite the file"),
+            QStringLiteral("Save as"), platform::Buttons::YesNo, platform::Icon::Exclamation};
         if (platform_.showMessage(question) != platform::Answer::Yes) return;
     }
 
@@ -622,11 +613,9 @@ void form1::MnuMer_Click() {
 }
 
 bool form1::AskToLeave() {
-    platform::Message question;
-    question.text = QStringLiteral("Really leave The Rodwick Database by Harrowby Software");
-    question.title = QStringLiteral("Exit");
-    question.buttons = platform::Buttons::YesNo;
-    question.icon = platform::Icon::Question;
+    const platform::Message question{
+        QStringLiteral("Really leave The Rodwick Database by Harrowby Software"),
+        QStringLiteral("Exit"), platform::Buttons::YesNo, platform::Icon::Question};
     return platform_.showMessage(question) == platform::Answer::Yes;
 }
 

@@ -25,19 +25,6 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
-// A field must stay one line: a CR (alone or before LF) would end it on reading.
-void AppendFieldLine(std::string& out, const std::string& field) {
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\r') {
-            out.push_back(' ');
-            if (i + 1 < field.size() && field[i + 1] == '\n') ++i;
-        } else {
-            out.push_back(field[i]);
-        }
-    }
-    out.append(kLineEnd);
-}
-
 std::string ErrnoText(int err) {
     return err != 0 ? std::string(std::strerror(err)) : std::string("unknown error");
 }
@@ -94,6 +81,18 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 }  // namespace
+
+void AppendTextLine(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out.push_back(' ');
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    out.append(kLineEnd);
+}
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
     std::vector<std::string> lines;
@@ -165,7 +164,7 @@ std::string FormatDatabase(const RecordTable& table) {
     out.append(kLineEnd);
     for (int k = 1; k <= table.recordCount(); ++k) {
         for (const std::string& field : table.slot(k).fields) {
-            AppendFieldLine(out, field);
+            AppendTextLine(out, field);
         }
     }
     return out;

@@ -10,7 +10,6 @@ namespace rodwick {
 namespace {
 
 constexpr int kSettingsLines = 9;
-constexpr std::string_view kLineEnd = "\r\n";
 
 std::string InProgramDir(const std::string& programDir, const char* fileName) {
     // An empty directory means the current one, not the file system's root.
@@ -65,19 +64,6 @@ std::string Utf8ToCp1252Lossy(std::string_view utf8) {
     return out;
 }
 
-// A CR (alone or before LF) would split the line on reading; it is written as a blank.
-void AppendLine(std::string& out, std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out.push_back(' ');
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    out.append(kLineEnd);
-}
-
 }  // namespace
 
 std::string SettingsPath(const std::string& programDir) {
@@ -118,15 +104,15 @@ std::optional<Settings> ParseSettings(std::string_view bytes) {
 
 std::string FormatSettings(const Settings& settings) {
     std::string out;
-    AppendLine(out, Utf8ToCp1252Lossy(settings.autoloadFile));
-    AppendLine(out, FormatNumber(settings.showVenuesOnEdit));
-    AppendLine(out, settings.units.weightMajorUnit);
-    AppendLine(out, settings.units.weightMinorUnit);
-    AppendLine(out, settings.reservedWeight);
-    AppendLine(out, settings.units.depthMajorUnit);
-    AppendLine(out, settings.units.depthMinorUnit);
-    AppendLine(out, settings.reservedDepth);
-    AppendLine(out, settings.displayFont);
+    AppendTextLine(out, Utf8ToCp1252Lossy(settings.autoloadFile));
+    AppendTextLine(out, FormatNumber(settings.showVenuesOnEdit));
+    AppendTextLine(out, settings.units.weightMajorUnit);
+    AppendTextLine(out, settings.units.weightMinorUnit);
+    AppendTextLine(out, settings.reservedWeight);
+    AppendTextLine(out, settings.units.depthMajorUnit);
+    AppendTextLine(out, settings.units.depthMinorUnit);
+    AppendTextLine(out, settings.reservedDepth);
+    AppendTextLine(out, settings.displayFont);
     return out;
 }
 
