@@ -24,6 +24,14 @@ const QColor kWaterBottom(0xcf, 0xe2, 0xea);
 const QColor kInk(0x16, 0x33, 0x4d);
 const QColor kFrame(0x2e, 0x5e, 0x78);
 
+// A face by name, with the kind to fall back on where that name is not installed.
+QFont FontOf(const char* family, QFont::StyleHint hint, int points) {
+    QFont font(QString::fromLatin1(family));
+    font.setStyleHint(hint);
+    font.setPointSize(points);
+    return font;
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   const QFont& font, Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
@@ -80,9 +88,7 @@ void Form9::buildControls() {
     framePalette.setColor(QPalette::WindowText, kFrame);
     Shape1_->setPalette(framePalette);
 
-    QFont title(QStringLiteral("Times New Roman"));
-    title.setStyleHint(QFont::Serif);
-    title.setPointSize(24);
+    QFont title = FontOf("Times New Roman", QFont::Serif, 24);
     title.setBold(true);
     Label1_ = makeLabel(this, "Label1", QStringLiteral("The Rodwick Database"),
                         QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
@@ -91,16 +97,12 @@ void Form9::buildControls() {
     Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), FishPicture(QSize(156, 104)));
     Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), RodPicture(QSize(168, 84)));
 
-    QFont maker(QStringLiteral("Times New Roman"));
-    maker.setStyleHint(QFont::Serif);
-    maker.setPointSize(14);
+    QFont maker = FontOf("Times New Roman", QFont::Serif, 14);
     maker.setItalic(true);
     Label3_ = makeLabel(this, "Label3", QStringLiteral("Harrowby Software"),
                         QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
 
-    QFont version(QStringLiteral("Arial"));
-    version.setStyleHint(QFont::SansSerif);
-    version.setPointSize(9);
+    const QFont version = FontOf("Arial", QFont::SansSerif, 9);
     Label6_ = makeLabel(this, "Label6", QStringLiteral("v 1.8"), QRect(20, 222, kWidth - 40, 20),
                         version, Qt::AlignCenter);
 }

@@ -54,7 +54,7 @@ inline std::string Describe(const PlatformCall& call) {
 inline std::string Describe(
     const QString& title, const QString& text, platform::Buttons buttons, platform::Icon icon,
     platform::DefaultButton defaultButton = platform::DefaultButton::First) {
-    return Describe({"message", text, title, buttons, icon, defaultButton, {}});
+    return Describe({"message", text, title, buttons, icon, defaultButton, {}, {}});
 }
 
 class Form1Test : public ::testing::Test {

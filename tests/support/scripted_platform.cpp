@@ -19,6 +19,15 @@ T take(std::deque<T>& queue, const PlatformCall& call, T fallback) {
     return value;
 }
 
+PlatformCall Call(const char* kind, const QString& text = QString(),
+                  const QString& title = QString()) {
+    PlatformCall call;
+    call.kind = QString::fromLatin1(kind);
+    call.text = text;
+    call.title = title;
+    return call;
+}
+
 }  // namespace
 
 ScriptedPlatform::~ScriptedPlatform() {
@@ -39,39 +48,38 @@ bool ScriptedPlatform::allAnswersUsed() const {
 }
 
 platform::Answer ScriptedPlatform::showMessage(const platform::Message& message) {
-    PlatformCall call{QStringLiteral("message"),
-                      message.text,
-                      message.title,
-                      message.buttons,
-                      message.icon,
-                      message.defaultButton,
-                      {}};
+    PlatformCall call = Call("message", message.text, message.title);
+    call.buttons = message.buttons;
+    call.icon = message.icon;
+    call.defaultButton = message.defaultButton;
     calls_.push_back(call);
     return take(messages_, call, platform::Answer::Cancel);
 }
 
 QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title,
                                    const QString& defaultText) {
-    PlatformCall call{QStringLiteral("input"), prompt, title, {}, {}, {}, {}};
-    call.fileOptions.title = defaultText;  // the default answer, for inspection
+    PlatformCall call = Call("input", prompt, title);
+    call.defaultText = defaultText;
     calls_.push_back(call);
     return take(inputs_, call, QString());
 }
 
 QString ScriptedPlatform::openFileDialog(const platform::FileDialogOptions& options) {
-    PlatformCall call{QStringLiteral("open"), QString(), options.title, {}, {}, {}, options};
+    PlatformCall call = Call("open", QString(), options.title);
+    call.fileOptions = options;
     calls_.push_back(call);
     return take(openPaths_, call, QString());
 }
 
 QString ScriptedPlatform::saveFileDialog(const platform::FileDialogOptions& options) {
-    PlatformCall call{QStringLiteral("save"), QString(), options.title, {}, {}, {}, options};
+    PlatformCall call = Call("save", QString(), options.title);
+    call.fileOptions = options;
     calls_.push_back(call);
     return take(savePaths_, call, QString());
 }
 
 QString ScriptedPlatform::fontDialog(const QString& currentFont) {
-    PlatformCall call{QStringLiteral("font"), currentFont, QString(), {}, {}, {}, {}};
+    PlatformCall call = Call("font", currentFont);
     calls_.push_back(call);
     return take(fonts_, call, QString());
 }
@@ -113,16 +121,14 @@ void ScriptedPlatform::setBusyPointer(bool on) {
 }
 
 int ScriptedPlatform::showModal(QDialog& dialog) {
-    PlatformCall call{
-        QStringLiteral("modal"), dialog.objectName(), dialog.windowTitle(), {}, {}, {}, {}};
+    PlatformCall call = Call("modal", dialog.objectName(), dialog.windowTitle());
     calls_.push_back(call);
     auto driver = take(modals_, call, std::function<int(QDialog&)>());
     return driver ? driver(dialog) : QDialog::Rejected;
 }
 
 void ScriptedPlatform::showModeless(QWidget& window) {
-    calls_.push_back(PlatformCall{
-        QStringLiteral("modeless"), window.objectName(), window.windowTitle(), {}, {}, {}, {}});
+    calls_.push_back(Call("modeless", window.objectName(), window.windowTitle()));
     modelessShown.push_back(&window);
 }
 

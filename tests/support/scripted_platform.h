@@ -25,6 +25,7 @@ struct PlatformCall {
     platform::Icon icon = platform::Icon::None;
     platform::DefaultButton defaultButton = platform::DefaultButton::First;
     platform::FileDialogOptions fileOptions;
+    QString defaultText;  // an input box's default answer
 };
 
 // A platform that records every call and answers questions from queues filled by the test.
