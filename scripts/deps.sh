@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev fonts-liberation)
 if [[ "${1:-run}" == test ]]; then
-    packages+=(libgtest-dev xvfb xauth xdotool)
+    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool)
 fi
 
 missing=()

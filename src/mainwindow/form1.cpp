@@ -545,6 +545,15 @@ void form1::ShowUnitNames() {
     }
 }
 
+void form1::ShowBusyTitle(const QString& text) {
+    titleBeforeBusy_ = windowTitle();
+    setWindowTitle(text);
+}
+
+void form1::ShowFileTitle() {
+    setWindowTitle(titleBeforeBusy_);
+}
+
 void form1::SetChrecMaximum() {
     const QSignalBlocker block(chrec_);
     chrec_->setRange(1, std::max(1, state_.table.recordCount()));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app_state.h"
+#include "main_view.h"
 #include "platform.h"
 
 class QAction;
@@ -19,16 +20,20 @@ class QScrollBar;
 namespace rodwick {
 
 // The main window: one trip at a time, the menus, and the file commands.
-class form1 : public QMainWindow {
+class form1 : public QMainWindow, public MainView {
     Q_OBJECT
 
   public:
     form1(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
 
-    // Redraws the value labels, the scroll bar and the position text from the table.
-    void ShowCurrentRecord();
-    // Switches the commands that need records, and the record panel, as one set.
-    void SetRecordCommands(bool enabled);
+    // MainView.
+    void ShowCurrentRecord() override;
+    void SetRecordCommands(bool enabled) override;
+    void ShowUnitNames() override;
+    void ApplyDisplayFont(const QString& family) override;
+    void ShowBusyTitle(const QString& text) override;
+    void ShowFileTitle() override;
+    QWidget& widget() override { return *this; }
 
     // Replaces the table by the file named by the table's currentFileName. When the file
     // cannot be read, the previous table and title stay and the file name becomes
@@ -41,10 +46,6 @@ class form1 : public QMainWindow {
     // Lists currentFileName in the File menu unless it is there already (letter case ignored).
     void AddToFileList();
 
-    // Font family of the 22 value labels.
-    void ApplyDisplayFont(const QString& family);
-    // The six unit labels from the settings' unit names.
-    void ShowUnitNames();
     // chrec's maximum to recordCount (the start-up tick does this).
     void SetChrecMaximum();
 
@@ -89,6 +90,8 @@ class form1 : public QMainWindow {
     AppState& state_;
     platform::Platform& platform_;
     bool closingByCode_ = false;
+    // The title a busy text stands in for.
+    QString titleBeforeBusy_;
 
     QFrame* Frame1_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QWidget>
+
+#include "platform.h"
+
+namespace rodwick {
+
+// What the other windows may ask of the main window: its redraw, the record-commands switch,
+// the busy title, the unit labels and the value font. Dialogs depend on this, never on form1
+// itself, so that each window library stays free of the main window's code.
+class MainView {
+  public:
+    virtual ~MainView() = default;
+
+    // Redraws the value labels, the scroll bar and the position text from the table.
+    virtual void ShowCurrentRecord() = 0;
+    // Switches the commands that need records, and the record panel, as one set.
+    virtual void SetRecordCommands(bool enabled) = 0;
+    // The six unit labels from the settings' unit names.
+    virtual void ShowUnitNames() = 0;
+    // Font family of the 22 value labels.
+    virtual void ApplyDisplayFont(const QString& family) = 0;
+
+    // A busy text ("Please Wait...") in place of the title while a window builds its lists.
+    virtual void ShowBusyTitle(const QString& text) = 0;
+    // The title drawn from the file state again ("Rodwick DB: " and the name).
+    virtual void ShowFileTitle() = 0;
+
+    // The main window as a widget, for parenting.
+    virtual QWidget& widget() = 0;
+};
+
+// Centres a window on the screen: left = (screen width - width) / 2, and so for the top.
+inline void CentreOnScreen(QWidget& window, const platform::Platform& platform) {
+    const QSize screen = platform.screenSize();
+    window.move((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
+}
+
+// A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),
+// whatever the locale.
+inline QString MonthDayYear(const QDate& date) {
+    return date.toString(QStringLiteral("MM-dd-yyyy"));
+}
+
+// The busy title and pointer for as long as it lives: "Please Wait..." while a window loads.
+class PleaseWait {
+  public:
+    PleaseWait(MainView& view, platform::Platform& platform,
+               const QString& text = QStringLiteral("Please Wait..."))
+        : view_(view), platform_(platform) {
+        view_.ShowBusyTitle(text);
+        platform_.setBusyPointer(true);
+    }
+    ~PleaseWait() {
+        platform_.setBusyPointer(false);
+        view_.ShowFileTitle();
+    }
+    PleaseWait(const PleaseWait&) = delete;
+    PleaseWait& operator=(const PleaseWait&) = delete;
+
+  private:
+    MainView& view_;
+    platform::Platform& platform_;
+};
+
+}  // namespace rodwick
