@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: once as a normal build and once
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds, and runs every test: once as a Release build and once
+# with AddressSanitizer and UndefinedBehaviorSanitizer, both with warnings as errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRODWICK_BENCHMARKS=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DRODWICK_BENCHMARKS=ON -DRODWICK_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRODWICK_SANITIZE=ON
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRODWICK_SANITIZE=ON \
+      -DRODWICK_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
