@@ -17,10 +17,8 @@ std::string ToFileText(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     // Whole code points, so that a character outside the basic plane becomes one '?'.
-    for (char32_t codePoint : text.toStdU32String()) {
-        const std::optional<unsigned char> byte = CodePointToCp1252(codePoint);
-        bytes.push_back(byte ? static_cast<char>(*byte) : '?');
-    }
+    for (char32_t codePoint : text.toStdU32String())
+        bytes.push_back(Cp1252OrQuestionMark(codePoint));
     return bytes;
 }
 

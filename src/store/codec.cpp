@@ -34,8 +34,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos, advancing pos. Rejects overlong forms, surrogates,
-// values above U+10FFFF and truncated sequences.
+// Decodes one UTF-8 sequence at pos, advancing pos past it; pos stays on failure. Rejects overlong
+// forms, surrogates, values above U+10FFFF and truncated sequences.
 std::optional<char32_t> DecodeUtf8(std::string_view in, std::size_t& pos) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(in[i]); };
     const unsigned char lead = byte(pos);
@@ -121,6 +121,23 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
             return std::nullopt;
         }
         out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
+char Cp1252OrQuestionMark(char32_t codePoint) {
+    const std::optional<unsigned char> byte = CodePointToCp1252(codePoint);
+    return byte ? static_cast<char>(*byte) : '?';
+}
+
+std::string Utf8ToCp1252Lossy(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
+        out.push_back(cp ? Cp1252OrQuestionMark(*cp) : '?');
+        if (!cp) ++pos;
     }
     return out;
 }

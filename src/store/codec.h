@@ -17,4 +17,10 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // Nothing when the input is not UTF-8 or holds a character Windows-1252 cannot carry.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
+// For text that must be written whatever it holds, the one rule: a character Windows-1252
+// cannot carry becomes '?'.
+char Cp1252OrQuestionMark(char32_t codePoint);
+// UTF-8 by that rule; each byte that is not part of a UTF-8 character becomes '?' too.
+std::string Utf8ToCp1252Lossy(std::string_view utf8);
+
 }  // namespace rodwick

@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "codec.h"
-#include "database_file.h"
+#include "file_io.h"
+#include "text_lines.h"
 
 namespace rodwick {
 
@@ -31,37 +32,6 @@ std::optional<long long> ParseWholeNumber(std::string_view line) {
         return std::nullopt;
     }
     return negative ? -magnitude : magnitude;
-}
-
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;
-}
-
-// The settings file has no way to say "unknown character": each character the code page
-// cannot carry, and each byte that is not UTF-8, is written as '?'.
-std::string Utf8ToCp1252Lossy(std::string_view utf8) {
-    if (std::optional<std::string> exact = Utf8ToCp1252(utf8)) {
-        return *exact;
-    }
-    std::string out;
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));
-        if (length > utf8.size() - pos) length = 1;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(utf8[pos + k]) & 0xC0) != 0x80) {
-                length = 1;
-                break;
-            }
-        }
-        const std::optional<std::string> one = Utf8ToCp1252(utf8.substr(pos, length));
-        out += one ? *one : std::string("?");
-        pos += length;
-    }
-    return out;
 }
 
 }  // namespace
@@ -104,6 +74,7 @@ std::optional<Settings> ParseSettings(std::string_view bytes) {
 
 std::string FormatSettings(const Settings& settings) {
     std::string out;
+    // The file cannot say "unknown character": what the code page lacks is written as '?'.
     AppendTextLine(out, Utf8ToCp1252Lossy(settings.autoloadFile));
     AppendTextLine(out, FormatNumber(settings.showVenuesOnEdit));
     AppendTextLine(out, settings.units.weightMajorUnit);

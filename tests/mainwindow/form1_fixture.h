@@ -23,18 +23,6 @@ inline const char* const kValueLabelNames[kFieldCount] = {
     "ObTemp",  "ObMethod", "ObDepthA", "ObDepthB", "ObBait",    "ObSpec",    "ObName",  "ObBestA",
     "ObBestB", "ObRest",   "ObInfo",   "ObDat",    "ObTime1",   "ObTime2"};
 
-// Trips first..last of a test database: every field names its trip and itself ("r7.3").
-inline std::vector<TripRecord> Trips(int first, int last) {
-    std::vector<TripRecord> trips;
-    for (int k = first; k <= last; ++k) trips.push_back(Tagged("r" + std::to_string(k)));
-    return trips;
-}
-
-// The bytes of a database file of trips, written by hand rather than by the code under test.
-inline std::string DatabaseBytes(const std::vector<TripRecord>& trips) {
-    return FileImage(" " + std::to_string(trips.size()) + " ", trips);
-}
-
 // The texts of the six unit labels of a main window.
 inline QStringList UnitTexts(const QWidget& window) {
     QStringList texts;

@@ -1,11 +1,8 @@
 #include "database_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <memory>
 
 #include "store_test_util.h"
 
@@ -15,7 +12,7 @@ namespace {
 using namespace testing;
 using Lines = std::vector<std::string>;
 
-TEST(DatabaseFormatTest, LinesAndNumbers) {
+TEST(TextLinesTest, LinesAndNumbers) {
     // clang-format off
     const std::pair<const char*, Lines> splits[] = {
         {"", {}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\rb\r\n", {"a", "b"}}, {"a\nb\r\n", {"a\nb"}},
@@ -34,28 +31,28 @@ TEST(DatabaseFormatTest, LinesAndNumbers) {
 }
 
 TEST(DatabaseFormatTest, WholeFilesAreAcceptedOrRefused) {
-    const std::string two = FileImage(" 2 ", TaggedRecords(2));
+    const std::string two = FileImage(" 2 ", Trips(1, 2));
     // Label, bytes and the number of records read from them; -1 when they are refused.
     // clang-format off
     const std::tuple<const char*, std::string, int> cases[] = {
-        {"count with blanks", FileImage(" 3 ", TaggedRecords(3)), 3},
-        {"count without blanks", FileImage("3", TaggedRecords(3)), 3},
-        {"count with wide blanks", FileImage("   3   ", TaggedRecords(3)), 3},
+        {"count with blanks", FileImage(" 3 ", Trips(1, 3)), 3},
+        {"count without blanks", FileImage("3", Trips(1, 3)), 3},
+        {"count with wide blanks", FileImage("   3   ", Trips(1, 3)), 3},
         {"no records", " 0 \r\n", 0},
-        {"250 records", FileImage(" 250 ", TaggedRecords(250)), 250},
-        {"251 records", FileImage(" 251 ", TaggedRecords(251)), -1},
+        {"250 records", FileImage(" 250 ", Trips(1, 250)), 250},
+        {"251 records", FileImage(" 251 ", Trips(1, 251)), -1},
         {"lines after the last record", two + "extra\r\n\r\nmore", 2},
         {"last line without its end", two.substr(0, two.size() - 2), 2},
         {"empty", "", -1}, {"empty count", "\r\n", -1}, {"count in words", "two\r\n", -1},
         {"negative count", "-1\r\n", -1}, {"cut inside record 2", two.substr(0, two.size() / 2), -1},
         {"last field missing", two.substr(0, two.rfind("r2.21")), -1},
-        {"count above the records", FileImage(" 3 ", TaggedRecords(2)), -1}};
+        {"count above the records", FileImage(" 3 ", Trips(1, 2)), -1}};
     // clang-format on
     for (const auto& [label, bytes, records] : cases) {
         const auto parsed = ParseDatabase(bytes);
         ASSERT_EQ(parsed.ok(), records >= 0) << label << ": " << parsed.error();
         EXPECT_EQ(parsed.ok() ? parsed.value() : std::vector<TripRecord>(),
-                  TaggedRecords(std::max(records, 0)))
+                  Trips(1, std::max(records, 0)))
             << label;
         EXPECT_EQ(parsed.error().empty(), parsed.ok()) << label;
     }
@@ -96,18 +93,18 @@ TEST(DatabaseFormatTest, EveryByteBlankAndEmptyFieldRoundTrips) {
 }
 
 TEST(DatabaseFormatTest, TwoRecordsMakeFortyFiveLinesAndNothingElseIsWritten) {
-    RecordTable table = TableOf(TaggedRecords(3));
+    RecordTable table = TableOf(Trips(1, 3));
     table.setCurrentRecord(3);
     table.RemoveRecord();
     table.slot(0) = Tagged("zero");
     const std::string bytes = FormatDatabase(table);
-    EXPECT_EQ(bytes, FileImage(" 2 ", TaggedRecords(2)));
+    EXPECT_EQ(bytes, FileImage(" 2 ", Trips(1, 2)));
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 45);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 45);
 }
 
 TEST(DatabaseFormatTest, LineBreaksInARemarkKeepItOneField) {
-    std::vector<TripRecord> records = TaggedRecords(2);
+    std::vector<TripRecord> records = Trips(1, 2);
     records[0][Field::remarks] = "cr\rcrlf\r\nlf\nend\r";
     const auto reloaded = ParseDatabase(FormatDatabase(TableOf(records)));
     ASSERT_TRUE(reloaded.ok()) << reloaded.error();
@@ -129,7 +126,7 @@ TEST(DatabaseFormatTest, ShippedExampleIsAValidDatabase) {
 
 TEST(DatabaseFileTest, LoadThenSaveOnDiskIsByteIdentical) {
     TempDir dir;
-    std::vector<TripRecord> records = TaggedRecords(3);
+    std::vector<TripRecord> records = Trips(1, 3);
     records[1][Field::ticketPrice] = "\xA3 4.00";
     records[2][Field::venue] = "Caf\xE9 Lake";
     const std::string original = FileImage(" 3 ", records);
@@ -149,82 +146,6 @@ TEST(DatabaseFileTest, LoadThenSaveOnDiskIsByteIdentical) {
     EXPECT_TRUE(FileExists(path));
     EXPECT_FALSE(FileExists(dir.File("NONE.RWK")));
     EXPECT_FALSE(FileExists(dir.path));
-}
-
-int Fail(int error) {
-    errno = error;
-    return -1;
-}
-
-// Writes at most chunk bytes per call and fails once limit bytes have gone out.
-FileOps WriteFailsAfter(std::size_t limit, std::size_t chunk) {
-    FileOps ops = FileOps::System();
-    auto sent = std::make_shared<std::size_t>(0);
-    ops.write = [=](int fd, const char* data, std::size_t size) -> long {
-        if (*sent >= limit) return Fail(ENOSPC);
-        const long n = FileOps::System().write(fd, data, std::min({size, chunk, limit - *sent}));
-        if (n > 0) *sent += static_cast<std::size_t>(n);
-        return n;
-    };
-    return ops;
-}
-
-TEST(SaveSafetyTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
-    FileOps noProgress = FileOps::System(), fsyncFails = noProgress, renameFails = noProgress;
-    int writes = 0;
-    noProgress.write = [&writes](int, const char*, std::size_t) -> long {
-        if (++writes > 100) ADD_FAILURE() << "a save that makes no progress keeps retrying";
-        return writes > 100 ? -1 : 0;
-    };
-    fsyncFails.fsync = [](int) { return Fail(EIO); };
-    renameFails.rename = [](const char*, const char*) { return Fail(EXDEV); };
-    const std::pair<const char*, FileOps> cases[] = {
-        {"write fails part-way", WriteFailsAfter(100, 64)},
-        {"write fails at once", WriteFailsAfter(0, 64)},
-        {"write makes no progress", noProgress},
-        {"fsync fails", fsyncFails},
-        {"rename fails", renameFails},
-    };
-    for (const auto& [label, ops] : cases) {
-        SCOPED_TRACE(label);
-        TempDir dir;
-        const std::string path = dir.File("TRIPS.RWK");
-        WriteBytes(path, " 0 \r\n");
-        const Status status = SaveDatabaseFile(path, TableOf(TaggedRecords(5)), ops);
-        EXPECT_FALSE(status.ok());
-        EXPECT_FALSE(status.message().empty());
-        EXPECT_EQ(ReadBytes(path), " 0 \r\n");
-        EXPECT_EQ(dir.Names(), std::set<std::string>{"TRIPS.RWK"});
-    }
-}
-
-TEST(SaveSafetyTest, WhereTheSaveGoes) {
-    TempDir dir;
-    const std::string path = dir.File("TRIPS.RWK");
-    const RecordTable table = TableOf(TaggedRecords(3));
-    EXPECT_FALSE(SaveDatabaseFile(dir.File("nowhere/TRIPS.RWK"), table).ok());
-    EXPECT_FALSE(WriteFileAtomically(dir.path + "/", "x").ok());
-    EXPECT_TRUE(dir.Names().empty());
-    const auto mode = [&path] {
-        struct stat st {};
-        return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-    };
-
-    // A new file gets the usual permission bits; short writes are continued to the end.
-    const mode_t oldMask = ::umask(022);
-    EXPECT_TRUE(SaveDatabaseFile(path, table, WriteFailsAfter(1 << 20, 7)).ok());
-    ::umask(oldMask);
-    EXPECT_EQ(ReadBytes(path), FormatDatabase(table));
-    EXPECT_EQ(mode(), 0644u);
-
-    // Replacing keeps the old permission bits; a link stays a link to the saved file.
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    std::filesystem::create_symlink(path, dir.File("LINK.RWK"));
-    ASSERT_TRUE(SaveDatabaseFile(dir.File("LINK.RWK"), TableOf(TaggedRecords(1))).ok());
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("LINK.RWK")));
-    EXPECT_EQ(ReadBytes(path), FileImage(" 1 ", TaggedRecords(1)));
-    EXPECT_EQ(mode(), 0640u);
-    EXPECT_EQ(dir.Names(), (std::set<std::string>{"LINK.RWK", "TRIPS.RWK"}));
 }
 
 }  // namespace

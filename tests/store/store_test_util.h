@@ -48,10 +48,11 @@ inline TripRecord Tagged(const std::string& tag) {
     return record;
 }
 
-inline std::vector<TripRecord> TaggedRecords(int n, const std::string& prefix = "r") {
-    std::vector<TripRecord> records;
-    for (int i = 1; i <= n; ++i) records.push_back(Tagged(prefix + std::to_string(i)));
-    return records;
+// Trips first..last of a test database, tagged "r1", "r2", ... (or with another prefix).
+inline std::vector<TripRecord> Trips(int first, int last, const std::string& prefix = "r") {
+    std::vector<TripRecord> trips;
+    for (int k = first; k <= last; ++k) trips.push_back(Tagged(prefix + std::to_string(k)));
+    return trips;
 }
 
 // The file image of records, built by hand rather than by the code under test.
@@ -61,6 +62,11 @@ inline std::string FileImage(const std::string& countLine, const std::vector<Tri
         for (const std::string& field : record.fields) bytes += field + "\r\n";
     }
     return bytes;
+}
+
+// A database file of trips, count line as the program writes it.
+inline std::string DatabaseBytes(const std::vector<TripRecord>& trips) {
+    return FileImage(" " + std::to_string(trips.size()) + " ", trips);
 }
 
 inline RecordTable TableOf(const std::vector<TripRecord>& records) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "result.h"
+
+namespace rodwick {
+
+// Whole-file input and output for every file the program reads or writes. Paths are UTF-8.
+
+bool FileExists(const std::string& path);
+Result<std::string> ReadFileBytes(const std::string& path);
+
+// The system calls a safe save is made of, replaceable so that tests can make them fail.
+// Each returns what the system call returns and sets errno on failure.
+struct FileOps {
+    std::function<long(int fd, const char* data, std::size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(const char* from, const char* to)> rename;
+    std::function<int(const char* path, int mode)> access;
+    std::function<int(char* pattern)> mkstemp;
+
+    static const FileOps& System();
+};
+
+// Writes to a temporary file in the target's folder, flushes it to disk and renames it over
+// the target. An existing file the user may not write is refused. Where the folder takes no
+// temporary file, an existing writable file is written in place instead. On any failure the
+// target keeps its content and no temporary file is left; the message is the system's reason
+// ("No space left on device"), to follow "path: " in a sentence.
+Status WriteFileAtomically(const std::string& path, std::string_view bytes,
+                           const FileOps& ops = FileOps::System());
+
+}  // namespace rodwick
