@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "artwork.h"
-#include "database_file.h"
+#include "file_io.h"
 #include "startup.h"
 #include "text.h"
 
@@ -70,12 +70,12 @@ Form9::Form9(AppState& state, platform::Platform& platform, form1& mainWindow, Q
 
     // Enabled from the start: the three seconds count from creation, not from the end of the
     // load, so a slow automatic load does not lengthen the splash.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(kSplashMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, &Form9::Timer1_Timer);
-    Timer1->start();
+    Timer1_ = new QTimer(this);
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setSingleShot(true);
+    Timer1_->setInterval(kSplashMilliseconds);
+    connect(Timer1_, &QTimer::timeout, this, &Form9::Timer1_Timer);
+    Timer1_->start();
 }
 
 void Form9::buildControls() {
@@ -131,7 +131,7 @@ void Form9::Form_Load() {
 void Form9::Timer1_Timer() {
     if (ticked_) return;
     ticked_ = true;
-    Timer1->stop();
+    Timer1_->stop();
 
     // The main window is shown before the splash closes, so that the application never sees
     // its last visible window close and quits.

@@ -31,8 +31,6 @@ class Form9 : public QWidget {
     // splash and deletes it later. Any later call does nothing.
     void Timer1_Timer();
 
-    QTimer* Timer1 = nullptr;
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -43,6 +41,8 @@ class Form9 : public QWidget {
     platform::Platform& platform_;
     form1& mainWindow_;
     bool ticked_ = false;
+
+    QTimer* Timer1_ = nullptr;
 
     QFrame* Shape1_ = nullptr;
     QLabel* Label1_ = nullptr;

@@ -16,8 +16,7 @@ void ReadSettings(AppState& state, platform::Platform& platform, form1& mainWind
     mainWindow.ApplyDisplayFont(font);
 
     // A missing file leaves the table empty and the name back at "Untitled".
-    state.table.setCurrentFileName(state.settings.autoloadFile);
-    mainWindow.LoadDatabase();
+    mainWindow.LoadDatabase(state.settings.autoloadFile);
 }
 
 }  // namespace rodwick

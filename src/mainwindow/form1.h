@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,9 @@ class QScrollBar;
 
 namespace rodwick {
 
-// The main window: one trip at a time, the menus, and the file commands.
+// The main window: one trip at a time, the menus, and the file commands. Each area of
+// commands lives in a file of its own (form1_<area>.cpp) and is wired up by one
+// connect<Area>Commands() call in the constructor; the menu entries are found by object name.
 class form1 : public QMainWindow, public MainView {
     Q_OBJECT
 
@@ -35,29 +36,9 @@ class form1 : public QMainWindow, public MainView {
     void ShowFileTitle() override;
     QWidget& widget() override { return *this; }
 
-    // Replaces the table by the file named by the table's currentFileName. When the file
-    // cannot be read, the previous table and title stay and the file name becomes
-    // previousFileName (or the name the title shows, when none is given).
-    void LoadDatabase(std::optional<std::string> previousFileName = std::nullopt);
-    // Writes the table to currentFileName; tells the user when that fails. True on success.
-    bool SaveDatabase();
-    // Appends the records of a file; all or nothing, silent on failure.
-    void MergeDatabase(const std::string& path);
-    // Lists currentFileName in the File menu unless it is there already (letter case ignored).
-    void AddToFileList();
-
+    // Record view and navigation (form1.cpp).
     // chrec's maximum to recordCount (the start-up tick does this).
     void SetChrecMaximum();
-
-    // File menu.
-    void MnuNew_Click();
-    void MnuOpen_Click();
-    void MnuSave_Click();
-    void MnuSas_Click();
-    void MnuMer_Click();
-    void MnuExit_Click();
-    void mnufilearray_Click(int index);
-    // Record menu.
     void MnuFirst_Click();
     void MnuLast_Click();
     void MnuNext_Click();
@@ -70,8 +51,26 @@ class form1 : public QMainWindow, public MainView {
     // unloadMode 0: the user closes the window from its title bar or system menu.
     void Form_QueryUnload(bool& cancel, int unloadMode);
 
+    // File commands (form1_files.cpp).
+    // Sets currentFileName to path and replaces the table by that file's records. A missing
+    // file leaves table and title, and the name goes back to the one the title shows; a file
+    // that cannot be read leaves table, title and the name held before. Silent either way.
+    void LoadDatabase(const std::string& path);
+    // Writes the table to currentFileName; tells the user when that fails. True on success.
+    bool SaveDatabase();
+    // Appends the records of a file; all or nothing, silent on failure.
+    void MergeDatabase(const std::string& path);
+    // Lists currentFileName in the File menu unless it is there already (letter case ignored).
+    void AddToFileList();
     // Captions of the opened-files list, element 0 (the separator) excluded.
     QStringList fileListCaptions() const;
+    void MnuNew_Click();
+    void MnuOpen_Click();
+    void MnuSave_Click();
+    void MnuSas_Click();
+    void MnuMer_Click();
+    void MnuExit_Click();
+    void mnufilearray_Click(int index);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,19 +78,31 @@ class form1 : public QMainWindow, public MainView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Menus, decorations and the record panel, from the layout tables (form1_layout.cpp).
+    void buildWindow();
     void buildMenus();
-    void buildRecordPanel();
     void buildDecorations();
+    void buildRecordPanel();
+    // One per area of commands.
+    void connectRecordCommands();
+    void connectFileCommands();
+
+    // A menu entry by its object name.
+    QAction* menuEntry(const char* name) const;
     // The exit question; true on Yes.
     bool AskToLeave();
-    // Sets currentFileName to path and loads it, keeping the old name for a failed load.
-    void OpenPath(const std::string& path);
+    // The busy text while one is set, else "Rodwick DB: " and the name the title shows.
+    void DrawTitle();
 
     AppState& state_;
     platform::Platform& platform_;
     bool closingByCode_ = false;
-    // The title a busy text stands in for.
-    QString titleBeforeBusy_;
+
+    // The file name the title shows: "Untitled" at an untitled start and after New, the file's
+    // path after a load. The database is untitled exactly while it is "Untitled".
+    std::string titleFileName_ = RecordTable::kUntitled;
+    // Stands in for the title while a load, a save or a dialog's list building runs.
+    QString busyTitle_;
 
     QFrame* Frame1_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};

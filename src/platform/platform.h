@@ -23,17 +23,15 @@ struct Message {
     DefaultButton defaultButton = DefaultButton::First;
 };
 
-inline constexpr const char* kDatabaseFilter = "Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*";
-
 struct FileDialogOptions {
-    // Pairs of description and pattern separated by '|'.
-    QString filter = kDatabaseFilter;
+    // Pairs of description and pattern separated by '|'; empty for every file.
+    QString filter;
     // 1-based index of the preselected pair.
     int filterIndex = 1;
     // Empty for the platform's default title.
     QString title;
-    // Appended with a dot to a name typed without an extension.
-    QString defaultExtension = QStringLiteral("RWK");
+    // Appended with a dot to a name typed without an extension; empty for none.
+    QString defaultExtension;
 };
 
 enum class FontAttribute { Bold, Italic, Underline };

@@ -1,13 +1,11 @@
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 
 #include "form1_fixture.h"
 #include "form9.h"
-#include "startup.h"
 #include "text.h"
 
 namespace rodwick::testing {
@@ -24,11 +22,12 @@ std::string SettingsBytes(const std::string& lines, const std::string& dir) {
 
 // One start of the program in a program directory of its own.
 struct Program {
-    explicit Program(const std::vector<std::pair<QString, std::string>>& files) {
-        platform.programDir = dir.path();
+    explicit Program(const std::vector<std::pair<std::string, std::string>>& files) {
+        platform.programDir = FromPath(dir.path);
         for (const auto& [name, bytes] : files) {
-            QDir().mkpath(QFileInfo(dir.filePath(name)).path());
-            WriteBytes(ToPath(dir.filePath(name)), bytes);
+            std::filesystem::create_directories(
+                std::filesystem::path(dir.File(name)).parent_path());
+            WriteBytes(dir.File(name), bytes);
         }
         splash = new Form9(state, platform, main);
     }
@@ -36,13 +35,13 @@ struct Program {
         delete splash.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    std::string Path(const QString& name) const { return ToPath(dir.filePath(name)); }
     QString Text(const char* name) { return main.findChild<QLabel*>(name)->text(); }
+    QTimer* Timer() { return splash->findChild<QTimer*>(QStringLiteral("Timer1")); }
     long TimesShown(QWidget* widget) const {
         return std::count(platform.modelessShown.begin(), platform.modelessShown.end(), widget);
     }
 
-    QTemporaryDir dir;
+    TempDir dir;
     ScriptedPlatform platform;
     AppState state;
     form1 main{state, platform};
@@ -50,14 +49,16 @@ struct Program {
 };
 
 TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
-    const QString accented = QStringLiteral("P\u00eache/\u00c9tang.RWK");
+    const std::string accented =
+        "P\xC3\xAA"
+        "che/\xC3\x89tang.RWK";
     const QStringList metric{"Kg", "g", "Kg", "g", "m", "cm"};
     const QStringList imperial{"lb", "oz", "lb", "oz", "ft", "inch"};
     const struct {
         const char* label;
         std::string settings;  // empty for no file
         bool example;          // the example database stands beside the program
-        QString loaded;        // the file shown, empty for none
+        std::string loaded;    // the file shown, empty for none
         int count;
         QStringList units;
         QString font;
@@ -80,19 +81,19 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
-        std::vector<std::pair<QString, std::string>> files{
+        std::vector<std::pair<std::string, std::string>> files{
             {"trips.rwk", DatabaseBytes(Trips(1, 3))}, {accented, DatabaseBytes(Trips(1, 1))}};
         if (c.example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
         Program run(files);
-        const std::string settings = SettingsBytes(c.settings, ToPath(run.dir.path()));
-        if (!settings.empty()) WriteBytes(run.Path("ANGLEBOX.INI"), settings);
+        const std::string settings = SettingsBytes(c.settings, run.dir.path);
+        if (!settings.empty()) WriteBytes(run.dir.File("ANGLEBOX.INI"), settings);
         run.splash->Form_Load();
 
-        const QString loaded = c.loaded.isEmpty() ? "" : run.dir.filePath(c.loaded);
+        const QString loaded = c.loaded.empty() ? "" : FromPath(run.dir.File(c.loaded));
         EXPECT_EQ(run.main.windowTitle(),
-                  "Rodwick DB: " + (c.loaded.isEmpty() ? "Untitled" : loaded));
+                  "Rodwick DB: " + (c.loaded.empty() ? "Untitled" : loaded));
         EXPECT_EQ(run.main.fileListCaptions(),
-                  c.loaded.isEmpty() ? QStringList() : QStringList{loaded});
+                  c.loaded.empty() ? QStringList() : QStringList{loaded});
         EXPECT_EQ(run.state.table.recordCount(), c.count);
         EXPECT_EQ(run.Text("obVen"), c.count > 0 ? "r1.0" : "");
         EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), c.font);
@@ -103,31 +104,33 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
         EXPECT_EQ(run.TimesShown(&run.main), 1);
         EXPECT_EQ(UnitTexts(run.main), c.units);
         EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, c.count));
-        EXPECT_EQ(ReadBytes(run.Path("ANGLEBOX.INI")), settings) << "start-up never writes it";
+        EXPECT_EQ(ReadBytes(run.dir.File("ANGLEBOX.INI")), settings) << "start-up never writes it";
     }
 }
 
-TEST(StartupTest, ReadSettingsGivesTheDisplayFontToPrinterAndView) {
+TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTick) {
     Program run({{"trips.rwk", DatabaseBytes(Trips(1, 1))}});
-    WriteBytes(run.Path("ANGLEBOX.INI"), SettingsBytes("@/trips.rwk| 1 |Kg|g|99|m|cm|99|Hand\x96"
-                                                       "Drawn",
-                                                       ToPath(run.dir.path())));
-    ReadSettings(run.state, run.platform, run.main);
-    EXPECT_EQ(run.platform.printerFont, QStringLiteral("Hand\u2013Drawn"));
-    EXPECT_EQ(run.main.findChild<QLabel*>("obVen")->font().family(),
-              QStringLiteral("Hand\u2013Drawn"));
-    EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + run.dir.filePath("trips.rwk"));
-}
-
-TEST(StartupTest, TheSplashStandsCentredUntilTheFirstTickShowsTheMainWindow) {
-    Program run({{"EXAMPLE.RWK", DatabaseBytes(Trips(1, 1))}});
+    WriteBytes(run.dir.File("ANGLEBOX.INI"),
+               SettingsBytes("@/trips.rwk| 1 |Kg|g|99|m|cm|99|Hand\x96"
+                             "Drawn",
+                             run.dir.path));
     run.platform.screen = QSize(800, 600);
-    const QTimer* timer = run.splash->Timer1;
+    QTimer* timer = run.Timer();
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(std::tuple(timer->isSingleShot(), timer->interval(), timer->isActive()),
               std::tuple(true, 3000, true));
 
+    // Where start-up stands when the load begins: the splash shown, the display font read
+    // from the settings and given to the printer and the value labels.
+    QString atLoad;
+    QObject::connect(&run.main, &QWidget::windowTitleChanged, [&](const QString& title) {
+        if (title != "Loading. Please wait...") return;
+        atLoad = QString::number(run.TimesShown(run.splash)) + " " + run.platform.printerFont +
+                 " " + run.main.findChild<QLabel*>("obVen")->font().family();
+    });
     run.splash->Form_Load();
+    EXPECT_EQ(atLoad, QStringLiteral("1 Hand\u2013Drawn Hand\u2013Drawn"));
+    EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + FromPath(run.dir.File("trips.rwk")));
     EXPECT_EQ(run.TimesShown(run.splash), 1);
     EXPECT_EQ(run.splash->geometry(), QRect(190, 170, 420, 260));
     for (const auto& [name, caption] :
@@ -138,14 +141,14 @@ TEST(StartupTest, TheSplashStandsCentredUntilTheFirstTickShowsTheMainWindow) {
     EXPECT_FALSE(run.main.isVisible());
     EXPECT_EQ(run.TimesShown(&run.main), 0);
 
-    run.splash->Timer1->start(0);  // fire now rather than after three seconds
+    timer->start(0);  // fire now rather than after three seconds
     for (int i = 0; i < 1000 && run.TimesShown(&run.main) == 0; ++i) {
         QCoreApplication::processEvents();
     }
     EXPECT_EQ(run.TimesShown(&run.main), 1) << "the timer runs the tick";
+    EXPECT_FALSE(timer->isActive());
     run.splash->Timer1_Timer();
     EXPECT_EQ(run.TimesShown(&run.main), 1);
-    EXPECT_FALSE(run.splash->Timer1->isActive());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
 }

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMetaObject>
+#include <cstring>
 #include <functional>
 
 #include "form1_fixture.h"
@@ -59,27 +60,30 @@ class FileCommandsTest : public Form1Test {
 
 TEST_F(FileCommandsTest, NewAsksAndYesEmptiesTheTableButLeavesStaleSlots) {
     const std::string a = WriteDatabase("a.rwk", 1, 3);
-    LoadAtStart(a);
+    window.LoadDatabase(a);
     window.MnuNext_Click();
     platform.answerMessage(Answer::No);
     Action("MnuNew")->trigger();
     EXPECT_EQ(LastMessage(),
-              Describe("New", "Really clear all records from memory??", Buttons::YesNo,
-                       Icon::Exclamation, platform::DefaultButton::Second));
-    EXPECT_EQ(Shown(), Showing(2, 3));
+              Describe(platform::Message{.text = "Really clear all records from memory??",
+                                         .title = "New",
+                                         .buttons = Buttons::YesNo,
+                                         .icon = Icon::Exclamation,
+                                         .defaultButton = platform::DefaultButton::Second}));
+    EXPECT_EQ(Shown(), Showing({.record = 2, .of = 3}));
 
     state.table.slot(7)[Field::venue] = "stale";
     platform.answerMessage(Answer::Yes);
     Action("MnuNew")->trigger();
-    EXPECT_EQ(Window(), WindowOf("Untitled", a, 0)) << "New changes the title only";
+    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = a})) << "New changes the title only";
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.table.slot(i), TripRecord{}) << i;
     EXPECT_EQ(state.table.slot(7)[Field::venue], "stale");
     EXPECT_EQ(Text("total"), "Record 0 of 0");
 }
 
 TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
-    const std::string a = WriteDatabase("a.rwk", 1, 3), b = PathOf("b.rwk");
-    LoadAtStart(a);
+    const std::string a = WriteDatabase("a.rwk", 1, 3), b = dir.File("b.rwk");
+    window.LoadDatabase(a);
     platform.answerMessage(Answer::Yes);
     window.MnuNew_Click();
     platform.answerSaveDialog(Q(b));
@@ -87,7 +91,7 @@ TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
     EXPECT_EQ(Dialogs("save"), kDatabaseDialog);
     EXPECT_EQ(ReadBytes(b), " 0 \r\n");
     EXPECT_EQ(ReadBytes(a), DatabaseBytes(Trips(1, 3)));
-    EXPECT_EQ(Window(), WindowOf("Untitled", b, 0)) << "saving never renames the window";
+    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = b})) << "saving never renames it";
 
     platform.answerSaveDialog(QString());
     window.MnuSave_Click();
@@ -95,15 +99,21 @@ TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
     ExpectPointerNormal();
 }
 
-TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFile) {
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     const std::string a = WriteDatabase("a.rwk", 1, 3), b = WriteDatabase("b.rwk", 7, 8);
-    LoadAtStart(a);
+    window.LoadDatabase(a);
     state.table.slot(2)[Field::club] = "changed";
-    platform.answerSaveDialog(Q(b));
-    platform.answerMessage(Answer::No);
-    Action("MnuSas")->trigger();
-    EXPECT_EQ(LastMessage(), Describe("Save as", "This file already exists. Overwrite the file",
-                                      Buttons::YesNo, Icon::Exclamation));
+    for (const std::string& path : {a, b}) {
+        platform.answerSaveDialog(Q(path));
+        platform.answerMessage(Answer::No);
+        Action("MnuSas")->trigger();
+        EXPECT_EQ(LastMessage(),
+                  Describe(platform::Message{.text = "This file already exists. Overwrite the file",
+                                             .title = "Save as",
+                                             .buttons = Buttons::YesNo,
+                                             .icon = Icon::Exclamation}));
+    }
+    EXPECT_EQ(ReadBytes(a), DatabaseBytes(Trips(1, 3)));
     EXPECT_EQ(ReadBytes(b), DatabaseBytes(Trips(7, 8)));
     window.MnuSave_Click();  // to the file used before
     const std::string saved = Held();
@@ -115,32 +125,35 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFile) {
     platform.answerMessage(Answer::Yes);
     window.MnuSas_Click();
     EXPECT_EQ(ReadBytes(b), saved);
-    EXPECT_EQ(Window(), WindowOf(a, b, 3));
+    EXPECT_EQ(Window(), WindowOf({.title = a, .name = b, .records = 3}));
     EXPECT_EQ(titles, (Titles{{"Saving. Please wait...", true}, {Q("Rodwick DB: " + a), false}}));
     state.table.slot(1)[Field::remarks] = "second save";
     window.MnuSave_Click();  // to the new file, without a question
     EXPECT_EQ(ReadBytes(b), Held());
     EXPECT_EQ(ReadBytes(a), saved);
-    EXPECT_EQ(platform.messages().size(), 2u);
+    EXPECT_EQ(platform.messages().size(), 3u);
     ExpectPointerNormal();
 }
 
 TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
-    const std::string a = WriteDatabase("a.rwk", 1, 2), plain = PathOf("plain.txt");
-    const std::string intoFile = plain + "/new.rwk", missing = PathOf("no such folder/a.rwk");
-    const auto couldNotSave = [](const std::string& path) {
-        return Describe(
-            "Save",
-            "Could not save the database to " + Q(path) + ". The file on disk was not changed.",
-            Buttons::Ok, Icon::Stop);
+    const std::string a = WriteDatabase("a.rwk", 1, 2), plain = dir.File("plain.txt");
+    const std::string intoFile = plain + "/new.rwk", missing = dir.File("no such folder/a.rwk");
+    // The system's reason follows the path.
+    const auto couldNotSave = [](const std::string& path, int reason) {
+        return Describe(platform::Message{.text = "Could not save the database to " + Q(path) +
+                                                  ": " + std::strerror(reason) +
+                                                  ". The file on disk was not changed.",
+                                          .title = "Save",
+                                          .buttons = Buttons::Ok,
+                                          .icon = Icon::Stop});
     };
     WriteBytes(plain, "not a folder");
-    LoadAtStart(a);
+    window.LoadDatabase(a);
     platform.answerSaveDialog(Q(intoFile));
     platform.answerMessage(Answer::Ok);
     window.MnuSas_Click();
-    EXPECT_EQ(LastMessage(), couldNotSave(intoFile));
-    EXPECT_EQ(Window(), WindowOf(a, a, 2));
+    EXPECT_EQ(LastMessage(), couldNotSave(intoFile, ENOTDIR));
+    EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 2}));
     EXPECT_EQ(ReadBytes(a), DatabaseBytes(Trips(1, 2)));
     EXPECT_EQ(ReadBytes(plain), "not a folder");
     ExpectPointerNormal();
@@ -152,15 +165,15 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
     state.table.setCurrentFileName(missing);
     platform.answerMessage(Answer::Ok);
     window.MnuSave_Click();
-    EXPECT_EQ(LastMessage(), couldNotSave(missing));
-    EXPECT_EQ(Window(), WindowOf(a, missing, 2));
-    EXPECT_EQ(Shown(), Showing(1, 2));
+    EXPECT_EQ(LastMessage(), couldNotSave(missing, ENOENT));
+    EXPECT_EQ(Window(), WindowOf({.title = a, .name = missing, .records = 2}));
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));
     EXPECT_EQ(platform.messages().size(), 2u);
     ExpectPointerNormal();
 }
 
-TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileAndCancelChangesNothing) {
-    const std::string a = WriteDatabase("a.rwk", 1, 4);
+TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileFromItsFirstTripAndCancelChangesNothing) {
+    const std::string a = WriteDatabase("a.rwk", 1, 5), b = WriteDatabase("b.rwk", 6, 7);
     const Titles& titles = RecordTitles();
     Open("");
     EXPECT_EQ(Dialogs("open"), kDatabaseDialog);
@@ -168,14 +181,15 @@ TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileAndCancelChangesNothing) {
     EXPECT_TRUE(platform.busyPointerChanges.empty());
 
     Open(a);
-    EXPECT_EQ(Shown(), Showing(1, 4));
-    EXPECT_EQ(Window(), WindowOf(a, a, 4, a));
-    ASSERT_FALSE(titles.empty());
-    EXPECT_EQ(titles.front(), Titles::value_type("Loading. Please wait...", true));
-    window.MnuNext_Click();
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 5}));
+    EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 5, .list = a}));
+    EXPECT_EQ(titles, (Titles{{"Loading. Please wait...", true}, {Q("Rodwick DB: " + a), true}}));
+    window.MnuLast_Click();
     Open("");
-    EXPECT_EQ(Shown(), Showing(2, 4));
-    EXPECT_EQ(Window(), WindowOf(a, a, 4, a));
+    EXPECT_EQ(Shown(), Showing({.record = 5, .of = 5}));
+    Open(b);
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2, .trip = 6}));
+    EXPECT_EQ(Window(), WindowOf({.title = b, .name = b, .records = 2, .list = a + " " + b}));
     ExpectPointerNormal();
     EXPECT_TRUE(platform.messages().empty());
 }
@@ -188,31 +202,27 @@ struct BadFile {
 };
 class BadFileTest : public FileCommandsTest, public ::testing::WithParamInterface<BadFile> {};
 
-TEST_P(BadFileTest, KeepsTheTableTitleAndName) {
-    const std::string bad = PathOf("bad.rwk"), a = WriteDatabase("a.rwk", 1, 2);
+TEST_P(BadFileTest, KeepsTheTableAndTitle) {
+    const std::string bad = dir.File("bad.rwk"), a = WriteDatabase("a.rwk", 1, 2);
     const bool missing = GetParam().label == std::string("Missing");
     if (!missing) WriteBytes(bad, GetParam().bytes);
     Open(bad);
-    EXPECT_EQ(Window(), WindowOf("Untitled", "Untitled", 0));
-    LoadAtStart(bad);
-    EXPECT_EQ(Window(), WindowOf("Untitled", "Untitled", 0));
+    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled"}));
     Open(a);
     window.MnuLast_Click();
     Open(bad);
-    EXPECT_EQ(Window(), WindowOf(a, a, 2, a));
-    LoadAtStart(bad);
-    EXPECT_EQ(Window(), WindowOf(a, a, 2, a));
-    EXPECT_EQ(Shown(), Showing(2, 2));
+    EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 2, .list = a}));
+    EXPECT_EQ(Shown(), Showing({.record = 2, .of = 2}));
     EXPECT_TRUE(Chrec()->isEnabled());
-    if (!missing) {  // a file that is there but unusable
-        platform.answerMessage(Answer::Yes);
-        window.MnuNew_Click();
-        Open(bad);
-        EXPECT_EQ(Window(), WindowOf("Untitled", a, 0, a));
-        LoadAtStart(bad);
-        EXPECT_EQ(Window(), WindowOf("Untitled", "Untitled", 0, a));
-        EXPECT_FALSE(Chrec()->isEnabled());
-    }
+
+    // After New the title shows another name than the file name: a missing file takes the
+    // name the title shows, an unusable one keeps the name held before.
+    platform.answerMessage(Answer::Yes);
+    window.MnuNew_Click();
+    Open(bad);
+    EXPECT_EQ(Window(),
+              WindowOf({.title = "Untitled", .name = missing ? "Untitled" : a, .list = a}));
+    EXPECT_FALSE(Chrec()->isEnabled());
     for (const PlatformCall& call : platform.messages()) EXPECT_EQ(call.title, "New");
     ExpectPointerNormal();
 }
@@ -229,8 +239,9 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     const std::string lower = WriteDatabase("trip.rwk", 1, 2),
                       upper = WriteDatabase("TRIP.RWK", 3, 3);
     const std::string b = WriteDatabase("b.rwk", 4, 5), c = WriteDatabase("fish & chips.rwk", 6, 6);
-    for (const std::string& path : {lower, upper, b, c}) Open(path);
-    EXPECT_EQ(Window(), WindowOf(c, c, 1, lower + " " + b + " " + c));
+    const std::string list = lower + " " + b + " " + c;
+    for (const std::string& path : {lower, upper, b, c, c}) Open(path);
+    EXPECT_EQ(Window(), WindowOf({.title = c, .name = c, .records = 1, .list = list}));
 
     // The File menu ends with the separator and the three entries, numbered 0 to 3.
     const QList<QAction*> tail = Find<QMenu>("MnuFile")->actions().mid(9);
@@ -241,15 +252,14 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
                    (entry->isSeparator() ? QStringLiteral("-") : entry->text()) + "; ";
     }
     EXPECT_EQ(entries, "mnufilearray0 -; mnufilearray1 " + Q(lower) + "; mnufilearray2 " + Q(b) +
-                           "; mnufilearray3 " + Q(PathOf("fish && chips.rwk")) + "; ");
+                           "; mnufilearray3 " + Q(dir.File("fish && chips.rwk")) + "; ");
     state.table.slot(1)[Field::venue] = "edited, not saved";
     ASSERT_EQ(tail.size(), 4);
     tail[1]->trigger();
-    EXPECT_EQ(Shown(), Showing(1, 2));
-    EXPECT_EQ(Window(), WindowOf(lower, lower, 2, lower + " " + b + " " + c));
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));
+    EXPECT_EQ(Window(), WindowOf({.title = lower, .name = lower, .records = 2, .list = list}));
     window.mnufilearray_Click(3);
-    EXPECT_EQ(Shown(), Showing(1, 1, 6));
-    EXPECT_EQ(Window(), WindowOf(c, c, 1, lower + " " + b + " " + c));
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 1, .trip = 6}));
     EXPECT_TRUE(platform.messages().empty());
     ExpectPointerNormal();
 }
@@ -259,25 +269,31 @@ TEST_F(FileCommandsTest, MergeAppendsAfterTheTripsHeldUpTo250) {
         platform.answerSaveDialog(Q(path));
         window.MnuMer_Click();
     };
+    merge(WriteDatabase("none.rwk", 1, 0));
+    EXPECT_EQ(Text("total"), "Record 0 of 0");
+    EXPECT_EQ(Area(), "notice");
+    EXPECT_FALSE(Action("MnuFind")->isEnabled());
+    EXPECT_FALSE(Chrec()->isEnabled());
+
     platform.answerSaveDialog(Q(WriteDatabase("m.rwk", 1, 2)));
     Action("MnuMer")->trigger();
-    EXPECT_EQ(Dialogs("save"), "Merge with.." + kDatabaseDialog);
-    EXPECT_EQ(Shown(), Showing(1, 2));
+    EXPECT_EQ(Dialogs("save"), "Merge with.." + kDatabaseDialog + "Merge with.." + kDatabaseDialog);
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));
     EXPECT_TRUE(Action("MnuFind")->isEnabled());
     window.MnuNext_Click();
     merge(WriteDatabase("n.rwk", 3, 245));
-    EXPECT_EQ(Shown(), Showing(2, 245));
+    EXPECT_EQ(Shown(), Showing({.record = 2, .of = 245}));
     EXPECT_EQ(Chrec()->maximum(), 245);
 
-    WriteBytes(PathOf("short.rwk"), Truncated());
+    WriteBytes(dir.File("short.rwk"), Truncated());
     for (const std::string& path :
-         {PathOf("missing.rwk"), PathOf("short.rwk"), WriteDatabase("ten.rwk", 246, 255), {}}) {
+         {dir.File("missing.rwk"), dir.File("short.rwk"), WriteDatabase("ten.rwk", 246, 255), {}}) {
         merge(path);
-        EXPECT_EQ(Shown(), Showing(2, 245)) << path;
+        EXPECT_EQ(Shown(), Showing({.record = 2, .of = 245})) << path;
     }
     merge(WriteDatabase("five.rwk", 246, 250));
     EXPECT_EQ(Held(), DatabaseBytes(Trips(1, 250)));
-    EXPECT_EQ(Window(), WindowOf("Untitled", "Untitled", 250));
+    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled", .records = 250}));
     EXPECT_TRUE(platform.busyPointerChanges.empty());
     EXPECT_TRUE(platform.messages().empty());
 }
@@ -316,9 +332,11 @@ TEST_F(FileCommandsTest, ExitAndClosingTheWindowAskOnceBeforeEndingTheProgram) {
         EXPECT_EQ(watcher.quits, quits);
     }
     EXPECT_EQ(platform.messages().size(), 4u);
-    EXPECT_EQ(LastMessage(),
-              Describe("Exit", "Really leave The Rodwick Database by Harrowby Software",
-                       Buttons::YesNo, Icon::Question));
+    EXPECT_EQ(LastMessage(), Describe(platform::Message{
+                                 .text = "Really leave The Rodwick Database by Harrowby Software",
+                                 .title = "Exit",
+                                 .buttons = Buttons::YesNo,
+                                 .icon = Icon::Question}));
 }
 
 }  // namespace

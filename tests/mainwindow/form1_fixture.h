@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -33,16 +32,14 @@ inline QStringList UnitTexts(const QWidget& window) {
 }
 
 // A message as "title | text | buttons icon default", to compare in one go.
-inline std::string Describe(const PlatformCall& call) {
-    return call.title.toStdString() + " | " + call.text.toStdString() + " | " +
-           std::to_string(static_cast<int>(call.buttons)) + " " +
-           std::to_string(static_cast<int>(call.icon)) + " " +
-           std::to_string(static_cast<int>(call.defaultButton));
+inline std::string Describe(const platform::Message& m) {
+    return m.title.toStdString() + " | " + m.text.toStdString() + " | " +
+           std::to_string(static_cast<int>(m.buttons)) + " " +
+           std::to_string(static_cast<int>(m.icon)) + " " +
+           std::to_string(static_cast<int>(m.defaultButton));
 }
-inline std::string Describe(
-    const QString& title, const QString& text, platform::Buttons buttons, platform::Icon icon,
-    platform::DefaultButton defaultButton = platform::DefaultButton::First) {
-    return Describe({"message", text, title, buttons, icon, defaultButton, {}, {}});
+inline std::string Describe(const PlatformCall& c) {
+    return Describe(platform::Message{c.text, c.title, c.buttons, c.icon, c.defaultButton});
 }
 
 class Form1Test : public ::testing::Test {
@@ -56,18 +53,10 @@ class Form1Test : public ::testing::Test {
         window.ShowCurrentRecord();
     }
 
-    std::string PathOf(const std::string& name) const {
-        return dir.filePath(QString::fromStdString(name)).toStdString();
-    }
     // Writes a database of trips first..last and returns its path.
     std::string WriteDatabase(const std::string& name, int first, int last) {
-        WriteBytes(PathOf(name), DatabaseBytes(Trips(first, last)));
-        return PathOf(name);
-    }
-    // Loads a file the way the start-up does.
-    void LoadAtStart(const std::string& path) {
-        state.table.setCurrentFileName(path);
-        window.LoadDatabase();
+        WriteBytes(dir.File(name), DatabaseBytes(Trips(first, last)));
+        return dir.File(name);
     }
 
     template <typename T = QWidget>
@@ -88,11 +77,18 @@ class Form1Test : public ::testing::Test {
         for (const char* name : kValueLabelNames) shown += " | " + Text(name).toStdString();
         return shown;
     }
-    // ...and what they must be while record k of count, trip k unless told, is shown.
-    static std::string Showing(int k, int count, int trip = 0) {
-        std::string shown = "Record " + std::to_string(k) + " of " + std::to_string(count) + " | " +
-                            std::to_string(k) + " | " + std::to_string(k);
-        for (const std::string& field : Tagged("r" + std::to_string(trip ? trip : k)).fields)
+    // ...and what they must be while record `record` of `of` is shown, trip `record` unless
+    // told otherwise.
+    struct View {
+        int record;
+        int of;
+        int trip = 0;
+    };
+    static std::string Showing(const View& v) {
+        std::string shown = "Record " + std::to_string(v.record) + " of " + std::to_string(v.of) +
+                            " | " + std::to_string(v.record) + " | " + std::to_string(v.record);
+        for (const std::string& field :
+             Tagged("r" + std::to_string(v.trip ? v.trip : v.record)).fields)
             shown += " | " + field;
         return shown;
     }
@@ -108,11 +104,17 @@ class Form1Test : public ::testing::Test {
                std::to_string(state.table.recordCount()) + " " + Area() + " | " +
                window.fileListCaptions().join(' ').toStdString();
     }
-    // ...and what they must be, for a window titled "Rodwick DB: <title>".
-    static std::string WindowOf(const std::string& title, const std::string& name, int count,
-                                const std::string& list = "") {
-        return "Rodwick DB: " + title + " | " + name + " | " + std::to_string(count) +
-               (count > 0 ? " panel | " : " notice | ") + list;
+    // ...and what they must be: the title "Rodwick DB: <title>", the file name, the records
+    // held with the area that goes with them, and the opened files separated by blanks.
+    struct FileState {
+        std::string title;
+        std::string name;
+        int records = 0;
+        std::string list = {};
+    };
+    static std::string WindowOf(const FileState& s) {
+        return "Rodwick DB: " + s.title + " | " + s.name + " | " + std::to_string(s.records) +
+               (s.records > 0 ? " panel | " : " notice | ") + s.list;
     }
 
     // The pointer came back from busy as often as it went busy, and is normal now.
@@ -123,7 +125,7 @@ class Form1Test : public ::testing::Test {
         EXPECT_EQ(depth, 0);
     }
 
-    QTemporaryDir dir;
+    TempDir dir;
     AppState state;
     ScriptedPlatform platform;
     form1 window;

@@ -29,12 +29,12 @@ TEST_F(Form1Test, EveryWayOfMovingStopsAtTheEnds) {
     EXPECT_NE(window.centralWidget()->focusPolicy() & Qt::TabFocus, 0);
     for (const auto& [target, key, expected] : kMoves) {
         Move(target, key);
-        EXPECT_EQ(Shown(), Showing(expected, 20)) << target << " key " << key;
+        EXPECT_EQ(Shown(), Showing({.record = expected, .of = 20})) << target << " key " << key;
     }
     Hold(1);
     for (const auto& [target, key, expected] : kMoves) {
         Move(target, key);
-        EXPECT_EQ(Shown(), Showing(1, 1)) << target << " key " << key;
+        EXPECT_EQ(Shown(), Showing({.record = 1, .of = 1})) << target << " key " << key;
     }
     platform.answerMessage(platform::Answer::Yes);
     window.MnuNew_Click();
@@ -52,22 +52,22 @@ TEST_F(Form1Test, TheViewFollowsTheThumbOnlyWhenItIsReleased) {
     Hold(20);
     Chrec()->setSliderDown(true);
     Chrec()->setSliderPosition(10);
-    EXPECT_EQ(Shown(), Showing(1, 20));
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 20}));
     Chrec()->setSliderDown(false);
-    EXPECT_EQ(Shown(), Showing(10, 20));
+    EXPECT_EQ(Shown(), Showing({.record = 10, .of = 20}));
     Chrec()->setValue(7);
-    EXPECT_EQ(Shown(), Showing(7, 20));
+    EXPECT_EQ(Shown(), Showing({.record = 7, .of = 20}));
 
     // A table changed elsewhere: the redraw and the scroll bar's end follow it.
     window.MnuLast_Click();
     state.table.RemoveRecord();
     state.table.setCurrentRecord(19);
     window.ShowCurrentRecord();
-    EXPECT_EQ(Shown(), Showing(19, 19));
+    EXPECT_EQ(Shown(), Showing({.record = 19, .of = 19}));
     ASSERT_TRUE(state.table.AppendRecords(Trips(20, 25)));
     window.SetChrecMaximum();
     EXPECT_EQ(Chrec()->maximum(), 25);
-    EXPECT_EQ(Shown(), Showing(19, 19)) << "setting the maximum is no redraw";
+    EXPECT_EQ(Shown(), Showing({.record = 19, .of = 19})) << "setting the maximum is no redraw";
 }
 
 }  // namespace

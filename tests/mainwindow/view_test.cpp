@@ -1,21 +1,22 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "artwork.h"
 #include "form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {
 
 TEST_F(Form1Test, StartsUntitledWithTheNoticeAndAOneStepScrollBar) {
-    EXPECT_EQ(Window(), WindowOf("Untitled", "Untitled", 0));
+    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled"}));
     EXPECT_EQ(Text("total"), "No records available");
     EXPECT_EQ(Text("Label25"), "No records loaded. Please open a file or add a record.");
     EXPECT_EQ(Find("Label25")->geometry().topLeft(), Find("Frame1")->geometry().topLeft());
     EXPECT_EQ(std::tuple(Chrec()->minimum(), Chrec()->maximum(), Chrec()->pageStep()),
               std::tuple(1, 1, 10));
     for (const char* name : {"Image1", "Image2", "Image3"}) {
-        EXPECT_FALSE(Find<QLabel>(name)->pixmap().isNull()) << name;
+        const QImage picture = Find<QLabel>(name)->pixmap().toImage();
+        EXPECT_EQ(picture.size(), Find(name)->size()) << name;
+        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << name << " stands on a transparent ground";
         EXPECT_GE(Find(name)->x(), 9 * 32) << "the toolbar row stays free";
     }
 }
@@ -64,38 +65,26 @@ TEST_F(Form1Test, FontsAndUnitNames) {
 }
 
 TEST_F(Form1Test, LoadingShowsTheFirstTripAndSwitchesTheArea) {
-    const std::string spaced = PathOf("spaced.rwk"), none = WriteDatabase("none.rwk", 1, 0);
+    const std::string spaced = dir.File("spaced.rwk"), none = WriteDatabase("none.rwk", 1, 0);
     WriteBytes(spaced, FileImage("   5   ", Trips(1, 5)));
-    LoadAtStart(spaced);
-    EXPECT_EQ(Shown(), Showing(1, 5));
-    EXPECT_EQ(Window(), WindowOf(spaced, spaced, 5));
+    window.LoadDatabase(spaced);
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 5}));
+    EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 5}));
     EXPECT_EQ(Chrec()->maximum(), 5);
-    LoadAtStart(none);
-    EXPECT_EQ(Window(), WindowOf(none, none, 0));
+    window.LoadDatabase(none);
+    EXPECT_EQ(Window(), WindowOf({.title = none, .name = none}));
     EXPECT_EQ(Text("total"), "Record 0 of 0");
 
     TripRecord trip = Tagged("r1");
     trip[Field::ticketPrice] = "\xA3 4.50";
     trip[Field::remarks] = "<b>not bold</b> & more";
     WriteBytes(spaced, DatabaseBytes({trip}));
-    LoadAtStart(spaced);
-    EXPECT_EQ(Window(), WindowOf(spaced, spaced, 1));
+    window.LoadDatabase(spaced);
+    EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 1}));
     EXPECT_EQ(Text("ObDay"), "\u00a3 4.50");
     EXPECT_EQ(Text("ObInfo"), "<b>not bold</b> & more");
     ExpectPointerNormal();
     EXPECT_TRUE(platform.messages().empty());
-}
-
-TEST(Artwork, PicturesAreDrawnOnATransparentGround) {
-    for (auto draw : {&FishPicture, &RodPicture, &ReelPicture}) {
-        const QImage image = draw(QSize(96, 48)).toImage();
-        ASSERT_EQ(image.size(), QSize(96, 48));
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
-        int opaque = 0;
-        for (int i = 0; i < 96 * 48; ++i) opaque += qAlpha(image.pixel(i % 96, i / 96)) > 128;
-        EXPECT_GT(opaque, 96 * 48 / 50) << "something is drawn";
-        EXPECT_LT(opaque, 96 * 48 * 3 / 4) << "a picture, not a filled box";
-    }
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ TEST(MessageBox, ShowsPlainTextTitleAndIcon) {
     }
 }
 
+const QString kDatabaseFilter = QStringLiteral("Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*");
 const QString kExportFilter = QStringLiteral(
     "Rodwick Db PC (*.RWK)|*.RWK|Text File (*.TXT)|*.TXT|Rodwick Db ST (*.PRO)|*.PRO|"
     "All Files (*.*)|*.*");

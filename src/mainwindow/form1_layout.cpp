@@ -1,0 +1,387 @@
+// The main window's look: the layout tables, the menus, the decorations and the record panel.
+#include <QAction>
+#include <QFont>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QScrollBar>
+#include <QWidget>
+#include <algorithm>
+#include <vector>
+
+#include "artwork.h"
+#include "form1.h"
+#include "text.h"
+
+namespace rodwick {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+// Window geometry in pixels. The strip at the top keeps its left part free for the row of
+// nine 32x32 toolbar pictures; the bottom row is kept for the status line and the clock.
+constexpr int kMargin = 12;
+constexpr int kToolbarRight = kMargin + 9 * 34;  // nine 32x32 pictures, 2 apart
+constexpr int kStripHeight = 46;
+constexpr int kFrameWidth = 9360 / kTwipsPerPixel;
+constexpr int kFrameHeight = 4800 / kTwipsPerPixel;
+constexpr int kFrameTop = kStripHeight;
+constexpr int kChrecTop = kFrameTop + kFrameHeight + 6;
+constexpr int kChrecHeight = 17;
+constexpr int kTotalTop = kChrecTop + kChrecHeight + 4;
+constexpr int kTotalHeight = 20;
+constexpr int kStatusRowTop = kTotalTop + kTotalHeight + 6;
+constexpr int kStatusRowHeight = 20;
+constexpr int kClientWidth = kFrameWidth + 2 * kMargin;
+constexpr int kClientHeight = kStatusRowTop + kStatusRowHeight + 6;
+
+constexpr int kLabelHeight = 255;
+constexpr int kRemarksHeight = 495;
+constexpr int kCaptionGap = 5;
+
+struct Place {
+    const char* name;
+    int left;
+    int top;
+    int width;
+};
+
+// Value labels in field order, positions in twips within Frame1.
+constexpr std::array<Place, kFieldCount> kValuePlaces{{
+    {"obVen", 1305, 360, 3255},     {"ObType", 6360, 360, 2775},     {"ObDay", 1305, 720, 975},
+    {"ObClub", 6360, 720, 2775},    {"ObWeighta", 1305, 1080, 615},  {"ObWeightb", 2400, 1080, 615},
+    {"ObWater", 6360, 1080, 2775},  {"ObWeather", 1320, 1440, 1935}, {"ObTemp", 6360, 1440, 735},
+    {"ObMethod", 1320, 1800, 3660}, {"ObDepthA", 6360, 1785, 615},   {"ObDepthB", 7440, 1800, 615},
+    {"ObBait", 6360, 2160, 2775},   {"ObSpec", 1320, 2175, 3660},    {"ObName", 1320, 3720, 3135},
+    {"ObBestA", 6345, 3720, 615},   {"ObBestB", 7440, 3720, 615},    {"ObRest", 1320, 2520, 7815},
+    {"ObInfo", 1320, 2880, 7815},   {"ObDat", 7560, 4320, 1455},     {"ObTime1", 1320, 4320, 975},
+    {"ObTime2", 4065, 4320, 1215},
+}};
+constexpr int kRemarksField = static_cast<int>(Field::remarks);
+
+struct Caption {
+    const char* name;
+    const char* text;  // UTF-8
+    int left;
+    int top;
+    int width;
+    int valueLeft;  // left edge of the value the caption stands before
+};
+
+constexpr std::array<Caption, 19> kCaptions{{
+    {"Label1", "Venue:", 600, 360, 615, 1305},
+    {"Label5", "Type of water:", 5040, 360, 1335, 6360},
+    {"Label6", "Day Ticket \u00a3", 120, 720, 1215, 1305},
+    {"Label7", "Club:", 5880, 720, 495, 6360},
+    {"Label8", "Weight:", 480, 1080, 735, 1305},
+    {"Label9", "Water Conditions:", 4800, 1080, 1575, 6360},
+    {"Label10", "Weather:", 360, 1440, 855, 1320},
+    {"Label11", "Temperature:", 5160, 1440, 1215, 6360},
+    {"Label12", "Method:", 480, 1800, 735, 1320},
+    {"Label13", "Depth:", 5640, 1800, 615, 6360},
+    {"Label15", "Species:", 480, 2160, 735, 1320},
+    {"Label14", "Best Bait,etc:", 5040, 2160, 1215, 6360},
+    {"Label18", "Restrictions:", 120, 2520, 1095, 1320},
+    {"Label19", "Remarks:", 360, 2880, 855, 1320},
+    {"Label16", "Best Fish:", 240, 3720, 975, 1320},
+    {"Label17", "Weight:", 5520, 3720, 735, 6345},
+    {"Label21", "Start Time:", 240, 4320, 975, 1320},
+    {"Label22", "Finish:", 3480, 4320, 615, 4065},
+    {"Label20", "Date:", 6960, 4320, 495, 7560},
+}};
+
+// Unit labels in the order of unitLabels_.
+constexpr std::array<Place, 6> kUnitPlaces{{
+    {"mesw1", 2040, 1080, 255},
+    {"mesw2", 3120, 1080, 375},
+    {"mesw3", 7080, 3720, 255},
+    {"mesw4", 8160, 3720, 375},
+    {"mesl1", 7080, 1800, 255},
+    {"mesl2", 8160, 1800, 375},
+}};
+
+struct MenuEntry {
+    const char* name;
+    const char* caption = nullptr;  // UTF-8; none for a separator
+    const char* shortcut = nullptr;
+};
+struct Menu {
+    const char* name;
+    const char* caption;
+    std::vector<MenuEntry> entries;
+};
+
+// The menu bar, menus left to right and entries top to bottom. The last entry of the File menu
+// heads the list of opened files.
+const Menu kMenus[] = {
+    {"MnuFile",
+     "&File",
+     {{"MnuNew", "Ne&w", "Ctrl+W"},
+      {"MnuOpen", "&Open...", "Ctrl+O"},
+      {"MnuSave", "&Save", "Ctrl+S"},
+      {"MnuSas", "Save As..   ", "Ctrl+Y"},
+      {"MnuExp", "E&xport..."},
+      {"MnuMer", "&Merge", "Ctrl+M"},
+      {"Empty1"},
+      {"MnuPrint", "&Print...", "Ctrl+P"},
+      {"MnuExit", "Exit", "Ctrl+X"},
+      {"mnufilearray"}}},
+    {"MnuTed",
+     "&Edit",
+     {{"MnuCopy", "&Copy To Clipboard   ", "Ctrl+C"},
+      {"empty3"},
+      {"MnuEdit", "&Edit Record...", "Ctrl+E"},
+      {"MnuDel", "&Delete Record...  ", "Del"},
+      {"MnuAdd", "&Add Record...", "Ctrl+A"},
+      {"MnuDup", "D&uplicate Record", "Ctrl+T"}}},
+    {"MnuOption",
+     "&Options",
+     {{"MnuFind", "&Find...", "Ctrl+F"},
+      {"MnuPref", "Preferences...   ", "Ctrl+U"},
+      {"MnuFont", "Font..."}}},
+    {"MnuRecord",
+     "&Record",
+     {{"MnuFirst", "Firs&t"},
+      {"MnuLast", "&Last"},
+      {"MnuNext", "&Next"},
+      {"MnuPrev", "Pre&vious "},
+      {"MnuGoto", "&Goto...", "Ctrl+G"}}},
+    {"crap", "&Help", {{"MnuHelp", "Contents", "Ctrl+H"}, {"crap3"}, {"MnuAbo", "About..."}}},
+};
+
+const char* const kCaptionFamily = "MS Sans Serif";
+const char* const kValueFamily = "Times New Roman";
+
+QFont CaptionFont() {
+    QFont font;
+    // Where the old system font is missing, a face of the same width stands in for it
+    // rather than whatever wide default the platform would pick.
+    font.setFamilies({QString::fromLatin1(kCaptionFamily), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
+    font.setPointSize(8);
+    return font;
+}
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// A caption ends a few pixels before its value, even where its width would reach into it,
+// and grows to the left rather than be cut off when its text needs more room in the font
+// at hand.
+void PlaceCaption(QLabel* label, const Caption& caption) {
+    const int left = Px(caption.left);
+    const int right = std::min(left + Px(caption.width), Px(caption.valueLeft) - kCaptionGap);
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
+    const int width = std::max(right - left, needed);
+    label->setGeometry(std::max(0, right - width), Px(caption.top), width, Px(kLabelHeight));
+}
+
+QLabel* SmallLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(CaptionFont());
+    return label;
+}
+
+}  // namespace
+
+void form1::buildWindow() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("form1Client"));
+    // The client area holds the focus so that the arrow keys reach Form_KeyDown.
+    central->setFocusPolicy(Qt::StrongFocus);
+    central->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildDecorations();
+    buildRecordPanel();
+
+    adjustSize();
+    central->setFocus();
+}
+
+void form1::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("form1MenuBar"));
+    for (const Menu& entries : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(entries.caption));
+        menu->setObjectName(QString::fromLatin1(entries.name));
+        for (const MenuEntry& entry : entries.entries) {
+            QAction* action = entry.caption ? menu->addAction(QString::fromUtf8(entry.caption))
+                                            : menu->addSeparator();
+            action->setObjectName(QString::fromLatin1(entry.name));
+            if (entry.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        }
+    }
+    MnuFile_ = findChild<QMenu*>(QStringLiteral("MnuFile"));
+    // Element 0 of the opened-files list, the separator that heads it, hidden until a file is
+    // listed.
+    mnufilearray0_ = menuEntry("mnufilearray");
+    mnufilearray0_->setProperty("index", 0);
+    mnufilearray0_->setVisible(false);
+}
+
+void form1::buildDecorations() {
+    QWidget* client = centralWidget();
+
+    // Right of the toolbar row, ending flush with the panel: reel, rod, name plate, fish.
+    constexpr int right = kMargin + kFrameWidth;
+    const QRect fishRect(right - 44, 3, 44, 40);
+    const QRect plateRect(fishRect.left() - 6 - 150, 3, 150, 40);
+    const QRect rodRect(plateRect.left() - 4 - 72, 5, 72, 36);
+    const QRect reelRect(rodRect.left() - 2 - 32, 7, 32, 32);
+    static_assert(right - 44 - 6 - 150 - 4 - 72 - 2 - 32 >= kToolbarRight,
+                  "the decorations must leave the toolbar row free");
+
+    auto picture = [&](const char* name, const QRect& rect, const QPixmap& pixmap) {
+        auto* image = new QLabel(client);
+        image->setObjectName(QString::fromLatin1(name));
+        image->setGeometry(rect);
+        image->setPixmap(pixmap);
+    };
+    picture("Image3", reelRect, ReelPicture(reelRect.size()));
+    picture("Image2", rodRect, RodPicture(rodRect.size()));
+    picture("Image1", fishRect, FishPicture(fishRect.size()));
+
+    auto* Shape1 = new QFrame(client);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(1);
+    Shape1->setGeometry(plateRect);
+
+    const QRect inside = plateRect.adjusted(5, 2, -5, -2);
+    auto* Label2 = new QLabel(QStringLiteral("Rodwick Database"), client);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont titleFont(QString::fromLatin1(kValueFamily));
+    titleFont.setPointSize(11);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    Label2->setFont(titleFont);
+    Label2->setGeometry(inside.left(), inside.top(), inside.width(), 20);
+
+    auto* Label3 = SmallLabel(client, "Label3", QStringLiteral("Harrowby Software"));
+    Label3->setGeometry(inside.left(), inside.top() + 20, inside.width() - 30, 15);
+
+    auto* Label4 = SmallLabel(client, "Label4", QStringLiteral("v.1.8"));
+    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label4->setGeometry(inside.right() - 29, inside.top() + 20, 30, 15);
+}
+
+void form1::buildRecordPanel() {
+    QWidget* client = centralWidget();
+    const QRect panelRect(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
+
+    // Label25 lies in the panel's place, beneath it, and is seen while the panel is hidden.
+    Label25_ = new QLabel(QStringLiteral("No records loaded. Please open a file or add a record."),
+                          client);
+    Label25_->setObjectName(QStringLiteral("Label25"));
+    Label25_->setTextFormat(Qt::PlainText);
+    Label25_->setAlignment(Qt::AlignCenter);
+    Label25_->setWordWrap(true);
+    QFont noticeFont = CaptionFont();
+    noticeFont.setPointSize(10);
+    Label25_->setFont(noticeFont);
+    Label25_->setGeometry(panelRect);
+
+    Frame1_ = new QFrame(client);
+    Frame1_->setObjectName(QStringLiteral("Frame1"));
+    Frame1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Frame1_->setLineWidth(1);
+    Frame1_->setAutoFillBackground(true);
+    Frame1_->setGeometry(panelRect);
+
+    QFont valueFont(QString::fromLatin1(kValueFamily));
+    valueFont.setPointSize(10);
+    QPalette fieldPalette = Frame1_->palette();
+    fieldPalette.setColor(QPalette::Window, Qt::white);
+    fieldPalette.setColor(QPalette::WindowText, Qt::black);
+
+    for (int i = 0; i < kFieldCount; ++i) {
+        const Place& place = kValuePlaces[static_cast<size_t>(i)];
+        const bool remarks = i == kRemarksField;
+        auto* label = new QLabel(Frame1_);
+        label->setObjectName(QString::fromLatin1(place.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(valueFont);
+        label->setAutoFillBackground(true);
+        label->setPalette(fieldPalette);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setIndent(3);
+        label->setWordWrap(remarks);
+        label->setAlignment(remarks ? Qt::AlignLeft | Qt::AlignTop
+                                    : Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(
+            TwipsRect(place.left, place.top, place.width, remarks ? kRemarksHeight : kLabelHeight));
+        valueLabels_[static_cast<size_t>(i)] = label;
+    }
+
+    for (const Caption& caption : kCaptions) {
+        QLabel* label = SmallLabel(Frame1_, caption.name, QString::fromUtf8(caption.text));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        PlaceCaption(label, caption);
+    }
+
+    for (size_t i = 0; i < kUnitPlaces.size(); ++i) {
+        const Place& place = kUnitPlaces[i];
+        QLabel* label = SmallLabel(Frame1_, place.name, QString());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setGeometry(TwipsRect(place.left, place.top, place.width, kLabelHeight));
+        unitLabels_[i] = label;
+    }
+    QLabel* Label24 = SmallLabel(Frame1_, "Label24", QStringLiteral("'c"));
+    Label24->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label24->setGeometry(TwipsRect(7200, 1440, 255, kLabelHeight));
+    ShowUnitNames();
+
+    chrec_ = new QScrollBar(Qt::Horizontal, client);
+    chrec_->setObjectName(QStringLiteral("chrec"));
+    chrec_->setGeometry(kMargin, kChrecTop, kFrameWidth, kChrecHeight);
+    chrec_->setRange(1, 1);
+    chrec_->setValue(1);
+    chrec_->setSingleStep(1);
+    chrec_->setPageStep(10);
+    // The view follows the thumb only when it is released, not while it is dragged.
+    chrec_->setTracking(false);
+    chrec_->setFocusPolicy(Qt::StrongFocus);
+    chrec_->installEventFilter(this);
+    connect(chrec_, &QScrollBar::valueChanged, this, [this] { chrec_Change(); });
+
+    total_ = new QLabel(QStringLiteral("No records available"), client);
+    total_->setObjectName(QStringLiteral("total"));
+    total_->setTextFormat(Qt::PlainText);
+    total_->setFont(CaptionFont());
+    total_->setGeometry(kMargin, kTotalTop, kFrameWidth, kTotalHeight);
+}
+
+void form1::ApplyDisplayFont(const QString& family) {
+    for (QLabel* label : valueLabels_) {
+        QFont font = label->font();
+        font.setFamily(family);
+        label->setFont(font);
+    }
+}
+
+void form1::ShowUnitNames() {
+    const UnitNames& units = state_.settings.units;
+    const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
+                                                  &units.weightMajorUnit, &units.weightMinorUnit,
+                                                  &units.depthMajorUnit,  &units.depthMinorUnit};
+    for (size_t i = 0; i < unitLabels_.size(); ++i) {
+        unitLabels_[i]->setText(FromFileText(*names[i]));
+    }
+}
+
+}  // namespace rodwick
