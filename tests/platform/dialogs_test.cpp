@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QListView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <vector>
 
 #include "qt_platform.h"
+#include "store_test_util.h"
 
 namespace rodwick::platform {
 namespace {
@@ -29,7 +28,7 @@ TEST(MessageBox, ButtonSetsWithTheirDefaultAndEscapeButtons) {
         QMessageBox::StandardButtons all;
         for (SB b : inOrder) all |= b;
         for (std::size_t d = 0; d < 3; ++d) {
-            SCOPED_TRACE(testing::Message() << static_cast<int>(buttons) << ", default " << d);
+            SCOPED_TRACE(::testing::Message() << static_cast<int>(buttons) << ", default " << d);
             auto box =
                 MakeMessageBox({"t", "T", buttons, Icon::None, static_cast<DefaultButton>(d)});
             EXPECT_EQ(box->standardButtons(), all);
@@ -111,17 +110,16 @@ std::string Listed(QFileDialog& dialog) {
 class FileDialogInFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const char* name : {"a.rwk", "b.RWK", "c.txt"}) {
-            QFile file(dir.filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        for (const char* name : {"a.rwk", "b.RWK", "c.txt"})
+            testing::WriteBytes(dir.File(name), "");
     }
     std::unique_ptr<QFileDialog> Dialog(bool save, const QString& extension = "RWK") {
         auto dialog = MakeFileDialog({kDatabaseFilter, 1, {}, extension}, save);
-        dialog->setDirectory(dir.path());
+        dialog->setDirectory(QString::fromStdString(dir.path));
         return dialog;
     }
-    QTemporaryDir dir;
+    QString PathOf(const char* name) const { return QString::fromStdString(dir.File(name)); }
+    testing::TempDir dir;
 };
 
 TEST_F(FileDialogInFolder, DatabaseFilterListsSmallAndCapitalExtensions) {
@@ -137,12 +135,12 @@ TEST_F(FileDialogInFolder, DatabaseFilterListsSmallAndCapitalExtensions) {
 TEST_F(FileDialogInFolder, TypedNamesGetTheDefaultExtensionAndNoQuestion) {
     auto save = Dialog(true);
     save->selectFile("trip");
-    EXPECT_EQ(save->selectedFiles(), QStringList{dir.filePath("trip.RWK")});
+    EXPECT_EQ(save->selectedFiles(), QStringList{PathOf("trip.RWK")});
     save->selectFile("trip.old");
-    EXPECT_EQ(save->selectedFiles(), QStringList{dir.filePath("trip.old")});
+    EXPECT_EQ(save->selectedFiles(), QStringList{PathOf("trip.old")});
     auto plain = Dialog(true, {});
     plain->selectFile("trip");
-    EXPECT_EQ(plain->selectedFiles(), QStringList{dir.filePath("trip")});
+    EXPECT_EQ(plain->selectedFiles(), QStringList{PathOf("trip")});
 
     // Save takes an existing file and Open a missing one: the commands check for themselves.
     for (auto [isSave, name] : {std::pair(true, "b.RWK"), std::pair(false, "missing")}) {

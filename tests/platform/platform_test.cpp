@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "qt_platform.h"
+#include "store_test_util.h"
 #include "text.h"
 
 namespace rodwick::platform {
@@ -25,16 +25,19 @@ TEST(FileText, Windows1252BothWaysAndQuestionMarksForTheRest) {
 }
 
 TEST(LinePrinter, EachJobIsADocumentAndAMissingPrinterIsReported) {
-    QTemporaryDir dir;
+    testing::TempDir dir;
     enum { Working, Missing, Refusing } mode = Working;
     int jobs = 0;
-    const auto fileOf = [&](int job) { return dir.filePath(QStringLiteral("job%1.pdf").arg(job)); };
+    const auto fileOf = [&](int job) {
+        return QString::fromStdString(dir.File("job" + std::to_string(job) + ".pdf"));
+    };
     QtPlatform platform([&]() -> std::unique_ptr<QPrinter> {
         ++jobs;
         if (mode == Missing) return nullptr;
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(mode == Refusing ? dir.filePath("none/job.pdf") : fileOf(jobs));
+        printer->setOutputFileName(
+            mode == Refusing ? QString::fromStdString(dir.File("none/job.pdf")) : fileOf(jobs));
         return printer;
     });
     const auto pagesOf = [&](int job) {
