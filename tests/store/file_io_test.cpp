@@ -94,6 +94,8 @@ TEST(SaveSafetyTest, WhereTheSaveGoesAndWithWhichPermissions) {
     EXPECT_EQ(WriteFileAtomically(path, "x", NoTemporaryFile()).message(), std::strerror(EACCES))
         << "no file to write in place";
     EXPECT_TRUE(dir.Names().empty());
+    EXPECT_FALSE(FileExists(dir.path));
+    EXPECT_FALSE(ReadFileBytes(dir.path).ok());
 
     // A new file takes the user's umask; short writes are continued to the end.
     const mode_t oldMask = ::umask(027);
@@ -101,6 +103,7 @@ TEST(SaveSafetyTest, WhereTheSaveGoesAndWithWhichPermissions) {
     ::umask(oldMask);
     EXPECT_EQ(ReadBytes(path), FormatDatabase(table));
     EXPECT_EQ(ModeOf(path), 0640u);
+    EXPECT_TRUE(FileExists(path));
 
     // Saving through a link replaces the file it points to, from a temporary file in that
     // file's folder (a rename never crosses file systems), keeping its permission bits.
