@@ -17,7 +17,8 @@ bool FileExists(const std::string& path);
 Result<std::string> ReadFileBytes(const std::string& path);
 
 // The system calls a safe save is made of, replaceable so that tests can make them fail.
-// Each returns what the system call returns and sets errno on failure.
+// Each returns what the system call returns and sets errno on failure. Start from System()
+// and replace the calls that are to fail.
 struct FileOps {
     std::function<long(int fd, const char* data, std::size_t size)> write;
     std::function<int(int fd)> fsync;
