@@ -62,6 +62,11 @@ class form1 : public QMainWindow, public MainView {
     void MnuLast_Click();
     void MnuNext_Click();
     void MnuPrev_Click();
+    // Options and Help menus.
+    void MnuPref_Click();
+    void MnuFont_Click();
+    void MnuHelp_Click();
+    void MnuAbo_Click();
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -82,6 +87,7 @@ class form1 : public QMainWindow, public MainView {
     void buildMenus();
     void buildRecordPanel();
     void buildDecorations();
+    void connectPrefsCommands();
     // The exit question; true on Yes.
     bool AskToLeave();
     // Sets currentFileName to path and loads it, keeping the old name for a failed load.
@@ -92,6 +98,8 @@ class form1 : public QMainWindow, public MainView {
     bool closingByCode_ = false;
     // The title a busy text stands in for.
     QString titleBeforeBusy_;
+    // The font dialog's name: the last one chosen in this run.
+    QString CommonDialog1Font_;
 
     QFrame* Frame1_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};
