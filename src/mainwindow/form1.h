@@ -43,6 +43,11 @@ class form1 : public QMainWindow, public MainView {
     void MnuLast_Click();
     void MnuNext_Click();
     void MnuPrev_Click();
+    // Options and Help menus.
+    void MnuPref_Click();
+    void MnuFont_Click();
+    void MnuHelp_Click();
+    void MnuAbo_Click();
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -86,6 +91,7 @@ class form1 : public QMainWindow, public MainView {
     // One per area of commands.
     void connectRecordCommands();
     void connectFileCommands();
+    void connectPrefsCommands();
 
     // A menu entry by its object name.
     QAction* menuEntry(const char* name) const;
@@ -103,6 +109,8 @@ class form1 : public QMainWindow, public MainView {
     std::string titleFileName_ = RecordTable::kUntitled;
     // Stands in for the title while a load, a save or a dialog's list building runs.
     QString busyTitle_;
+    // The font dialog's name: the last one chosen in this run.
+    QString CommonDialog1Font_;
 
     QFrame* Frame1_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};

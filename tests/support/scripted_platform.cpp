@@ -112,7 +112,7 @@ void ScriptedPlatform::setClipboardText(const QString& text) {
 
 bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
     startedPrograms.push_back(QStringList{program} + arguments);
-    return startProgramSucceeds;
+    return startProgramSucceeds && !missingPrograms.contains(program);
 }
 
 void ScriptedPlatform::setBusyPointer(bool on) {

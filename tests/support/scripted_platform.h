@@ -61,6 +61,8 @@ class ScriptedPlatform : public platform::Platform {
     QString clipboard;
     std::vector<QStringList> startedPrograms;
     bool startProgramSucceeds = true;
+    // Programs that cannot be started whatever startProgramSucceeds says.
+    QStringList missingPrograms;
     QDateTime clock = QDateTime(QDate(2001, 4, 14), QTime(9, 13, 17));
     QSize screen = QSize(1024, 768);
     QString programDir;

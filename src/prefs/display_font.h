@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "app_state.h"
+#include "main_view.h"
+#include "platform.h"
+
+namespace rodwick {
+
+// The font command: asks for a font and gives its family (never its size or style) to the
+// settings, the printer and the 22 value labels. Cancelling changes nothing. lastChosen is the
+// name the main window's font dialog holds between uses; it offers the font in force before
+// any was chosen.
+void ChooseDisplayFont(AppState& state, platform::Platform& platform, MainView& view,
+                       QString& lastChosen);
+
+}  // namespace rodwick

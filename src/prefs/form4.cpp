@@ -1,0 +1,85 @@
+#include "form4.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "main_view.h"
+#include "pictures.h"
+
+namespace rodwick {
+
+namespace {
+
+constexpr int kWidth = 420;
+constexpr int kHeight = 300;
+
+}  // namespace
+
+QString AboutText() {
+    return QStringLiteral(
+        "Welcome to The Rodwick Database, by Harrowby Software.\n"
+        "Keep a log of every fishing trip you make: where you fished, the water and the "
+        "weather, the method and bait that worked, and what you caught, down to the weight of "
+        "your best fish. The more trips you record, the more the log tells you: search it for "
+        "a species, for example, and it shows you every place where that fish has been caught. "
+        "Everything the program can do is explained in the manual, the file ANGLEBOX.doc "
+        "beside the program.");
+}
+
+Form4::Form4(platform::Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      platform_(platform) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("About"));
+    setFixedSize(kWidth, kHeight);
+    buildControls();
+    Form_Load();
+}
+
+void Form4::buildControls() {
+    Picture1_ = new Drawing("Picture1", PaintFish, this);
+    Picture1_->setGeometry(14, 10, 72, 64);
+
+    QFont maker(QStringLiteral("Times New Roman"));
+    maker.setStyleHint(QFont::Serif);
+    maker.setPointSize(16);
+    maker.setItalic(true);
+    Label1_ = new QLabel(QStringLiteral("Harrowby Software"), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setFont(maker);
+    Label1_->setAlignment(Qt::AlignCenter);
+    Label1_->setGeometry(94, 22, kWidth - 188, 40);
+
+    Image1_ = new Drawing("Image1", PaintFloat, this);
+    Image1_->setGeometry(kWidth - 14 - 72, 10, 72, 64);
+
+    fraAbout_ = new QGroupBox(this);
+    fraAbout_->setObjectName(QStringLiteral("fraAbout"));
+    fraAbout_->setGeometry(14, 80, kWidth - 28, 166);
+    tabout_ = new QLabel(fraAbout_);
+    tabout_->setObjectName(QStringLiteral("tabout"));
+    tabout_->setTextFormat(Qt::PlainText);
+    tabout_->setWordWrap(true);
+    tabout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tabout_->setGeometry(12, 10, kWidth - 28 - 24, 150);
+
+    cmdAbout_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdAbout_->setObjectName(QStringLiteral("cmdAbout"));
+    cmdAbout_->setDefault(true);
+    cmdAbout_->setGeometry((kWidth - 92) / 2, kHeight - 44, 92, 30);
+    connect(cmdAbout_, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
+}
+
+void Form4::Form_Load() {
+    CentreOnScreen(*this, platform_);
+    tabout_->setText(AboutText());
+}
+
+void Form4::cmdAbout_Click() {
+    accept();
+}
+
+}  // namespace rodwick

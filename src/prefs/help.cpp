@@ -1,0 +1,39 @@
+#include "help.h"
+
+#include "database_file.h"
+#include "text.h"
+
+namespace rodwick {
+
+QString ManualPath(const QString& programDir) {
+    return programDir + QStringLiteral("/") + QString::fromLatin1(kManualFileName);
+}
+
+QStringList WordProcessors() {
+    // LibreOffice Writer first, AbiWord when Writer is not installed.
+    return {QStringLiteral("/usr/bin/lowriter"), QStringLiteral("/usr/bin/abiword")};
+}
+
+void ShowHelp(platform::Platform& platform, const QString& manualPath,
+              const QStringList& wordProcessors) {
+    const QString title = QStringLiteral("Help");
+    platform.showMessage(
+        {QStringLiteral("Due to Windows problems, you must load this file manually. Please load "
+                        "up ANGLEBOX.DOC - Press OK to run your Word Processor. Alternatively "
+                        "select Anglebox Manual from the Harrowby Software program group"),
+         title, platform::Buttons::Ok, platform::Icon::None});
+
+    if (!FileExists(ToPath(manualPath))) {
+        platform.showMessage({QStringLiteral("Sorry - Cannot find ANGLEBOX.doc!"), title,
+                              platform::Buttons::Ok, platform::Icon::Stop});
+        return;
+    }
+    for (const QString& program : wordProcessors) {
+        if (platform.startProgram(program, {})) return;
+    }
+    platform.showMessage({QStringLiteral("Oops. Somethings gone wrong. Please check that you "
+                                         "have WRITE.EXE and ANGLEBOX.WRI"),
+                          title, platform::Buttons::Ok, platform::Icon::Stop});
+}
+
+}  // namespace rodwick

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "platform.h"
+
+namespace rodwick {
+
+inline constexpr const char* kManualFileName = "ANGLEBOX.doc";
+
+// The manual beside the program: programDir is the executable's directory.
+QString ManualPath(const QString& programDir);
+
+// The word processors the help command starts, in the order it tries them.
+QStringList WordProcessors();
+
+// The help command: tells the user to open the manual by hand, then, when the manual is
+// there, starts the first word processor that can be started, without arguments and without
+// waiting. Reports a missing manual, and the failure of every word processor.
+void ShowHelp(platform::Platform& platform, const QString& manualPath,
+              const QStringList& wordProcessors);
+
+}  // namespace rodwick

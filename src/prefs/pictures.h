@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QPainter;
+
+namespace rodwick {
+
+// A decoration painted in code at the widget's own size, so that it stays sharp on any screen.
+class Drawing : public QWidget {
+  public:
+    using Painter = std::function<void(QPainter&, const QRectF&)>;
+    Drawing(const char* name, Painter paint, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Painter paint_;
+};
+
+// A spring balance with its dial: the preferences' picture of weights and measures.
+void PaintBalance(QPainter& painter, const QRectF& box);
+// A fish leaping over the water: the program's picture.
+void PaintFish(QPainter& painter, const QRectF& box);
+// A float standing in the water.
+void PaintFloat(QPainter& painter, const QRectF& box);
+
+}  // namespace rodwick

@@ -1,0 +1,37 @@
+#include "preferences.h"
+
+namespace rodwick {
+
+namespace {
+
+// The two systems as the settings file carries them; the reserved numbers go with the names.
+struct MeasurementSystem {
+    UnitNames units;
+    const char* reservedWeight;
+    const char* reservedDepth;
+};
+
+MeasurementSystem SystemOf(bool metric) {
+    if (metric) return {UnitNames::Metric(), "99", "99"};
+    return {UnitNames::Imperial(), "14", "16"};
+}
+
+}  // namespace
+
+PreferenceChoices ChoicesOf(const Settings& settings) {
+    return {settings.autoloadFile, settings.showVenuesOnEdit == 1, settings.units.isMetric()};
+}
+
+Status ConfirmPreferences(Settings& settings, const PreferenceChoices& choices,
+                          const std::string& settingsPath, const FileOps& ops) {
+    const MeasurementSystem system = SystemOf(choices.metric);
+    settings.autoloadFile = choices.autoloadFile;
+    settings.showVenuesOnEdit = choices.showVenuesOnEdit ? 1 : 0;
+    settings.units = system.units;
+    settings.reservedWeight = system.reservedWeight;
+    settings.reservedDepth = system.reservedDepth;
+    // Written as a database is saved: a failed write leaves the old file whole.
+    return WriteFileAtomically(settingsPath, FormatSettings(settings), ops);
+}
+
+}  // namespace rodwick
