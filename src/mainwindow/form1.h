@@ -10,6 +10,7 @@
 #include "app_state.h"
 #include "main_view.h"
 #include "platform.h"
+#include "search_walk.h"
 
 class QAction;
 class QFrame;
@@ -62,6 +63,10 @@ class form1 : public QMainWindow, public MainView {
     void MnuLast_Click();
     void MnuNext_Click();
     void MnuPrev_Click();
+    // Finding: the word search (resumes where it paused) and the goto list.
+    void MnuFind_Click();
+    void MnuGoto_Click();
+    const SearchWalk& searchWalk() const { return search_; }
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -82,6 +87,7 @@ class form1 : public QMainWindow, public MainView {
     void buildMenus();
     void buildRecordPanel();
     void buildDecorations();
+    void connectFindingCommands();
     // The exit question; true on Yes.
     bool AskToLeave();
     // Sets currentFileName to path and loads it, keeping the old name for a failed load.
@@ -92,6 +98,8 @@ class form1 : public QMainWindow, public MainView {
     bool closingByCode_ = false;
     // The title a busy text stands in for.
     QString titleBeforeBusy_;
+    // The search lives as long as the window, so that a paused search can go on.
+    SearchWalk search_;
 
     QFrame* Frame1_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};
