@@ -11,7 +11,7 @@ namespace rodwick {
 
 namespace {
 
-constexpr int kWidth = 430;
+constexpr int kWidth = 480;
 constexpr int kHeight = 300;
 constexpr int kButtonWidth = 84;
 constexpr int kButtonHeight = 26;
