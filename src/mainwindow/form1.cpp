@@ -31,6 +31,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     connectRecordCommands();
     connectFileCommands();
     connectPrefsCommands();
+    connectFindingCommands();
 
     ShowFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.

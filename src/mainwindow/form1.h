@@ -9,6 +9,7 @@
 #include "app_state.h"
 #include "main_view.h"
 #include "platform.h"
+#include "search_walk.h"
 
 class QAction;
 class QFrame;
@@ -48,6 +49,10 @@ class form1 : public QMainWindow, public MainView {
     void MnuFont_Click();
     void MnuHelp_Click();
     void MnuAbo_Click();
+    // Finding: the word search (resumes where it paused) and the goto list.
+    void MnuFind_Click();
+    void MnuGoto_Click();
+    const SearchWalk& searchWalk() const { return search_; }
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -92,6 +97,7 @@ class form1 : public QMainWindow, public MainView {
     void connectRecordCommands();
     void connectFileCommands();
     void connectPrefsCommands();
+    void connectFindingCommands();
 
     // A menu entry by its object name.
     QAction* menuEntry(const char* name) const;
@@ -111,6 +117,8 @@ class form1 : public QMainWindow, public MainView {
     QString busyTitle_;
     // The font dialog's name: the last one chosen in this run.
     QString CommonDialog1Font_;
+    // The search lives as long as the window, so that a paused search can go on.
+    SearchWalk search_;
 
     QFrame* Frame1_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};

@@ -1,0 +1,79 @@
+// The search's pass over a full table that holds the word nowhere, and the goto list's lines.
+#include <benchmark/benchmark.h>
+
+#include <QString>
+#include <string>
+
+#include "goto_line.h"
+#include "record_table.h"
+#include "search_walk.h"
+
+namespace {
+
+using rodwick::Field;
+using rodwick::RecordTable;
+using rodwick::TripRecord;
+
+// A full table of trips that look like real ones, every fifth with an accented remark, so
+// that both ways of upper-casing a field are taken.
+RecordTable FullTable() {
+    RecordTable table;
+    std::vector<TripRecord> trips;
+    for (int i = 1; i <= RecordTable::kMaxRecords; ++i) {
+        TripRecord trip;
+        const std::string n = std::to_string(i);
+        trip[Field::venue] = "River Usk at Llanbadoc " + n;
+        trip[Field::waterType] = "River";
+        trip[Field::ticketPrice] = "4.50";
+        trip[Field::club] = "Usk Town Angling Association";
+        trip[Field::totalWeightMajor] = "12";
+        trip[Field::totalWeightMinor] = "8";
+        trip[Field::waterCondition] = "Coloured";
+        trip[Field::weather] = "Overcast";
+        trip[Field::temperature] = "14";
+        trip[Field::method] = "Trotting a stick float down the near bank";
+        trip[Field::depthMajor] = "6";
+        trip[Field::depthMinor] = "3";
+        trip[Field::bait] = "Maggot";
+        trip[Field::species] = "Chub, Dace, Roach";
+        trip[Field::bestFish] = "Chub";
+        trip[Field::bestFishWeightMajor] = "4";
+        trip[Field::bestFishWeightMinor] = "2";
+        trip[Field::restrictions] = "No night fishing, barbless hooks only";
+        trip[Field::remarks] = i % 5 == 0
+                                   ? "Caf\xe9 by the bridge, fish caught on the cr\xe8me bait"
+                                   : "Fish caught in the last hour of light, under the trees";
+        trip[Field::date] = "12/05/01";
+        trip[Field::startTime] = "07:30";
+        trip[Field::finishTime] = "13:15";
+        trips.push_back(trip);
+    }
+    table.ReplaceFromFile(trips);
+    return table;
+}
+
+// Argument 0: the system locale. 1: Turkish, whose capitals of ASCII letters are not all ASCII,
+// so every field takes the way through Unicode.
+void BM_SearchPassWithoutHit(benchmark::State& state) {
+    RecordTable table = FullTable();
+    rodwick::SearchWalk walk(state.range(0) == 0 ? QLocale::system() : QLocale(QLocale::Turkish));
+    int completed = 0;
+    const rodwick::SearchHooks hooks{[] {}, [] { return true; }, [&completed] { ++completed; }};
+    for (auto _ : state) {
+        walk.StartWord(QStringLiteral("zander"));
+        walk.runSearch(table, hooks);
+    }
+    if (completed != state.iterations()) state.SkipWithError("a pass did not complete");
+}
+BENCHMARK(BM_SearchPassWithoutHit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_GotoLines(benchmark::State& state) {
+    const RecordTable table = FullTable();
+    for (auto _ : state) {
+        QStringList lines = rodwick::GotoLines(table);
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_GotoLines)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,29 @@
+// The main window's finding commands: the word search and the goto list.
+#include <QAction>
+
+#include "form1.h"
+#include "form5.h"
+#include "form6.h"
+
+namespace rodwick {
+
+void form1::connectFindingCommands() {
+    connect(menuEntry("MnuFind"), &QAction::triggered, this, [this] { MnuFind_Click(); });
+    connect(menuEntry("MnuGoto"), &QAction::triggered, this, [this] { MnuGoto_Click(); });
+}
+
+void form1::MnuFind_Click() {
+    {
+        Form5 dialog(search_, platform_, this);
+        platform_.showModal(dialog);
+    }
+    // However the dialog was closed: Cancel goes on with the search that was paused.
+    search_.runSearch(state_.table, WindowHooks(platform_, *this));
+}
+
+void form1::MnuGoto_Click() {
+    Form6 dialog(state_, platform_, *this, this);
+    platform_.showModal(dialog);
+}
+
+}  // namespace rodwick

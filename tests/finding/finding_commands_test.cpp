@@ -1,0 +1,202 @@
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "form1_fixture.h"
+#include "goto_line.h"
+
+namespace rodwick::testing {
+namespace {
+
+void Press(QWidget* target, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+}
+
+// Closes a dialog as a user does: "click:<button>", "return" or "escape" on the focus widget,
+// "close" (the close box), or "double:<row>" on the list.
+void CloseBy(QDialog& dialog, const std::string& how, QWidget* focus) {
+    if (how.starts_with("click:")) {
+        return dialog.findChild<QPushButton*>(QString::fromStdString(how.substr(6)))->click();
+    }
+    // Keys, the close box and the mouse act only on a shown dialog, as in the program.
+    dialog.show();
+    if (how == "return") Press(focus, Qt::Key_Return);
+    if (how == "escape") Press(focus, Qt::Key_Escape);
+    if (how == "close") dialog.close();
+    if (how.starts_with("double:")) {
+        auto* list = static_cast<QListWidget*>(focus);
+        const QPointF at = list->visualItemRect(list->item(std::stoi(how.substr(7)))).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(list->viewport(), &event);
+        }
+    }
+}
+
+class FindingTest : public Form1Test {
+  protected:
+    // Find, with the word typed into Form5 and the dialog closed by `how`.
+    void FindClosedBy(const std::string& how, const QString& word = QString()) {
+        platform.answerModal([how, word](QDialog& dialog) {
+            auto* find = dialog.findChild<QLineEdit*>(QStringLiteral("find"));
+            EXPECT_EQ(find->text(), "") << "the word box starts empty every time";
+            find->setText(word);
+            CloseBy(dialog, how, find);
+            return dialog.result();
+        });
+        Action("MnuFind")->trigger();
+    }
+    std::string Search() {
+        return window.searchWalk().searchWord().toStdString() + "@" +
+               std::to_string(window.searchWalk().searchPosition());
+    }
+};
+
+TEST_F(FindingTest, FindStopsAtEachHitAndEveryOtherCloseResumes) {
+    using platform::Answer;
+    Hold(12);
+    // Records 1 and 10 to 12 hold r1: paused at 10, on at 11 after Cancel, at 12 after Escape,
+    // then the close box on an idle search does nothing. Return presses Okay: R3. pauses at 3,
+    // and a word found nowhere leaves record 3 on view.
+    for (Answer a :
+         {Answer::Yes, Answer::No, Answer::No, Answer::Yes, Answer::Ok, Answer::No, Answer::Ok}) {
+        platform.answerMessage(a);
+    }
+    const struct {
+        const char* how;
+        const char* word;
+        const char* search;
+        int shown;
+    } finds[] = {{"click:okay", "r1", "R1@10", 10}, {"click:cancel", "r2", "R1@11", 11},
+                 {"escape", "r2", "@0", 12},        {"close", "r2", "@0", 12},
+                 {"return", "R3.", "R3.@3", 3},     {"click:okay", "zander", "@0", 3}};
+    for (const auto& find : finds) {
+        FindClosedBy(find.how, QString::fromLatin1(find.word));
+        EXPECT_EQ(Shown(), Showing({.record = find.shown, .of = 12})) << find.how;
+        EXPECT_EQ(Search(), find.search) << find.how;
+    }
+
+    const std::string ask = Describe(
+        {"Continue Search?", "Search", platform::Buttons::YesNo, platform::Icon::Question});
+    const std::string end =
+        Describe({"Search Complete", "Search", platform::Buttons::Ok, platform::Icon::Information});
+    std::vector<std::string> messages;
+    for (const PlatformCall& call : platform.messages()) messages.push_back(Describe(call));
+    EXPECT_EQ(messages, std::vector<std::string>({ask, ask, ask, ask, end, ask, end}));
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+TEST_F(FindingTest, BothDialogsAreFixedCentredAndCaptioned) {
+    Hold(3);
+    const std::map<std::string, std::vector<std::string>> dialogs{
+        {"MnuFind",
+         {"Form5", "Search", "okay", "Label1",
+          "Please type in the word for me to search for. I will search all fields in all records "
+          "for the word you specify. Upper and lower case are no problem for me!",
+          "Label2", "Word:", "okay", "Okay", "cancel", "Cancel"}},
+        {"MnuGoto",
+         {"Form6", "Goto", "butgo", "Label1", "Records:", "butgo", "Goto", "butcan", "Cancel"}}};
+    // Name, title, default button, then pairs of control and caption.
+    for (const auto& [command, expected] : dialogs) {
+        platform.answerModal([&](QDialog& dialog) {
+            EXPECT_EQ(dialog.objectName().toStdString(), expected[0]);
+            EXPECT_EQ(dialog.windowTitle().toStdString(), expected[1]);
+            EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+            EXPECT_EQ(dialog.pos(),
+                      QPoint((1024 - dialog.width()) / 2, (768 - dialog.height()) / 2));
+            EXPECT_FALSE(dialog.windowFlags() &
+                         (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+            for (auto* button : dialog.findChildren<QPushButton*>()) {
+                EXPECT_EQ(button->isDefault(), button->objectName().toStdString() == expected[2]);
+            }
+            for (size_t i = 3; i + 1 < expected.size(); i += 2) {
+                auto* control = dialog.findChild<QWidget*>(QString::fromStdString(expected[i]));
+                EXPECT_EQ(control->property("text").toString().toStdString(), expected[i + 1]);
+                // Not clipped: a wrapped caption fits its height, another its width.
+                auto* label = qobject_cast<QLabel*>(control);
+                if (label && label->wordWrap()) {
+                    EXPECT_LE(label->heightForWidth(label->width()), label->height());
+                } else {
+                    EXPECT_LT(control->fontMetrics().horizontalAdvance(
+                                  QString::fromStdString(expected[i + 1])),
+                              control->width());
+                }
+            }
+            EXPECT_FALSE(dialog.findChild<QLabel*>("Image1")->pixmap().isNull());
+            return QDialog::Rejected;
+        });
+        Action(command.c_str())->trigger();
+    }
+}
+
+TEST(GotoLine, JoinsNumberVenueDateAndTimeAsStored) {
+    const char* const cases[][5] = {
+        {"2", "River Usk", "12/05/01", "07:30", "2. River Usk on 12/05/01 at 07:30"},
+        {"9", "Lake", "", "06:00", "9. Lake on  at 06:00"},
+        {"10", " Pond ", "01-02-2003", "", "10.  Pond  on 01-02-2003 at "},
+        {"250", "", "", "", "250.  on  at "},
+        {"7", "Caf\xe9", "1/1/99", "5", "7. Café on 1/1/99 at 5"},
+    };
+    for (const auto& c : cases) {
+        TripRecord record = Tagged("x");
+        record[Field::venue] = c[1];
+        record[Field::date] = c[2];
+        record[Field::startTime] = c[3];
+        EXPECT_EQ(GotoLine(std::stoi(c[0]), record), QString::fromUtf8(c[4]));
+    }
+}
+
+TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
+    // With record 5 of a full table current: how the dialog is closed, the line picked first
+    // (-1: none, -2: the selection cleared), and the record current afterwards. A redraw shows
+    // in obVen.
+    const struct {
+        const char* how;
+        int pick;
+        int current;
+        bool redrawn;
+    } cases[] = {
+        {"click:butgo", -1, 5, true},    {"click:butgo", 8, 9, true},
+        {"return", 8, 9, true},          {"double:2", -1, 3, true},
+        {"click:butgo", 249, 250, true}, {"click:butcan", 8, 5, false},
+        {"escape", 8, 5, false},         {"close", 8, 5, false},
+        {"click:butgo", -2, 5, false},
+    };
+    Hold(250);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.how) + " after picking " + std::to_string(c.pick));
+        state.table.setCurrentRecord(5);
+        window.ShowCurrentRecord();
+        Find<QLabel>("obVen")->setText("stale");
+        platform.answerModal([&](QDialog& dialog) {
+            auto* recsel = dialog.findChild<QListWidget*>(QStringLiteral("recsel"));
+            EXPECT_EQ(recsel->count(), 250);
+            EXPECT_EQ(recsel->item(8)->text(), "9. r9.0 on r9.19 at r9.20");
+            EXPECT_EQ(recsel->item(9)->text(), "10. r10.0 on r10.19 at r10.20");
+            EXPECT_TRUE(recsel->item(4)->isSelected());
+            EXPECT_EQ(recsel->currentRow(), 4);
+            if (c.pick >= 0) recsel->setCurrentRow(c.pick);
+            if (c.pick == -2) recsel->clearSelection();
+            CloseBy(dialog, c.how, recsel);
+            EXPECT_FALSE(dialog.isVisible());
+            return dialog.result();
+        });
+        Action("MnuGoto")->trigger();
+        EXPECT_EQ(state.table.currentRecord(), c.current);
+        EXPECT_EQ(Text("obVen") != "stale", c.redrawn);
+        if (c.redrawn) {
+            EXPECT_EQ(Shown(), Showing({.record = c.current, .of = 250}));
+        }
+    }
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+}  // namespace
+}  // namespace rodwick::testing
