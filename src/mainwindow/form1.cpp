@@ -18,8 +18,10 @@
 #include <algorithm>
 
 #include "artwork.h"
+#include "clock.h"
 #include "database_file.h"
 #include "text.h"
+#include "toolbar.h"
 
 namespace rodwick {
 
@@ -180,6 +182,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     buildMenus();
     buildDecorations();
     buildRecordPanel();
+    buildToolbar();
 
     adjustSize();
     central->setFocus();
@@ -322,6 +325,17 @@ void form1::buildDecorations() {
     Label4->setGeometry(inside.right() - 29, inside.top() + 20, 30, 15);
 }
 
+void form1::buildToolbar() {
+    static_assert(Toolbar::kRowWidth <= kToolbarRight - kMargin, "the strip keeps the row's room");
+    constexpr int clockWidth = 184;
+    const QRect statusRect(kMargin, kStatusRowTop, kFrameWidth - clockWidth - 6, kStatusRowHeight);
+    const QRect clockRect(kMargin + kFrameWidth - clockWidth, kStatusRowTop, clockWidth,
+                          kStatusRowHeight);
+    toolbar_ = new Toolbar(*this, centralWidget(), Frame1_,
+                           QPoint(kMargin, (kStripHeight - kToolbarPictureSize) / 2), statusRect);
+    clock_ = new Clock(centralWidget(), clockRect, platform_);
+}
+
 void form1::buildRecordPanel() {
     QWidget* client = centralWidget();
     const QRect panelRect(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
@@ -432,8 +446,7 @@ void form1::ShowCurrentRecord() {
 void form1::SetRecordCommands(bool enabled) {
     for (QAction* action : recordCommands_) action->setEnabled(enabled);
     chrec_->setEnabled(enabled);
-    // The toolbar pictures that need records (edit, delete, duplicate, search, copy) are
-    // switched here too, with their normal or greyed pictures, once the toolbar exists.
+    toolbar_->SetRecordPictures(enabled);
     Frame1_->setVisible(enabled);
     Label25_->setVisible(!enabled);
 }

@@ -19,6 +19,9 @@ class QScrollBar;
 
 namespace rodwick {
 
+class Clock;
+class Toolbar;
+
 // The main window: one trip at a time, the menus, and the file commands.
 class form1 : public QMainWindow, public MainView {
     Q_OBJECT
@@ -82,6 +85,7 @@ class form1 : public QMainWindow, public MainView {
     void buildMenus();
     void buildRecordPanel();
     void buildDecorations();
+    void buildToolbar();
     // The exit question; true on Yes.
     bool AskToLeave();
     // Sets currentFileName to path and loads it, keeping the old name for a failed load.
@@ -105,6 +109,9 @@ class form1 : public QMainWindow, public MainView {
     std::vector<QAction*> mnufilearray_;  // elements 1..fileListCount
     // Commands switched by SetRecordCommands.
     std::vector<QAction*> recordCommands_;
+
+    Toolbar* toolbar_ = nullptr;
+    Clock* clock_ = nullptr;
 };
 
 }  // namespace rodwick
