@@ -129,10 +129,15 @@ void Toolbar::Frame1_MouseMove() {
 }
 
 bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == client_) Form_MouseMove();
-        if (watched == frame1_) Frame1_MouseMove();
+    if (event->type() != QEvent::MouseMove) return QObject::eventFilter(watched, event);
+    // Each move is the event of the one control under the pointer: one over the record view
+    // does not go on to the background as well.
+    if (watched == frame1_) {
+        Frame1_MouseMove();
+        event->accept();
+        return true;
     }
+    if (watched == client_) Form_MouseMove();
     return QObject::eventFilter(watched, event);
 }
 
