@@ -19,9 +19,7 @@ constexpr int kTickMargin = 5;
 
 }  // namespace
 
-QString ClockTimeFormat(const QLocale& locale) {
-    const QString format = locale.timeFormat(QLocale::ShortFormat);
-
+QString ClockTimeFormat(const QString& format) {
     // Find the minutes field, the separator before it, and whether seconds are there already,
     // looking only outside quoted text.
     qsizetype minutesEnd = -1;
@@ -65,7 +63,10 @@ int MillisecondsToNextTick(const QTime& time) {
 
 Clock::Clock(QWidget* client, const QRect& area, platform::Platform& platform,
              const QLocale& locale)
-    : QObject(client), platform_(platform), locale_(locale), timeFormat_(ClockTimeFormat(locale)) {
+    : QObject(client),
+      platform_(platform),
+      locale_(locale),
+      timeFormat_(ClockTimeFormat(locale.timeFormat(QLocale::ShortFormat))) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(10);
     auto label = [&](const char* name, const QRect& rect) {

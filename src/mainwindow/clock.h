@@ -15,9 +15,9 @@ class QWidget;
 
 namespace rodwick {
 
-// The clock's time format: the locale's short time format, with the seconds added after the
-// minutes where it has none, so that the clock ticks ("9:13:17 AM", "09:13:17").
-QString ClockTimeFormat(const QLocale& locale);
+// The clock's time format: a locale's short time format ("h:mm AP"), with the seconds added
+// after the minutes where it has none, so that the clock ticks ("h:mm:ss AP").
+QString ClockTimeFormat(const QString& shortTimeFormat);
 
 // Milliseconds from time until just past the next whole second: the clock's next wake.
 int MillisecondsToNextTick(const QTime& time);

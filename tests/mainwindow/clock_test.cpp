@@ -15,20 +15,24 @@ TEST(ClockTimeFormat, ShortFormatWithTheSecondsAdded) {
         const char* locale;
         const char* format;
         const char* shown;  // 09:13:17
-    } cases[] = {
+    } locales[] = {
         {"C", "HH:mm:ss", "09:13:17"},          // has its seconds already
         {"en_US", "h:mm:ss AP", "9:13:17 AM"},  // seconds before the day half
         {"de_DE", "HH:mm:ss", "09:13:17"},
-        {"fi_FI", "H.mm.ss", "9.13.17"},          // the locale's own separator
-        {"bg_BG", "H:mm:ss 'ч'.", "9:13:17 ч."},  // quoted text left alone
+        {"fi_FI", "H.mm.ss", "9.13.17"},  // the locale's own separator
+        {"bg_BG", "H:mm:ss 'ч'.", "9:13:17 ч."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : locales) {
         const QLocale locale(QString::fromLatin1(c.locale));
-        EXPECT_EQ(ClockTimeFormat(locale), QString::fromUtf8(c.format)) << c.locale;
-        EXPECT_EQ(locale.toString(QTime(9, 13, 17), ClockTimeFormat(locale)),
-                  QString::fromUtf8(c.shown))
+        const QString format = ClockTimeFormat(locale.timeFormat(QLocale::ShortFormat));
+        EXPECT_EQ(format, QString::fromUtf8(c.format)) << c.locale;
+        EXPECT_EQ(locale.toString(QTime(9, 13, 17), format), QString::fromUtf8(c.shown))
             << c.locale;
     }
+    // Quoted text is not read as fields; a separator of words gives way to a colon.
+    EXPECT_EQ(ClockTimeFormat("H:mm 'mins'"), "H:mm:ss 'mins'");
+    EXPECT_EQ(ClockTimeFormat("HH 'h' mm"), "HH 'h' mm:ss");
+    EXPECT_EQ(ClockTimeFormat("HH"), "HH");
 }
 
 class ClockTest : public ::testing::Test {
