@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "text.h"
+#include "toolbar.h"
 
 namespace rodwick {
 
@@ -72,8 +73,7 @@ void form1::ShowCurrentRecord() {
 void form1::SetRecordCommands(bool enabled) {
     for (QAction* action : recordCommands_) action->setEnabled(enabled);
     chrec_->setEnabled(enabled);
-    // The toolbar pictures that need records (edit, delete, duplicate, search, copy) are
-    // switched here too, with their normal or greyed pictures, once the toolbar exists.
+    toolbar_->SetRecordPictures(enabled);
     Frame1_->setVisible(enabled);
     Label25_->setVisible(!enabled);
 }

@@ -19,6 +19,9 @@ class QScrollBar;
 
 namespace rodwick {
 
+class Clock;
+class Toolbar;
+
 // The main window: one trip at a time, the menus, and the file commands. Each area of
 // commands lives in a file of its own (form1_<area>.cpp) and is wired up by one
 // connect<Area>Commands() call in the constructor; the menu entries are found by object name.
@@ -93,6 +96,8 @@ class form1 : public QMainWindow, public MainView {
     void buildMenus();
     void buildDecorations();
     void buildRecordPanel();
+    // The picture buttons, the status line and the clock.
+    void buildToolbar();
     // One per area of commands.
     void connectRecordCommands();
     void connectFileCommands();
@@ -132,6 +137,9 @@ class form1 : public QMainWindow, public MainView {
     std::vector<QAction*> mnufilearray_;  // elements 1..fileListCount
     // Commands switched by SetRecordCommands.
     std::vector<QAction*> recordCommands_;
+
+    Toolbar* toolbar_ = nullptr;
+    Clock* clock_ = nullptr;
 };
 
 }  // namespace rodwick

@@ -14,8 +14,10 @@
 #include <vector>
 
 #include "artwork.h"
+#include "clock.h"
 #include "form1.h"
 #include "text.h"
+#include "toolbar.h"
 
 namespace rodwick {
 
@@ -206,9 +208,21 @@ void form1::buildWindow() {
     buildMenus();
     buildDecorations();
     buildRecordPanel();
+    buildToolbar();
 
     adjustSize();
     central->setFocus();
+}
+
+void form1::buildToolbar() {
+    static_assert(Toolbar::kRowWidth <= kToolbarRight - kMargin, "the strip keeps the row's room");
+    constexpr int clockWidth = 184;
+    const QRect statusRect(kMargin, kStatusRowTop, kFrameWidth - clockWidth - 6, kStatusRowHeight);
+    const QRect clockRect(kMargin + kFrameWidth - clockWidth, kStatusRowTop, clockWidth,
+                          kStatusRowHeight);
+    toolbar_ = new Toolbar(*this, centralWidget(), Frame1_,
+                           QPoint(kMargin, (kStripHeight - kToolbarPictureSize) / 2), statusRect);
+    clock_ = new Clock(centralWidget(), clockRect, platform_);
 }
 
 void form1::buildMenus() {

@@ -1,0 +1,144 @@
+#include "toolbar.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "toolbar_artwork.h"
+
+namespace rodwick {
+
+PictureButton::PictureButton(const ToolbarEntry& entry, QWidget* parent)
+    : QWidget(parent), entry_(entry), picture_(QString::fromLatin1(entry.up)) {
+    setObjectName(QString::fromLatin1(entry.name));
+    setFixedSize(kToolbarPictureSize, kToolbarPictureSize);
+    // Moves without a button held still reach the status line.
+    setMouseTracking(true);
+}
+
+void PictureButton::setPicture(const QString& name) {
+    if (name == picture_) return;
+    picture_ = name;
+    drawn_ = QPixmap();
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    // Drawn for the screen the button is on now, so it stays sharp when moved to another.
+    const qreal ratio = devicePixelRatioF();
+    if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio) {
+        drawn_ = ToolbarPicture(picture_, ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, drawn_);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) leftPressed_ = true;
+    event->accept();
+    emit mouseDown();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    // A click is a left press and release on the button; a release elsewhere only lets go.
+    const bool click = event->button() == Qt::LeftButton && leftPressed_ &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) leftPressed_ = false;
+    emit mouseUp();
+    if (click) emit clicked();
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouseMoved();
+}
+
+Toolbar::Toolbar(QWidget& window, QWidget* client, QFrame* frame1, QPoint rowTopLeft,
+                 const QRect& statusRect)
+    : QObject(&window), window_(window), client_(client), frame1_(frame1) {
+    QPoint at = rowTopLeft;
+    for (const ToolbarEntry& entry : kToolbarEntries) {
+        auto* button = new PictureButton(entry, client);
+        button->move(at);
+        at.rx() += kToolbarPictureSize + kSpacing;
+        connect(button, &PictureButton::mouseDown, this,
+                [this, button] { Button_MouseDown(*button); });
+        connect(button, &PictureButton::mouseUp, this, [this, button] { Button_MouseUp(*button); });
+        connect(button, &PictureButton::clicked, this, [this, button] { Button_Click(*button); });
+        connect(button, &PictureButton::mouseMoved, this,
+                [this, button] { Button_MouseMove(*button); });
+        buttons_.push_back(button);
+    }
+
+    helpdata_ = new QLabel(client);
+    helpdata_->setObjectName(QStringLiteral("helpdata"));
+    helpdata_->setTextFormat(Qt::PlainText);
+    helpdata_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    helpdata_->setIndent(4);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(10);
+    helpdata_->setFont(font);
+    helpdata_->setGeometry(statusRect);
+
+    // The background and the record view report moves without a button held, to clear the
+    // status line. A disabled button passes its moves on to the background.
+    for (QWidget* watched : {client_, static_cast<QWidget*>(frame1_)}) {
+        watched->setMouseTracking(true);
+        watched->installEventFilter(this);
+    }
+}
+
+void Toolbar::SetRecordPictures(bool enabled) {
+    for (PictureButton* button : buttons_) {
+        const ToolbarEntry& entry = button->entry();
+        if (entry.disabled == nullptr) continue;
+        button->setEnabled(enabled);
+        button->setPicture(QString::fromLatin1(enabled ? entry.up : entry.disabled));
+    }
+}
+
+void Toolbar::Button_MouseDown(PictureButton& button) {
+    button.setPicture(QString::fromLatin1(button.entry().down));
+}
+
+void Toolbar::Button_MouseUp(PictureButton& button) {
+    button.setPicture(QString::fromLatin1(button.entry().up));
+}
+
+void Toolbar::Button_Click(PictureButton& button) {
+    // Exactly as if chosen from the menu: a disabled entry does nothing.
+    auto* command = window_.findChild<QAction*>(QString::fromLatin1(button.entry().command));
+    if (command != nullptr) command->trigger();
+}
+
+void Toolbar::Button_MouseMove(PictureButton& button) {
+    helpdata_->setText(QString::fromLatin1(button.entry().statusText));
+}
+
+void Toolbar::Form_MouseMove() {
+    helpdata_->clear();
+}
+
+void Toolbar::Frame1_MouseMove() {
+    helpdata_->clear();
+}
+
+bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseMove) return QObject::eventFilter(watched, event);
+    // Each move is the event of the one control under the pointer: one over the record view
+    // does not go on to the background as well.
+    if (watched == frame1_) {
+        Frame1_MouseMove();
+        event->accept();
+        return true;
+    }
+    if (watched == client_) Form_MouseMove();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace rodwick

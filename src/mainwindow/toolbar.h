@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "toolbar_artwork.h"
+
+class QFrame;
+class QLabel;
+
+namespace rodwick {
+
+// One picture button of the toolbar: what it says in the status line, the menu entry it runs,
+// and the names of its pictures.
+struct ToolbarEntry {
+    const char* name;        // object name of the button
+    const char* statusText;  // helpdata's caption while the pointer moves over it
+    const char* command;     // object name of the menu entry a click runs
+    const char* up;
+    const char* down;
+    const char* disabled;  // nullptr: the button is always enabled
+};
+
+// The nine buttons, left to right. The save button runs Save As: it asks for a name each time.
+inline constexpr std::array<ToolbarEntry, 9> kToolbarEntries{{
+    {"ButNew", "New Database", "MnuNew", "newup", "newdown", nullptr},
+    {"ButOpen", "Open Database", "MnuOpen", "openup", "opendown", nullptr},
+    {"ButSave", "Save Database", "MnuSas", "saveup", "savedown", nullptr},
+    {"butdup", "Duplicate Record", "MnuDup", "dupup", "dupdown", "dupdis"},
+    {"ButDelete", "Delete Record", "MnuDel", "delup", "deldown", "deldis"},
+    {"ButSearch", "Search Database", "MnuFind", "binoup", "binodown", "binodis"},
+    {"ButAdd", "Add Record", "MnuAdd", "addup", "adddown", nullptr},
+    {"ButEdit", "Edit Record", "MnuEdit", "editup", "editdown", "editdis"},
+    {"butcopy", "Copy Data", "MnuCopy", "copyup", "copydown", "copydis"},
+}};
+
+// An image control that reports its mouse events; it has no pressed look of its own, the
+// toolbar swaps its pictures. Disabled, it receives no mouse events at all.
+class PictureButton : public QWidget {
+    Q_OBJECT
+
+  public:
+    PictureButton(const ToolbarEntry& entry, QWidget* parent);
+
+    const ToolbarEntry& entry() const { return entry_; }
+    // The name of the picture shown ("addup").
+    const QString& picture() const { return picture_; }
+    void setPicture(const QString& name);
+
+  signals:
+    void mouseDown();
+    void mouseUp();
+    // A left press and release on the button.
+    void clicked();
+    void mouseMoved();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    const ToolbarEntry& entry_;
+    QString picture_;
+    // The picture drawn for the pixel ratio it was drawn at.
+    QPixmap drawn_;
+    bool leftPressed_ = false;
+};
+
+// The toolbar row of the main window and the status line helpdata beneath the record view.
+class Toolbar : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr int kSpacing = 2;
+    static constexpr int kRowWidth = 9 * kToolbarPictureSize + 8 * kSpacing;
+
+    // Puts the nine buttons in a row from rowTopLeft and helpdata at statusRect, on the client
+    // area of window. Clicks run window's menu entries; moves over the client area or frame1
+    // clear the status line.
+    Toolbar(QWidget& window, QWidget* client, QFrame* frame1, QPoint rowTopLeft,
+            const QRect& statusRect);
+
+    // The record commands' switch: enabled with their up pictures, or disabled and greyed.
+    void SetRecordPictures(bool enabled);
+
+    // The four events, alike for every button.
+    void Button_MouseDown(PictureButton& button);
+    void Button_MouseUp(PictureButton& button);
+    void Button_Click(PictureButton& button);
+    void Button_MouseMove(PictureButton& button);
+    // Moves over the window's background and over the record view.
+    void Form_MouseMove();
+    void Frame1_MouseMove();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget& window_;
+    QWidget* client_;
+    QFrame* frame1_;
+    QLabel* helpdata_ = nullptr;
+    std::vector<PictureButton*> buttons_;
+};
+
+}  // namespace rodwick

@@ -1,0 +1,195 @@
+#include <QApplication>
+#include <QFrame>
+#include <QMouseEvent>
+
+#include "form1_fixture.h"
+#include "toolbar.h"
+#include "toolbar_artwork.h"
+
+namespace rodwick::testing {
+namespace {
+
+struct Expected {
+    const char* button;
+    const char* status;
+    const char* command;
+    const char* up;
+    const char* down;
+    const char* disabled;  // "" for the four always enabled
+};
+
+// Left to right along the row.
+const Expected kButtons[] = {
+    {"ButNew", "New Database", "MnuNew", "newup", "newdown", ""},
+    {"ButOpen", "Open Database", "MnuOpen", "openup", "opendown", ""},
+    {"ButSave", "Save Database", "MnuSas", "saveup", "savedown", ""},
+    {"butdup", "Duplicate Record", "MnuDup", "dupup", "dupdown", "dupdis"},
+    {"ButDelete", "Delete Record", "MnuDel", "delup", "deldown", "deldis"},
+    {"ButSearch", "Search Database", "MnuFind", "binoup", "binodown", "binodis"},
+    {"ButAdd", "Add Record", "MnuAdd", "addup", "adddown", ""},
+    {"ButEdit", "Edit Record", "MnuEdit", "editup", "editdown", "editdis"},
+    {"butcopy", "Copy Data", "MnuCopy", "copyup", "copydown", "copydis"},
+};
+
+class ToolbarTest : public Form1Test {
+  protected:
+    // A mouse event as the window system delivers it; false when nobody took it.
+    static bool Mouse(QWidget* target, QEvent::Type type, Qt::MouseButton button,
+                      QPoint at = QPoint(16, 16)) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? button : Qt::NoButton;
+        QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+        return QApplication::sendEvent(target, &event);
+    }
+    static void Move(QWidget* target, QPoint at = QPoint(16, 16)) {
+        Mouse(target, QEvent::MouseMove, Qt::NoButton, at);
+    }
+    PictureButton* Button(const char* name) { return Find<PictureButton>(name); }
+    std::string Picture(const char* name) { return Button(name)->picture().toStdString(); }
+
+    // Every menu entry that runs from now on, by name; the entries' own handlers are cut off
+    // when asked, so that only the toolbar's choice of entry is seen.
+    void WatchCommands(bool cutHandlers) {
+        for (QAction* action : window.findChildren<QAction*>()) {
+            if (action->objectName().isEmpty()) continue;
+            if (cutHandlers) QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(action, &QAction::triggered,
+                             [this, action] { ran += action->objectName().toStdString() + " "; });
+        }
+    }
+    std::string ran;
+};
+
+TEST_F(ToolbarTest, EveryButtonsFourEventsInItsPlaceInTheRow) {
+    Hold(3);
+    WatchCommands(true);
+    int left = -1;
+    for (const Expected& b : kButtons) {
+        SCOPED_TRACE(b.button);
+        PictureButton* button = Button(b.button);
+        EXPECT_EQ(button->size(), QSize(32, 32));
+        EXPECT_GT(button->x(), left);
+        left = button->x();
+        EXPECT_EQ(Picture(b.button), b.up);
+
+        ran.clear();
+        Mouse(button, QEvent::MouseButtonPress, Qt::LeftButton);
+        EXPECT_EQ(Picture(b.button), b.down);
+        EXPECT_EQ(ran, "") << "the command runs on release, not on press";
+        Mouse(button, QEvent::MouseButtonRelease, Qt::LeftButton);
+        EXPECT_EQ(Picture(b.button), b.up);
+        EXPECT_EQ(ran, std::string(b.command) + " ");
+
+        Move(button);
+        EXPECT_EQ(Text("helpdata"), b.status);
+
+        // Any mouse button swaps the pictures; only the left one clicks.
+        ran.clear();
+        Mouse(button, QEvent::MouseButtonPress, Qt::RightButton);
+        EXPECT_EQ(Picture(b.button), b.down);
+        Mouse(button, QEvent::MouseButtonRelease, Qt::RightButton);
+        EXPECT_EQ(Picture(b.button), b.up);
+        // Pressed, then let go off the button: up again, and no command.
+        Mouse(button, QEvent::MouseButtonPress, Qt::LeftButton);
+        Mouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(40, 16));
+        EXPECT_EQ(Picture(b.button), b.up);
+        EXPECT_EQ(ran, "");
+    }
+    EXPECT_EQ(Button("ButNew")->y(), Button("butcopy")->y());
+    EXPECT_LT(Button("ButNew")->geometry().bottom(), Find("Frame1")->y());
+}
+
+TEST_F(ToolbarTest, WithAnEmptyTableTheRecordButtonsAreGreyedAndDeaf) {
+    WatchCommands(true);
+    for (bool records : {false, true, false}) {
+        Hold(records ? 2 : 0);
+        for (const Expected& b : kButtons) {
+            const bool switched = *b.disabled != '\0';
+            EXPECT_EQ(Button(b.button)->isEnabled(), records || !switched) << b.button;
+            EXPECT_EQ(Picture(b.button), records || !switched ? b.up : b.disabled) << b.button;
+        }
+    }
+
+    for (const Expected& b : kButtons) {
+        if (*b.disabled == '\0') continue;
+        SCOPED_TRACE(b.button);
+        Move(Button("ButNew"));
+        ASSERT_EQ(Text("helpdata"), "New Database");
+        // A move over a disabled button is a move over the window: it clears the status line.
+        Move(Button(b.button));
+        EXPECT_EQ(Text("helpdata"), "");
+        Mouse(Button(b.button), QEvent::MouseButtonPress, Qt::LeftButton);
+        EXPECT_EQ(Picture(b.button), b.disabled);
+        Mouse(Button(b.button), QEvent::MouseButtonRelease, Qt::LeftButton);
+        EXPECT_EQ(Picture(b.button), b.disabled);
+    }
+    EXPECT_EQ(ran, "");
+}
+
+TEST_F(ToolbarTest, StatusLineClearsOverTheBackgroundAndTheRecordView) {
+    Hold(1);
+    QWidget* background = window.centralWidget();
+    QWidget* frame = Find("Frame1");
+    EXPECT_EQ(Text("helpdata"), "");
+    Move(Button("ButAdd"));
+    EXPECT_EQ(Text("helpdata"), "Add Record");
+    Move(Button("ButEdit"));
+    EXPECT_EQ(Text("helpdata"), "Edit Record") << "one button straight to another";
+    Move(background, QPoint(5, 300));
+    EXPECT_EQ(Text("helpdata"), "");
+    Move(Button("ButOpen"));
+    EXPECT_EQ(Text("helpdata"), "Open Database");
+    Move(frame, QPoint(2, 2));
+    EXPECT_EQ(Text("helpdata"), "");
+    EXPECT_EQ(Find("helpdata")->parentWidget(), background);
+    EXPECT_GT(Find("helpdata")->y(), frame->geometry().bottom());
+}
+
+TEST_F(ToolbarTest, ButtonsRunTheRealCommandsAndSaveIsSaveAs) {
+    window.LoadDatabase(WriteDatabase("a.rwk", 1, 3));
+    // Save asks for a name every time, although the database has one.
+    platform.answerSaveDialog("");
+    Mouse(Button("ButSave"), QEvent::MouseButtonPress, Qt::LeftButton);
+    Mouse(Button("ButSave"), QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(platform.callsOf("save").size(), 1u);
+
+    platform.answerMessage(platform::Answer::Yes);
+    Mouse(Button("ButNew"), QEvent::MouseButtonPress, Qt::LeftButton);
+    Mouse(Button("ButNew"), QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(Window(), WindowOf({"Untitled", dir.File("a.rwk"), 0}));
+    EXPECT_EQ(Picture("ButEdit"), "editdis");
+
+    platform.answerOpenDialog(QString::fromStdString(WriteDatabase("b.rwk", 4, 5)));
+    Mouse(Button("ButOpen"), QEvent::MouseButtonPress, Qt::LeftButton);
+    Mouse(Button("ButOpen"), QEvent::MouseButtonRelease, Qt::LeftButton);
+    EXPECT_EQ(Window(), WindowOf({dir.File("b.rwk"), dir.File("b.rwk"), 2, dir.File("b.rwk")}));
+    EXPECT_EQ(Picture("ButEdit"), "editup");
+    EXPECT_TRUE(platform.allAnswersUsed());
+}
+
+TEST(ToolbarPictures, TheTwentyThreeAreDrawnSharpAndDistinct) {
+    int drawn = 0;
+    for (const Expected& b : kButtons) {
+        SCOPED_TRACE(b.button);
+        QList<QImage> looks;
+        for (const char* name : {b.up, b.down, b.disabled}) {
+            if (*name == '\0') continue;
+            const QPixmap picture = ToolbarPicture(name, 2.0);
+            ASSERT_FALSE(picture.isNull()) << name;
+            EXPECT_EQ(picture.size(), QSize(64, 64)) << "drawn at the pixel ratio: " << name;
+            EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(32, 32)) << name;
+            looks << picture.toImage();
+            ++drawn;
+        }
+        for (int i = 0; i < looks.size(); ++i) {
+            for (int j = i + 1; j < looks.size(); ++j) EXPECT_NE(looks[i], looks[j]);
+        }
+        EXPECT_NE(looks[0], ToolbarPicture(kButtons[(&b - kButtons + 1) % 9].up, 2.0).toImage());
+    }
+    EXPECT_EQ(drawn, 23);
+    for (const char* name : {"newdis", "adddis", "up", "binoupx", ""}) {
+        EXPECT_TRUE(ToolbarPicture(name).isNull()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace rodwick::testing
