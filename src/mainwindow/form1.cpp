@@ -178,6 +178,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     setCentralWidget(central);
 
     buildMenus();
+    connectEditingCommands();
     buildDecorations();
     buildRecordPanel();
 

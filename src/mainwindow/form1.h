@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app_state.h"
+#include "edit_commands.h"
 #include "main_view.h"
 #include "platform.h"
 
@@ -62,6 +63,13 @@ class form1 : public QMainWindow, public MainView {
     void MnuLast_Click();
     void MnuNext_Click();
     void MnuPrev_Click();
+    // Edit menu: the record commands (form1_editing.cpp).
+    void MnuAdd_Click();
+    void MnuEdit_Click();
+    void MnuDel_Click();
+    void MnuDup_Click();
+    // editorMode and the open add editor.
+    const EditCommands& editCommands() const { return editCommands_; }
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -86,6 +94,8 @@ class form1 : public QMainWindow, public MainView {
     bool AskToLeave();
     // Sets currentFileName to path and loads it, keeping the old name for a failed load.
     void OpenPath(const std::string& path);
+    // Connects MnuAdd, MnuEdit, MnuDel and MnuDup to their handlers; once, on construction.
+    void connectEditingCommands();
 
     AppState& state_;
     platform::Platform& platform_;
@@ -105,6 +115,9 @@ class form1 : public QMainWindow, public MainView {
     std::vector<QAction*> mnufilearray_;  // elements 1..fileListCount
     // Commands switched by SetRecordCommands.
     std::vector<QAction*> recordCommands_;
+
+    // editorMode and the one modeless add editor live here, with the commands that set them.
+    EditCommands editCommands_{state_, platform_, *this};
 };
 
 }  // namespace rodwick
