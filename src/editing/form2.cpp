@@ -1,13 +1,16 @@
 #include "form2.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <algorithm>
 #include <limits>
 
 #include "box_text.h"
@@ -136,6 +139,11 @@ void FillList(QComboBox* box, const QStringList& entries) {
     box->addItems(entries);
     box->setCurrentIndex(-1);
     box->setEditText(text);
+    // A long venue or club shows whole in the open list rather than cut in the middle.
+    QAbstractItemView* view = box->view();
+    const int wanted = view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() +
+                       2 * view->frameWidth();
+    view->setMinimumWidth(std::max(box->width(), wanted));
 }
 
 }  // namespace
