@@ -200,6 +200,16 @@ TEST_F(EditorKeysTest, ReturnInASingleLineBoxOrAClosedListCommits) {
     EXPECT_EQ(state.table.slot(3)[Field::weather], "SunnyUsk");
 }
 
+TEST_F(EditorKeysTest, TypedTextNeverEntersAList) {
+    Hold(250);  // the commit refuses, so the editor stays open to be looked at
+    QWidget* box = Focus("edweather");
+    QTest::keyClicks(box, "Usk");
+    platform.answerMessage(platform::Answer::Ok);
+    QTest::keyClick(box, Qt::Key_Return);
+    ASSERT_NE(AddEditor(), nullptr);
+    EXPECT_EQ(Items(*editor, "edweather"), WeatherList());
+}
+
 TEST_F(EditorKeysTest, ReturnInAMultiLineBoxBreaksTheLine) {
     QWidget* box = Focus("edspec");
     QTest::keyClicks(box, "Carp");
