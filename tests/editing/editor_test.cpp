@@ -108,6 +108,18 @@ TEST_F(EditorTest, EditShowsTheStoredTextsAndNumberButtonsFollowTheText) {
     EXPECT_EQ(state.table.slot(7), stored);
 }
 
+TEST_F(EditorTest, EveryModeButOneLoadsAndCommitsAsAnAdd) {
+    Hold(2);
+    for (int mode : {-1, 2}) {
+        Form2 editor(state, platform, window, mode, &window);
+        editor.Form_Load();
+        EXPECT_EQ(editor.windowTitle(), "Adding A Record");
+        Click(editor, "okay");
+    }
+    EXPECT_EQ(state.table.recordCount(), 4);
+    EXPECT_TRUE(platform.messages().empty());
+}
+
 TEST_F(EditorTest, SuggestionListsFollowThePreference) {
     Hold(3);
     const char* venues[] = {"Usk", "usk", "Wye"};
