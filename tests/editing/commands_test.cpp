@@ -12,42 +12,32 @@ const std::string kLimit =
     Describe("Too Many Records!!",
              "Sorry, but only 250 records are allowed in one file. Please open another file!",
              Buttons::Ok, Icon::None);
-const std::string kChange = Describe("Edit", "Really change the current record?", Buttons::YesNo,
-                                     Icon::Exclamation, DefaultButton::Second);
 
-class CommitTest : public EditingTest {
-  protected:
-    // Adds trip tag through the add editor; true when the editor closed.
-    bool Add(const std::string& tag) {
-        Form2* editor = OpenAdd();
-        if (editor == nullptr) return false;
-        TypeRecord(*editor, Tagged(tag));
-        Click(*editor, "okay");
-        return AddEditor() == nullptr;
-    }
-    std::vector<TripRecord> Held() {
-        std::vector<TripRecord> held;
-        for (int i = 1; i <= state.table.recordCount(); ++i) held.push_back(state.table.slot(i));
-        return held;
-    }
-};
-
-TEST_F(CommitTest, AddIntoTheEmptyTableShowsItAsRecordOne) {
-    ASSERT_TRUE(Add("r1"));
-    EXPECT_EQ(Shown(), Showing(1, 1));
-    EXPECT_EQ(Area(), "panel");
-    EXPECT_TRUE(Action("MnuDup")->isEnabled());
-    EXPECT_TRUE(platform.messages().empty());
+std::vector<TripRecord> TripsNumbered(const std::vector<int>& numbers) {
+    std::vector<TripRecord> trips;
+    for (int n : numbers) trips.push_back(Tagged("r" + std::to_string(n)));
+    return trips;
 }
 
-TEST_F(CommitTest, AddKeepsTheShownRecordAndStopsAtTheLimit) {
-    Hold(249);
-    state.table.setCurrentRecord(3);
-    ASSERT_TRUE(Add("r250"));
-    EXPECT_EQ(Shown(), Showing(3, 250));
-    EXPECT_EQ(Held(), Trips(1, 250));
+using CommitTest = EditingTest;
 
-    // The 251st is refused at Okay; the editor stays open with what was typed.
+TEST_F(CommitTest, AddAppendsAndKeepsTheShownRecord) {
+    // Records held, the one shown; the view afterwards shows that one (record 1 when empty).
+    for (auto [held, current] : {std::pair{0, 0}, {10, 3}, {249, 3}}) {
+        Hold(held);
+        state.table.setCurrentRecord(current);
+        Form2* editor = OpenAdd();
+        TypeRecord(*editor, Tagged("r" + std::to_string(held + 1)));
+        Click(*editor, "okay");
+        EXPECT_EQ(AddEditor(), nullptr);
+        EXPECT_EQ(Held(), Trips(1, held + 1));
+        EXPECT_EQ(Shown(), Showing(std::max(current, 1), held + 1));
+        EXPECT_EQ(Area(), "panel");
+        EXPECT_TRUE(Action("MnuDup")->isEnabled());
+    }
+    EXPECT_TRUE(platform.messages().empty());
+
+    // The 251st is refused at Okay; the editor stays open with what was typed, until Cancel.
     Form2* editor = OpenAdd();
     TypeRecord(*editor, Tagged("r251"));
     platform.answerMessage(Answer::Ok);
@@ -55,38 +45,31 @@ TEST_F(CommitTest, AddKeepsTheShownRecordAndStopsAtTheLimit) {
     EXPECT_EQ(LastMessage(), kLimit);
     ASSERT_EQ(AddEditor(), editor);
     EXPECT_EQ(Boxes(*editor), Tagged("r251"));
-    EXPECT_EQ(Held(), Trips(1, 250));
     Click(*editor, "cancel");
     EXPECT_EQ(AddEditor(), nullptr);
-    EXPECT_EQ(Shown(), Showing(3, 250));
-}
-
-TEST_F(CommitTest, AddWhileRecordThreeOfTenIsShown) {
-    Hold(10);
-    Action("MnuNext")->trigger();
-    Action("MnuNext")->trigger();
-    ASSERT_TRUE(Add("r11"));
-    EXPECT_EQ(Shown(), Showing(3, 11));
-    EXPECT_EQ(Held(), Trips(1, 11));
+    EXPECT_EQ(Held(), Trips(1, 250));
 }
 
 TEST_F(CommitTest, EditAsksAndNoKeepsTheEditorOpenWhileYesStores) {
     for (int count : {10, 250}) {
         Hold(count);
         Action("MnuLast")->trigger();
+        std::vector<int> finished;  // how the editor closed, if it did
         EditWith([&](Form2& editor) {
-            const std::string& closed = Watch(editor);
+            QObject::connect(&editor, &QDialog::finished, [&](int r) { finished.push_back(r); });
             TypeRecord(editor, Tagged("new"));
             platform.answerMessage(Answer::No);
             Click(editor, "okay");
-            EXPECT_EQ(LastMessage(), kChange);
-            EXPECT_EQ(closed, "");
+            EXPECT_EQ(LastMessage(),
+                      Describe("Edit", "Really change the current record?", Buttons::YesNo,
+                               Icon::Exclamation, DefaultButton::Second));
+            EXPECT_TRUE(finished.empty());
             EXPECT_EQ(Held(), Trips(1, count));
             platform.answerMessage(Answer::Yes);
             Click(editor, "okay");
-            EXPECT_EQ(closed, "accepted");
             return editor.result();
         });
+        EXPECT_EQ(finished, std::vector<int>{QDialog::Accepted});
         std::vector<TripRecord> expected = Trips(1, count - 1);
         expected.push_back(Tagged("new"));
         EXPECT_EQ(Held(), expected);
@@ -100,94 +83,72 @@ TEST_F(CommitTest, BoxesAreStoredAsTheyStandButLineBreaksBecomeBlanks) {
     Hold(2);
     Form2* editor = OpenAdd();
     for (const char* name : kBoxNames) Type(*editor, name, "");
-    Type(*editor, "edwa", "3.5");
-    Type(*editor, "edtemp", " warm ");
-    Type(*editor, "edspec", "Carp,\nBream");
-    Type(*editor, "edinfo", "Windy\r\nwet");
-    Type(*editor, "edven", QString(40000, 'x'));
-    Click(*editor, "okay");
+    // Field, text typed, text stored.
+    const std::tuple<Field, QString, std::string> typed[] = {
+        {Field::totalWeightMajor, "3.5", "3.5"},
+        {Field::temperature, " warm ", " warm "},
+        {Field::species, "Carp,\nBream", "Carp, Bream"},
+        {Field::remarks, "Windy\r\nwet" + QString(QChar::ParagraphSeparator) + "!", "Windy wet !"},
+        {Field::venue, QString(40000, 'x'), std::string(40000, 'x')}};
     TripRecord expected;
-    expected[Field::totalWeightMajor] = "3.5";
-    expected[Field::temperature] = " warm ";
-    expected[Field::species] = "Carp, Bream";
-    expected[Field::remarks] = "Windy wet";
-    expected[Field::venue] = std::string(40000, 'x');
+    for (const auto& [field, text, stored] : typed) {
+        Type(*editor, kBoxNames[static_cast<int>(field)], text);
+        expected[field] = stored;
+    }
+    Click(*editor, "okay");
     EXPECT_EQ(state.table.slot(3), expected);
 }
 
 TEST_F(CommitTest, ModelessAddCommitsIntoTheTableOfTheMomentOfOkay) {
     const std::string other = WriteDatabase("other.rwk", 21, 22);
-    // What happens while the editor is open, and what the table is after Okay.
-    const std::vector<std::pair<std::function<void()>, std::vector<int>>> cases = {
-        {[&] {
-             platform.answerMessage(Answer::Yes);
-             Action("MnuDel")->trigger();  // record 3 of 5
-         },
-         {1, 2, 4, 5, 99}},
-        {[&] {
-             platform.answerOpenDialog(QString::fromStdString(other));
-             Action("MnuOpen")->trigger();
-         },
-         {21, 22, 99}},
-        {[&] {
-             platform.answerMessage(Answer::Yes);
-             Action("MnuNew")->trigger();
-         },
-         {99}},
-    };
-    for (const auto& [meanwhile, trips] : cases) {
+    // A command run while the editor is open (Yes to its question), and the trips after Okay.
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"MnuDel", {1, 2, 4, 5, 99}}, {"MnuOpen", {21, 22, 99}}, {"MnuNew", {99}}};
+    for (const auto& [command, trips] : cases) {
         Hold(5);
         state.table.setCurrentRecord(3);
         Form2* editor = OpenAdd();
         TypeRecord(*editor, Tagged("r99"));
-        meanwhile();
+        if (command == std::string("MnuOpen")) {
+            platform.answerOpenDialog(QString::fromStdString(other));
+        } else {
+            platform.answerMessage(Answer::Yes);
+        }
+        Action(command)->trigger();
         Click(*editor, "okay");
-        std::vector<TripRecord> expected;
-        for (int trip : trips) expected.push_back(Tagged("r" + std::to_string(trip)));
-        EXPECT_EQ(Held(), expected);
+        EXPECT_EQ(Held(), TripsNumbered(trips)) << command;
         EXPECT_EQ(Area(), "panel");
         EXPECT_EQ(Shown(), Showing(1, static_cast<int>(trips.size()), trips.front()));
     }
 }
 
 TEST_F(CommitTest, DeleteAsksAndShowsRecordOne) {
-    struct Case {
-        int count, current;
-        Answer answer;
-        std::vector<int> left;
-    };
-    const Case cases[] = {{4, 2, Answer::Yes, {1, 3, 4}},
-                          {4, 4, Answer::Yes, {1, 2, 3}},
-                          {4, 3, Answer::No, {1, 2, 3, 4}},
-                          {1, 1, Answer::Yes, {}}};
-    for (const Case& c : cases) {
-        Hold(c.count);
-        state.table.setCurrentRecord(c.current);
+    const std::tuple<int, int, Answer, std::vector<int>> cases[] = {
+        {4, 2, Answer::Yes, {1, 3, 4}},
+        {4, 4, Answer::Yes, {1, 2, 3}},
+        {4, 3, Answer::No, {1, 2, 3, 4}},
+        {1, 1, Answer::Yes, {}}};
+    for (const auto& [count, current, answer, left] : cases) {
+        Hold(count);
+        state.table.setCurrentRecord(current);
         window.ShowCurrentRecord();
-        platform.answerMessage(c.answer);
+        platform.answerMessage(answer);
         Action("MnuDel")->trigger();
         EXPECT_EQ(LastMessage(),
                   Describe("Delete", "Really delete the current record?", Buttons::YesNo,
                            Icon::Exclamation, DefaultButton::Second));
-        std::vector<TripRecord> expected;
-        for (int trip : c.left) expected.push_back(Tagged("r" + std::to_string(trip)));
-        EXPECT_EQ(Held(), expected);
-        const int shown = c.answer == Answer::No ? c.current : 1;
-        if (c.left.empty()) {
-            EXPECT_EQ(Text("total"), "Record 0 of 0");
-            EXPECT_EQ(state.table.currentRecord(), 0);
-            EXPECT_EQ(Area(), "notice");
-            EXPECT_FALSE(Action("MnuEdit")->isEnabled());
+        EXPECT_EQ(Held(), TripsNumbered(left));
+        const int shown = answer == Answer::No ? current : 1;
+        if (!left.empty()) {
+            EXPECT_EQ(Shown(), Showing(shown, static_cast<int>(left.size()), left[shown - 1]));
         } else {
-            EXPECT_EQ(Shown(), Showing(shown, static_cast<int>(c.left.size()), c.left[shown - 1]));
+            EXPECT_EQ(Text("total") + " " + Area().c_str(), "Record 0 of 0 notice");
+            EXPECT_FALSE(Action("MnuEdit")->isEnabled());
         }
     }
 }
 
 TEST_F(CommitTest, DuplicateAppendsACopyAndYesEditsIt) {
-    const std::string question =
-        Describe("Edit", "Do you want to edit this new occurance now?", Buttons::YesNoCancel,
-                 Icon::Question, DefaultButton::First);
     for (Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
         Hold(3);
         Action("MnuNext")->trigger();
@@ -201,36 +162,33 @@ TEST_F(CommitTest, DuplicateAppendsACopyAndYesEditsIt) {
             });
         }
         Action("MnuDup")->trigger();
-        EXPECT_EQ(LastMessage(), question);
-        std::vector<TripRecord> expected = Trips(1, 3);
-        if (answer != Answer::Cancel) expected.push_back(Tagged("r2"));
-        EXPECT_EQ(Held(), expected);
-        const int shown = answer == Answer::Yes ? 4 : 2;
-        EXPECT_EQ(Shown(), Showing(shown, static_cast<int>(expected.size()), 2));
+        EXPECT_EQ(LastMessage(), Describe("Edit", "Do you want to edit this new occurance now?",
+                                          Buttons::YesNoCancel, Icon::Question));
+        const std::vector<int> held =
+            answer == Answer::Cancel ? std::vector{1, 2, 3} : std::vector{1, 2, 3, 2};
+        EXPECT_EQ(Held(), TripsNumbered(held));
+        EXPECT_EQ(Shown(),
+                  Showing(answer == Answer::Yes ? 4 : 2, static_cast<int>(held.size()), 2));
     }
     // After the copy a delete still shows record 1.
     platform.answerMessage(Answer::Yes);
     Action("MnuDel")->trigger();
     EXPECT_EQ(Shown(), Showing(1, 3));
-}
 
-TEST_F(CommitTest, DuplicateRefusesAtTheLimitBeforeAsking) {
+    // With 250 records it refuses before asking.
     Hold(250);
-    Action("MnuNext")->trigger();
+    platform.clearCalls();
     platform.answerMessage(Answer::Ok);
     Action("MnuDup")->trigger();
-    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(LastMessage(), kLimit);
     EXPECT_EQ(Held(), Trips(1, 250));
-    EXPECT_EQ(Shown(), Showing(2, 250));
 }
 
 TEST_F(CommitTest, WhileTheAddEditorIsOpenAddEditAndDuplicateBringItToTheFront) {
     Hold(3);
     Form2* editor = OpenAdd();
-    Action("MnuAdd")->trigger();
-    Action("MnuEdit")->trigger();
-    Action("MnuDup")->trigger();
+    for (const char* command : {"MnuAdd", "MnuEdit", "MnuDup"}) Action(command)->trigger();
     EXPECT_EQ(platform.modelessShown, std::vector<QWidget*>(4, editor));
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(platform.callsOf("modal").empty());
@@ -238,7 +196,7 @@ TEST_F(CommitTest, WhileTheAddEditorIsOpenAddEditAndDuplicateBringItToTheFront) 
     EXPECT_EQ(Held(), Trips(1, 3));
     // Once it is closed, Edit opens its own editor again.
     Click(*editor, "cancel");
-    EditWith([](Form2& edit) { return edit.editorMode() == kEditorEdit ? 0 : 1; });
+    EditWith([](Form2& edit) { return edit.editorMode(); });
     EXPECT_EQ(window.editCommands().editorMode(), kEditorEdit);
 }
 

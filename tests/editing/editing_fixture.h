@@ -24,7 +24,6 @@ T* Child(const QWidget& parent, const char* name) {
     return found;
 }
 
-// The text of a box as the user sees it.
 inline QString BoxText(const QWidget& editor, const char* name) {
     QWidget* box = Child(editor, name);
     if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->currentText();
@@ -35,16 +34,12 @@ inline QString BoxText(const QWidget& editor, const char* name) {
 // Puts a text into a box as typing would leave it.
 inline void Type(QWidget& editor, const char* name, const QString& text) {
     QWidget* box = Child(editor, name);
-    if (auto* combo = qobject_cast<QComboBox*>(box)) {
-        combo->setEditText(text);
-    } else if (auto* line = qobject_cast<QLineEdit*>(box)) {
-        line->setText(text);
-    } else {
-        qobject_cast<QPlainTextEdit*>(box)->setPlainText(text);
-    }
+    if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->setEditText(text);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->setText(text);
+    qobject_cast<QPlainTextEdit*>(box)->setPlainText(text);
 }
 
-// The 22 boxes of an editor as a record, and a record typed into them.
+// The 22 boxes as a record, and a record typed into them.
 inline TripRecord Boxes(const QWidget& editor) {
     TripRecord record;
     for (int f = 0; f < kFieldCount; ++f)
@@ -62,7 +57,6 @@ inline void Click(const QWidget& dialog, const char* button) {
 
 class EditingTest : public Form1Test {
   protected:
-    // The open add editor, or null.
     Form2* AddEditor() { return window.editCommands().addEditor(); }
     Form2* OpenAdd() {
         Action("MnuAdd")->trigger();
@@ -70,24 +64,18 @@ class EditingTest : public Form1Test {
     }
     // Runs the Edit command; the driver works the modal editor and returns its result.
     void EditWith(std::function<int(Form2&)> driver) {
-        platform.answerModal([driver](QDialog& dialog) {
-            EXPECT_EQ(dialog.objectName(), "Form2");
-            return driver(static_cast<Form2&>(dialog));
-        });
+        platform.answerModal(
+            [driver](QDialog& dialog) { return driver(static_cast<Form2&>(dialog)); });
         Action("MnuEdit")->trigger();
     }
-    // How the editor was closed so far: "" while open, else "accepted" or "rejected".
-    std::string& Watch(QDialog& dialog) {
-        closed.clear();
-        QObject::connect(&dialog, &QDialog::finished, [this](int result) {
-            closed = result == QDialog::Accepted ? "accepted" : "rejected";
-        });
-        return closed;
+    std::vector<TripRecord> Held() {
+        std::vector<TripRecord> held;
+        for (int i = 1; i <= state.table.recordCount(); ++i) held.push_back(state.table.slot(i));
+        return held;
     }
     std::string LastMessage() {
         return platform.messages().empty() ? "none" : Describe(platform.messages().back());
     }
-    std::string closed;
 };
 
 }  // namespace rodwick::testing

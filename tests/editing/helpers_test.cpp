@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <random>
 
-#include "box_text.h"
 #include "number_fields.h"
 #include "store_test_util.h"
 #include "suggestions.h"
@@ -35,8 +34,7 @@ QStringList ReferenceSuggestionList(const RecordTable& table, Field field) {
         }
         bool listed = false;
         for (int p = 0; p <= count; ++p) {
-            const QString entry = p < list.size() ? list[p] : QString();
-            if (SuggestionKey(entry) == key) listed = true;
+            if (SuggestionKey(p < list.size() ? list[p] : QString()) == key) listed = true;
         }
         if (!listed) list << value(i);
     }
@@ -45,22 +43,20 @@ QStringList ReferenceSuggestionList(const RecordTable& table, Field field) {
 
 TEST(Suggestions, FirstSpellingInOrderOfFirstOccurrenceAndTheEmptyValueQuirk) {
     using Venues = std::vector<std::string>;
-    const std::vector<std::pair<Venues, Venues>> cases = {
+    // Windows-1252: e acute and its capital, and a sharp s, whose capitals are SS.
+    const std::pair<Venues, Venues> cases[] = {
         {{"Usk", "usk", "Wye"}, {"Usk", "Wye"}},
         {{"Wye", "", "Usk"}, {"Wye", "", "Usk"}},
         {{"", "", "Usk"}, {"Usk"}},
         {{"wye", "Usk", "WYE", "Wye", "usk", "Tay"}, {"wye", "Usk", "Tay"}},
-        // Letters beyond ASCII compare without case too (Windows-1252 e acute and E acute).
         {{"\xe9tang", "\xc9TANG", "Etang"}, {"\xe9tang", "Etang"}},
-        // A sharp s has the capitals SS.
         {{"Stra\xdf"
           "e",
           "STRASSE"},
          {"Stra\xdf"
           "e"}},
         {{}, {}},
-        {{""}, {""}},
-    };
+        {{""}, {""}}};
     for (const auto& [venues, expected] : cases) {
         QStringList want;
         for (const std::string& entry : expected) want << FromFileText(entry);
@@ -71,25 +67,23 @@ TEST(Suggestions, FirstSpellingInOrderOfFirstOccurrenceAndTheEmptyValueQuirk) {
 
 TEST(Suggestions, FastListEqualsTheAlgorithmOnRandomTables) {
     // Few distinct names in random letter case, with empty values, so that repeats abound.
-    const std::vector<std::string> names = {"usk",
-                                            "wye",
-                                            "tay",
-                                            "\xe9tang",
-                                            "stra\xdf"
-                                            "e",
-                                            "strasse",
-                                            "",
-                                            ""};
+    const std::string names[] = {"usk",
+                                 "wye",
+                                 "\xe9tang",
+                                 "stra\xdf"
+                                 "e",
+                                 "strasse",
+                                 "",
+                                 ""};
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
         const int size = round < 20 ? RecordTable::kMaxRecords : static_cast<int>(random() % 30);
         std::vector<TripRecord> records(static_cast<std::size_t>(size));
         for (TripRecord& record : records) {
-            std::string name = names[random() % names.size()];
+            std::string name = names[random() % std::size(names)];
             for (char& c : name) {
-                if (random() % 2)
-                    c = static_cast<char>(
-                        c == '\xe9' ? 0xc9 : std::toupper(static_cast<unsigned char>(c)));
+                const auto byte = static_cast<unsigned char>(c);
+                if (random() % 2) c = static_cast<char>(byte == 0xe9 ? 0xc9 : std::toupper(byte));
             }
             record[Field::club] = name;
         }
@@ -101,76 +95,49 @@ TEST(Suggestions, FastListEqualsTheAlgorithmOnRandomTables) {
 }
 
 TEST(Numbers, PriceAndTemperatureStepsOnTheirTypes) {
-    using K = NumberKind;
     // Text, whether the locale's parser reads it, whether + and - are enabled, and the text
     // after + and after - ("=" when the text stays as it is).
     struct Case {
-        K kind;
+        NumberKind kind;
         const char* text;
-        bool numeric;
-        bool enabled;
-        const char* up;
-        const char* down;
+        bool numeric, enabled;
+        const char *up, *down;
     };
+    constexpr NumberKind T = NumberKind::Temperature, P = NumberKind::Price;
+    // clang-format off
     const Case cases[] = {
-        {K::Temperature, "12", true, true, "13", "11"},
-        {K::Temperature, " 7 ", true, true, "8", "6"},
-        {K::Temperature, "45", true, true, "=", "44"},
-        {K::Temperature, "-10", true, true, "-9", "="},
-        {K::Temperature, "50", true, true, "=", "49"},
-        {K::Temperature, "-11", true, true, "-10", "="},
-        {K::Temperature, "12.5", true, true, "13", "11"},
-        {K::Temperature, "13.5", true, true, "15", "13"},
-        {K::Temperature, "1e1", true, true, "11", "9"},
-        {K::Temperature, "32767", true, true, "=", "32766"},
-        {K::Temperature, "-32768", true, true, "-32767", "="},
-        {K::Temperature, "-32768.5", true, true, "-32767", "="},
-        {K::Temperature, "32767.5", true, false, "=", "="},
-        {K::Temperature, "32768", true, false, "=", "="},
-        {K::Temperature, "-32769", true, false, "=", "="},
-        {K::Temperature, "warm", false, false, "=", "="},
-        {K::Temperature, "", false, false, "=", "="},
-        {K::Price, "4.5", true, true, "5.5", "3.5"},
-        {K::Price, "3.00", true, true, "4", "2"},
-        {K::Price, "2.75", true, true, "3.75", "1.75"},
-        {K::Price, "0.5", true, true, "1.5", "-0.5"},
-        {K::Price, "0.25", true, true, "1.25", "-0.75"},
-        {K::Price, "-0.75", true, true, "0.25", "="},
-        {K::Price, "0", true, true, "1", "="},
-        {K::Price, "1.23456", true, true, "2.2346", "0.2346"},
-        {K::Price, "0.00005", true, true, "1", "="},
-        {K::Price, "0.00015", true, true, "1.0002", "-0.9998"},
-        {K::Price, "922337203685477.5807", true, true, "=", "922337203685476.5807"},
-        {K::Price, "922337203685476.5807", true, true, "922337203685477.5807",
-         "922337203685475.5807"},
-        {K::Price, "-922337203685477.5808", true, true, "-922337203685476.5808", "="},
-        {K::Price, "922337203685477.5808", true, false, "=", "="},
-        {K::Price, "922337203685477.58075", true, false, "=", "="},
-        {K::Price, "-922337203685477.5809", true, false, "=", "="},
-        {K::Price, "1e20", true, false, "=", "="},
-        {K::Price, "1e400", false, false, "=", "="},
-        {K::Price, "  ", false, false, "=", "="},
-        {K::Price, "3 pounds", false, false, "=", "="},
+        {T, "12", 1, 1, "13", "11"},          {T, " 7 ", 1, 1, "8", "6"},
+        {T, "45", 1, 1, "=", "44"},           {T, "-10", 1, 1, "-9", "="},
+        {T, "50", 1, 1, "=", "49"},           {T, "-11", 1, 1, "-10", "="},
+        {T, "12.5", 1, 1, "13", "11"},        {T, "13.5", 1, 1, "15", "13"},
+        {T, "1e1", 1, 1, "11", "9"},          {T, "32767", 1, 1, "=", "32766"},
+        {T, "-32768", 1, 1, "-32767", "="},   {T, "-32768.5", 1, 1, "-32767", "="},
+        {T, "32767.5", 1, 0, "=", "="},       {T, "32768", 1, 0, "=", "="},
+        {T, "-32769", 1, 0, "=", "="},        {T, "warm", 0, 0, "=", "="},
+        {T, "", 0, 0, "=", "="},
+        {P, "4.5", 1, 1, "5.5", "3.5"},       {P, "3.00", 1, 1, "4", "2"},
+        {P, "2.75", 1, 1, "3.75", "1.75"},    {P, "0.5", 1, 1, "1.5", "-0.5"},
+        {P, "0.25", 1, 1, "1.25", "-0.75"},   {P, "-0.75", 1, 1, "0.25", "="},
+        {P, "0", 1, 1, "1", "="},             {P, "1.23456", 1, 1, "2.2346", "0.2346"},
+        {P, "0.00005", 1, 1, "1", "="},       {P, "0.00015", 1, 1, "1.0002", "-0.9998"},
+        {P, "922337203685477.5807", 1, 1, "=", "922337203685476.5807"},
+        {P, "922337203685476.5807", 1, 1, "922337203685477.5807", "922337203685475.5807"},
+        {P, "-922337203685477.5808", 1, 1, "-922337203685476.5808", "="},
+        {P, "922337203685477.5808", 1, 0, "=", "="},
+        {P, "922337203685477.58075", 1, 0, "=", "="},
+        {P, "-922337203685477.5809", 1, 0, "=", "="},
+        {P, "1e20", 1, 0, "=", "="},          {P, "1e400", 0, 0, "=", "="},
+        {P, "  ", 0, 0, "=", "="},            {P, "3 pounds", 0, 0, "=", "="},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const QString text = QString::fromLatin1(c.text);
         SCOPED_TRACE(::testing::Message()
-                     << (c.kind == K::Price ? "price " : "temperature ") << '"' << c.text << '"');
+                     << (c.kind == P ? "price \"" : "temperature \"") << c.text);
         EXPECT_EQ(IsNumeric(text), c.numeric);
         EXPECT_EQ(StepsEnabled(c.kind, text), c.enabled);
         EXPECT_EQ(StepUp(c.kind, text).value_or("="), QString::fromLatin1(c.up));
         EXPECT_EQ(StepDown(c.kind, text).value_or("="), QString::fromLatin1(c.down));
-    }
-}
-
-TEST(Numbers, QuickEditBoxStartsFromThePlainFormOrTheTextAsStored) {
-    EXPECT_EQ(SetUpNumberBox(NumberKind::Price, "3.50").text, "3.5");
-    EXPECT_EQ(SetUpNumberBox(NumberKind::Temperature, "12.5").text, "12");
-    EXPECT_TRUE(SetUpNumberBox(NumberKind::Temperature, "12.5").stepsEnabled);
-    for (const char* stored : {"warm", "40000", ""}) {
-        const NumberBoxStart start = SetUpNumberBox(NumberKind::Temperature, stored);
-        EXPECT_EQ(start.text, stored);
-        EXPECT_FALSE(start.stepsEnabled) << stored;
     }
 }
 
@@ -180,13 +147,10 @@ TEST(Numbers, ReadAndWrittenWithTheLocalesSeparatorAndSign) {
     EXPECT_EQ(StepDown(NumberKind::Price, "0,25").value_or("="), "-0,75");
     EXPECT_EQ(StepUp(NumberKind::Price, "1.000,5").value_or("="), "1001,5");
     EXPECT_EQ(StepUp(NumberKind::Temperature, "12,5").value_or("="), "13");
+    // The quick edit's box shows a stored number in its plain form, anything else unchanged.
+    EXPECT_EQ(SetUpNumberBox(NumberKind::Price, "3,50").text, "3,5");
+    EXPECT_FALSE(SetUpNumberBox(NumberKind::Temperature, "40000").stepsEnabled);
     QLocale::setDefault(before);
-}
-
-TEST(BoxText, EveryKindOfLineBreakBecomesOneBlank) {
-    const QString typed = QStringLiteral("a\r\nb\rc\nd") + QChar(QChar::LineSeparator) + "e" +
-                          QChar(QChar::ParagraphSeparator) + "f\n\ng";
-    EXPECT_EQ(LineBreaksToBlanks(typed), "a b c d e f  g");
 }
 
 }  // namespace
