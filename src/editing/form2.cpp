@@ -158,10 +158,10 @@ Form2::Form2(AppState& state, platform::Platform& platform, MainView& view, int 
 
 void Form2::buildControls() {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        const Box& spec = kBoxes[i];
-        const QRect rect(spec.left, spec.top, spec.width, spec.height);
+        const Box& place = kBoxes[i];
+        const QRect rect(place.left, place.top, place.width, place.height);
         QWidget* box = nullptr;
-        switch (spec.kind) {
+        switch (place.kind) {
             case Kind::Combo:
             case Kind::SortedCombo: {
                 auto* combo = new QComboBox(this);
@@ -189,15 +189,15 @@ void Form2::buildControls() {
                 break;
             }
         }
-        box->setObjectName(QString::fromLatin1(spec.name));
+        box->setObjectName(QString::fromLatin1(place.name));
         box->setGeometry(rect);
         boxes_[i] = box;
 
-        if (spec.caption != nullptr) {
-            const int captionLeft = spec.left == kLeftBox ? kLeftCaption : kRightCaption;
+        if (place.caption != nullptr) {
+            const int captionLeft = place.left == kLeftBox ? kLeftCaption : kRightCaption;
             MakeLabel(
-                this, spec.caption, QString::fromLatin1(spec.captionText),
-                QRect(captionLeft, spec.top, spec.left - kCaptionGap - captionLeft, kBoxHeight),
+                this, place.caption, QString::fromLatin1(place.captionText),
+                QRect(captionLeft, place.top, place.left - kCaptionGap - captionLeft, kBoxHeight),
                 Qt::AlignRight);
         }
     }
@@ -230,8 +230,8 @@ void Form2::buildControls() {
 
     const QRect lessRect(temp.left + temp.width + 36, temp.top, kSmallButton, kBoxHeight);
     const QRect clessRect = RightOf(BoxOf(Field::ticketPrice), kSmallButton);
-    const Box& spec = BoxOf(Field::species);
-    const QRect selectRect(spec.left + spec.width + kCaptionGap, spec.top, 52, 24);
+    const Box& species = BoxOf(Field::species);
+    const QRect selectRect(species.left + species.width + kCaptionGap, species.top, 52, 24);
 
     // The buttons in their tab order.
     const Box& frameAbove = BoxOf(Field::finishTime);
