@@ -33,6 +33,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     connectFileCommands();
     connectPrefsCommands();
     connectFindingCommands();
+    connectEditingCommands();
 
     ShowFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app_state.h"
+#include "edit_commands.h"
 #include "main_view.h"
 #include "platform.h"
 #include "search_walk.h"
@@ -56,6 +57,13 @@ class form1 : public QMainWindow, public MainView {
     void MnuFind_Click();
     void MnuGoto_Click();
     const SearchWalk& searchWalk() const { return search_; }
+    // Edit menu: the record commands (form1_editing.cpp).
+    void MnuAdd_Click();
+    void MnuEdit_Click();
+    void MnuDel_Click();
+    void MnuDup_Click();
+    // editorMode and the open add editor.
+    const EditCommands& editCommands() const { return editCommands_; }
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -110,6 +118,8 @@ class form1 : public QMainWindow, public MainView {
     bool AskToLeave();
     // The busy text while one is set, else "Rodwick DB: " and the name the title shows.
     void DrawTitle();
+    // Connects MnuAdd, MnuEdit, MnuDel and MnuDup to their handlers; once, on construction.
+    void connectEditingCommands();
 
     AppState& state_;
     platform::Platform& platform_;
@@ -140,6 +150,8 @@ class form1 : public QMainWindow, public MainView {
 
     Toolbar* toolbar_ = nullptr;
     Clock* clock_ = nullptr;
+    // editorMode and the one modeless add editor live here, with the commands that set them.
+    EditCommands editCommands_{state_, platform_, *this};
 };
 
 }  // namespace rodwick

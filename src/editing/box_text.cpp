@@ -1,0 +1,24 @@
+#include "box_text.h"
+
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace rodwick {
+
+QString LineBreaksToBlanks(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (const QChar lineBreak : {QChar(u'\r'), QChar(u'\n'), QChar(QChar::LineSeparator),
+                                  QChar(QChar::ParagraphSeparator)}) {
+        text.replace(lineBreak, QLatin1Char(' '));
+    }
+    return text;
+}
+
+QString MultiLineText(const QPlainTextEdit& box) {
+    QString text = box.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace rodwick

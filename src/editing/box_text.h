@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QPlainTextEdit;
+
+namespace rodwick {
+
+// A field is one line in the file and in every output: each line break typed into a box (CR
+// LF, CR, LF, line or paragraph separator) is stored as one blank.
+QString LineBreaksToBlanks(QString text);
+
+// The text of a multi-line box as it stands, line breaks as LF. Unlike toPlainText() it keeps
+// non-breaking spaces, so that a stored text comes back unchanged.
+QString MultiLineText(const QPlainTextEdit& box);
+
+}  // namespace rodwick

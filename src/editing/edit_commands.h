@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include "app_state.h"
+#include "form2.h"
+#include "main_view.h"
+#include "platform.h"
+
+namespace rodwick {
+
+// The record commands of the Edit menu: add, edit, delete and duplicate, with the state they
+// share: editorMode and the one modeless add editor. The main window owns one and runs its
+// menu commands through it.
+//
+// While the add editor is open, Add, Edit and Duplicate only bring it to the front (Duplicate
+// asks nothing and copies nothing), so editorMode always describes the one editor that is
+// open. Delete works as usual: the add editor commits into the table as it is at Okay.
+class EditCommands {
+  public:
+    EditCommands(AppState& state, platform::Platform& platform, MainView& view);
+    EditCommands(const EditCommands&) = delete;
+    EditCommands& operator=(const EditCommands&) = delete;
+
+    // editorMode 0: opens the record editor without blocking the main window.
+    void Add();
+    // editorMode 1: the record editor on the current record, modal; redraws when it closes.
+    void Edit();
+    // Asks, removes the current record and shows record 1 (or the empty view).
+    void Delete();
+    // Asks, appends a copy of the current record and, on Yes, edits the copy. With 250
+    // records held it refuses before asking, with the editor's limit message.
+    void Duplicate();
+
+    int editorMode() const { return editorMode_; }
+    // The open add editor, or null.
+    Form2* addEditor() const { return addEditor_.data(); }
+
+  private:
+    // Brings the open add editor to the front; false when there is none.
+    bool RaiseAddEditor();
+
+    AppState& state_;
+    platform::Platform& platform_;
+    MainView& view_;
+    int editorMode_ = kEditorAdd;
+    QPointer<Form2> addEditor_;
+    // Context of the add editor's connection, so that it ends with this object.
+    QObject guard_;
+};
+
+}  // namespace rodwick

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+namespace rodwick {
+
+// The fixed value lists of the record editor, the quick edit and the species picker, each in
+// its order of adding. A box that shows a list sorted sorts it itself (SortedWithoutCase).
+const QStringList& WaterTypeList();
+const QStringList& WaterConditionList();
+const QStringList& WeatherList();
+const QStringList& BaitList();
+const QStringList& SpeciesList();
+
+// A list in alphabetical order without regard to letter case, as sorted boxes show it; entries
+// that differ only in case keep their order.
+QStringList SortedWithoutCase(QStringList list);
+
+}  // namespace rodwick

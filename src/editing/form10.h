@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app_state.h"
+#include "main_view.h"
+#include "platform.h"
+
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace rodwick {
+
+// The quickEditField value that makes the quick edit open the species picker on the species
+// of the current record.
+inline constexpr int kSpeciesQuickEditField = 9;
+
+// The species picker "Fish Selection": names double-clicked in the sorted species list are
+// appended to an editable selection, which Okay hands to the picker's target.
+class form10 : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Target: the record editor's species box. Nothing reaches the table until the editor
+    // itself commits.
+    form10(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
+           QWidget* parent = nullptr);
+    // Target: the species of the current record (the quick edit, quickEditField 9), written
+    // at Okay.
+    form10(AppState& state, platform::Platform& platform, MainView& view,
+           QWidget* parent = nullptr);
+
+    // Centres the picker, puts the target's text into the selection and fills the list.
+    void Form_Load();
+    // Appends the name and ", " to the selection; nothing goes before the name.
+    void fish_DblClick(const QListWidgetItem& item);
+    // Hands the selection to the target unchanged, redraws the main window and closes.
+    void okay_Click();
+    // Closes; nothing is stored anywhere.
+    void cancel_Click();
+
+  private:
+    form10(AppState* state, QPlainTextEdit* edspec, platform::Platform& platform, MainView& view,
+           QWidget* parent);
+    void buildControls();
+
+    AppState* state_;         // the record target, or null
+    QPlainTextEdit* edspec_;  // the editor target, or null
+    platform::Platform& platform_;
+    MainView& view_;
+
+    QListWidget* fish_ = nullptr;
+    QPlainTextEdit* fishsel_ = nullptr;
+    QPushButton* okay_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// Opens the picker modally on the record editor's species box (the editor's select button).
+void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
+                          QWidget* parent);
+// Opens the picker modally on the species of the current record (the quick edit with
+// quickEditField 9; the caller sets that code before and back to 0 after). Does nothing while
+// the table holds no record.
+void PickSpeciesForCurrentRecord(AppState& state, platform::Platform& platform, MainView& view,
+                                 QWidget* parent);
+
+}  // namespace rodwick

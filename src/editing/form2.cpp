@@ -1,0 +1,436 @@
+#include "form2.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
+#include <limits>
+
+#include "box_text.h"
+#include "dialog_frame.h"
+#include "fixed_lists.h"
+#include "form10.h"
+#include "number_fields.h"
+#include "suggestions.h"
+#include "text.h"
+
+namespace rodwick {
+
+namespace {
+
+enum class Kind { Combo, SortedCombo, Line, MultiLine };
+
+// Pixel layout: two columns of caption, box and extras.
+constexpr int kMargin = 10;
+constexpr int kRow = 27;
+constexpr int Row(int n) {
+    return kMargin + n * kRow;
+}
+constexpr int kBoxHeight = 22;
+constexpr int kMultiHeight = 76;
+constexpr int kLeftCaption = 8;
+constexpr int kLeftBox = 112;
+constexpr int kRightCaption = 376;
+constexpr int kRightBox = 460;
+constexpr int kCaptionGap = 4;
+constexpr int kWide = 200;
+constexpr int kShort = 48;
+constexpr int kSmallButton = 24;
+constexpr int kWidth = kRightBox + kWide + kMargin;
+constexpr int kHeight = Row(11) + kMultiHeight + kMargin;
+
+struct Box {
+    const char* name;
+    Kind kind;
+    const char* caption;  // the caption label; null for the second box of a weight or depth
+    const char* captionText;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// In field order, which is also the tab order.
+constexpr std::array<Box, kFieldCount> kBoxes{{
+    {"edven", Kind::Combo, "Label1", "Venue:", kLeftBox, Row(0), kWide, kBoxHeight},
+    {"edtype", Kind::Combo, "Label2", "Type Of Water:", kLeftBox, Row(1), kWide, kBoxHeight},
+    {"edday", Kind::Line, "Label3", "Day Ticket:", kLeftBox, Row(2), 80, kBoxHeight},
+    {"edclub", Kind::Combo, "Label4", "Club:", kLeftBox, Row(3), kWide, kBoxHeight},
+    {"edwa", Kind::Line, "Label5", "Total Weight:", kLeftBox, Row(4), kShort, kBoxHeight},
+    {"edwb", Kind::Line, nullptr, nullptr, kLeftBox + 84, Row(4), kShort, kBoxHeight},
+    {"edwater", Kind::Combo, "Label8", "Water Condition:", kLeftBox, Row(5), kWide, kBoxHeight},
+    {"edweather", Kind::Combo, "Label9", "Weather:", kLeftBox, Row(6), kWide, kBoxHeight},
+    {"edtemp", Kind::Line, "Label10", "Temperature:", kLeftBox, Row(7), kShort, kBoxHeight},
+    {"edmeth", Kind::Line, "Label12", "Method:", kLeftBox, Row(8), kWide, kBoxHeight},
+    {"edda", Kind::Line, "Label13", "Depth:", kLeftBox, Row(9), kShort, kBoxHeight},
+    {"eddb", Kind::Line, nullptr, nullptr, kLeftBox + 84, Row(9), kShort, kBoxHeight},
+    {"edbait", Kind::SortedCombo, "Label16", "Best Bait,etc:", kLeftBox, Row(10), kWide,
+     kBoxHeight},
+    {"edspec", Kind::MultiLine, "Label17", "Species Caught:", kLeftBox, Row(11), kWide,
+     kMultiHeight},
+    {"edname", Kind::SortedCombo, "Label18", "Best Fish:", kRightBox, Row(0), kWide, kBoxHeight},
+    {"edbesta", Kind::Line, "Label19", "Weight:", kRightBox, Row(1), kShort, kBoxHeight},
+    {"edbestb", Kind::Line, nullptr, nullptr, kRightBox + 84, Row(1), kShort, kBoxHeight},
+    {"edrest", Kind::MultiLine, "Label22", "Restrictions:", kRightBox, Row(2), kWide, kMultiHeight},
+    {"edinfo", Kind::MultiLine, "Label23", "Remarks:", kRightBox, Row(2) + kMultiHeight + 8, kWide,
+     kMultiHeight},
+    {"eddat", Kind::Line, "Label24", "Date:", kRightBox, Row(8) + 8, 90, kBoxHeight},
+    {"edtime1", Kind::Line, "Label25", "Start Time:", kRightBox, Row(9) + 8, 90, kBoxHeight},
+    {"edtime2", Kind::Line, "Label26", "Finish Time:", kRightBox, Row(10) + 8, 90, kBoxHeight},
+}};
+
+struct UnitLabel {
+    const char* name;
+    Field after;  // the box it stands right of
+};
+// In the order of unitLabels_.
+constexpr std::array<UnitLabel, 6> kUnitLabels{{
+    {"Label6", Field::totalWeightMajor},
+    {"Label7", Field::totalWeightMinor},
+    {"Label14", Field::depthMajor},
+    {"Label15", Field::depthMinor},
+    {"Label20", Field::bestFishWeightMajor},
+    {"Label21", Field::bestFishWeightMinor},
+}};
+
+const Box& BoxOf(Field field) {
+    return kBoxes[static_cast<std::size_t>(field)];
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setGeometry(rect);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& rect) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    return button;
+}
+
+// Right of a box, with the gap the layout keeps between neighbours.
+QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
+    return QRect(box.left + box.width + gap, box.top, width, kBoxHeight);
+}
+
+// A stored field can be longer than a line box's usual limit of 32767 characters; cutting it
+// would lose text on the next commit.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+
+// Adds list entries without touching the box's text: Qt would otherwise put the first entry
+// into an editable box that had no entries.
+void FillList(QComboBox* box, const QStringList& entries) {
+    const QString text = box->currentText();
+    const QSignalBlocker block(box);
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+    // A long venue or club shows whole in the open list rather than cut in the middle.
+    QAbstractItemView* view = box->view();
+    const int wanted = view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() +
+                       2 * view->frameWidth();
+    view->setMinimumWidth(std::max(box->width(), wanted));
+}
+
+}  // namespace
+
+Form2::Form2(AppState& state, platform::Platform& platform, MainView& view, int editorMode,
+             QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), view_(view), editorMode_(editorMode) {
+    setObjectName(QStringLiteral("Form2"));
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    buildControls();
+}
+
+void Form2::buildControls() {
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+        const Box& place = kBoxes[i];
+        const QRect rect(place.left, place.top, place.width, place.height);
+        QWidget* box = nullptr;
+        switch (place.kind) {
+            case Kind::Combo:
+            case Kind::SortedCombo: {
+                auto* combo = new QComboBox(this);
+                combo->setEditable(true);
+                // Typed text is never added to a list, and is never completed into an entry
+                // behind the user's back: the box stores what stands in its text line.
+                combo->setInsertPolicy(QComboBox::NoInsert);
+                combo->setCompleter(nullptr);
+                combo->setMaxVisibleItems(12);
+                combo->lineEdit()->setMaxLength(kNoLengthLimit);
+                box = combo;
+                break;
+            }
+            case Kind::Line: {
+                auto* line = new QLineEdit(this);
+                line->setMaxLength(kNoLengthLimit);
+                box = line;
+                break;
+            }
+            case Kind::MultiLine: {
+                auto* multi = new QPlainTextEdit(this);
+                // Tab walks on to the next box instead of going into the text.
+                multi->setTabChangesFocus(true);
+                box = multi;
+                break;
+            }
+        }
+        box->setObjectName(QString::fromLatin1(place.name));
+        box->setGeometry(rect);
+        boxes_[i] = box;
+
+        if (place.caption != nullptr) {
+            const int captionLeft = place.left == kLeftBox ? kLeftCaption : kRightCaption;
+            MakeLabel(
+                this, place.caption, QString::fromLatin1(place.captionText),
+                QRect(captionLeft, place.top, place.left - kCaptionGap - captionLeft, kBoxHeight),
+                Qt::AlignRight);
+        }
+    }
+
+    auto combo = [this](Field f) { return static_cast<QComboBox*>(boxes_[static_cast<int>(f)]); };
+    auto line = [this](Field f) { return static_cast<QLineEdit*>(boxes_[static_cast<int>(f)]); };
+    edven_ = combo(Field::venue);
+    edtype_ = combo(Field::waterType);
+    edday_ = line(Field::ticketPrice);
+    edclub_ = combo(Field::club);
+    edwater_ = combo(Field::waterCondition);
+    edweather_ = combo(Field::weather);
+    edtemp_ = line(Field::temperature);
+    edbait_ = combo(Field::bait);
+    edspec_ = static_cast<QPlainTextEdit*>(boxes_[static_cast<int>(Field::species)]);
+    edname_ = combo(Field::bestFish);
+    eddat_ = line(Field::date);
+
+    // The starting texts of an add; an edit replaces them.
+    edtype_->setEditText(QStringLiteral("River"));
+    edwater_->setEditText(QStringLiteral("Satisfactory"));
+    edweather_->setEditText(QStringLiteral("Sunny"));
+
+    for (std::size_t i = 0; i < kUnitLabels.size(); ++i) {
+        unitLabels_[i] = MakeLabel(this, kUnitLabels[i].name, QString(),
+                                   RightOf(BoxOf(kUnitLabels[i].after), 32), Qt::AlignLeft);
+    }
+    const Box& temp = BoxOf(Field::temperature);
+    MakeLabel(this, "Label11", QStringLiteral("'C"), RightOf(temp, 28), Qt::AlignLeft);
+
+    const QRect lessRect(temp.left + temp.width + 36, temp.top, kSmallButton, kBoxHeight);
+    const QRect clessRect = RightOf(BoxOf(Field::ticketPrice), kSmallButton);
+    const Box& species = BoxOf(Field::species);
+    const QRect selectRect(species.left + species.width + kCaptionGap, species.top, 52, 24);
+
+    // The buttons in their tab order.
+    const Box& frameAbove = BoxOf(Field::finishTime);
+    auto* Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setGeometry(kRightBox, frameAbove.top + kBoxHeight + 10, kWide, 50);
+    cancel_ = MakeButton(Frame1, "cancel", QStringLiteral("Cancel"), QRect(10, 12, 85, 26));
+    okay_ = MakeButton(Frame1, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
+    okay_->setDefault(true);
+    today_ = MakeButton(this, "today", QStringLiteral("Today"),
+                        QRect(eddat_->geometry().right() + 1 + kCaptionGap, eddat_->y(), 52, 24));
+    less_ = MakeButton(this, "less", QStringLiteral("-"), lessRect);
+    more_ =
+        MakeButton(this, "more", QStringLiteral(" +"), lessRect.translated(kSmallButton + 2, 0));
+    cless_ = MakeButton(this, "cless", QStringLiteral("-"), clessRect);
+    cmore_ =
+        MakeButton(this, "cmore", QStringLiteral("+"), clessRect.translated(kSmallButton + 2, 0));
+    select_ = MakeButton(this, "select", QStringLiteral("Select"), selectRect);
+
+    auto* Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(kWidth - kMargin - 40, BoxOf(Field::startTime).top, 40, 40);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+
+    QWidget* previous = nullptr;
+    for (QWidget* next : boxes_) {
+        if (previous != nullptr) setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget* next : std::initializer_list<QWidget*>{cancel_, okay_, today_, less_, more_,
+                                                         cless_, cmore_, select_}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });
+    connect(today_, &QPushButton::clicked, this, [this] { today_Click(); });
+    connect(select_, &QPushButton::clicked, this, [this] { select_Click(); });
+    connect(cmore_, &QPushButton::clicked, this, [this] { cmore_Click(); });
+    connect(cless_, &QPushButton::clicked, this, [this] { cless_Click(); });
+    connect(more_, &QPushButton::clicked, this, [this] { more_Click(); });
+    connect(less_, &QPushButton::clicked, this, [this] { less_Click(); });
+    connect(edday_, &QLineEdit::textChanged, this, [this] { edday_Change(); });
+    connect(edtemp_, &QLineEdit::textChanged, this, [this] { edtemp_Change(); });
+}
+
+QString Form2::boxText(Field field) const {
+    QWidget* box = boxes_[static_cast<std::size_t>(field)];
+    switch (BoxOf(field).kind) {
+        case Kind::Combo:
+        case Kind::SortedCombo:
+            return static_cast<QComboBox*>(box)->currentText();
+        case Kind::Line:
+            return static_cast<QLineEdit*>(box)->text();
+        case Kind::MultiLine:
+            return MultiLineText(*static_cast<QPlainTextEdit*>(box));
+    }
+    return {};
+}
+
+void Form2::setBoxText(Field field, const QString& text) {
+    QWidget* box = boxes_[static_cast<std::size_t>(field)];
+    switch (BoxOf(field).kind) {
+        case Kind::Combo:
+        case Kind::SortedCombo:
+            static_cast<QComboBox*>(box)->setEditText(text);
+            break;
+        case Kind::Line:
+            static_cast<QLineEdit*>(box)->setText(text);
+            break;
+        case Kind::MultiLine:
+            static_cast<QPlainTextEdit*>(box)->setPlainText(text);
+            break;
+    }
+}
+
+TripRecord Form2::boxesAsRecord() const {
+    TripRecord record;
+    for (int f = 0; f < kFieldCount; ++f) {
+        record.fields[static_cast<std::size_t>(f)] =
+            ToFileText(LineBreaksToBlanks(boxText(static_cast<Field>(f))));
+    }
+    return record;
+}
+
+void Form2::Form_Load() {
+    const PleaseWait wait(view_, platform_);
+    CentreOnScreen(*this, platform_);
+
+    const UnitNames& units = state_.settings.units;
+    const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
+                                                  &units.depthMajorUnit,  &units.depthMinorUnit,
+                                                  &units.weightMajorUnit, &units.weightMinorUnit};
+    for (std::size_t i = 0; i < unitLabels_.size(); ++i) {
+        unitLabels_[i]->setText(FromFileText(*names[i]));
+    }
+
+    const RecordTable& table = state_.table;
+    if (editorMode_ == kEditorEdit) {
+        setWindowTitle(QStringLiteral("Editing Record %1").arg(table.currentRecord()));
+        const TripRecord& record = table.slot(table.currentRecord());
+        for (int f = 0; f < kFieldCount; ++f) {
+            setBoxText(static_cast<Field>(f), FromFileText(record.fields[static_cast<size_t>(f)]));
+        }
+    } else {
+        setWindowTitle(QStringLiteral("Adding A Record"));
+        edtemp_->setText(QStringLiteral("0"));
+        edday_->setText(QStringLiteral("0"));
+    }
+    // Also for a text that did not change, such as an empty stored price.
+    edday_Change();
+    edtemp_Change();
+
+    FillList(edtype_, WaterTypeList());
+    FillList(edwater_, WaterConditionList());
+    FillList(edweather_, WeatherList());
+    FillList(edname_, SortedWithoutCase(SpeciesList()));
+    FillList(edbait_, SortedWithoutCase(BaitList()));
+    if (state_.settings.showVenuesOnEdit == 1) {
+        FillList(edven_, BuildSuggestionList(table, Field::venue));
+        FillList(edclub_, BuildSuggestionList(table, Field::club));
+    }
+    edven_->setFocus();
+}
+
+void Form2::okay_Click() {
+    RecordTable& table = state_.table;
+    // The table as it is now: an add editor is modeless, and records may have been deleted or
+    // another file loaded since it opened.
+    if (editorMode_ != kEditorEdit && table.recordCount() >= RecordTable::kMaxRecords) {
+        platform_.showMessage(
+            {QStringLiteral(
+                 "Sorry, but only 250 records are allowed in one file. Please open another file!"),
+             QStringLiteral("Too Many Records!!"), platform::Buttons::Ok, platform::Icon::None});
+        return;
+    }
+    if (editorMode_ == kEditorEdit) {
+        const platform::Message question{
+            QStringLiteral("Really change the current record?"), QStringLiteral("Edit"),
+            platform::Buttons::YesNo, platform::Icon::Exclamation, platform::DefaultButton::Second};
+        if (platform_.showMessage(question) != platform::Answer::Yes) return;
+    }
+
+    const TripRecord record = boxesAsRecord();
+    if (editorMode_ != kEditorEdit) {
+        view_.SetRecordCommands(true);
+        // Below the limit, as checked above; an empty table shows the new record as record 1.
+        table.AppendRecords({record});
+    } else {
+        table.slot(table.currentRecord()) = record;
+    }
+    accept();
+    if (table.currentRecord() == 0) table.setCurrentRecord(1);
+    view_.ShowCurrentRecord();
+}
+
+void Form2::cancel_Click() {
+    reject();
+}
+
+void Form2::today_Click() {
+    eddat_->setText(MonthDayYear(platform_.now().date()));
+}
+
+void Form2::select_Click() {
+    PickSpeciesForEditor(*edspec_, platform_, view_, this);
+}
+
+void Form2::cmore_Click() {
+    if (const auto text = StepUp(NumberKind::Price, edday_->text())) edday_->setText(*text);
+}
+
+void Form2::cless_Click() {
+    if (const auto text = StepDown(NumberKind::Price, edday_->text())) edday_->setText(*text);
+}
+
+void Form2::more_Click() {
+    if (const auto text = StepUp(NumberKind::Temperature, edtemp_->text())) edtemp_->setText(*text);
+}
+
+void Form2::less_Click() {
+    if (const auto text = StepDown(NumberKind::Temperature, edtemp_->text())) {
+        edtemp_->setText(*text);
+    }
+}
+
+void Form2::edday_Change() {
+    const bool enabled = StepsEnabled(NumberKind::Price, edday_->text());
+    cmore_->setEnabled(enabled);
+    cless_->setEnabled(enabled);
+}
+
+void Form2::edtemp_Change() {
+    const bool enabled = StepsEnabled(NumberKind::Temperature, edtemp_->text());
+    more_->setEnabled(enabled);
+    less_->setEnabled(enabled);
+}
+
+}  // namespace rodwick

@@ -1,0 +1,231 @@
+#include "number_fields.h"
+
+#include <QLocale>
+#include <QStringView>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace rodwick {
+
+namespace {
+
+constexpr std::int64_t kOne = 10000;  // one currency unit in ten-thousandths
+
+// The text in C form ("-12.5e3"): the locale's digits, signs, decimal separator and exponent
+// mark as ASCII, group separators dropped. Nothing for a character none of these explains.
+std::optional<std::string> CForm(const QString& text, const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    const QString minus = locale.negativeSign();
+    const QString plus = locale.positiveSign();
+    const QString exponent = locale.exponential();
+    const QString zero = locale.zeroDigit();
+
+    std::string out;
+    qsizetype i = 0;
+    auto takes = [&](const QString& piece, Qt::CaseSensitivity cs = Qt::CaseSensitive) {
+        if (piece.isEmpty() || !QStringView(text).mid(i).startsWith(piece, cs)) return false;
+        i += piece.size();
+        return true;
+    };
+    while (i < text.size()) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            out += static_cast<char>(c);
+            ++i;
+        } else if (zero.size() == 1 && c >= zero[0].unicode() && c < zero[0].unicode() + 10) {
+            out += static_cast<char>('0' + (c - zero[0].unicode()));
+            ++i;
+        } else if (takes(point)) {
+            out += '.';
+        } else if (takes(group)) {
+        } else if (takes(minus) || takes(QStringLiteral("-"))) {
+            out += '-';
+        } else if (takes(plus) || takes(QStringLiteral("+"))) {
+            out += '+';
+        } else if (takes(exponent, Qt::CaseInsensitive) ||
+                   takes(QStringLiteral("e"), Qt::CaseInsensitive)) {
+            out += 'e';
+        } else {
+            return std::nullopt;
+        }
+    }
+    return out;
+}
+
+// value * 10^scale of a decimal number in C form, rounded to a whole number with halves to
+// the even neighbour, computed from the digits so that nothing is lost on the way. Nothing
+// when the form is not a plain decimal number or the result does not fit 64 bits.
+std::optional<std::int64_t> ScaledWhole(std::string_view s, int scale) {
+    std::size_t p = 0;
+    bool negative = false;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-')) negative = s[p++] == '-';
+
+    std::string digits;
+    long long fractionDigits = 0;
+    bool point = false;
+    for (; p < s.size(); ++p) {
+        if (s[p] >= '0' && s[p] <= '9') {
+            digits += s[p];
+            if (point) ++fractionDigits;
+        } else if (s[p] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits.empty()) return std::nullopt;
+
+    long long exponent = 0;
+    if (p < s.size() && s[p] == 'e') {
+        ++p;
+        bool negativeExponent = false;
+        if (p < s.size() && (s[p] == '+' || s[p] == '-')) negativeExponent = s[p++] == '-';
+        const std::size_t start = p;
+        // Far beyond any 64-bit result either way; the cap keeps the sums below in range.
+        for (; p < s.size() && s[p] >= '0' && s[p] <= '9'; ++p) {
+            exponent = std::min(exponent * 10 + (s[p] - '0'), 1'000'000'000LL);
+        }
+        if (p == start) return std::nullopt;
+        if (negativeExponent) exponent = -exponent;
+    }
+    if (p != s.size()) return std::nullopt;
+
+    const std::size_t firstSignificant = digits.find_first_not_of('0');
+    if (firstSignificant == std::string::npos) return 0;
+    digits.erase(0, firstSignificant);
+
+    // The result is digits * 10^shift.
+    const long long shift = exponent - fractionDigits + scale;
+    constexpr long long kMaxDigits = 19;  // 19 nines still fit an unsigned 64-bit number
+    std::string whole;
+    char firstDropped = '0';
+    bool restNonZero = false;
+    const long long count = static_cast<long long>(digits.size());
+    if (shift >= 0) {
+        if (count + shift > kMaxDigits) return std::nullopt;
+        whole = digits + std::string(static_cast<std::size_t>(shift), '0');
+    } else if (count + shift >= 0) {
+        const auto keep = static_cast<std::size_t>(count + shift);
+        whole = digits.substr(0, keep);
+        firstDropped = digits[keep];
+        restNonZero = digits.find_first_not_of('0', keep + 1) != std::string::npos;
+        if (static_cast<long long>(whole.size()) > kMaxDigits) return std::nullopt;
+    }
+    // Otherwise every digit lies below the first dropped place, a zero: the result rounds to 0.
+
+    std::uint64_t magnitude = 0;
+    for (char digit : whole) magnitude = magnitude * 10 + static_cast<std::uint64_t>(digit - '0');
+    if (firstDropped > '5' || (firstDropped == '5' && (restNonZero || magnitude % 2 == 1))) {
+        ++magnitude;
+    }
+    if (magnitude == 0) return 0;
+    constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+    if (magnitude > (negative ? kMax + 1 : kMax)) return std::nullopt;
+    return negative ? -static_cast<std::int64_t>(magnitude - 1) - 1
+                    : static_cast<std::int64_t>(magnitude);
+}
+
+std::optional<std::int64_t> ReadScaled(const QString& text, int scale) {
+    if (!IsNumeric(text)) return std::nullopt;
+    const std::optional<std::string> form = CForm(text.trimmed(), QLocale());
+    if (!form) return std::nullopt;
+    return ScaledWhole(*form, scale);
+}
+
+// A number in C form written with the locale's sign, separator and digits.
+QString Localised(const std::string& form) {
+    const QLocale locale;
+    QString text;
+    for (char c : form) {
+        if (c == '-') {
+            text += locale.negativeSign();
+        } else if (c == '.') {
+            text += locale.decimalPoint();
+        } else {
+            text += locale.toString(c - '0');
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+bool IsNumeric(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return false;
+    bool ok = false;
+    QLocale().toDouble(trimmed, &ok);
+    return ok;
+}
+
+std::optional<std::int16_t> ReadTemperature(const QString& text) {
+    const std::optional<std::int64_t> value = ReadScaled(text, 0);
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+        *value > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(*value);
+}
+
+std::optional<std::int64_t> ReadPrice(const QString& text) {
+    return ReadScaled(text, 4);
+}
+
+QString TemperatureText(std::int16_t degrees) {
+    return Localised(std::to_string(degrees));
+}
+
+QString PriceText(std::int64_t tenThousandths) {
+    const bool negative = tenThousandths < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(tenThousandths)
+                                             : static_cast<std::uint64_t>(tenThousandths);
+    std::string form = negative ? "-" : "";
+    form += std::to_string(magnitude / kOne);
+    if (const std::uint64_t fraction = magnitude % kOne; fraction != 0) {
+        std::string decimals = std::to_string(fraction);
+        decimals.insert(0, 4 - decimals.size(), '0');
+        decimals.erase(decimals.find_last_not_of('0') + 1);
+        form += '.' + decimals;
+    }
+    return Localised(form);
+}
+
+bool StepsEnabled(NumberKind kind, const QString& text) {
+    return kind == NumberKind::Temperature ? ReadTemperature(text).has_value()
+                                           : ReadPrice(text).has_value();
+}
+
+std::optional<QString> StepUp(NumberKind kind, const QString& text) {
+    if (kind == NumberKind::Temperature) {
+        const std::optional<std::int16_t> degrees = ReadTemperature(text);
+        if (!degrees || *degrees >= kTemperatureCeiling) return std::nullopt;
+        return TemperatureText(static_cast<std::int16_t>(*degrees + 1));
+    }
+    const std::optional<std::int64_t> price = ReadPrice(text);
+    if (!price || *price > std::numeric_limits<std::int64_t>::max() - kOne) return std::nullopt;
+    return PriceText(*price + kOne);
+}
+
+std::optional<QString> StepDown(NumberKind kind, const QString& text) {
+    if (kind == NumberKind::Temperature) {
+        const std::optional<std::int16_t> degrees = ReadTemperature(text);
+        if (!degrees || *degrees <= kTemperatureFloor) return std::nullopt;
+        return TemperatureText(static_cast<std::int16_t>(*degrees - 1));
+    }
+    const std::optional<std::int64_t> price = ReadPrice(text);
+    if (!price || *price <= 0) return std::nullopt;
+    return PriceText(*price - kOne);
+}
+
+NumberBoxStart SetUpNumberBox(NumberKind kind, const QString& stored) {
+    if (kind == NumberKind::Temperature) {
+        if (const auto degrees = ReadTemperature(stored)) return {TemperatureText(*degrees), true};
+    } else if (const auto price = ReadPrice(stored)) {
+        return {PriceText(*price), true};
+    }
+    return {stored, false};
+}
+
+}  // namespace rodwick

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <functional>
+
+#include "form1_fixture.h"
+#include "form2.h"
+
+namespace rodwick::testing {
+
+// The record editor's boxes in the order of the record's fields.
+inline const char* const kBoxNames[kFieldCount] = {
+    "edven",   "edtype", "edday",  "edclub", "edwa",    "edwb",   "edwater", "edweather",
+    "edtemp",  "edmeth", "edda",   "eddb",   "edbait",  "edspec", "edname",  "edbesta",
+    "edbestb", "edrest", "edinfo", "eddat",  "edtime1", "edtime2"};
+
+template <typename T = QWidget>
+T* Child(const QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) throw std::runtime_error(std::string("no child named ") + name);
+    return found;
+}
+
+inline QString BoxText(const QWidget& editor, const char* name) {
+    QWidget* box = Child(editor, name);
+    if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->currentText();
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+    return qobject_cast<QPlainTextEdit*>(box)->toPlainText();
+}
+
+// Puts a text into a box as typing would leave it.
+inline void Type(QWidget& editor, const char* name, const QString& text) {
+    QWidget* box = Child(editor, name);
+    if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->setEditText(text);
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->setText(text);
+    qobject_cast<QPlainTextEdit*>(box)->setPlainText(text);
+}
+
+// The 22 boxes as a record, and a record typed into them.
+inline TripRecord Boxes(const QWidget& editor) {
+    TripRecord record;
+    for (int f = 0; f < kFieldCount; ++f)
+        record.fields[f] = BoxText(editor, kBoxNames[f]).toStdString();
+    return record;
+}
+inline void TypeRecord(QWidget& editor, const TripRecord& record) {
+    for (int f = 0; f < kFieldCount; ++f)
+        Type(editor, kBoxNames[f], QString::fromStdString(record.fields[f]));
+}
+
+inline void Click(const QWidget& dialog, const char* button) {
+    Child<QPushButton>(dialog, button)->click();
+}
+
+class EditingTest : public Form1Test {
+  protected:
+    Form2* AddEditor() { return window.editCommands().addEditor(); }
+    Form2* OpenAdd() {
+        Action("MnuAdd")->trigger();
+        return AddEditor();
+    }
+    // Runs the Edit command; the driver works the modal editor and returns its result.
+    void EditWith(std::function<int(Form2&)> driver) {
+        platform.answerModal(
+            [driver](QDialog& dialog) { return driver(static_cast<Form2&>(dialog)); });
+        Action("MnuEdit")->trigger();
+    }
+    std::vector<TripRecord> Held() {
+        std::vector<TripRecord> held;
+        for (int i = 1; i <= state.table.recordCount(); ++i) held.push_back(state.table.slot(i));
+        return held;
+    }
+    std::string LastMessage() {
+        return platform.messages().empty() ? "none" : Describe(platform.messages().back());
+    }
+};
+
+}  // namespace rodwick::testing
