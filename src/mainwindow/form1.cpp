@@ -180,6 +180,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     buildMenus();
     buildDecorations();
     buildRecordPanel();
+    connectOutputCommands();
 
     adjustSize();
     central->setFocus();

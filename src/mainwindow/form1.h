@@ -57,6 +57,10 @@ class form1 : public QMainWindow, public MainView {
     void MnuMer_Click();
     void MnuExit_Click();
     void mnufilearray_Click(int index);
+    // Output commands (form1_output.cpp).
+    void MnuExp_Click();
+    void MnuPrint_Click();
+    void MnuCopy_Click();
     // Record menu.
     void MnuFirst_Click();
     void MnuLast_Click();
@@ -82,6 +86,8 @@ class form1 : public QMainWindow, public MainView {
     void buildMenus();
     void buildRecordPanel();
     void buildDecorations();
+    // Connects the export, print and copy menu entries to their commands.
+    void connectOutputCommands();
     // The exit question; true on Yes.
     bool AskToLeave();
     // Sets currentFileName to path and loads it, keeping the old name for a failed load.
