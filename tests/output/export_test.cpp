@@ -159,6 +159,7 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
         export_ window(state, platform, nullptr, ops);
         platform.answerMessage(Answer::Ok);
         EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
+        ASSERT_FALSE(platform.messages().empty());
         EXPECT_EQ(Describe(platform.messages().back()),
                   Describe("Export",
                            "Could not export to " + QString::fromStdString(path) +
