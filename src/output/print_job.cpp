@@ -1,7 +1,6 @@
 #include "print_job.h"
 
 #include <algorithm>
-#include <functional>
 #include <optional>
 
 #include "main_view.h"
@@ -19,7 +18,8 @@ class PrintRun {
     explicit PrintRun(platform::Platform& platform) : platform_(platform) {}
 
     // Runs a step until it works; false once the user gives up.
-    bool Attempt(const std::function<bool()>& step) {
+    template <typename Step>
+    bool Attempt(const Step& step) {
         while (!step()) {
             platform_.setBusyPointer(false);
             if (platform_.showMessage(PrinterMessage()) != platform::Answer::Retry) return false;

@@ -10,7 +10,8 @@ QString FromFileText(std::string_view bytes) {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
     for (char byte : bytes) {
-        *out++ = QChar(static_cast<char16_t>(Cp1252ToCodePoint(static_cast<unsigned char>(byte))));
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(static_cast<char16_t>(b < 0x80 ? b : Cp1252ToCodePoint(b)));
     }
     return text;
 }
