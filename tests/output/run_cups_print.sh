@@ -63,6 +63,7 @@ cleanup() {
             [ -n "$made" ] && rm -f "$out/$made"
         done
     fi
+    [ -z "${made_out:-}" ] || rmdir "$out" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -119,6 +120,7 @@ timeout 30 lpadmin -d PDF || skip "cannot make the PDF queue the default"
 timeout 30 lpadmin -p PDF -o pdftops-renderer-default=pdftocairo || skip "cannot set the renderer"
 note "queue PDF is the default: $(timeout 5 lpstat -d)"
 
+[ -d "$out" ] || made_out=1
 mkdir -p "$out"
 before=$(ls -1 "$out")
 timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" >"$work/log/printout" 2>&1
