@@ -153,7 +153,7 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
                            "Could not export to " + QString::fromStdString(path) +
                                ". No file was written.",
                            Buttons::Ok, Icon::Stop));
-        EXPECT_FALSE(platform.busy) << "the message is not shown under a busy pointer";
+        EXPECT_FALSE(platform.busy);
     }
     EXPECT_EQ(*sent, 40u) << "the write did start";
     EXPECT_EQ(ReadBytes(plain), "not a folder");
