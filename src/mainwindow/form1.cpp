@@ -34,6 +34,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     connectPrefsCommands();
     connectFindingCommands();
     connectEditingCommands();
+    connectOutputCommands();
 
     ShowFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.

@@ -44,10 +44,23 @@ class form1 : public QMainWindow, public MainView {
     // Record view and navigation (form1.cpp).
     // chrec's maximum to recordCount (the start-up tick does this).
     void SetChrecMaximum();
+    // Record menu.
     void MnuFirst_Click();
     void MnuLast_Click();
     void MnuNext_Click();
     void MnuPrev_Click();
+    // Scroll bar and keys (key codes are Qt::Key values).
+    void chrec_Change();
+    // True when the key was taken (Up and Down arrows).
+    bool chrec_KeyDown(int key);
+    void Form_KeyDown(int key);
+    // unloadMode 0: the user closes the window from its title bar or system menu.
+    void Form_QueryUnload(bool& cancel, int unloadMode);
+
+    // Output commands (form1_output.cpp).
+    void MnuExp_Click();
+    void MnuPrint_Click();
+    void MnuCopy_Click();
     // Options and Help menus.
     void MnuPref_Click();
     void MnuFont_Click();
@@ -64,13 +77,6 @@ class form1 : public QMainWindow, public MainView {
     void MnuDup_Click();
     // editorMode and the open add editor.
     const EditCommands& editCommands() const { return editCommands_; }
-    // Scroll bar and keys (key codes are Qt::Key values).
-    void chrec_Change();
-    // True when the key was taken (Up and Down arrows).
-    bool chrec_KeyDown(int key);
-    void Form_KeyDown(int key);
-    // unloadMode 0: the user closes the window from its title bar or system menu.
-    void Form_QueryUnload(bool& cancel, int unloadMode);
 
     // File commands (form1_files.cpp).
     // Sets currentFileName to path and replaces the table by that file's records. A missing
@@ -114,6 +120,8 @@ class form1 : public QMainWindow, public MainView {
 
     // A menu entry by its object name.
     QAction* menuEntry(const char* name) const;
+    // Connects the export, print and copy menu entries to their commands.
+    void connectOutputCommands();
     // The exit question; true on Yes.
     bool AskToLeave();
     // The busy text while one is set, else "Rodwick DB: " and the name the title shows.

@@ -53,11 +53,15 @@ class Platform {
     // Font dialog; returns the chosen family name, empty on Cancel.
     virtual QString fontDialog(const QString& currentFont) = 0;
 
-    // The default printer used as a line printer. A job starts with the first line printed.
+    // The default printer used as a line printer: start a job, print lines, end the job.
+    // Starting and printing return false when the printer failed (there is none, it is off
+    // line or refuses the job); the same call may then be tried again. Starting while a job
+    // is open goes on with that job.
     virtual void setPrinterFontName(const QString& fontName) = 0;
     virtual QString printerFontName() const = 0;
     virtual void setPrinterFontAttribute(FontAttribute attribute, bool on) = 0;
-    virtual void printLine(const QString& line) = 0;
+    virtual bool startPrintJob() = 0;
+    virtual bool printLine(const QString& line) = 0;
     virtual void endPrintJob() = 0;
 
     virtual void clearClipboard() = 0;

@@ -267,38 +267,40 @@ QFont QtPlatform::printerFont() const {
     return font;
 }
 
-void QtPlatform::beginPrintJob() {
-    jobOpen_ = true;
+bool QtPlatform::startPrintJob() {
+    if (painter_) return true;
     lineTop_ = 0;
+    // No default printer at all is a failure like a printer that refuses the job.
     printer_ = makePrinter_ ? makePrinter_() : nullptr;
-    if (printer_) {
-        painter_ = std::make_unique<QPainter>();
-        if (!painter_->begin(printer_.get())) painter_.reset();
+    if (!printer_) return false;
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
+        printer_.reset();
+        return false;
     }
-    if (!painter_) printer_.reset();
-    printerAvailable_ = painter_ != nullptr;
+    return true;
 }
 
-void QtPlatform::printLine(const QString& line) {
-    if (!jobOpen_) beginPrintJob();
-    if (!painter_) return;
+bool QtPlatform::printLine(const QString& line) {
+    if (!painter_) return false;
 
     painter_->setFont(printerFont());
     const QFontMetrics metrics = painter_->fontMetrics();
     // A line that no longer fits starts a new page; the first line of a page always prints.
     if (lineTop_ > 0 && lineTop_ + metrics.height() > printer_->height()) {
-        printer_->newPage();
+        if (!printer_->newPage()) return false;
         lineTop_ = 0;
     }
     painter_->drawText(0, lineTop_ + metrics.ascent(), line);
     lineTop_ += metrics.lineSpacing();
+    return true;
 }
 
 void QtPlatform::endPrintJob() {
     if (painter_) painter_->end();
     painter_.reset();
     printer_.reset();
-    jobOpen_ = false;
 }
 
 void QtPlatform::clearClipboard() {

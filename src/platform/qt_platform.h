@@ -55,11 +55,9 @@ class QtPlatform : public Platform {
     void setPrinterFontName(const QString& fontName) override;
     QString printerFontName() const override { return printerFontName_; }
     void setPrinterFontAttribute(FontAttribute attribute, bool on) override;
-    void printLine(const QString& line) override;
+    bool startPrintJob() override;
+    bool printLine(const QString& line) override;
     void endPrintJob() override;
-    // False when the open print job, or else the last one, found no printer to draw on (its
-    // lines went nowhere); true before the first job.
-    bool printerAvailable() const { return printerAvailable_; }
 
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;
@@ -75,7 +73,6 @@ class QtPlatform : public Platform {
     void showModeless(QWidget& window) override;
 
   private:
-    void beginPrintJob();
     QFont printerFont() const;
     QString runFileDialog(const FileDialogOptions& options, bool save);
 
@@ -85,8 +82,6 @@ class QtPlatform : public Platform {
     bool italic_ = false;
     bool underline_ = false;
 
-    bool jobOpen_ = false;
-    bool printerAvailable_ = true;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     int lineTop_ = 0;

@@ -5,12 +5,15 @@
 namespace rodwick {
 
 QString FromFileText(std::string_view bytes) {
-    std::u32string codePoints;
-    codePoints.reserve(bytes.size());
+    // Every Windows-1252 character lies in the basic plane: one UTF-16 unit per byte, written
+    // straight into the string (a printout converts thousands of lines).
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
     for (char byte : bytes) {
-        codePoints.push_back(Cp1252ToCodePoint(static_cast<unsigned char>(byte)));
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(static_cast<char16_t>(b < 0x80 ? b : Cp1252ToCodePoint(b)));
     }
-    return QString::fromStdU32String(codePoints);
+    return text;
 }
 
 std::string ToFileText(const QString& text) {

@@ -47,27 +47,29 @@ TEST(LinePrinter, EachJobIsADocumentAndAMissingPrinterIsReported) {
             QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page(?!s)")));
     };
 
-    for (int i = 1; i <= 300; ++i) platform.printLine(QStringLiteral("Venue: Lake %1").arg(i));
-    EXPECT_TRUE(platform.printerAvailable());
+    EXPECT_FALSE(platform.printLine("Venue: Early")) << "a line before the job starts";
+    ASSERT_TRUE(platform.startPrintJob());
+    for (int i = 1; i <= 300; ++i) {
+        ASSERT_TRUE(platform.printLine(QStringLiteral("Venue: Lake %1").arg(i)));
+    }
+    EXPECT_TRUE(platform.startPrintJob()) << "starting again goes on with the open job";
     EXPECT_LT(pagesOf(1), 1) << "the job was handed over before it ended";
     platform.endPrintJob();
     EXPECT_GE(pagesOf(1), 3) << "300 lines fill several pages";
     EXPECT_LE(pagesOf(1), 10) << "not one page per line";
     platform.endPrintJob();
-    EXPECT_EQ(jobs, 1) << "ending with no job open starts nothing";
+    EXPECT_EQ(jobs, 1) << "one job, and ending with no job open starts nothing";
 
     for (auto failing : {Missing, Refusing}) {
         mode = failing;
-        platform.printLine("Venue: Nowhere");
-        platform.printLine("Club: None");
-        EXPECT_FALSE(platform.printerAvailable());
+        EXPECT_FALSE(platform.startPrintJob());
+        EXPECT_FALSE(platform.printLine("Venue: Nowhere")) << "no job is open after a failure";
         platform.endPrintJob();
-        EXPECT_FALSE(platform.printerAvailable()) << "the last job still counts after it ended";
     }
-    EXPECT_EQ(jobs, 3) << "one attempt per job, not per line";
+    EXPECT_EQ(jobs, 3) << "each start tries the printer again";
     mode = Working;
-    platform.printLine("Venue: Back");
-    EXPECT_TRUE(platform.printerAvailable());
+    ASSERT_TRUE(platform.startPrintJob()) << "a printer that is back works again";
+    EXPECT_TRUE(platform.printLine("Venue: Back"));
     platform.endPrintJob();
     EXPECT_EQ(pagesOf(4), 1);
 }

@@ -94,8 +94,16 @@ void ScriptedPlatform::setPrinterFontAttribute(platform::FontAttribute attribute
                                .arg(on ? QStringLiteral("on") : QStringLiteral("off")));
 }
 
-void ScriptedPlatform::printLine(const QString& line) {
+bool ScriptedPlatform::startPrintJob() {
+    if (failingPrinterCalls.count(++printerCalls) != 0) return false;
+    ++printJobsStarted;
+    return true;
+}
+
+bool ScriptedPlatform::printLine(const QString& line) {
+    if (failingPrinterCalls.count(++printerCalls) != 0) return false;
     printedLines.push_back(line);
+    return true;
 }
 
 void ScriptedPlatform::endPrintJob() {

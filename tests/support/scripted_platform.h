@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <ostream>
+#include <set>
 #include <vector>
 
 #include "platform.h"
@@ -57,7 +58,12 @@ class ScriptedPlatform : public platform::Platform {
     bool busy = false;
     QString printerFont;
     std::vector<QString> printedLines;
+    int printJobsStarted = 0;
     int printJobsEnded = 0;
+    // Numbers, counted from 1 over startPrintJob and printLine calls together, of the calls
+    // that fail; a failed line is not printed.
+    std::set<int> failingPrinterCalls;
+    int printerCalls = 0;
     QString clipboard;
     std::vector<QStringList> startedPrograms;
     bool startProgramSucceeds = true;
@@ -77,7 +83,8 @@ class ScriptedPlatform : public platform::Platform {
     void setPrinterFontName(const QString& fontName) override;
     QString printerFontName() const override { return printerFont; }
     void setPrinterFontAttribute(platform::FontAttribute attribute, bool on) override;
-    void printLine(const QString& line) override;
+    bool startPrintJob() override;
+    bool printLine(const QString& line) override;
     void endPrintJob() override;
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;

@@ -1,0 +1,67 @@
+// Export writers and the record printout over a full table of 250 records.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app_state.h"
+#include "export_files.h"
+#include "print_job.h"
+#include "scripted_platform.h"
+
+namespace rodwick {
+namespace {
+
+// 250 trips with values of a typical length.
+AppState FullTable() {
+    std::vector<TripRecord> trips;
+    for (int k = 1; k <= RecordTable::kMaxRecords; ++k) {
+        TripRecord trip;
+        for (int f = 0; f < kFieldCount; ++f) {
+            trip.fields[f] = "Trip " + std::to_string(k) + " field " + std::to_string(f);
+        }
+        trips.push_back(trip);
+    }
+    AppState state;
+    state.table.ReplaceFromFile(trips);
+    state.table.setCurrentRecord(125);
+    state.table.setCurrentFileName("/home/angler/Trips 2001.RWK");
+    return state;
+}
+
+void BM_NativeFile(benchmark::State& s) {
+    const AppState state = FullTable();
+    for (auto _ : s) benchmark::DoNotOptimize(NativeFileBytes(state.table));
+}
+BENCHMARK(BM_NativeFile);
+
+void BM_TextFileAll250(benchmark::State& s) {
+    const AppState state = FullTable();
+    for (auto _ : s) benchmark::DoNotOptimize(TextFileBytes(state.table, true));
+}
+BENCHMARK(BM_TextFileAll250)->Unit(benchmark::kMicrosecond);
+
+void BM_SisterFileAll250(benchmark::State& s) {
+    const AppState state = FullTable();
+    for (auto _ : s) benchmark::DoNotOptimize(SisterFileBytes(state.table, true));
+}
+BENCHMARK(BM_SisterFileAll250)->Unit(benchmark::kMicrosecond);
+
+// Header and 250 records into the recording printer.
+void BM_PrintRecordsAll250(benchmark::State& s) {
+    const AppState state = FullTable();
+    testing::ScriptedPlatform platform;
+    PrintRequest request;
+    request.includeFileName = request.includeDate = request.includeTime = true;
+    request.printFrom = QStringLiteral("1");
+    request.printTo = QStringLiteral("250");
+    request.copies = QStringLiteral("1");
+    for (auto _ : s) {
+        platform.printedLines.clear();
+        benchmark::DoNotOptimize(PrintRecords(platform, state, request));
+    }
+    s.counters["lines"] = static_cast<double>(platform.printedLines.size());
+}
+BENCHMARK(BM_PrintRecordsAll250)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace rodwick

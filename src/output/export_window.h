@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "app_state.h"
+#include "database_file.h"
+#include "platform.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace rodwick {
+
+// The save dialog's filter list: native, text, sister edition, all files.
+inline constexpr const char* kExportFilter =
+    "Rodwick Db PC (*.RWK)|*.RWK|Text File (*.TXT)|*.TXT|Rodwick Db ST (*.PRO)|*.PRO|"
+    "All Files (*.*)|*.*";
+
+// The export window ("export"): the current record or all records, in one of three formats,
+// to a file chosen in the save dialog. The class name carries an underscore because
+// "export" is a C++ keyword.
+class export_ : public QDialog {
+    Q_OBJECT
+
+  public:
+    // File writes go through ops, so that tests can make them fail.
+    export_(AppState& state, platform::Platform& platform, QWidget* parent = nullptr,
+            FileOps ops = FileOps::System());
+
+    void Form_Load();
+    void RWKPC_Click();
+    void RWKST_Click();
+    void Nort_Click();
+    void all_Click();
+    void current_Click();
+    void okay_Click();
+    void cancel_Click();
+
+    // The three writers: each writes exportFileName, or tells the user why it could not.
+    void WriteNativeFile();
+    void WriteTextFile();
+    void WriteSisterFile();
+
+  private:
+    void WriteExport(const std::string& bytes);
+
+    AppState& state_;
+    platform::Platform& platform_;
+    FileOps ops_;
+    bool exportAll_ = false;
+    QString exportFileName_;
+
+    QGroupBox* Frame2_ = nullptr;
+    QRadioButton* all_ = nullptr;
+    QRadioButton* current_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QRadioButton* RWKPC_ = nullptr;
+    QRadioButton* Nort_ = nullptr;
+    QRadioButton* RWKST_ = nullptr;
+    QPushButton* okay_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QLabel* Image1_ = nullptr;
+};
+
+}  // namespace rodwick

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <string>
+
+#include "app_state.h"
+#include "platform.h"
+
+namespace rodwick {
+
+// What the print window gathers when printing starts. The numbers are the boxes' texts,
+// read as numbers only when printing reaches them.
+struct PrintRequest {
+    bool includeFileName = false;
+    bool includeDate = false;
+    bool includeTime = false;
+    QString printFrom;
+    QString printTo;
+    QString copies;
+};
+
+// The header line of a record printout, of what is asked for: the file name and " - ", the
+// date (mm-dd-yyyy) and " - ", the time (hh:mm:ss, 24-hour clock); empty when none is.
+QString PrintHeader(const PrintRequest& request, const std::string& fileName, const QDateTime& now);
+
+// The printer message, shown with Retry and Cancel whenever a step of printing fails.
+platform::Message PrinterMessage();
+
+// Both print routines run a step that fails (the printer, or a copies count or record number
+// that is not one) again while the user answers the printer message with Retry; Cancel ends
+// the request at once, handing over what was printed so far. The busy pointer the caller
+// set is switched off while the message waits for an answer. They return false on Cancel.
+
+// The header line in bold once, then the 19 lines of each record printFrom..printTo, as many
+// times as copies says. Numbers beyond the records held print nothing; a range bound outside
+// 0..250 is a failure.
+bool PrintRecords(platform::Platform& platform, const AppState& state, const PrintRequest& request);
+
+// The blank note sheet, as many times as copies says, in the printer's font as it stands.
+bool PrintNoteSheet(platform::Platform& platform, const QString& copies);
+
+}  // namespace rodwick

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <functional>
+
+#include "form1_fixture.h"
+#include "form7.h"
+#include "qt_platform.h"
+#include "record_text.h"
+#include "text.h"
+
+namespace rodwick::testing {
+namespace {
+
+class ClipboardTest : public ::testing::Test {
+  protected:
+    ClipboardTest() {
+        TripRecord trip = Tagged("r2");
+        trip[Field::ticketPrice] =
+            "\xA3"
+            "4";
+        EXPECT_TRUE(state.table.ReplaceFromFile({Tagged("r1"), trip, TripRecord{}}));
+        state.table.setCurrentRecord(2);
+        platform.clipboard = QStringLiteral("held before");
+    }
+
+    // Opens the copy window, lets the test work in the text box, and presses a button.
+    void Copy(const std::function<void(QPlainTextEdit&)>& work, const char* button = "okay") {
+        Form7 window(state, platform);
+        QPlainTextEdit* cot = window.findChild<QPlainTextEdit*>("cot");
+        if (work) work(*cot);
+        window.findChild<QPushButton*>(button)->click();
+    }
+
+    AppState state;
+    ScriptedPlatform platform;
+};
+
+TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
+    const QString whole = FromFileText(ClipboardText(state.table.slot(2)));
+    ASSERT_TRUE(whole.startsWith(QStringLiteral("r2.0\r\nr2.1\r\n\u00a34\r\nr2.3\r\n")));
+    const auto line = [](int n) {
+        return [n](QPlainTextEdit& cot) {
+            QTextCursor cursor(cot.document()->findBlockByNumber(n));
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            cot.setTextCursor(cursor);
+        };
+    };
+    const std::pair<std::function<void(QPlainTextEdit&)>, QString> cases[] = {
+        {nullptr, whole},
+        {line(1), "r2.1"},
+        {[](QPlainTextEdit& cot) { cot.moveCursor(QTextCursor::End); }, ""},
+        {[](QPlainTextEdit& cot) {
+             // The user's own line breaks come out as CR LF too.
+             cot.setPlainText("one\ntwo\rthree");
+             cot.selectAll();
+         },
+         "one\r\ntwo\r\nthree"},
+        {[](QPlainTextEdit& cot) {
+             QTextCursor cursor(cot.document()->findBlockByNumber(3));
+             cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+             cot.setTextCursor(cursor);
+         },
+         "r2.3\r\nr2.4.r2.5\r\nr2.6"},
+    };
+    // Untouched, the whole text is copied: it is all selected when the window loads.
+    for (const auto& [work, expected] : cases) {
+        platform.clipboard = QStringLiteral("held before");
+        Copy(work);
+        EXPECT_EQ(platform.clipboard, expected);
+    }
+    EXPECT_EQ(state.table.slot(2)[Field::venue], "r2.0") << "editing the text leaves the record";
+}
+
+TEST_F(ClipboardTest, EmptyRecordAndCancel) {
+    state.table.setCurrentRecord(3);
+    Copy(nullptr);
+    EXPECT_EQ(platform.clipboard,
+              "\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n\r\n");
+
+    platform.clipboard = QStringLiteral("held before");
+    Copy(nullptr, "cancel");
+    EXPECT_EQ(platform.clipboard, "held before");
+}
+
+TEST(RealClipboard, CopyReachesTheApplicationClipboard) {
+    AppState state;
+    state.table.ReplaceFromFile({Tagged("r1")});
+    platform::QtPlatform platform;
+    QGuiApplication::clipboard()->setText(QStringLiteral("held before"));
+    {
+        Form7 window(state, platform);
+        window.findChild<QPushButton*>("cancel")->click();
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "held before");
+    Form7 window(state, platform);
+    window.findChild<QPushButton*>("okay")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromStdString(ClipboardText(Tagged("r1"))));
+}
+
+}  // namespace
+}  // namespace rodwick::testing

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "database_file.h"
+#include "export_files.h"
+#include "export_window.h"
+#include "form1_fixture.h"
+
+namespace rodwick::testing {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+class ExportTest : public ::testing::Test {
+  protected:
+    ExportTest() {
+        EXPECT_TRUE(state.table.ReplaceFromFile(Trips(1, 4)));
+        state.table.setCurrentRecord(3);
+    }
+
+    QRadioButton* Option(export_& window, const char* name) {
+        return window.findChild<QRadioButton*>(QString::fromLatin1(name));
+    }
+    // Each option as its name, "*" when selected and "-" when disabled.
+    std::string Options(export_& window) {
+        std::string out;
+        for (const char* name : {"all", "current", "RWKPC", "Nort", "RWKST"}) {
+            const QRadioButton* option = Option(window, name);
+            out += std::string(out.empty() ? "" : " ") + name + (option->isChecked() ? "*" : "") +
+                   (option->isEnabled() ? "" : "-");
+        }
+        return out;
+    }
+    // Chooses a format and scope, presses Export.. and answers the save dialog with path.
+    int Export(export_& window, const char* format, const char* scope, const std::string& path) {
+        Option(window, format)->click();
+        Option(window, scope)->click();
+        platform.answerSaveDialog(QString::fromStdString(path));
+        window.findChild<QPushButton*>("okay")->click();
+        return window.result();
+    }
+
+    TempDir dir;
+    AppState state;
+    ScriptedPlatform platform;
+};
+
+TEST_F(ExportTest, OptionRules) {
+    // Steps: a name clicks that option as the user would (a disabled one ignores the click);
+    // "all_Click" runs the handler directly, for the case no click can reach.
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "all- current* RWKPC* Nort RWKST"},
+        {{"all"}, "all- current* RWKPC* Nort RWKST"},
+        {{"Nort"}, "all current* RWKPC Nort* RWKST"},
+        {{"RWKST", "all"}, "all* current RWKPC Nort RWKST*"},
+        {{"Nort", "all", "RWKPC"}, "all- current* RWKPC* Nort RWKST"},
+        {{"RWKST", "all", "current", "Nort"}, "all current* RWKPC Nort* RWKST"},
+        {{"all_Click"}, "all current* RWKPC- Nort* RWKST"},
+        {{"all_Click", "RWKPC"}, "all current* RWKPC- Nort* RWKST"},
+        {{"all_Click", "RWKST"}, "all current* RWKPC Nort RWKST*"},
+        {{"all_Click", "all", "current"}, "all current* RWKPC Nort* RWKST"},
+    };
+    for (const auto& [steps, expected] : cases) {
+        export_ window(state, platform);
+        for (const std::string& step : steps) {
+            if (step == "all_Click") {
+                window.all_Click();
+            } else {
+                Option(window, step.c_str())->click();
+            }
+        }
+        EXPECT_EQ(Options(window), expected) << ::testing::PrintToString(steps);
+    }
+    export_ window(state, platform);
+    EXPECT_EQ(window.pos(), QPoint((1024 - window.width()) / 2, (768 - window.height()) / 2));
+    EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
+}
+
+TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
+    struct Case {
+        const char* format;
+        const char* scope;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"RWKPC", "current", NativeFileBytes(state.table)},
+        {"Nort", "current", TextFileBytes(state.table, false)},
+        {"Nort", "all", TextFileBytes(state.table, true)},
+        {"RWKST", "current", SisterFileBytes(state.table, false)},
+        {"RWKST", "all", SisterFileBytes(state.table, true)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " " + c.scope);
+        const std::string path = dir.File(std::string(c.format) + c.scope);  // no extension
+        WriteBytes(path, "an older file of that name");
+        export_ window(state, platform);
+        EXPECT_EQ(Export(window, c.format, c.scope, path), QDialog::Accepted);
+        EXPECT_EQ(ReadBytes(path), c.expected);
+
+        const PlatformCall dialog = platform.callsOf("save").back();
+        EXPECT_EQ(dialog.fileOptions.filter, kExportFilter);
+        EXPECT_EQ(dialog.fileOptions.filterIndex, 4);
+        EXPECT_EQ(dialog.fileOptions.title, "");
+        EXPECT_EQ(dialog.fileOptions.defaultExtension, "");
+    }
+    EXPECT_EQ(dir.Names().size(), std::size(cases)) << "no other file, no temporary left";
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_FALSE(platform.busy);
+    EXPECT_EQ(state.table.currentRecord(), 3);
+}
+
+TEST_F(ExportTest, CancelWritesNothing) {
+    export_ dialogCancelled(state, platform), windowCancelled(state, platform);
+    EXPECT_EQ(Export(dialogCancelled, "Nort", "all", ""), QDialog::Accepted);
+    windowCancelled.findChild<QPushButton*>("cancel")->click();
+    EXPECT_EQ(windowCancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(platform.callsOf("save").size(), 1u);
+    EXPECT_TRUE(dir.Names().empty());
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
+    const std::string plain = dir.File("plain.txt"), old = dir.File("old.pro");
+    WriteBytes(plain, "not a folder");
+    WriteBytes(old, "the old export");
+    // The disk fills after 40 bytes.
+    auto sent = std::make_shared<std::size_t>(0);
+    FileOps full = FileOps::System();
+    full.write = [sent](int fd, const char* data, std::size_t size) -> long {
+        if (*sent >= 40) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const long n = FileOps::System().write(fd, data, std::min<std::size_t>(size, 40 - *sent));
+        *sent += static_cast<std::size_t>(n);
+        return n;
+    };
+    const std::pair<std::string, FileOps> cases[] = {
+        {plain + "/new.txt", FileOps::System()},
+        {old, full},
+    };
+    for (const auto& [path, ops] : cases) {
+        export_ window(state, platform, nullptr, ops);
+        platform.answerMessage(Answer::Ok);
+        EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
+        ASSERT_FALSE(platform.messages().empty());
+        EXPECT_EQ(Describe(platform.messages().back()),
+                  Describe({"Could not export to " + QString::fromStdString(path) +
+                                ". No file was written.",
+                            "Export", Buttons::Ok, Icon::Stop}));
+        EXPECT_FALSE(platform.busy);
+    }
+    EXPECT_EQ(*sent, 40u) << "the write did start";
+    EXPECT_EQ(ReadBytes(plain), "not a folder");
+    EXPECT_EQ(ReadBytes(old), "the old export");
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"plain.txt", "old.pro"}));
+}
+
+}  // namespace
+}  // namespace rodwick::testing

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "database_file.h"
+#include "export_files.h"
+#include "record_text.h"
+#include "store_test_util.h"
+
+namespace rodwick::testing {
+namespace {
+
+// Text written by hand with '|' for each line end: "a|b|" is "a\r\nb\r\n".
+std::string Crlf(std::string text) {
+    for (std::size_t at; (at = text.find('|')) != std::string::npos;) text.replace(at, 1, "\r\n");
+    return text;
+}
+
+// A trip of readable values, its 22 fields separated by '|': weights 12.8, depth 3.6, best
+// fish 4.2, a price with the pound sign (byte A3) and a remark that starts with blanks.
+TripRecord Trip() {
+    const std::string fields =
+        "Canal|River|\xA3"
+        "3.50|Anglers|12|8|Clear|Sunny|14|Float|3|6|Maggot|Roach, Perch|Perch|4|2|"
+        "No night fishing|  windy later|04-14-2001|07:00|12:30";
+    TripRecord trip;
+    std::size_t start = 0;
+    for (std::string& field : trip.fields) {
+        const std::size_t end = std::min(fields.find('|', start), fields.size());
+        field = fields.substr(start, end - start);
+        start = end + 1;
+    }
+    return trip;
+}
+
+TEST(ExportFiles, EmptyTableCurrentAndAll) {
+    RecordTable empty;
+    empty.slot(0)[Field::venue] = "slot 0 is no record";
+    EXPECT_EQ(NativeFileBytes(empty), Crlf(" 1 |" + std::string(22, '|')));
+    EXPECT_EQ(SisterFileBytes(empty, false),
+              Crlf("The Rodwick DB Pro by Tamblin| 1 |||||.|||||.||||.||||||"));
+    EXPECT_EQ(TextFileBytes(empty, false),
+              Crlf("Venue:|Type:|Day Ticket Price:|Club:|Weight:.|Water Conditions:|Weather:|"
+                   "Temperature:|Method:|Depth:.|Best Bait, etc:|Species Caught:|Best Fish:|"
+                   "   Weight:.|Restrictions:|Remarks:|Date:|Start Time:|    Finish:|  |"));
+    EXPECT_EQ(SisterFileBytes(empty, true), Crlf("The Rodwick DB Pro by Tamblin|"));
+    EXPECT_EQ(TextFileBytes(empty, true), "");
+}
+
+TEST(ExportFiles, CurrentRecordInEachFormat) {
+    RecordTable table = TableOf({Tagged("r1"), Trip(), Tagged("r3")});
+    table.setCurrentRecord(2);
+    const std::string native = NativeFileBytes(table);
+    EXPECT_EQ(native, FileImage(" 1 ", {Trip()}));
+    const Result<std::vector<TripRecord>> loaded = ParseDatabase(native);
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.value(), std::vector<TripRecord>{Trip()}) << "the loader reads it back";
+
+    EXPECT_EQ(TextFileBytes(table, false),
+              Crlf("Venue:Canal|Type:River|Day Ticket Price:\xA3"
+                   "3.50|Club:Anglers|Weight:12.8|Water Conditions:Clear|Weather:Sunny|"
+                   "Temperature:14|Method:Float|Depth:3.6|Best Bait, etc:Maggot|"
+                   "Species Caught:Roach, Perch|Best Fish:Perch|   Weight:4.2|"
+                   "Restrictions:No night fishing|Remarks:  windy later|Date:04-14-2001|"
+                   "Start Time:07:00|    Finish:12:30|  |"));
+    EXPECT_EQ(SisterFileBytes(table, false),
+              Crlf("The Rodwick DB Pro by Tamblin| 1 |Canal|River|\xA3"
+                   "3.50|Anglers|12.8|Clear|Sunny|14|Float|3.6|Maggot|Roach, Perch|Perch|4.2|"
+                   "No night fishing|  windy later|04-14-2001|07:00|12:30|"));
+}
+
+TEST(ExportFiles, AllRecordsEachUnderTheCountExported) {
+    // 250 records in the sister format: each block starts with the count for 250.
+    RecordTable table = TableOf(Trips(1, 250));
+    table.setCurrentRecord(7);
+    std::string expected = "The Rodwick DB Pro by Tamblin|";
+    for (int k = 1; k <= 250; ++k) {
+        std::string block =
+            " 250 |#0|#1|#2|#3|#4.#5|#6|#7|#8|#9|#10.#11|#12|#13|#14|#15.#16|"
+            "#17|#18|#19|#20|#21|";
+        for (std::size_t at; (at = block.find('#')) != std::string::npos;) {
+            block.replace(at, 1, "r" + std::to_string(k) + ".");
+        }
+        expected += block;
+    }
+    EXPECT_EQ(SisterFileBytes(table, true), Crlf(expected));
+    EXPECT_EQ(NativeFileBytes(table), FileImage(" 1 ", {Tagged("r7")}));
+
+    const std::string text = TextFileBytes(TableOf({Trip(), Tagged("r2")}), true);
+    EXPECT_EQ(text, TextFileBytes(TableOf({Trip()}), false) +
+                        TextFileBytes(TableOf({Tagged("r2")}), false));
+    EXPECT_TRUE(text.ends_with(Crlf("|    Finish:r2.21|  |")));
+}
+
+TEST(RecordText, ClipboardTextAndPrintLines) {
+    const std::string values =
+        "Canal|River|\xA3"
+        "3.50|Anglers|12.8|Clear|Sunny|14|Float|3.6|Maggot|Roach, Perch|Perch|4.2|"
+        "No night fishing|  windy later|04-14-2001|07:00|12:30";
+    EXPECT_EQ(ClipboardText(Trip()), Crlf(values));
+    EXPECT_EQ(ClipboardText(TripRecord{}), Crlf("||||.|||||.||||.|||||"));
+
+    std::string printed;
+    for (const std::string& line : RecordPrintLines(Trip(), UnitNames::Imperial())) {
+        printed += line + "|";
+    }
+    EXPECT_EQ(printed,
+              "Venue: Canal|Type of Water: River|Day Ticket Price: \xA3"
+              "3.50|Club: Anglers|Total Weight: 12.8 lb|Water Conditions: Clear|Weather: Sunny|"
+              "Temperature: 14|Method: Float|Depth: 3.6 ft|Best Bait, etc :Maggot|"
+              "Species Caught: Roach, Perch|Best Fish: Perch        Weight: 4.2 lb|"
+              "Restrictions: No night fishing|Remarks:   windy later|Date: 04-14-2001|"
+              "Start Time: 07:00|Finish Time: 12:30|  |");
+    EXPECT_EQ(RecordPrintLines(TripRecord{}, UnitNames::Metric())[9], "Depth: . m");
+
+    std::string sheet;
+    for (const std::string& line : NoteSheetLines()) sheet += line + "|";
+    EXPECT_EQ(sheet,
+              "Venue:|Type of Water:|Day Ticket Price:|Club:|Total Weight:|Water Conditions:|"
+              "Weather:|Temperature:|Method:|Depth:|Best Bait:|Species Caught:|Best Fish:|"
+              "Best Fish Weight:|Restrictions:|Remarks:|Date:|Start Time:|Finish Time:| | |");
+}
+
+TEST(RecordText, WholeNumber16RoundsHalvesToEvenAndKeepsTo16Bits) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"1", 1},
+        {" 3 ", 3},
+        {"\t2", 2},
+        {"+4", 4},
+        {"-2", -2},
+        {"0", 0},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"2.51", 3},
+        {"2.4999", 2},
+        {"-2.5", -2},
+        {"-3.5", -4},
+        {".5", 0},
+        {"1.", 1},
+        {"0.6", 1},
+        {"32767", 32767},
+        {"32767.4", 32767},
+        {"-32768", -32768},
+        {"-32768.5", -32768},
+        {"32767.5", std::nullopt},
+        {"32768", std::nullopt},
+        {"-32769", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"1e3", std::nullopt},
+        {"1 2", std::nullopt},
+        {"two", std::nullopt},
+        {"1,5", std::nullopt}};
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(WholeNumber16(text), expected) << '"' << text << '"';
+    }
+}
+
+}  // namespace
+}  // namespace rodwick::testing

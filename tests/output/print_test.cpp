@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "diaprint.h"
+#include "form1_fixture.h"
+#include "record_text.h"
+
+namespace rodwick::testing {
+namespace {
+
+using platform::Answer;
+using Lines = std::vector<QString>;
+
+const QString kPath = QStringLiteral("/trips/June \u00e9t\u00e9.RWK");
+
+Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+Lines Times(int n, const Lines& lines) {
+    Lines out;
+    for (int i = 0; i < n; ++i) out = out + lines;
+    return out;
+}
+// The header line as the recording printer sees it: in bold, switched off after it.
+Lines Header(const QString& text) {
+    return {"<attribute 0 on>", text, "<attribute 0 off>"};
+}
+Lines FromBytes(const std::vector<std::string>& lines) {
+    Lines out;
+    for (const std::string& line : lines) out.push_back(QString::fromStdString(line));
+    return out;
+}
+Lines Trip(int k) {
+    return FromBytes(RecordPrintLines(Tagged("r" + std::to_string(k)), UnitNames::Imperial()));
+}
+const Lines kNoteSheet = FromBytes(NoteSheetLines());
+
+class PrintTest : public ::testing::Test {
+  protected:
+    PrintTest() {
+        EXPECT_TRUE(state.table.ReplaceFromFile(Trips(1, 4)));
+        state.table.setCurrentRecord(3);
+        state.table.setCurrentFileName(kPath.toStdString());
+        state.settings.displayFont = "Garamond";
+        state.settings.units = UnitNames::Imperial();
+    }
+
+    // Opens the print window, works it as the steps say, presses Print and returns the
+    // lines printed. A step "name" clicks that control, "name=text" types into that box.
+    Lines Print(const QString& steps) {
+        platform.printedLines.clear();
+        platform.printerCalls = platform.printJobsStarted = platform.printJobsEnded = 0;
+        platform.printerFont = QStringLiteral("Times New Roman");
+        diaprint window(state, platform);
+        for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = step.split('=');
+            if (parts.size() == 2) {
+                window.findChild<QLineEdit*>(parts[0])->setText(parts[1]);
+            } else {
+                window.findChild<QAbstractButton*>(step)->click();
+            }
+        }
+        window.findChild<QPushButton*>("Print")->click();
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+        EXPECT_EQ(window.windowTitle(), "Print");
+        EXPECT_FALSE(platform.busy);
+        return platform.printedLines;
+    }
+
+    ScriptedPlatform platform;
+    AppState state;
+};
+
+TEST_F(PrintTest, WindowStartsOnAllWithTheRangeOff) {
+    diaprint window(state, platform);
+    EXPECT_EQ(window.objectName(), "diaprint");
+    EXPECT_EQ(window.windowTitle(), "Print");
+    const auto shown = [&] {
+        QString out;
+        for (auto* button : window.findChildren<QAbstractButton*>()) {
+            if (button->isChecked()) out += button->objectName() + " ";
+        }
+        for (auto* box : window.findChildren<QLineEdit*>()) {
+            out += box->objectName() + (box->isEnabled() ? "=" : "-=") + box->text() + " ";
+        }
+        return out;
+    };
+    EXPECT_EQ(shown(), "all ff from-= gto-= cop=1 ");
+    EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
+    for (const auto& [option, expected] : {std::pair{"record", "record ff from= gto= cop=1 "},
+                                           {"note", "note ff from-= gto-= cop=1 "},
+                                           {"record", "record ff from= gto= cop=1 "},
+                                           {"current", "current ff from-= gto-= cop=1 "},
+                                           {"record", "record ff from= gto= cop=1 "},
+                                           {"all", "all ff from-= gto-= cop=1 "}}) {
+        window.findChild<QRadioButton*>(option)->click();
+        EXPECT_EQ(shown(), expected) << option;
+    }
+    window.findChild<QPushButton*>("cancel")->click();
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_EQ(platform.printerCalls, 0);
+}
+
+TEST_F(PrintTest, EachRequestPrintsItsLines) {
+    const Lines file = Header(kPath + " - ");
+    const Lines all = Trip(1) + Trip(2) + Trip(3) + Trip(4);
+    const std::pair<QString, Lines> cases[] = {
+        {"", file + all},  // all records, the file name, one copy
+        {"current fd ft cop=2", Header(kPath + " - 04-14-2001 - 09:13:17") + Trip(3) + Trip(3)},
+        {"ff fd", Header("04-14-2001 - ") + all},
+        {"ff ft", Header("09:13:17") + all},
+        {"ff", Header("") + all},
+        {"record from=3 gto=3", file + Trip(3)},
+        {"record from=5 gto=2", file},
+        {"record from=0 gto=2", file + Trip(1) + Trip(2)},    // slot 0 holds no record
+        {"record from=3 gto=250", file + Trip(3) + Trip(4)},  // nothing past the last record
+        {"record from=1.5 gto=2.4 cop=2.5", file + Trip(2) + Trip(2)},
+        {"record from=4 gto=4 cop=3.5", file + Times(4, Trip(4))},
+        {"cop=0", file},
+        {"record from= gto=x cop=-7", file},  // no copy: the range is never read
+        {"note cop=3", Times(3, kNoteSheet)},
+        {"note cop=0", {}},
+    };
+    for (const auto& [steps, expected] : cases) {
+        SCOPED_TRACE(steps.toStdString());
+        EXPECT_EQ(Print(steps), expected);
+        const int jobs = expected.empty() ? 0 : 1;
+        EXPECT_EQ(platform.printJobsStarted, jobs);
+        EXPECT_EQ(platform.printJobsEnded, jobs);
+        // The note sheet keeps the printer's font; the records are printed in the display font.
+        EXPECT_EQ(platform.printerFont, steps.startsWith("note") ? "Times New Roman" : "Garamond");
+    }
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(state.table.currentRecord(), 3);
+}
+
+TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
+    const Lines header = Header(kPath + " - "), trip2 = Trip(2);
+    struct Case {
+        QString steps;
+        std::set<int> failing;  // printer calls: 1 starts the job, 2 prints the first line...
+        std::vector<Answer> answers;
+        Lines expected;
+        int jobsEnded;
+    };
+    const Case cases[] = {
+        {"record from= gto=2", {}, {Answer::Cancel}, header, 1},
+        {"record from=two gto=2", {}, {Answer::Retry, Answer::Cancel}, header, 1},
+        {"record from=1 gto=251", {}, {Answer::Cancel}, header, 1},
+        {"record from=-1 gto=2", {}, {Answer::Cancel}, header, 1},
+        {"cop=32768", {}, {Answer::Cancel}, header, 1},
+        {"cop=", {}, {Answer::Cancel}, header, 1},
+        {"record from=2 gto=2", {1}, {Answer::Retry}, header + trip2, 1},  // no printer
+        {"", {1}, {Answer::Cancel}, {"<attribute 0 on>", "<attribute 0 off>"}, 0},
+        {"record from=2 gto=2", {2}, {Answer::Retry}, header + trip2, 1},
+        {"record from=2 gto=2", {5, 6}, {Answer::Retry, Answer::Retry}, header + trip2, 1},
+        {"record from=2 gto=3", {5}, {Answer::Cancel}, header + Lines{trip2[0], trip2[1]}, 1},
+        {"record from=2 gto=2",
+         {21},
+         {Answer::Cancel},
+         header + Lines(trip2.begin(), trip2.end() - 1),
+         1},
+        {"note", {1}, {Answer::Retry}, kNoteSheet, 1},
+        {"note", {3}, {Answer::Cancel}, {kNoteSheet[0]}, 1},
+        {"note cop=many", {}, {Answer::Cancel}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.steps.toStdString() + " failing " + ::testing::PrintToString(c.failing));
+        platform.failingPrinterCalls = c.failing;
+        platform.clearCalls();
+        for (Answer answer : c.answers) platform.answerMessage(answer);
+
+        EXPECT_EQ(Print(c.steps), c.expected);
+        EXPECT_EQ(platform.printJobsEnded, c.jobsEnded);
+        ASSERT_EQ(platform.messages().size(), c.answers.size());
+        for (const PlatformCall& message : platform.messages()) {
+            EXPECT_EQ(Describe(message),
+                      Describe({"Your printer is off line or is not responding. Please fix this "
+                                "problem and click on Retry to try again.",
+                                "Printer", platform::Buttons::RetryCancel, platform::Icon::Stop}));
+        }
+        EXPECT_TRUE(platform.allAnswersUsed());
+    }
+}
+
+}  // namespace
+}  // namespace rodwick::testing

@@ -1,0 +1,92 @@
+// Prints two hand-written trips through the print window on the system's default printer,
+// the way a user does: All, Include Filename, one copy. Exit status 0 when printing went
+// through, 3 when the printer message came up (answered with Cancel).
+#include <QApplication>
+#include <QPushButton>
+#include <cstdio>
+
+#include "app_state.h"
+#include "diaprint.h"
+#include "qt_platform.h"
+
+namespace {
+
+// The real platform, except that the printer message is answered without a user.
+class UnattendedPlatform : public rodwick::platform::QtPlatform {
+  public:
+    rodwick::platform::Answer showMessage(const rodwick::platform::Message& message) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
+        ++messages;
+        return rodwick::platform::Answer::Cancel;
+    }
+    int messages = 0;
+};
+
+rodwick::TripRecord Trip(std::initializer_list<const char*> fields) {
+    rodwick::TripRecord trip;
+    int f = 0;
+    for (const char* field : fields) trip.fields[f++] = field;
+    return trip;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    rodwick::AppState state;
+    state.table.ReplaceFromFile({
+        Trip({"Grand Union Canal",
+              "Canal",
+              "\xA3"
+              "2.50",
+              "Towpath Anglers",
+              "3",
+              "12",
+              "Clean",
+              "Sunny",
+              "18",
+              "Pole",
+              "1",
+              "20",
+              "Pinkie",
+              "Roach, Perch",
+              "Perch",
+              "1",
+              "4",
+              "Barbless hooks only",
+              "Boats every ten minutes.",
+              "06-23-2001",
+              "06:00",
+              "11:30"}),
+        Trip({"River Trent",
+              "River",
+              "4.00",
+              "Collingham AA",
+              "12",
+              "350",
+              "Satisfactory",
+              "Cloudy",
+              "11",
+              "Feeder",
+              "2",
+              "40",
+              "Maggots",
+              "Barbel, Chub",
+              "Barbel",
+              "4",
+              "200",
+              "No night fishing",
+              "Late barbel.",
+              "06-16-2001",
+              "07:30",
+              "16:00"}),
+    });
+    state.table.setCurrentFileName("/logs/cups-check.RWK");
+    state.settings.displayFont = "Liberation Sans";
+    state.settings.units = rodwick::UnitNames::Imperial();
+
+    UnattendedPlatform platform;
+    rodwick::diaprint window(state, platform);
+    window.findChild<QPushButton*>(QStringLiteral("Print"))->click();
+    return platform.messages == 0 ? 0 : 3;
+}

@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# The record printout on paper, as far as a test can see paper: a CUPS scheduler of this
+# script's own with the cups-pdf printer as its default queue; the printout program prints
+# two trips on the default printer, and the PDF that lands in the user's home (PDF/) must
+# read back, line for line, as the printout.
+# Usage: run_cups_print.sh PATH_TO_print_with_default_printer
+# Exit status 77 (skipped) when CUPS cannot be set up here.
+set -u
+
+readonly LIMIT=60   # seconds allowed for each awaited step
+readonly SKIPPED=77
+
+note() { echo "cups: $*"; }
+skip() {
+    echo "cups: SKIPPED: $*"
+    exit "$SKIPPED"
+}
+fail() {
+    echo "cups: FAIL: $*" >&2
+    if [ -n "${work:-}" ] && [ -s "$work/log/error_log" ]; then
+        echo "cups: scheduler log (last lines):" >&2
+        tail -n 30 "$work/log/error_log" | sed 's/^/    /' >&2
+    fi
+    exit 1
+}
+
+[ $# -eq 1 ] || fail "usage: $0 PRINTOUT_PROGRAM"
+printout=$1
+[ -x "$printout" ] || fail "no printout program at $printout"
+
+[ "$(id -u)" -eq 0 ] || skip "running a CUPS scheduler and the cups-pdf backend needs root"
+for tool in cupsd lpadmin lpstat pdftotext timeout; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (packages cups, poppler-utils)"
+done
+[ -x /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is not installed"
+[ -f /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd ] || skip "the cups-pdf PPD is not installed"
+getent group lp >/dev/null || skip "there is no lp group for the scheduler's filters"
+
+# Where cups-pdf puts the PDF of a job of ours: its Out setting, ${HOME}/PDF on Debian.
+user=$(id -un)
+home=$(getent passwd "$user" | cut -d: -f6)
+out=$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n1)
+out=${out:-/var/spool/cups-pdf/\${USER\}}
+out=${out//\$\{HOME\}/$home}
+out=${out//\$\{USER\}/$user}
+
+work=$(mktemp -d)
+cupsd_pid=""
+before=""
+cleanup() {
+    if [ -n "$cupsd_pid" ] && kill -0 "$cupsd_pid" 2>/dev/null; then
+        kill "$cupsd_pid" 2>/dev/null
+        for _ in $(seq 50); do
+            kill -0 "$cupsd_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -9 "$cupsd_pid" 2>/dev/null
+        wait "$cupsd_pid" 2>/dev/null
+    fi
+    # The PDFs this run made, and nothing else of the user's.
+    if [ -d "$out" ]; then
+        comm -13 <(printf '%s\n' "$before") <(ls -1 "$out" 2>/dev/null) | while read -r made; do
+            [ -n "$made" ] && rm -f "$out/$made"
+        done
+    fi
+    [ -z "${made_out:-}" ] || rmdir "$out" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'fail "interrupted"' INT TERM HUP
+
+# A scheduler with its own configuration, queue and socket: the machine's own CUPS setup,
+# running or not, is neither used nor changed.
+chmod 755 "$work"
+mkdir -p "$work/conf/ppd" "$work/spool" "$work/cache" "$work/state" "$work/tmp" "$work/log"
+chgrp lp "$work/tmp" && chmod 1770 "$work/tmp" || skip "cannot give the lp group a temporary folder"
+cat >"$work/conf/cupsd.conf" <<CONF
+Listen $work/cups.sock
+LogLevel warn
+Browsing No
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat >"$work/conf/cups-files.conf" <<CONF
+ServerRoot $work/conf
+RequestRoot $work/spool
+CacheDir $work/cache
+StateDir $work/state
+TempDir $work/tmp
+ErrorLog $work/log/error_log
+AccessLog $work/log/access_log
+PageLog $work/log/page_log
+SystemGroup root
+CONF
+export CUPS_SERVER="$work/cups.sock"
+unset PRINTER LPDEST
+
+cupsd -f -c "$work/conf/cupsd.conf" -s "$work/conf/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
+cupsd_pid=$!
+deadline=$((SECONDS + LIMIT))
+until timeout 5 lpstat -r 2>/dev/null | grep -q "is running"; do
+    kill -0 "$cupsd_pid" 2>/dev/null || skip "cupsd did not start: $(cat "$work/log/cupsd.out")"
+    [ $SECONDS -lt $deadline ] || skip "cupsd did not answer within ${LIMIT}s"
+    sleep 0.2
+done
+note "started cupsd (pid $cupsd_pid) on $CUPS_SERVER"
+
+timeout 30 lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>"$work/log/lpadmin" ||
+    skip "cannot create the cups-pdf queue: $(cat "$work/log/lpadmin")"
+timeout 30 lpadmin -d PDF || skip "cannot make the PDF queue the default"
+# Without this, the PDF holds the text in a form pdftotext cannot read back.
+timeout 30 lpadmin -p PDF -o pdftops-renderer-default=pdftocairo || skip "cannot set the renderer"
+note "queue PDF is the default: $(timeout 5 lpstat -d)"
+
+[ -d "$out" ] || made_out=1
+mkdir -p "$out"
+before=$(ls -1 "$out")
+timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" >"$work/log/printout" 2>&1
+status=$?
+[ "$status" -eq 0 ] || fail "the printout program ended with status $status: $(cat "$work/log/printout")"
+note "printout handed to the default printer"
+
+# The job is done once the scheduler holds no unfinished job and its PDF is there.
+pdf=""
+deadline=$((SECONDS + LIMIT))
+while :; do
+    if [ -z "$(timeout 5 lpstat -W not-completed -o 2>/dev/null)" ]; then
+        pdf=$(comm -13 <(printf '%s\n' "$before") <(ls -1 "$out") | grep -i '\.pdf$' | head -n1)
+        [ -n "$pdf" ] && break
+    fi
+    [ $SECONDS -lt $deadline ] || fail "no PDF in $out within ${LIMIT}s of printing"
+    sleep 0.5
+done
+note "the job came out as $out/$pdf"
+
+# Runs of blanks read back as one, blank lines dropped.
+timeout 30 pdftotext -layout "$out/$pdf" "$work/printout.txt" || fail "pdftotext cannot read $pdf"
+sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//' -e '/^$/d' "$work/printout.txt" >"$work/read.txt"
+cat >"$work/expected.txt" <<'TEXT'
+/logs/cups-check.RWK -
+Venue: Grand Union Canal
+Type of Water: Canal
+Day Ticket Price: £2.50
+Club: Towpath Anglers
+Total Weight: 3.12 lb
+Water Conditions: Clean
+Weather: Sunny
+Temperature: 18
+Method: Pole
+Depth: 1.20 ft
+Best Bait, etc :Pinkie
+Species Caught: Roach, Perch
+Best Fish: Perch Weight: 1.4 lb
+Restrictions: Barbless hooks only
+Remarks: Boats every ten minutes.
+Date: 06-23-2001
+Start Time: 06:00
+Finish Time: 11:30
+Venue: River Trent
+Type of Water: River
+Day Ticket Price: 4.00
+Club: Collingham AA
+Total Weight: 12.350 lb
+Water Conditions: Satisfactory
+Weather: Cloudy
+Temperature: 11
+Method: Feeder
+Depth: 2.40 ft
+Best Bait, etc :Maggots
+Species Caught: Barbel, Chub
+Best Fish: Barbel Weight: 4.200 lb
+Restrictions: No night fishing
+Remarks: Late barbel.
+Date: 06-16-2001
+Start Time: 07:30
+Finish Time: 16:00
+TEXT
+if ! diff -u "$work/expected.txt" "$work/read.txt" >"$work/diff"; then
+    cat "$work/diff" >&2
+    fail "the PDF does not read back as the printout"
+fi
+note "PASS: the printout came out of CUPS line for line"
