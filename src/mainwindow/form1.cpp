@@ -181,6 +181,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     connectEditingCommands();
     buildDecorations();
     buildRecordPanel();
+    connectQuickEditGestures();
 
     adjustSize();
     central->setFocus();
