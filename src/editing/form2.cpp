@@ -1,22 +1,18 @@
 #include "form2.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStyle>
-#include <algorithm>
-#include <limits>
 
 #include "box_text.h"
 #include "dialog_frame.h"
 #include "fixed_lists.h"
 #include "form10.h"
+#include "list_box.h"
 #include "number_fields.h"
 #include "suggestions.h"
 #include "text.h"
@@ -127,25 +123,6 @@ QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
     return QRect(box.left + box.width + gap, box.top, width, kBoxHeight);
 }
 
-// A stored field can be longer than a line box's usual limit of 32767 characters; cutting it
-// would lose text on the next commit.
-constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
-
-// Adds list entries without touching the box's text: Qt would otherwise put the first entry
-// into an editable box that had no entries.
-void FillList(QComboBox* box, const QStringList& entries) {
-    const QString text = box->currentText();
-    const QSignalBlocker block(box);
-    box->addItems(entries);
-    box->setCurrentIndex(-1);
-    box->setEditText(text);
-    // A long venue or club shows whole in the open list rather than cut in the middle.
-    QAbstractItemView* view = box->view();
-    const int wanted = view->sizeHintForColumn(0) + view->verticalScrollBar()->sizeHint().width() +
-                       2 * view->frameWidth();
-    view->setMinimumWidth(std::max(box->width(), wanted));
-}
-
 }  // namespace
 
 Form2::Form2(AppState& state, platform::Platform& platform, MainView& view, int editorMode,
@@ -165,13 +142,7 @@ void Form2::buildControls() {
             case Kind::Combo:
             case Kind::SortedCombo: {
                 auto* combo = new QComboBox(this);
-                combo->setEditable(true);
-                // Typed text is never added to a list, and is never completed into an entry
-                // behind the user's back: the box stores what stands in its text line.
-                combo->setInsertPolicy(QComboBox::NoInsert);
-                combo->setCompleter(nullptr);
-                combo->setMaxVisibleItems(12);
-                combo->lineEdit()->setMaxLength(kNoLengthLimit);
+                MakeTypedListBox(*combo);
                 box = combo;
                 break;
             }
@@ -348,14 +319,14 @@ void Form2::Form_Load() {
     edday_Change();
     edtemp_Change();
 
-    FillList(edtype_, WaterTypeList());
-    FillList(edwater_, WaterConditionList());
-    FillList(edweather_, WeatherList());
-    FillList(edname_, SortedWithoutCase(SpeciesList()));
-    FillList(edbait_, SortedWithoutCase(BaitList()));
+    FillList(*edtype_, WaterTypeList());
+    FillList(*edwater_, WaterConditionList());
+    FillList(*edweather_, WeatherList());
+    FillList(*edname_, SortedWithoutCase(SpeciesList()));
+    FillList(*edbait_, SortedWithoutCase(BaitList()));
     if (state_.settings.showVenuesOnEdit == 1) {
-        FillList(edven_, BuildSuggestionList(table, Field::venue));
-        FillList(edclub_, BuildSuggestionList(table, Field::club));
+        FillList(*edven_, BuildSuggestionList(table, Field::venue));
+        FillList(*edclub_, BuildSuggestionList(table, Field::club));
     }
     edven_->setFocus();
 }

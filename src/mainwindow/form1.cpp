@@ -35,6 +35,7 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
     connectFindingCommands();
     connectEditingCommands();
     connectOutputCommands();
+    connectQuickEditGestures();
 
     ShowFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.

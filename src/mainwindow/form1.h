@@ -22,6 +22,7 @@ namespace rodwick {
 
 class Clock;
 class Toolbar;
+struct QuickEditRow;
 
 // The main window: one trip at a time, the menus, and the file commands. Each area of
 // commands lives in a file of its own (form1_<area>.cpp) and is wired up by one
@@ -49,6 +50,10 @@ class form1 : public QMainWindow, public MainView {
     void MnuLast_Click();
     void MnuNext_Click();
     void MnuPrev_Click();
+    // Quick edit (form1_quickedit.cpp): the row's editor on the current record's field, then
+    // the view redrawn. The value labels' gestures run it.
+    void QuickEdit(const QuickEditRow& row);
+    int quickEditField() const { return quickEditField_; }
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -128,6 +133,8 @@ class form1 : public QMainWindow, public MainView {
     void DrawTitle();
     // Connects MnuAdd, MnuEdit, MnuDel and MnuDup to their handlers; once, on construction.
     void connectEditingCommands();
+    // Watches the 22 value labels for their quick-edit gestures; once, on construction.
+    void connectQuickEditGestures();
 
     AppState& state_;
     platform::Platform& platform_;
@@ -160,6 +167,10 @@ class form1 : public QMainWindow, public MainView {
     Clock* clock_ = nullptr;
     // editorMode and the one modeless add editor live here, with the commands that set them.
     EditCommands editCommands_{state_, platform_, *this};
+    // quickEditField: which field Form8 or the species picker works on. Set just before one
+    // opens; the species code 9 goes back to 0 when the picker has closed, the other codes
+    // stay until the next quick edit.
+    int quickEditField_ = 0;
 };
 
 }  // namespace rodwick
