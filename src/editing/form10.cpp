@@ -6,8 +6,8 @@
 #include <QTextCursor>
 
 #include "box_text.h"
-#include "dialog_frame.h"
 #include "fixed_lists.h"
+#include "main_view.h"
 #include "text.h"
 
 namespace rodwick {

@@ -9,10 +9,10 @@
 #include <QStyle>
 
 #include "box_text.h"
-#include "dialog_frame.h"
 #include "fixed_lists.h"
 #include "form10.h"
 #include "list_box.h"
+#include "main_view.h"
 #include "number_fields.h"
 #include "suggestions.h"
 #include "text.h"

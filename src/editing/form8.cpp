@@ -8,8 +8,8 @@
 #include <QStyle>
 
 #include "box_text.h"
-#include "dialog_frame.h"
 #include "list_box.h"
+#include "main_view.h"
 #include "suggestions.h"
 #include "text.h"
 

@@ -20,7 +20,7 @@ Form5::Form5(SearchWalk& walk, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), walk_(walk), platform_(platform) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Search"));
-    MakeFixedDialog(*this, kWidth, kHeight);
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     Form_Load();
 }

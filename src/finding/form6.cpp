@@ -22,7 +22,7 @@ Form6::Form6(AppState& state, platform::Platform& platform, MainView& view, QWid
     : QDialog(parent), state_(state), platform_(platform), view_(view) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Goto"));
-    MakeFixedDialog(*this, kWidth, kHeight);
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     Form_Load();
 }

@@ -26,22 +26,6 @@ const QColor kInk(30, 45, 60);
 
 }  // namespace
 
-void MakeFixedDialog(QDialog& dialog, int width, int height) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint);
-    dialog.setFixedSize(width, height);
-    dialog.setFont(DialogFont());
-}
-
-QFont DialogFont() {
-    QFont font;
-    // Where the old system font is missing, a face of the same width stands in for it.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    return font;
-}
-
 QPixmap BinocularsPicture(int side) {
     return Draw(side, [](QPainter& p) {
         p.setPen(QPen(kInk, 1.2));

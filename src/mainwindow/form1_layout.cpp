@@ -159,18 +159,7 @@ const Menu kMenus[] = {
     {"crap", "&Help", {{"MnuHelp", "Contents", "Ctrl+H"}, {"crap3"}, {"MnuAbo", "About..."}}},
 };
 
-const char* const kCaptionFamily = "MS Sans Serif";
 const char* const kValueFamily = "Times New Roman";
-
-QFont CaptionFont() {
-    QFont font;
-    // Where the old system font is missing, a face of the same width stands in for it
-    // rather than whatever wide default the platform would pick.
-    font.setFamilies({QString::fromLatin1(kCaptionFamily), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    return font;
-}
 
 QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include <QDialog>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -37,6 +39,25 @@ class MainView {
 inline void CentreOnScreen(QWidget& window, const platform::Platform& platform) {
     const QSize screen = platform.screenSize();
     window.move((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
+}
+
+// The small sans-serif face of captions and dialogs. Where the old system face is missing, a
+// face of the same width stands in for it rather than whatever wide default the platform picks.
+inline QFont CaptionFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
+    font.setPointSize(8);
+    return font;
+}
+
+// The frame every dialog shares: a fixed size, a title bar with a close box but no minimise or
+// maximise buttons, and the caption face.
+inline void MakeFixedDialog(QDialog& dialog, QSize size) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setFixedSize(size);
+    dialog.setFont(CaptionFont());
 }
 
 // A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),

@@ -1,5 +1,7 @@
 #include "output_art.h"
 
+#include "main_view.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -68,9 +70,7 @@ QPixmap ClipboardPicture(QSize size) {
 void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size) {
     dialog.setObjectName(QString::fromLatin1(name));
     dialog.setWindowTitle(caption);
-    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint);
-    dialog.setFixedSize(size);
+    MakeFixedDialog(dialog, size);
 }
 
 }  // namespace rodwick

@@ -29,15 +29,10 @@ T* Named(T* widget, const char* name) {
 
 Form3::Form3(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent,
              const FileOps& ops)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      state_(state),
-      platform_(platform),
-      view_(view),
-      ops_(ops) {
+    : QDialog(parent), state_(state), platform_(platform), view_(view), ops_(ops) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preferences"));
-    setFixedSize(kWidth, kHeight);
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     Form_Load();
 }

@@ -28,13 +28,10 @@ QString AboutText() {
         "beside the program.");
 }
 
-Form4::Form4(platform::Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      platform_(platform) {
+Form4::Form4(platform::Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("About"));
-    setFixedSize(kWidth, kHeight);
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     Form_Load();
 }
