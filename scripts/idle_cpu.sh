@@ -18,6 +18,8 @@ fail() {
     echo "idle_cpu: $*" >&2
     exit 2
 }
+# shellcheck source=x_session.sh
+. scripts/x_session.sh
 [ -x "$exe" ] || fail "no executable at $exe (build it first)"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || fail "the measurement length must be a whole number of seconds"
 for tool in Xvfb xdotool awk; do
@@ -27,17 +29,6 @@ done
 work=$(mktemp -d)
 program_pid=""
 xvfb_pid=""
-stop_pid() {
-    local pid=$1
-    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null || return 0
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
 cleanup() {
     stop_pid "$program_pid"
     stop_pid "$xvfb_pid"
@@ -46,17 +37,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "interrupted"' INT TERM HUP
 
-# The server picks a free display number itself and writes it to descriptor 3.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-deadline=$((SECONDS + LIMIT))
-until grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within ${LIMIT}s"
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb "$work"
 
 # A copy of the program with the example database and no settings file, so that every run
 # starts the same way whatever settings lie beside the build.

@@ -9,12 +9,6 @@ set -u
 readonly LIMIT=30  # seconds allowed for each awaited step
 readonly TOTAL=100 # seconds for the whole run, below the test's own timeout
 
-# Sets $deadline for the next awaited step: LIMIT from now, never past TOTAL.
-set_deadline() {
-    deadline=$((SECONDS + LIMIT))
-    [ "$deadline" -le "$TOTAL" ] || deadline=$TOTAL
-}
-
 fail() {
     echo "e2e: FAIL: $*" >&2
     if [ -n "${work:-}" ] && [ -s "$work/program.log" ]; then
@@ -32,6 +26,8 @@ fail() {
     exit 1
 }
 note() { echo "e2e: $*"; }
+# shellcheck source=../../scripts/x_session.sh
+. "$(dirname "$0")/../../scripts/x_session.sh"
 
 [ $# -eq 2 ] || fail "usage: $0 EXECUTABLE EXAMPLE.RWK"
 exe=$1
@@ -46,18 +42,6 @@ work=$(mktemp -d)
 program_pid=""
 xvfb_pid=""
 
-stop_pid() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill -0 "$pid" 2>/dev/null || return 0
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
 cleanup() {
     stop_pid "$program_pid"
     stop_pid "$xvfb_pid"
@@ -69,24 +53,7 @@ trap 'fail "interrupted"' INT TERM HUP
 display_works() { xdotool getdisplaygeometry >/dev/null 2>&1; }
 
 if [ -z "${DISPLAY:-}" ] || ! display_works; then
-    # -displayfd lets the server pick a free display number itself: no race with other servers.
-    # -noreset: by default the server resets when its last client leaves, and a program that
-    # connects during that reset is refused.
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
-        2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    set_deadline
-    until [ -s "$work/display" ] && grep -q '^[0-9][0-9]*$' "$work/display"; do
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-        [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within ${LIMIT}s"
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n1 "$work/display")"
-    set_deadline
-    until display_works; do
-        [ $SECONDS -lt $deadline ] || fail "display $DISPLAY did not answer within ${LIMIT}s"
-        sleep 0.1
-    done
+    start_xvfb "$work"
     note "started Xvfb on $DISPLAY"
 fi
 

@@ -9,10 +9,6 @@ set -u
 readonly LIMIT=30  # seconds allowed for each awaited step
 readonly TOTAL=100 # seconds for the whole run, below the test's own timeout
 
-set_deadline() {
-    deadline=$((SECONDS + LIMIT))
-    [ "$deadline" -le "$TOTAL" ] || deadline=$TOTAL
-}
 note() { echo "clipboard: $*"; }
 fail() {
     echo "clipboard: FAIL: $*" >&2
@@ -22,6 +18,8 @@ fail() {
     fi
     exit 1
 }
+# shellcheck source=../../scripts/x_session.sh
+. "$(dirname "$0")/../../scripts/x_session.sh"
 
 [ $# -eq 1 ] || fail "usage: $0 EXECUTABLE"
 exe=$1
@@ -33,18 +31,6 @@ done
 work=$(mktemp -d)
 program_pid=""
 xvfb_pid=""
-stop_pid() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill -0 "$pid" 2>/dev/null || return 0
-    kill "$pid" 2>/dev/null
-    for _ in $(seq 50); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
 cleanup() {
     stop_pid "$program_pid"
     stop_pid "$xvfb_pid"
@@ -53,22 +39,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "interrupted"' INT TERM HUP
 
-# -displayfd: the server picks a free display itself; -noreset: no reset when a client leaves.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-set_deadline
-until [ -s "$work/display" ] && grep -q '^[0-9][0-9]*$' "$work/display"; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within ${LIMIT}s"
-    sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-set_deadline
-until xdotool getdisplaygeometry >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || fail "display $DISPLAY did not answer within ${LIMIT}s"
-    sleep 0.1
-done
+start_xvfb "$work"
 note "started Xvfb on $DISPLAY"
 
 # Without a settings file the program loads EXAMPLE.RWK beside itself: here one trip, whose

@@ -23,6 +23,8 @@ fail() {
     fi
     exit 1
 }
+# shellcheck source=../../scripts/x_session.sh
+. "$(dirname "$0")/../../scripts/x_session.sh"
 
 [ $# -eq 1 ] || fail "usage: $0 PRINTOUT_PROGRAM"
 printout=$1
@@ -48,15 +50,7 @@ work=$(mktemp -d)
 cupsd_pid=""
 before=""
 cleanup() {
-    if [ -n "$cupsd_pid" ] && kill -0 "$cupsd_pid" 2>/dev/null; then
-        kill "$cupsd_pid" 2>/dev/null
-        for _ in $(seq 50); do
-            kill -0 "$cupsd_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$cupsd_pid" 2>/dev/null
-        wait "$cupsd_pid" 2>/dev/null
-    fi
+    stop_pid "$cupsd_pid"
     # The PDFs this run made, and nothing else of the user's.
     if [ -d "$out" ]; then
         comm -13 <(printf '%s\n' "$before") <(ls -1 "$out" 2>/dev/null) | while read -r made; do

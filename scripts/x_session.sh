@@ -1,0 +1,47 @@
+# Shared by the scripts that run the program on a virtual X screen of their own (the
+# end-to-end tests and the idle measurement). Source it after defining fail() and setting
+# LIMIT (seconds allowed for each awaited step); TOTAL, if set, caps every deadline.
+# It provides set_deadline, stop_pid and start_xvfb.
+
+# Sets $deadline for the next awaited step: LIMIT from now, never past TOTAL.
+set_deadline() {
+    deadline=$((SECONDS + LIMIT))
+    if [ -n "${TOTAL:-}" ] && [ "$deadline" -gt "$TOTAL" ]; then deadline=$TOTAL; fi
+}
+
+# Ends a process politely, then firmly after five seconds.
+stop_pid() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill "$pid" 2>/dev/null
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+}
+
+# Starts Xvfb with its log in WORKDIR, exports DISPLAY and sets xvfb_pid once the display
+# answers. -displayfd lets the server pick a free display number itself: no race with other
+# servers. -noreset: by default the server resets when its last client leaves, and a program
+# that connects during that reset is refused.
+start_xvfb() {
+    local work=$1
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
+        2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    set_deadline
+    until [ -s "$work/display" ] && grep -q '^[0-9][0-9]*$' "$work/display"; do
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        [ $SECONDS -lt $deadline ] || fail "Xvfb gave no display number within ${LIMIT}s"
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+    set_deadline
+    until xdotool getdisplaygeometry >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "display $DISPLAY did not answer within ${LIMIT}s"
+        sleep 0.1
+    done
+}
