@@ -61,9 +61,7 @@ void form10::buildControls() {
     cancel_->setObjectName(QStringLiteral("cancel"));
     cancel_->setGeometry(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight);
 
-    setTabOrder(fish_, fishsel_);
-    setTabOrder(fishsel_, okay_);
-    setTabOrder(okay_, cancel_);
+    SetTabOrder({fish_, fishsel_, okay_, cancel_});
 
     connect(fish_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { fish_DblClick(*item); });

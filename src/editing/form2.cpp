@@ -234,11 +234,7 @@ void Form2::buildControls() {
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
     }
-    for (QWidget* next : std::initializer_list<QWidget*>{cancel_, okay_, today_, less_, more_,
-                                                         cless_, cmore_, select_}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    SetTabOrder({previous, cancel_, okay_, today_, less_, more_, cless_, cmore_, select_});
 
     connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });

@@ -121,12 +121,7 @@ void Form8::buildControls() {
         hidden->hide();
     }
 
-    QWidget* previous = ots_;
-    for (QWidget* next : std::initializer_list<QWidget*>{ind_, hoco_, more_, less_, enttext_, okay_,
-                                                         putdate_, cancel_}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    SetTabOrder({ots_, ind_, hoco_, more_, less_, enttext_, okay_, putdate_, cancel_});
 
     connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 #include "platform.h"
 
@@ -58,6 +59,15 @@ inline void MakeFixedDialog(QDialog& dialog, QSize size) {
                           Qt::MSWindowsFixedSizeDialogHint);
     dialog.setFixedSize(size);
     dialog.setFont(CaptionFont());
+}
+
+// Tab walks the widgets in the order given.
+inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* next : widgets) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 // A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),

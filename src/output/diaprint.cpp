@@ -65,17 +65,8 @@ diaprint::diaprint(AppState& state, platform::Platform& platform, QWidget* paren
     Image1_->setGeometry(262, 178, 40, 40);
     Image1_->setPixmap(PrinterPicture(Image1_->size()));
 
-    setTabOrder(all_, current_);
-    setTabOrder(current_, note_);
-    setTabOrder(note_, record_);
-    setTabOrder(record_, from_);
-    setTabOrder(from_, gto_);
-    setTabOrder(gto_, ft_);
-    setTabOrder(ft_, fd_);
-    setTabOrder(fd_, ff_);
-    setTabOrder(ff_, cop_);
-    setTabOrder(cop_, Print_);
-    setTabOrder(Print_, cancel_);
+    SetTabOrder(
+        {all_, current_, note_, record_, from_, gto_, ft_, fd_, ff_, cop_, Print_, cancel_});
 
     const auto onSelect = [this](QRadioButton* option, void (diaprint::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {

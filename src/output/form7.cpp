@@ -39,8 +39,7 @@ Form7::Form7(AppState& state, platform::Platform& platform, QWidget* parent)
     Image1_->setGeometry(298, 170, 40, 40);
     Image1_->setPixmap(ClipboardPicture(Image1_->size()));
 
-    setTabOrder(cot_, okay_);
-    setTabOrder(okay_, cancel_);
+    SetTabOrder({cot_, okay_, cancel_});
     connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });
 
