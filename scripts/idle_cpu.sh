@@ -22,20 +22,9 @@ fail() {
 . scripts/x_session.sh
 [ -x "$exe" ] || fail "no executable at $exe (build it first)"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || fail "the measurement length must be a whole number of seconds"
-for tool in Xvfb xdotool awk; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+need_tools Xvfb xdotool awk
 
-work=$(mktemp -d)
-program_pid=""
-xvfb_pid=""
-cleanup() {
-    stop_pid "$program_pid"
-    stop_pid "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "interrupted"' INT TERM HUP
+open_session
 
 start_xvfb "$work"
 

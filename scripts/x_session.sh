@@ -1,7 +1,24 @@
 # Shared by the scripts that run the program on a virtual X screen of their own (the
 # end-to-end tests and the idle measurement). Source it after defining fail() and setting
 # LIMIT (seconds allowed for each awaited step); TOTAL, if set, caps every deadline.
-# It provides set_deadline, stop_pid and start_xvfb.
+# It provides need_tools, open_session, set_deadline, stop_pid and start_xvfb.
+
+# Fails unless every tool named is installed.
+need_tools() {
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || fail "$tool is not installed"
+    done
+}
+
+# Makes the folder $work; on exit the program ($program_pid) and the X server ($xvfb_pid) are
+# stopped and the folder removed.
+open_session() {
+    work=$(mktemp -d)
+    program_pid=""
+    xvfb_pid=""
+    trap 'stop_pid "$program_pid"; stop_pid "$xvfb_pid"; rm -rf "$work"' EXIT
+    trap 'fail "interrupted"' INT TERM HUP
+}
 
 # Sets $deadline for the next awaited step: LIMIT from now, never past TOTAL.
 set_deadline() {

@@ -34,21 +34,9 @@ exe=$1
 example=$2
 [ -x "$exe" ] || fail "no executable at $exe"
 [ -f "$example" ] || fail "no example database at $example"
-for tool in xdotool Xvfb; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+need_tools xdotool Xvfb
 
-work=$(mktemp -d)
-program_pid=""
-xvfb_pid=""
-
-cleanup() {
-    stop_pid "$program_pid"
-    stop_pid "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "interrupted"' INT TERM HUP
+open_session
 
 display_works() { xdotool getdisplaygeometry >/dev/null 2>&1; }
 

@@ -24,20 +24,9 @@ fail() {
 [ $# -eq 1 ] || fail "usage: $0 EXECUTABLE"
 exe=$1
 [ -x "$exe" ] || fail "no executable at $exe"
-for tool in xdotool Xvfb xclip; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+need_tools xdotool Xvfb xclip
 
-work=$(mktemp -d)
-program_pid=""
-xvfb_pid=""
-cleanup() {
-    stop_pid "$program_pid"
-    stop_pid "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "interrupted"' INT TERM HUP
+open_session
 
 start_xvfb "$work"
 note "started Xvfb on $DISPLAY"
