@@ -4,7 +4,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
-#include <functional>
 #include <vector>
 
 #include "qt_platform.h"
@@ -46,13 +45,12 @@ TEST(MessageBox, ShowsPlainTextTitleAndIcon) {
     EXPECT_EQ(box->text(), text);
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("New"));
+    // clang-format off
     const std::pair<Icon, QMessageBox::Icon> icons[] = {
-        {Icon::None, QMessageBox::NoIcon},
-        {Icon::Stop, QMessageBox::Critical},
-        {Icon::Question, QMessageBox::Question},
-        {Icon::Exclamation, QMessageBox::Warning},
-        {Icon::Information, QMessageBox::Information},
-    };
+        {Icon::None, QMessageBox::NoIcon}, {Icon::Stop, QMessageBox::Critical},
+        {Icon::Question, QMessageBox::Question}, {Icon::Exclamation, QMessageBox::Warning},
+        {Icon::Information, QMessageBox::Information}};
+    // clang-format on
     for (const auto& [icon, qtIcon] : icons) {
         EXPECT_EQ(MakeMessageBox({text, {}, Buttons::Ok, icon, DefaultButton::First})->icon(),
                   qtIcon);
@@ -83,28 +81,26 @@ TEST(FileDialog, FiltersAreTranslatedAndPreselected) {
     EXPECT_EQ(chosen(9, true), "Rodwick Db PC (*.RWK)") << "outside the list: the first entry";
 }
 
-// Runs the event loop until done() holds; the guard only ends a hang.
-bool SpinUntil(const std::function<bool()>& done) {
+// The names the dialog's list offers for choosing, sorted, as soon as they are the names
+// expected; the event loop runs meanwhile, and a guard ends a hang.
+std::string Listed(QFileDialog& dialog, const std::string& expected) {
     QTimer guard;
     guard.setSingleShot(true);
     guard.start(30000);
-    while (!done() && guard.isActive()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return done();
-}
-
-// The names the dialog's list offers for choosing, sorted.
-std::string Listed(QFileDialog& dialog) {
     auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
     if (!view) return "<no list view>";
-    QStringList names;
-    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
-        const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
-        if (view->model()->flags(index) & Qt::ItemIsEnabled) names << index.data().toString();
+    for (;;) {
+        QStringList names;
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+            if (view->model()->flags(index) & Qt::ItemIsEnabled) names << index.data().toString();
+        }
+        names.sort();
+        if (names.join(' ').toStdString() == expected || !guard.isActive()) {
+            return names.join(' ').toStdString();
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
-    names.sort();
-    return names.join(' ').toStdString();
 }
 
 class FileDialogInFolder : public ::testing::Test {
@@ -125,10 +121,9 @@ class FileDialogInFolder : public ::testing::Test {
 TEST_F(FileDialogInFolder, DatabaseFilterListsSmallAndCapitalExtensions) {
     for (bool save : {false, true}) {
         auto dialog = Dialog(save);
-        EXPECT_TRUE(SpinUntil([&] { return Listed(*dialog) == "a.rwk b.RWK"; })) << Listed(*dialog);
+        EXPECT_EQ(Listed(*dialog, "a.rwk b.RWK"), "a.rwk b.RWK");
         dialog->selectNameFilter("All files (*.*)");
-        EXPECT_TRUE(SpinUntil([&] { return Listed(*dialog) == "a.rwk b.RWK c.txt"; }))
-            << Listed(*dialog);
+        EXPECT_EQ(Listed(*dialog, "a.rwk b.RWK c.txt"), "a.rwk b.RWK c.txt");
     }
 }
 
