@@ -117,6 +117,21 @@ class Form1Test : public ::testing::Test {
                (s.records > 0 ? " panel | " : " notice | ") + s.list;
     }
 
+    std::string LastMessage() {
+        return platform.messages().empty() ? "none" : Describe(platform.messages().back());
+    }
+    // The file dialogs of a kind ("open", "save") asked for so far, as
+    // "title|filter|index|extension; " each.
+    std::string FileDialogs(const char* kind) {
+        QString out;
+        for (const PlatformCall& call : platform.callsOf(kind)) {
+            const auto& o = call.fileOptions;
+            out += o.title + "|" + o.filter + "|" + QString::number(o.filterIndex) + "|" +
+                   o.defaultExtension + "; ";
+        }
+        return out.toStdString();
+    }
+
     // The pointer came back from busy as often as it went busy, and is normal now.
     void ExpectPointerNormal() {
         EXPECT_FALSE(platform.busy);

@@ -1,5 +1,4 @@
-#include <QCoreApplication>
-#include <QKeyEvent>
+#include <QTest>
 
 #include "form1_fixture.h"
 
@@ -22,8 +21,7 @@ TEST_F(Form1Test, EveryWayOfMovingStopsAtTheEnds) {
     // A command of the Record menu, or a key pressed on the scroll bar or the window.
     const auto Move = [this](const std::string& target, int key) {
         if (key == 0) return Action(target.c_str())->trigger();
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(target == "chrec" ? Chrec() : window.centralWidget(), &press);
+        QTest::keyClick(target == "chrec" ? Chrec() : window.centralWidget(), Qt::Key(key));
     };
     Hold(20);
     EXPECT_NE(window.centralWidget()->focusPolicy() & Qt::TabFocus, 0);

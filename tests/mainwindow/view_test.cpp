@@ -22,14 +22,15 @@ TEST_F(Form1Test, StartsUntitledWithTheNoticeAndAOneStepScrollBar) {
 }
 
 TEST_F(Form1Test, CaptionsEndJustBeforeTheirValueOnTheSameRowUncut) {
+    // clang-format off
     const std::pair<const char*, const char*> pairs[] = {
-        {"Label1", "obVen"},      {"Label5", "ObType"},    {"Label6", "ObDay"},
-        {"Label7", "ObClub"},     {"Label8", "ObWeighta"}, {"Label9", "ObWater"},
-        {"Label10", "ObWeather"}, {"Label11", "ObTemp"},   {"Label12", "ObMethod"},
-        {"Label13", "ObDepthA"},  {"Label15", "ObSpec"},   {"Label14", "ObBait"},
-        {"Label18", "ObRest"},    {"Label19", "ObInfo"},   {"Label16", "ObName"},
-        {"Label17", "ObBestA"},   {"Label21", "ObTime1"},  {"Label22", "ObTime2"},
-        {"Label20", "ObDat"}};
+        {"Label1", "obVen"}, {"Label5", "ObType"}, {"Label6", "ObDay"}, {"Label7", "ObClub"},
+        {"Label8", "ObWeighta"}, {"Label9", "ObWater"}, {"Label10", "ObWeather"},
+        {"Label11", "ObTemp"}, {"Label12", "ObMethod"}, {"Label13", "ObDepthA"},
+        {"Label15", "ObSpec"}, {"Label14", "ObBait"}, {"Label18", "ObRest"}, {"Label19", "ObInfo"},
+        {"Label16", "ObName"}, {"Label17", "ObBestA"}, {"Label21", "ObTime1"},
+        {"Label22", "ObTime2"}, {"Label20", "ObDat"}};
+    // clang-format on
     for (const auto& [captionName, valueName] : pairs) {
         SCOPED_TRACE(captionName);
         QLabel* caption = Find<QLabel>(captionName);
