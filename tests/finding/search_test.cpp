@@ -17,13 +17,11 @@ namespace {
 // after the codec, then an ordinal substring test. Turkish and Azeri capitalise i to a dotted
 // capital, so they must not take the short way.
 TEST(WordMatcher, AnswersAsTheLocaleRuleInEveryLocale) {
-    const QLocale locales[] = {QLocale::system(),
-                               QLocale::c(),
-                               QLocale(QLocale::German),
-                               QLocale(QLocale::Turkish),
-                               QLocale(QLocale::Azerbaijani),
-                               QLocale(QLocale::Lithuanian),
-                               QLocale(QLocale::Greek)};
+    // clang-format off
+    const QLocale locales[] = {QLocale::system(), QLocale::c(), QLocale(QLocale::German),
+                               QLocale(QLocale::Turkish), QLocale(QLocale::Azerbaijani),
+                               QLocale(QLocale::Lithuanian), QLocale(QLocale::Greek)};
+    // clang-format on
     // Windows-1252 bytes, among them e-acute and its capital, sharp s, micro, y-diaeresis and
     // its capital, I-acute, and 81 which the code page leaves undefined.
     const QByteArray fields =
