@@ -78,7 +78,6 @@ TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
     window.MnuSave_Click();
     EXPECT_EQ(FileDialogs("save"), kDatabaseDialog + kDatabaseDialog)
         << "still untitled: asks again";
-    ExpectPointerNormal();
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
@@ -110,7 +109,6 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     window.MnuSave_Click();  // to the new file, without a question
     EXPECT_EQ(ReadBytes(b), Held());
     EXPECT_EQ(ReadBytes(a), saved);
-    ExpectPointerNormal();
 }
 
 TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
@@ -129,7 +127,6 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
     EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 2}));
     EXPECT_EQ(ReadBytes(a), DatabaseBytes(Trips(1, 2)));
     EXPECT_EQ(ReadBytes(plain), "not a folder");
-    ExpectPointerNormal();
 
     state.table.slot(2)[Field::bait] = "worms";
     window.MnuSave_Click();  // the old file still takes the Saves
@@ -154,7 +151,6 @@ TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileFromItsFirstTripAndCancelChange
     Open(b);
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2, .trip = 6}));
     EXPECT_EQ(Window(), WindowOf({.title = b, .name = b, .records = 2, .list = a + " " + b}));
-    ExpectPointerNormal();
 }
 
 // A file that cannot be loaded, by Open or at start, changes neither the table nor the title.
@@ -182,7 +178,6 @@ TEST_P(BadFileTest, KeepsTheTableAndTitle) {
     EXPECT_EQ(Window(),
               WindowOf({.title = "Untitled", .name = missing ? "Untitled" : a, .list = a}));
     EXPECT_FALSE(Chrec()->isEnabled());
-    ExpectPointerNormal();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -218,7 +213,6 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     EXPECT_EQ(Window(), WindowOf({.title = lower, .name = lower, .records = 2, .list = list}));
     window.mnufilearray_Click(3);
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 1, .trip = 6}));
-    ExpectPointerNormal();
 }
 
 TEST_F(FileCommandsTest, MergeAppendsAfterTheTripsHeldUpTo250) {

@@ -84,7 +84,6 @@ TEST_F(Form1Test, LoadingShowsTheFirstTripAndSwitchesTheArea) {
     EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 1}));
     EXPECT_EQ(Text("ObDay"), "\u00a3 4.50");
     EXPECT_EQ(Text("ObInfo"), "<b>not bold</b> & more");
-    ExpectPointerNormal();
     EXPECT_TRUE(platform.messages().empty());
 }
 
