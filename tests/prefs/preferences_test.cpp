@@ -54,7 +54,6 @@ TEST_F(PrefsTest, ConfirmingWritesTheNineLinesOfEitherSystemAndReadsBack) {
     // Confirming again without a change writes the same file.
     Preferences([&](Form3& d) { Click(d, "okay"); });
     EXPECT_EQ(ReadBytes(SettingsFile()), cases[1].file);
-    EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(PrefsTest, HandEditedFileIsShownAsReadAndRewrittenAsAFixedSet) {
@@ -104,12 +103,8 @@ TEST_F(PrefsTest, AutoloadDialogAndItsCancel) {
         Click(d, "okay");
     });
     EXPECT_EQ(FromPath(state.settings.autoloadFile), chosen);
-    for (const PlatformCall& call : platform.callsOf("open")) {
-        EXPECT_EQ(call.fileOptions.title, QStringLiteral("Autoload File"));
-        EXPECT_EQ(call.fileOptions.filter, QStringLiteral("Rodwick DB (*.RWK)|*.RWK"));
-        EXPECT_EQ(call.fileOptions.filterIndex, 1);
-        EXPECT_EQ(call.fileOptions.defaultExtension, QStringLiteral("RWK"));
-    }
+    const std::string dialog = "Autoload File|Rodwick DB (*.RWK)|*.RWK|1|RWK; ";
+    EXPECT_EQ(FileDialogs("open"), dialog + dialog + dialog);
 
     // A new window remembers nothing: cancelled at once, the path is emptied.
     Preferences([&](Form3& d) {
@@ -146,24 +141,18 @@ TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
 TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     const std::string old = Lines({"/old.RWK", " 1 ", "Kg", "g", "99", "m", "cm", "99", "Arial"});
     WriteBytes(SettingsFile(), old);
-    FileOps diskFull = FileOps::System();
-    diskFull.write = [](int, const char*, std::size_t) -> long {
-        errno = ENOSPC;
-        return -1;
-    };
+    const FileOps diskFull = WriteFailsAfter(0);  // the dialog holds on to it
     Form3 dialog(state, platform, window, &window, diskFull);
     Click(dialog, "mesimp");
     In<QCheckBox>(dialog, "ven")->setChecked(false);
     platform.answerMessage(platform::Answer::Ok);
     Click(dialog, "okay");
 
-    ASSERT_EQ(platform.messages().size(), 1u);
-    const PlatformCall message = platform.messages()[0];
-    EXPECT_EQ(message.title, QStringLiteral("Preferences"));
-    EXPECT_EQ(message.icon, platform::Icon::Stop);
-    EXPECT_EQ(message.buttons, platform::Buttons::Ok);
-    EXPECT_TRUE(message.text.contains(QString::fromStdString(SettingsFile())));
-    EXPECT_TRUE(message.text.contains(QString::fromLocal8Bit(strerror(ENOSPC))));
+    EXPECT_EQ(LastMessage(),
+              Describe({"The preferences could not be saved to " +
+                            QString::fromStdString(SettingsFile()) + ".\n" + strerror(ENOSPC) +
+                            "\nThey stay in force until the program ends.",
+                        "Preferences", platform::Buttons::Ok, platform::Icon::Stop}));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
     EXPECT_EQ(ReadBytes(SettingsFile()), old);

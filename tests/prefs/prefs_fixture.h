@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
-#include <QKeyEvent>
+#include <QTest>
 #include <functional>
 #include <string>
 
@@ -34,8 +33,7 @@ class PrefsTest : public Form1Test {
     // A key pressed in a dialog on screen, as the user presses it.
     static void Press(QDialog& dialog, Qt::Key key) {
         dialog.show();
-        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(&dialog, &event);
+        QTest::keyClick(&dialog, key);
     }
 
     // Opens the preferences from the menu and lets act work the window before it returns.
