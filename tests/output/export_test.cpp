@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "database_file.h"
 #include "export_files.h"
 #include "export_window.h"
 #include "form1_fixture.h"
@@ -125,6 +122,27 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     EXPECT_EQ(ReadBytes(plain), "not a folder");
     EXPECT_EQ(ReadBytes(old), "the old export");
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"plain.txt", "old.pro"}));
+}
+
+TEST_F(Form1Test, OutputCommandsOpenTheirWindowsModally) {
+    Hold(3);
+    for (const auto& [entry, window] :
+         {std::pair{"MnuExp", "export"}, {"MnuPrint", "diaprint"}, {"MnuCopy", "Form7"}}) {
+        QString shown;
+        platform.answerModal([&shown](QDialog& dialog) {
+            shown = dialog.objectName();
+            return QDialog::Rejected;
+        });
+        Action(entry)->trigger();
+        EXPECT_EQ(shown, window) << entry;
+    }
+    EXPECT_TRUE(platform.printedLines.empty());
+
+    // Export needs no records: it stays enabled while the others follow the table.
+    Hold(0);
+    EXPECT_TRUE(Action("MnuExp")->isEnabled());
+    EXPECT_FALSE(Action("MnuPrint")->isEnabled());
+    EXPECT_FALSE(Action("MnuCopy")->isEnabled());
 }
 
 }  // namespace
