@@ -49,16 +49,11 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
     const std::string accented = "P\u00eache/\u00c9tang.RWK";  // UTF-8
     const QStringList metric{"Kg", "g", "Kg", "g", "m", "cm"};
     const QStringList imperial{"lb", "oz", "lb", "oz", "ft", "inch"};
-    const struct {
-        const char* label;
-        std::string settings;  // empty for no file
-        bool example;          // the example database stands beside the program
-        std::string loaded;    // the file shown, empty for none
-        int count;
-        QStringList units;
-        QString font;
-    } cases[] = {
-        // clang-format off
+    // What is the case, the settings file's lines (empty for none), whether the example database
+    // stands beside the program, the file shown (empty for none), the records, the unit names and
+    // the display font.
+    // clang-format off
+    const std::tuple<const char*, std::string, bool, std::string, int, QStringList, QString> cases[] = {
         {"no settings", "", true, "EXAMPLE.RWK", 2, metric, "Arial"},
         {"no settings, no example", "", false, "", 0, metric, "Arial"},
         {"empty line 1", "| 0 |lb|oz|14|ft|inch|16|Courier New", true, "EXAMPLE.RWK", 2, imperial,
@@ -72,31 +67,29 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
          metric, "Arial"},
         {"missing autoload file", "@/gone.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric,
          "Arial"},
-        // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
+    // clang-format on
+    for (const auto& [label, settings, example, file, count, units, font] : cases) {
+        SCOPED_TRACE(label);
         std::vector<std::pair<std::string, std::string>> files{
             {"trips.rwk", DatabaseBytes(Trips(1, 3))}, {accented, DatabaseBytes(Trips(1, 1))}};
-        if (c.example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
-        Program run(files, c.settings);
+        if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
+        Program run(files, settings);
         run.splash->Form_Load();
 
-        const QString loaded = c.loaded.empty() ? "" : FromPath(run.dir.File(c.loaded));
-        EXPECT_EQ(run.main.windowTitle(),
-                  "Rodwick DB: " + (c.loaded.empty() ? "Untitled" : loaded));
-        EXPECT_EQ(run.main.fileListCaptions(),
-                  c.loaded.empty() ? QStringList() : QStringList{loaded});
-        EXPECT_EQ(run.state.table.recordCount(), c.count);
-        EXPECT_EQ(run.Text("obVen"), c.count > 0 ? "r1.0" : "");
-        EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), c.font);
+        const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
+        EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
+        EXPECT_EQ(run.main.fileListCaptions(), file.empty() ? QStringList() : QStringList{loaded});
+        EXPECT_EQ(run.state.table.recordCount(), count);
+        EXPECT_EQ(run.Text("obVen"), count > 0 ? "r1.0" : "");
+        EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), font);
         EXPECT_EQ(run.platform.printerFont, "Times New Roman");
         EXPECT_EQ(run.TimesShown(&run.main), 0);
 
         run.splash->Timer1_Timer();
         EXPECT_EQ(run.TimesShown(&run.main), 1);
-        EXPECT_EQ(UnitTexts(run.main), c.units);
-        EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, c.count));
+        EXPECT_EQ(UnitTexts(run.main), units);
+        EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, count));
         EXPECT_EQ(ReadBytes(run.dir.File("ANGLEBOX.INI")), run.settings)
             << "start-up never writes it";
     }

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QFrame>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -43,12 +42,12 @@ class ToolbarTest : public Form1Test {
     PictureButton* Button(const char* name) { return Find<PictureButton>(name); }
     std::string Picture(const char* name) { return Button(name)->picture().toStdString(); }
 
-    // Every menu entry that runs from now on, by name; the entries' own handlers are cut off
-    // when asked, so that only the toolbar's choice of entry is seen.
-    void WatchCommands(bool cutHandlers) {
+    // Every menu entry that runs from now on, by name; the entries' own handlers are cut off,
+    // so that only the toolbar's choice of entry is seen.
+    void WatchCommands() {
         for (QAction* action : window.findChildren<QAction*>()) {
             if (action->objectName().isEmpty()) continue;
-            if (cutHandlers) QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
             QObject::connect(action, &QAction::triggered,
                              [this, action] { ran += action->objectName().toStdString() + " "; });
         }
@@ -58,7 +57,7 @@ class ToolbarTest : public Form1Test {
 
 TEST_F(ToolbarTest, EveryButtonsFourEventsInItsPlaceInTheRow) {
     Hold(3);
-    WatchCommands(true);
+    WatchCommands();
     int left = -1;
     for (const Expected& b : kButtons) {
         SCOPED_TRACE(b.button);
@@ -96,7 +95,7 @@ TEST_F(ToolbarTest, EveryButtonsFourEventsInItsPlaceInTheRow) {
 }
 
 TEST_F(ToolbarTest, WithAnEmptyTableTheRecordButtonsAreGreyedAndDeaf) {
-    WatchCommands(true);
+    WatchCommands();
     for (bool records : {false, true, false}) {
         Hold(records ? 2 : 0);
         for (const Expected& b : kButtons) {

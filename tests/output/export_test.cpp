@@ -70,25 +70,21 @@ TEST_F(ExportTest, OptionRules) {
 }
 
 TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
-    struct Case {
-        const char* format;
-        const char* scope;
-        std::string expected;
-    };
-    const Case cases[] = {
+    // A format, a scope and the bytes of the file written.
+    const std::tuple<const char*, const char*, std::string> cases[] = {
         {"RWKPC", "current", NativeFileBytes(state.table)},
         {"Nort", "current", TextFileBytes(state.table, false)},
         {"Nort", "all", TextFileBytes(state.table, true)},
         {"RWKST", "current", SisterFileBytes(state.table, false)},
         {"RWKST", "all", SisterFileBytes(state.table, true)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.format) + " " + c.scope);
-        const std::string path = dir.File(std::string(c.format) + c.scope);  // no extension
+    for (const auto& [format, scope, expected] : cases) {
+        SCOPED_TRACE(std::string(format) + " " + scope);
+        const std::string path = dir.File(std::string(format) + scope);  // no extension
         WriteBytes(path, "an older file of that name");
         export_ window(state, platform);
-        EXPECT_EQ(Export(window, c.format, c.scope, path), QDialog::Accepted);
-        EXPECT_EQ(ReadBytes(path), c.expected);
+        EXPECT_EQ(Export(window, format, scope, path), QDialog::Accepted);
+        EXPECT_EQ(ReadBytes(path), expected);
         EXPECT_EQ(FileDialogs("save"), "|" + std::string(kExportFilter) + "|4|; ");
         platform.clearCalls();
     }

@@ -127,15 +127,10 @@ TEST_F(PrintTest, EachRequestPrintsItsLines) {
 
 TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
     const Lines header = Header(kPath + " - "), trip2 = Trip(2);
-    struct Case {
-        QString steps;
-        std::set<int> failing;  // printer calls: 1 starts the job, 2 prints the first line...
-        std::vector<Answer> answers;
-        Lines expected;
-        int jobsEnded;
-    };
+    // The steps, the printer calls that fail (1 starts the job, 2 prints the first line...), the
+    // answers to the printer message, the lines printed and the jobs ended.
     using enum Answer;
-    const Case cases[] = {
+    const std::tuple<QString, std::set<int>, std::vector<Answer>, Lines, int> cases[] = {
         {"record from= gto=2", {}, {Cancel}, header, 1},
         {"record from=two gto=2", {}, {Retry, Cancel}, header, 1},
         {"record from=1 gto=251", {}, {Cancel}, header, 1},
@@ -152,15 +147,15 @@ TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
         {"note", {3}, {Cancel}, {kNoteSheet[0]}, 1},
         {"note cop=many", {}, {Cancel}, {}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.steps.toStdString() + " failing " + ::testing::PrintToString(c.failing));
-        platform.failingPrinterCalls = c.failing;
+    for (const auto& [steps, failing, answers, expected, jobsEnded] : cases) {
+        SCOPED_TRACE(steps.toStdString() + " failing " + ::testing::PrintToString(failing));
+        platform.failingPrinterCalls = failing;
         platform.clearCalls();
-        for (Answer answer : c.answers) platform.answerMessage(answer);
+        for (Answer answer : answers) platform.answerMessage(answer);
 
-        EXPECT_EQ(Print(c.steps), c.expected);
-        EXPECT_EQ(platform.printJobsEnded, c.jobsEnded);
-        ASSERT_EQ(platform.messages().size(), c.answers.size());
+        EXPECT_EQ(Print(steps), expected);
+        EXPECT_EQ(platform.printJobsEnded, jobsEnded);
+        ASSERT_EQ(platform.messages().size(), answers.size());
         for (const PlatformCall& message : platform.messages()) {
             EXPECT_EQ(Describe(message),
                       Describe({"Your printer is off line or is not responding. Please fix this "

@@ -67,69 +67,59 @@ TEST_F(PrefsTest, ConfirmingWritesTheNineLinesOfEitherSystemAndReadsBack) {
     // A path with a character outside ASCII: the file carries it in Windows-1252.
     const QString autoload = QString::fromStdString(dir.path) + QStringLiteral("/P\u00eache.RWK");
     const std::string line1 = dir.path + "/P" + '\xEA' + "che.RWK";
-    struct Case {
-        const char* option;
-        bool venues;
-        std::string file;
-        QStringList units;
-    };
+    // The option clicked, the box ticked, the file written and the unit names shown.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, bool, std::string, QStringList> cases[] = {
         {"mesimp", false, Lines({line1, " 0 ", "lb", "oz", "14", "ft", "inch", "16", "Arial"}),
          {"lb", "oz", "lb", "oz", "ft", "inch"}},
         {"mesmet", true, Lines({line1, " 1 ", "Kg", "g", "99", "m", "cm", "99", "Arial"}),
          {"Kg", "g", "Kg", "g", "m", "cm"}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.option);
+    for (const auto& [option, venues, file, units] : cases) {
+        SCOPED_TRACE(option);
         platform.answerOpenDialog(autoload);
         const int result = Preferences([&](Form3& d) {
-            In<QCheckBox>(d, "ven")->setChecked(c.venues);
-            Click(d, c.option);
+            In<QCheckBox>(d, "ven")->setChecked(venues);
+            Click(d, option);
             Click(d, "autosel");
             Click(d, "okay");
         });
         EXPECT_EQ(result, QDialog::Accepted);
-        EXPECT_EQ(ReadBytes(SettingsFile()), c.file);
+        EXPECT_EQ(ReadBytes(SettingsFile()), file);
         EXPECT_EQ(ReadSettingsFile(dir.path), state.settings);
         EXPECT_EQ(FromPath(state.settings.autoloadFile), autoload);
-        EXPECT_EQ(UnitTexts(window), c.units);
+        EXPECT_EQ(UnitTexts(window), units);
         // Only the names change: the numbers held stay as they were.
         EXPECT_EQ(Shown(), shownBefore);
     }
     // Confirming again without a change writes the same file.
     Preferences([&](Form3& d) { Click(d, "okay"); });
-    EXPECT_EQ(ReadBytes(SettingsFile()), cases[1].file);
+    EXPECT_EQ(ReadBytes(SettingsFile()), std::get<2>(cases[1]));
 }
 
 TEST_F(PrefsTest, HandEditedFileIsShownAsReadAndRewrittenAsAFixedSet) {
-    struct Case {
-        const char* line2;
-        const char* weightMajor;
-        bool ticked;
-        bool metric;
-        std::string written;
-    };
-    const Case cases[] = {
+    // Line 2 and the major weight unit in the file, the box and option shown, and lines 2-8
+    // written.
+    const std::tuple<const char*, const char*, bool, bool, std::string> cases[] = {
         {"  1", "kg", true, false, Lines({" 1 ", "lb", "oz", "14", "ft", "inch", "16"})},
         {" 2 ", "Kg", false, true, Lines({" 0 ", "Kg", "g", "99", "m", "cm", "99"})},
         {"0", "lb", false, false, Lines({" 0 ", "lb", "oz", "14", "ft", "inch", "16"})},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line2);
-        WriteBytes(SettingsFile(), Lines({"/trips/2001.RWK", c.line2, c.weightMajor, "OZ", "7",
-                                          "Feet", "in", "3", "Courier"}));
+    for (const auto& [line2, weightMajor, ticked, metric, written] : cases) {
+        SCOPED_TRACE(line2);
+        WriteBytes(SettingsFile(), Lines({"/trips/2001.RWK", line2, weightMajor, "OZ", "7", "Feet",
+                                          "in", "3", "Courier"}));
         state.settings = ReadSettingsFile(dir.path);
         Preferences([&](Form3& d) {
-            EXPECT_EQ(In<QCheckBox>(d, "ven")->isChecked(), c.ticked);
-            EXPECT_EQ(In<QRadioButton>(d, "mesmet")->isChecked(), c.metric);
-            EXPECT_EQ(In<QRadioButton>(d, "mesimp")->isChecked(), !c.metric);
+            EXPECT_EQ(In<QCheckBox>(d, "ven")->isChecked(), ticked);
+            EXPECT_EQ(In<QRadioButton>(d, "mesmet")->isChecked(), metric);
+            EXPECT_EQ(In<QRadioButton>(d, "mesimp")->isChecked(), !metric);
             EXPECT_EQ(d.fileCaption(), QStringLiteral("/trips/2001.RWK"));
             Click(d, "okay");
         });
         EXPECT_EQ(ReadBytes(SettingsFile()),
-                  Lines({"/trips/2001.RWK"}) + c.written + Lines({"Courier"}));
+                  Lines({"/trips/2001.RWK"}) + written + Lines({"Courier"}));
     }
 }
 
@@ -257,37 +247,34 @@ TEST_F(PrefsTest, HelpPointsToTheManualAndStartsTheFirstWordProcessorThatStarts)
     const std::string oops = Describe(
         {"Oops. Somethings gone wrong. Please check that you have WRITE.EXE and ANGLEBOX.WRI",
          "Help", platform::Buttons::Ok, platform::Icon::Stop});
-    struct Case {
-        const char* what;
-        bool manual;
-        QStringList missing;
-        std::vector<std::string> messages;
-        std::vector<QStringList> started;
-    };
-    const Case cases[] = {
-        {"no manual", false, {}, {intro, noManual}, {}},
-        {"first starts", true, {}, {intro}, {{programs[0]}}},
-        {"second starts", true, {programs[0]}, {intro}, {{programs[0]}, {programs[1]}}},
-        {"neither starts", true, programs, {intro, oops}, {{programs[0]}, {programs[1]}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // What is the case, whether the manual is there, the programs that do not start, the messages
+    // shown and the programs started.
+    const std::tuple<const char*, bool, QStringList, std::vector<std::string>,
+                     std::vector<QStringList>>
+        cases[] = {
+            {"no manual", false, {}, {intro, noManual}, {}},
+            {"first starts", true, {}, {intro}, {{programs[0]}}},
+            {"second starts", true, {programs[0]}, {intro}, {{programs[0]}, {programs[1]}}},
+            {"neither starts", true, programs, {intro, oops}, {{programs[0]}, {programs[1]}}},
+        };
+    for (const auto& [what, manual, missing, messages, started] : cases) {
+        SCOPED_TRACE(what);
         QFile::remove(ManualPath(QString::fromStdString(dir.path)));
-        if (c.manual)
+        if (manual)
             WriteBytes(ToPath(ManualPath(QString::fromStdString(dir.path))), "{\\rtf1 manual}");
         platform.clearCalls();
         platform.startedPrograms.clear();
-        platform.missingPrograms = c.missing;
-        for (std::size_t i = 0; i < c.messages.size(); ++i)
+        platform.missingPrograms = missing;
+        for (std::size_t i = 0; i < messages.size(); ++i)
             platform.answerMessage(platform::Answer::Ok);
 
         Action("MnuHelp")->trigger();
 
         std::vector<std::string> shown;
         for (const PlatformCall& call : platform.messages()) shown.push_back(Describe(call));
-        EXPECT_EQ(shown, c.messages);
+        EXPECT_EQ(shown, messages);
         // Started without arguments: the manual is not handed to the program.
-        EXPECT_EQ(platform.startedPrograms, c.started);
+        EXPECT_EQ(platform.startedPrograms, started);
     }
 }
 
