@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "app_state.h"
 #include "form1.h"
