@@ -161,11 +161,7 @@ TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
             Click(d, "mesimp");
             In<QCheckBox>(d, "ven")->setChecked(false);
             Click(d, "autosel");
-            if (byEscape) {
-                Press(d, Qt::Key_Escape);
-            } else {
-                Click(d, "cancel");
-            }
+            byEscape ? Press(d, Qt::Key_Escape) : Click(d, "cancel");
             EXPECT_FALSE(d.isVisible());
         });
         EXPECT_EQ(result, QDialog::Rejected);
