@@ -154,13 +154,17 @@ TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileFromItsFirstTripAndCancelChange
 }
 
 // A file that cannot be loaded, by Open or at start, changes neither the table nor the title.
-using BadFile = std::pair<const char*, std::string>;  // a name, and the bytes of the file
+struct BadFile {
+    const char* label;
+    std::string bytes;
+    friend void PrintTo(const BadFile& file, std::ostream* out) { *out << file.label; }
+};
 class BadFileTest : public FileCommandsTest, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(BadFileTest, KeepsTheTableAndTitle) {
     const std::string bad = dir.File("bad.rwk"), a = WriteDatabase("a.rwk", 1, 2);
-    const bool missing = GetParam().first == std::string("Missing");
-    if (!missing) WriteBytes(bad, GetParam().second);
+    const bool missing = GetParam().label == std::string("Missing");
+    if (!missing) WriteBytes(bad, GetParam().bytes);
     Open(bad);
     EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled"}));
     Open(a);
@@ -186,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"CountNotANumber", "three" + DatabaseBytes(Trips(1, 3)).substr(3)},
                       BadFile{"Truncated", Truncated()},
                       BadFile{"MoreThan250", DatabaseBytes(Trips(1, 251))}, BadFile{"Empty", ""}),
-    [](const auto& info) { return std::string(info.param.first); });
+    [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestion) {
     const std::string lower = WriteDatabase("trip.rwk", 1, 2),
