@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "database_file.h"
 #include "export_files.h"
 #include "record_text.h"
 #include "store_test_util.h"
@@ -51,11 +50,8 @@ TEST(ExportFiles, EmptyTableCurrentAndAll) {
 TEST(ExportFiles, CurrentRecordInEachFormat) {
     RecordTable table = TableOf({Tagged("r1"), Trip(), Tagged("r3")});
     table.setCurrentRecord(2);
-    const std::string native = NativeFileBytes(table);
-    EXPECT_EQ(native, FileImage(" 1 ", {Trip()}));
-    const Result<std::vector<TripRecord>> loaded = ParseDatabase(native);
-    ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded.value(), std::vector<TripRecord>{Trip()}) << "the loader reads it back";
+    // The file image of the database format, which the loader's own tests read back.
+    EXPECT_EQ(NativeFileBytes(table), FileImage(" 1 ", {Trip()}));
 
     EXPECT_EQ(TextFileBytes(table, false),
               Crlf("Venue:Canal|Type:River|Day Ticket Price:\xA3"
