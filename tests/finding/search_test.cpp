@@ -17,13 +17,11 @@ namespace {
 // after the codec, then an ordinal substring test. Turkish and Azeri capitalise i to a dotted
 // capital, so they must not take the short way.
 TEST(WordMatcher, AnswersAsTheLocaleRuleInEveryLocale) {
-    const QLocale locales[] = {QLocale::system(),
-                               QLocale::c(),
-                               QLocale(QLocale::German),
-                               QLocale(QLocale::Turkish),
-                               QLocale(QLocale::Azerbaijani),
-                               QLocale(QLocale::Lithuanian),
-                               QLocale(QLocale::Greek)};
+    // clang-format off
+    const QLocale locales[] = {QLocale::system(), QLocale::c(), QLocale(QLocale::German),
+                               QLocale(QLocale::Turkish), QLocale(QLocale::Azerbaijani),
+                               QLocale(QLocale::Lithuanian), QLocale(QLocale::Greek)};
+    // clang-format on
     // Windows-1252 bytes, among them e-acute and its capital, sharp s, micro, y-diaeresis and
     // its capital, I-acute, and 81 which the code page leaves undefined.
     const QByteArray fields =
@@ -51,22 +49,13 @@ TEST(WordMatcher, AnswersAsTheLocaleRuleInEveryLocale) {
     EXPECT_FALSE(turkish.FieldHolds("fish")) << "the grid above must hold a case that differs";
 }
 
-// One Find: the dialog closed with Okay and a word ('o'), with Cancel ('c'), or records deleted
-// from the end until `word` are left ('k'). "Continue Search?" is answered from `answers`; the
-// walk writes each record it shows with the answer, and "done" for "Search Complete". After
-// the step: searchWord@searchPosition #currentRecord.
-struct Step {
-    char kind;
-    const char* word;
-    const char* answers = "";
-    const char* transcript = "";
-    const char* after = "";
-};
-struct Search {
-    const char* name;
-    int records;
-    std::vector<Step> steps;
-};
+// One Find as kind, word, answers, transcript and after: the dialog closed with Okay and a word
+// ('o'), with Cancel ('c'), or records deleted from the end until `word` are left ('k').
+// "Continue Search?" is answered from `answers`; the walk writes each record it shows with the
+// answer, and "done" for "Search Complete". After the step: searchWord@searchPosition
+// #currentRecord.
+using Step = std::tuple<char, const char*, const char*, const char*, const char*>;
+using Search = std::tuple<const char*, int, std::vector<Step>>;  // name, records, steps
 
 // Trips tagged "rN.f" in every field: "r1" is in records 1 and 10 to 19, "r7." in 7 alone.
 // Records 2 to 4 of the ten-record table get remarks with blanks and accents.
@@ -88,9 +77,9 @@ const Search kSearches[] = {
     {"the last record then No, resumed", 5,
      {{'o', "r5.", "N", "5N", "R5.@5 #5"}, {'c', "", "", "done", "@0 #5"}}},
     {"records deleted down to the paused position", 9,
-     {{'o', "r7.", "N", "7N", "R7.@7 #7"}, {'k', "7"}, {'c', "", "", "done", "@0 #7"}}},
+     {{'o', "r7.", "N", "7N", "R7.@7 #7"}, {'k', "7", "", "", ""}, {'c', "", "", "done", "@0 #7"}}},
     {"records deleted below the paused position", 9,
-     {{'o', "r", "YYYYYYN", "1Y 2Y 3Y 4Y 5Y 6Y 7N", "R@7 #7"}, {'k', "3"},
+     {{'o', "r", "YYYYYYN", "1Y 2Y 3Y 4Y 5Y 6Y 7N", "R@7 #7"}, {'k', "3", "", "", ""},
       {'c', "", "", "done", "@0 #3"}}},
     {"a full table is walked to its last record", 250,
      {{'o', "r250.", "Y", "250Y done", "@0 #250"}, {'o', "r25", "YY", "25Y 250Y done", "@0 #250"},
@@ -103,25 +92,25 @@ const Search kSearches[] = {
 // clang-format on
 
 TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
-    for (const Search& run : kSearches) {
-        SCOPED_TRACE(run.name);
-        RecordTable table = TableOf(Trips(1, run.records));
-        if (run.records == 10) {
+    for (const auto& [name, records, steps] : kSearches) {
+        SCOPED_TRACE(name);
+        RecordTable table = TableOf(Trips(1, records));
+        if (records == 10) {
             table.slot(2)[Field::remarks] = "Common  Carp";
             table.slot(3)[Field::remarks] = "CAF\xc9 on the bank";
             table.slot(4)[Field::remarks] = "caf\xe9 au lait";
         }
         SearchWalk walk;
-        for (const Step& step : run.steps) {
-            if (step.kind == 'k') {
-                while (table.recordCount() > std::stoi(step.word)) {
+        for (const auto& [kind, word, given, expected, after] : steps) {
+            if (kind == 'k') {
+                while (table.recordCount() > std::stoi(word)) {
                     table.setCurrentRecord(table.recordCount());
                     table.RemoveRecord();
                 }
                 table.setCurrentRecord(table.recordCount());
                 continue;
             }
-            std::string transcript, answers = step.answers;
+            std::string transcript, answers = given;
             const SearchHooks hooks{
                 [&] { transcript += " " + std::to_string(table.currentRecord()); },
                 [&] {
@@ -130,16 +119,15 @@ TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
                     return transcript.back() == 'Y';
                 },
                 [&] { transcript += " done"; }};
-            if (step.kind == 'o') walk.StartWord(QString::fromUtf8(step.word));
+            if (kind == 'o') walk.StartWord(QString::fromUtf8(word));
             walk.runSearch(table, hooks);
 
-            EXPECT_EQ(transcript.empty() ? "" : transcript.substr(1), step.transcript)
-                << "word \"" << step.word << '"';
+            EXPECT_EQ(transcript.empty() ? "" : transcript.substr(1), expected) << word;
             EXPECT_EQ(walk.searchWord().toStdString() + "@" +
                           std::to_string(walk.searchPosition()) + " #" +
                           std::to_string(table.currentRecord()),
-                      step.after)
-                << "word \"" << step.word << '"';
+                      after)
+                << word;
         }
     }
 }

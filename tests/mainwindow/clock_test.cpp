@@ -11,23 +11,19 @@ namespace rodwick::testing {
 namespace {
 
 TEST(ClockTimeFormat, ShortFormatWithTheSecondsAdded) {
-    const struct {
-        const char* locale;
-        const char* format;
-        const char* shown;  // 09:13:17
-    } locales[] = {
+    // A locale, its short time format with the seconds, and 09:13:17 in that format.
+    const std::tuple<const char*, const char*, const char*> locales[] = {
         {"C", "HH:mm:ss", "09:13:17"},          // has its seconds already
         {"en_US", "h:mm:ss AP", "9:13:17 AM"},  // seconds before the day half
         {"de_DE", "HH:mm:ss", "09:13:17"},
         {"fi_FI", "H.mm.ss", "9.13.17"},  // the locale's own separator
         {"bg_BG", "H:mm:ss 'ч'.", "9:13:17 ч."},
     };
-    for (const auto& c : locales) {
-        const QLocale locale(QString::fromLatin1(c.locale));
-        const QString format = ClockTimeFormat(locale.timeFormat(QLocale::ShortFormat));
-        EXPECT_EQ(format, QString::fromUtf8(c.format)) << c.locale;
-        EXPECT_EQ(locale.toString(QTime(9, 13, 17), format), QString::fromUtf8(c.shown))
-            << c.locale;
+    for (const auto& [name, format, shown] : locales) {
+        const QLocale locale(QString::fromLatin1(name));
+        const QString withSeconds = ClockTimeFormat(locale.timeFormat(QLocale::ShortFormat));
+        EXPECT_EQ(withSeconds, QString::fromUtf8(format)) << name;
+        EXPECT_EQ(locale.toString(QTime(9, 13, 17), withSeconds), QString::fromUtf8(shown)) << name;
     }
     // Quoted text is not read as fields; a separator of words gives way to a colon.
     EXPECT_EQ(ClockTimeFormat("H:mm 'mins'"), "H:mm:ss 'mins'");

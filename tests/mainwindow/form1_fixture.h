@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "app_state.h"
 #include "form1.h"
@@ -117,13 +116,23 @@ class Form1Test : public ::testing::Test {
                (s.records > 0 ? " panel | " : " notice | ") + s.list;
     }
 
-    // The pointer came back from busy as often as it went busy, and is normal now.
-    void ExpectPointerNormal() {
-        EXPECT_FALSE(platform.busy);
-        int depth = 0;
-        for (bool busy : platform.busyPointerChanges) depth += busy ? 1 : -1;
-        EXPECT_EQ(depth, 0);
+    std::string LastMessage() {
+        return platform.messages().empty() ? "none" : Describe(platform.messages().back());
     }
+    // The file dialogs of a kind ("open", "save") asked for so far, as
+    // "title|filter|index|extension; " each.
+    std::string FileDialogs(const char* kind) {
+        QString out;
+        for (const PlatformCall& call : platform.callsOf(kind)) {
+            const auto& o = call.fileOptions;
+            out += o.title + "|" + o.filter + "|" + QString::number(o.filterIndex) + "|" +
+                   o.defaultExtension + "; ";
+        }
+        return out.toStdString();
+    }
+
+    // Whatever a test does, the pointer is normal again at its end.
+    void TearDown() override { EXPECT_FALSE(platform.busy) << "the pointer stays busy"; }
 
     TempDir dir;
     AppState state;

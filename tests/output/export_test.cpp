@@ -1,9 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "database_file.h"
 #include "export_files.h"
 #include "export_window.h"
 #include "form1_fixture.h"
@@ -15,10 +12,10 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-class ExportTest : public ::testing::Test {
+class ExportTest : public Form1Test {
   protected:
     ExportTest() {
-        EXPECT_TRUE(state.table.ReplaceFromFile(Trips(1, 4)));
+        Hold(4);
         state.table.setCurrentRecord(3);
     }
 
@@ -43,10 +40,6 @@ class ExportTest : public ::testing::Test {
         window.findChild<QPushButton*>("okay")->click();
         return window.result();
     }
-
-    TempDir dir;
-    AppState state;
-    ScriptedPlatform platform;
 };
 
 TEST_F(ExportTest, OptionRules) {
@@ -67,11 +60,7 @@ TEST_F(ExportTest, OptionRules) {
     for (const auto& [steps, expected] : cases) {
         export_ window(state, platform);
         for (const std::string& step : steps) {
-            if (step == "all_Click") {
-                window.all_Click();
-            } else {
-                Option(window, step.c_str())->click();
-            }
+            step == "all_Click" ? window.all_Click() : Option(window, step.c_str())->click();
         }
         EXPECT_EQ(Options(window), expected) << ::testing::PrintToString(steps);
     }
@@ -81,35 +70,25 @@ TEST_F(ExportTest, OptionRules) {
 }
 
 TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
-    struct Case {
-        const char* format;
-        const char* scope;
-        std::string expected;
-    };
-    const Case cases[] = {
+    // A format, a scope and the bytes of the file written.
+    const std::tuple<const char*, const char*, std::string> cases[] = {
         {"RWKPC", "current", NativeFileBytes(state.table)},
         {"Nort", "current", TextFileBytes(state.table, false)},
         {"Nort", "all", TextFileBytes(state.table, true)},
         {"RWKST", "current", SisterFileBytes(state.table, false)},
         {"RWKST", "all", SisterFileBytes(state.table, true)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.format) + " " + c.scope);
-        const std::string path = dir.File(std::string(c.format) + c.scope);  // no extension
+    for (const auto& [format, scope, expected] : cases) {
+        SCOPED_TRACE(std::string(format) + " " + scope);
+        const std::string path = dir.File(std::string(format) + scope);  // no extension
         WriteBytes(path, "an older file of that name");
         export_ window(state, platform);
-        EXPECT_EQ(Export(window, c.format, c.scope, path), QDialog::Accepted);
-        EXPECT_EQ(ReadBytes(path), c.expected);
-
-        const PlatformCall dialog = platform.callsOf("save").back();
-        EXPECT_EQ(dialog.fileOptions.filter, kExportFilter);
-        EXPECT_EQ(dialog.fileOptions.filterIndex, 4);
-        EXPECT_EQ(dialog.fileOptions.title, "");
-        EXPECT_EQ(dialog.fileOptions.defaultExtension, "");
+        EXPECT_EQ(Export(window, format, scope, path), QDialog::Accepted);
+        EXPECT_EQ(ReadBytes(path), expected);
+        EXPECT_EQ(FileDialogs("save"), "|" + std::string(kExportFilter) + "|4|; ");
+        platform.clearCalls();
     }
     EXPECT_EQ(dir.Names().size(), std::size(cases)) << "no other file, no temporary left";
-    EXPECT_TRUE(platform.messages().empty());
-    EXPECT_FALSE(platform.busy);
     EXPECT_EQ(state.table.currentRecord(), 3);
 }
 
@@ -118,46 +97,42 @@ TEST_F(ExportTest, CancelWritesNothing) {
     EXPECT_EQ(Export(dialogCancelled, "Nort", "all", ""), QDialog::Accepted);
     windowCancelled.findChild<QPushButton*>("cancel")->click();
     EXPECT_EQ(windowCancelled.result(), QDialog::Rejected);
-    EXPECT_EQ(platform.callsOf("save").size(), 1u);
     EXPECT_TRUE(dir.Names().empty());
-    EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     const std::string plain = dir.File("plain.txt"), old = dir.File("old.pro");
     WriteBytes(plain, "not a folder");
     WriteBytes(old, "the old export");
-    // The disk fills after 40 bytes.
-    auto sent = std::make_shared<std::size_t>(0);
-    FileOps full = FileOps::System();
-    full.write = [sent](int fd, const char* data, std::size_t size) -> long {
-        if (*sent >= 40) {
-            errno = ENOSPC;
-            return -1;
-        }
-        const long n = FileOps::System().write(fd, data, std::min<std::size_t>(size, 40 - *sent));
-        *sent += static_cast<std::size_t>(n);
-        return n;
-    };
-    const std::pair<std::string, FileOps> cases[] = {
-        {plain + "/new.txt", FileOps::System()},
-        {old, full},
-    };
-    for (const auto& [path, ops] : cases) {
+    auto sent = std::make_shared<std::size_t>(0);  // the disk fills after 40 bytes
+    for (const auto& [path, ops] : {std::pair{plain + "/new.txt", FileOps::System()},
+                                    {old, WriteFailsAfter(40, 1 << 20, FileOps::System(), sent)}}) {
         export_ window(state, platform, nullptr, ops);
         platform.answerMessage(Answer::Ok);
         EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
-        ASSERT_FALSE(platform.messages().empty());
-        EXPECT_EQ(Describe(platform.messages().back()),
-                  Describe({"Could not export to " + QString::fromStdString(path) +
-                                ". No file was written.",
-                            "Export", Buttons::Ok, Icon::Stop}));
-        EXPECT_FALSE(platform.busy);
+        EXPECT_EQ(LastMessage(), Describe({"Could not export to " + QString::fromStdString(path) +
+                                               ". No file was written.",
+                                           "Export", Buttons::Ok, Icon::Stop}));
     }
     EXPECT_EQ(*sent, 40u) << "the write did start";
     EXPECT_EQ(ReadBytes(plain), "not a folder");
     EXPECT_EQ(ReadBytes(old), "the old export");
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"plain.txt", "old.pro"}));
+}
+
+TEST_F(Form1Test, OutputCommandsOpenTheirWindowsModally) {
+    Hold(3);
+    for (const auto& [entry, window] :
+         {std::pair{"MnuExp", "export"}, {"MnuPrint", "diaprint"}, {"MnuCopy", "Form7"}}) {
+        QString shown;
+        platform.answerModal([&shown](QDialog& dialog) {
+            shown = dialog.objectName();
+            return QDialog::Rejected;
+        });
+        Action(entry)->trigger();
+        EXPECT_EQ(shown, window) << entry;
+    }
+    EXPECT_TRUE(platform.printedLines.empty());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "database_file.h"
 #include "export_files.h"
 #include "record_text.h"
 #include "store_test_util.h"
@@ -51,11 +50,8 @@ TEST(ExportFiles, EmptyTableCurrentAndAll) {
 TEST(ExportFiles, CurrentRecordInEachFormat) {
     RecordTable table = TableOf({Tagged("r1"), Trip(), Tagged("r3")});
     table.setCurrentRecord(2);
-    const std::string native = NativeFileBytes(table);
-    EXPECT_EQ(native, FileImage(" 1 ", {Trip()}));
-    const Result<std::vector<TripRecord>> loaded = ParseDatabase(native);
-    ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded.value(), std::vector<TripRecord>{Trip()}) << "the loader reads it back";
+    // The file image of the database format, which the loader's own tests read back.
+    EXPECT_EQ(NativeFileBytes(table), FileImage(" 1 ", {Trip()}));
 
     EXPECT_EQ(TextFileBytes(table, false),
               Crlf("Venue:Canal|Type:River|Day Ticket Price:\xA3"
@@ -123,38 +119,16 @@ TEST(RecordText, ClipboardTextAndPrintLines) {
 }
 
 TEST(RecordText, WholeNumber16RoundsHalvesToEvenAndKeepsTo16Bits) {
+    const auto none = std::nullopt;
+    // clang-format off
     const std::pair<const char*, std::optional<int>> cases[] = {
-        {"1", 1},
-        {" 3 ", 3},
-        {"\t2", 2},
-        {"+4", 4},
-        {"-2", -2},
-        {"0", 0},
-        {"2.5", 2},
-        {"3.5", 4},
-        {"2.51", 3},
-        {"2.4999", 2},
-        {"-2.5", -2},
-        {"-3.5", -4},
-        {".5", 0},
-        {"1.", 1},
-        {"0.6", 1},
-        {"32767", 32767},
-        {"32767.4", 32767},
-        {"-32768", -32768},
-        {"-32768.5", -32768},
-        {"32767.5", std::nullopt},
-        {"32768", std::nullopt},
-        {"-32769", std::nullopt},
-        {"99999999999999999999", std::nullopt},
-        {"", std::nullopt},
-        {"  ", std::nullopt},
-        {".", std::nullopt},
-        {"-", std::nullopt},
-        {"1e3", std::nullopt},
-        {"1 2", std::nullopt},
-        {"two", std::nullopt},
-        {"1,5", std::nullopt}};
+        {"1", 1}, {" 3 ", 3}, {"\t2", 2}, {"+4", 4}, {"-2", -2}, {"0", 0}, {"2.5", 2}, {"3.5", 4},
+        {"2.51", 3}, {"2.4999", 2}, {"-2.5", -2}, {"-3.5", -4}, {".5", 0}, {"1.", 1}, {"0.6", 1},
+        {"32767", 32767}, {"32767.4", 32767}, {"-32768", -32768}, {"-32768.5", -32768},
+        {"32767.5", none}, {"32768", none}, {"-32769", none}, {"99999999999999999999", none},
+        {"", none}, {"  ", none}, {".", none}, {"-", none}, {"1e3", none}, {"1 2", none},
+        {"two", none}, {"1,5", none}};
+    // clang-format on
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(WholeNumber16(text), expected) << '"' << text << '"';
     }

@@ -3,7 +3,9 @@
 // through, 3 when the printer message came up (answered with Cancel).
 #include <QApplication>
 #include <QPushButton>
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "app_state.h"
 #include "diaprint.h"
@@ -22,10 +24,15 @@ class UnattendedPlatform : public rodwick::platform::QtPlatform {
     int messages = 0;
 };
 
-rodwick::TripRecord Trip(std::initializer_list<const char*> fields) {
+// A trip from its 22 fields separated by '|'.
+rodwick::TripRecord Trip(const std::string& fields) {
     rodwick::TripRecord trip;
-    int f = 0;
-    for (const char* field : fields) trip.fields[f++] = field;
+    std::size_t start = 0;
+    for (std::string& field : trip.fields) {
+        const std::size_t end = std::min(fields.find('|', start), fields.size());
+        field = fields.substr(start, end - start);
+        start = end + 1;
+    }
     return trip;
 }
 
@@ -34,53 +41,14 @@ rodwick::TripRecord Trip(std::initializer_list<const char*> fields) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     rodwick::AppState state;
-    state.table.ReplaceFromFile({
-        Trip({"Grand Union Canal",
-              "Canal",
-              "\xA3"
-              "2.50",
-              "Towpath Anglers",
-              "3",
-              "12",
-              "Clean",
-              "Sunny",
-              "18",
-              "Pole",
-              "1",
-              "20",
-              "Pinkie",
-              "Roach, Perch",
-              "Perch",
-              "1",
-              "4",
-              "Barbless hooks only",
-              "Boats every ten minutes.",
-              "06-23-2001",
-              "06:00",
-              "11:30"}),
-        Trip({"River Trent",
-              "River",
-              "4.00",
-              "Collingham AA",
-              "12",
-              "350",
-              "Satisfactory",
-              "Cloudy",
-              "11",
-              "Feeder",
-              "2",
-              "40",
-              "Maggots",
-              "Barbel, Chub",
-              "Barbel",
-              "4",
-              "200",
-              "No night fishing",
-              "Late barbel.",
-              "06-16-2001",
-              "07:30",
-              "16:00"}),
-    });
+    state.table.ReplaceFromFile(
+        {Trip("Grand Union Canal|Canal|\xA3"
+              "2.50|Towpath Anglers|3|12|Clean|Sunny|18|Pole|1|20|"
+              "Pinkie|Roach, Perch|Perch|1|4|Barbless hooks only|Boats every ten minutes.|"
+              "06-23-2001|06:00|11:30"),
+         Trip("River Trent|River|4.00|Collingham AA|12|350|Satisfactory|Cloudy|11|Feeder|2|40|"
+              "Maggots|Barbel, Chub|Barbel|4|200|No night fishing|Late barbel.|06-16-2001|07:30|"
+              "16:00")});
     state.table.setCurrentFileName("/logs/cups-check.RWK");
     state.settings.displayFont = "Liberation Sans";
     state.settings.units = rodwick::UnitNames::Imperial();

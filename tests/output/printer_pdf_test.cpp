@@ -37,17 +37,12 @@ TEST(PrinterToPdf, RecordPrintoutReadsBackLineForLine) {
 
     AppState state;
     ASSERT_TRUE(state.table.ReplaceFromFile(Trips(1, 40)));
-    state.table.slot(2)[Field::ticketPrice] =
-        "\xA3"
-        "5";
+    state.table.slot(2)[Field::ticketPrice] = {'\xA3', '5'};
     state.table.setCurrentFileName("/logs/June.RWK");
     state.settings.displayFont = "Liberation Mono";
-    PrintRequest request;
-    request.includeFileName = true;
-    request.printFrom = QStringLiteral("1");
-    request.printTo = QStringLiteral("40");
-    request.copies = QStringLiteral("1");
-    ASSERT_TRUE(PrintRecords(platform, state, request));
+    ASSERT_TRUE(
+        PrintRecords(platform, state,
+                     {.includeFileName = true, .printFrom = "1", .printTo = "40", .copies = "1"}));
 
     QStringList expected{QStringLiteral("/logs/June.RWK -")};
     for (int k = 1; k <= 40; ++k) {

@@ -54,17 +54,12 @@ TEST(CodecTest, KnownCharacters) {
 TEST(CodecTest, InvalidUtf8AndWhatTheCodePageCannotCarryAreRefusedOrQuestionMarks) {
     // CJK, an emoji and U+0080 are one character each; then truncated, no continuation, stray
     // continuation, overlong, surrogate, above U+10FFFF and a byte UTF-8 never uses.
-    const std::pair<const char*, const char*> cases[] = {{"\xE6\x97\xA5", "?"},
-                                                         {"ok \xF0\x9F\x90\x9F", "ok ?"},
-                                                         {"\xC2\x80", "?"},
-                                                         {"\xC3", "?"},
-                                                         {"\xC3(", "?("},
-                                                         {"\xA3", "?"},
-                                                         {"\xC0\xAF", "??"},
-                                                         {"\xE0\x80\xAF", "???"},
-                                                         {"\xED\xA0\x80", "???"},
-                                                         {"\xF4\x90\x80\x80", "????"},
-                                                         {"\xFF", "?"}};
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {"\xE6\x97\xA5", "?"}, {"ok \xF0\x9F\x90\x9F", "ok ?"}, {"\xC2\x80", "?"}, {"\xC3", "?"},
+        {"\xC3(", "?("}, {"\xA3", "?"}, {"\xC0\xAF", "??"}, {"\xE0\x80\xAF", "???"},
+        {"\xED\xA0\x80", "???"}, {"\xF4\x90\x80\x80", "????"}, {"\xFF", "?"}};
+    // clang-format on
     for (const auto& [bad, lossy] : cases) {
         EXPECT_EQ(Utf8ToCp1252(bad), std::nullopt) << ::testing::PrintToString(bad);
         EXPECT_EQ(Utf8ToCp1252Lossy(bad), lossy) << ::testing::PrintToString(bad);

@@ -3,10 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include "database_file.h"
 #include "store_test_util.h"
@@ -15,23 +12,6 @@ namespace rodwick {
 namespace {
 
 using namespace testing;
-
-int Fail(int error) {
-    errno = error;
-    return -1;
-}
-
-// Writes at most chunk bytes per call and fails once limit bytes have gone out.
-FileOps WriteFailsAfter(std::size_t limit, std::size_t chunk, FileOps ops = FileOps::System()) {
-    auto sent = std::make_shared<std::size_t>(0);
-    ops.write = [=](int fd, const char* data, std::size_t size) -> long {
-        if (*sent >= limit) return Fail(ENOSPC);
-        const long n = FileOps::System().write(fd, data, std::min({size, chunk, limit - *sent}));
-        if (n > 0) *sent += static_cast<std::size_t>(n);
-        return n;
-    };
-    return ops;
-}
 
 // A folder that takes no new file.
 FileOps NoTemporaryFile() {
@@ -57,11 +37,7 @@ TEST(SaveSafetyTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFileAndSaysWhy) {
     renameFails.rename = [](const char*, const char*) { return Fail(EXDEV); };
     // Tests run as root, where permission bits stop nothing: the check is told to refuse.
     readOnly.access = [](const char*, int) { return Fail(EACCES); };
-    const struct {
-        const char* label;
-        FileOps ops;
-        int reason;
-    } cases[] = {
+    const std::tuple<const char*, FileOps, int> cases[] = {
         {"write fails part-way", WriteFailsAfter(100, 64), ENOSPC},
         {"write fails at once", WriteFailsAfter(0, 64), ENOSPC},
         {"write makes no progress", noProgress, EIO},
@@ -72,13 +48,13 @@ TEST(SaveSafetyTest, AFailedSaveLeavesTheOldFileAndNoTemporaryFileAndSaysWhy) {
         {"in place, fsync fails", inPlaceFsyncFails, EIO},
     };
     const std::string old = DatabaseBytes(Trips(1, 2, "old"));
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& [label, ops, reason] : cases) {
+        SCOPED_TRACE(label);
         TempDir dir;
         const std::string path = dir.File("TRIPS.RWK");
         WriteBytes(path, old);
-        const Status status = SaveDatabaseFile(path, TableOf(Trips(1, 5)), c.ops);
-        EXPECT_EQ(status.ok() ? "saved" : status.message(), std::strerror(c.reason));
+        const Status status = SaveDatabaseFile(path, TableOf(Trips(1, 5)), ops);
+        EXPECT_EQ(status.ok() ? "saved" : status.message(), std::strerror(reason));
         EXPECT_EQ(ReadBytes(path), old);
         EXPECT_EQ(dir.Names(), std::set<std::string>{"TRIPS.RWK"});
     }

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "file_io.h"
 #include "record_table.h"
 
 namespace rodwick::testing {
@@ -73,6 +77,26 @@ inline RecordTable TableOf(const std::vector<TripRecord>& records) {
     RecordTable table;
     EXPECT_TRUE(table.ReplaceFromFile(records));
     return table;
+}
+
+// A failed system call: -1 with errno set.
+inline int Fail(int error) {
+    errno = error;
+    return -1;
+}
+
+// File operations whose writes take at most chunk bytes per call and fail with ENOSPC once
+// limit bytes have gone out (counted in sent): a disk that fills up.
+inline FileOps WriteFailsAfter(
+    std::size_t limit, std::size_t chunk = 1 << 20, FileOps ops = FileOps::System(),
+    std::shared_ptr<std::size_t> sent = std::make_shared<std::size_t>()) {
+    ops.write = [=](int fd, const char* data, std::size_t size) -> long {
+        if (*sent >= limit) return Fail(ENOSPC);
+        const long n = FileOps::System().write(fd, data, std::min({size, chunk, limit - *sent}));
+        if (n > 0) *sent += static_cast<std::size_t>(n);
+        return n;
+    };
+    return ops;
 }
 
 }  // namespace rodwick::testing

@@ -19,38 +19,33 @@ namespace rodwick::testing {
 
 // One call the code under test made to the platform.
 struct PlatformCall {
-    QString kind;  // "message", "input", "open", "save", "font", "modal", "modeless", ...
-    QString text;  // message text, prompt, or the dialog's object name
-    QString title;
+    QString kind = {};  // "message", "input", "open", "save", "font", "modal", "modeless"
+    QString text = {};  // message text, prompt, current font, or the dialog's object name
+    QString title = {};
     platform::Buttons buttons = platform::Buttons::Ok;
     platform::Icon icon = platform::Icon::None;
     platform::DefaultButton defaultButton = platform::DefaultButton::First;
-    platform::FileDialogOptions fileOptions;
-    QString defaultText;  // an input box's default answer
+    platform::FileDialogOptions fileOptions = {};
 };
 
 // A platform that records every call and answers questions from queues filled by the test.
-// A question nobody queued an answer for is a test failure.
+// A question nobody queued an answer for, and an answer nobody asked for, fail the test.
 class ScriptedPlatform : public platform::Platform {
   public:
     ~ScriptedPlatform() override;
 
     // Answers, consumed in order.
     void answerMessage(platform::Answer answer) { messages_.push_back(answer); }
-    void answerInput(const QString& text) { inputs_.push_back(text); }
     void answerOpenDialog(const QString& path) { openPaths_.push_back(path); }
     void answerSaveDialog(const QString& path) { savePaths_.push_back(path); }
     void answerFontDialog(const QString& family) { fonts_.push_back(family); }
     // Drives a modal dialog of our own and returns its result code.
     void answerModal(std::function<int(QDialog&)> driver) { modals_.push_back(std::move(driver)); }
 
-    // Everything asked so far, oldest first.
-    const std::vector<PlatformCall>& calls() const { return calls_; }
+    // The calls of one kind so far, oldest first.
     std::vector<PlatformCall> callsOf(const QString& kind) const;
-    // Messages shown so far.
     std::vector<PlatformCall> messages() const { return callsOf(QStringLiteral("message")); }
     void clearCalls() { calls_.clear(); }
-    // True when every queued answer was used.
     bool allAnswersUsed() const;
 
     // Side effects, for inspection.
@@ -66,40 +61,40 @@ class ScriptedPlatform : public platform::Platform {
     int printerCalls = 0;
     QString clipboard;
     std::vector<QStringList> startedPrograms;
-    bool startProgramSucceeds = true;
-    // Programs that cannot be started whatever startProgramSucceeds says.
-    QStringList missingPrograms;
+    QStringList missingPrograms;  // programs that cannot be started
     QDateTime clock = QDateTime(QDate(2001, 4, 14), QTime(9, 13, 17));
     QSize screen = QSize(1024, 768);
     QString programDir;
     std::vector<QWidget*> modelessShown;
 
     platform::Answer showMessage(const platform::Message& message) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString&) override;
     QString openFileDialog(const platform::FileDialogOptions& options) override;
     QString saveFileDialog(const platform::FileDialogOptions& options) override;
     QString fontDialog(const QString& currentFont) override;
-    void setPrinterFontName(const QString& fontName) override;
+    void setPrinterFontName(const QString& fontName) override { printerFont = fontName; }
     QString printerFontName() const override { return printerFont; }
     void setPrinterFontAttribute(platform::FontAttribute attribute, bool on) override;
     bool startPrintJob() override;
     bool printLine(const QString& line) override;
-    void endPrintJob() override;
-    void clearClipboard() override;
-    void setClipboardText(const QString& text) override;
+    void endPrintJob() override { ++printJobsEnded; }
+    void clearClipboard() override { clipboard.clear(); }
+    void setClipboardText(const QString& text) override { clipboard = text; }
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QDateTime now() const override { return clock; }
     QSize screenSize() const override { return screen; }
-    void setBusyPointer(bool on) override;
+    void setBusyPointer(bool on) override { busyPointerChanges.push_back(busy = on); }
     QString programDirectory() const override { return programDir; }
     int showModal(QDialog& dialog) override;
     void showModeless(QWidget& window) override;
 
   private:
+    // Records the call and takes the next answer queued for it.
+    template <typename T>
+    T Ask(std::deque<T>& queue, PlatformCall call, T fallback);
+
     std::vector<PlatformCall> calls_;
     std::deque<platform::Answer> messages_;
-    std::deque<QString> inputs_;
     std::deque<QString> openPaths_;
     std::deque<QString> savePaths_;
     std::deque<QString> fonts_;

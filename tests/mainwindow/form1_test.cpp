@@ -1,0 +1,210 @@
+#include <QFontMetrics>
+#include <QImage>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <set>
+
+#include "form1_fixture.h"
+
+namespace rodwick::testing {
+namespace {
+
+TEST_F(Form1Test, StartsUntitledWithTheNoticeAndAOneStepScrollBar) {
+    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled"}));
+    EXPECT_EQ(Text("total"), "No records available");
+    EXPECT_EQ(Text("Label25"), "No records loaded. Please open a file or add a record.");
+    EXPECT_EQ(Find("Label25")->geometry().topLeft(), Find("Frame1")->geometry().topLeft());
+    EXPECT_EQ(std::tuple(Chrec()->minimum(), Chrec()->maximum(), Chrec()->pageStep()),
+              std::tuple(1, 1, 10));
+    for (const char* name : {"Image1", "Image2", "Image3"}) {
+        const QImage picture = Find<QLabel>(name)->pixmap().toImage();
+        EXPECT_EQ(picture.size(), Find(name)->size()) << name;
+        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << name << " stands on a transparent ground";
+        EXPECT_GE(Find(name)->x(), 9 * 32) << "the toolbar row stays free";
+    }
+}
+
+TEST_F(Form1Test, CaptionsEndJustBeforeTheirValueOnTheSameRowUncut) {
+    // clang-format off
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Label1", "obVen"}, {"Label5", "ObType"}, {"Label6", "ObDay"}, {"Label7", "ObClub"},
+        {"Label8", "ObWeighta"}, {"Label9", "ObWater"}, {"Label10", "ObWeather"},
+        {"Label11", "ObTemp"}, {"Label12", "ObMethod"}, {"Label13", "ObDepthA"},
+        {"Label15", "ObSpec"}, {"Label14", "ObBait"}, {"Label18", "ObRest"}, {"Label19", "ObInfo"},
+        {"Label16", "ObName"}, {"Label17", "ObBestA"}, {"Label21", "ObTime1"},
+        {"Label22", "ObTime2"}, {"Label20", "ObDat"}};
+    // clang-format on
+    for (const auto& [captionName, valueName] : pairs) {
+        SCOPED_TRACE(captionName);
+        QLabel* caption = Find<QLabel>(captionName);
+        QWidget* value = Find(valueName);
+        EXPECT_EQ(caption->parentWidget(), Find("Frame1"));
+        EXPECT_TRUE(caption->alignment() & Qt::AlignRight);
+        EXPECT_LT(caption->geometry().right(), value->x());
+        EXPECT_GE(caption->geometry().right(), value->x() - 10);
+        EXPECT_LE(std::abs(caption->y() - value->y()), 1);
+        EXPECT_LE(QFontMetrics(caption->font()).horizontalAdvance(caption->text()),
+                  caption->contentsRect().width());
+    }
+}
+
+TEST_F(Form1Test, FontsAndUnitNames) {
+    const int pointSize = Find("obVen")->font().pointSize();
+    window.ApplyDisplayFont("Courier New");
+    for (const char* name : kValueLabelNames) {
+        EXPECT_EQ(Find(name)->font().family(), "Courier New") << name;
+        EXPECT_EQ(Find(name)->font().pointSize(), pointSize) << name;
+    }
+    for (const char* name : {"Label1", "Label9", "mesw1", "mesl2", "Label24"}) {
+        EXPECT_EQ(Find(name)->font().family(), "MS Sans Serif") << name;
+    }
+
+    const QStringList metric{"Kg", "g", "Kg", "g", "m", "cm"};
+    EXPECT_EQ(UnitTexts(window), metric);
+    state.settings.units = UnitNames::Imperial();
+    Hold(2);
+    EXPECT_EQ(UnitTexts(window), metric) << "a redraw leaves the unit names";
+    window.ShowUnitNames();
+    EXPECT_EQ(UnitTexts(window), (QStringList{"lb", "oz", "lb", "oz", "ft", "inch"}));
+}
+
+TEST_F(Form1Test, LoadingShowsTheFirstTripAndSwitchesTheArea) {
+    const std::string spaced = dir.File("spaced.rwk"), none = WriteDatabase("none.rwk", 1, 0);
+    WriteBytes(spaced, FileImage("   5   ", Trips(1, 5)));
+    window.LoadDatabase(spaced);
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 5}));
+    EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 5}));
+    EXPECT_EQ(Chrec()->maximum(), 5);
+    window.LoadDatabase(none);
+    EXPECT_EQ(Window(), WindowOf({.title = none, .name = none}));
+    EXPECT_EQ(Text("total"), "Record 0 of 0");
+
+    TripRecord trip = Tagged("r1");
+    trip[Field::ticketPrice] = "\xA3 4.50";
+    trip[Field::remarks] = "<b>not bold</b> & more";
+    WriteBytes(spaced, DatabaseBytes({trip}));
+    window.LoadDatabase(spaced);
+    EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 1}));
+    EXPECT_EQ(Text("ObDay"), "\u00a3 4.50");
+    EXPECT_EQ(Text("ObInfo"), "<b>not bold</b> & more");
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(Form1Test, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
+    // Each menu on a line of its own, then its entries as name|caption|shortcut ("-": separator).
+    const std::string expected =
+        "MnuFile|&File: MnuNew|Ne&w|Ctrl+W; MnuOpen|&Open...|Ctrl+O; MnuSave|&Save|Ctrl+S; "
+        "MnuSas|Save As..   |Ctrl+Y; MnuExp|E&xport...|; MnuMer|&Merge|Ctrl+M; Empty1|-|; "
+        "MnuPrint|&Print...|Ctrl+P; MnuExit|Exit|Ctrl+X; mnufilearray|-|; \n"
+        "MnuTed|&Edit: MnuCopy|&Copy To Clipboard   |Ctrl+C; empty3|-|; "
+        "MnuEdit|&Edit Record...|Ctrl+E; MnuDel|&Delete Record...  |Del; "
+        "MnuAdd|&Add Record...|Ctrl+A; MnuDup|D&uplicate Record|Ctrl+T; \n"
+        "MnuOption|&Options: MnuFind|&Find...|Ctrl+F; MnuPref|Preferences...   |Ctrl+U; "
+        "MnuFont|Font...|; \n"
+        "MnuRecord|&Record: MnuFirst|Firs&t|; MnuLast|&Last|; MnuNext|&Next|; "
+        "MnuPrev|Pre&vious |; MnuGoto|&Goto...|Ctrl+G; \n"
+        "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuAbo|About...|; \n";
+    QString actual;
+    for (const QAction* bar : window.menuBar()->actions()) {
+        ASSERT_NE(bar->menu(), nullptr);
+        actual += bar->menu()->objectName() + "|" + bar->menu()->title() + ":";
+        for (const QAction* a : bar->menu()->actions()) {
+            actual += " " + a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
+                      a->shortcut().toString() + ";";
+        }
+        actual += " \n";
+    }
+    EXPECT_EQ(actual.toStdString(), expected);
+    // The opened-files list starts as its hidden separator, numbered 0.
+    EXPECT_FALSE(Action("mnufilearray")->isVisible());
+    EXPECT_EQ(Action("mnufilearray")->property("index"), QVariant(0));
+    EXPECT_TRUE(window.fileListCaptions().isEmpty());
+}
+
+TEST_F(Form1Test, RecordCommandsSwitchExactlyTheirSet) {
+    const std::set<QString> recordCommands{"MnuEdit",  "MnuDel",  "MnuDup",  "MnuFirst",
+                                           "MnuLast",  "MnuNext", "MnuPrev", "MnuGoto",
+                                           "MnuPrint", "MnuCopy", "MnuFind"};
+    QList<QAction*> named;
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->objectName().startsWith("Mnu")) named << action;
+    }
+    ASSERT_EQ(named.size(), 23);
+    for (bool enabled : {false, true, false}) {
+        window.SetRecordCommands(enabled);
+        for (QAction* action : named) {
+            EXPECT_EQ(action->isEnabled(), enabled || !recordCommands.count(action->objectName()))
+                << action->objectName().toStdString() << (enabled ? " enabled" : " disabled");
+        }
+        EXPECT_EQ(Chrec()->isEnabled(), enabled);
+        EXPECT_EQ(Area(), enabled ? "panel" : "notice");
+    }
+}
+
+// Target, key (0 for a command) and the record shown after it in a table of 20. Beside Up and
+// Down the scroll bar's own keys move one record, then ten.
+// clang-format off
+const std::tuple<const char*, int, int> kMoves[] = {
+    {"MnuLast", 0, 20}, {"MnuNext", 0, 20}, {"MnuPrev", 0, 19}, {"MnuFirst", 0, 1},
+    {"MnuPrev", 0, 1}, {"MnuNext", 0, 2}, {"chrec", Qt::Key_Down, 20}, {"chrec", Qt::Key_Up, 1},
+    {"chrec", Qt::Key_Right, 2}, {"chrec", Qt::Key_PageDown, 12}, {"chrec", Qt::Key_Left, 11},
+    {"window", Qt::Key_Right, 12}, {"window", Qt::Key_Left, 11}, {"window", Qt::Key_Down, 20},
+    {"window", Qt::Key_Up, 1}, {"window", Qt::Key_Left, 1}, {"window", Qt::Key_PageDown, 1},
+    {"window", Qt::Key_End, 1}};
+// clang-format on
+
+TEST_F(Form1Test, EveryWayOfMovingStopsAtTheEnds) {
+    // A command of the Record menu, or a key pressed on the scroll bar or the window.
+    const auto Move = [this](const std::string& target, int key) {
+        if (key == 0) return Action(target.c_str())->trigger();
+        QTest::keyClick(target == "chrec" ? Chrec() : window.centralWidget(), Qt::Key(key));
+    };
+    Hold(20);
+    EXPECT_NE(window.centralWidget()->focusPolicy() & Qt::TabFocus, 0);
+    for (const auto& [target, key, expected] : kMoves) {
+        Move(target, key);
+        EXPECT_EQ(Shown(), Showing({.record = expected, .of = 20})) << target << " key " << key;
+    }
+    Hold(1);
+    for (const auto& [target, key, expected] : kMoves) {
+        Move(target, key);
+        EXPECT_EQ(Shown(), Showing({.record = 1, .of = 1})) << target << " key " << key;
+    }
+    platform.answerMessage(platform::Answer::Yes);
+    window.MnuNew_Click();
+    for (const auto& [target, key, expected] : kMoves) Move(target, key);
+    window.chrec_Change();
+    EXPECT_EQ(Text("total"), "Record 0 of 0");
+    EXPECT_EQ(state.table.currentRecord(), 0);
+    EXPECT_EQ(Area(), "notice");
+    EXPECT_EQ(Chrec()->minimum(), 1);
+    EXPECT_EQ(Chrec()->maximum(), 1);
+    EXPECT_FALSE(Chrec()->isEnabled());
+}
+
+TEST_F(Form1Test, TheViewFollowsTheThumbOnlyWhenItIsReleased) {
+    Hold(20);
+    Chrec()->setSliderDown(true);
+    Chrec()->setSliderPosition(10);
+    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 20}));
+    Chrec()->setSliderDown(false);
+    EXPECT_EQ(Shown(), Showing({.record = 10, .of = 20}));
+    Chrec()->setValue(7);
+    EXPECT_EQ(Shown(), Showing({.record = 7, .of = 20}));
+
+    // A table changed elsewhere: the redraw and the scroll bar's end follow it.
+    window.MnuLast_Click();
+    state.table.RemoveRecord();
+    state.table.setCurrentRecord(19);
+    window.ShowCurrentRecord();
+    EXPECT_EQ(Shown(), Showing({.record = 19, .of = 19}));
+    ASSERT_TRUE(state.table.AppendRecords(Trips(20, 25)));
+    window.SetChrecMaximum();
+    EXPECT_EQ(Chrec()->maximum(), 25);
+    EXPECT_EQ(Shown(), Showing({.record = 19, .of = 19})) << "setting the maximum is no redraw";
+}
+
+}  // namespace
+}  // namespace rodwick::testing
