@@ -31,8 +31,8 @@ std::vector<PlatformCall> ScriptedPlatform::callsOf(const QString& kind) const {
 }
 
 bool ScriptedPlatform::allAnswersUsed() const {
-    return messages_.empty() && openPaths_.empty() && savePaths_.empty() && fonts_.empty() &&
-           modals_.empty();
+    return messages_.empty() && inputs_.empty() && openPaths_.empty() && savePaths_.empty() &&
+           fonts_.empty() && modals_.empty();
 }
 
 platform::Answer ScriptedPlatform::showMessage(const platform::Message& m) {
@@ -40,9 +40,11 @@ platform::Answer ScriptedPlatform::showMessage(const platform::Message& m) {
                platform::Answer::Cancel);
 }
 
-QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title, const QString&) {
-    std::deque<QString> none;  // the program asks nothing through an input box
-    return Ask(none, {.kind = "input", .text = prompt, .title = title}, QString());
+QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title,
+                                   const QString& defaultText) {
+    return Ask(inputs_,
+               {.kind = "input", .text = prompt, .title = title, .defaultText = defaultText},
+               QString());
 }
 
 QString ScriptedPlatform::openFileDialog(const platform::FileDialogOptions& options) {

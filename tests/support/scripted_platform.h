@@ -26,6 +26,7 @@ struct PlatformCall {
     platform::Icon icon = platform::Icon::None;
     platform::DefaultButton defaultButton = platform::DefaultButton::First;
     platform::FileDialogOptions fileOptions = {};
+    QString defaultText = {};  // an input box's default answer
 };
 
 // A platform that records every call and answers questions from queues filled by the test.
@@ -36,13 +37,15 @@ class ScriptedPlatform : public platform::Platform {
 
     // Answers, consumed in order.
     void answerMessage(platform::Answer answer) { messages_.push_back(answer); }
+    void answerInput(const QString& text) { inputs_.push_back(text); }
     void answerOpenDialog(const QString& path) { openPaths_.push_back(path); }
     void answerSaveDialog(const QString& path) { savePaths_.push_back(path); }
     void answerFontDialog(const QString& family) { fonts_.push_back(family); }
     // Drives a modal dialog of our own and returns its result code.
     void answerModal(std::function<int(QDialog&)> driver) { modals_.push_back(std::move(driver)); }
 
-    // The calls of one kind so far, oldest first.
+    // The calls so far, oldest first: all of them, or those of one kind.
+    const std::vector<PlatformCall>& calls() const { return calls_; }
     std::vector<PlatformCall> callsOf(const QString& kind) const;
     std::vector<PlatformCall> messages() const { return callsOf(QStringLiteral("message")); }
     void clearCalls() { calls_.clear(); }
@@ -68,7 +71,8 @@ class ScriptedPlatform : public platform::Platform {
     std::vector<QWidget*> modelessShown;
 
     platform::Answer showMessage(const platform::Message& message) override;
-    QString inputBox(const QString& prompt, const QString& title, const QString&) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
     QString openFileDialog(const platform::FileDialogOptions& options) override;
     QString saveFileDialog(const platform::FileDialogOptions& options) override;
     QString fontDialog(const QString& currentFont) override;
@@ -95,6 +99,7 @@ class ScriptedPlatform : public platform::Platform {
 
     std::vector<PlatformCall> calls_;
     std::deque<platform::Answer> messages_;
+    std::deque<QString> inputs_;
     std::deque<QString> openPaths_;
     std::deque<QString> savePaths_;
     std::deque<QString> fonts_;
