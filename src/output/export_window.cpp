@@ -153,6 +153,7 @@ void export_::WriteExport(const std::string& bytes) {
 
     // Not silent: the user would otherwise take the export for done.
     platform_.showMessage({QStringLiteral("Could not export to ") + exportFileName_ +
+                               QStringLiteral(": ") + QString::fromStdString(written.message()) +
                                QStringLiteral(". No file was written."),
                            QStringLiteral("Export"), platform::Buttons::Ok, platform::Icon::Stop});
 }

@@ -121,9 +121,9 @@ void Form3::okay_Click() {
     if (!written.ok()) {
         // The choices hold for this run all the same; the user must know they will not last.
         platform_.showMessage(
-            {QStringLiteral("The preferences could not be saved to ") + FromPath(path) +
-                 QStringLiteral(".\n") + QString::fromUtf8(written.message()) +
-                 QStringLiteral("\nThey stay in force until the program ends."),
+            {QStringLiteral("Could not save the preferences to ") + FromPath(path) +
+                 QStringLiteral(": ") + QString::fromStdString(written.message()) +
+                 QStringLiteral(". They stay in force until the program ends."),
              QStringLiteral("Preferences"), platform::Buttons::Ok, platform::Icon::Stop});
     }
     accept();

@@ -1,3 +1,5 @@
+#include <cstring>
+
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -105,13 +107,14 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     WriteBytes(plain, "not a folder");
     WriteBytes(old, "the old export");
     auto sent = std::make_shared<std::size_t>(0);  // the disk fills after 40 bytes
-    for (const auto& [path, ops] : {std::pair{plain + "/new.txt", FileOps::System()},
-                                    {old, WriteFailsAfter(40, 1 << 20, FileOps::System(), sent)}}) {
+    for (const auto& [path, ops, reason] :
+         {std::tuple{plain + "/new.txt", FileOps::System(), ENOTDIR},
+          {old, WriteFailsAfter(40, 1 << 20, FileOps::System(), sent), ENOSPC}}) {
         export_ window(state, platform, nullptr, ops);
         platform.answerMessage(Answer::Ok);
         EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
         EXPECT_EQ(LastMessage(), Describe({"Could not export to " + QString::fromStdString(path) +
-                                               ". No file was written.",
+                                               ": " + strerror(reason) + ". No file was written.",
                                            "Export", Buttons::Ok, Icon::Stop}));
     }
     EXPECT_EQ(*sent, 40u) << "the write did start";

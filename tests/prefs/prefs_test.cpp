@@ -181,11 +181,11 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     platform.answerMessage(platform::Answer::Ok);
     Click(dialog, "okay");
 
-    EXPECT_EQ(LastMessage(),
-              Describe({"The preferences could not be saved to " +
-                            QString::fromStdString(SettingsFile()) + ".\n" + strerror(ENOSPC) +
-                            "\nThey stay in force until the program ends.",
-                        "Preferences", platform::Buttons::Ok, platform::Icon::Stop}));
+    EXPECT_EQ(
+        LastMessage(),
+        Describe({"Could not save the preferences to " + QString::fromStdString(SettingsFile()) +
+                      ": " + strerror(ENOSPC) + ". They stay in force until the program ends.",
+                  "Preferences", platform::Buttons::Ok, platform::Icon::Stop}));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
     EXPECT_EQ(ReadBytes(SettingsFile()), old);
