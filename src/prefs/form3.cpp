@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 #include "pictures.h"
 #include "preferences.h"
@@ -28,8 +29,8 @@ T* Named(T* widget, const char* name) {
 }  // namespace
 
 Form3::Form3(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent,
-             const FileOps& ops)
-    : QDialog(parent), state_(state), platform_(platform), view_(view), ops_(ops) {
+             FileOps ops)
+    : QDialog(parent), state_(state), platform_(platform), view_(view), ops_(std::move(ops)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preferences"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));

@@ -26,7 +26,7 @@ class Form3 : public QDialog {
   public:
     // ops: the system calls the settings file is written with (tests make them fail).
     Form3(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent = nullptr,
-          const FileOps& ops = FileOps::System());
+          FileOps ops = FileOps::System());
 
     void Form_Load();
     void autosel_Click();
@@ -43,7 +43,7 @@ class Form3 : public QDialog {
     AppState& state_;
     platform::Platform& platform_;
     MainView& view_;
-    const FileOps& ops_;
+    FileOps ops_;
     QString fileCaption_;
     // The name the file dialog holds: the last file chosen while this window is open.
     QString CMDialog1FileName_;
