@@ -25,8 +25,7 @@ using CommitTest = EditingTest;
 TEST_F(CommitTest, AddAppendsAndKeepsTheShownRecord) {
     // Records held, the one shown; the view afterwards shows that one (record 1 when empty).
     for (auto [held, current] : {std::pair{0, 0}, {10, 3}, {249, 3}}) {
-        Hold(held);
-        state.table.setCurrentRecord(current);
+        Hold(held, current);
         Form2* editor = OpenAdd();
         TypeRecord(*editor, Tagged("r" + std::to_string(held + 1)));
         Click(*editor, "okay");
@@ -51,8 +50,7 @@ TEST_F(CommitTest, AddAppendsAndKeepsTheShownRecord) {
 
 TEST_F(CommitTest, EditAsksAndNoKeepsTheEditorOpenWhileYesStores) {
     for (int count : {10, 250}) {
-        Hold(count);
-        Action("MnuLast")->trigger();
+        Hold(count, count);
         EditWith([&](Form2& editor) {
             QSignalSpy finished(&editor, &QDialog::finished);
             TypeRecord(editor, Tagged("r99"));
@@ -101,8 +99,7 @@ TEST_F(CommitTest, ModelessAddCommitsIntoTheTableOfTheMomentOfOkay) {
     const std::pair<const char*, std::vector<int>> cases[] = {
         {"MnuDel", {1, 2, 4, 5, 99}}, {"MnuOpen", {21, 22, 99}}, {"MnuNew", {99}}};
     for (const auto& [command, trips] : cases) {
-        Hold(5);
-        state.table.setCurrentRecord(3);
+        Hold(5, 3);
         Form2* editor = OpenAdd();
         TypeRecord(*editor, Tagged("r99"));
         command == std::string("MnuOpen") ? platform.answerOpenDialog(QString::fromStdString(other))
@@ -116,15 +113,14 @@ TEST_F(CommitTest, ModelessAddCommitsIntoTheTableOfTheMomentOfOkay) {
 }
 
 TEST_F(CommitTest, DeleteAsksAndShowsRecordOne) {
+    // Records held, the one shown, the answer, and the trips left.
+    // clang-format off
     const std::tuple<int, int, Answer, std::vector<int>> cases[] = {
-        {4, 2, Answer::Yes, {1, 3, 4}},
-        {4, 4, Answer::Yes, {1, 2, 3}},
-        {4, 3, Answer::No, {1, 2, 3, 4}},
-        {1, 1, Answer::Yes, {}}};
+        {4, 2, Answer::Yes, {1, 3, 4}}, {4, 4, Answer::Yes, {1, 2, 3}},
+        {4, 3, Answer::No, {1, 2, 3, 4}}, {1, 1, Answer::Yes, {}}};
+    // clang-format on
     for (const auto& [count, current, answer, left] : cases) {
-        Hold(count);
-        state.table.setCurrentRecord(current);
-        window.ShowCurrentRecord();
+        Hold(count, current);
         platform.answerMessage(answer);
         Action("MnuDel")->trigger();
         EXPECT_EQ(LastMessage(),
@@ -143,8 +139,7 @@ TEST_F(CommitTest, DeleteAsksAndShowsRecordOne) {
 
 TEST_F(CommitTest, DuplicateAppendsACopyAndYesEditsIt) {
     for (Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
-        Hold(3);
-        Action("MnuNext")->trigger();
+        Hold(3, 2);
         platform.answerMessage(answer);
         if (answer == Answer::Yes) {
             platform.answerModal([](QDialog& editor) {

@@ -19,8 +19,7 @@ class QuickEditTest : public EditingTest {
   protected:
     // Record 2 of 3 shown in a window on screen, so that the labels take real mouse events.
     void SetUp() override {
-        Hold(3);
-        Action("MnuNext")->trigger();
+        Hold(3, 2);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -40,16 +39,11 @@ class QuickEditTest : public EditingTest {
 
 TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
     state.settings.units = UnitNames::Metric();
-    struct Row {
-        const char* label;
-        bool click;  // a single click opens it, not a double-click
-        int code;    // quickEditField while it is open; 0 for an input box
-        // The input box's prompt and title, or the dialog's name, caption, the code it sees,
-        // and Form8's prompt and editor.
-        const char* opens;
-    };
+    // The label; whether a single click opens it, not a double-click; quickEditField while it is
+    // open, 0 for an input box; and the input box's prompt and title, or the dialog's name,
+    // caption, the code it sees, and Form8's prompt and editor.
     // clang-format off
-    const Row rows[] = {
+    const std::tuple<const char*, bool, int, const char*> rows[] = {
         {"obVen", false, 5, "Form8 | Quickedit | 5 Please select new venue! [ots]"},
         {"ObType", false, 3, "Form8 | Quickedit | 3 Please select type of water. [ots]"},
         {"ObDay", true, 8, "Form8 | Quickedit | 8 Please type in new ticket price. [hoco more less]"},
@@ -76,17 +70,17 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
     // clang-format on
     const TripRecord before = state.table.slot(2);
     const QString title = window.windowTitle();
-    int code = window.quickEditField();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.label);
+    int field = window.quickEditField();
+    for (const auto& [label, click, code, opens] : rows) {
+        SCOPED_TRACE(label);
         // A single click on a double-click label, or the right button, opens nothing.
-        if (!row.click) SingleClick(row.label);
-        QTest::mouseDClick(Find<QLabel>(row.label), Qt::RightButton);
+        if (!click) SingleClick(label);
+        QTest::mouseDClick(Find<QLabel>(label), Qt::RightButton);
 
         // Every editor starts from the field its label shows.
-        const QString stored = Text(row.label);
+        const QString stored = Text(label);
         std::string inside;
-        if (row.code == 0) {
+        if (code == 0) {
             platform.answerInput(QString());
         } else {
             platform.answerModal([&](QDialog& dialog) {
@@ -99,23 +93,21 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
                 return int(QDialog::Rejected);
             });
         }
-        row.click ? SingleClick(row.label) : DoubleClick(row.label);
+        click ? SingleClick(label) : DoubleClick(label);
 
         ASSERT_EQ(platform.calls().size(), 1u);
         const PlatformCall& call = platform.calls()[0];
-        EXPECT_EQ((call.text + " | " + call.title + " | ").toStdString() + inside, row.opens);
-        EXPECT_EQ(call.defaultText, row.code == 0 ? stored : QString());
+        EXPECT_EQ((call.text + " | " + call.title + " | ").toStdString() + inside, opens);
+        EXPECT_EQ(call.defaultText, code == 0 ? stored : QString());
         // Form8's code stays set after it closes, the species picker's goes back to 0, and an
         // input box leaves it as it was.
-        if (row.code != 0) code = row.code == 9 ? 0 : row.code;
-        EXPECT_EQ(window.quickEditField(), code);
+        if (code != 0) field = code == 9 ? 0 : code;
+        EXPECT_EQ(window.quickEditField(), field);
         platform.clearCalls();
     }
     EXPECT_EQ(state.table.slot(2), before);
     // Each of the twelve Form8 modes loaded under the busy title and pointer, which went back.
-    EXPECT_EQ(
-        std::count(platform.busyPointerChanges.begin(), platform.busyPointerChanges.end(), true),
-        12);
+    EXPECT_EQ(std::ranges::count(platform.busyPointerChanges, true), 12);
     EXPECT_EQ(window.windowTitle(), title);
 }
 
@@ -134,14 +126,9 @@ TEST_F(QuickEditTest, InputBoxStoresAnyAnswerButAnEmptyOne) {
 }
 
 TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
-    struct Case {
-        int code;  // 7 temperature, 8 ticket price
-        const char* stored;
-        // Each step ("load", "more", "less" or a typed text) and hoco's text after it, with
-        // " off" while + and - are disabled.
-        std::vector<std::pair<const char*, const char*>> steps;
-    };
-    const Case cases[] = {
+    // The code, 7 temperature or 8 ticket price; the field stored; and each step ("load", "more",
+    // "less" or a typed text) with hoco's text after it, and " off" while + and - are disabled.
+    const std::tuple<int, const char*, std::vector<std::pair<const char*, const char*>>> cases[] = {
         {7, "45", {{"load", "45"}, {"more", "45"}, {"less", "44"}}},
         {7, "-10", {{"load", "-10"}, {"less", "-10"}, {"more", "-9"}}},
         {7, "20", {{"50", "50"}, {"more", "50"}, {"less", "49"}}},
@@ -152,12 +139,11 @@ TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
         {8, "2.75", {{"more", "3.75"}}},
         {8, "3.50", {{"load", "3.5"}}},
     };
-    for (const Case& c : cases) {
-        state.table.slot(2)[Field::temperature] = state.table.slot(2)[Field::ticketPrice] =
-            c.stored;
-        const auto dialog = Open(c.code);
+    for (const auto& [code, stored, steps] : cases) {
+        state.table.slot(2)[Field::temperature] = state.table.slot(2)[Field::ticketPrice] = stored;
+        const auto dialog = Open(code);
         auto* hoco = Child<QLineEdit>(*dialog, "hoco");
-        for (const auto& [step, after] : c.steps) {
+        for (const auto& [step, after] : steps) {
             const std::string name = step;
             if (name == "more" || name == "less") {
                 Click(*dialog, step);
@@ -168,17 +154,16 @@ TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
             const bool more = Child(*dialog, "more")->isEnabled();
             EXPECT_EQ(more, Child(*dialog, "less")->isEnabled());
             EXPECT_EQ(hoco->text().toStdString() + (more ? "" : " off"), after)
-                << c.code << " " << c.stored << " " << step;
+                << code << " " << stored << " " << step;
         }
     }
 }
 
 TEST_F(QuickEditTest, ListsInTheirOrderOfAddingAndSuggestionsUnderThePreference) {
+    // clang-format off
     const std::pair<int, const QStringList*> fixed[] = {{1, &WaterConditionList()},
-                                                        {2, &WeatherList()},
-                                                        {3, &WaterTypeList()},
-                                                        {11, &SpeciesList()},
-                                                        {12, &BaitList()}};
+        {2, &WeatherList()}, {3, &WaterTypeList()}, {11, &SpeciesList()}, {12, &BaitList()}};
+    // clang-format on
     for (const auto& [code, list] : fixed) EXPECT_EQ(Items(*Open(code), "ots"), *list) << code;
     // The record editor's venue and club lists follow the same preference.
     const char* venues[] = {"Usk", "usk", "Wye"};
@@ -199,17 +184,12 @@ TEST_F(QuickEditTest, ListsInTheirOrderOfAddingAndSuggestionsUnderThePreference)
 }
 
 TEST_F(QuickEditTest, OkayStoresEvenEmptyTextAndCancelStoresNothing) {
-    // The field is changed behind the view first: the view shows it after the dialog all the
-    // same, however the dialog closed.
-    struct Case {
-        const char* label;
-        Field field;
-        std::function<void(QDialog&)> work;
-        std::string after;
-    };
+    // The label, its field, how the dialog is worked, and the field after it. The field is
+    // changed behind the view first: the view shows it after the dialog all the same, however
+    // the dialog closed.
     platform.clock = QDateTime(QDate(2026, 12, 5), QTime(23, 59));
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, Field, void (*)(QDialog&), std::string> cases[] = {
         {"ObInfo", Field::remarks, [](QDialog& d) { Type(d, "enttext", ""), Click(d, "okay"); }, ""},
         {"ObRest", Field::restrictions, [](QDialog& d) { Type(d, "enttext", "No keep\nnets"), Click(d, "okay"); }, "No keep nets"},
         {"ObDat", Field::date, [](QDialog& d) { Click(d, "putdate"), Click(d, "okay"); }, "12-05-2026"},
@@ -225,15 +205,15 @@ TEST_F(QuickEditTest, OkayStoresEvenEmptyTextAndCancelStoresNothing) {
         {"ObDay", Field::ticketPrice, [](QDialog& d) { TypeAndPress(d, "4.5", Qt::Key_Return); }, "4.5"},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        state.table.slot(2)[c.field] = "behind";
-        platform.answerModal([&](QDialog& dialog) {
-            c.work(dialog);
+    for (const auto& [label, field, work, after] : cases) {
+        state.table.slot(2)[field] = "behind";
+        platform.answerModal([work](QDialog& dialog) {
+            work(dialog);
             EXPECT_FALSE(dialog.isVisible());
             return dialog.result();
         });
-        std::string(c.label) == "ObDay" ? SingleClick(c.label) : DoubleClick(c.label);
-        EXPECT_EQ(Stored(c.field, c.label), c.after + "|" + c.after) << c.label;
+        std::string(label) == "ObDay" ? SingleClick(label) : DoubleClick(label);
+        EXPECT_EQ(Stored(field, label), after + "|" + after) << label;
     }
     EXPECT_EQ(Text("total"), "Record 2 of 3");
 }

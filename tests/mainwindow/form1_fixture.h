@@ -53,9 +53,10 @@ class Form1Test : public ::testing::Test {
   protected:
     Form1Test() : window(state, platform) {}
 
-    // Puts n trips into the table the way a load does, and redraws.
-    void Hold(int n) {
+    // Puts n trips into the table the way a load does, and shows record `shown` of them.
+    void Hold(int n, int shown = 1) {
         ASSERT_TRUE(state.table.ReplaceFromFile(Trips(1, n)));
+        state.table.setCurrentRecord(n > 0 ? shown : 0);
         window.SetRecordCommands(n > 0);
         window.ShowCurrentRecord();
     }
