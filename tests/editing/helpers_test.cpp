@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QLocale>
 #include <random>
 
@@ -39,15 +37,14 @@ QStringList ReferenceSuggestionList(const RecordTable& table, Field field) {
 TEST(Suggestions, FirstSpellingInOrderOfFirstOccurrenceAndTheEmptyValueQuirk) {
     using Venues = std::vector<std::string>;
     // Windows-1252: e acute (\351) and its capital, and a sharp s (\337), whose capitals are SS.
+    // clang-format off
     const std::pair<Venues, Venues> cases[] = {
-        {{"Usk", "usk", "Wye"}, {"Usk", "Wye"}},
-        {{"Wye", "", "Usk"}, {"Wye", "", "Usk"}},
-        {{"", "", "Usk"}, {"Usk"}},
+        {{"Usk", "usk", "Wye"}, {"Usk", "Wye"}}, {{"Wye", "", "Usk"}, {"Wye", "", "Usk"}},
+        {{"", "", "Usk"}, {"Usk"}}, {{}, {}}, {{""}, {""}},
         {{"wye", "Usk", "WYE", "Wye", "usk", "Tay"}, {"wye", "Usk", "Tay"}},
         {{"\351tang", "\311TANG", "Etang"}, {"\351tang", "Etang"}},
-        {{"Stra\337e", "STRASSE"}, {"Stra\337e"}},
-        {{}, {}},
-        {{""}, {""}}};
+        {{"Stra\337e", "STRASSE"}, {"Stra\337e"}}};
+    // clang-format on
     for (const auto& [venues, expected] : cases) {
         QStringList want;
         for (const std::string& entry : expected) want << FromFileText(entry);
@@ -78,17 +75,11 @@ TEST(Suggestions, FastListEqualsTheAlgorithmOnRandomTables) {
 }
 
 TEST(Numbers, PriceAndTemperatureStepsOnTheirTypes) {
-    // Text, whether the locale's parser reads it, whether + and - are enabled, and the text
-    // after + and after - ("=" when the text stays as it is).
-    struct Case {
-        NumberKind kind;
-        const char* text;
-        bool numeric, enabled;
-        const char *up, *down;
-    };
+    // Kind, text (each text once), whether the locale's parser reads it, whether + and - are
+    // enabled, and the text after + and after - ("=" when the text stays as it is).
     constexpr NumberKind T = NumberKind::Temperature, P = NumberKind::Price;
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<NumberKind, const char*, bool, bool, const char*, const char*> cases[] = {
         {T, "12", 1, 1, "13", "11"}, {T, " 7 ", 1, 1, "8", "6"}, {T, "45", 1, 1, "=", "44"},
         {T, "-10", 1, 1, "-9", "="}, {T, "50", 1, 1, "=", "49"}, {T, "-11", 1, 1, "-10", "="},
         {T, "12.5", 1, 1, "13", "11"}, {T, "13.5", 1, 1, "15", "13"}, {T, "1e1", 1, 1, "11", "9"},
@@ -108,14 +99,12 @@ TEST(Numbers, PriceAndTemperatureStepsOnTheirTypes) {
         {P, "1e400", 0, 0, "=", "="}, {P, "  ", 0, 0, "=", "="}, {P, "3 pounds", 0, 0, "=", "="},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        const QString text = QString::fromLatin1(c.text);
-        SCOPED_TRACE(::testing::Message()
-                     << (c.kind == P ? "price \"" : "temperature \"") << c.text);
-        EXPECT_EQ(IsNumeric(text), c.numeric);
-        EXPECT_EQ(StepsEnabled(c.kind, text), c.enabled);
-        EXPECT_EQ(StepUp(c.kind, text).value_or("="), QString::fromLatin1(c.up));
-        EXPECT_EQ(StepDown(c.kind, text).value_or("="), QString::fromLatin1(c.down));
+    for (const auto& [kind, text, numeric, enabled, up, down] : cases) {
+        SCOPED_TRACE("\"" + std::string(text) + "\"");
+        EXPECT_EQ(IsNumeric(text), numeric);
+        EXPECT_EQ(StepsEnabled(kind, text), enabled);
+        EXPECT_EQ(StepUp(kind, text).value_or("="), up);
+        EXPECT_EQ(StepDown(kind, text).value_or("="), down);
     }
 }
 
