@@ -81,10 +81,12 @@ class EditingTest : public Form1Test {
         Action("MnuAdd")->trigger();
         return AddEditor();
     }
-    // Runs the Edit command; the driver works the modal editor and returns its result.
-    void EditWith(std::function<int(Form2&)> driver) {
-        platform.answerModal(
-            [driver](QDialog& dialog) { return driver(static_cast<Form2&>(dialog)); });
+    // Runs the Edit command; the driver works the modal editor.
+    void EditWith(std::function<void(Form2&)> driver) {
+        platform.answerModal([driver](QDialog& dialog) {
+            driver(static_cast<Form2&>(dialog));
+            return dialog.result();
+        });
         Action("MnuEdit")->trigger();
     }
     std::vector<TripRecord> Held() {

@@ -85,7 +85,6 @@ TEST_F(EditorTest, EditShowsTheStoredTextsAndTheSmallButtonsWork) {
                       QString(text) + " " + enabled);
         }
         Click(editor, "cancel");
-        return editor.result();
     });
     EXPECT_EQ(state.table.slot(7), before);
 }
@@ -126,8 +125,7 @@ TEST_F(EditorKeysTest, ReturnInALineOrAClosedListCommitsAndEscapeCancels) {
         EXPECT_EQ(AddEditor(), nullptr) << name;
     }
     ASSERT_EQ(state.table.recordCount(), 3);
-    EXPECT_EQ(state.table.slot(1)[Field::venue] + state.table.slot(2)[Field::method] +
-                  state.table.slot(3)[Field::weather],
+    EXPECT_EQ(Held()[0][Field::venue] + Held()[1][Field::method] + Held()[2][Field::weather],
               "UskUskSunnyUsk");
 }
 

@@ -58,8 +58,7 @@ TEST(Suggestions, FastListEqualsTheAlgorithmOnRandomTables) {
     const std::string names[] = {"usk", "wye", "\351tang", "stra\337e", "strasse", "", ""};
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
-        const int size = round < 20 ? RecordTable::kMaxRecords : static_cast<int>(random() % 30);
-        std::vector<TripRecord> records(static_cast<std::size_t>(size));
+        std::vector<TripRecord> records(round < 20 ? RecordTable::kMaxRecords : random() % 30);
         for (TripRecord& record : records) {
             std::string name = names[random() % std::size(names)];
             for (char& c : name)
