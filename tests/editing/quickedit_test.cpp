@@ -113,9 +113,12 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
 
 TEST_F(QuickEditTest, InputBoxStoresAnyAnswerButAnEmptyOne) {
     state.settings.units = UnitNames::Imperial();
-    // The answer, and the total weight after it: stored as typed, line breaks as blanks.
+    // The answer, and the total weight after it: stored as typed, every kind of line break
+    // (a pasted one) as a blank.
+    const QString breaks =
+        QString("3\n4\r5") + QChar::ParagraphSeparator + "6" + QChar::LineSeparator;
     const std::pair<QString, std::string> answers[] = {
-        {"", "r2.4"}, {"heavy", "heavy"}, {" 12 ", " 12 "}, {"", " 12 "}, {"3\n4", "3 4"}};
+        {"", "r2.4"}, {"heavy", "heavy"}, {" 12 ", " 12 "}, {"", " 12 "}, {breaks, "3 4 5 6 "}};
     for (const auto& [answer, after] : answers) {
         platform.answerInput(answer);
         DoubleClick("ObWeighta");
