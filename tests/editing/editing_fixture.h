@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 
+#include "fixed_lists.h"
 #include "form1_fixture.h"
 #include "form2.h"
 
@@ -16,13 +19,6 @@ inline const char* const kBoxNames[kFieldCount] = {
     "edven",   "edtype", "edday",  "edclub", "edwa",    "edwb",   "edwater", "edweather",
     "edtemp",  "edmeth", "edda",   "eddb",   "edbait",  "edspec", "edname",  "edbesta",
     "edbestb", "edrest", "edinfo", "eddat",  "edtime1", "edtime2"};
-
-template <typename T = QWidget>
-T* Child(const QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) throw std::runtime_error(std::string("no child named ") + name);
-    return found;
-}
 
 inline QString BoxText(const QWidget& editor, const char* name) {
     QWidget* box = Child(editor, name);
@@ -55,6 +51,29 @@ inline void Click(const QWidget& dialog, const char* button) {
     Child<QPushButton>(dialog, button)->click();
 }
 
+// The entries of a list box.
+inline QStringList Items(const QWidget& dialog, const char* name) {
+    QStringList items;
+    auto* combo = Child<QComboBox>(dialog, name);
+    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+    return items;
+}
+
+// Shows a dialog for real, so that focus and keys work, types into a box (the named one, else
+// the one the dialog gave the focus) and presses a key; returns the box.
+inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
+                             const char* name = nullptr) {
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QWidget* box = name ? Child(dialog, name) : QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(box)) box = combo->lineEdit();
+    box->setFocus();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, key);
+    return box;
+}
+
 class EditingTest : public Form1Test {
   protected:
     Form2* AddEditor() { return window.editCommands().addEditor(); }
@@ -62,19 +81,18 @@ class EditingTest : public Form1Test {
         Action("MnuAdd")->trigger();
         return AddEditor();
     }
-    // Runs the Edit command; the driver works the modal editor and returns its result.
-    void EditWith(std::function<int(Form2&)> driver) {
-        platform.answerModal(
-            [driver](QDialog& dialog) { return driver(static_cast<Form2&>(dialog)); });
+    // Runs the Edit command; the driver works the modal editor.
+    void EditWith(std::function<void(Form2&)> driver) {
+        platform.answerModal([driver](QDialog& dialog) {
+            driver(static_cast<Form2&>(dialog));
+            return dialog.result();
+        });
         Action("MnuEdit")->trigger();
     }
     std::vector<TripRecord> Held() {
         std::vector<TripRecord> held;
         for (int i = 1; i <= state.table.recordCount(); ++i) held.push_back(state.table.slot(i));
         return held;
-    }
-    std::string LastMessage() {
-        return platform.messages().empty() ? "none" : Describe(platform.messages().back());
     }
 };
 

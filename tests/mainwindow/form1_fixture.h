@@ -30,6 +30,14 @@ inline QStringList UnitTexts(const QWidget& window) {
     return texts;
 }
 
+// The child of a widget named so; a missing one fails the test with its name.
+template <typename T = QWidget>
+T* Child(const QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) throw std::runtime_error(std::string("no child named ") + name);
+    return found;
+}
+
 // A message as "title | text | buttons icon default", to compare in one go.
 inline std::string Describe(const platform::Message& m) {
     return m.title.toStdString() + " | " + m.text.toStdString() + " | " +
@@ -45,9 +53,10 @@ class Form1Test : public ::testing::Test {
   protected:
     Form1Test() : window(state, platform) {}
 
-    // Puts n trips into the table the way a load does, and redraws.
-    void Hold(int n) {
+    // Puts n trips into the table the way a load does, and shows record `shown` of them.
+    void Hold(int n, int shown = 1) {
         ASSERT_TRUE(state.table.ReplaceFromFile(Trips(1, n)));
+        state.table.setCurrentRecord(n > 0 ? shown : 0);
         window.SetRecordCommands(n > 0);
         window.ShowCurrentRecord();
     }
@@ -60,9 +69,7 @@ class Form1Test : public ::testing::Test {
 
     template <typename T = QWidget>
     T* Find(const char* name) {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) throw std::runtime_error(std::string("no child named ") + name);
-        return found;
+        return Child<T>(window, name);
     }
     QString Text(const char* name) { return Find<QLabel>(name)->text(); }
     QAction* Action(const char* name) { return Find<QAction>(name); }
