@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <vector>
 
 #include "box_text.h"
 #include "fixed_lists.h"
@@ -229,12 +230,9 @@ void Form2::buildControls() {
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
 
-    QWidget* previous = nullptr;
-    for (QWidget* next : boxes_) {
-        if (previous != nullptr) setTabOrder(previous, next);
-        previous = next;
-    }
-    SetTabOrder({previous, cancel_, okay_, today_, less_, more_, cless_, cmore_, select_});
+    std::vector<QWidget*> order(boxes_.begin(), boxes_.end());
+    order.insert(order.end(), {cancel_, okay_, today_, less_, more_, cless_, cmore_, select_});
+    SetTabOrder(order);
 
     connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });

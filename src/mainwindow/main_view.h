@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <initializer_list>
+#include <span>
 
 #include "platform.h"
 
@@ -62,12 +63,13 @@ inline void MakeFixedDialog(QDialog& dialog, QSize size) {
 }
 
 // Tab walks the widgets in the order given.
-inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
-    QWidget* previous = nullptr;
-    for (QWidget* next : widgets) {
-        if (previous != nullptr) QWidget::setTabOrder(previous, next);
-        previous = next;
+inline void SetTabOrder(std::span<QWidget* const> widgets) {
+    for (std::size_t i = 1; i < widgets.size(); ++i) {
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
     }
+}
+inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+    SetTabOrder(std::span<QWidget* const>(widgets.begin(), widgets.size()));
 }
 
 // A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),
