@@ -58,10 +58,7 @@ void EditCommands::Duplicate() {
     RecordTable& table = state_.table;
     if (table.recordCount() == 0) return;
     if (table.recordCount() >= RecordTable::kMaxRecords) {
-        platform_.showMessage(
-            {QStringLiteral(
-                 "Sorry, but only 250 records are allowed in one file. Please open another file!"),
-             QStringLiteral("Too Many Records!!"), platform::Buttons::Ok, platform::Icon::None});
+        TellRecordLimit(platform_);
         return;
     }
     const platform::Message question{QStringLiteral("Do you want to edit this new occurance now?"),

@@ -325,15 +325,19 @@ void Form2::Form_Load() {
     edven_->setFocus();
 }
 
+void TellRecordLimit(platform::Platform& platform) {
+    platform.showMessage(
+        {QStringLiteral(
+             "Sorry, but only 250 records are allowed in one file. Please open another file!"),
+         QStringLiteral("Too Many Records!!"), platform::Buttons::Ok, platform::Icon::None});
+}
+
 void Form2::okay_Click() {
     RecordTable& table = state_.table;
     // The table as it is now: an add editor is modeless, and records may have been deleted or
     // another file loaded since it opened.
     if (editorMode_ != kEditorEdit && table.recordCount() >= RecordTable::kMaxRecords) {
-        platform_.showMessage(
-            {QStringLiteral(
-                 "Sorry, but only 250 records are allowed in one file. Please open another file!"),
-             QStringLiteral("Too Many Records!!"), platform::Buttons::Ok, platform::Icon::None});
+        TellRecordLimit(platform_);
         return;
     }
     if (editorMode_ == kEditorEdit) {

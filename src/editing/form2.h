@@ -20,6 +20,9 @@ namespace rodwick {
 inline constexpr int kEditorAdd = 0;   // modeless; Okay appends a record
 inline constexpr int kEditorEdit = 1;  // modal; Okay changes the current record
 
+// The refusal of a 251st record, when adding or duplicating.
+void TellRecordLimit(platform::Platform& platform);
+
 // The record editor: one box per field of a trip, fixed lists and suggestions, and small
 // buttons for the price, the temperature, the date and the species. Okay commits the boxes
 // to the table.
