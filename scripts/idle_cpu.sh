@@ -18,13 +18,13 @@ fail() {
     echo "idle_cpu: $*" >&2
     exit 2
 }
-# shellcheck source=x_session.sh
-. scripts/x_session.sh
+# shellcheck source=virtual_screen.sh
+. scripts/virtual_screen.sh
 [ -x "$exe" ] || fail "no executable at $exe (build it first)"
 [[ "$seconds" =~ ^[1-9][0-9]*$ ]] || fail "the measurement length must be a whole number of seconds"
 need_tools Xvfb xdotool awk
 
-open_session
+open_run
 
 start_xvfb "$work"
 

@@ -26,8 +26,8 @@ fail() {
     exit 1
 }
 note() { echo "e2e: $*"; }
-# shellcheck source=../../scripts/x_session.sh
-. "$(dirname "$0")/../../scripts/x_session.sh"
+# shellcheck source=../../scripts/virtual_screen.sh
+. "$(dirname "$0")/../../scripts/virtual_screen.sh"
 
 [ $# -eq 2 ] || fail "usage: $0 EXECUTABLE EXAMPLE.RWK"
 exe=$1
@@ -36,7 +36,7 @@ example=$2
 [ -f "$example" ] || fail "no example database at $example"
 need_tools xdotool Xvfb
 
-open_session
+open_run
 
 display_works() { xdotool getdisplaygeometry >/dev/null 2>&1; }
 

@@ -18,15 +18,15 @@ fail() {
     fi
     exit 1
 }
-# shellcheck source=../../scripts/x_session.sh
-. "$(dirname "$0")/../../scripts/x_session.sh"
+# shellcheck source=../../scripts/virtual_screen.sh
+. "$(dirname "$0")/../../scripts/virtual_screen.sh"
 
 [ $# -eq 1 ] || fail "usage: $0 EXECUTABLE"
 exe=$1
 [ -x "$exe" ] || fail "no executable at $exe"
 need_tools xdotool Xvfb xclip
 
-open_session
+open_run
 
 start_xvfb "$work"
 note "started Xvfb on $DISPLAY"

@@ -23,8 +23,8 @@ fail() {
     fi
     exit 1
 }
-# shellcheck source=../../scripts/x_session.sh
-. "$(dirname "$0")/../../scripts/x_session.sh"
+# shellcheck source=../../scripts/virtual_screen.sh
+. "$(dirname "$0")/../../scripts/virtual_screen.sh"
 
 [ $# -eq 1 ] || fail "usage: $0 PRINTOUT_PROGRAM"
 printout=$1

@@ -1,7 +1,7 @@
 # Shared by the scripts that run the program on a virtual X screen of their own (the
 # end-to-end tests and the idle measurement). Source it after defining fail() and setting
 # LIMIT (seconds allowed for each awaited step); TOTAL, if set, caps every deadline.
-# It provides need_tools, open_session, set_deadline, stop_pid and start_xvfb.
+# It provides need_tools, open_run, set_deadline, stop_pid and start_xvfb.
 
 # Fails unless every tool named is installed.
 need_tools() {
@@ -12,7 +12,7 @@ need_tools() {
 
 # Makes the folder $work; on exit the program ($program_pid) and the X server ($xvfb_pid) are
 # stopped and the folder removed.
-open_session() {
+open_run() {
     work=$(mktemp -d)
     program_pid=""
     xvfb_pid=""
