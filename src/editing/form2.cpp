@@ -111,14 +111,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& rect) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    return button;
-}
-
 // Right of a box, with the gap the layout keeps between neighbours.
 QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
     return QRect(box.left + box.width + gap, box.top, width, kBoxHeight);
@@ -211,18 +203,20 @@ void Form2::buildControls() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setGeometry(kRightBox, frameAbove.top + kBoxHeight + 10, kWide, 50);
-    cancel_ = MakeButton(Frame1, "cancel", QStringLiteral("Cancel"), QRect(10, 12, 85, 26));
-    okay_ = MakeButton(Frame1, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
+    cancel_ =
+        Control<QPushButton>(Frame1, "cancel", QStringLiteral("Cancel"), QRect(10, 12, 85, 26));
+    okay_ = Control<QPushButton>(Frame1, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
     okay_->setDefault(true);
-    today_ = MakeButton(this, "today", QStringLiteral("Today"),
-                        QRect(eddat_->geometry().right() + 1 + kCaptionGap, eddat_->y(), 52, 24));
-    less_ = MakeButton(this, "less", QStringLiteral("-"), lessRect);
-    more_ =
-        MakeButton(this, "more", QStringLiteral(" +"), lessRect.translated(kSmallButton + 2, 0));
-    cless_ = MakeButton(this, "cless", QStringLiteral("-"), clessRect);
-    cmore_ =
-        MakeButton(this, "cmore", QStringLiteral("+"), clessRect.translated(kSmallButton + 2, 0));
-    select_ = MakeButton(this, "select", QStringLiteral("Select"), selectRect);
+    today_ = Control<QPushButton>(
+        this, "today", QStringLiteral("Today"),
+        QRect(eddat_->geometry().right() + 1 + kCaptionGap, eddat_->y(), 52, 24));
+    less_ = Control<QPushButton>(this, "less", QStringLiteral("-"), lessRect);
+    more_ = Control<QPushButton>(this, "more", QStringLiteral(" +"),
+                                 lessRect.translated(kSmallButton + 2, 0));
+    cless_ = Control<QPushButton>(this, "cless", QStringLiteral("-"), clessRect);
+    cmore_ = Control<QPushButton>(this, "cmore", QStringLiteral("+"),
+                                  clessRect.translated(kSmallButton + 2, 0));
+    select_ = Control<QPushButton>(this, "select", QStringLiteral("Select"), selectRect);
 
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -34,14 +34,6 @@ constexpr int kButtonHeight = 26;
 constexpr int kButtonTop = kHeight - kMargin - kButtonHeight;
 constexpr int kTextTop = kMargin + kMessHeight + 6;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& rect) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(rect);
-    return button;
-}
-
 }  // namespace
 
 Form8::Form8(AppState& state, platform::Platform& platform, MainView& view, int quickEditField,
@@ -86,10 +78,10 @@ void Form8::buildControls() {
 
     // + above - left of the number, the degree mark right of it.
     const int stepTop = kEditorTop + kBoxHeight / 2 - kStepHeight;
-    more_ = MakeButton(this, "more", QStringLiteral("+"),
-                       QRect(kLeft, stepTop, kStepWidth, kStepHeight));
-    less_ = MakeButton(this, "less", QStringLiteral("-"),
-                       QRect(kLeft, stepTop + kStepHeight, kStepWidth, kStepHeight));
+    more_ = Control<QPushButton>(this, "more", QStringLiteral("+"),
+                                 QRect(kLeft, stepTop, kStepWidth, kStepHeight));
+    less_ = Control<QPushButton>(this, "less", QStringLiteral("-"),
+                                 QRect(kLeft, stepTop + kStepHeight, kStepWidth, kStepHeight));
     hoco_ = new QLineEdit(this);
     hoco_->setObjectName(QStringLiteral("hoco"));
     hoco_->setMaxLength(kNoLengthLimit);
@@ -105,15 +97,15 @@ void Form8::buildControls() {
     enttext_->setTabChangesFocus(true);
     enttext_->setGeometry(kMargin, kTextTop, kWidth - 2 * kMargin, kButtonTop - 10 - kTextTop);
 
-    okay_ = MakeButton(this, "okay", QStringLiteral("Okay"),
-                       QRect(kMargin, kButtonTop, kButtonWidth, kButtonHeight));
+    okay_ = Control<QPushButton>(this, "okay", QStringLiteral("Okay"),
+                                 QRect(kMargin, kButtonTop, kButtonWidth, kButtonHeight));
     okay_->setDefault(true);
-    putdate_ =
-        MakeButton(this, "putdate", QStringLiteral("Today"),
-                   QRect((kWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight));
-    cancel_ =
-        MakeButton(this, "cancel", QStringLiteral("Cancel"),
-                   QRect(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
+    putdate_ = Control<QPushButton>(
+        this, "putdate", QStringLiteral("Today"),
+        QRect((kWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight));
+    cancel_ = Control<QPushButton>(
+        this, "cancel", QStringLiteral("Cancel"),
+        QRect(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
 
     // Only the mode's editor is shown when the dialog loads; the list shows until then.
     for (QWidget* hidden :

@@ -62,6 +62,16 @@ inline void MakeFixedDialog(QDialog& dialog, QSize size) {
     dialog.setFont(CaptionFont());
 }
 
+// A captioned control (button, option, check box, label) named as the window's design names
+// it, at its place.
+template <typename T>
+T* Control(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+    auto* control = new T(caption, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
 // Tab walks the widgets in the order given.
 inline void SetTabOrder(std::span<QWidget* const> widgets) {
     for (std::size_t i = 1; i < widgets.size(); ++i) {

@@ -14,14 +14,6 @@ namespace rodwick {
 
 namespace {
 
-template <typename T>
-T* Control(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
-    auto* control = new T(caption, parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 const QString kCaption = QStringLiteral("Print");
 
 }  // namespace

@@ -14,22 +14,6 @@ namespace rodwick {
 
 namespace {
 
-QRadioButton* Option(QWidget* parent, const char* name, const QString& caption,
-                     const QRect& geometry) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(QString::fromLatin1(name));
-    option->setGeometry(geometry);
-    return option;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
-}
-
 // Runs a handler when an option becomes selected, by the user or by code.
 void OnSelect(QRadioButton* option, QObject* context, std::function<void()> handler) {
     QObject::connect(option, &QRadioButton::toggled, context,
@@ -47,18 +31,23 @@ export_::export_(AppState& state, platform::Platform& platform, QWidget* parent,
     Frame2_ = new QGroupBox(QStringLiteral("Records"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     Frame2_->setGeometry(12, 10, 96, 76);
-    all_ = Option(Frame2_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
-    current_ = Option(Frame2_, "current", QStringLiteral("Current"), QRect(12, 46, 78, 20));
+    all_ = Control<QRadioButton>(Frame2_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
+    current_ =
+        Control<QRadioButton>(Frame2_, "current", QStringLiteral("Current"), QRect(12, 46, 78, 20));
 
     Frame1_ = new QGroupBox(QStringLiteral("Save as"), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     Frame1_->setGeometry(118, 10, 156, 102);
-    RWKPC_ = Option(Frame1_, "RWKPC", QStringLiteral("Rodwick DB PC"), QRect(12, 22, 138, 20));
-    Nort_ = Option(Frame1_, "Nort", QStringLiteral("ASCII Text"), QRect(12, 46, 138, 20));
-    RWKST_ = Option(Frame1_, "RWKST", QStringLiteral("Rodwick DB Pro ST"), QRect(12, 70, 138, 20));
+    RWKPC_ = Control<QRadioButton>(Frame1_, "RWKPC", QStringLiteral("Rodwick DB PC"),
+                                   QRect(12, 22, 138, 20));
+    Nort_ = Control<QRadioButton>(Frame1_, "Nort", QStringLiteral("ASCII Text"),
+                                  QRect(12, 46, 138, 20));
+    RWKST_ = Control<QRadioButton>(Frame1_, "RWKST", QStringLiteral("Rodwick DB Pro ST"),
+                                   QRect(12, 70, 138, 20));
 
-    okay_ = Button(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
-    cancel_ = Button(this, "cancel", QStringLiteral("Cancel"), QRect(286, 50, 84, 26));
+    okay_ = Control<QPushButton>(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
+    cancel_ =
+        Control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(286, 50, 84, 26));
     cancel_->setDefault(true);
 
     Image1_ = new QLabel(this);
