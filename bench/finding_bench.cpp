@@ -58,7 +58,8 @@ void BM_SearchPassWithoutHit(benchmark::State& state) {
     RecordTable table = FullTable();
     rodwick::SearchWalk walk(state.range(0) == 0 ? QLocale::system() : QLocale(QLocale::Turkish));
     int completed = 0;
-    const rodwick::SearchHooks hooks{[] {}, [] { return true; }, [&completed] { ++completed; }};
+    const rodwick::SearchHooks hooks{[](int) {}, [] { return true; },
+                                     [&completed] { ++completed; }};
     for (auto _ : state) {
         walk.StartWord(QStringLiteral("zander"));
         walk.runSearch(table, hooks);

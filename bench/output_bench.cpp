@@ -3,16 +3,16 @@
 
 #include <string>
 
-#include "app_state.h"
 #include "export_files.h"
 #include "print_job.h"
+#include "record_book.h"
 #include "scripted_platform.h"
 
 namespace rodwick {
 namespace {
 
 // 250 trips with values of a typical length.
-AppState FullTable() {
+void FillBook(RecordBook& book) {
     std::vector<TripRecord> trips;
     for (int k = 1; k <= RecordTable::kMaxRecords; ++k) {
         TripRecord trip;
@@ -21,34 +21,37 @@ AppState FullTable() {
         }
         trips.push_back(trip);
     }
-    AppState state;
-    state.table.ReplaceFromFile(trips);
-    state.table.setCurrentRecord(125);
-    state.table.setCurrentFileName("/home/angler/Trips 2001.RWK");
-    return state;
+    RecordTable table;
+    table.ReplaceFromFile(trips);
+    table.setCurrentRecord(125);
+    book.adopt(std::move(table), "/home/angler/Trips 2001.RWK");
 }
 
 void BM_NativeFile(benchmark::State& s) {
-    const AppState state = FullTable();
-    for (auto _ : s) benchmark::DoNotOptimize(NativeFileBytes(state.table));
+    RecordBook book;
+    FillBook(book);
+    for (auto _ : s) benchmark::DoNotOptimize(NativeFileBytes(book.table()));
 }
 BENCHMARK(BM_NativeFile);
 
 void BM_TextFileAll250(benchmark::State& s) {
-    const AppState state = FullTable();
-    for (auto _ : s) benchmark::DoNotOptimize(TextFileBytes(state.table, true));
+    RecordBook book;
+    FillBook(book);
+    for (auto _ : s) benchmark::DoNotOptimize(TextFileBytes(book.table(), true));
 }
 BENCHMARK(BM_TextFileAll250)->Unit(benchmark::kMicrosecond);
 
 void BM_SisterFileAll250(benchmark::State& s) {
-    const AppState state = FullTable();
-    for (auto _ : s) benchmark::DoNotOptimize(SisterFileBytes(state.table, true));
+    RecordBook book;
+    FillBook(book);
+    for (auto _ : s) benchmark::DoNotOptimize(SisterFileBytes(book.table(), true));
 }
 BENCHMARK(BM_SisterFileAll250)->Unit(benchmark::kMicrosecond);
 
 // Header and 250 records into the recording printer.
 void BM_PrintRecordsAll250(benchmark::State& s) {
-    const AppState state = FullTable();
+    RecordBook book;
+    FillBook(book);
     testing::ScriptedPlatform platform;
     PrintRequest request;
     request.includeFileName = request.includeDate = request.includeTime = true;
@@ -57,7 +60,7 @@ void BM_PrintRecordsAll250(benchmark::State& s) {
     request.copies = QStringLiteral("1");
     for (auto _ : s) {
         platform.printedLines.clear();
-        benchmark::DoNotOptimize(PrintRecords(platform, state, request));
+        benchmark::DoNotOptimize(PrintRecords(platform, book, request));
     }
     s.counters["lines"] = static_cast<double>(platform.printedLines.size());
 }

@@ -57,9 +57,9 @@ QLabel* makePicture(QWidget* parent, const char* name, const QRect& geometry,
 
 }  // namespace
 
-Form9::Form9(AppState& state, platform::Platform& platform, form1& mainWindow, QWidget* parent)
+Form9::Form9(RecordBook& book, platform::Platform& platform, form1& mainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      state_(state),
+      book_(book),
       platform_(platform),
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form9"));
@@ -120,9 +120,9 @@ void Form9::Form_Load() {
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     platform_.showModeless(*this);
 
-    ReadSettings(state_, platform_, mainWindow_);
+    ReadSettings(book_, platform_, mainWindow_);
     // Only a file the load actually found goes into the list of opened files.
-    if (FileExists(state_.table.currentFileName())) mainWindow_.AddToFileList();
+    if (FileExists(book_.fileName())) mainWindow_.AddToFileList();
 
     // Printing sets the display font itself when it prints.
     platform_.setPrinterFontName(QStringLiteral("Times New Roman"));

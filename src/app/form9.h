@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "app_state.h"
 #include "form1.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QFrame;
 class QLabel;
@@ -21,7 +21,7 @@ class Form9 : public QWidget {
     static constexpr int kSplashMilliseconds = 3000;
 
     // mainWindow is created hidden by the caller and stays hidden until the timer fires.
-    Form9(AppState& state, platform::Platform& platform, form1& mainWindow,
+    Form9(RecordBook& book, platform::Platform& platform, form1& mainWindow,
           QWidget* parent = nullptr);
 
     // Centres and shows the splash, reads the settings, loads the automatic-load database and
@@ -37,7 +37,7 @@ class Form9 : public QWidget {
   private:
     void buildControls();
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     form1& mainWindow_;
     bool ticked_ = false;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app_state.h"
 #include "form1.h"
 #include "platform.h"
+#include "record_book.h"
 
 namespace rodwick {
 
 // Reads the settings file of the program directory (or takes the defaults), gives the display
 // font to the printer and to the record view, and loads the automatic-load database into the
 // still hidden main window. Never writes the settings file.
-void ReadSettings(AppState& state, platform::Platform& platform, form1& mainWindow);
+void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow);
 
 }  // namespace rodwick

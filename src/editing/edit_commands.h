@@ -3,10 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app_state.h"
 #include "form2.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 
 namespace rodwick {
 
@@ -19,7 +19,7 @@ namespace rodwick {
 // open. Delete works as usual: the add editor commits into the table as it is at Okay.
 class EditCommands {
   public:
-    EditCommands(AppState& state, platform::Platform& platform, MainView& view);
+    EditCommands(RecordBook& book, platform::Platform& platform, MainView& view);
     EditCommands(const EditCommands&) = delete;
     EditCommands& operator=(const EditCommands&) = delete;
 
@@ -41,7 +41,7 @@ class EditCommands {
     // Brings the open add editor to the front; false when there is none.
     bool RaiseAddEditor();
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
     int editorMode_ = kEditorAdd;

@@ -31,12 +31,12 @@ form10::form10(QPlainTextEdit& edspec, platform::Platform& platform, MainView& v
                QWidget* parent)
     : form10(nullptr, &edspec, platform, view, parent) {}
 
-form10::form10(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent)
-    : form10(&state, nullptr, platform, view, parent) {}
+form10::form10(RecordBook& book, platform::Platform& platform, MainView& view, QWidget* parent)
+    : form10(&book, nullptr, platform, view, parent) {}
 
-form10::form10(AppState* state, QPlainTextEdit* edspec, platform::Platform& platform,
+form10::form10(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
                MainView& view, QWidget* parent)
-    : QDialog(parent), state_(state), edspec_(edspec), platform_(platform), view_(view) {
+    : QDialog(parent), book_(book), edspec_(edspec), platform_(platform), view_(view) {
     setObjectName(QStringLiteral("form10"));
     setWindowTitle(QStringLiteral("Fish Selection"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
@@ -71,8 +71,8 @@ void form10::buildControls() {
 
 void form10::Form_Load() {
     CentreOnScreen(*this, platform_);
-    if (state_ != nullptr) {
-        const RecordTable& table = state_->table;
+    if (book_ != nullptr) {
+        const RecordTable& table = book_->table();
         fishsel_->setPlainText(FromFileText(table.slot(table.currentRecord())[Field::species]));
     } else {
         fishsel_->setPlainText(MultiLineText(*edspec_));
@@ -88,14 +88,11 @@ void form10::fish_DblClick(const QListWidgetItem& item) {
 
 void form10::okay_Click() {
     const QString selection = MultiLineText(*fishsel_);
-    if (state_ != nullptr) {
-        RecordTable& table = state_->table;
-        table.slot(table.currentRecord())[Field::species] =
-            ToFileText(LineBreaksToBlanks(selection));
+    if (book_ != nullptr) {
+        (void)book_->setField(Field::species, ToFileText(LineBreaksToBlanks(selection)));
     } else {
         edspec_->setPlainText(selection);
     }
-    view_.ShowCurrentRecord();
     accept();
 }
 
@@ -110,10 +107,10 @@ void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, 
     platform.showModal(picker);
 }
 
-void PickSpeciesForCurrentRecord(AppState& state, platform::Platform& platform, MainView& view,
+void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
                                  QWidget* parent) {
-    if (state.table.currentRecord() < 1) return;
-    form10 picker(state, platform, view, parent);
+    if (book.currentRecord() < 1) return;
+    form10 picker(book, platform, view, parent);
     picker.Form_Load();
     platform.showModal(picker);
 }

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "app_state.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QListWidget;
 class QListWidgetItem;
@@ -29,7 +29,7 @@ class form10 : public QDialog {
            QWidget* parent = nullptr);
     // Target: the species of the current record (the quick edit, quickEditField 9), written
     // at Okay.
-    form10(AppState& state, platform::Platform& platform, MainView& view,
+    form10(RecordBook& book, platform::Platform& platform, MainView& view,
            QWidget* parent = nullptr);
 
     // Centres the picker, puts the target's text into the selection and fills the list.
@@ -42,11 +42,11 @@ class form10 : public QDialog {
     void cancel_Click();
 
   private:
-    form10(AppState* state, QPlainTextEdit* edspec, platform::Platform& platform, MainView& view,
+    form10(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform, MainView& view,
            QWidget* parent);
     void buildControls();
 
-    AppState* state_;         // the record target, or null
+    RecordBook* book_;        // the record target, or null
     QPlainTextEdit* edspec_;  // the editor target, or null
     platform::Platform& platform_;
     MainView& view_;
@@ -63,7 +63,7 @@ void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, 
 // Opens the picker modally on the species of the current record (the quick edit with
 // quickEditField 9; the caller sets that code before and back to 0 after). Does nothing while
 // the table holds no record.
-void PickSpeciesForCurrentRecord(AppState& state, platform::Platform& platform, MainView& view,
+void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
                                  QWidget* parent);
 
 }  // namespace rodwick

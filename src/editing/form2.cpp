@@ -118,9 +118,9 @@ QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
 
 }  // namespace
 
-Form2::Form2(AppState& state, platform::Platform& platform, MainView& view, int editorMode,
+Form2::Form2(RecordBook& book, platform::Platform& platform, MainView& view, int editorMode,
              QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), view_(view), editorMode_(editorMode) {
+    : QDialog(parent), book_(book), platform_(platform), view_(view), editorMode_(editorMode) {
     setObjectName(QStringLiteral("Form2"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
@@ -283,7 +283,7 @@ void Form2::Form_Load() {
     const PleaseWait wait(view_, platform_);
     CentreOnScreen(*this, platform_);
 
-    const UnitNames& units = state_.settings.units;
+    const UnitNames& units = book_.settings().units;
     const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
                                                   &units.depthMajorUnit,  &units.depthMinorUnit,
                                                   &units.weightMajorUnit, &units.weightMinorUnit};
@@ -291,7 +291,7 @@ void Form2::Form_Load() {
         unitLabels_[i]->setText(FromFileText(*names[i]));
     }
 
-    const RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     if (editorMode_ == kEditorEdit) {
         setWindowTitle(QStringLiteral("Editing Record %1").arg(table.currentRecord()));
         const TripRecord& record = table.slot(table.currentRecord());
@@ -312,7 +312,7 @@ void Form2::Form_Load() {
     FillList(*edweather_, WeatherList());
     FillList(*edname_, SortedWithoutCase(SpeciesList()));
     FillList(*edbait_, SortedWithoutCase(BaitList()));
-    if (state_.settings.showVenuesOnEdit == 1) {
+    if (book_.settings().showVenuesOnEdit == 1) {
         FillList(*edven_, BuildSuggestionList(table, Field::venue));
         FillList(*edclub_, BuildSuggestionList(table, Field::club));
     }
@@ -327,7 +327,7 @@ void TellRecordLimit(platform::Platform& platform) {
 }
 
 void Form2::okay_Click() {
-    RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     // The table as it is now: an add editor is modeless, and records may have been deleted or
     // another file loaded since it opened.
     if (editorMode_ != kEditorEdit && table.recordCount() >= RecordTable::kMaxRecords) {
@@ -341,17 +341,13 @@ void Form2::okay_Click() {
         if (platform_.showMessage(question) != platform::Answer::Yes) return;
     }
 
-    const TripRecord record = boxesAsRecord();
-    if (editorMode_ != kEditorEdit) {
-        view_.SetRecordCommands(true);
-        // Below the limit, as checked above; an empty table shows the new record as record 1.
-        table.AppendRecords({record});
-    } else {
-        table.slot(table.currentRecord()) = record;
-    }
+    TripRecord record = boxesAsRecord();
+    // Below the limit, as checked above; an empty table shows the new record as record 1.
+    const Status stored = editorMode_ != kEditorEdit
+                              ? book_.appendRecords({std::move(record)})
+                              : book_.replaceRecord(table.currentRecord(), std::move(record));
+    (void)stored;
     accept();
-    if (table.currentRecord() == 0) table.setCurrentRecord(1);
-    view_.ShowCurrentRecord();
 }
 
 void Form2::cancel_Click() {

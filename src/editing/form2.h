@@ -4,9 +4,9 @@
 #include <QString>
 #include <array>
 
-#include "app_state.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QComboBox;
 class QLabel;
@@ -33,7 +33,7 @@ class Form2 : public QDialog {
     // editorMode is read as the command that opens the editor has just set it: 1 edits the
     // current record, anything else adds. The commands never change it while this editor is
     // open, so the value still holds when Okay is pressed.
-    Form2(AppState& state, platform::Platform& platform, MainView& view, int editorMode,
+    Form2(RecordBook& book, platform::Platform& platform, MainView& view, int editorMode,
           QWidget* parent = nullptr);
 
     // Caption, unit labels, the boxes' texts, the fixed lists and the suggestions, under the
@@ -63,7 +63,7 @@ class Form2 : public QDialog {
     // The 22 texts as the commit stores them.
     TripRecord boxesAsRecord() const;
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
     const int editorMode_;

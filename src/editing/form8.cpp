@@ -36,10 +36,10 @@ constexpr int kTextTop = kMargin + kMessHeight + 6;
 
 }  // namespace
 
-Form8::Form8(AppState& state, platform::Platform& platform, MainView& view, int quickEditField,
+Form8::Form8(RecordBook& book, platform::Platform& platform, MainView& view, int quickEditField,
              QWidget* parent)
     : QDialog(parent),
-      state_(state),
+      book_(book),
       platform_(platform),
       view_(view),
       row_([quickEditField]() -> const QuickEditRow* {
@@ -131,10 +131,10 @@ NumberKind Form8::numberKind() const {
 void Form8::Form_Load() {
     const PleaseWait wait(view_, platform_);
     CentreOnScreen(*this, platform_);
-    const RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     if (row_ == nullptr || table.currentRecord() < 1) return;
 
-    mess_->setText(QuickEditPrompt(*row_, state_.settings.units));
+    mess_->setText(QuickEditPrompt(*row_, book_.settings().units));
     const QString stored = FromFileText(table.slot(table.currentRecord())[row_->field]);
     QWidget* editor = ots_;
     switch (row_->editor) {
@@ -144,7 +144,7 @@ void Form8::Form_Load() {
             break;
         case QuickEditor::Suggestions:
             ots_->setEditText(stored);
-            if (state_.settings.showVenuesOnEdit == 1) {
+            if (book_.settings().showVenuesOnEdit == 1) {
                 FillList(*ots_, BuildSuggestionList(table, row_->field));
             }
             break;
@@ -196,10 +196,8 @@ QString Form8::editorText() const {
 }
 
 void Form8::okay_Click() {
-    RecordTable& table = state_.table;
-    if (row_ != nullptr && table.currentRecord() >= 1) {
-        table.slot(table.currentRecord())[row_->field] =
-            ToFileText(LineBreaksToBlanks(editorText()));
+    if (row_ != nullptr && book_.currentRecord() >= 1) {
+        (void)book_.setField(row_->field, ToFileText(LineBreaksToBlanks(editorText())));
     }
     accept();
 }
@@ -226,10 +224,10 @@ void Form8::hoco_Change() {
     less_->setEnabled(enabled);
 }
 
-void QuickEditInDialog(AppState& state, platform::Platform& platform, MainView& view,
+void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
                        int quickEditField, QWidget* parent) {
-    if (state.table.currentRecord() < 1) return;
-    Form8 dialog(state, platform, view, quickEditField, parent);
+    if (book.currentRecord() < 1) return;
+    Form8 dialog(book, platform, view, quickEditField, parent);
     dialog.Form_Load();
     platform.showModal(dialog);
 }

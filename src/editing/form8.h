@@ -2,11 +2,11 @@
 
 #include <QDialog>
 
-#include "app_state.h"
 #include "main_view.h"
 #include "number_fields.h"
 #include "platform.h"
 #include "quick_edit.h"
+#include "record_book.h"
 
 class QComboBox;
 class QLabel;
@@ -24,7 +24,7 @@ class Form8 : public QDialog {
   public:
     // quickEditField as the main window has just set it: which field, and so which mode. A
     // code without a mode of this dialog shows an empty list and stores nothing.
-    Form8(AppState& state, platform::Platform& platform, MainView& view, int quickEditField,
+    Form8(RecordBook& book, platform::Platform& platform, MainView& view, int quickEditField,
           QWidget* parent = nullptr);
 
     // Under the busy title and pointer: centres the dialog and prepares the mode's editor
@@ -50,7 +50,7 @@ class Form8 : public QDialog {
     void buildControls();
     NumberKind numberKind() const;
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
     // The row of quickEditField when it is a mode of this dialog, else null.
@@ -71,7 +71,7 @@ class Form8 : public QDialog {
 
 // Opens a fresh Form8 modally on the current record under quickEditField. Does nothing while
 // the table holds no record. The caller redraws the view after it.
-void QuickEditInDialog(AppState& state, platform::Platform& platform, MainView& view,
+void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
                        int quickEditField, QWidget* parent);
 
 }  // namespace rodwick

@@ -18,8 +18,8 @@ constexpr int kButtonHeight = 26;
 
 }  // namespace
 
-Form6::Form6(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform), view_(view) {
+Form6::Form6(RecordBook& book, platform::Platform& platform, MainView& view, QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform), view_(view) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Goto"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
@@ -65,8 +65,8 @@ void Form6::buildControls() {
 
 void Form6::Form_Load() {
     CentreOnScreen(*this, platform_);
-    recsel_->addItems(GotoLines(state_.table));
-    const int current = state_.table.currentRecord();
+    recsel_->addItems(GotoLines(book_.table()));
+    const int current = book_.table().currentRecord();
     if (current < 1 || current > recsel_->count()) return;
     recsel_->setCurrentRow(current - 1);
     recsel_->scrollToItem(recsel_->currentItem());
@@ -79,10 +79,7 @@ void Form6::butgo_Click() {
         return;
     }
     const int record = recsel_->row(selected.first()) + 1;
-    if (record <= state_.table.recordCount()) {
-        state_.table.setCurrentRecord(record);
-        view_.ShowCurrentRecord();
-    }
+    book_.show(record);  // nothing beyond the last record
     accept();
 }
 

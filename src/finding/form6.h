@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "app_state.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QLabel;
 class QListWidget;
@@ -18,7 +18,8 @@ class Form6 : public QDialog {
     Q_OBJECT
 
   public:
-    Form6(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent = nullptr);
+    Form6(RecordBook& book, platform::Platform& platform, MainView& view,
+          QWidget* parent = nullptr);
 
     // Centres the dialog, fills the list and selects the current record's line.
     void Form_Load();
@@ -29,7 +30,7 @@ class Form6 : public QDialog {
   private:
     void buildControls();
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
 

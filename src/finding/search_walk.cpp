@@ -52,9 +52,9 @@ bool WordMatcher::FieldHolds(std::string_view fieldBytes) const {
     return UpperCase(FromFileText(fieldBytes)).contains(word_);
 }
 
-SearchHooks WindowHooks(platform::Platform& platform, MainView& view) {
+SearchHooks WindowHooks(platform::Platform& platform, RecordBook& book) {
     SearchHooks hooks;
-    hooks.showRecord = [&view] { view.ShowCurrentRecord(); };
+    hooks.showRecord = [&book](int record) { book.show(record); };
     hooks.askToContinue = [&platform] {
         return platform.showMessage({QStringLiteral("Continue Search?"), QStringLiteral("Search"),
                                      platform::Buttons::YesNo, platform::Icon::Question}) ==
@@ -72,7 +72,7 @@ void SearchWalk::StartWord(const QString& word) {
     searchWord_ = word;
 }
 
-void SearchWalk::runSearch(RecordTable& table, const SearchHooks& hooks) {
+void SearchWalk::runSearch(const RecordTable& table, const SearchHooks& hooks) {
     searchWord_ = matcher_.UpperCase(searchWord_);
     if (searchWord_.isEmpty()) return;
     matcher_.SetWord(searchWord_);
@@ -88,8 +88,7 @@ void SearchWalk::runSearch(RecordTable& table, const SearchHooks& hooks) {
         }
         const int r = ++searchPosition_;
         if (!RecordHolds(table.slot(r))) continue;
-        table.setCurrentRecord(r);
-        hooks.showRecord();
+        hooks.showRecord(r);
         if (!hooks.askToContinue()) return;
     }
 }

@@ -7,9 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "main_view.h"
 #include "platform.h"
-#include "record_table.h"
+#include "record_book.h"
 
 namespace rodwick {
 
@@ -38,16 +37,16 @@ class WordMatcher {
 
 // What the search asks of the windows around it.
 struct SearchHooks {
-    // currentRecord has just been set to a hit: redraw the view.
-    std::function<void()> showRecord;
+    // A record that holds the word: make it current and show it.
+    std::function<void(int record)> showRecord;
     // "Continue Search?": true for Yes.
     std::function<bool()> askToContinue;
     // "Search Complete".
     std::function<void()> announceComplete;
 };
 
-// The hooks of the real program: the main window's redraw and the two message boxes.
-SearchHooks WindowHooks(platform::Platform& platform, MainView& view);
+// The hooks of the real program: the book shows the hit, and the two message boxes.
+SearchHooks WindowHooks(platform::Platform& platform, RecordBook& book);
 
 // The word search over all fields of all records. It lives for the whole run, so that a
 // search paused at a hit goes on from there the next time it runs.
@@ -67,7 +66,7 @@ class SearchWalk {
     // current and asking whether to go on, until the user says No (the search pauses there)
     // or the records run out ("Search Complete"; the search ends). Does nothing for an empty
     // word.
-    void runSearch(RecordTable& table, const SearchHooks& hooks);
+    void runSearch(const RecordTable& table, const SearchHooks& hooks);
 
   private:
     bool RecordHolds(const TripRecord& record) const;

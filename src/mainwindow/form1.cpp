@@ -23,8 +23,8 @@ constexpr const char* kRecordCommands[] = {"MnuEdit",  "MnuDel",  "MnuDup",  "Mn
 
 }  // namespace
 
-form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
-    : QMainWindow(parent), state_(state), platform_(platform) {
+form1::form1(RecordBook& book, platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
     buildWindow();
     for (const char* name : kRecordCommands) recordCommands_.push_back(menuEntry(name));
@@ -39,7 +39,17 @@ form1::form1(AppState& state, platform::Platform& platform, QWidget* parent)
 
     ShowFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.
-    SetRecordCommands(state_.table.recordCount() > 0);
+    SetRecordCommands(book_.recordCount() > 0);
+    bookSubscription_ =
+        book_.subscribe([this](const RecordBook::Changes& changes) { ShowChanges(changes); });
+}
+
+void form1::ShowChanges(const RecordBook::Changes& changes) {
+    // The record commands first: a first record added is shown with its commands on.
+    if (changes.emptiness) SetRecordCommands(book_.recordCount() > 0);
+    if (changes.settings) ShowUnitNames();
+    if (changes.fileName) DrawTitle();
+    if (changes.records || changes.currentRecord) ShowCurrentRecord();
 }
 
 QAction* form1::menuEntry(const char* name) const {
@@ -54,7 +64,7 @@ void form1::connectRecordCommands() {
 }
 
 void form1::ShowCurrentRecord() {
-    const RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     const int count = table.recordCount();
     const int current = table.currentRecord();
     {
@@ -83,40 +93,31 @@ void form1::SetRecordCommands(bool enabled) {
 
 void form1::SetChrecMaximum() {
     const QSignalBlocker block(chrec_);
-    chrec_->setRange(1, std::max(1, state_.table.recordCount()));
+    chrec_->setRange(1, std::max(1, book_.recordCount()));
 }
 
 // Record menu: every command checks its bound and does nothing beyond it.
 
 void form1::MnuFirst_Click() {
-    if (state_.table.recordCount() == 0) return;
-    state_.table.setCurrentRecord(1);
-    ShowCurrentRecord();
+    book_.show(1);
 }
 
 void form1::MnuLast_Click() {
-    if (state_.table.recordCount() == 0) return;
-    state_.table.setCurrentRecord(state_.table.recordCount());
-    ShowCurrentRecord();
+    book_.show(book_.recordCount());
 }
 
 void form1::MnuNext_Click() {
-    if (state_.table.currentRecord() >= state_.table.recordCount()) return;
-    state_.table.setCurrentRecord(state_.table.currentRecord() + 1);
-    ShowCurrentRecord();
+    if (book_.currentRecord() >= book_.recordCount()) return;
+    book_.show(book_.currentRecord() + 1);
 }
 
 void form1::MnuPrev_Click() {
-    if (state_.table.currentRecord() <= 1) return;
-    state_.table.setCurrentRecord(state_.table.currentRecord() - 1);
-    ShowCurrentRecord();
+    if (book_.currentRecord() <= 1) return;
+    book_.show(book_.currentRecord() - 1);
 }
 
 void form1::chrec_Change() {
-    const int count = state_.table.recordCount();
-    if (count == 0) return;
-    state_.table.setCurrentRecord(std::clamp(chrec_->value(), 1, count));
-    ShowCurrentRecord();
+    book_.show(std::clamp(chrec_->value(), 1, std::max(1, book_.recordCount())));
 }
 
 bool form1::chrec_KeyDown(int key) {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app_state.h"
 #include "edit_commands.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 #include "search_walk.h"
 
 class QAction;
@@ -31,11 +31,16 @@ class form1 : public QMainWindow, public MainView {
     Q_OBJECT
 
   public:
-    form1(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
+    form1(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
+
+    // Redraws the value labels, the scroll bar and the position text from the book; runs on
+    // the book's notifications.
+    void ShowCurrentRecord();
+    // Switches the commands that need records, and the record panel, as one set; runs when
+    // the book's table empties or fills.
+    void SetRecordCommands(bool enabled);
 
     // MainView.
-    void ShowCurrentRecord() override;
-    void SetRecordCommands(bool enabled) override;
     void ShowUnitNames() override;
     void ApplyDisplayFont(const QString& family) override;
     void ShowBusyTitle(const QString& text) override;
@@ -84,15 +89,14 @@ class form1 : public QMainWindow, public MainView {
     const EditCommands& editCommands() const { return editCommands_; }
 
     // File commands (form1_files.cpp).
-    // Sets currentFileName to path and replaces the table by that file's records. A missing
-    // file leaves table and title, and the name goes back to the one the title shows; a file
-    // that cannot be read leaves table, title and the name held before. Silent either way.
+    // Loads a database file under the busy title and pointer; silent when it fails (the book
+    // keeps what it held).
     void LoadDatabase(const std::string& path);
-    // Writes the table to currentFileName; tells the user when that fails. True on success.
+    // Writes the table to the book's file; tells the user when that fails. True on success.
     bool SaveDatabase();
     // Appends the records of a file; all or nothing, silent on failure.
     void MergeDatabase(const std::string& path);
-    // Lists currentFileName in the File menu unless it is there already (letter case ignored).
+    // Lists the book's file name in the File menu unless it is there already (letter case ignored).
     void AddToFileList();
     // Captions of the opened-files list, element 0 (the separator) excluded.
     QStringList fileListCaptions() const;
@@ -110,6 +114,10 @@ class form1 : public QMainWindow, public MainView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The one place the window follows the book: redraw, record commands, title, units.
+    void ShowChanges(const RecordBook::Changes& changes);
+    // Tells the user a save to path failed, with the system's reason.
+    void TellSaveFailed(const std::string& path, const Status& saved);
     // Menus, decorations and the record panel, from the layout tables (form1_layout.cpp).
     void buildWindow();
     void buildMenus();
@@ -136,13 +144,10 @@ class form1 : public QMainWindow, public MainView {
     // Watches the 22 value labels for their quick-edit gestures; once, on construction.
     void connectQuickEditGestures();
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     bool closingByCode_ = false;
 
-    // The file name the title shows: "Untitled" at an untitled start and after New, the file's
-    // path after a load. The database is untitled exactly while it is "Untitled".
-    std::string titleFileName_ = RecordTable::kUntitled;
     // Stands in for the title while a load, a save or a dialog's list building runs.
     QString busyTitle_;
     // The font dialog's name: the last one chosen in this run.
@@ -166,11 +171,13 @@ class form1 : public QMainWindow, public MainView {
     Toolbar* toolbar_ = nullptr;
     Clock* clock_ = nullptr;
     // editorMode and the one modeless add editor live here, with the commands that set them.
-    EditCommands editCommands_{state_, platform_, *this};
+    EditCommands editCommands_{book_, platform_, *this};
     // quickEditField: which field Form8 or the species picker works on. Set just before one
     // opens; the species code 9 goes back to 0 when the picker has closed, the other codes
     // stay until the next quick edit.
     int quickEditField_ = 0;
+    // Last member: ends before the widgets it redraws.
+    RecordBook::Subscription bookSubscription_;
 };
 
 }  // namespace rodwick

@@ -39,7 +39,7 @@ void form1::connectFileCommands() {
 }
 
 void form1::DrawTitle() {
-    setWindowTitle(busyTitle_.isEmpty() ? kTitlePrefix + FromPath(titleFileName_) : busyTitle_);
+    setWindowTitle(busyTitle_.isEmpty() ? kTitlePrefix + FromPath(book_.titleName()) : busyTitle_);
 }
 
 void form1::ShowBusyTitle(const QString& text) {
@@ -53,65 +53,41 @@ void form1::ShowFileTitle() {
 }
 
 void form1::LoadDatabase(const std::string& path) {
-    RecordTable& table = state_.table;
-    std::string previousFileName = table.currentFileName();
-    table.setCurrentFileName(path);
     platform_.setBusyPointer(true);
     ShowBusyTitle(QStringLiteral("Loading. Please wait..."));
-
-    if (!FileExists(path)) {
-        // Nothing to read: the table stays and the name goes back to the one the title shows.
-        table.setCurrentFileName(titleFileName_);
-    } else {
-        // Read into a scratch list first, so that a file that fails half-way leaves the
-        // records held before it as they were.
-        Result<std::vector<TripRecord>> records = ReadDatabaseFile(path);
-        if (records.ok() && table.ReplaceFromFile(records.value())) {
-            SetRecordCommands(true);
-            titleFileName_ = path;
-            ShowCurrentRecord();
-        } else {
-            table.setCurrentFileName(std::move(previousFileName));
-        }
-    }
-
+    // Silent by design: a missing or unreadable file leaves what the book held.
+    (void)book_.load(path);
     ShowFileTitle();
     platform_.setBusyPointer(false);
-    SetRecordCommands(table.recordCount() > 0);
+}
+
+void form1::TellSaveFailed(const std::string& path, const Status& saved) {
+    // Unlike the other file failures this one is reported: a save that fails silently
+    // loses the user's work without warning.
+    platform_.showMessage({QStringLiteral("Could not save the database to ") + FromPath(path) +
+                               QStringLiteral(": ") + QString::fromStdString(saved.message()) +
+                               QStringLiteral(". The file on disk was not changed."),
+                           QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Stop});
 }
 
 bool form1::SaveDatabase() {
-    const RecordTable& table = state_.table;
     platform_.setBusyPointer(true);
     ShowBusyTitle(QStringLiteral("Saving. Please wait..."));
-    const Status saved = SaveDatabaseFile(table.currentFileName(), table);
+    const Status saved = book_.save();
     platform_.setBusyPointer(false);
     ShowFileTitle();
-    if (saved.ok()) return true;
-
-    // Unlike the other file failures this one is reported: a save that fails silently
-    // loses the user's work without warning.
-    platform_.showMessage({QStringLiteral("Could not save the database to ") +
-                               FromPath(table.currentFileName()) + QStringLiteral(": ") +
-                               QString::fromStdString(saved.message()) +
-                               QStringLiteral(". The file on disk was not changed."),
-                           QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Stop});
-    return false;
+    if (!saved.ok()) TellSaveFailed(book_.fileName(), saved);
+    return saved.ok();
 }
 
 void form1::MergeDatabase(const std::string& path) {
-    RecordTable& table = state_.table;
-    if (!FileExists(path)) return;
-    Result<std::vector<TripRecord>> records = ReadDatabaseFile(path);
-    if (!records.ok()) return;
-    if (!table.AppendRecords(records.value())) return;
-    ShowCurrentRecord();
-    if (table.recordCount() > 0) SetRecordCommands(true);
+    // All or nothing, and silent when nothing is merged.
+    (void)book_.merge(path);
 }
 
 void form1::AddToFileList() {
     mnufilearray0_->setVisible(true);
-    const QString name = FromPath(state_.table.currentFileName());
+    const QString name = FromPath(book_.fileName());
     // Element 0 is the separator heading the list; its caption is "-".
     if (name.compare(QStringLiteral("-"), Qt::CaseInsensitive) == 0) return;
     for (QAction* entry : mnufilearray_) {
@@ -141,23 +117,19 @@ void form1::MnuNew_Click() {
                                      platform::Icon::Exclamation, platform::DefaultButton::Second};
     if (platform_.showMessage(question) != platform::Answer::Yes) return;
 
-    state_.table.ClearTable();
-    // currentFileName stays: only the title marks the database as untitled.
-    titleFileName_ = RecordTable::kUntitled;
-    ShowFileTitle();
-    ShowCurrentRecord();
-    SetRecordCommands(false);
+    // The file name stays: only the title marks the database as untitled.
+    book_.newDatabase();
 }
 
 void form1::MnuOpen_Click() {
     const QString chosen = platform_.openFileDialog(DatabaseDialog());
     if (chosen.isEmpty()) return;
     LoadDatabase(ToPath(chosen));
-    if (FileExists(state_.table.currentFileName())) AddToFileList();
+    if (FileExists(book_.fileName())) AddToFileList();
 }
 
 void form1::MnuSave_Click() {
-    if (titleFileName_ == RecordTable::kUntitled) {
+    if (book_.isUntitled()) {
         MnuSas_Click();
         return;
     }
@@ -175,11 +147,13 @@ void form1::MnuSas_Click() {
         if (platform_.showMessage(question) != platform::Answer::Yes) return;
     }
 
-    RecordTable& table = state_.table;
-    std::string previous = table.currentFileName();
-    table.setCurrentFileName(path);
-    // A Save As that failed must not send later Saves to the new path.
-    if (!SaveDatabase()) table.setCurrentFileName(std::move(previous));
+    platform_.setBusyPointer(true);
+    ShowBusyTitle(QStringLiteral("Saving. Please wait..."));
+    // A Save As that failed does not send later Saves to the new path.
+    const Status saved = book_.saveAs(path);
+    platform_.setBusyPointer(false);
+    ShowFileTitle();
+    if (!saved.ok()) TellSaveFailed(path, saved);
 }
 
 void form1::MnuMer_Click() {

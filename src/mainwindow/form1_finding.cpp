@@ -18,11 +18,11 @@ void form1::MnuFind_Click() {
         platform_.showModal(dialog);
     }
     // However the dialog was closed: Cancel goes on with the search that was paused.
-    search_.runSearch(state_.table, WindowHooks(platform_, *this));
+    search_.runSearch(book_.table(), WindowHooks(platform_, book_));
 }
 
 void form1::MnuGoto_Click() {
-    Form6 dialog(state_, platform_, *this, this);
+    Form6 dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }
 

@@ -378,7 +378,7 @@ void form1::ApplyDisplayFont(const QString& family) {
 }
 
 void form1::ShowUnitNames() {
-    const UnitNames& units = state_.settings.units;
+    const UnitNames& units = book_.settings().units;
     const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
                                                   &units.weightMajorUnit, &units.weightMinorUnit,
                                                   &units.depthMajorUnit,  &units.depthMinorUnit};

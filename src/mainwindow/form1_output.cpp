@@ -17,17 +17,17 @@ void form1::connectOutputCommands() {
 // Always offered, also with no records: the current-record export of an empty table writes
 // one empty record.
 void form1::MnuExp_Click() {
-    export_ window(state_, platform_, this);
+    export_ window(book_, platform_, this);
     platform_.showModal(window);
 }
 
 void form1::MnuPrint_Click() {
-    diaprint window(state_, platform_, this);
+    diaprint window(book_, platform_, this);
     platform_.showModal(window);
 }
 
 void form1::MnuCopy_Click() {
-    Form7 window(state_, platform_, this);
+    Form7 window(book_, platform_, this);
     platform_.showModal(window);
 }
 

@@ -17,12 +17,12 @@ void form1::connectPrefsCommands() {
 }
 
 void form1::MnuPref_Click() {
-    Form3 dialog(state_, platform_, *this, this);
+    Form3 dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }
 
 void form1::MnuFont_Click() {
-    ChooseDisplayFont(state_, platform_, *this, CommonDialog1Font_);
+    ChooseDisplayFont(book_, platform_, *this, CommonDialog1Font_);
 }
 
 void form1::MnuHelp_Click() {

@@ -61,34 +61,33 @@ void form1::connectQuickEditGestures() {
 }
 
 void form1::QuickEdit(const QuickEditRow& row) {
-    RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     const int current = table.currentRecord();
     // The labels are hidden with the panel while the table is empty.
     if (current < 1) return;
 
     switch (row.editor) {
         case QuickEditor::InputBox: {
-            const QString answer = platform_.inputBox(QuickEditPrompt(row, state_.settings.units),
+            const QString answer = platform_.inputBox(QuickEditPrompt(row, book_.settings().units),
                                                       QStringLiteral("Quick Edit"),
                                                       FromFileText(table.slot(current)[row.field]));
             // Cancel, or OK on an emptied box: these fields cannot be emptied here.
             if (answer.isEmpty()) return;
             // Stored as typed; only a pasted line break becomes a blank, as a field is one line
             // of the file.
-            table.slot(current)[row.field] = ToFileText(LineBreaksToBlanks(answer));
+            (void)book_.setField(row.field, ToFileText(LineBreaksToBlanks(answer)));
             break;
         }
         case QuickEditor::SpeciesPicker:
             quickEditField_ = row.code;
-            PickSpeciesForCurrentRecord(state_, platform_, *this, this);
+            PickSpeciesForCurrentRecord(book_, platform_, *this, this);
             quickEditField_ = kNoQuickEdit;
             break;
         default:
             quickEditField_ = row.code;
-            QuickEditInDialog(state_, platform_, *this, quickEditField_, this);
+            QuickEditInDialog(book_, platform_, *this, quickEditField_, this);
             break;
     }
-    ShowCurrentRecord();
 }
 
 }  // namespace rodwick

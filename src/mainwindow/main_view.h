@@ -12,17 +12,14 @@
 
 namespace rodwick {
 
-// What the other windows may ask of the main window: its redraw, the record-commands switch,
-// the busy title, the unit labels and the value font. Dialogs depend on this, never on form1
-// itself, so that each window library stays free of the main window's code.
+// What the other windows may ask of the main window: the busy title, the unit labels and the
+// value font. Changes to the records reach it through the record book, never through here.
+// Dialogs depend on this, never on form1 itself, so that each window library stays free of
+// the main window's code.
 class MainView {
   public:
     virtual ~MainView() = default;
 
-    // Redraws the value labels, the scroll bar and the position text from the table.
-    virtual void ShowCurrentRecord() = 0;
-    // Switches the commands that need records, and the record panel, as one set.
-    virtual void SetRecordCommands(bool enabled) = 0;
     // The six unit labels from the settings' unit names.
     virtual void ShowUnitNames() = 0;
     // Font family of the 22 value labels.

@@ -18,8 +18,8 @@ const QString kCaption = QStringLiteral("Print");
 
 }  // namespace
 
-diaprint::diaprint(AppState& state, platform::Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+diaprint::diaprint(RecordBook& book, platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform) {
     SetUpFixedDialog(*this, "diaprint", kCaption, QSize(332, 232));
 
     // One group of four options, top to bottom; all is first in the tab order.
@@ -118,20 +118,20 @@ void diaprint::Print_Click() {
     request.includeDate = fd_->isChecked();
     request.includeTime = ft_->isChecked();
     request.copies = cop_->text();
-    const RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     if (all_->isChecked()) {
         request.printFrom = QStringLiteral("1");
         request.printTo = QString::number(table.recordCount());
-        PrintRecords(platform_, state_, request);
+        PrintRecords(platform_, book_, request);
     }
     if (current_->isChecked()) {
         request.printFrom = request.printTo = QString::number(table.currentRecord());
-        PrintRecords(platform_, state_, request);
+        PrintRecords(platform_, book_, request);
     }
     if (record_->isChecked()) {
         request.printFrom = from_->text();
         request.printTo = gto_->text();
-        PrintRecords(platform_, state_, request);
+        PrintRecords(platform_, book_, request);
     }
     if (note_->isChecked()) PrintNoteSheet(platform_, request.copies);
 

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "app_state.h"
 #include "platform.h"
 #include "print_job.h"
+#include "record_book.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -21,7 +21,7 @@ class diaprint : public QDialog {
     Q_OBJECT
 
   public:
-    diaprint(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
+    diaprint(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
 
     void Form_Load();
     void all_Click();
@@ -34,7 +34,7 @@ class diaprint : public QDialog {
   private:
     void EnableRange(bool enabled);
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
 
     QRadioButton* all_ = nullptr;

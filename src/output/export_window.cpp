@@ -24,8 +24,8 @@ void OnSelect(QRadioButton* option, QObject* context, std::function<void()> hand
 
 }  // namespace
 
-export_::export_(AppState& state, platform::Platform& platform, QWidget* parent, FileOps ops)
-    : QDialog(parent), state_(state), platform_(platform), ops_(std::move(ops)) {
+export_::export_(RecordBook& book, platform::Platform& platform, QWidget* parent, FileOps ops)
+    : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
     SetUpFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
 
     Frame2_ = new QGroupBox(QStringLiteral("Records"), this);
@@ -122,15 +122,15 @@ void export_::okay_Click() {
 }
 
 void export_::WriteNativeFile() {
-    WriteExport(NativeFileBytes(state_.table));
+    WriteExport(NativeFileBytes(book_.table()));
 }
 
 void export_::WriteTextFile() {
-    WriteExport(TextFileBytes(state_.table, exportAll_));
+    WriteExport(TextFileBytes(book_.table(), exportAll_));
 }
 
 void export_::WriteSisterFile() {
-    WriteExport(SisterFileBytes(state_.table, exportAll_));
+    WriteExport(SisterFileBytes(book_.table(), exportAll_));
 }
 
 void export_::WriteExport(const std::string& bytes) {

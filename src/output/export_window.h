@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <QString>
 
-#include "app_state.h"
 #include "database_file.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QGroupBox;
 class QLabel;
@@ -27,7 +27,7 @@ class export_ : public QDialog {
 
   public:
     // File writes go through ops, so that tests can make them fail.
-    export_(AppState& state, platform::Platform& platform, QWidget* parent = nullptr,
+    export_(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
             FileOps ops = FileOps::System());
 
     void Form_Load();
@@ -47,7 +47,7 @@ class export_ : public QDialog {
   private:
     void WriteExport(const std::string& bytes);
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     FileOps ops_;
     bool exportAll_ = false;

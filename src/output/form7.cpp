@@ -12,8 +12,8 @@
 
 namespace rodwick {
 
-Form7::Form7(AppState& state, platform::Platform& platform, QWidget* parent)
-    : QDialog(parent), state_(state), platform_(platform) {
+Form7::Form7(RecordBook& book, platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform) {
     SetUpFixedDialog(*this, "Form7", QStringLiteral("Copy"), QSize(372, 228));
 
     Label1_ = new QLabel(QStringLiteral("Copy what?"), this);
@@ -48,7 +48,7 @@ Form7::Form7(AppState& state, platform::Platform& platform, QWidget* parent)
 
 void Form7::Form_Load() {
     CentreOnScreen(*this, platform_);
-    const RecordTable& table = state_.table;
+    const RecordTable& table = book_.table();
     cot_->setPlainText(FromFileText(ClipboardText(table.slot(table.currentRecord()))));
     cot_->selectAll();
     cot_->setFocus();

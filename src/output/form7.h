@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QString>
 
-#include "app_state.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -18,7 +18,7 @@ class Form7 : public QDialog {
     Q_OBJECT
 
   public:
-    Form7(AppState& state, platform::Platform& platform, QWidget* parent = nullptr);
+    Form7(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
 
     void Form_Load();
     void okay_Click();
@@ -28,7 +28,7 @@ class Form7 : public QDialog {
     QString SelectedText() const;
 
   private:
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
 
     QLabel* Label1_ = nullptr;

@@ -83,22 +83,21 @@ QString PrintHeader(const PrintRequest& request, const std::string& fileName,
     return header;
 }
 
-bool PrintRecords(platform::Platform& platform, const AppState& state,
+bool PrintRecords(platform::Platform& platform, const RecordBook& book,
                   const PrintRequest& request) {
     PrintRun run(platform);
-    const QString font = FromFileText(state.settings.displayFont);
+    const QString font = FromFileText(book.settings().displayFont);
     platform.setPrinterFontName(font);
 
     platform.setPrinterFontAttribute(platform::FontAttribute::Bold, true);
-    const bool headerPrinted =
-        run.Line(PrintHeader(request, state.table.currentFileName(), platform.now()));
+    const bool headerPrinted = run.Line(PrintHeader(request, book.fileName(), platform.now()));
     platform.setPrinterFontAttribute(platform::FontAttribute::Bold, false);
     if (!headerPrinted) return run.Cancel();
 
     int copies = 0;
     if (!run.Read(request.copies, kNoCount, kAnyCount, copies)) return run.Cancel();
     if (copies > 0) {
-        const RecordTable& table = state.table;
+        const RecordTable& table = book.table();
         int from = 0;
         int to = 0;
         if (!run.Read(request.printFrom, 0, RecordTable::kMaxRecords, from) ||
@@ -111,7 +110,7 @@ bool PrintRecords(platform::Platform& platform, const AppState& state,
         for (int copy = 1; copy <= copies; ++copy) {
             for (int i = first; i <= last; ++i) {
                 for (const std::string& line :
-                     RecordPrintLines(table.slot(i), state.settings.units)) {
+                     RecordPrintLines(table.slot(i), book.settings().units)) {
                     if (!run.Line(FromFileText(line))) return run.Cancel();
                 }
             }

@@ -4,8 +4,8 @@
 #include <QString>
 #include <string>
 
-#include "app_state.h"
 #include "platform.h"
+#include "record_book.h"
 
 namespace rodwick {
 
@@ -35,7 +35,8 @@ platform::Message PrinterMessage();
 // The header line in bold once, then the 19 lines of each record printFrom..printTo, as many
 // times as copies says. Numbers beyond the records held print nothing; a range bound outside
 // 0..250 is a failure.
-bool PrintRecords(platform::Platform& platform, const AppState& state, const PrintRequest& request);
+bool PrintRecords(platform::Platform& platform, const RecordBook& book,
+                  const PrintRequest& request);
 
 // The blank note sheet, as many times as copies says, in the printer's font as it stands.
 bool PrintNoteSheet(platform::Platform& platform, const QString& copies);

@@ -4,15 +4,17 @@
 
 namespace rodwick {
 
-void ChooseDisplayFont(AppState& state, platform::Platform& platform, MainView& view,
+void ChooseDisplayFont(RecordBook& book, platform::Platform& platform, MainView& view,
                        QString& lastChosen) {
     const QString offered =
-        lastChosen.isEmpty() ? FromFileText(state.settings.displayFont) : lastChosen;
+        lastChosen.isEmpty() ? FromFileText(book.settings().displayFont) : lastChosen;
     const QString family = platform.fontDialog(offered);
     // An empty name would leave the labels to whatever default the platform picks.
     if (family.isEmpty()) return;
     lastChosen = family;
-    state.settings.displayFont = ToFileText(family);
+    Settings settings = book.settings();
+    settings.displayFont = ToFileText(family);
+    book.setSettings(std::move(settings));
     platform.setPrinterFontName(family);
     view.ApplyDisplayFont(family);
 }

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include "app_state.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 
 namespace rodwick {
 
@@ -12,7 +12,7 @@ namespace rodwick {
 // settings, the printer and the 22 value labels. Cancelling changes nothing. lastChosen is the
 // name the main window's font dialog holds between uses; it offers the font in force before
 // any was chosen.
-void ChooseDisplayFont(AppState& state, platform::Platform& platform, MainView& view,
+void ChooseDisplayFont(RecordBook& book, platform::Platform& platform, MainView& view,
                        QString& lastChosen);
 
 }  // namespace rodwick

@@ -28,9 +28,9 @@ T* Named(T* widget, const char* name) {
 
 }  // namespace
 
-Form3::Form3(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent,
+Form3::Form3(RecordBook& book, platform::Platform& platform, MainView& view, QWidget* parent,
              FileOps ops)
-    : QDialog(parent), state_(state), platform_(platform), view_(view), ops_(std::move(ops)) {
+    : QDialog(parent), book_(book), platform_(platform), view_(view), ops_(std::move(ops)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preferences"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
@@ -80,7 +80,7 @@ void Form3::buildControls() {
 
 void Form3::Form_Load() {
     CentreOnScreen(*this, platform_);
-    const PreferenceChoices choices = ChoicesOf(state_.settings);
+    const PreferenceChoices choices = ChoicesOf(book_.settings());
     (choices.metric ? mesmet_ : mesimp_)->setChecked(true);
     setFileCaption(FromPath(choices.autoloadFile));
     ven_->setChecked(choices.showVenuesOnEdit);
@@ -117,8 +117,9 @@ void Form3::okay_Click() {
     choices.showVenuesOnEdit = ven_->isChecked();
     choices.metric = mesmet_->isChecked();
     const std::string path = SettingsPath(ToPath(platform_.programDirectory()));
-    const Status written = ConfirmPreferences(state_.settings, choices, path, ops_);
-    view_.ShowUnitNames();
+    Settings settings = book_.settings();
+    const Status written = ConfirmPreferences(settings, choices, path, ops_);
+    book_.setSettings(std::move(settings));
     if (!written.ok()) {
         // The choices hold for this run all the same; the user must know they will not last.
         platform_.showMessage(

@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <QString>
 
-#include "app_state.h"
 #include "database_file.h"
 #include "main_view.h"
 #include "platform.h"
+#include "record_book.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -25,7 +25,7 @@ class Form3 : public QDialog {
 
   public:
     // ops: the system calls the settings file is written with (tests make them fail).
-    Form3(AppState& state, platform::Platform& platform, MainView& view, QWidget* parent = nullptr,
+    Form3(RecordBook& book, platform::Platform& platform, MainView& view, QWidget* parent = nullptr,
           FileOps ops = FileOps::System());
 
     void Form_Load();
@@ -40,7 +40,7 @@ class Form3 : public QDialog {
     void buildControls();
     void setFileCaption(const QString& path);
 
-    AppState& state_;
+    RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
     FileOps ops_;

@@ -59,10 +59,6 @@ class RecordTable {
     // n in 0..recordCount (0 only while empty is meaningful).
     void setCurrentRecord(int n);
 
-    // UTF-8 path of the file that loading reads and saving writes; "Untitled" before any.
-    const std::string& currentFileName() const { return currentFileName_; }
-    void setCurrentFileName(std::string path) { currentFileName_ = std::move(path); }
-
     // Empties slots 1..recordCount, then recordCount = currentRecord = 0.
     void ClearTable();
     // Slots 1..n take the records, recordCount = n, currentRecord = 1 (0 when n is 0).
@@ -81,7 +77,6 @@ class RecordTable {
     std::array<TripRecord, kMaxRecords + 1> slots_{};
     int recordCount_ = 0;
     int currentRecord_ = 0;
-    std::string currentFileName_ = kUntitled;
 };
 
 }  // namespace rodwick

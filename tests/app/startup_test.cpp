@@ -25,7 +25,7 @@ struct Program {
                 std::filesystem::path(dir.File(name)).parent_path());
             WriteBytes(dir.File(name), bytes);
         }
-        splash = new Form9(state, platform, main);
+        splash = new Form9(book, platform, main);
     }
     ~Program() {
         delete splash.data();
@@ -40,8 +40,8 @@ struct Program {
     TempDir dir;
     std::string settings;
     ScriptedPlatform platform;
-    AppState state;
-    form1 main{state, platform};
+    RecordBook book;
+    form1 main{book, platform};
     QPointer<Form9> splash;
 };
 
@@ -80,7 +80,7 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
         const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
         EXPECT_EQ(run.main.fileListCaptions(), file.empty() ? QStringList() : QStringList{loaded});
-        EXPECT_EQ(run.state.table.recordCount(), count);
+        EXPECT_EQ(run.book.table().recordCount(), count);
         EXPECT_EQ(run.Text("obVen"), count > 0 ? "r1.0" : "");
         EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), font);
         EXPECT_EQ(run.platform.printerFont, "Times New Roman");

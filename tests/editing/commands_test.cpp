@@ -89,7 +89,7 @@ TEST_F(CommitTest, BoxesAreStoredAsTheyStandButLineBreaksBecomeBlanks) {
         expected[field] = stored;
     }
     Click(*editor, "okay");
-    EXPECT_EQ(state.table.slot(3), expected);
+    EXPECT_EQ(book.table().slot(3), expected);
 }
 
 TEST_F(CommitTest, ModelessAddCommitsIntoTheTableOfTheMomentOfOkay) {

@@ -91,7 +91,7 @@ class EditingTest : public Form1Test {
     }
     std::vector<TripRecord> Held() {
         std::vector<TripRecord> held;
-        for (int i = 1; i <= state.table.recordCount(); ++i) held.push_back(state.table.slot(i));
+        for (int i = 1; i <= book.table().recordCount(); ++i) held.push_back(book.table().slot(i));
         return held;
     }
 };

@@ -17,7 +17,7 @@ std::string Enabled(const QWidget& editor) {
 using EditorTest = EditingTest;
 
 TEST_F(EditorTest, AddStartsFromTheStartingTextsWithTheFixedListsAndNoSuggestions) {
-    state.settings.units = UnitNames::Imperial();
+    ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Imperial(); });
     const QString title = window.windowTitle();
     Form2* editor = OpenAdd();
     EXPECT_EQ(platform.modelessShown, std::vector<QWidget*>{editor});
@@ -51,20 +51,19 @@ TEST_F(EditorTest, AddStartsFromTheStartingTextsWithTheFixedListsAndNoSuggestion
     EXPECT_EQ(platform.busyPointerChanges, std::vector<bool>({true, false}));
 
     // Every mode but edit loads and commits as an add.
-    Form2 other(state, platform, window, 2, &window);
+    Form2 other(book, platform, window, 2, &window);
     other.Form_Load();
     EXPECT_EQ(other.windowTitle(), "Adding A Record");
     Click(other, "okay");
-    EXPECT_EQ(state.table.recordCount(), 1);
+    EXPECT_EQ(book.table().recordCount(), 1);
 }
 
 TEST_F(EditorTest, EditShowsTheStoredTextsAndTheSmallButtonsWork) {
     Hold(10, 7);
-    TripRecord& stored = state.table.slot(7);
-    stored[Field::temperature] = "warm";
-    stored[Field::ticketPrice] = "";
-    stored[Field::waterType] = "Estuary";  // in no list
-    const TripRecord before = stored;
+    SetText(book, 7, Field::temperature, "warm");
+    SetText(book, 7, Field::ticketPrice, "");
+    SetText(book, 7, Field::waterType, "Estuary");  // in no list
+    const TripRecord before = book.table().slot(7);
     platform.clock = QDateTime(QDate(2026, 12, 5), QTime(23, 59));
     EditWith([&](Form2& editor) {
         EXPECT_EQ(editor.windowTitle(), "Editing Record 7");
@@ -86,7 +85,7 @@ TEST_F(EditorTest, EditShowsTheStoredTextsAndTheSmallButtonsWork) {
         }
         Click(editor, "cancel");
     });
-    EXPECT_EQ(state.table.slot(7), before);
+    EXPECT_EQ(book.table().slot(7), before);
 }
 
 TEST_F(EditorTest, SpeciesPickerAppendsToTheEditorBoxAndCancelLeavesIt) {
@@ -111,7 +110,7 @@ TEST_F(EditorTest, SpeciesPickerAppendsToTheEditorBoxAndCancelLeavesIt) {
         Click(*editor, "select");
     }
     EXPECT_EQ(BoxText(*editor, "edspec"), "PikeCarp, Bream, Carp, ");
-    EXPECT_EQ(state.table.recordCount(), 0);
+    EXPECT_EQ(book.table().recordCount(), 0);
 }
 
 using EditorKeysTest = EditingTest;
@@ -124,7 +123,7 @@ TEST_F(EditorKeysTest, ReturnInALineOrAClosedListCommitsAndEscapeCancels) {
         TypeAndPress(*OpenAdd(), "Usk", key, name);
         EXPECT_EQ(AddEditor(), nullptr) << name;
     }
-    ASSERT_EQ(state.table.recordCount(), 3);
+    ASSERT_EQ(book.table().recordCount(), 3);
     EXPECT_EQ(Held()[0][Field::venue] + Held()[1][Field::method] + Held()[2][Field::weather],
               "UskUskSunnyUsk");
 }

@@ -27,18 +27,18 @@ class QuickEditTest : public EditingTest {
     void SingleClick(const char* label) { QTest::mouseClick(Find<QLabel>(label), Qt::LeftButton); }
     // The field of record 2, and what its label shows.
     std::string Stored(Field field, const char* label) {
-        return state.table.slot(2)[field] + "|" + Text(label).toStdString();
+        return book.table().slot(2)[field] + "|" + Text(label).toStdString();
     }
     // Form8 loaded on record 2 under a code, as the main window opens it.
     std::unique_ptr<Form8> Open(int code) {
-        auto dialog = std::make_unique<Form8>(state, platform, window, code, &window);
+        auto dialog = std::make_unique<Form8>(book, platform, window, code, &window);
         dialog->Form_Load();
         return dialog;
     }
 };
 
 TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
-    state.settings.units = UnitNames::Metric();
+    ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Metric(); });
     // The label; whether a single click opens it, not a double-click; quickEditField while it is
     // open, 0 for an input box; and the input box's prompt and title, or the dialog's name,
     // caption, the code it sees, and Form8's prompt and editor.
@@ -68,7 +68,7 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
         {"ObTime2", false, 0, "Please type in new Finish Time: | Quick Edit | "},
     };
     // clang-format on
-    const TripRecord before = state.table.slot(2);
+    const TripRecord before = book.table().slot(2);
     const QString title = window.windowTitle();
     int field = window.quickEditField();
     for (const auto& [label, click, code, opens] : rows) {
@@ -105,14 +105,14 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
         EXPECT_EQ(window.quickEditField(), field);
         platform.clearCalls();
     }
-    EXPECT_EQ(state.table.slot(2), before);
+    EXPECT_EQ(book.table().slot(2), before);
     // Each of the twelve Form8 modes loaded under the busy title and pointer, which went back.
     EXPECT_EQ(std::ranges::count(platform.busyPointerChanges, true), 12);
     EXPECT_EQ(window.windowTitle(), title);
 }
 
 TEST_F(QuickEditTest, InputBoxStoresAnyAnswerButAnEmptyOne) {
-    state.settings.units = UnitNames::Imperial();
+    ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Imperial(); });
     // The answer, and the total weight after it: stored as typed, every kind of line break
     // (a pasted one) as a blank.
     const QString breaks =
@@ -125,7 +125,7 @@ TEST_F(QuickEditTest, InputBoxStoresAnyAnswerButAnEmptyOne) {
         EXPECT_EQ(Stored(Field::totalWeightMajor, "ObWeighta"), after + "|" + after);
     }
     EXPECT_EQ(platform.calls().back().text, "Please type in new Total Weight in lb:");
-    EXPECT_EQ(Held(), std::vector<TripRecord>({Tagged("r1"), state.table.slot(2), Tagged("r3")}));
+    EXPECT_EQ(Held(), std::vector<TripRecord>({Tagged("r1"), book.table().slot(2), Tagged("r3")}));
 }
 
 TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
@@ -142,7 +142,8 @@ TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
         {8, "0.5", {{"less", "-0.5"}, {"less", "-0.5"}, {"more", "0.5"}}}};
     // clang-format on
     for (const auto& [code, stored, steps] : cases) {
-        state.table.slot(2)[Field::temperature] = state.table.slot(2)[Field::ticketPrice] = stored;
+        SetText(book, 2, Field::temperature, stored);
+        SetText(book, 2, Field::ticketPrice, stored);
         const auto dialog = Open(code);
         auto* hoco = Child<QLineEdit>(*dialog, "hoco");
         for (const auto& [step, after] : steps) {
@@ -167,10 +168,10 @@ TEST_F(QuickEditTest, ListsInTheirOrderOfAddingAndSuggestionsUnderThePreference)
     for (const auto& [code, list] : fixed) EXPECT_EQ(Items(*Open(code), "ots"), *list) << code;
     // The record editor's venue and club lists follow the same preference.
     const char* venues[] = {"Usk", "usk", "Wye"};
-    for (int i = 1; i <= 3; ++i) state.table.slot(i)[Field::venue] = venues[i - 1];
-    state.table.slot(2)[Field::club] = "";
+    for (int i = 1; i <= 3; ++i) SetText(book, i, Field::venue, venues[i - 1]);
+    SetText(book, 2, Field::club, "");
     for (long long preference : {1, 0}) {
-        state.settings.showVenuesOnEdit = preference;
+        ChangeSettings(book, [&](Settings& s) { s.showVenuesOnEdit = preference; });
         const QString lists = preference ? "Usk|Wye r1.3||r3.3" : " ";
         EXPECT_EQ(Items(*Open(5), "ots").join('|') + " " + Items(*Open(6), "ots").join('|'), lists);
         EditWith([&](Form2& editor) {
@@ -205,7 +206,7 @@ TEST_F(QuickEditTest, OkayStoresEvenEmptyTextAndCancelStoresNothing) {
     };
     // clang-format on
     for (const auto& [label, field, work, after] : cases) {
-        state.table.slot(2)[field] = "behind";
+        SetText(book, 2, field, "behind");
         platform.answerModal([work](QDialog& dialog) {
             work(dialog);
             EXPECT_FALSE(dialog.isVisible());

@@ -147,7 +147,7 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
     Hold(250);
     for (const auto& [how, pick, current, redrawn] : cases) {
         SCOPED_TRACE(std::string(how) + " after picking " + std::to_string(pick));
-        state.table.setCurrentRecord(5);
+        book.show(5);
         window.ShowCurrentRecord();
         Find<QLabel>("obVen")->setText("stale");
         platform.answerModal([&](QDialog& dialog) {
@@ -164,7 +164,7 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
             return dialog.result();
         });
         Action("MnuGoto")->trigger();
-        EXPECT_EQ(state.table.currentRecord(), current);
+        EXPECT_EQ(book.table().currentRecord(), current);
         EXPECT_EQ(Text("obVen") != "stale", redrawn);
         if (redrawn) {
             EXPECT_EQ(Shown(), Showing({.record = current, .of = 250}));

@@ -111,14 +111,16 @@ TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
                 continue;
             }
             std::string transcript, answers = given;
-            const SearchHooks hooks{
-                [&] { transcript += " " + std::to_string(table.currentRecord()); },
-                [&] {
-                    transcript += answers.empty() ? '!' : answers[0];
-                    answers.erase(0, 1);
-                    return transcript.back() == 'Y';
-                },
-                [&] { transcript += " done"; }};
+            const SearchHooks hooks{[&](int record) {
+                                        table.setCurrentRecord(record);
+                                        transcript += " " + std::to_string(table.currentRecord());
+                                    },
+                                    [&] {
+                                        transcript += answers.empty() ? '!' : answers[0];
+                                        answers.erase(0, 1);
+                                        return transcript.back() == 'Y';
+                                    },
+                                    [&] { transcript += " done"; }};
             if (kind == 'o') walk.StartWord(QString::fromUtf8(word));
             walk.runSearch(table, hooks);
 

@@ -31,7 +31,7 @@ class FileCommandsTest : public Form1Test {
         window.MnuOpen_Click();
     }
     // The file image of the records held.
-    std::string Held() { return FormatDatabase(state.table); }
+    std::string Held() { return FormatDatabase(book.table()); }
     // Each window title shown from now on, with whether the pointer was busy then.
     Titles& RecordTitles() {
         QObject::connect(&window, &QWidget::windowTitleChanged, [this](const QString& title) {
@@ -53,12 +53,14 @@ TEST_F(FileCommandsTest, NewAsksAndYesEmptiesTheTableButLeavesStaleSlots) {
                         Icon::Exclamation, platform::DefaultButton::Second}));
     EXPECT_EQ(Shown(), Showing({.record = 2, .of = 3}));
 
-    state.table.slot(7)[Field::venue] = "stale";
+    RecordTable stale = book.table();
+    stale.slot(7)[Field::venue] = "stale";
+    book.adopt(std::move(stale), book.fileName());
     platform.answerMessage(Answer::Yes);
     Action("MnuNew")->trigger();
     EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = a})) << "New changes the title only";
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(state.table.slot(i), TripRecord{}) << i;
-    EXPECT_EQ(state.table.slot(7)[Field::venue], "stale");
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(book.table().slot(i), TripRecord{}) << i;
+    EXPECT_EQ(book.table().slot(7)[Field::venue], "stale");
     EXPECT_EQ(Text("total"), "Record 0 of 0");
 }
 
@@ -83,7 +85,7 @@ TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     const std::string a = WriteDatabase("a.rwk", 1, 3), b = WriteDatabase("b.rwk", 7, 8);
     window.LoadDatabase(a);
-    state.table.slot(2)[Field::club] = "changed";
+    SetText(book, 2, Field::club, "changed");
     for (const std::string& path : {a, b}) {
         platform.answerSaveDialog(Q(path));
         platform.answerMessage(Answer::No);
@@ -105,7 +107,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     EXPECT_EQ(ReadBytes(b), saved);
     EXPECT_EQ(Window(), WindowOf({.title = a, .name = b, .records = 3}));
     EXPECT_EQ(titles, (Titles{{"Saving. Please wait...", true}, {Q("Rodwick DB: " + a), false}}));
-    state.table.slot(1)[Field::remarks] = "second save";
+    SetText(book, 1, Field::remarks, "second save");
     window.MnuSave_Click();  // to the new file, without a question
     EXPECT_EQ(ReadBytes(b), Held());
     EXPECT_EQ(ReadBytes(a), saved);
@@ -128,7 +130,7 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
     EXPECT_EQ(ReadBytes(a), DatabaseBytes(Trips(1, 2)));
     EXPECT_EQ(ReadBytes(plain), "not a folder");
 
-    state.table.slot(2)[Field::bait] = "worms";
+    SetText(book, 2, Field::bait, "worms");
     window.MnuSave_Click();  // the old file still takes the Saves
     EXPECT_EQ(ReadBytes(a), Held());
 }
@@ -210,7 +212,7 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     }
     EXPECT_EQ(entries, "mnufilearray0 -; mnufilearray1 " + Q(lower) + "; mnufilearray2 " + Q(b) +
                            "; mnufilearray3 " + Q(dir.File("fish && chips.rwk")) + "; ");
-    state.table.slot(1)[Field::venue] = "edited, not saved";
+    SetText(book, 1, Field::venue, "edited, not saved");
     ASSERT_EQ(tail.size(), 4);
     tail[1]->trigger();
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));

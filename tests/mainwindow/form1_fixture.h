@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app_state.h"
 #include "form1.h"
+#include "record_book.h"
 #include "scripted_platform.h"
 #include "store_test_util.h"
 
@@ -51,14 +51,14 @@ inline std::string Describe(const PlatformCall& c) {
 
 class Form1Test : public ::testing::Test {
   protected:
-    Form1Test() : window(state, platform) {}
+    Form1Test() : window(book, platform) {}
 
     // Puts n trips into the table the way a load does, and shows record `shown` of them.
     void Hold(int n, int shown = 1) {
-        ASSERT_TRUE(state.table.ReplaceFromFile(Trips(1, n)));
-        state.table.setCurrentRecord(n > 0 ? shown : 0);
-        window.SetRecordCommands(n > 0);
-        window.ShowCurrentRecord();
+        ASSERT_TRUE(book.replaceRecords(Trips(1, n)).ok());
+        if (n > 0) {
+            ASSERT_TRUE(book.show(shown));
+        }
     }
 
     // Writes a database of trips first..last and returns its path.
@@ -78,7 +78,7 @@ class Form1Test : public ::testing::Test {
     // The position line, current record, scroll bar and the 22 values the view shows...
     std::string Shown() {
         std::string shown = Text("total").toStdString() + " | " +
-                            std::to_string(state.table.currentRecord()) + " | " +
+                            std::to_string(book.table().currentRecord()) + " | " +
                             std::to_string(Chrec()->value());
         for (const char* name : kValueLabelNames) shown += " | " + Text(name).toStdString();
         return shown;
@@ -106,8 +106,8 @@ class Form1Test : public ::testing::Test {
     }
     // The title, file name, records held, area and opened-files list in one line...
     std::string Window() {
-        return window.windowTitle().toStdString() + " | " + state.table.currentFileName() + " | " +
-               std::to_string(state.table.recordCount()) + " " + Area() + " | " +
+        return window.windowTitle().toStdString() + " | " + book.fileName() + " | " +
+               std::to_string(book.table().recordCount()) + " " + Area() + " | " +
                window.fileListCaptions().join(' ').toStdString();
     }
     // ...and what they must be: the title "Rodwick DB: <title>", the file name, the records
@@ -142,7 +142,7 @@ class Form1Test : public ::testing::Test {
     void TearDown() override { EXPECT_FALSE(platform.busy) << "the pointer stays busy"; }
 
     TempDir dir;
-    AppState state;
+    RecordBook book;
     ScriptedPlatform platform;
     form1 window;
 };

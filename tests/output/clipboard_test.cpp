@@ -20,21 +20,21 @@ class ClipboardTest : public Form1Test {
     ClipboardTest() {
         TripRecord trip = Tagged("r2");
         trip[Field::ticketPrice] = {'\xA3', '4'};
-        EXPECT_TRUE(state.table.ReplaceFromFile({Tagged("r1"), trip, TripRecord{}}));
-        state.table.setCurrentRecord(2);
+        EXPECT_TRUE(book.replaceRecords({Tagged("r1"), trip, TripRecord{}}));
+        book.show(2);
         platform.clipboard = QStringLiteral("held before");
     }
 
     // Opens the copy window, lets the test work in the text box, and presses Okay.
     void Copy(const std::function<void(QPlainTextEdit&)>& work) {
-        Form7 copy(state, platform);
+        Form7 copy(book, platform);
         if (work) work(*copy.findChild<QPlainTextEdit*>("cot"));
         copy.findChild<QPushButton*>("okay")->click();
     }
 };
 
 TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
-    const QString whole = FromFileText(ClipboardText(state.table.slot(2)));
+    const QString whole = FromFileText(ClipboardText(book.table().slot(2)));
     ASSERT_TRUE(whole.startsWith(QStringLiteral("r2.0\r\nr2.1\r\n\u00a34\r\nr2.3\r\n")));
     const auto line = [](int n) {
         return [n](QPlainTextEdit& cot) {
@@ -67,27 +67,27 @@ TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
         Copy(work);
         EXPECT_EQ(platform.clipboard, expected);
     }
-    EXPECT_EQ(state.table.slot(2)[Field::venue], "r2.0") << "editing the text leaves the record";
+    EXPECT_EQ(book.table().slot(2)[Field::venue], "r2.0") << "editing the text leaves the record";
 }
 
 TEST_F(ClipboardTest, AnEmptyRecordCopiesItsLineEndsAndDotsOnly) {
-    state.table.setCurrentRecord(3);
+    book.show(3);
     Copy(nullptr);
     EXPECT_EQ(platform.clipboard,
               "\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n\r\n");
 }
 
 TEST(RealClipboard, CopyReachesTheApplicationClipboard) {
-    AppState state;
-    state.table.ReplaceFromFile({Tagged("r1")});
+    RecordBook book;
+    ASSERT_TRUE(book.replaceRecords({Tagged("r1")}).ok());
     platform::QtPlatform platform;
     QGuiApplication::clipboard()->setText(QStringLiteral("held before"));
     {
-        Form7 window(state, platform);
+        Form7 window(book, platform);
         window.findChild<QPushButton*>("cancel")->click();
     }
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "held before");
-    Form7 window(state, platform);
+    Form7 window(book, platform);
     window.findChild<QPushButton*>("okay")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QString::fromStdString(ClipboardText(Tagged("r1"))));

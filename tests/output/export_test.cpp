@@ -18,7 +18,7 @@ class ExportTest : public Form1Test {
   protected:
     ExportTest() {
         Hold(4);
-        state.table.setCurrentRecord(3);
+        book.show(3);
     }
 
     QRadioButton* Option(export_& window, const char* name) {
@@ -60,13 +60,13 @@ TEST_F(ExportTest, OptionRules) {
         {{"all_Click", "all", "current"}, "all current* RWKPC Nort* RWKST"},
     };
     for (const auto& [steps, expected] : cases) {
-        export_ window(state, platform);
+        export_ window(book, platform);
         for (const std::string& step : steps) {
             step == "all_Click" ? window.all_Click() : Option(window, step.c_str())->click();
         }
         EXPECT_EQ(Options(window), expected) << ::testing::PrintToString(steps);
     }
-    export_ window(state, platform);
+    export_ window(book, platform);
     EXPECT_EQ(window.pos(), QPoint((1024 - window.width()) / 2, (768 - window.height()) / 2));
     EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
 }
@@ -74,28 +74,28 @@ TEST_F(ExportTest, OptionRules) {
 TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
     // A format, a scope and the bytes of the file written.
     const std::tuple<const char*, const char*, std::string> cases[] = {
-        {"RWKPC", "current", NativeFileBytes(state.table)},
-        {"Nort", "current", TextFileBytes(state.table, false)},
-        {"Nort", "all", TextFileBytes(state.table, true)},
-        {"RWKST", "current", SisterFileBytes(state.table, false)},
-        {"RWKST", "all", SisterFileBytes(state.table, true)},
+        {"RWKPC", "current", NativeFileBytes(book.table())},
+        {"Nort", "current", TextFileBytes(book.table(), false)},
+        {"Nort", "all", TextFileBytes(book.table(), true)},
+        {"RWKST", "current", SisterFileBytes(book.table(), false)},
+        {"RWKST", "all", SisterFileBytes(book.table(), true)},
     };
     for (const auto& [format, scope, expected] : cases) {
         SCOPED_TRACE(std::string(format) + " " + scope);
         const std::string path = dir.File(std::string(format) + scope);  // no extension
         WriteBytes(path, "an older file of that name");
-        export_ window(state, platform);
+        export_ window(book, platform);
         EXPECT_EQ(Export(window, format, scope, path), QDialog::Accepted);
         EXPECT_EQ(ReadBytes(path), expected);
         EXPECT_EQ(FileDialogs("save"), "|" + std::string(kExportFilter) + "|4|; ");
         platform.clearCalls();
     }
     EXPECT_EQ(dir.Names().size(), std::size(cases)) << "no other file, no temporary left";
-    EXPECT_EQ(state.table.currentRecord(), 3);
+    EXPECT_EQ(book.table().currentRecord(), 3);
 }
 
 TEST_F(ExportTest, CancelWritesNothing) {
-    export_ dialogCancelled(state, platform), windowCancelled(state, platform);
+    export_ dialogCancelled(book, platform), windowCancelled(book, platform);
     EXPECT_EQ(Export(dialogCancelled, "Nort", "all", ""), QDialog::Accepted);
     windowCancelled.findChild<QPushButton*>("cancel")->click();
     EXPECT_EQ(windowCancelled.result(), QDialog::Rejected);
@@ -110,7 +110,7 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     for (const auto& [path, ops, reason] :
          {std::tuple{plain + "/new.txt", FileOps::System(), ENOTDIR},
           {old, WriteFailsAfter(40, 1 << 20, FileOps::System(), sent), ENOSPC}}) {
-        export_ window(state, platform, nullptr, ops);
+        export_ window(book, platform, nullptr, ops);
         platform.answerMessage(Answer::Ok);
         EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
         EXPECT_EQ(LastMessage(), Describe({"Could not export to " + QString::fromStdString(path) +

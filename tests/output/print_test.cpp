@@ -37,10 +37,10 @@ class PrintTest : public Form1Test {
   protected:
     PrintTest() {
         Hold(4);
-        state.table.setCurrentRecord(3);
-        state.table.setCurrentFileName(kPath.toStdString());
-        state.settings.displayFont = "Garamond";
-        state.settings.units = UnitNames::Imperial();
+        book.show(3);
+        book.adopt(book.table(), kPath.toStdString());
+        ChangeSettings(book, [&](Settings& s) { s.displayFont = "Garamond"; });
+        ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Imperial(); });
     }
 
     // Opens the print window, works it as the steps say, presses Print and returns the
@@ -49,7 +49,7 @@ class PrintTest : public Form1Test {
         platform.printedLines.clear();
         platform.printerCalls = platform.printJobsStarted = platform.printJobsEnded = 0;
         platform.printerFont = QStringLiteral("Times New Roman");
-        diaprint window(state, platform);
+        diaprint window(book, platform);
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QStringList parts = step.split('=');
             if (parts.size() == 2) {
@@ -65,7 +65,7 @@ class PrintTest : public Form1Test {
 };
 
 TEST_F(PrintTest, WindowStartsOnAllWithTheRangeOff) {
-    diaprint window(state, platform);
+    diaprint window(book, platform);
     EXPECT_EQ(window.windowTitle(), "Print");
     const auto shown = [&] {
         QString out;
@@ -122,7 +122,7 @@ TEST_F(PrintTest, EachRequestPrintsItsLines) {
         // The note sheet keeps the printer's font; the records are printed in the display font.
         EXPECT_EQ(platform.printerFont, steps.startsWith("note") ? "Times New Roman" : "Garamond");
     }
-    EXPECT_EQ(state.table.currentRecord(), 3);
+    EXPECT_EQ(book.table().currentRecord(), 3);
 }
 
 TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {

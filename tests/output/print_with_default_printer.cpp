@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app_state.h"
 #include "diaprint.h"
 #include "qt_platform.h"
+#include "record_book.h"
 
 namespace {
 
@@ -40,8 +40,8 @@ rodwick::TripRecord Trip(const std::string& fields) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    rodwick::AppState state;
-    state.table.ReplaceFromFile(
+    rodwick::RecordBook book;
+    (void)book.replaceRecords(
         {Trip("Grand Union Canal|Canal|\xA3"
               "2.50|Towpath Anglers|3|12|Clean|Sunny|18|Pole|1|20|"
               "Pinkie|Roach, Perch|Perch|1|4|Barbless hooks only|Boats every ten minutes.|"
@@ -49,12 +49,14 @@ int main(int argc, char** argv) {
          Trip("River Trent|River|4.00|Collingham AA|12|350|Satisfactory|Cloudy|11|Feeder|2|40|"
               "Maggots|Barbel, Chub|Barbel|4|200|No night fishing|Late barbel.|06-16-2001|07:30|"
               "16:00")});
-    state.table.setCurrentFileName("/logs/cups-check.RWK");
-    state.settings.displayFont = "Liberation Sans";
-    state.settings.units = rodwick::UnitNames::Imperial();
+    book.adopt(book.table(), "/logs/cups-check.RWK");
+    rodwick::Settings settings;
+    settings.displayFont = "Liberation Sans";
+    settings.units = rodwick::UnitNames::Imperial();
+    book.setSettings(settings);
 
     UnattendedPlatform platform;
-    rodwick::diaprint window(state, platform);
+    rodwick::diaprint window(book, platform);
     window.findChild<QPushButton*>(QStringLiteral("Print"))->click();
     return platform.messages == 0 ? 0 : 3;
 }

@@ -35,13 +35,13 @@ TEST(PrinterToPdf, RecordPrintoutReadsBackLineForLine) {
         return printer;
     });
 
-    AppState state;
-    ASSERT_TRUE(state.table.ReplaceFromFile(Trips(1, 40)));
-    state.table.slot(2)[Field::ticketPrice] = {'\xA3', '5'};
-    state.table.setCurrentFileName("/logs/June.RWK");
-    state.settings.displayFont = "Liberation Mono";
+    RecordBook book;
+    ASSERT_TRUE(book.replaceRecords(Trips(1, 40)).ok());
+    SetText(book, 2, Field::ticketPrice, {'\xA3', '5'});
+    book.adopt(book.table(), "/logs/June.RWK");
+    ChangeSettings(book, [&](Settings& s) { s.displayFont = "Liberation Mono"; });
     ASSERT_TRUE(
-        PrintRecords(platform, state,
+        PrintRecords(platform, book,
                      {.includeFileName = true, .printFrom = "1", .printTo = "40", .copies = "1"}));
 
     QStringList expected{QStringLiteral("/logs/June.RWK -")};

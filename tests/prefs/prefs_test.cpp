@@ -24,7 +24,7 @@ class PrefsTest : public Form1Test {
   protected:
     PrefsTest() {
         platform.programDir = QString::fromStdString(dir.path);
-        state.settings = DefaultSettings(dir.path);
+        book.setSettings(DefaultSettings(dir.path));
     }
 
     std::string SettingsFile() const { return SettingsPath(dir.path); }
@@ -87,8 +87,8 @@ TEST_F(PrefsTest, ConfirmingWritesTheNineLinesOfEitherSystemAndReadsBack) {
         });
         EXPECT_EQ(result, QDialog::Accepted);
         EXPECT_EQ(ReadBytes(SettingsFile()), file);
-        EXPECT_EQ(ReadSettingsFile(dir.path), state.settings);
-        EXPECT_EQ(FromPath(state.settings.autoloadFile), autoload);
+        EXPECT_EQ(ReadSettingsFile(dir.path), book.settings());
+        EXPECT_EQ(FromPath(book.settings().autoloadFile), autoload);
         EXPECT_EQ(UnitTexts(window), units);
         // Only the names change: the numbers held stay as they were.
         EXPECT_EQ(Shown(), shownBefore);
@@ -110,7 +110,7 @@ TEST_F(PrefsTest, HandEditedFileIsShownAsReadAndRewrittenAsAFixedSet) {
         SCOPED_TRACE(line2);
         WriteBytes(SettingsFile(), Lines({"/trips/2001.RWK", line2, weightMajor, "OZ", "7", "Feet",
                                           "in", "3", "Courier"}));
-        state.settings = ReadSettingsFile(dir.path);
+        book.setSettings(ReadSettingsFile(dir.path));
         Preferences([&](Form3& d) {
             EXPECT_EQ(In<QCheckBox>(d, "ven")->isChecked(), ticked);
             EXPECT_EQ(In<QRadioButton>(d, "mesmet")->isChecked(), metric);
@@ -139,7 +139,7 @@ TEST_F(PrefsTest, AutoloadDialogAndItsCancel) {
         EXPECT_EQ(d.fileCaption(), chosen);
         Click(d, "okay");
     });
-    EXPECT_EQ(FromPath(state.settings.autoloadFile), chosen);
+    EXPECT_EQ(FromPath(book.settings().autoloadFile), chosen);
     const std::string dialog = "Autoload File|Rodwick DB (*.RWK)|*.RWK|1|RWK; ";
     EXPECT_EQ(FileDialogs("open"), dialog + dialog + dialog);
 
@@ -149,12 +149,12 @@ TEST_F(PrefsTest, AutoloadDialogAndItsCancel) {
         Click(d, "autosel");
         Click(d, "okay");
     });
-    EXPECT_EQ(state.settings.autoloadFile, "");
+    EXPECT_EQ(book.settings().autoloadFile, "");
     EXPECT_EQ(ReadBytes(SettingsFile()).substr(0, 2), "\r\n");
 }
 
 TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
-    const Settings before = state.settings;
+    const Settings before = book.settings();
     for (bool byEscape : {false, true}) {
         platform.answerOpenDialog(QStringLiteral("/elsewhere.RWK"));
         const int result = Preferences([&](Form3& d) {
@@ -165,7 +165,7 @@ TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
             EXPECT_FALSE(d.isVisible());
         });
         EXPECT_EQ(result, QDialog::Rejected);
-        EXPECT_EQ(state.settings, before);
+        EXPECT_EQ(book.settings(), before);
         EXPECT_EQ(UnitTexts(window), QStringList({"Kg", "g", "Kg", "g", "m", "cm"}));
         EXPECT_FALSE(FileExists(SettingsFile()));
     }
@@ -175,7 +175,7 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     const std::string old = Lines({"/old.RWK", " 1 ", "Kg", "g", "99", "m", "cm", "99", "Arial"});
     WriteBytes(SettingsFile(), old);
     const FileOps diskFull = WriteFailsAfter(0);  // the dialog holds on to it
-    Form3 dialog(state, platform, window, &window, diskFull);
+    Form3 dialog(book, platform, window, &window, diskFull);
     Click(dialog, "mesimp");
     In<QCheckBox>(dialog, "ven")->setChecked(false);
     platform.answerMessage(platform::Answer::Ok);
@@ -189,8 +189,8 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
     EXPECT_EQ(ReadBytes(SettingsFile()), old);
-    EXPECT_EQ(state.settings.units, UnitNames::Imperial());
-    EXPECT_EQ(state.settings.showVenuesOnEdit, 0);
+    EXPECT_EQ(book.settings().units, UnitNames::Imperial());
+    EXPECT_EQ(book.settings().showVenuesOnEdit, 0);
     EXPECT_EQ(UnitTexts(window), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}));
 }
 
@@ -219,7 +219,7 @@ TEST_F(PrefsTest, FontTakesOnlyTheFamilyAndCancelKeepsIt) {
                       std::tuple(name, size, false))
                 << label;
         }
-        EXPECT_EQ(state.settings.displayFont, ToFileText(name));
+        EXPECT_EQ(book.settings().displayFont, ToFileText(name));
         // Other labels keep their own font.
         EXPECT_NE(Find<QLabel>("Label1")->font().family(), name);
         previous = name;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "file_io.h"
+#include "record_book.h"
 #include "record_table.h"
 
 namespace rodwick::testing {
@@ -97,6 +98,22 @@ inline FileOps WriteFailsAfter(
         return n;
     };
     return ops;
+}
+
+// One field of record n changed through the book, as an edit would.
+inline void SetText(RecordBook& book, int n, Field field, std::string text) {
+    TripRecord record = book.table().slot(n);
+    record[field] = std::move(text);
+    const Status changed = book.replaceRecord(n, std::move(record));
+    if (!changed.ok()) ADD_FAILURE() << "record " << n << ": " << changed.message();
+}
+
+// The book's settings changed as the given function says.
+template <typename Change>
+void ChangeSettings(RecordBook& book, Change change) {
+    Settings settings = book.settings();
+    change(settings);
+    book.setSettings(std::move(settings));
 }
 
 }  // namespace rodwick::testing
