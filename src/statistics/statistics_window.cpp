@@ -93,6 +93,8 @@ struct StatisticsWindow::Page {
         view->setObjectName(name + QStringLiteral("Table"));
         view->setAccessibleName(name);
         view->setModel(proxy);
+        // Rows start in the figures' own order; a click on a heading sorts by that column.
+        view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         view->setSortingEnabled(true);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
