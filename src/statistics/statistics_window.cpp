@@ -100,6 +100,7 @@ struct StatisticsWindow::Page {
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setTabKeyNavigation(false);
         view->verticalHeader()->setVisible(false);
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
         view->horizontalHeader()->setStretchLastSection(true);
         notes = new QLabel(widget);
         notes->setObjectName(name + QStringLiteral("Notes"));
@@ -111,12 +112,14 @@ struct StatisticsWindow::Page {
             chart = new QChartView(widget);
             chart->setObjectName(name + QStringLiteral("Chart"));
             chart->setRenderHint(QPainter::Antialiasing);
-            chart->setMinimumHeight(160);
+            chart->setMinimumHeight(chartOnTop ? 260 : 160);
             chart->setFocusPolicy(Qt::NoFocus);
             auto* split = new QSplitter(chartOnTop ? Qt::Vertical : Qt::Horizontal, widget);
             if (chartOnTop) split->addWidget(chart);
             split->addWidget(view);
             if (!chartOnTop) split->addWidget(chart);
+            split->setStretchFactor(0, chartOnTop ? 3 : 1);
+            split->setStretchFactor(1, chartOnTop ? 2 : 1);
             layout->addWidget(split, 1);
         } else {
             layout->addWidget(view, 1);
@@ -319,6 +322,7 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     series->attachAxis(names);
     auto* amounts = new QValueAxis();
     amounts->setRange(0, most > 0 ? most * 1.1 : 1);
+    amounts->applyNiceNumbers();
     amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
     amounts->setLabelFormat(QStringLiteral("%.1f"));
     chart->addAxis(amounts, Qt::AlignBottom);
@@ -362,12 +366,14 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
     chart->addSeries(trips);
     auto* axis = new QBarCategoryAxis();
     axis->append(categories);
-    if (categories.size() > 12) axis->setLabelsAngle(-90);
+    // Upright month labels would be cut short beyond half a year.
+    if (categories.size() > 6) axis->setLabelsAngle(-90);
     chart->addAxis(axis, Qt::AlignBottom);
     bars->attachAxis(axis);
     trips->attachAxis(axis);
     auto* weightAxis = new QValueAxis();
     weightAxis->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
+    weightAxis->applyNiceNumbers();
     weightAxis->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
                              QStringLiteral(")"));
     weightAxis->setLabelFormat(QStringLiteral("%.0f"));
