@@ -117,6 +117,8 @@ TEST(CsvReaderTest, DetectsSeparatorAndEncoding) {
         {"a,b,c\r\n1,2,3\r\n", ','},
         {"a;b;c\r\n1,5;2,5;3\r\n", ';'},
         {"Best Bait,etc;Venue\r\nx;y\r\n", ';'},
+        // More cells in the heading row alone do not outweigh rows that agree.
+        {"Bait, Lure, Fly;Venue\r\nx;y\r\nz;w\r\n", ';'},
         {"a\tb\r\n1,5\t2\r\n", '\t'},
         {"\"a;b\",c\r\n\"1;2\",3\r\n", ','},
         {"single\r\ncolumn\r\n", ','},
