@@ -172,5 +172,17 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
     }
 }
 
+TEST_F(FindingTest, AWordLongerThanALineBoxHoldsIsSearchedWhole) {
+    Hold(3);
+    // Trip 2's venue holds the word's first 40,000 letters but not the word.
+    const QString start(40000, QLatin1Char('x'));
+    state.table.slot(2).fields[0] = start.toStdString();
+    platform.answerMessage(platform::Answer::Ok);
+    FindClosedBy("click:okay", start + QStringLiteral("tench"));
+    EXPECT_EQ(LastMessage(), Describe({"Search Complete", "Search", platform::Buttons::Ok,
+                                       platform::Icon::Information}));
+    EXPECT_EQ(state.table.currentRecord(), 1);
+}
+
 }  // namespace
 }  // namespace rodwick::testing
