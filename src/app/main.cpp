@@ -11,12 +11,13 @@
 #include "version.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
-    QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
-
-    const rodwick::CommandLine line =
-        rodwick::ParseCommandLine(QApplication::arguments(), QDir::currentPath());
+    // --help and --version answer without a display, so the command line is read before the
+    // windowing system is opened.
+    rodwick::CommandLine line;
+    {
+        const QCoreApplication reading(argc, argv);
+        line = rodwick::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    }
     switch (line.action) {
         case rodwick::CommandLine::Action::Run:
             break;
@@ -28,6 +29,10 @@ int main(int argc, char* argv[]) {
             std::fputs(line.text.toLocal8Bit().constData(), stderr);
             return 1;
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
+    QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
 
     rodwick::AppState state;
     state.openAtStart = rodwick::ToPath(line.file);
