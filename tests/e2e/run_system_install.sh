@@ -52,9 +52,14 @@ runuser -u "$USER_NAME" -- test -w "$prefix/share/rodwick" &&
 start_xvfb "$work"
 note "started Xvfb on $DISPLAY"
 
-# A clean environment: only the home folder says where the user's files go.
+# A clean environment: only the home folder says where the user's files go. The sanitizers'
+# settings of a sanitizer build go along.
+sanitizer_settings=()
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+    [ -n "${!name:-}" ] && sanitizer_settings+=("$name=${!name}")
+done
 runuser -u "$USER_NAME" -- env -i HOME="$home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
-    PATH=/usr/bin:/bin "$prefix/bin/rodwick" >"$work/program.log" 2>&1 &
+    PATH=/usr/bin:/bin "${sanitizer_settings[@]}" "$prefix/bin/rodwick" >"$work/program.log" 2>&1 &
 program_pid=$!
 
 running() { kill -0 "$program_pid" 2>/dev/null; }
