@@ -39,6 +39,8 @@ note "built $(basename "$deb") and $(basename "$(ls build-package/rodwick-*.tar.
 dpkg-deb --field "$deb" Package Version Depends | sed 's/^/    /'
 
 root=$(mktemp -d)
+# The root folder becomes "/" for the ordinary user too.
+chmod 755 "$root"
 cleanup() {
     for mount in "$root/dev/pts" "$root/dev" "$root/proc"; do
         mountpoint -q "$mount" && umount -l "$mount"
