@@ -1,15 +1,41 @@
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
 
 #include "app_state.h"
+#include "command_line.h"
 #include "form1.h"
 #include "form9.h"
 #include "qt_platform.h"
+#include "text.h"
+#include "version.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer without a display, so the command line is read before the
+    // windowing system is opened.
+    rodwick::CommandLine line;
+    {
+        const QCoreApplication reading(argc, argv);
+        line = rodwick::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    }
+    switch (line.action) {
+        case rodwick::CommandLine::Action::Run:
+            break;
+        case rodwick::CommandLine::Action::ShowHelp:
+        case rodwick::CommandLine::Action::ShowVersion:
+            std::fputs(line.text.toLocal8Bit().constData(), stdout);
+            return 0;
+        case rodwick::CommandLine::Action::Refuse:
+            std::fputs(line.text.toLocal8Bit().constData(), stderr);
+            return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
+    QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
 
     rodwick::AppState state;
+    state.openAtStart = rodwick::ToPath(line.file);
     rodwick::platform::QtPlatform platform;
     // Built now and kept hidden: the splash loads the database into it and shows it later.
     rodwick::form1 mainWindow(state, platform);

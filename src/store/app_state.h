@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "record_table.h"
 #include "settings.h"
 
@@ -9,6 +11,9 @@ namespace rodwick {
 struct AppState {
     RecordTable table;
     Settings settings;
+    // UTF-8 path of a database named on the command line, loaded at start instead of the
+    // settings' one; empty when none was named.
+    std::string openAtStart;
 };
 
 }  // namespace rodwick
