@@ -121,7 +121,7 @@ void Form9::Form_Load() {
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     platform_.showModeless(*this);
 
-    ReadSettings(book_, platform_, mainWindow_);
+    ReadSettings(book_, platform_, mainWindow_, commandLineFile_);
     // Only a file the load actually found goes into the list of opened files.
     if (FileExists(book_.fileName())) mainWindow_.AddToFileList();
 

@@ -30,6 +30,8 @@ class Form9 : public QWidget {
     // The timer's first tick: shows the main window with its unit names, then closes the
     // splash and deletes it later. Any later call does nothing.
     void Timer1_Timer();
+    // A database named on the command line, loaded instead of the automatic-load one.
+    void setCommandLineFile(std::string path) { commandLineFile_ = std::move(path); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,6 +40,7 @@ class Form9 : public QWidget {
     void buildControls();
 
     RecordBook& book_;
+    std::string commandLineFile_;
     platform::Platform& platform_;
     form1& mainWindow_;
     bool ticked_ = false;

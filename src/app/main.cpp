@@ -1,13 +1,38 @@
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
 
+#include "command_line.h"
 #include "form1.h"
 #include "form9.h"
 #include "qt_platform.h"
 #include "record_book.h"
+#include "text.h"
+#include "version.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer without a display, so the command line is read before the
+    // windowing system is opened.
+    rodwick::CommandLine line;
+    {
+        const QCoreApplication reading(argc, argv);
+        line = rodwick::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+    }
+    switch (line.action) {
+        case rodwick::CommandLine::Action::Run:
+            break;
+        case rodwick::CommandLine::Action::ShowHelp:
+        case rodwick::CommandLine::Action::ShowVersion:
+            std::fputs(line.text.toLocal8Bit().constData(), stdout);
+            return 0;
+        case rodwick::CommandLine::Action::Refuse:
+            std::fputs(line.text.toLocal8Bit().constData(), stderr);
+            return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
+    QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
 
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;
@@ -16,6 +41,7 @@ int main(int argc, char* argv[]) {
 
     // The splash deletes itself when its timer has shown the main window.
     auto* splash = new rodwick::Form9(book, platform, mainWindow);
+    splash->setCommandLineFile(rodwick::ToPath(line.file));
     splash->Form_Load();
 
     return app.exec();

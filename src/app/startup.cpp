@@ -1,14 +1,24 @@
 #include "startup.h"
 
+#include "program_files.h"
 #include "settings.h"
 #include "text.h"
 
 namespace rodwick {
 
-void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow) {
+void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow,
+                  const std::string& openAtStart) {
+    const ProgramFiles files = LocateProgramFiles(ToPath(platform.programDirectory()));
+    if (const Status provided = ProvideUserFiles(files, FileOps::System()); !provided) {
+        // The program still starts; the user must know why the example is missing.
+        platform.showMessage(
+            {QStringLiteral("Could not give you a copy of the example database: ") +
+                 FromPath(provided.message()),
+             QStringLiteral("Example database"), platform::Buttons::Ok, platform::Icon::Stop});
+    }
     // A missing or short file yields the defaults, and an empty autoload line the example
-    // database beside the program.
-    book.setSettings(ReadSettingsFile(ToPath(platform.programDirectory())));
+    // database.
+    book.setSettings(ReadSettingsFile(files.settings, files.example));
 
     // The font name is file text (Windows-1252); an unknown family is passed on unchanged.
     const QString font = FromFileText(book.settings().displayFont);
@@ -16,7 +26,7 @@ void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWin
     mainWindow.ApplyDisplayFont(font);
 
     // A missing file leaves the table empty and the name back at "Untitled".
-    mainWindow.LoadDatabase(book.settings().autoloadFile);
+    mainWindow.LoadDatabase(openAtStart.empty() ? book.settings().autoloadFile : openAtStart);
 }
 
 }  // namespace rodwick

@@ -9,6 +9,9 @@ namespace rodwick {
 // Reads the settings file of the program directory (or takes the defaults), gives the display
 // font to the printer and to the record view, and loads the automatic-load database into the
 // still hidden main window. Never writes the settings file.
-void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow);
+// A database named on the command line (openAtStart, a UTF-8 path) is loaded instead of the
+// automatic-load one, through the same loader.
+void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow,
+                  const std::string& openAtStart = {});
 
 }  // namespace rodwick

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "look.h"
 #include "main_view.h"
@@ -50,6 +51,9 @@ void Form5::buildControls() {
     find_ = new QLineEdit(this);
     find_->setObjectName(QStringLiteral("find"));
     find_->setGeometry(60, 76, kWidth - 72, 22);
+    // A field can be longer than a line box's usual limit; a word cut short would be found
+    // where the whole word is not.
+    find_->setMaxLength(std::numeric_limits<int>::max());
 
     okay_ = new QPushButton(QStringLiteral("Okay"), this);
     okay_->setObjectName(QStringLiteral("okay"));

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 #include "main_view.h"
 #include "output_art.h"
@@ -56,6 +57,10 @@ diaprint::diaprint(RecordBook& book, platform::Platform& platform, QWidget* pare
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setGeometry(262, 178, 40, 40);
     Image1_->setPixmap(PrinterPicture(Image1_->size()));
+
+    // A number is read from the whole text, leading zeros and all; a line box's usual limit
+    // of 32767 characters would read another number from what is left.
+    for (QLineEdit* box : {from_, gto_, cop_}) box->setMaxLength(std::numeric_limits<int>::max());
 
     SetTabOrder(
         {all_, current_, note_, record_, from_, gto_, ft_, fd_, ff_, cop_, Print_, cancel_});

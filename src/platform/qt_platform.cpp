@@ -7,12 +7,14 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <limits>
 #include <vector>
 
 namespace rodwick::platform {
@@ -214,10 +216,17 @@ Answer QtPlatform::showMessage(const Message& message) {
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(DialogParent(), title, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog dialog(DialogParent());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // A stored field can be longer than a line box's usual limit of 32767 characters, and an
+    // answer confirmed unchanged must be stored whole. The limit goes before the text is set.
+    if (auto* line = dialog.findChild<QLineEdit*>()) {
+        line->setMaxLength(std::numeric_limits<int>::max());
+    }
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QString QtPlatform::runFileDialog(const FileDialogOptions& options, bool save) {

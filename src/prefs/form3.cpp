@@ -10,6 +10,7 @@
 
 #include "pictures.h"
 #include "preferences.h"
+#include "program_files.h"
 #include "text.h"
 
 namespace rodwick {
@@ -116,7 +117,7 @@ void Form3::okay_Click() {
     choices.autoloadFile = ToPath(fileCaption_);
     choices.showVenuesOnEdit = ven_->isChecked();
     choices.metric = mesmet_->isChecked();
-    const std::string path = SettingsPath(ToPath(platform_.programDirectory()));
+    const std::string path = LocateProgramFiles(ToPath(platform_.programDirectory())).settings;
     Settings settings = book_.settings();
     const Status written = ConfirmPreferences(settings, choices, path, ops_);
     book_.setSettings(std::move(settings));

@@ -1,12 +1,13 @@
 #include "help.h"
 
 #include "database_file.h"
+#include "program_files.h"
 #include "text.h"
 
 namespace rodwick {
 
 QString ManualPath(const QString& programDir) {
-    return programDir + QStringLiteral("/") + QString::fromLatin1(kManualFileName);
+    return FromPath(LocateProgramFiles(ToPath(programDir)).manual);
 }
 
 QStringList WordProcessors() {

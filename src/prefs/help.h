@@ -4,12 +4,12 @@
 #include <QStringList>
 
 #include "platform.h"
+#include "program_files.h"
 
 namespace rodwick {
 
-inline constexpr const char* kManualFileName = "ANGLEBOX.doc";
-
-// The manual beside the program: programDir is the executable's directory.
+// The manual beside the program, or in the shared data folder once installed: programDir is
+// the executable's directory.
 QString ManualPath(const QString& programDir);
 
 // The word processors the help command starts, in the order it tries them.

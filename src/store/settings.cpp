@@ -88,8 +88,12 @@ std::string FormatSettings(const Settings& settings) {
 }
 
 Settings ReadSettingsFile(const std::string& programDir) {
-    Settings settings = DefaultSettings(programDir);
-    const std::string path = SettingsPath(programDir);
+    return ReadSettingsFile(SettingsPath(programDir), ExamplePath(programDir));
+}
+
+Settings ReadSettingsFile(const std::string& path, const std::string& examplePath) {
+    Settings settings;
+    settings.autoloadFile = examplePath;
     if (FileExists(path)) {
         if (Result<std::string> bytes = ReadFileBytes(path)) {
             if (std::optional<Settings> parsed = ParseSettings(bytes.value())) {
@@ -98,7 +102,7 @@ Settings ReadSettingsFile(const std::string& programDir) {
         }
     }
     if (settings.autoloadFile.empty()) {
-        settings.autoloadFile = ExamplePath(programDir);
+        settings.autoloadFile = examplePath;
     }
     return settings;
 }

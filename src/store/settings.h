@@ -47,5 +47,7 @@ std::string FormatSettings(const Settings& settings);
 // The settings of the program directory's file, or the defaults when it is missing or cannot
 // be read completely; an empty autoload path becomes the example database. Never writes.
 Settings ReadSettingsFile(const std::string& programDir);
+// The same for a settings file and an example database wherever they are.
+Settings ReadSettingsFile(const std::string& settingsPath, const std::string& examplePath);
 
 }  // namespace rodwick

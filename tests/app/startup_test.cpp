@@ -138,5 +138,30 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
     EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
 }
 
+TEST(StartupTest, ADatabaseNamedOnTheCommandLineIsLoadedInsteadOfTheStartUpOne) {
+    // What is the case, the file named, the file shown (empty for none) and the records.
+    const std::tuple<const char*, std::string, std::string, int> cases[] = {
+        {"a database", "named.rwk", "named.rwk", 3},
+        {"a damaged database, as a failed load", "damaged.rwk", "", 0},
+        {"a missing database, as a failed load", "gone.rwk", "", 0},
+    };
+    for (const auto& [label, named, shown, count] : cases) {
+        SCOPED_TRACE(label);
+        Program run({{"trips.rwk", DatabaseBytes(Trips(1, 2))},
+                     {"named.rwk", DatabaseBytes(Trips(1, 3))},
+                     {"damaged.rwk", " 3 \r\nonly one line\r\n"}},
+                    "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Arial");
+        run.splash->setCommandLineFile(run.dir.File(named));
+        run.splash->Form_Load();
+
+        const QString loaded = shown.empty() ? "" : FromPath(run.dir.File(shown));
+        EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (shown.empty() ? "Untitled" : loaded));
+        EXPECT_EQ(run.main.fileListCaptions(), shown.empty() ? QStringList() : QStringList{loaded});
+        EXPECT_EQ(run.book.recordCount(), count);
+        EXPECT_EQ(run.book.settings().autoloadFile, run.dir.File("trips.rwk"))
+            << "the start-up database stays the one of the settings";
+    }
+}
+
 }  // namespace
 }  // namespace rodwick::testing

@@ -172,5 +172,44 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
     }
 }
 
+TEST_F(FindingTest, AWordLongerThanALineBoxHoldsIsSearchedWhole) {
+    Hold(3);
+    // Trip 2's venue holds the word's first 40,000 letters but not the word.
+    const QString start(40000, QLatin1Char('x'));
+    SetText(book, 2, Field::venue, start.toStdString());
+    platform.answerMessage(platform::Answer::Ok);
+    FindClosedBy("click:okay", start + QStringLiteral("tench"));
+    EXPECT_EQ(LastMessage(), Describe({"Search Complete", "Search", platform::Buttons::Ok,
+                                       platform::Icon::Information}));
+    EXPECT_EQ(book.currentRecord(), 1);
+}
+
+TEST_F(FindingTest, GotoOpensOnTheCurrentLineWhereverItStands) {
+    Hold(250);
+    // The record current when the list opens, at either end and in between; its line alone is
+    // selected and in view, and Goto keeps it.
+    for (int current : {1, 2, 137, 249, 250}) {
+        SCOPED_TRACE("record " + std::to_string(current) + " of 250");
+        ASSERT_TRUE(book.show(current));
+        platform.answerModal([&](QDialog& dialog) {
+            dialog.show();
+            auto* recsel = dialog.findChild<QListWidget*>(QStringLiteral("recsel"));
+            EXPECT_EQ(recsel->currentRow(), current - 1);
+            const QList<QListWidgetItem*> selected = recsel->selectedItems();
+            EXPECT_EQ(selected.size(), 1);
+            if (selected.size() == 1) {
+                EXPECT_EQ(recsel->row(selected.front()), current - 1);
+                EXPECT_TRUE(
+                    recsel->viewport()->rect().contains(recsel->visualItemRect(selected.front())))
+                    << "the line is out of view";
+            }
+            CloseBy(dialog, "click:butgo", recsel);
+            return dialog.result();
+        });
+        Action("MnuGoto")->trigger();
+        EXPECT_EQ(Shown(), Showing({.record = current, .of = 250}));
+    }
+}
+
 }  // namespace
 }  // namespace rodwick::testing

@@ -158,6 +158,32 @@ TEST_F(ToolbarTest, ButtonsRunTheRealCommandsAndSaveIsSaveAs) {
     EXPECT_EQ(Picture("ButEdit"), "editup");
 }
 
+TEST_F(ToolbarTest, WhatIsPaintedFollowsEveryPictureSwap) {
+    // Grabbed as the screen shows the button: each swap repaints, so a press looks pressed, a
+    // release looks as before, and a greyed button looks greyed.
+    const auto look = [this](const char* name) { return Button(name)->grab().toImage(); };
+    for (bool records : {true, false, true}) {
+        Hold(records ? 3 : 0);
+        for (const Expected& b : kButtons) {
+            SCOPED_TRACE(std::string(b.button) + (records ? " with records" : " without"));
+            const QImage before = look(b.button);
+            const bool greyed = !records && *b.disabled != '\0';
+            QTest::mousePress(Button(b.button), Qt::RightButton);
+            const QImage pressed = look(b.button);
+            QTest::mouseRelease(Button(b.button), Qt::RightButton);
+            EXPECT_EQ(pressed != before, !greyed) << "a press must show, on a greyed button not";
+            EXPECT_EQ(look(b.button), before);
+            if (*b.disabled != '\0') {
+                // The greyed look differs from the up look of the same button.
+                Hold(records ? 0 : 3);
+                EXPECT_NE(look(b.button), before);
+                Hold(records ? 3 : 0);
+                EXPECT_EQ(look(b.button), before);
+            }
+        }
+    }
+}
+
 TEST(ToolbarPictures, TheTwentyThreeAreDrawnSharpAndDistinct) {
     int drawn = 0;
     for (const Expected& b : kButtons) {

@@ -112,6 +112,9 @@ TEST_F(PrintTest, EachRequestPrintsItsLines) {
         {"record from= gto=x cop=-7", file},  // no copy: the range is never read
         {"note cop=3", Times(3, kNoteSheet)},
         {"note cop=0", {}},
+        // Numbers longer than a line box holds by default are read whole.
+        {"current cop=" + QString(40000, '0') + "2", file + Trip(3) + Trip(3)},
+        {"record from=" + QString(40000, '0') + "3 gto=4", file + Trip(3) + Trip(4)},
     };
     for (const auto& [steps, expected] : cases) {
         SCOPED_TRACE(steps.toStdString());

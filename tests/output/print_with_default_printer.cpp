@@ -1,11 +1,17 @@
 // Prints two hand-written trips through the print window on the system's default printer,
 // the way a user does: All, Include Filename, one copy. Exit status 0 when printing went
 // through, 3 when the printer message came up (answered with Cancel).
+// Usage: print_with_default_printer [TITLE]
+// TITLE names the print job, so that its output can be told from any earlier job's.
 #include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "diaprint.h"
 #include "qt_platform.h"
@@ -16,6 +22,8 @@ namespace {
 // The real platform, except that the printer message is answered without a user.
 class UnattendedPlatform : public rodwick::platform::QtPlatform {
   public:
+    explicit UnattendedPlatform(PrinterFactory makePrinter) : QtPlatform(std::move(makePrinter)) {}
+
     rodwick::platform::Answer showMessage(const rodwick::platform::Message& message) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
         ++messages;
@@ -55,7 +63,15 @@ int main(int argc, char** argv) {
     settings.units = rodwick::UnitNames::Imperial();
     book.setSettings(settings);
 
-    UnattendedPlatform platform;
+    // The system's default printer, as the program finds it, with the job named.
+    const QString title = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    UnattendedPlatform platform([title]() -> std::unique_ptr<QPrinter> {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return nullptr;
+        auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        if (!title.isEmpty()) printer->setDocName(title);
+        return printer;
+    });
     rodwick::diaprint window(book, platform);
     window.findChild<QPushButton*>(QStringLiteral("Print"))->click();
     return platform.messages == 0 ? 0 : 3;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The record printout on paper, as far as a test can see paper: a CUPS scheduler of this
 # script's own with the cups-pdf printer as its default queue; the printout program prints
-# two trips on the default printer, and the PDF that lands in the user's home (PDF/) must
-# read back, line for line, as the printout.
+# two trips on the default printer under a job title of this run's own, and the PDF named
+# after that title in the user's home (PDF/) must read back, line for line, as the printout.
+# The title, not the job number, tells this run's PDF apart: a fresh scheduler numbers its
+# jobs from 1 again, so a name made of the job number may be an earlier run's file.
 # Usage: run_cups_print.sh PATH_TO_print_with_default_printer
 # Exit status 77 (skipped) when CUPS cannot be set up here.
 set -u
@@ -47,16 +49,16 @@ out=${out//\$\{HOME\}/$home}
 out=${out//\$\{USER\}/$user}
 
 work=$(mktemp -d)
+# Letters, digits and dashes only, which cups-pdf keeps as they are in the file name, and
+# well short of the 64 characters it cuts a file name to.
+title="rodwick-print-$$-$(basename "$work" | tr -cd '[:alnum:]')"
 cupsd_pid=""
-before=""
+# This run's PDF, whatever label cups-pdf adds before or after the title.
+ours() { find "$out" -maxdepth 1 -type f -name "*${title}*.pdf" 2>/dev/null; }
 cleanup() {
     stop_pid "$cupsd_pid"
     # The PDFs this run made, and nothing else of the user's.
-    if [ -d "$out" ]; then
-        comm -13 <(printf '%s\n' "$before") <(ls -1 "$out" 2>/dev/null) | while read -r made; do
-            [ -n "$made" ] && rm -f "$out/$made"
-        done
-    fi
+    [ -d "$out" ] && ours | while read -r made; do rm -f "$made"; done
     [ -z "${made_out:-}" ] || rmdir "$out" 2>/dev/null
     rm -rf "$work"
 }
@@ -116,27 +118,27 @@ note "queue PDF is the default: $(timeout 5 lpstat -d)"
 
 [ -d "$out" ] || made_out=1
 mkdir -p "$out"
-before=$(ls -1 "$out")
-timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" >"$work/log/printout" 2>&1
+timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" "$title" >"$work/log/printout" 2>&1
 status=$?
 [ "$status" -eq 0 ] || fail "the printout program ended with status $status: $(cat "$work/log/printout")"
-note "printout handed to the default printer"
+note "printout handed to the default printer as \"$title\""
 
 # The job is done once the scheduler holds no unfinished job and its PDF is there.
 pdf=""
 deadline=$((SECONDS + LIMIT))
 while :; do
     if [ -z "$(timeout 5 lpstat -W not-completed -o 2>/dev/null)" ]; then
-        pdf=$(comm -13 <(printf '%s\n' "$before") <(ls -1 "$out") | grep -i '\.pdf$' | head -n1)
+        pdf=$(ours | head -n1)
         [ -n "$pdf" ] && break
     fi
-    [ $SECONDS -lt $deadline ] || fail "no PDF in $out within ${LIMIT}s of printing"
+    [ $SECONDS -lt $deadline ] || fail "no PDF titled $title in $out within ${LIMIT}s of printing;" \
+        "unfinished jobs: $(timeout 5 lpstat -W not-completed -l -o 2>&1)"
     sleep 0.5
 done
-note "the job came out as $out/$pdf"
+note "the job came out as $pdf"
 
 # Runs of blanks read back as one, blank lines dropped.
-timeout 30 pdftotext -layout "$out/$pdf" "$work/printout.txt" || fail "pdftotext cannot read $pdf"
+timeout 30 pdftotext -layout "$pdf" "$work/printout.txt" || fail "pdftotext cannot read $pdf"
 sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//' -e '/^$/d' "$work/printout.txt" >"$work/read.txt"
 cat >"$work/expected.txt" <<'TEXT'
 /logs/cups-check.RWK -

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QPrinter>
 #include <QPushButton>
@@ -240,6 +242,42 @@ TEST_F(FileDialogInFolder, TypedNamesGetTheDefaultExtensionAndNoQuestion) {
         QApplication::processEvents();
         EXPECT_FALSE(asked) << name;
         EXPECT_EQ(dialog->result(), QDialog::Accepted) << name;
+    }
+}
+
+// Answers the next input box the platform shows: types `typed` after its text when given,
+// then presses OK or Cancel; the box's title goes to `title`, so a box never shown is seen.
+void AnswerInputBox(const QString& typed, bool ok, QString* title) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        *title = box->windowTitle();
+        auto* line = box->findChild<QLineEdit*>();
+        line->end(false);
+        if (!typed.isEmpty()) line->insert(typed);
+        ok ? box->accept() : box->reject();
+    });
+}
+
+TEST(InputBox, LongAnswersComeBackWholeAndCancelIsEmpty) {
+    QtPlatform platform;
+    const QString stored(100000, QLatin1Char('w'));
+    // The default answer, what is typed after it, OK or Cancel, and the answer.
+    const std::tuple<QString, QString, bool, QString> cases[] = {
+        {stored, {}, true, stored},
+        {stored, QStringLiteral("bream"), true, stored + QStringLiteral("bream")},
+        {QStringLiteral("Tench"), stored, true, QStringLiteral("Tench") + stored},
+        {stored, {}, false, {}},
+    };
+    for (const auto& [defaultText, typed, ok, answer] : cases) {
+        SCOPED_TRACE(::testing::Message() << defaultText.size() << " + " << typed.size() << ", "
+                                          << (ok ? "OK" : "Cancel"));
+        QString title;
+        AnswerInputBox(typed, ok, &title);
+        const QString got = platform.inputBox(QStringLiteral("Venue:"), "Quickedit", defaultText);
+        EXPECT_EQ(title, "Quickedit") << "the box never opened";
+        EXPECT_EQ(got.size(), answer.size());
+        EXPECT_TRUE(got == answer);
     }
 }
 

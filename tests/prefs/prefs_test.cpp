@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -287,6 +288,28 @@ TEST_F(PrefsTest, AboutClosesOnEnterAndEscape) {
         });
         Action("MnuAbo")->trigger();
         EXPECT_TRUE(closed);
+    }
+}
+
+TEST_F(PrefsTest, ReturnConfirmsFromAnyControl) {
+    // The control that holds the focus when Return is pressed; the choices are written as Okay
+    // writes them.
+    const std::string written =
+        Lines({book.settings().autoloadFile, " 0 ", "lb", "oz", "14", "ft", "inch", "16", "Arial"});
+    for (const char* focus : {"", "ven", "mesimp", "mesmet", "autosel"}) {
+        SCOPED_TRACE(*focus ? focus : "the window");
+        std::remove(SettingsFile().c_str());
+        const int result = Preferences([&](Form3& d) {
+            Click(d, "mesimp");
+            In<QCheckBox>(d, "ven")->setChecked(false);
+            d.show();
+            QWidget* target = *focus ? static_cast<QWidget*>(In<QWidget>(d, focus)) : &d;
+            QTest::keyClick(target, Qt::Key_Return);
+            EXPECT_FALSE(d.isVisible());
+        });
+        EXPECT_EQ(result, QDialog::Accepted);
+        EXPECT_EQ(ReadBytes(SettingsFile()), written);
+        EXPECT_EQ(UnitTexts(window), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}));
     }
 }
 

@@ -1,0 +1,111 @@
+// The statistics of a full log book: every figure the window shows, and the window opening.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <string>
+
+#include "figures.h"
+#include "scripted_platform.h"
+#include "statistics_window.h"
+
+namespace rodwick {
+namespace {
+
+// 250 trips over 25 venues and two years, typed with the usual variety.
+RecordTable FullTable() {
+    const char* methods[] = {"Float", "Ledger", "Pole", "Feeder", "Lure"};
+    const char* baits[] = {"Maggot", "Worm", "Boilie", "Sweetcorn", "Bread", "Caster"};
+    const char* weathers[] = {"Sunny", "Cloudy", "Rain", "Windy"};
+    const char* species[] = {"Carp", "Roach", "Tench", "Bream", "Perch", "Chub", "Barbel"};
+    std::vector<TripRecord> trips;
+    for (int k = 0; k < RecordTable::kMaxRecords; ++k) {
+        TripRecord t;
+        t[Field::venue] = (k % 3 ? "Venue " : " venue ") + std::to_string(k % 25);
+        t[Field::waterType] = k % 2 ? "Lake" : "River";
+        t[Field::ticketPrice] = k % 4 ? "\xA3"
+                                        "5.50"
+                                      : "free";
+        t[Field::totalWeightMajor] = std::to_string(k % 30);
+        t[Field::totalWeightMinor] = std::to_string(k % 16);
+        t[Field::waterCondition] = k % 3 ? "Clear" : "Coloured";
+        t[Field::weather] = weathers[k % 4];
+        t[Field::method] = methods[k % 5];
+        t[Field::bait] = baits[k % 6];
+        t[Field::bestFish] = species[k % 7];
+        t[Field::bestFishWeightMajor] = std::to_string(k % 12);
+        t[Field::bestFishWeightMinor] = std::to_string(k % 16);
+        t[Field::date] = "0" + std::to_string(k % 9 + 1) + "-" + std::to_string(10 + k % 18) + "-" +
+                         std::to_string(2000 + k % 2);
+        t[Field::startTime] = k % 2 ? "6:30" : "9.15am";
+        t[Field::finishTime] = k % 5 ? "14:00" : "1.30am";
+        trips.push_back(t);
+    }
+    RecordTable table;
+    table.ReplaceFromFile(trips);
+    return table;
+}
+
+void BM_EveryFigure250(benchmark::State& s) {
+    const RecordTable table = FullTable();
+    const UnitNames units = UnitNames::Imperial();
+    for (auto _ : s) benchmark::DoNotOptimize(stats::FiguresOf(stats::TripsOf(table), units));
+}
+BENCHMARK(BM_EveryFigure250)->Unit(benchmark::kMicrosecond);
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "statistics_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Built, filled, shown and painted; with every page painted in turn when asked, so that each
+// chart is drawn once.
+void BM_OpenWindow250(benchmark::State& s) {
+    App();
+    const RecordTable table = FullTable();
+    Settings settings;
+    settings.units = UnitNames::Imperial();
+    testing::ScriptedPlatform platform;
+    const bool everyPage = s.range(0) != 0;
+    for (auto _ : s) {
+        auto* window = new stats::StatisticsWindow(table, settings, platform, nullptr);
+        window->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->grab());
+        if (everyPage) {
+            for (const char* name : {"StatisticsPages", "WhatWorksPages"}) {
+                auto* pages = window->findChild<QTabWidget*>(QString::fromLatin1(name));
+                for (int i = 0; i < pages->count(); ++i) {
+                    pages->setCurrentIndex(i);
+                    benchmark::DoNotOptimize(window->grab());
+                }
+            }
+        }
+        delete window;
+    }
+}
+BENCHMARK(BM_OpenWindow250)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What a change costs while the window is open.
+void BM_Refresh250(benchmark::State& s) {
+    App();
+    const RecordTable table = FullTable();
+    Settings settings;
+    settings.units = UnitNames::Imperial();
+    testing::ScriptedPlatform platform;
+    stats::StatisticsWindow window(table, settings, platform, nullptr);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : s) {
+        window.refresh();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_Refresh250)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace rodwick

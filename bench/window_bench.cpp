@@ -1,0 +1,164 @@
+// Each window from its command to built and painted once, over a full table of 250 varied
+// records; and the main window's redraw after Next. The aim is one frame (16 ms) each.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "form1.h"
+#include "record_book.h"
+#include "scripted_platform.h"
+
+namespace rodwick {
+namespace {
+
+// The windows as the program names them, in one place.
+using MainWindow = form1;
+
+QAction* Command(MainWindow& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+QDialog* AddEditor(MainWindow& window) {
+    return window.editCommands().addEditor();
+}
+QLabel* ValueLabel(MainWindow& window, const char* name) {
+    return window.findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+// 250 trips whose values differ in length and kind, as a real log book's do.
+std::vector<TripRecord> VariedTrips() {
+    const char* const venues[] = {"Usk", "River Wye at Hay-on-Wye, the long pool below the bridge",
+                                  "Caf\xe9 Lake", "Tay"};
+    const char* const remarks[] = {"", "Windy.",
+                                   "Bream on the feeder all day; the tench came late.",
+                                   "A long remark that runs on over several lines of the record "
+                                   "view, with details of swims, baits and the weather."};
+    std::vector<TripRecord> trips;
+    for (int k = 1; k <= RecordTable::kMaxRecords; ++k) {
+        TripRecord trip;
+        for (int f = 0; f < kFieldCount; ++f) trip.fields[f] = std::to_string(k * 7 % 23 + f);
+        trip[Field::venue] = venues[k % 4];
+        trip[Field::club] = "Club " + std::to_string(k % 17);
+        trip[Field::species] = k % 3 ? "Roach, Perch" : "Bream, Tench, Carp, Rudd";
+        trip[Field::remarks] = remarks[k % 4];
+        trip[Field::restrictions] = remarks[(k + 1) % 4];
+        trip[Field::date] = "04-" + std::to_string(k % 28 + 1) + "-2001";
+        trips.push_back(trip);
+    }
+    return trips;
+}
+
+// A main window over the full table, its dialogs answered by painting them once and closing.
+struct Bench {
+    Bench() : window(book, platform) {
+        RecordTable table;
+        table.ReplaceFromFile(VariedTrips());
+        book.adopt(table, "/home/angler/Trips 2001.RWK");
+        book.show(125);
+        window.show();
+    }
+    // Runs `open` once with a modal dialog painted and closed as soon as it stands.
+    void Modal(benchmark::State& s, const std::function<void()>& open) {
+        platform.answerModal([](QDialog& dialog) {
+            benchmark::DoNotOptimize(dialog.grab());
+            return static_cast<int>(QDialog::Rejected);
+        });
+        open();
+        if (!platform.allAnswersUsed()) s.SkipWithError("the window never opened");
+        platform.clearCalls();
+    }
+    void DoubleClick(const char* label) {
+        QLabel* target = ValueLabel(window, label);
+        const QPointF at(4, 4);
+        QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent twice(QEvent::MouseButtonDblClick, at, target->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &twice);
+    }
+
+    RecordBook book;
+    testing::ScriptedPlatform platform;
+    MainWindow window;
+};
+
+void ByCommand(benchmark::State& s, const char* command) {
+    Bench bench;
+    for (auto _ : s) bench.Modal(s, [&] { Command(bench.window, command)->trigger(); });
+}
+BENCHMARK_CAPTURE(ByCommand, RecordEditorEdit, "MnuEdit")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, Find, "MnuFind")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, Goto, "MnuGoto")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, Export, "MnuExp")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, Print, "MnuPrint")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, Copy, "MnuCopy")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, Preferences, "MnuPref")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByCommand, About, "MnuAbo")->Unit(benchmark::kMillisecond);
+
+void ByDoubleClick(benchmark::State& s, const char* label) {
+    Bench bench;
+    for (auto _ : s) bench.Modal(s, [&] { bench.DoubleClick(label); });
+}
+BENCHMARK_CAPTURE(ByDoubleClick, QuickEditVenue, "obVen")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ByDoubleClick, SpeciesPicker, "ObSpec")->Unit(benchmark::kMillisecond);
+
+void BM_RecordEditorAdd(benchmark::State& s) {
+    Bench bench;
+    for (auto _ : s) {
+        Command(bench.window, "MnuAdd")->trigger();
+        QDialog* editor = AddEditor(bench.window);
+        benchmark::DoNotOptimize(editor->grab());
+        // Closed as Cancel closes it, so that the next Add builds a new one.
+        editor->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bench.platform.clearCalls();
+    }
+}
+BENCHMARK(BM_RecordEditorAdd)->Unit(benchmark::kMillisecond);
+
+void BM_MainWindow(benchmark::State& s) {
+    RecordBook book;
+    RecordTable table;
+    table.ReplaceFromFile(VariedTrips());
+    book.adopt(table, RecordTable::kUntitled);
+    testing::ScriptedPlatform platform;
+    for (auto _ : s) {
+        MainWindow window(book, platform);
+        window.SetRecordCommands(true);
+        window.ShowCurrentRecord();
+        benchmark::DoNotOptimize(window.grab());
+    }
+}
+BENCHMARK(BM_MainWindow)->Unit(benchmark::kMillisecond);
+
+void BM_MainWindowNext(benchmark::State& s) {
+    Bench bench;
+    for (auto _ : s) {
+        if (bench.book.currentRecord() == RecordTable::kMaxRecords) bench.book.show(1);
+        Command(bench.window, "MnuNext")->trigger();
+        benchmark::DoNotOptimize(bench.window.grab());
+    }
+}
+BENCHMARK(BM_MainWindowNext)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace rodwick
+
+int main(int argc, char** argv) {
+    // Windows are built and painted without a screen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

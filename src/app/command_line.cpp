@@ -1,0 +1,51 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+#include "version.h"
+
+namespace rodwick {
+
+CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDir) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("The Rodwick Database: a log book for anglers."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The database (.RWK) to open instead of the "
+                                                "start-up database."),
+                                 QStringLiteral("[FILE]"));
+
+    CommandLine line;
+    // parse() rather than process(): process() ends the program itself.
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
+        return line;
+    }
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::ShowHelp;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::ShowVersion;
+        line.text = QStringLiteral("rodwick " RODWICK_VERSION "\n");
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        line.action = CommandLine::Action::Refuse;
+        line.text =
+            QStringLiteral("Only one database can be opened at a time.\n\n") + parser.helpText();
+        return line;
+    }
+    if (!files.isEmpty()) {
+        line.file = QDir::cleanPath(QDir(workingDir).absoluteFilePath(files.front()));
+    }
+    return line;
+}
+
+}  // namespace rodwick

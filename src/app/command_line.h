@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rodwick {
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    Action action = Action::Run;
+    // Run: the database named, absolute, or empty for the start-up file.
+    QString file;
+    // ShowHelp, ShowVersion: the text for standard output; Refuse: the reason with the usage.
+    QString text;
+};
+
+// arguments as main() receives them, the program's name first; relative file names are taken
+// from workingDir.
+CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDir);
+
+}  // namespace rodwick

@@ -1,0 +1,92 @@
+#include "csv_commands.h"
+
+#include "csv_import_window.h"
+#include "csv_writer.h"
+#include "text.h"
+
+namespace rodwick {
+
+namespace {
+
+const QString kImportTitle = QStringLiteral("Import from Spreadsheet");
+
+void TellImportFailure(platform::Platform& platform, const QString& text) {
+    platform.showMessage({text + QStringLiteral(" Nothing was imported."), kImportTitle,
+                          platform::Buttons::Ok, platform::Icon::Stop});
+}
+
+}  // namespace
+
+void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
+               const FileOps& ops) {
+    const platform::FileDialogOptions options{QStringLiteral("CSV files (*.csv)|*.csv"), 1,
+                                              QString(), QStringLiteral("csv")};
+    const QString chosen = platform.saveFileDialog(options);
+    if (chosen.isEmpty()) return;
+    const std::string path = ToPath(chosen);
+    if (FileExists(path)) {
+        const platform::Message question{
+            QStringLiteral("This file already exists. Overwrite the file"),
+            QStringLiteral("Export to Spreadsheet"), platform::Buttons::YesNo,
+            platform::Icon::Exclamation};
+        if (platform.showMessage(question) != platform::Answer::Yes) return;
+    }
+
+    platform.setBusyPointer(true);
+    const Status written = WriteFileAtomically(path, CsvFileBytes(table, units), ops);
+    platform.setBusyPointer(false);
+    if (written.ok()) return;
+    platform.showMessage({QStringLiteral("Could not export to ") + chosen + QStringLiteral(": ") +
+                              QString::fromStdString(written.message()) +
+                              QStringLiteral(". No file was written."),
+                          QStringLiteral("Export"), platform::Buttons::Ok, platform::Icon::Stop});
+}
+
+void ImportCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,
+               const AppendTrips& append, QWidget* parent) {
+    const platform::FileDialogOptions options{
+        QStringLiteral("CSV files (*.csv)|*.csv|Text files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
+        QStringLiteral("Import from Spreadsheet (CSV)"), QString()};
+    const QString chosen = platform.openFileDialog(options);
+    if (chosen.isEmpty()) return;
+
+    const Result<std::string> bytes = ReadFileBytes(ToPath(chosen));
+    if (!bytes.ok()) {
+        TellImportFailure(platform, QStringLiteral("Could not read ") + chosen +
+                                        QStringLiteral(": ") +
+                                        QString::fromStdString(bytes.error()) + QLatin1Char('.'));
+        return;
+    }
+    const std::string_view text = WithoutBom(bytes.value());
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        TellImportFailure(platform, chosen + QStringLiteral(" is empty."));
+        return;
+    }
+    if (LooksBinary(text)) {
+        TellImportFailure(platform, chosen + QStringLiteral(" is not a text file."));
+        return;
+    }
+
+    const int room = RecordTable::kMaxRecords - table.recordCount();
+    CsvImportWindow window(bytes.value(), units, room, platform, parent);
+    if (platform.showModal(window) != QDialog::Accepted) return;
+
+    const CsvImportPlan& plan = window.plan();
+    if (plan.tripCount > static_cast<std::size_t>(room)) {
+        // The same rule as merging: all of a file's trips or none.
+        platform.showMessage(
+            {QStringLiteral("Only %1 of the %2 trips in this file would fit: a database holds at "
+                            "most %3 records. Nothing was imported.")
+                 .arg(room)
+                 .arg(plan.tripCount)
+                 .arg(RecordTable::kMaxRecords),
+             kImportTitle, platform::Buttons::Ok, platform::Icon::Exclamation});
+        return;
+    }
+    const Status appended = append(plan.records);
+    if (!appended.ok()) {
+        TellImportFailure(platform, QString::fromStdString(appended.message()) + QLatin1Char('.'));
+    }
+}
+
+}  // namespace rodwick

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "file_io.h"
+#include "platform.h"
+#include "record_table.h"
+#include "result.h"
+#include "settings.h"
+
+class QWidget;
+
+namespace rodwick {
+
+// A File menu entry of this area: where it goes and whether it needs records.
+struct CommandEntry {
+    const char* objectName;
+    const char* caption;
+    const char* menu;
+    // The entry it follows.
+    const char* after;
+    bool needsRecords;
+};
+// Always enabled, as Export is: an empty table exports its header row.
+inline constexpr CommandEntry kExportCsvEntry{"MnuCsvExp", "Export to Spreadsheet (CSV)...",
+                                              "MnuFile", "MnuExp", false};
+inline constexpr CommandEntry kImportCsvEntry{"MnuCsvImp", "Import from Spreadsheet (CSV)...",
+                                              "MnuFile", "MnuMer", false};
+
+// Asks for a file name and writes every record there as a spreadsheet file. File writes go
+// through ops, so that tests can make them fail.
+void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
+               const FileOps& ops = FileOps::System());
+
+// Appends records after the last one, all or none, and redraws what shows them.
+using AppendTrips = std::function<Status(std::vector<TripRecord>)>;
+
+// Asks for a spreadsheet file, shows how it will be read and, once the user confirms, hands
+// its trips to append. Nothing is appended when they would not all fit.
+void ImportCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,
+               const AppendTrips& append, QWidget* parent = nullptr);
+
+}  // namespace rodwick

@@ -1,0 +1,244 @@
+#include "csv_import_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "csv_writer.h"
+#include "main_view.h"
+#include "text.h"
+
+namespace rodwick {
+
+namespace {
+
+constexpr char kSeparators[] = {',', ';', '\t'};
+constexpr CsvEncoding kEncodings[] = {CsvEncoding::Utf8WithBom, CsvEncoding::Utf8,
+                                      CsvEncoding::Windows1252};
+// A cell of many pages would make the preview crawl; the window shows its start.
+constexpr qsizetype kShownCellLength = 200;
+
+int IndexOf(char separator) {
+    for (int i = 0; i < 3; ++i) {
+        if (kSeparators[i] == separator) return i;
+    }
+    return 0;
+}
+
+QString Shortened(QString text) {
+    if (text.size() > kShownCellLength) text = text.left(kShownCellLength) + QChar(0x2026);
+    return text;
+}
+
+QString Counted(std::size_t n, const char* one, const char* many) {
+    return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? one : many);
+}
+
+}  // namespace
+
+CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& units, int room,
+                                 platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), fileBytes_(fileBytes), room_(room) {
+    setObjectName(QStringLiteral("CsvImport"));
+    setWindowTitle(QStringLiteral("Import from Spreadsheet (CSV)"));
+    setFont(CaptionFont());
+    for (const std::string& name : CsvHeaders(units))
+        fieldNames_.push_back(QString::fromStdString(name));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* reading = new QHBoxLayout;
+    separator_ = new QComboBox(this);
+    separator_->setObjectName(QStringLiteral("separator"));
+    separator_->addItems(
+        {QStringLiteral("Comma"), QStringLiteral("Semicolon"), QStringLiteral("Tab")});
+    encoding_ = new QComboBox(this);
+    encoding_->setObjectName(QStringLiteral("encoding"));
+    encoding_->addItems({QStringLiteral("UTF-8 with byte-order mark"), QStringLiteral("UTF-8"),
+                         QStringLiteral("Windows-1252")});
+    header_ = new QCheckBox(QStringLiteral("First row is a &header"), this);
+    header_->setObjectName(QStringLiteral("header"));
+    auto* separatorLabel = new QLabel(QStringLiteral("&Separator:"), this);
+    separatorLabel->setBuddy(separator_);
+    auto* encodingLabel = new QLabel(QStringLiteral("&Encoding:"), this);
+    encodingLabel->setBuddy(encoding_);
+    reading->addWidget(separatorLabel);
+    reading->addWidget(separator_);
+    reading->addSpacing(12);
+    reading->addWidget(encodingLabel);
+    reading->addWidget(encoding_);
+    reading->addSpacing(12);
+    reading->addWidget(header_);
+    reading->addStretch();
+    layout->addLayout(reading);
+
+    layout->addWidget(
+        new QLabel(QStringLiteral("Columns of the file and the field each goes into:"), this));
+    columnsArea_ = new QScrollArea(this);
+    columnsArea_->setObjectName(QStringLiteral("columns"));
+    columnsArea_->setWidgetResizable(true);
+    layout->addWidget(columnsArea_, 1);
+
+    layout->addWidget(new QLabel(QStringLiteral("The first trips as they will be stored:"), this));
+    preview_ = new QTableWidget(this);
+    preview_->setObjectName(QStringLiteral("preview"));
+    preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_->setFocusPolicy(Qt::NoFocus);
+    preview_->verticalHeader()->setVisible(false);
+    layout->addWidget(preview_, 1);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    okay_ = new QPushButton(QStringLiteral("&Import"), this);
+    okay_->setObjectName(QStringLiteral("okay"));
+    okay_->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    buttons->addWidget(okay_);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    // What the file itself suggests, before any handler is connected.
+    choice_.separator = DetectSeparator(WithoutBom(fileBytes_));
+    choice_.encoding = DetectEncoding(fileBytes_);
+    separator_->setCurrentIndex(IndexOf(choice_.separator));
+    encoding_->setCurrentIndex(static_cast<int>(choice_.encoding));
+    header_->setChecked(true);
+    ReadRows();
+
+    connect(separator_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        choice_.separator = kSeparators[index];
+        ReadRows();
+    });
+    connect(encoding_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        choice_.encoding = kEncodings[index];
+        // The headings' texts change with the encoding, the mapping does not.
+        BuildColumnBoxes();
+        Replan();
+    });
+    connect(header_, &QCheckBox::toggled, this, [this](bool on) {
+        choice_.firstRowIsHeader = on;
+        choice_.mapping = InitialMapping(rows_, on);
+        BuildColumnBoxes();
+        Replan();
+    });
+    connect(okay_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    resize(760, 560);
+    CentreOnScreen(*this, platform);
+}
+
+void CsvImportWindow::ReadRows() {
+    rows_ = ReadImportRows(fileBytes_, choice_.separator);
+    choice_.mapping = InitialMapping(rows_, choice_.firstRowIsHeader);
+    BuildColumnBoxes();
+    Replan();
+}
+
+void CsvImportWindow::BuildColumnBoxes() {
+    // The old boxes go with their container; none of them is asked anything after this.
+    columnBoxes_.clear();
+    auto* boxes = new QWidget;
+    auto* grid = new QGridLayout(boxes);
+    const std::vector<std::string>* headings =
+        choice_.firstRowIsHeader && !rows_.rows.empty() ? &rows_.rows.front() : nullptr;
+    const int shown =
+        static_cast<int>(std::min<std::size_t>(choice_.mapping.size(), kMaxMappedColumns));
+    for (int c = 0; c < shown; ++c) {
+        QString caption = QStringLiteral("Column %1").arg(c + 1);
+        if (headings && static_cast<std::size_t>(c) < headings->size()) {
+            caption +=
+                QStringLiteral(": ") +
+                Shortened(QString::fromStdString(CellAsUtf8((*headings)[c], choice_.encoding)));
+        }
+        auto* label = new QLabel(caption, boxes);
+        auto* box = new QComboBox(boxes);
+        box->setObjectName(QStringLiteral("column%1").arg(c + 1));
+        box->addItem(QStringLiteral("(leave out)"));
+        for (const QString& name : fieldNames_) box->addItem(name);
+        box->setCurrentIndex(choice_.mapping[c] + 1);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, c](int index) {
+            choice_.mapping[c] = index - 1;
+            Replan();
+        });
+        grid->addWidget(label, c / 2, (c % 2) * 2);
+        grid->addWidget(box, c / 2, (c % 2) * 2 + 1);
+        columnBoxes_.push_back(box);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(grid->rowCount(), 1);
+    columnsArea_->setWidget(boxes);
+}
+
+void CsvImportWindow::Replan() {
+    plan_ = PlanImport(rows_, choice_);
+    ShowPreview();
+    ShowSummary();
+}
+
+void CsvImportWindow::ShowPreview() {
+    std::vector<int> fields;
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (std::find(choice_.mapping.begin(), choice_.mapping.end(), f) != choice_.mapping.end()) {
+            fields.push_back(f);
+        }
+    }
+    const int rows = static_cast<int>(std::min<std::size_t>(plan_.records.size(), kPreviewRows));
+    preview_->clear();
+    preview_->setColumnCount(static_cast<int>(fields.size()));
+    preview_->setRowCount(rows);
+    QStringList captions;
+    for (const int f : fields) captions << fieldNames_[f];
+    preview_->setHorizontalHeaderLabels(captions);
+    for (int r = 0; r < rows; ++r) {
+        for (int k = 0; k < static_cast<int>(fields.size()); ++k) {
+            const std::string& text = plan_.records[r].fields[fields[k]];
+            preview_->setItem(r, k, new QTableWidgetItem(Shortened(FromFileText(text))));
+        }
+    }
+    preview_->resizeColumnsToContents();
+}
+
+void CsvImportWindow::ShowSummary() {
+    QStringList lines;
+    const std::size_t trips = plan_.tripCount;
+    lines << (trips == 0 ? QStringLiteral("No trips will be added.")
+                         : Counted(trips, "trip", "trips") + QStringLiteral(" will be added."));
+    if (trips > static_cast<std::size_t>(room_)) {
+        lines << QStringLiteral(
+                     "Only %1 more fit in the table (250 records at most): nothing can be added.")
+                     .arg(room_);
+    }
+    if (plan_.replacedCharacters > 0) {
+        lines << Counted(plan_.replacedCharacters, "character", "characters") +
+                     QStringLiteral(" the database file cannot hold will be stored as \"?\".");
+    }
+    if (plan_.rowsOfOtherWidth > 0) {
+        lines << Counted(plan_.rowsOfOtherWidth, "row has", "rows have") +
+                     QStringLiteral(
+                         " more or fewer cells than the first row: missing cells stay empty.");
+    }
+    if (plan_.unclosedQuote) {
+        lines << QStringLiteral("A quote is never closed: its cell runs to the end of the file.");
+    }
+    if (choice_.mapping.size() > static_cast<std::size_t>(kMaxMappedColumns)) {
+        lines << QStringLiteral("Columns after the %1th are left out.").arg(kMaxMappedColumns);
+    }
+    summary_->setText(lines.join(QLatin1Char(' ')));
+    okay_->setEnabled(trips > 0);
+}
+
+}  // namespace rodwick

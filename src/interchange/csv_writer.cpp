@@ -1,0 +1,127 @@
+#include "csv_writer.h"
+
+#include "codec.h"
+
+namespace rodwick {
+
+namespace {
+
+// Spreadsheet programs take a file without a byte-order mark for their own 8-bit code page
+// and show every accent and "£" wrongly; with it they read UTF-8.
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A sign, digits and at most one decimal point or comma: a spreadsheet reads it as a number
+// and never as a formula, so it is written as it is.
+bool IsPlainNumber(std::string_view text) {
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) ++pos;
+    bool digits = false;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (IsDigit(c)) {
+            digits = true;
+        } else if ((c == '.' || c == ',') && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+}  // namespace
+
+std::array<std::string, kFieldCount> CsvHeaders(const UnitNames& units) {
+    auto unit = [](const char* caption, const std::string& name) {
+        return std::string(caption) + " (" + name + ")";
+    };
+    return {
+        "Venue",
+        "Type of water",
+        "Day Ticket \u00a3",
+        "Club",
+        unit("Weight", units.weightMajorUnit),
+        unit("Weight", units.weightMinorUnit),
+        "Water Conditions",
+        "Weather",
+        "Temperature",
+        "Method",
+        unit("Depth", units.depthMajorUnit),
+        unit("Depth", units.depthMinorUnit),
+        "Best Bait,etc",
+        "Species",
+        "Best Fish",
+        unit("Best Fish Weight", units.weightMajorUnit),
+        unit("Best Fish Weight", units.weightMinorUnit),
+        "Restrictions",
+        "Remarks",
+        "Date",
+        "Start Time",
+        "Finish",
+    };
+}
+
+bool NeedsFormulaGuard(std::string_view text) {
+    if (text.empty()) return false;
+    switch (text.front()) {
+        case '=':
+        case '+':
+        case '-':
+        case '@':
+        case '\t':
+            return !IsPlainNumber(text);
+        case '\'':
+            return NeedsFormulaGuard(text.substr(1));
+        default:
+            return false;
+    }
+}
+
+std::string CsvCell(std::string_view utf8, char separator) {
+    std::string text;
+    if (NeedsFormulaGuard(utf8)) text = "'";
+    text += utf8;
+    const bool quote =
+        !text.empty() &&
+        (text.front() == ' ' || text.back() == ' ' ||
+         text.find_first_of(std::string{separator, '"', '\r', '\n'}) != std::string::npos);
+    if (!quote) return text;
+    std::string cell = "\"";
+    for (const char c : text) {
+        if (c == '"') cell += '"';
+        cell += c;
+    }
+    cell += '"';
+    return cell;
+}
+
+std::string CsvFileBytes(const RecordTable& table, const UnitNames& units) {
+    std::string bytes(kUtf8Bom);
+    bytes.reserve(static_cast<std::size_t>(table.recordCount() + 1) * 512);
+    auto row = [&bytes](const auto& cells) {
+        bool first = true;
+        for (const std::string& cell : cells) {
+            if (!first) bytes += ',';
+            first = false;
+            bytes += cell;
+        }
+        bytes += "\r\n";
+    };
+    std::array<std::string, kFieldCount> cells;
+    const auto headers = CsvHeaders(units);
+    for (int f = 0; f < kFieldCount; ++f) cells[f] = CsvCell(headers[f]);
+    row(cells);
+    for (int r = 1; r <= table.recordCount(); ++r) {
+        const TripRecord& record = table.slot(r);
+        for (int f = 0; f < kFieldCount; ++f) cells[f] = CsvCell(Cp1252ToUtf8(record.fields[f]));
+        row(cells);
+    }
+    return bytes;
+}
+
+}  // namespace rodwick

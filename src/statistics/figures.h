@@ -1,0 +1,127 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "readings.h"
+#include "record_table.h"
+
+namespace rodwick::stats {
+
+// Trips a figure had to leave out, and why ("without a readable finish time").
+struct LeftOut {
+    int trips = 0;
+    std::string why;
+    bool operator==(const LeftOut&) const = default;
+};
+// "3 trips without a readable finish time".
+std::string Describe(const LeftOut& leftOut);
+// Adds a note only when some trip was left out.
+void Note(std::vector<LeftOut>& notes, int trips, std::string why);
+
+struct Summary {
+    int trips = 0;
+    int datedTrips = 0;
+    std::optional<Date> firstDate;
+    std::optional<Date> lastDate;
+    int timedTrips = 0;
+    int minutesFished = 0;
+    int weighedTrips = 0;
+    double totalCatch = 0;  // minor units
+    std::optional<double> catchPerTrip;
+    // Over the trips with both a weight and times; nothing when they add up to no time.
+    std::optional<double> catchPerHour;
+    int blankTrips = 0;
+    std::optional<double> blankShare;  // of the weighed trips, 0..1
+    int pricedTrips = 0;
+    long long ticketTotal = 0;  // cents
+    std::optional<double> ticketPerTrip;
+    std::vector<LeftOut> notes;
+};
+
+struct VenueRow {
+    std::string venue;  // as first typed, trimmed
+    int trips = 0;
+    int weighedTrips = 0;
+    double totalCatch = 0;
+    std::optional<double> averageCatch;
+    std::string bestFish;
+    std::optional<double> bestWeight;
+    std::optional<double> averageTicket;  // cents
+    std::optional<Date> lastVisit;
+};
+struct VenueTable {
+    std::vector<VenueRow> rows;  // in order of first appearance
+    std::vector<LeftOut> notes;
+};
+
+struct BestRow {
+    std::string species;
+    double weight = 0;
+    std::string venue;
+    std::string date;  // as typed
+    int record = 0;    // 1-based
+};
+struct BestTable {
+    std::vector<BestRow> rows;  // heaviest first
+    std::vector<LeftOut> notes;
+};
+
+// Average catch per trip for one value of a field, over trips whose weight reads.
+struct ValueRow {
+    std::string value;
+    int trips = 0;
+    double averageCatch = 0;
+};
+struct ValueTable {
+    Field field = Field::method;
+    std::vector<ValueRow> rows;  // best average first
+    std::vector<LeftOut> notes;
+};
+
+struct MonthRow {
+    int year = 0;
+    int month = 0;
+    int trips = 0;
+    int weighedTrips = 0;
+    double totalCatch = 0;
+};
+struct MonthTable {
+    std::vector<MonthRow> rows;  // every month from the first trip's to the last's
+    std::vector<LeftOut> notes;
+};
+
+struct Figures {
+    Summary summary;
+    VenueTable venues;
+    BestTable bests;
+    std::vector<ValueTable> whatWorks;  // method, bait, weather, water condition, water type
+    MonthTable months;
+};
+
+// Trips are the table's records in order; trip k is record k + 1.
+Summary SummaryOf(std::span<const TripRecord> trips, const UnitNames& units);
+VenueTable VenuesOf(std::span<const TripRecord> trips, const UnitNames& units);
+BestTable BestsOf(std::span<const TripRecord> trips, const UnitNames& units);
+ValueTable ValuesOf(std::span<const TripRecord> trips, const UnitNames& units, Field field);
+MonthTable MonthsOf(std::span<const TripRecord> trips, const UnitNames& units);
+Figures FiguresOf(std::span<const TripRecord> trips, const UnitNames& units);
+inline constexpr Field kWhatWorksFields[] = {Field::method, Field::bait, Field::weather,
+                                             Field::waterCondition, Field::waterType};
+
+// The records of a table as trips.
+std::span<const TripRecord> TripsOf(const RecordTable& table);
+
+// Texts of the figures, in the units in force: "12 lb 8 oz", "1 Kg 250 g" (rounded to whole
+// minor units), "5.50", "12 h 30 min", "04-14-2001", "25%", "2001-04" for a month.
+std::string FormatWeight(double minorUnits, const UnitNames& units);
+std::string FormatMoney(double cents);
+std::string FormatDuration(int minutes);
+std::string FormatDate(const Date& date);
+std::string FormatShare(double share);
+std::string FormatMonth(int year, int month);
+
+}  // namespace rodwick::stats

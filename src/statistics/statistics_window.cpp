@@ -1,0 +1,425 @@
+#include "statistics_window.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include "text.h"
+
+namespace rodwick::stats {
+namespace {
+
+constexpr int kSortRole = Qt::UserRole + 1;
+constexpr int kRecordRole = Qt::UserRole + 2;
+
+QString Text(const std::string& bytes) {
+    return FromFileText(bytes);
+}
+
+QStandardItem* Cell(const QString& text, const QVariant& sortKey = {}) {
+    auto* item = new QStandardItem(text);
+    item->setEditable(false);
+    item->setData(sortKey.isValid() ? sortKey : QVariant(text.toLower()), kSortRole);
+    return item;
+}
+QStandardItem* NumberCell(const QString& text, double value) {
+    QStandardItem* item = Cell(text, value);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+// An empty cell sorts below every number.
+QStandardItem* MaybeCell(const std::optional<double>& value, const QString& text) {
+    return value ? NumberCell(text, *value) : NumberCell(QString(), -1.0);
+}
+QStandardItem* DateCell(const std::optional<Date>& date) {
+    if (!date) return Cell(QString(), 0);
+    return Cell(Text(FormatDate(*date)), date->year * 10000 + date->month * 100 + date->day);
+}
+
+QString Notes(const std::vector<LeftOut>& notes) {
+    QStringList lines;
+    for (const LeftOut& note : notes) lines << Text(Describe(note));
+    return lines.isEmpty() ? QStringLiteral("Every trip counted.") : lines.join(QLatin1Char('\n'));
+}
+
+double InMajor(double minor, const UnitNames& units) {
+    return minor / MinorPerMajor(units);
+}
+
+QChart* NewChart(QChartView* view) {
+    auto* chart = new QChart();
+    chart->legend()->setVisible(false);
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    // The view gives up the chart it held without deleting it.
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+    return chart;
+}
+
+}  // namespace
+
+// One table with its notes and, where there is one, its chart.
+struct StatisticsWindow::Page {
+    QWidget* widget = nullptr;
+    QStandardItemModel* model = nullptr;
+    QSortFilterProxyModel* proxy = nullptr;
+    QTableView* view = nullptr;
+    QLabel* notes = nullptr;
+    QChartView* chart = nullptr;
+
+    Page(QWidget* parent, const QString& name, bool withChart, bool chartOnTop) {
+        widget = new QWidget(parent);
+        model = new QStandardItemModel(widget);
+        proxy = new QSortFilterProxyModel(widget);
+        proxy->setSourceModel(model);
+        proxy->setSortRole(kSortRole);
+        view = new QTableView(widget);
+        view->setObjectName(name + QStringLiteral("Table"));
+        view->setAccessibleName(name);
+        view->setModel(proxy);
+        // Rows start in the figures' own order; a click on a heading sorts by that column.
+        view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        view->setSortingEnabled(true);
+        view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setTabKeyNavigation(false);
+        view->verticalHeader()->setVisible(false);
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+        view->horizontalHeader()->setStretchLastSection(true);
+        notes = new QLabel(widget);
+        notes->setObjectName(name + QStringLiteral("Notes"));
+        notes->setWordWrap(true);
+        notes->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        notes->setFocusPolicy(Qt::StrongFocus);
+        auto* layout = new QVBoxLayout(widget);
+        if (withChart) {
+            chart = new QChartView(widget);
+            chart->setObjectName(name + QStringLiteral("Chart"));
+            chart->setRenderHint(QPainter::Antialiasing);
+            chart->setMinimumHeight(chartOnTop ? 260 : 160);
+            chart->setFocusPolicy(Qt::NoFocus);
+            auto* split = new QSplitter(chartOnTop ? Qt::Vertical : Qt::Horizontal, widget);
+            if (chartOnTop) split->addWidget(chart);
+            split->addWidget(view);
+            if (!chartOnTop) split->addWidget(chart);
+            split->setStretchFactor(0, chartOnTop ? 3 : 1);
+            split->setStretchFactor(1, chartOnTop ? 2 : 1);
+            layout->addWidget(split, 1);
+        } else {
+            layout->addWidget(view, 1);
+        }
+        layout->addWidget(notes);
+    }
+
+    void reset(const QStringList& headings) {
+        model->clear();
+        model->setHorizontalHeaderLabels(headings);
+    }
+};
+
+StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& settings,
+                                   platform::Platform& platform,
+                                   std::function<void(int record)> showRecord, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      table_(table),
+      settings_(settings),
+      platform_(platform),
+      showRecord_(std::move(showRecord)) {
+    setObjectName(QStringLiteral("StatisticsWindow"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(820, 560);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("StatisticsPages"));
+    summary_ = std::make_unique<Page>(pages_, QStringLiteral("Summary"), false, false);
+    venues_ = std::make_unique<Page>(pages_, QStringLiteral("Venue"), false, false);
+    bests_ = std::make_unique<Page>(pages_, QStringLiteral("Best"), false, false);
+    pages_->addTab(summary_->widget, QStringLiteral("&Summary"));
+    pages_->addTab(venues_->widget, QStringLiteral("By &venue"));
+    pages_->addTab(bests_->widget, QStringLiteral("Personal &bests"));
+    bests_->view->setToolTip(QStringLiteral("Double-click a fish to show its trip"));
+
+    whatWorksPages_ = new QTabWidget(pages_);
+    whatWorksPages_->setObjectName(QStringLiteral("WhatWorksPages"));
+    const std::pair<const char*, const char*> valuePages[] = {
+        {"Method", "&Method"},
+        {"Bait", "B&ait"},
+        {"Weather", "W&eather"},
+        {"WaterCondition", "Water co&ndition"},
+        {"WaterType", "T&ype of water"}};
+    for (const auto& [name, caption] : valuePages) {
+        values_.push_back(
+            std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
+        whatWorksPages_->addTab(values_.back()->widget, QString::fromLatin1(caption));
+    }
+    pages_->addTab(whatWorksPages_, QStringLiteral("&What works"));
+    months_ = std::make_unique<Page>(pages_, QStringLiteral("Month"), true, true);
+    months_->view->setSortingEnabled(false);
+    pages_->addTab(months_->widget, QStringLiteral("&Over time"));
+
+    auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
+    copyButton->setObjectName(QStringLiteral("StatisticsCopy"));
+    copyButton->setToolTip(QStringLiteral("Copy the table shown, to paste into a spreadsheet"));
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("StatisticsClose"));
+    connect(copyButton, &QPushButton::clicked, this, &StatisticsWindow::copy);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // Enter or a double-click on a row that stands for one trip shows that trip.
+    connect(bests_->view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        const int record = index.data(kRecordRole).toInt();
+        if (record > 0 && showRecord_) showRecord_(record);
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addLayout(buttons);
+
+    refresh();
+}
+
+StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::refresh() {
+    QFont font = this->font();
+    font.setFamily(Text(settings_.displayFont));
+    pages_->setFont(font);
+
+    const Figures figures = FiguresOf(TripsOf(table_), settings_.units);
+    fillSummary(figures.summary);
+    fillVenues(figures.venues);
+    fillBests(figures.bests);
+    for (std::size_t i = 0; i < figures.whatWorks.size(); ++i) fillValues(i, figures.whatWorks[i]);
+    fillMonths(figures.months);
+}
+
+void StatisticsWindow::fillSummary(const Summary& s) {
+    const UnitNames& units = settings_.units;
+    const auto weight = [&](double minor) { return Text(FormatWeight(minor, units)); };
+    const auto opt = [](const auto& value, const auto& format) {
+        return value ? format(*value) : QStringLiteral("none");
+    };
+    const std::pair<QString, QString> rows[] = {
+        {QStringLiteral("Trips"), QString::number(s.trips)},
+        {QStringLiteral("Trips with a date"), QString::number(s.datedTrips)},
+        {QStringLiteral("First trip"),
+         opt(s.firstDate, [](const Date& d) { return Text(FormatDate(d)); })},
+        {QStringLiteral("Last trip"),
+         opt(s.lastDate, [](const Date& d) { return Text(FormatDate(d)); })},
+        {QStringLiteral("Trips with start and finish times"), QString::number(s.timedTrips)},
+        {QStringLiteral("Hours fished"), Text(FormatDuration(s.minutesFished))},
+        {QStringLiteral("Trips with a total weight"), QString::number(s.weighedTrips)},
+        {QStringLiteral("Total weight caught"), weight(s.totalCatch)},
+        {QStringLiteral("Average catch per trip"), opt(s.catchPerTrip, weight)},
+        {QStringLiteral("Average catch per hour"), opt(s.catchPerHour, weight)},
+        {QStringLiteral("Blank trips"), QString::number(s.blankTrips)},
+        {QStringLiteral("Blank trips, share"),
+         opt(s.blankShare, [](double v) { return Text(FormatShare(v)); })},
+        {QStringLiteral("Trips with a ticket price"), QString::number(s.pricedTrips)},
+        {QStringLiteral("Spent on day tickets"),
+         Text(FormatMoney(static_cast<double>(s.ticketTotal)))},
+        {QStringLiteral("Average ticket per trip"),
+         opt(s.ticketPerTrip, [](double v) { return Text(FormatMoney(v)); })},
+    };
+    summary_->reset({QStringLiteral("Figure"), QStringLiteral("Value")});
+    int order = 0;
+    for (const auto& [figure, value] : rows) {
+        summary_->model->appendRow({Cell(figure, order), Cell(value, order)});
+        ++order;
+    }
+    summary_->view->setSortingEnabled(false);
+    summary_->proxy->sort(-1);
+    summary_->view->resizeColumnToContents(0);
+    summary_->notes->setText(Notes(s.notes));
+}
+
+void StatisticsWindow::fillVenues(const VenueTable& venues) {
+    const UnitNames& units = settings_.units;
+    venues_->reset({QStringLiteral("Venue"), QStringLiteral("Trips"), QStringLiteral("Total catch"),
+                    QStringLiteral("Average catch"), QStringLiteral("Best fish"),
+                    QStringLiteral("Best weight"), QStringLiteral("Average ticket"),
+                    QStringLiteral("Last visit")});
+    for (const VenueRow& row : venues.rows) {
+        venues_->model->appendRow(
+            {Cell(Text(row.venue)), NumberCell(QString::number(row.trips), row.trips),
+             NumberCell(Text(FormatWeight(row.totalCatch, units)), row.totalCatch),
+             MaybeCell(row.averageCatch,
+                       row.averageCatch ? Text(FormatWeight(*row.averageCatch, units)) : QString()),
+             Cell(Text(row.bestFish)),
+             MaybeCell(row.bestWeight,
+                       row.bestWeight ? Text(FormatWeight(*row.bestWeight, units)) : QString()),
+             MaybeCell(row.averageTicket,
+                       row.averageTicket ? Text(FormatMoney(*row.averageTicket)) : QString()),
+             DateCell(row.lastVisit)});
+    }
+    venues_->view->resizeColumnsToContents();
+    venues_->notes->setText(Notes(venues.notes));
+}
+
+void StatisticsWindow::fillBests(const BestTable& bests) {
+    bests_->reset({QStringLiteral("Species"), QStringLiteral("Weight"), QStringLiteral("Venue"),
+                   QStringLiteral("Date"), QStringLiteral("Record")});
+    for (const BestRow& row : bests.rows) {
+        QList<QStandardItem*> cells = {
+            Cell(Text(row.species)),
+            NumberCell(Text(FormatWeight(row.weight, settings_.units)), row.weight),
+            Cell(Text(row.venue)), Cell(Text(row.date)),
+            NumberCell(QString::number(row.record), row.record)};
+        for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
+        bests_->model->appendRow(cells);
+    }
+    bests_->view->resizeColumnsToContents();
+    bests_->notes->setText(Notes(bests.notes));
+}
+
+void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
+    Page& page = *values_[index];
+    const UnitNames& units = settings_.units;
+    const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
+    page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch")});
+    auto* set = new QBarSet(QStringLiteral("Average catch"));
+    QStringList categories;
+    double most = 0;
+    for (const ValueRow& row : values.rows) {
+        page.model->appendRow(
+            {Cell(Text(row.value)), NumberCell(QString::number(row.trips), row.trips),
+             NumberCell(Text(FormatWeight(row.averageCatch, units)), row.averageCatch)});
+        categories.prepend(Text(row.value));  // the best bar on top
+        set->insert(0, InMajor(row.averageCatch, units));
+        most = std::max(most, InMajor(row.averageCatch, units));
+    }
+    page.view->resizeColumnsToContents();
+    page.notes->setText(Notes(values.notes));
+
+    QChart* chart = NewChart(page.chart);
+    auto* series = new QHorizontalBarSeries();
+    series->append(set);
+    chart->addSeries(series);
+    auto* names = new QBarCategoryAxis();
+    names->append(categories);
+    chart->addAxis(names, Qt::AlignLeft);
+    series->attachAxis(names);
+    auto* amounts = new QValueAxis();
+    amounts->setRange(0, most > 0 ? most * 1.1 : 1);
+    amounts->applyNiceNumbers();
+    amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
+    amounts->setLabelFormat(QStringLiteral("%.1f"));
+    chart->addAxis(amounts, Qt::AlignBottom);
+    series->attachAxis(amounts);
+}
+
+void StatisticsWindow::fillMonths(const MonthTable& months) {
+    const UnitNames& units = settings_.units;
+    months_->reset(
+        {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
+    auto* catches = new QBarSet(QStringLiteral("Total catch"));
+    auto* trips = new QScatterSeries();
+    trips->setName(QStringLiteral("Trips"));
+    trips->setMarkerSize(9);
+    QStringList categories;
+    double mostCatch = 0;
+    int mostTrips = 0;
+    for (std::size_t i = 0; i < months.rows.size(); ++i) {
+        const MonthRow& row = months.rows[i];
+        const QString month = Text(FormatMonth(row.year, row.month));
+        // A month without trips keeps its row and its place on the chart, empty.
+        const QString total =
+            row.weighedTrips > 0 ? Text(FormatWeight(row.totalCatch, units)) : QString();
+        months_->model->appendRow({Cell(month), NumberCell(QString::number(row.trips), row.trips),
+                                   NumberCell(total, row.totalCatch)});
+        categories << month;
+        catches->append(InMajor(row.totalCatch, units));
+        if (row.trips > 0) trips->append(static_cast<double>(i), row.trips);
+        mostCatch = std::max(mostCatch, InMajor(row.totalCatch, units));
+        mostTrips = std::max(mostTrips, row.trips);
+    }
+    months_->view->resizeColumnsToContents();
+    months_->notes->setText(Notes(months.notes));
+
+    QChart* chart = NewChart(months_->chart);
+    chart->legend()->setVisible(true);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    auto* bars = new QBarSeries();
+    bars->append(catches);
+    chart->addSeries(bars);
+    chart->addSeries(trips);
+    auto* axis = new QBarCategoryAxis();
+    axis->append(categories);
+    // Upright month labels would be cut short beyond half a year.
+    if (categories.size() > 6) axis->setLabelsAngle(-90);
+    chart->addAxis(axis, Qt::AlignBottom);
+    bars->attachAxis(axis);
+    trips->attachAxis(axis);
+    auto* weightAxis = new QValueAxis();
+    weightAxis->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
+    weightAxis->applyNiceNumbers();
+    weightAxis->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
+                             QStringLiteral(")"));
+    weightAxis->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(weightAxis, Qt::AlignLeft);
+    bars->attachAxis(weightAxis);
+    auto* tripAxis = new QValueAxis();
+    tripAxis->setRange(0, mostTrips + 1);
+    tripAxis->setTickCount(std::min(mostTrips + 2, 6));
+    tripAxis->setLabelFormat(QStringLiteral("%.0f"));
+    tripAxis->setTitleText(QStringLiteral("Trips"));
+    chart->addAxis(tripAxis, Qt::AlignRight);
+    trips->attachAxis(tripAxis);
+}
+
+QTableView* StatisticsWindow::visibleTable() const {
+    QWidget* page = pages_->currentWidget();
+    if (page == whatWorksPages_) page = whatWorksPages_->currentWidget();
+    return page->findChild<QTableView*>();
+}
+
+QString StatisticsWindow::visibleTableText() const {
+    const QTableView* view = visibleTable();
+    const QAbstractItemModel* model = view->model();
+    QStringList lines;
+    QStringList cells;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        cells << model->headerData(c, Qt::Horizontal).toString();
+    }
+    lines << cells.join(QLatin1Char('\t'));
+    for (int r = 0; r < model->rowCount(); ++r) {
+        cells.clear();
+        for (int c = 0; c < model->columnCount(); ++c) {
+            // A tab or line break inside a value would split the spreadsheet's cell.
+            QString text = model->index(r, c).data().toString();
+            text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+            text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            cells << text;
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void StatisticsWindow::copy() {
+    platform_.clearClipboard();
+    platform_.setClipboardText(visibleTableText());
+}
+
+}  // namespace rodwick::stats

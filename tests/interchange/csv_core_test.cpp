@@ -1,0 +1,432 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "csv_import.h"
+#include "csv_reader.h"
+#include "csv_writer.h"
+#include "store_test_util.h"
+
+namespace rodwick::testing {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// The whole file as import reads it, with what the window would choose by itself.
+CsvImportPlan Import(const std::string& bytes, CsvImportChoice* chosen = nullptr) {
+    CsvImportChoice choice;
+    choice.separator = DetectSeparator(WithoutBom(bytes));
+    choice.encoding = DetectEncoding(bytes);
+    const CsvRows rows = ReadImportRows(bytes, choice.separator);
+    choice.mapping = InitialMapping(rows, true);
+    if (chosen) *chosen = choice;
+    return PlanImport(rows, choice);
+}
+
+TEST(CsvWriterTest, CellsAreQuotedAndGuardedOnlyWhereNeeded) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"plain text", "plain text"},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {" leading", "\" leading\""},
+        {"trailing ", "\"trailing \""},
+        {"in between", "in between"},
+        {"semi;colon", "semi;colon"},
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {"+1+1", "'+1+1"},
+        {"-5", "-5"},
+        {"-5.25", "-5.25"},
+        {"+3,5", "\"+3,5\""},
+        {"-", "'-"},
+        {"-5-", "'-5-"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tx", "'\tx"},
+        {"'=x", "''=x"},
+        {"'-5", "'-5"},
+        {"'plain", "'plain"},
+        {"12=3", "12=3"},
+    };
+    for (const auto& [text, cell] : cases) EXPECT_EQ(CsvCell(text), cell) << text;
+    EXPECT_EQ(CsvCell("a;b", ';'), "\"a;b\"");
+}
+
+TEST(CsvWriterTest, FileHasBomHeaderAndOneCrLfRowPerTripInTableOrder) {
+    TripRecord first;
+    first[Field::venue] = "Pond, Big";
+    first[Field::ticketPrice] =
+        "\xA3"
+        "5";  // Windows-1252 pound sign
+    first[Field::remarks] = "=1+1";
+    TripRecord second;
+    second[Field::finishTime] = "17:00";
+    const std::string bytes = CsvFileBytes(TableOf({first, second}), UnitNames::Imperial());
+
+    const std::string header =
+        "Venue,Type of water,Day Ticket \xC2\xA3,Club,Weight (lb),Weight (oz),Water Conditions,"
+        "Weather,Temperature,Method,Depth (ft),Depth (inch),\"Best Bait,etc\",Species,Best Fish,"
+        "Best Fish Weight (lb),Best Fish Weight (oz),Restrictions,Remarks,Date,Start Time,Finish";
+    const std::string expected = "\xEF\xBB\xBF" + header + "\r\n" +
+                                 "\"Pond, Big\",,\xC2\xA3"
+                                 "5,,,,,,,,,,,,,,,,'=1+1,,,\r\n" +
+                                 ",,,,,,,,,,,,,,,,,,,,,17:00\r\n";
+    EXPECT_EQ(bytes, expected);
+
+    const auto metric = CsvHeaders(UnitNames::Metric());
+    EXPECT_EQ(metric[static_cast<int>(Field::totalWeightMinor)], "Weight (g)");
+    EXPECT_EQ(metric[static_cast<int>(Field::depthMinor)], "Depth (cm)");
+    EXPECT_EQ(metric[static_cast<int>(Field::bestFishWeightMajor)], "Best Fish Weight (Kg)");
+}
+
+TEST(CsvReaderTest, SplitsRfc4180Text) {
+    const std::tuple<std::string, char, Rows, bool> cases[] = {
+        {"a,b\r\nc,d\r\n", ',', {{"a", "b"}, {"c", "d"}}, false},
+        {"a,b\nc,d", ',', {{"a", "b"}, {"c", "d"}}, false},
+        {"a\rb\r", ',', {{"a"}, {"b"}}, false},
+        {"a,,\r\n", ',', {{"a", "", ""}}, false},
+        {",a", ',', {{"", "a"}}, false},
+        {"\"a,b\",\"c\"\"d\"\r\n", ',', {{"a,b", "c\"d"}}, false},
+        {"\"line\r\nbreak\",x", ',', {{"line\r\nbreak", "x"}}, false},
+        {"ab\"c,d", ',', {{"ab\"c", "d"}}, false},
+        {"\"q\"tail,d", ',', {{"qtail", "d"}}, false},
+        {"\"\",x", ',', {{"", "x"}}, false},
+        {"a,b\r\n\r\n\r\nc,d", ',', {{"a", "b"}, {"c", "d"}}, false},
+        {"a;b,c\td", ';', {{"a", "b,c\td"}}, false},
+        {"a\tb;c", '\t', {{"a", "b;c"}}, false},
+        {"a,\"open\r\nto the end", ',', {{"a", "open\r\nto the end"}}, true},
+        {"", ',', {}, false},
+    };
+    for (const auto& [text, separator, rows, unclosed] : cases) {
+        const CsvRows read = ReadCsvRows(text, separator);
+        EXPECT_EQ(read.rows, rows) << text;
+        EXPECT_EQ(read.totalRows, rows.size()) << text;
+        EXPECT_EQ(read.unclosedQuote, unclosed) << text;
+    }
+
+    // Rows past the limit are counted, not kept, and a quote in them still spans lines.
+    const CsvRows limited = ReadCsvRows("1\r\n2\r\n\"3\r\n3\"\r\n4\r\n", ',', 2);
+    EXPECT_EQ(limited.rows, (Rows{{"1"}, {"2"}}));
+    EXPECT_EQ(limited.totalRows, 4u);
+}
+
+TEST(CsvReaderTest, DetectsSeparatorAndEncoding) {
+    const std::pair<std::string, char> separators[] = {
+        {"a,b,c\r\n1,2,3\r\n", ','},
+        {"a;b;c\r\n1,5;2,5;3\r\n", ';'},
+        {"Best Bait,etc;Venue\r\nx;y\r\n", ';'},
+        // More cells in the heading row alone do not outweigh rows that agree.
+        {"Bait, Lure, Fly;Venue\r\nx;y\r\nz;w\r\n", ';'},
+        {"a\tb\r\n1,5\t2\r\n", '\t'},
+        {"\"a;b\",c\r\n\"1;2\",3\r\n", ','},
+        {"single\r\ncolumn\r\n", ','},
+        {"", ','},
+    };
+    for (const auto& [text, separator] : separators) {
+        EXPECT_EQ(DetectSeparator(text), separator) << text;
+    }
+
+    const std::pair<std::string, CsvEncoding> encodings[] = {
+        {"\xEF\xBB\xBF"
+         "a",
+         CsvEncoding::Utf8WithBom},
+        {"plain ascii", CsvEncoding::Utf8},
+        {"caf\xC3\xA9", CsvEncoding::Utf8},
+        {"\xF0\x9F\x90\x9F fish", CsvEncoding::Utf8},
+        {"caf\xE9", CsvEncoding::Windows1252},
+        {"\xA3"
+         "5",
+         CsvEncoding::Windows1252},
+        {"\xC0\xAF overlong", CsvEncoding::Windows1252},
+        {"\xED\xA0\x80 surrogate", CsvEncoding::Windows1252},
+        {"cut \xE2\x82", CsvEncoding::Windows1252},
+    };
+    for (const auto& [text, encoding] : encodings) {
+        EXPECT_EQ(DetectEncoding(text), encoding) << text;
+    }
+    EXPECT_TRUE(LooksBinary(std::string("PK\x03\x04\0\0", 6)));
+    EXPECT_FALSE(LooksBinary("a,b\r\n"));
+}
+
+TEST(CsvImportTest, HeadingsMapToTheirFields) {
+    // Our own headers in both unit systems map back to the field they were written from.
+    for (const UnitNames& units : {UnitNames::Imperial(), UnitNames::Metric()}) {
+        const auto headers = CsvHeaders(units);
+        for (int f = 0; f < kFieldCount; ++f) {
+            const auto field = FieldForHeading(headers[f]);
+            ASSERT_TRUE(field.has_value()) << headers[f];
+            EXPECT_EQ(static_cast<int>(*field), f) << headers[f];
+        }
+    }
+    const std::pair<std::string, std::optional<Field>> cases[] = {
+        {"LOCATION", Field::venue},
+        {" water ", Field::venue},
+        {"Lake", Field::venue},
+        {"Type of Water", Field::waterType},
+        {"Fish", Field::species},
+        {"Best fish", Field::bestFish},
+        {"Lure", Field::bait},
+        {"Technique", Field::method},
+        {"Comments", Field::remarks},
+        {"Notes:", Field::remarks},
+        {"weight", Field::totalWeightMajor},
+        {"Start", Field::startTime},
+        {"End", Field::finishTime},
+        {"startTime", Field::startTime},
+        {"best_fish_weight_minor", Field::bestFishWeightMinor},
+        {"Rating", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [heading, field] : cases)
+        EXPECT_EQ(FieldForHeading(heading), field) << heading;
+}
+
+TEST(CsvImportTest, CellsBecomeRecordText) {
+    const std::tuple<std::string, CsvEncoding, std::string, std::size_t> cases[] = {
+        {"plain", CsvEncoding::Utf8, "plain", 0},
+        {"caf\xC3\xA9 \xC2\xA3", CsvEncoding::Utf8, "caf\xE9 \xA3", 0},
+        {"caf\xE9", CsvEncoding::Windows1252, "caf\xE9", 0},
+        {"why? \xE2\x86\x92 \xF0\x9F\x90\x9F", CsvEncoding::Utf8, "why? ? ?", 2},
+        {"a\r\nb\nc\rd\r\n\r\ne", CsvEncoding::Utf8, "a b c d  e", 0},
+        {"'=SUM(A1)", CsvEncoding::Utf8, "=SUM(A1)", 0},
+        {"''=x", CsvEncoding::Utf8, "'=x", 0},
+        {"'-5", CsvEncoding::Utf8, "'-5", 0},
+        {"'plain", CsvEncoding::Utf8, "'plain", 0},
+        {"'\tx", CsvEncoding::Windows1252, "\tx", 0},
+    };
+    for (const auto& [cell, encoding, text, replaced] : cases) {
+        std::size_t count = 0;
+        EXPECT_EQ(CellAsRecordText(cell, encoding, count), text) << cell;
+        EXPECT_EQ(count, replaced) << cell;
+    }
+}
+
+TEST(CsvImportTest, ColumnsForOneFieldAreJoinedAndRowsOfOtherWidthCounted) {
+    CsvImportChoice choice;
+    const CsvRows rows = ReadImportRows("Notes,Comments,Venue\r\na,b,v\r\n,c,w\r\nonly\r\n", ',');
+    choice.mapping = InitialMapping(rows, true);
+    EXPECT_EQ(choice.mapping, (std::vector<int>{18, 18, 0}));
+    const CsvImportPlan plan = PlanImport(rows, choice);
+    ASSERT_EQ(plan.records.size(), 3u);
+    EXPECT_EQ(plan.records[0][Field::remarks], "a; b");
+    EXPECT_EQ(plan.records[1][Field::remarks], "c");
+    EXPECT_EQ(plan.records[2][Field::remarks], "only");
+    EXPECT_EQ(plan.records[2][Field::venue], "");
+    EXPECT_EQ(plan.rowsOfOtherWidth, 1u);
+
+    // Without a heading row every row is a trip and the columns take the fields in order.
+    choice.firstRowIsHeader = false;
+    choice.mapping = InitialMapping(rows, false);
+    EXPECT_EQ(choice.mapping, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(PlanImport(rows, choice).tripCount, 4u);
+}
+
+// Any byte the database file can hold: everything but NUL and the line ends.
+std::string RandomText(std::mt19937& random) {
+    static const std::string kAwkward[] = {",", "\"", "'", "=", "-", "+", "@", "\t", " ", ";", "5"};
+    std::uniform_int_distribution<int> length(0, 12);
+    std::uniform_int_distribution<int> kind(0, 3);
+    std::uniform_int_distribution<int> byte(1, 255);
+    std::uniform_int_distribution<int> pick(0, std::size(kAwkward) - 1);
+    std::string text;
+    for (int n = length(random); n > 0; --n) {
+        if (kind(random) == 0) {
+            text += kAwkward[pick(random)];
+        } else {
+            char c;
+            do c = static_cast<char>(byte(random));
+            while (c == '\r' || c == '\n');
+            text += c;
+        }
+    }
+    return text;
+}
+
+TEST(CsvRoundTripTest, AnyTableComesBackByteForByte) {
+    std::mt19937 random(20240601);
+    for (int round = 0; round < 40; ++round) {
+        std::vector<TripRecord> trips(1 + round * 6 % 250);
+        for (TripRecord& trip : trips) {
+            for (std::string& field : trip.fields) field = RandomText(random);
+        }
+        // The cases a spreadsheet treats specially, every round.
+        trips[0].fields = {"=HYPERLINK(\"x\")",
+                           "+1+1",
+                           "-5",
+                           "@SUM(A1)",
+                           "\t=x",
+                           "'=x",
+                           "''-y",
+                           " both ",
+                           "",
+                           "\"",
+                           ",",
+                           "-",
+                           "'",
+                           "\xA3\x80\x81\x9D\xFF",
+                           "a\"b,c",
+                           "1,5",
+                           "-0.5",
+                           "=",
+                           "+",
+                           "@",
+                           "''",
+                           "x"};
+        const RecordTable table = TableOf(trips);
+        for (const UnitNames& units : {UnitNames::Imperial(), UnitNames::Metric()}) {
+            CsvImportChoice choice;
+            const CsvImportPlan plan = Import(CsvFileBytes(table, units), &choice);
+            EXPECT_EQ(choice.separator, ',');
+            EXPECT_EQ(choice.encoding, CsvEncoding::Utf8WithBom);
+            EXPECT_EQ(plan.replacedCharacters, 0u);
+            EXPECT_EQ(plan.rowsOfOtherWidth, 0u);
+            ASSERT_EQ(plan.records.size(), trips.size());
+            for (std::size_t r = 0; r < trips.size(); ++r) {
+                for (int f = 0; f < kFieldCount; ++f) {
+                    ASSERT_EQ(plan.records[r].fields[f], trips[r].fields[f])
+                        << "round " << round << " trip " << r << " field " << f;
+                }
+            }
+        }
+    }
+}
+
+TEST(CsvImportFilesTest, FilesOtherProgramsWrite) {
+    struct Case {
+        const char* file;
+        char separator;
+        CsvEncoding encoding;
+        std::size_t trips;
+        std::size_t replaced;
+        std::size_t otherWidth;
+        bool unclosed;
+        // Fields of the first trip that must hold these bytes.
+        std::vector<std::pair<Field, std::string>> first;
+    };
+    const Case cases[] = {
+        {"semicolon_decimal_comma.csv",
+         ';',
+         CsvEncoding::Windows1252,
+         2,
+         0,
+         0,
+         false,
+         {{Field::date, "03-02-2024"},
+          {Field::venue, "\xC9tang du Moulin"},
+          {Field::species, "Carpe"},
+          {Field::totalWeightMajor, "12,5"},
+          {Field::bait, "Bouillette"},
+          {Field::remarks, "Brume, puis soleil"}}},
+        {"tab_separated.tsv",
+         '\t',
+         CsvEncoding::Utf8,
+         2,
+         1,
+         0,
+         false,
+         {{Field::venue, " B\xE4rensee "},
+          {Field::date, "2024-05-01"},
+          {Field::species, "Zander"},
+          {Field::bait, "Gummifisch"},
+          {Field::remarks, "Sturm ? Regen"}}},
+        {"windows1252.csv",
+         ',',
+         CsvEncoding::Windows1252,
+         1,
+         0,
+         0,
+         false,
+         {{Field::venue, "River Tees"},
+          {Field::ticketPrice,
+           "\xA3"
+           "5.50"},
+          {Field::club, "Caf\xE9 Anglers"},
+          {Field::remarks,
+           "\xC7"
+           "a va"}}},
+        {"other_order.csv",
+         ',',
+         CsvEncoding::Utf8WithBom,
+         1,
+         0,
+         0,
+         false,
+         {{Field::finishTime, "17:00"},
+          {Field::startTime, "08:30"},
+          {Field::bestFishWeightMajor, "9"},
+          {Field::bestFishWeightMinor, "4"},
+          {Field::totalWeightMajor, "23"},
+          {Field::totalWeightMinor, "12"},
+          {Field::venue, "Ashby Canal"}}},
+        {"ragged.csv",
+         ',',
+         CsvEncoding::Utf8,
+         3,
+         0,
+         2,
+         false,
+         {{Field::venue, "Short Row"}, {Field::date, "01-01-2024"}, {Field::species, ""}}},
+        {"unclosed_quote.csv",
+         ',',
+         CsvEncoding::Utf8,
+         1,
+         0,
+         0,
+         true,
+         {{Field::venue, "Mere"}, {Field::remarks, "started but never,closed "}}},
+        {"spreadsheet_cells.csv",
+         ',',
+         CsvEncoding::Utf8,
+         2,
+         0,
+         0,
+         false,
+         {{Field::venue, "Two Lines"}, {Field::remarks, "=SUM(A1); late"}, {Field::method, "'-5"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        CsvImportChoice choice;
+        const CsvImportPlan plan =
+            Import(ReadBytes(std::string(RODWICK_CSV_DATA) + "/" + c.file), &choice);
+        EXPECT_EQ(choice.separator, c.separator);
+        EXPECT_EQ(choice.encoding, c.encoding);
+        EXPECT_EQ(plan.tripCount, c.trips);
+        EXPECT_EQ(plan.records.size(), c.trips);
+        EXPECT_EQ(plan.replacedCharacters, c.replaced);
+        EXPECT_EQ(plan.rowsOfOtherWidth, c.otherWidth);
+        EXPECT_EQ(plan.unclosedQuote, c.unclosed);
+        ASSERT_FALSE(plan.records.empty());
+        for (const auto& [field, text] : c.first) {
+            EXPECT_EQ(plan.records[0][field], text) << static_cast<int>(field);
+        }
+    }
+    // The extra columns are shown but left out.
+    CsvImportChoice choice;
+    Import(ReadBytes(std::string(RODWICK_CSV_DATA) + "/other_order.csv"), &choice);
+    EXPECT_EQ(choice.mapping.back(), kLeaveOut);
+}
+
+TEST(CsvImportFilesTest, HugeFilesAreReadOnceAndKeepOnlyWhatCanBeUsed) {
+    // 50 MiB of short rows, and 50 MiB inside one quote that never closes.
+    std::string block;
+    for (int k = 0; k < 4096; ++k) block += "Some Lake,01-02-2024\r\n";
+    std::string rows = "Venue,Date\r\n";
+    while (rows.size() < 50u << 20) rows += block;
+    const std::size_t trips = (rows.size() - 12) / 22;
+    CsvImportChoice choice;
+    const CsvImportPlan many = Import(rows, &choice);
+    EXPECT_EQ(many.tripCount, trips);
+    EXPECT_EQ(many.records.size(), static_cast<std::size_t>(RecordTable::kMaxRecords + 1));
+
+    std::string open = "Venue,Remarks\r\nMere,\"";
+    open.append(50u << 20, 'x');
+    const CsvImportPlan quoted = Import(open);
+    EXPECT_TRUE(quoted.unclosedQuote);
+    ASSERT_EQ(quoted.records.size(), 1u);
+    EXPECT_EQ(quoted.records[0][Field::remarks].size(), 50u << 20);
+}
+
+}  // namespace
+}  // namespace rodwick::testing

@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "example_trips.h"
+#include "figures.h"
+
+namespace rodwick::stats {
+namespace {
+
+const UnitNames kImperial = UnitNames::Imperial();
+
+std::vector<std::string> Notes(const std::vector<LeftOut>& notes) {
+    std::vector<std::string> texts;
+    for (const LeftOut& note : notes) texts.push_back(Describe(note));
+    return texts;
+}
+std::string Weight(const std::optional<double>& minor) {
+    return minor ? FormatWeight(*minor, kImperial) : "none";
+}
+
+class ExampleFigures : public ::testing::Test {
+  protected:
+    const std::vector<TripRecord> trips = testing::ExampleTrips();
+};
+
+TEST_F(ExampleFigures, Summary) {
+    const Summary s = SummaryOf(trips, kImperial);
+    EXPECT_EQ(s.trips, 20);
+    EXPECT_EQ(s.datedTrips, 19);
+    ASSERT_TRUE(s.firstDate && s.lastDate);
+    EXPECT_EQ(FormatDate(*s.firstDate), "04-14-2001");
+    EXPECT_EQ(FormatDate(*s.lastDate), "03-31-2002");
+    // Trips 7, 15 and 20 lack a time; the others add up to 4770 minutes.
+    EXPECT_EQ(s.timedTrips, 17);
+    EXPECT_EQ(FormatDuration(s.minutesFished), "79 h 30 min");
+    // 19 weighed trips (not 13) catch 2016 oz.
+    EXPECT_EQ(s.weighedTrips, 19);
+    EXPECT_EQ(Weight(s.totalCatch), "126 lb 0 oz");
+    EXPECT_EQ(Weight(s.catchPerTrip), "6 lb 10 oz");  // 2016 / 19 = 106.1 oz
+    // Weighed and timed: 2016 - 96 (15) - 6 (20) = 1914 oz over 4770 - 240 (13) = 4530 min.
+    EXPECT_EQ(Weight(s.catchPerHour), "1 lb 9 oz");  // 25.35 oz
+    EXPECT_EQ(s.blankTrips, 3);                      // 3, 7, 11
+    ASSERT_TRUE(s.blankShare);
+    EXPECT_EQ(FormatShare(*s.blankShare), "16%");  // 3 / 19
+    EXPECT_EQ(s.pricedTrips, 19);                  // not 12
+    EXPECT_EQ(FormatMoney(static_cast<double>(s.ticketTotal)), "78.00");
+    ASSERT_TRUE(s.ticketPerTrip);
+    EXPECT_EQ(FormatMoney(*s.ticketPerTrip), "4.11");  // 7800 / 19 = 410.5 pence
+    EXPECT_EQ(Notes(s.notes), (std::vector<std::string>{
+                                  "1 trip without a readable date",
+                                  "2 trips without a readable start time",
+                                  "2 trips without a readable finish time",
+                                  "1 trip without a readable total weight",
+                                  "1 trip without a readable ticket price",
+                              }));
+}
+
+TEST_F(ExampleFigures, ByVenue) {
+    const VenueTable table = VenuesOf(trips, kImperial);
+    struct Expected {
+        std::string venue;
+        int trips;
+        std::string total, average, bestFish, bestWeight, ticket, lastVisit;
+    };
+    const Expected expected[] = {
+        // 1 2 5 11 15 18: 824 oz; 824/6 = 137.3; tickets 3050/6 = 508.3
+        {"Mill Pond", 6, "51 lb 8 oz", "8 lb 9 oz", "Carp", "11 lb 8 oz", "5.08", "03-10-2002"},
+        // 3 4 10 13 17: 260 oz over four weighed trips; the best fish of 13 still counts
+        {"River Teme", 5, "16 lb 4 oz", "4 lb 1 oz", "Barbel", "7 lb 0 oz", "4.00", "01-12-2002"},
+        // 6 7 12 19: 108 oz, 27 each; three free tickets, 12 unreadable
+        {"Canal Basin", 4, "6 lb 12 oz", "1 lb 11 oz", "Bream", "2 lb 4 oz", "0.00", "03-24-2002"},
+        // 8 9 14: 808 oz, 269.3 each; 14 has no date
+        {"Gravel Pit", 3, "50 lb 8 oz", "16 lb 13 oz", "Carp", "14 lb 2 oz", "6.50", "08-28-2001"},
+        {"The Lock", 1, "0 lb 10 oz", "0 lb 10 oz", "Roach", "0 lb 4 oz", "3.00", "12-01-2001"},
+    };
+    ASSERT_EQ(table.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const VenueRow& row = table.rows[i];
+        const Expected& e = expected[i];
+        SCOPED_TRACE(e.venue);
+        EXPECT_EQ(row.venue, e.venue);
+        EXPECT_EQ(row.trips, e.trips);
+        EXPECT_EQ(Weight(row.totalCatch), e.total);
+        EXPECT_EQ(Weight(row.averageCatch), e.average);
+        EXPECT_EQ(row.bestFish, e.bestFish);
+        EXPECT_EQ(Weight(row.bestWeight), e.bestWeight);
+        ASSERT_TRUE(row.averageTicket && row.lastVisit);
+        EXPECT_EQ(FormatMoney(*row.averageTicket), e.ticket);
+        EXPECT_EQ(FormatDate(*row.lastVisit), e.lastVisit);
+    }
+    EXPECT_EQ(Notes(table.notes),
+              (std::vector<std::string>{"1 trip without a venue",
+                                        "1 trip without a readable total weight, left out of "
+                                        "the catch"}));
+}
+
+TEST_F(ExampleFigures, PersonalBests) {
+    const BestTable table = BestsOf(trips, kImperial);
+    struct Expected {
+        std::string species, weight, venue, date;
+        int record;
+    };
+    const Expected expected[] = {
+        {"Carp", "14 lb 2 oz", "Gravel Pit", "", 14},  // over 1, 5, 15, 18
+        {"Barbel", "7 lb 0 oz", "River Teme", "10-20-2001", 13},
+        {"Tench", "5 lb 8 oz", "Gravel Pit", "Aug 28, 2001", 9},
+        {"Chub", "3 lb 12 oz", "River Teme", "09-08-2001", 10},
+        {"Bream", "2 lb 4 oz", "Canal Basin", "03-24-2002", 19},
+        {"Perch", "1 lb 2 oz", "Canal Basin", "10-06-2001", 12},
+        {"Roach", "0 lb 12 oz", "mill pond", "04-21-2001", 2},  // over 6 and 16
+    };
+    ASSERT_EQ(table.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const BestRow& row = table.rows[i];
+        SCOPED_TRACE(expected[i].species);
+        EXPECT_EQ(row.species, expected[i].species);
+        EXPECT_EQ(FormatWeight(row.weight, kImperial), expected[i].weight);
+        EXPECT_EQ(row.venue, expected[i].venue);
+        EXPECT_EQ(row.date, expected[i].date);
+        EXPECT_EQ(row.record, expected[i].record);
+    }
+    EXPECT_EQ(Notes(table.notes), (std::vector<std::string>{
+                                      "3 trips without a best fish named",
+                                      "1 trip without a readable best fish weight",
+                                  }));
+}
+
+TEST_F(ExampleFigures, WhatWorks) {
+    using Rows = std::vector<std::tuple<std::string, int, std::string>>;
+    struct Expected {
+        Field field;
+        Rows rows;
+        std::vector<std::string> notes;
+    };
+    const std::string unweighed = "1 trip without a readable total weight";
+    const std::string single = "1 trip whose value no other trip shares";
+    const Expected expected[] = {
+        // Ledger 1068/7, Float 830/7, Pole 118/5
+        {Field::method,
+         {{"Ledger", 7, "9 lb 9 oz"}, {"Float", 7, "7 lb 7 oz"}, {"Pole", 5, "1 lb 8 oz"}},
+         {unweighed}},
+        // Boilie 808/3, Sweetcorn 416/2, Maggot 516/7, Worm 260/4, Caster 10/2; Bread once
+        {Field::bait,
+         {{"Boilie", 3, "16 lb 13 oz"},
+          {"Sweetcorn", 2, "13 lb 0 oz"},
+          {"Maggot", 7, "4 lb 10 oz"},
+          {"Worm", 4, "4 lb 1 oz"},
+          {"Caster", 2, "0 lb 5 oz"}},
+         {unweighed, single}},
+        // Sunny 1010/7, Cloudy 704/5, Rain 292/4, Frost 10/2; Windy once
+        {Field::weather,
+         {{"Sunny", 7, "9 lb 0 oz"},
+          {"Cloudy", 5, "8 lb 13 oz"},
+          {"Rain", 4, "4 lb 9 oz"},
+          {"Frost", 2, "0 lb 5 oz"}},
+         {unweighed, single}},
+        // Clear 1572/13, Coloured 300/4, Flooded 144/2
+        {Field::waterCondition,
+         {{"Clear", 13, "7 lb 9 oz"}, {"Coloured", 4, "4 lb 11 oz"}, {"Flooded", 2, "4 lb 8 oz"}},
+         {unweighed}},
+        // Lake 1638/10, River 260/4, Canal 118/5
+        {Field::waterType,
+         {{"Lake", 10, "10 lb 4 oz"}, {"River", 4, "4 lb 1 oz"}, {"Canal", 5, "1 lb 8 oz"}},
+         {unweighed}},
+    };
+    const Figures all = FiguresOf(trips, kImperial);
+    ASSERT_EQ(all.whatWorks.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const ValueTable table = ValuesOf(trips, kImperial, expected[i].field);
+        SCOPED_TRACE(static_cast<int>(expected[i].field));
+        Rows rows;
+        for (const ValueRow& row : table.rows) {
+            rows.emplace_back(row.value, row.trips, FormatWeight(row.averageCatch, kImperial));
+        }
+        EXPECT_EQ(rows, expected[i].rows);
+        EXPECT_EQ(Notes(table.notes), expected[i].notes);
+        EXPECT_EQ(all.whatWorks[i].field, expected[i].field);
+        EXPECT_EQ(all.whatWorks[i].rows.size(), table.rows.size());
+    }
+}
+
+TEST_F(ExampleFigures, MonthsKeepTheirGaps) {
+    const MonthTable table = MonthsOf(trips, kImperial);
+    using Row = std::tuple<std::string, int, std::string>;
+    const std::vector<Row> expected = {
+        {"2001-04", 2, "15 lb 8 oz"}, {"2001-05", 2, "7 lb 4 oz"},  {"2001-06", 3, "21 lb 8 oz"},
+        {"2001-07", 0, "0 lb 0 oz"},  {"2001-08", 2, "25 lb 0 oz"}, {"2001-09", 2, "4 lb 0 oz"},
+        {"2001-10", 2, "2 lb 4 oz"},  // 13 is dated but not weighed
+        {"2001-11", 1, "6 lb 0 oz"},  {"2001-12", 1, "0 lb 10 oz"}, {"2002-01", 1, "5 lb 0 oz"},
+        {"2002-02", 0, "0 lb 0 oz"},  {"2002-03", 3, "13 lb 6 oz"},
+    };
+    std::vector<Row> rows;
+    for (const MonthRow& row : table.rows) {
+        rows.emplace_back(FormatMonth(row.year, row.month), row.trips,
+                          FormatWeight(row.totalCatch, kImperial));
+    }
+    EXPECT_EQ(rows, expected);
+    EXPECT_EQ(Notes(table.notes), std::vector<std::string>{"1 trip without a readable date"});
+}
+
+TEST(Figures, AnEmptyLogBookHasNoAveragesAndNoMonths) {
+    const Figures f = FiguresOf({}, kImperial);
+    EXPECT_EQ(f.summary.trips, 0);
+    EXPECT_FALSE(f.summary.catchPerTrip || f.summary.catchPerHour || f.summary.blankShare ||
+                 f.summary.ticketPerTrip || f.summary.firstDate);
+    EXPECT_TRUE(f.venues.rows.empty() && f.bests.rows.empty() && f.months.rows.empty());
+    EXPECT_TRUE(f.summary.notes.empty());
+}
+
+TEST(Figures, MonthsAcrossAYearEnd) {
+    std::vector<TripRecord> trips(2);
+    trips[0][Field::date] = "12-31-2001";
+    trips[1][Field::date] = "02-01-2002";
+    const MonthTable table = MonthsOf(trips, UnitNames::Metric());
+    ASSERT_EQ(table.rows.size(), 3u);
+    EXPECT_EQ(FormatMonth(table.rows[1].year, table.rows[1].month), "2002-01");
+    EXPECT_EQ(table.rows[1].trips, 0);
+    EXPECT_EQ(table.rows[2].trips, 1);
+}
+
+TEST(Figures, TextsOfTheFigures) {
+    const UnitNames metric = UnitNames::Metric();
+    const std::pair<std::string, std::string> cases[] = {
+        {FormatWeight(1750, metric), "1 Kg 750 g"},
+        {FormatWeight(999.6, metric), "1 Kg 0 g"},
+        {FormatWeight(15.5, kImperial), "1 lb 0 oz"},
+        {FormatWeight(0, kImperial), "0 lb 0 oz"},
+        {FormatMoney(5), "0.05"},
+        {FormatMoney(12345), "123.45"},
+        {FormatDuration(59), "0 h 59 min"},
+        {FormatDuration(61), "1 h 1 min"},
+        {FormatShare(1.0 / 3), "33%"},
+        {FormatDate({2001, 4, 5}), "04-05-2001"},
+        {Describe({1, "without a venue"}), "1 trip without a venue"},
+        {Describe({2, "without a venue"}), "2 trips without a venue"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
+}
+
+}  // namespace
+}  // namespace rodwick::stats

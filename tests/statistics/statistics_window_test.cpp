@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QChartView>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest/QTest>
+#include <memory>
+
+#include "example_trips.h"
+#include "scripted_platform.h"
+#include "statistics_command.h"
+#include "statistics_window.h"
+
+namespace rodwick::testing {
+namespace {
+
+class StatisticsWindowTest : public ::testing::Test {
+  protected:
+    StatisticsWindowTest() {
+        EXPECT_TRUE(table.ReplaceFromFile(ExampleTrips()));
+        settings.units = UnitNames::Imperial();
+        window = new stats::StatisticsWindow(table, settings, platform,
+                                             [this](int record) { shown.push_back(record); });
+    }
+    ~StatisticsWindowTest() override { delete window.data(); }
+
+    QTableView* Table(const char* name) const {
+        return window->findChild<QTableView*>(QString::fromLatin1(name));
+    }
+    QString CellText(const char* table, int row, int column) const {
+        const QAbstractItemModel* model = Table(table)->model();
+        return model->index(row, column).data().toString();
+    }
+    int Rows(const char* table) const { return Table(table)->model()->rowCount(); }
+    // The summary's value of one figure, found by its caption.
+    QString Figure(const QString& caption) const {
+        for (int r = 0; r < Rows("SummaryTable"); ++r) {
+            if (CellText("SummaryTable", r, 0) == caption) return CellText("SummaryTable", r, 1);
+        }
+        return QStringLiteral("(no such figure)");
+    }
+    QString NotesOf(const char* name) const {
+        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    QTabWidget* Pages(const char* name) const {
+        return window->findChild<QTabWidget*>(QString::fromLatin1(name));
+    }
+    void DoubleClick(const char* table, int row) {
+        QTableView* view = Table(table);
+        QApplication::processEvents();  // lay out the page just chosen
+        const QRect cell = view->visualRect(view->model()->index(row, 0));
+        // As a real double-click: the first press picks the row the second one opens.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    RecordTable table;
+    Settings settings;
+    ScriptedPlatform platform;
+    std::vector<int> shown;
+    QPointer<stats::StatisticsWindow> window;
+};
+
+TEST_F(StatisticsWindowTest, EveryPageShowsTheFiguresAsText) {
+    EXPECT_EQ(window->windowTitle(), "Statistics");
+    EXPECT_EQ(window->objectName(), "StatisticsWindow");
+    EXPECT_EQ(Figure("Trips"), "20");
+    EXPECT_EQ(Figure("Hours fished"), "79 h 30 min");
+    EXPECT_EQ(Figure("Total weight caught"), "126 lb 0 oz");
+    EXPECT_EQ(Figure("Blank trips, share"), "16%");
+    EXPECT_EQ(Figure("Average ticket per trip"), "4.11");
+    EXPECT_TRUE(NotesOf("SummaryNotes").contains("2 trips without a readable finish time"));
+
+    EXPECT_EQ(Rows("VenueTable"), 5);
+    EXPECT_EQ(CellText("VenueTable", 0, 0), "Mill Pond");
+    EXPECT_EQ(CellText("VenueTable", 0, 3), "8 lb 9 oz");
+    EXPECT_EQ(CellText("BestTable", 0, 0), "Carp");
+    EXPECT_EQ(CellText("BestTable", 0, 4), "14");
+    EXPECT_EQ(CellText("BaitTable", 0, 0), "Boilie");
+    EXPECT_EQ(CellText("WaterTypeTable", 2, 2), "1 lb 8 oz");
+    EXPECT_TRUE(NotesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
+    EXPECT_EQ(Rows("MonthTable"), 12);
+    EXPECT_EQ(CellText("MonthTable", 3, 0), "2001-07");
+    EXPECT_EQ(CellText("MonthTable", 3, 1), "0");
+    EXPECT_EQ(CellText("MonthTable", 3, 2), "") << "a month without trips stays, empty";
+
+    // Charts are extra: one beside each table of what works, one over time.
+    for (const char* name : {"MethodChart", "BaitChart", "WeatherChart", "WaterConditionChart",
+                             "WaterTypeChart", "MonthChart"}) {
+        auto* chart = window->findChild<QChartView*>(QString::fromLatin1(name));
+        ASSERT_NE(chart, nullptr) << name;
+        EXPECT_FALSE(chart->chart()->series().isEmpty()) << name;
+    }
+}
+
+TEST_F(StatisticsWindowTest, RedrawsOnlyWhenRefreshedAndFollowsEditsDeletesAndUnits) {
+    table.setCurrentRecord(1);
+    table.RemoveRecord();  // 200 oz at Mill Pond
+    EXPECT_EQ(Figure("Trips"), "20") << "the window computes nothing by itself";
+    window->refresh();
+    EXPECT_EQ(Figure("Trips"), "19");
+    EXPECT_EQ(Figure("Total weight caught"), "113 lb 8 oz");  // 2016 - 200 = 1816 oz
+    EXPECT_EQ(CellText("VenueTable", 0, 1), "5");
+
+    table.slot(13)[Field::totalWeightMajor] = "1";  // was trip 14, 25 lb 8 oz
+    table.slot(13)[Field::totalWeightMinor] = "0";
+    window->refresh();
+    EXPECT_EQ(Figure("Total weight caught"), "89 lb 0 oz");  // 1816 - 408 + 16 = 1424 oz
+
+    // The stored numbers are read in the units now in force, never converted.
+    settings.units = UnitNames::Metric();
+    window->refresh();
+    EXPECT_EQ(CellText("BestTable", 0, 0), "Carp");
+    EXPECT_EQ(CellText("BestTable", 0, 1), "14 Kg 2 g");
+
+    table.ClearTable();
+    window->refresh();
+    EXPECT_EQ(Figure("Trips"), "0");
+    EXPECT_EQ(Figure("Average catch per trip"), "none");
+    EXPECT_EQ(Rows("VenueTable"), 0);
+    EXPECT_EQ(Rows("MonthTable"), 0);
+}
+
+TEST_F(StatisticsWindowTest, CopyPutsTheVisibleTableInItsSortedOrder) {
+    Pages("StatisticsPages")->setCurrentIndex(1);
+    Table("VenueTable")->sortByColumn(1, Qt::AscendingOrder);  // by trips
+    window->findChild<QPushButton*>("StatisticsCopy")->click();
+    const QStringList lines = platform.clipboard.split('\n');
+    ASSERT_EQ(lines.size(), 7);  // heading, five venues, the final line break
+    EXPECT_EQ(lines[0],
+              "Venue\tTrips\tTotal catch\tAverage catch\tBest fish\tBest weight\tAverage "
+              "ticket\tLast visit");
+    EXPECT_EQ(lines[1], "The Lock\t1\t0 lb 10 oz\t0 lb 10 oz\tRoach\t0 lb 4 oz\t3.00\t12-01-2001");
+    EXPECT_TRUE(lines[5].startsWith("Mill Pond\t6\t"));
+    EXPECT_EQ(lines[6], "");
+
+    Pages("StatisticsPages")->setCurrentIndex(3);
+    Pages("WhatWorksPages")->setCurrentIndex(2);
+    window->copy();
+    EXPECT_TRUE(platform.clipboard.startsWith(
+        "Weather\tTrips\tAverage catch\nSunny\t7\t9 lb 0 oz\nCloudy\t5\t8 lb 13 oz\n"));
+}
+
+TEST_F(StatisticsWindowTest, ABestFishShowsItsTripByMouseOrKey) {
+    window->show();
+    Pages("StatisticsPages")->setCurrentIndex(2);
+    DoubleClick("BestTable", 0);
+    Table("BestTable")->sortByColumn(0, Qt::AscendingOrder);  // Barbel first
+    DoubleClick("BestTable", 0);
+    QTableView* bests = Table("BestTable");
+    bests->setFocus();
+    bests->setCurrentIndex(bests->model()->index(6, 2));  // Tench, by its venue cell
+    QTest::keyClick(bests, Qt::Key_Return);
+    EXPECT_EQ(shown, (std::vector<int>{14, 13, 9}));
+
+    // Rows that stand for many trips show none.
+    Pages("StatisticsPages")->setCurrentIndex(1);
+    DoubleClick("VenueTable", 0);
+    EXPECT_EQ(shown.size(), 3u);
+}
+
+TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNothing) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_V, 1}, {Qt::Key_B, 2}, {Qt::Key_W, 3}, {Qt::Key_O, 4}, {Qt::Key_S, 0}};
+    for (const auto& [key, page] : keys) {
+        QTest::keyClick(window, key, Qt::AltModifier);
+        EXPECT_EQ(Pages("StatisticsPages")->currentIndex(), page)
+            << QKeySequence(key).toString().toStdString();
+    }
+    const std::vector<TripRecord> before(&table.slot(1), &table.slot(1) + table.recordCount());
+    window->findChild<QPushButton*>("StatisticsClose")->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "a closed window is gone, so it computes nothing more";
+    EXPECT_EQ(std::vector<TripRecord>(&table.slot(1), &table.slot(1) + table.recordCount()),
+              before);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(platform.calls().empty());
+}
+
+TEST(StatisticsCommand, TakesAShortcutNoOtherEntryUses) {
+    const char* taken[] = {"Ctrl+W", "Ctrl+O", "Ctrl+S", "Ctrl+Y", "Ctrl+M", "Ctrl+P",
+                           "Ctrl+X", "Ctrl+C", "Ctrl+E", "Del",    "Ctrl+A", "Ctrl+T",
+                           "Ctrl+F", "Ctrl+U", "Ctrl+G", "Ctrl+H"};
+    for (const char* other : taken) {
+        EXPECT_NE(QKeySequence(QString::fromLatin1(stats::StatisticsCommand::kShortcut)),
+                  QKeySequence(QString::fromLatin1(other)));
+    }
+    EXPECT_STREQ(stats::StatisticsCommand::kCaption, "Statistics...");
+}
+
+}  // namespace
+}  // namespace rodwick::testing

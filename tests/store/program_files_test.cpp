@@ -1,0 +1,143 @@
+#include "program_files.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+#include "store_test_util.h"
+
+namespace rodwick {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+// A file system of named folders, some of them writable.
+FolderProbe Folders(std::set<std::string> existing, std::set<std::string> writable) {
+    return {[existing](const std::string& p) { return existing.count(p) > 0; },
+            [writable](const std::string& p) { return writable.count(p) > 0; }};
+}
+
+TEST(ProgramFilesTest, FilesStayBesideTheProgramWhereItsFolderIsWritable) {
+    const UserFolders user{"/home/ann", "", ""};
+    const std::string share = "/usr/share/rodwick";
+    // What is the case, the executable's folder, the folders that exist, the writable ones, and
+    // the folder the settings, example and manual are expected in.
+    const std::tuple<const char*, std::string, std::set<std::string>, std::set<std::string>,
+                     std::string>
+        cases[] = {
+            {"build tree",
+             "/src/build/bin",
+             {"/src/build/bin"},
+             {"/src/build/bin"},
+             "/src/build/bin"},
+            {"build tree, trailing slash",
+             "/src/build/bin/",
+             {},
+             {"/src/build/bin"},
+             "/src/build/bin"},
+            {"user install",
+             "/home/ann/.local/bin",
+             {"/home/ann/.local/share/rodwick"},
+             {"/home/ann/.local/share/rodwick"},
+             "/home/ann/.local/share/rodwick"},
+            {"system install run by root", "/usr/bin", {share}, {share}, share},
+            {"a folder that is not bin",
+             "/opt/rodwick",
+             {"/opt/share/rodwick"},
+             {"/opt/rodwick"},
+             "/opt/rodwick"},
+            {"bin at the root", "/bin", {"/share/rodwick"}, {"/share/rodwick"}, "/share/rodwick"},
+        };
+    for (const auto& [label, exeDir, existing, writable, folder] : cases) {
+        SCOPED_TRACE(label);
+        const ProgramFiles expected{folder + "/ANGLEBOX.INI", folder + "/EXAMPLE.RWK",
+                                    folder + "/EXAMPLE.RWK", folder + "/ANGLEBOX.doc"};
+        EXPECT_EQ(LocateProgramFiles(exeDir, user, Folders(existing, writable)), expected);
+    }
+}
+
+TEST(ProgramFilesTest, ASystemInstallGivesTheUserFilesOfTheirOwn) {
+    const std::string share = "/usr/share/rodwick";
+    // What is the case, HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, and the settings and example
+    // expected; the manual and the shipped example always stay in the shared folder.
+    const std::tuple<const char*, UserFolders, std::string, std::string> cases[] = {
+        {"home only",
+         {"/home/ann", "", ""},
+         "/home/ann/.config/rodwick/ANGLEBOX.INI",
+         "/home/ann/.local/share/rodwick/EXAMPLE.RWK"},
+        {"home with a trailing slash",
+         {"/home/ann/", "", ""},
+         "/home/ann/.config/rodwick/ANGLEBOX.INI",
+         "/home/ann/.local/share/rodwick/EXAMPLE.RWK"},
+        {"both XDG folders",
+         {"/home/ann", "/cfg", "/dat/"},
+         "/cfg/rodwick/ANGLEBOX.INI",
+         "/dat/rodwick/EXAMPLE.RWK"},
+        {"relative XDG folders are ignored",
+         {"/home/ann", "cfg", "dat"},
+         "/home/ann/.config/rodwick/ANGLEBOX.INI",
+         "/home/ann/.local/share/rodwick/EXAMPLE.RWK"},
+        {"XDG folders without a home",
+         {"", "/cfg", "/dat"},
+         "/cfg/rodwick/ANGLEBOX.INI",
+         "/dat/rodwick/EXAMPLE.RWK"},
+        {"no home at all", {"", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK"},
+        {"a relative home", {"ann", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK"},
+    };
+    for (const auto& [label, user, settings, example] : cases) {
+        SCOPED_TRACE(label);
+        const ProgramFiles expected{settings, example, share + "/EXAMPLE.RWK",
+                                    share + "/ANGLEBOX.doc"};
+        EXPECT_EQ(LocateProgramFiles("/usr/bin", user, Folders({share}, {"/home/ann"})), expected);
+    }
+}
+
+TEST(ProgramFilesTest, TheUserGetsACopyOfTheExampleOnceAndKeepsTheirChanges) {
+    TempDir dir;
+    const std::string shipped = dir.File("share/EXAMPLE.RWK");
+    std::filesystem::create_directories(dir.File("share"));
+    WriteBytes(shipped, "shipped");
+    const ProgramFiles files{dir.File("cfg/rodwick/ANGLEBOX.INI"),
+                             dir.File("data/rodwick/EXAMPLE.RWK"), shipped,
+                             dir.File("share/ANGLEBOX.doc")};
+
+    ASSERT_TRUE(ProvideUserFiles(files, FileOps::System()));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("cfg/rodwick")))
+        << "the preferences are written there later";
+    EXPECT_EQ(ReadBytes(files.example), "shipped");
+
+    WriteBytes(files.example, "the user's trips");
+    ASSERT_TRUE(ProvideUserFiles(files, FileOps::System()));
+    EXPECT_EQ(ReadBytes(files.example), "the user's trips");
+
+    // Beside the program there is nothing to provide, even where the example is missing.
+    const ProgramFiles beside{dir.File("p/ANGLEBOX.INI"), dir.File("p/EXAMPLE.RWK"),
+                              dir.File("p/EXAMPLE.RWK"), dir.File("p/ANGLEBOX.doc")};
+    ASSERT_TRUE(ProvideUserFiles(beside, FileOps::System()));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("p")));
+}
+
+TEST(ProgramFilesTest, AFailedCopySaysWhereAndWhy) {
+    TempDir dir;
+    WriteBytes(dir.File("EXAMPLE.RWK"), "shipped");
+    WriteBytes(dir.File("plain file"), "");
+    const std::string copy = dir.File("data/EXAMPLE.RWK");
+    const ProgramFiles files{dir.File("cfg/ANGLEBOX.INI"), copy, dir.File("EXAMPLE.RWK"), ""};
+
+    const Status full = ProvideUserFiles(files, testing::WriteFailsAfter(0));
+    EXPECT_EQ(full.message(), copy + ": No space left on device");
+    EXPECT_FALSE(FileExists(copy));
+
+    ProgramFiles blocked = files;
+    blocked.settings = dir.File("plain file/ANGLEBOX.INI");
+    const Status notAFolder = ProvideUserFiles(blocked, FileOps::System());
+    EXPECT_FALSE(notAFolder);
+    EXPECT_EQ(notAFolder.message().rfind(dir.File("plain file") + ": ", 0), 0u)
+        << notAFolder.message();
+}
+
+}  // namespace
+}  // namespace rodwick
