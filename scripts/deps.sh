@@ -8,6 +8,8 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool)
     # Printing through CUPS to a PDF and reading it back; the clipboard from outside.
     packages+=(cups printer-driver-cups-pdf poppler-utils xclip)
+    # The fuzz targets: clang and its libFuzzer runtime.
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()
