@@ -1,7 +1,10 @@
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMetaObject>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include "database_file.h"
@@ -251,6 +254,26 @@ TEST_F(FileCommandsTest, MergeAppendsAfterTheTripsHeldUpTo250) {
     EXPECT_EQ(Held(), DatabaseBytes(Trips(1, 250)));
     EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled", .records = 250}));
     EXPECT_TRUE(platform.busyPointerChanges.empty());
+}
+
+// A folder, a named pipe or a device under a database's name is no file to read: reading a pipe
+// would wait for ever. Open and Merge treat each as a missing file.
+TEST_F(FileCommandsTest, NamesThatAreNoRegularFileAreMissingToOpenAndMerge) {
+    const std::string a = WriteDatabase("a.rwk", 1, 2), folder = dir.File("folder.rwk"),
+                      pipe = dir.File("pipe.rwk");
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    for (const std::string& odd : {folder, pipe, std::string("/dev/null")}) {
+        SCOPED_TRACE(odd);
+        Open(a);
+        platform.answerSaveDialog(Q(odd));
+        window.MnuMer_Click();
+        EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));
+        platform.answerMessage(Answer::Yes);
+        window.MnuNew_Click();
+        Open(odd);
+        EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled", .list = a}));
+    }
 }
 
 // Counts the requests to end the program that reach the application.
