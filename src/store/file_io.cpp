@@ -112,7 +112,7 @@ std::string FolderOf(const std::string& path) {
 
 // A save through a symbolic link replaces the file it points to, not the link. A link whose
 // file does not exist yet is followed too, so that the save creates that file and the link
-// stays. A loop of links, or one too long to read, is left to fail on writing.
+// stays. A loop of links, or one too long to read, comes back as it was.
 std::string ResolveTarget(const std::string& path) {
     std::string target = path;
     for (int hops = 0; hops < 40; ++hops) {
@@ -193,6 +193,10 @@ const FileOps& FileOps::System() {
 
 Status WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
     const std::string target = ResolveTarget(path);
+    // A link still unresolved leads nowhere: replacing it would lose the link.
+    if (struct stat link{}; ::lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        return Failed(ELOOP);
+    }
     const std::string dir = FolderOf(target);
     const std::string name = target.substr(dir.size());
     if (name.empty()) return Failed(EISDIR);

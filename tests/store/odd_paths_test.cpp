@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <functional>
 
 #include "database_file.h"
@@ -74,6 +75,17 @@ TEST(OddPathsTest, SavingThroughALinkWritesItsFileAndKeepsTheLink) {
         EXPECT_EQ(loaded.value(), Trips(1, 2));
         EXPECT_EQ(dir.Names(), (std::set<std::string>{"LINK.RWK", "SECOND.LNK", "real"}));
     }
+}
+
+TEST(OddPathsTest, ALoopOfLinksIsRefusedAndStaysALoop) {
+    TempDir dir;
+    fs::create_symlink("B.LNK", dir.File("A.LNK"));
+    fs::create_symlink("A.LNK", dir.File("B.LNK"));
+    const Status status = SaveDatabaseFile(dir.File("A.LNK"), TableOf(Trips(1, 1)));
+    EXPECT_EQ(status.ok() ? "saved" : status.message(), std::strerror(ELOOP));
+    EXPECT_TRUE(fs::is_symlink(dir.File("A.LNK")));
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"A.LNK", "B.LNK"}));
+    EXPECT_FALSE(ReadDatabaseFile(dir.File("A.LNK")).ok());
 }
 
 // Whether work ends within five seconds: reading a named pipe would wait for a writer for
