@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -104,15 +105,29 @@ mode_t CreationMode() {
     return 0666 & ~mask;
 }
 
-// A save through a symbolic link replaces the file it points to, not the link.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+// A save through a symbolic link replaces the file it points to, not the link. A link whose
+// file does not exist yet is followed too, so that the save creates that file and the link
+// stays. A loop of links, or one too long to read, comes back as it was.
 std::string ResolveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target;
+        if (char* real = ::realpath(target.c_str(), nullptr)) {
             std::string resolved(real);
             std::free(real);
             return resolved;
         }
+        std::string link(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= link.size()) return path;
+        link.resize(static_cast<std::size_t>(n));
+        target = link.front() == '/' ? link : FolderOf(target) + link;
     }
     return path;
 }
@@ -121,7 +136,8 @@ std::string ResolveTarget(const std::string& path) {
 // Its old content is read first and put back when the new one cannot be written whole; the
 // blocks the old content used are still the file's, so putting it back needs no new room.
 Status WriteInPlace(const std::string& target, std::string_view bytes, const FileOps& ops) {
-    Descriptor file(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+    errno = 0;
+    Descriptor file(ops.open(target.c_str(), O_RDWR | O_CLOEXEC));
     if (file.get() < 0) return Failed(LastError());
     std::string old;
     if (const int err = ReadAll(file.get(), old)) return Failed(err);
@@ -170,15 +186,19 @@ const FileOps& FileOps::System() {
         [](const char* from, const char* to) { return ::rename(from, to); },
         [](const char* path, int mode) { return ::access(path, mode); },
         [](char* pattern) { return ::mkstemp(pattern); },
+        [](const char* path, int flags) { return ::open(path, flags); },
     };
     return ops;
 }
 
 Status WriteFileAtomically(const std::string& path, std::string_view bytes, const FileOps& ops) {
     const std::string target = ResolveTarget(path);
-    const std::size_t slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    // A link still unresolved leads nowhere: replacing it would lose the link.
+    if (struct stat link{}; ::lstat(target.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        return Failed(ELOOP);
+    }
+    const std::string dir = FolderOf(target);
+    const std::string name = target.substr(dir.size());
     if (name.empty()) return Failed(EISDIR);
 
     struct stat st {};
@@ -188,8 +208,10 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes, cons
     errno = 0;
     if (exists && ops.access(target.c_str(), W_OK) != 0) return Failed(LastError());
 
-    // In the target's folder, so that the rename never crosses file systems.
-    std::string pattern = dir + "." + name + ".XXXXXX";
+    // In the target's folder, so that the rename never crosses file systems. The name is cut
+    // so that the temporary name fits where the target's own longest name does.
+    constexpr std::size_t kLongestName = NAME_MAX - std::char_traits<char>::length("..XXXXXX");
+    std::string pattern = dir + "." + name.substr(0, kLongestName) + ".XXXXXX";
     errno = 0;
     const int fd = ops.mkstemp(pattern.data());
     if (fd < 0) {

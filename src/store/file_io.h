@@ -25,6 +25,8 @@ struct FileOps {
     std::function<int(const char* from, const char* to)> rename;
     std::function<int(const char* path, int mode)> access;
     std::function<int(char* pattern)> mkstemp;
+    // Opens the target itself, only where it is rewritten in place.
+    std::function<int(const char* path, int flags)> open;
 
     static const FileOps& System();
 };

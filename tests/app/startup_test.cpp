@@ -67,6 +67,10 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
          metric, "Arial"},
         {"missing autoload file", "@/gone.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric,
          "Arial"},
+        // Names that are no regular file are missing ones: a pipe would be waited on for ever.
+        {"autoload folder", "@/P\xEA" "che| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric, "Arial"},
+        {"autoload pipe", "@/pipe.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric, "Arial"},
+        {"autoload device", "/dev/null| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric, "Arial"},
     };
     // clang-format on
     for (const auto& [label, settings, example, file, count, units, font] : cases) {
@@ -75,6 +79,7 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
             {"trips.rwk", DatabaseBytes(Trips(1, 3))}, {accented, DatabaseBytes(Trips(1, 1))}};
         if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
         Program run(files, settings);
+        const FeedingPipe pipe(run.dir.File("pipe.rwk"), DatabaseBytes(Trips(1, 1)));
         run.splash->Form_Load();
 
         const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));

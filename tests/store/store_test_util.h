@@ -1,7 +1,10 @@
 #pragma once
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -11,6 +14,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "file_io.h"
@@ -115,5 +119,33 @@ void ChangeSettings(RecordBook& book, Change change) {
     change(settings);
     book.setSettings(std::move(settings));
 }
+
+// A named pipe that hands bytes to whoever opens it for reading: code that wrongly reads it
+// gets them, and a test sees that instead of waiting for ever.
+class FeedingPipe {
+  public:
+    FeedingPipe(std::string path, std::string bytes) : path_(std::move(path)) {
+        EXPECT_EQ(::mkfifo(path_.c_str(), 0644), 0) << path_;
+        writer_ = std::thread([this, bytes = std::move(bytes)] {
+            const int fd = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC);
+            if (fd < 0) return;
+            EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+            ::close(fd);
+        });
+    }
+    ~FeedingPipe() {
+        // A reader of our own lets a writer still waiting for one finish.
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        writer_.join();
+        if (fd >= 0) ::close(fd);
+    }
+    FeedingPipe(const FeedingPipe&) = delete;
+    FeedingPipe& operator=(const FeedingPipe&) = delete;
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+    std::thread writer_;
+};
 
 }  // namespace rodwick::testing
