@@ -11,6 +11,7 @@
 #include "file_io.h"
 #include "startup.h"
 #include "text.h"
+#include "version.h"
 
 namespace rodwick {
 
@@ -103,8 +104,8 @@ void Form9::buildControls() {
                         QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
 
     const QFont version = FontOf("Arial", QFont::SansSerif, 9);
-    Label6_ = makeLabel(this, "Label6", QStringLiteral("v 1.8"), QRect(20, 222, kWidth - 40, 20),
-                        version, Qt::AlignCenter);
+    Label6_ = makeLabel(this, "Label6", QStringLiteral("v " RODWICK_VERSION),
+                        QRect(20, 222, kWidth - 40, 20), version, Qt::AlignCenter);
 }
 
 void Form9::paintEvent(QPaintEvent* /*event*/) {

@@ -18,6 +18,7 @@
 #include "form1.h"
 #include "text.h"
 #include "toolbar.h"
+#include "version.h"
 
 namespace rodwick {
 
@@ -277,7 +278,7 @@ void form1::buildDecorations() {
     auto* Label3 = SmallLabel(client, "Label3", QStringLiteral("Harrowby Software"));
     Label3->setGeometry(inside.left(), inside.top() + 20, inside.width() - 30, 15);
 
-    auto* Label4 = SmallLabel(client, "Label4", QStringLiteral("v.1.8"));
+    auto* Label4 = SmallLabel(client, "Label4", QStringLiteral("v." RODWICK_VERSION));
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label4->setGeometry(inside.right() - 29, inside.top() + 20, 30, 15);
 }
