@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "rodwick_test/store_test_util.h"
 #include "search_walk.h"
-#include "store_test_util.h"
 #include "text.h"
 
 namespace rodwick::testing {
