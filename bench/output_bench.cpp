@@ -6,7 +6,7 @@
 #include "export_files.h"
 #include "print_job.h"
 #include "record_book.h"
-#include "scripted_platform.h"
+#include "rodwick_test/scripted_platform.h"
 
 namespace rodwick {
 namespace {

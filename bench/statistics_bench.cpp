@@ -6,7 +6,7 @@
 #include <string>
 
 #include "figures.h"
-#include "scripted_platform.h"
+#include "rodwick_test/scripted_platform.h"
 #include "statistics_window.h"
 
 namespace rodwick {

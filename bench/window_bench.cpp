@@ -14,7 +14,7 @@
 
 #include "form1.h"
 #include "record_book.h"
-#include "scripted_platform.h"
+#include "rodwick_test/scripted_platform.h"
 
 namespace rodwick {
 namespace {

@@ -7,9 +7,9 @@
 #include <map>
 #include <memory>
 
-#include "form1_fixture.h"
 #include "form8.h"
 #include "form9.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "form1_fixture.h"
 #include "form9.h"
+#include "rodwick_test/form1_fixture.h"
 #include "text.h"
 
 namespace rodwick::testing {

@@ -1,6 +1,6 @@
 #include <QSignalSpy>
 
-#include "editing_fixture.h"
+#include "rodwick_test/editing_fixture.h"
 
 namespace rodwick::testing {
 namespace {

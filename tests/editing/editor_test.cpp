@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "editing_fixture.h"
+#include "rodwick_test/editing_fixture.h"
 
 namespace rodwick::testing {
 namespace {

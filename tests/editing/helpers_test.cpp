@@ -2,7 +2,7 @@
 #include <random>
 
 #include "number_fields.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 #include "suggestions.h"
 #include "text.h"
 

@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <memory>
 
-#include "editing_fixture.h"
 #include "form8.h"
+#include "rodwick_test/editing_fixture.h"
 
 namespace rodwick::testing {
 namespace {

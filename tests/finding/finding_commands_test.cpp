@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "form1_fixture.h"
 #include "goto_line.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "rodwick_test/store_test_util.h"
 #include "search_walk.h"
-#include "store_test_util.h"
 #include "text.h"
 
 namespace rodwick::testing {
@@ -49,47 +49,95 @@ TEST(WordMatcher, AnswersAsTheLocaleRuleInEveryLocale) {
     EXPECT_FALSE(turkish.FieldHolds("fish")) << "the grid above must hold a case that differs";
 }
 
-// One Find as kind, word, answers, transcript and after: the dialog closed with Okay and a word
-// ('o'), with Cancel ('c'), or records deleted from the end until `word` are left ('k').
-// "Continue Search?" is answered from `answers`; the walk writes each record it shows with the
-// answer, and "done" for "Search Complete". After the step: searchWord@searchPosition
-// #currentRecord.
-using Step = std::tuple<char, const char*, const char*, const char*, const char*>;
-using Search = std::tuple<const char*, int, std::vector<Step>>;  // name, records, steps
+// How one Find ends: the dialog closed with Okay and a word, or with Cancel; or, between two
+// Finds, records deleted from the end until `keep` are left.
+enum class By { Okay, Cancel, Deleting };
+
+// The walk's state after a step: searchWord, searchPosition and the table's current record.
+struct After {
+    const char* word;
+    int position;
+    int current;
+};
+
+// One step. "Continue Search?" is answered from `answers`, Y or N each; the walk writes each
+// record it shows with the answer given there, and "done" for "Search Complete".
+struct Step {
+    By by;
+    const char* word = "";
+    const char* answers = "";
+    const char* shown = "";
+    After after = {"", 0, 0};
+    int keep = 0;
+};
+
+struct Search {
+    const char* name;
+    int records;
+    std::vector<Step> steps;
+};
 
 // Trips tagged "rN.f" in every field: "r1" is in records 1 and 10 to 19, "r7." in 7 alone.
 // Records 2 to 4 of the ten-record table get remarks with blanks and accents.
 // clang-format off
 const Search kSearches[] = {
-    {"an empty word stays idle", 5, {{'o', "", "", "", "@0 #1"}, {'c', "", "", "", "@0 #1"}}},
-    {"a word found nowhere", 5, {{'o', "zander", "", "done", "@0 #1"}}},
-    {"no records at all", 0, {{'o', "r", "", "done", "@0 #0"}}},
+    {"an empty word stays idle", 5,
+     {{.by = By::Okay, .after = {"", 0, 1}},
+      {.by = By::Cancel, .after = {"", 0, 1}}}},
+    {"a word found nowhere", 5,
+     {{.by = By::Okay, .word = "zander", .shown = "done", .after = {"", 0, 1}}}},
+    {"no records at all", 0,
+     {{.by = By::Okay, .word = "r", .shown = "done", .after = {"", 0, 0}}}},
     {"every letter case finds the same, one stop per record", 12,
-     {{'o', "r1", "YYYY", "1Y 10Y 11Y 12Y done", "@0 #12"},
-      {'o', "R1", "YYYY", "1Y 10Y 11Y 12Y done", "@0 #12"}}},
+     {{.by = By::Okay, .word = "r1", .answers = "YYYY", .shown = "1Y 10Y 11Y 12Y done",
+       .after = {"", 0, 12}},
+      {.by = By::Okay, .word = "R1", .answers = "YYYY", .shown = "1Y 10Y 11Y 12Y done",
+       .after = {"", 0, 12}}}},
     {"paused, then resumed by Cancel until complete", 12,
-     {{'o', "r1", "N", "1N", "R1@1 #1"}, {'c', "", "YN", "10Y 11N", "R1@11 #11"},
-      {'c', "", "Y", "12Y done", "@0 #12"}, {'c', "", "", "", "@0 #12"}}},
+     {{.by = By::Okay, .word = "r1", .answers = "N", .shown = "1N", .after = {"R1", 1, 1}},
+      {.by = By::Cancel, .answers = "YN", .shown = "10Y 11N", .after = {"R1", 11, 11}},
+      {.by = By::Cancel, .answers = "Y", .shown = "12Y done", .after = {"", 0, 12}},
+      {.by = By::Cancel, .after = {"", 0, 12}}}},
     {"a new word restarts, an empty one ends the search", 12,
-     {{'o', "r1", "YN", "1Y 10N", "R1@10 #10"}, {'o', "r2", "N", "2N", "R2@2 #2"},
-      {'o', "", "", "", "@0 #2"}, {'c', "", "", "", "@0 #2"}}},
-    {"the last record then Yes", 5, {{'o', "r5.", "Y", "5Y done", "@0 #5"}}},
+     {{.by = By::Okay, .word = "r1", .answers = "YN", .shown = "1Y 10N", .after = {"R1", 10, 10}},
+      {.by = By::Okay, .word = "r2", .answers = "N", .shown = "2N", .after = {"R2", 2, 2}},
+      {.by = By::Okay, .after = {"", 0, 2}},
+      {.by = By::Cancel, .after = {"", 0, 2}}}},
+    {"the last record then Yes", 5,
+     {{.by = By::Okay, .word = "r5.", .answers = "Y", .shown = "5Y done", .after = {"", 0, 5}}}},
     {"the last record then No, resumed", 5,
-     {{'o', "r5.", "N", "5N", "R5.@5 #5"}, {'c', "", "", "done", "@0 #5"}}},
+     {{.by = By::Okay, .word = "r5.", .answers = "N", .shown = "5N", .after = {"R5.", 5, 5}},
+      {.by = By::Cancel, .shown = "done", .after = {"", 0, 5}}}},
     {"records deleted down to the paused position", 9,
-     {{'o', "r7.", "N", "7N", "R7.@7 #7"}, {'k', "7", "", "", ""}, {'c', "", "", "done", "@0 #7"}}},
+     {{.by = By::Okay, .word = "r7.", .answers = "N", .shown = "7N", .after = {"R7.", 7, 7}},
+      {.by = By::Deleting, .keep = 7},
+      {.by = By::Cancel, .shown = "done", .after = {"", 0, 7}}}},
     {"records deleted below the paused position", 9,
-     {{'o', "r", "YYYYYYN", "1Y 2Y 3Y 4Y 5Y 6Y 7N", "R@7 #7"}, {'k', "3", "", "", ""},
-      {'c', "", "", "done", "@0 #3"}}},
+     {{.by = By::Okay, .word = "r", .answers = "YYYYYYN", .shown = "1Y 2Y 3Y 4Y 5Y 6Y 7N",
+       .after = {"R", 7, 7}},
+      {.by = By::Deleting, .keep = 3},
+      {.by = By::Cancel, .shown = "done", .after = {"", 0, 3}}}},
     {"a full table is walked to its last record", 250,
-     {{'o', "r250.", "Y", "250Y done", "@0 #250"}, {'o', "r25", "YY", "25Y 250Y done", "@0 #250"},
-      {'o', "zander", "", "done", "@0 #250"}}},
+     {{.by = By::Okay, .word = "r250.", .answers = "Y", .shown = "250Y done",
+       .after = {"", 0, 250}},
+      {.by = By::Okay, .word = "r25", .answers = "YY", .shown = "25Y 250Y done",
+       .after = {"", 0, 250}},
+      {.by = By::Okay, .word = "zander", .shown = "done", .after = {"", 0, 250}}}},
     {"blanks are searched for as typed, accents find their capitals", 10,
-     {{'o', "  ", "Y", "2Y done", "@0 #2"}, {'o', " ", "YYN", "2Y 3Y 4N", " @4 #4"},
-      {'o', "common carp", "", "done", "@0 #4"}, {'o', "café", "YN", "3Y 4N", "CAFÉ@4 #4"},
-      {'o', "CAFÉ", "YY", "3Y 4Y done", "@0 #4"}}},
+     {{.by = By::Okay, .word = "  ", .answers = "Y", .shown = "2Y done", .after = {"", 0, 2}},
+      {.by = By::Okay, .word = " ", .answers = "YYN", .shown = "2Y 3Y 4N", .after = {" ", 4, 4}},
+      {.by = By::Okay, .word = "common carp", .shown = "done", .after = {"", 0, 4}},
+      {.by = By::Okay, .word = "café", .answers = "YN", .shown = "3Y 4N", .after = {"CAFÉ", 4, 4}},
+      {.by = By::Okay, .word = "CAFÉ", .answers = "YY", .shown = "3Y 4Y done",
+       .after = {"", 0, 4}}}},
 };
 // clang-format on
+
+// As the walk is checked: "searchWord@searchPosition #currentRecord".
+std::string Text(const After& a) {
+    return std::string(a.word) + "@" + std::to_string(a.position) + " #" +
+           std::to_string(a.current);
+}
 
 TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
     for (const auto& [name, records, steps] : kSearches) {
@@ -101,16 +149,16 @@ TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
             table.slot(4)[Field::remarks] = "caf\xe9 au lait";
         }
         SearchWalk walk;
-        for (const auto& [kind, word, given, expected, after] : steps) {
-            if (kind == 'k') {
-                while (table.recordCount() > std::stoi(word)) {
+        for (const Step& step : steps) {
+            if (step.by == By::Deleting) {
+                while (table.recordCount() > step.keep) {
                     table.setCurrentRecord(table.recordCount());
                     table.RemoveRecord();
                 }
                 table.setCurrentRecord(table.recordCount());
                 continue;
             }
-            std::string transcript, answers = given;
+            std::string transcript, answers = step.answers;
             const SearchHooks hooks{[&](int record) {
                                         table.setCurrentRecord(record);
                                         transcript += " " + std::to_string(table.currentRecord());
@@ -121,15 +169,14 @@ TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
                                         return transcript.back() == 'Y';
                                     },
                                     [&] { transcript += " done"; }};
-            if (kind == 'o') walk.StartWord(QString::fromUtf8(word));
+            if (step.by == By::Okay) walk.StartWord(QString::fromUtf8(step.word));
             walk.runSearch(table, hooks);
 
-            EXPECT_EQ(transcript.empty() ? "" : transcript.substr(1), expected) << word;
-            EXPECT_EQ(walk.searchWord().toStdString() + "@" +
-                          std::to_string(walk.searchPosition()) + " #" +
-                          std::to_string(table.currentRecord()),
-                      after)
-                << word;
+            EXPECT_EQ(transcript.empty() ? "" : transcript.substr(1), step.shown) << step.word;
+            const std::string now = walk.searchWord().toStdString() + "@" +
+                                    std::to_string(walk.searchPosition()) + " #" +
+                                    std::to_string(table.currentRecord());
+            EXPECT_EQ(now, Text(step.after)) << step.word;
         }
     }
 }

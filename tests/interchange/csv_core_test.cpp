@@ -8,7 +8,7 @@
 #include "csv_import.h"
 #include "csv_reader.h"
 #include "csv_writer.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 namespace {

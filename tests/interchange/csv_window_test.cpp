@@ -9,8 +9,8 @@
 #include "csv_commands.h"
 #include "csv_import_window.h"
 #include "csv_writer.h"
-#include "scripted_platform.h"
-#include "store_test_util.h"
+#include "rodwick_test/scripted_platform.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 namespace {

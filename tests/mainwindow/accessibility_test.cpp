@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "accessible_names.h"
-#include "form1_fixture.h"
 #include "quick_edit.h"
+#include "rodwick_test/form1_fixture.h"
 #include "toolbar.h"
 
 namespace rodwick::testing {

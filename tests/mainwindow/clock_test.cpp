@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "clock.h"
-#include "form1_fixture.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {

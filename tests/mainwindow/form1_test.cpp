@@ -6,7 +6,7 @@
 #include <QTest>
 #include <set>
 
-#include "form1_fixture.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {

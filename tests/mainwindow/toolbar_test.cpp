@@ -2,7 +2,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "form1_fixture.h"
+#include "rodwick_test/form1_fixture.h"
 #include "toolbar.h"
 #include "toolbar_artwork.h"
 

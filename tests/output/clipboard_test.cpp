@@ -6,10 +6,10 @@
 #include <QTextCursor>
 #include <functional>
 
-#include "form1_fixture.h"
 #include "form7.h"
 #include "qt_platform.h"
 #include "record_text.h"
+#include "rodwick_test/form1_fixture.h"
 #include "text.h"
 
 namespace rodwick::testing {

@@ -5,7 +5,7 @@
 
 #include "export_files.h"
 #include "export_window.h"
-#include "form1_fixture.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "export_files.h"
 #include "record_text.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 namespace {

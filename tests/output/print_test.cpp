@@ -3,8 +3,8 @@
 #include <QRadioButton>
 
 #include "diaprint.h"
-#include "form1_fixture.h"
 #include "record_text.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "print_job.h"
 #include "qt_platform.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 namespace {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "qt_platform.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 #include "text.h"
 
 namespace rodwick::platform {

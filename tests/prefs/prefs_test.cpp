@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "form1_fixture.h"
 #include "form3.h"
 #include "help.h"
+#include "rodwick_test/form1_fixture.h"
 #include "settings.h"
 #include "text.h"
 

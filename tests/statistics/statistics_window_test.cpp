@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "example_trips.h"
-#include "scripted_platform.h"
+#include "rodwick_test/scripted_platform.h"
 #include "statistics_command.h"
 #include "statistics_window.h"
 

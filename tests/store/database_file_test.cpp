@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "database_file.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick {
 namespace {

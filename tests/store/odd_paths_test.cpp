@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "database_file.h"
+#include "rodwick_test/store_test_util.h"
 #include "settings.h"
-#include "store_test_util.h"
 
 namespace rodwick {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 #include <tuple>
 
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick {
 namespace {

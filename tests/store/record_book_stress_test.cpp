@@ -16,7 +16,7 @@
 
 #include "database_file.h"
 #include "record_book.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 namespace {

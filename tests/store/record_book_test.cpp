@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "database_file.h"
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store_test_util.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick {
 namespace {

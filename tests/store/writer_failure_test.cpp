@@ -8,8 +8,8 @@
 
 #include "database_file.h"
 #include "export_files.h"
+#include "rodwick_test/store_test_util.h"
 #include "settings.h"
-#include "store_test_util.h"
 
 namespace rodwick {
 namespace {

@@ -1,4 +1,4 @@
-#include "scripted_platform.h"
+#include "rodwick_test/scripted_platform.h"
 
 #include <gtest/gtest.h>
 

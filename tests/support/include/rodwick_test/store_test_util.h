@@ -20,6 +20,7 @@
 #include "file_io.h"
 #include "record_book.h"
 #include "record_table.h"
+#include "rodwick_test/store_printers.h"
 
 namespace rodwick::testing {
 

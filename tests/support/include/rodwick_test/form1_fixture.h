@@ -10,8 +10,8 @@
 
 #include "form1.h"
 #include "record_book.h"
-#include "scripted_platform.h"
-#include "store_test_util.h"
+#include "rodwick_test/scripted_platform.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
 
@@ -41,9 +41,8 @@ T* Child(const QWidget& parent, const char* name) {
 // A message as "title | text | buttons icon default", to compare in one go.
 inline std::string Describe(const platform::Message& m) {
     return m.title.toStdString() + " | " + m.text.toStdString() + " | " +
-           std::to_string(static_cast<int>(m.buttons)) + " " +
-           std::to_string(static_cast<int>(m.icon)) + " " +
-           std::to_string(static_cast<int>(m.defaultButton));
+           ::testing::PrintToString(m.buttons) + " " + ::testing::PrintToString(m.icon) + " " +
+           ::testing::PrintToString(m.defaultButton);
 }
 inline std::string Describe(const PlatformCall& c) {
     return Describe(platform::Message{c.text, c.title, c.buttons, c.icon, c.defaultButton});

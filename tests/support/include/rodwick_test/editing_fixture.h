@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "fixed_lists.h"
-#include "form1_fixture.h"
 #include "form2.h"
+#include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
 

@@ -9,11 +9,7 @@
 #include <vector>
 
 #include "platform.h"
-
-// Readable QStrings in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
+#include "rodwick_test/platform_printers.h"
 
 namespace rodwick::testing {
 
