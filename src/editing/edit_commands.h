@@ -3,10 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include "form2.h"
 #include "main_view.h"
 #include "platform.h"
 #include "record_book.h"
+#include "record_editor.h"
 
 namespace rodwick {
 
@@ -35,7 +35,7 @@ class EditCommands {
 
     int editorMode() const { return editorMode_; }
     // The open add editor, or null.
-    Form2* addEditor() const { return addEditor_.data(); }
+    RecordEditor* addEditor() const { return addEditor_.data(); }
 
   private:
     // Brings the open add editor to the front; false when there is none.
@@ -45,7 +45,7 @@ class EditCommands {
     platform::Platform& platform_;
     MainView& view_;
     int editorMode_ = kEditorAdd;
-    QPointer<Form2> addEditor_;
+    QPointer<RecordEditor> addEditor_;
     // Context of the add editor's connection, so that it ends with this object.
     QObject guard_;
 };

@@ -1,7 +1,7 @@
 #include "quick_edit.h"
 
 #include "fixed_lists.h"
-#include "form10.h"
+#include "species_picker.h"
 #include "text.h"
 
 namespace rodwick {

@@ -19,13 +19,14 @@ enum class QuickGesture { Click, DoubleClick };
 // What edits the field.
 enum class QuickEditor {
     InputBox,        // the platform's input box
-    FixedList,       // Form8: ots holding one of the fixed lists
-    Suggestions,     // Form8: ots holding the venue or club suggestions, under the preference
-    DateBox,         // Form8: ind and the Today button
-    TemperatureBox,  // Form8: hoco with + and -, and the degree mark
-    PriceBox,        // Form8: hoco with + and -
-    TextBox,         // Form8: the multi-line enttext
-    SpeciesPicker,   // form10 on the species of the current record
+    FixedList,       // QuickEditDialog: ots holding one of the fixed lists
+    Suggestions,     // QuickEditDialog: ots holding the venue or club suggestions, under the
+                     // preference
+    DateBox,         // QuickEditDialog: ind and the Today button
+    TemperatureBox,  // QuickEditDialog: hoco with + and -, and the degree mark
+    PriceBox,        // QuickEditDialog: hoco with + and -
+    TextBox,         // QuickEditDialog: the multi-line enttext
+    SpeciesPicker,   // SpeciesPicker on the species of the current record
 };
 
 // The unit name, if any, that ends a prompt; a colon follows it.
@@ -49,7 +50,7 @@ const std::array<QuickEditRow, kFieldCount>& QuickEditRows();
 // The row whose dialog or picker works under this quickEditField, or null (0, 10, unknown).
 const QuickEditRow* QuickEditRowOf(int quickEditField);
 
-// Whether the row's editor is one of the modes of Form8.
+// Whether the row's editor is one of the modes of QuickEditDialog.
 bool OpensForm8(QuickEditor editor);
 
 // The row's prompt with the unit names in force: the fixed text, the unit name and the colon

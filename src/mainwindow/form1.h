@@ -172,9 +172,9 @@ class form1 : public QMainWindow, public MainView {
     Clock* clock_ = nullptr;
     // editorMode and the one modeless add editor live here, with the commands that set them.
     EditCommands editCommands_{book_, platform_, *this};
-    // quickEditField: which field Form8 or the species picker works on. Set just before one
-    // opens; the species code 9 goes back to 0 when the picker has closed, the other codes
-    // stay until the next quick edit.
+    // quickEditField: which field QuickEditDialog or the species picker works on. Set just before
+    // one opens; the species code 9 goes back to 0 when the picker has closed, the other codes stay
+    // until the next quick edit.
     int quickEditField_ = 0;
     // Last member: ends before the widgets it redraws.
     RecordBook::Subscription bookSubscription_;

@@ -7,9 +7,9 @@
 
 #include "box_text.h"
 #include "form1.h"
-#include "form10.h"
-#include "form8.h"
 #include "quick_edit.h"
+#include "quick_edit_dialog.h"
+#include "species_picker.h"
 #include "text.h"
 
 namespace rodwick {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "form1_fixture.h"
-#include "form8.h"
 #include "form9.h"
+#include "quick_edit_dialog.h"
 
 namespace rodwick::testing {
 namespace {
@@ -164,8 +164,8 @@ class CaptionsTest : public Form1Test {
         }
         if (which == "quick edit") {
             // The temperature's code shows every control that carries a caption.
-            Form8 dialog(book, platform, window, 7, &window);
-            dialog.Form_Load();
+            QuickEditDialog dialog(book, platform, window, 7, &window);
+            dialog.load();
             return read(dialog);
         }
         if (which == "splash") {

@@ -2,12 +2,13 @@
 #include <memory>
 
 #include "editing_fixture.h"
-#include "form8.h"
+#include "quick_edit_dialog.h"
 
 namespace rodwick::testing {
 namespace {
 
-// Form8's prompt and which of its optional controls show, the mode's editor: "prompt [ots]".
+// QuickEditDialog's prompt and which of its optional controls show, the mode's editor: "prompt
+// [ots]".
 std::string PromptAndEditor(const QWidget& dialog) {
     QStringList shown;
     for (const char* name : {"ots", "ind", "putdate", "hoco", "more", "less", "LabCel", "enttext"})
@@ -29,10 +30,10 @@ class QuickEditTest : public EditingTest {
     std::string Stored(Field field, const char* label) {
         return book.table().slot(2)[field] + "|" + Text(label).toStdString();
     }
-    // Form8 loaded on record 2 under a code, as the main window opens it.
-    std::unique_ptr<Form8> Open(int code) {
-        auto dialog = std::make_unique<Form8>(book, platform, window, code, &window);
-        dialog->Form_Load();
+    // QuickEditDialog loaded on record 2 under a code, as the main window opens it.
+    std::unique_ptr<QuickEditDialog> Open(int code) {
+        auto dialog = std::make_unique<QuickEditDialog>(book, platform, window, code, &window);
+        dialog->load();
         return dialog;
     }
 };
@@ -41,7 +42,7 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
     ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Metric(); });
     // The label; whether a single click opens it, not a double-click; quickEditField while it is
     // open, 0 for an input box; and the input box's prompt and title, or the dialog's name,
-    // caption, the code it sees, and Form8's prompt and editor.
+    // caption, the code it sees, and QuickEditDialog's prompt and editor.
     // clang-format off
     const std::tuple<const char*, bool, int, const char*> rows[] = {
         {"obVen", false, 5, "Form8 | Quickedit | 5 Please select new venue! [ots]"},
@@ -84,7 +85,7 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
             platform.answerInput(QString());
         } else {
             platform.answerModal([&](QDialog& dialog) {
-                auto* form8 = qobject_cast<Form8*>(&dialog);
+                auto* form8 = qobject_cast<QuickEditDialog*>(&dialog);
                 EXPECT_EQ(form8 ? form8->editorText() : BoxText(dialog, "fishsel"), stored);
                 EXPECT_EQ(dialog.pos(),
                           QPoint((1024 - dialog.width()) / 2, (768 - dialog.height()) / 2));
@@ -99,14 +100,15 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
         const PlatformCall& call = platform.calls()[0];
         EXPECT_EQ((call.text + " | " + call.title + " | ").toStdString() + inside, opens);
         EXPECT_EQ(call.defaultText, code == 0 ? stored : QString());
-        // Form8's code stays set after it closes, the species picker's goes back to 0, and an
-        // input box leaves it as it was.
+        // QuickEditDialog's code stays set after it closes, the species picker's goes back to 0,
+        // and an input box leaves it as it was.
         if (code != 0) field = code == 9 ? 0 : code;
         EXPECT_EQ(window.quickEditField(), field);
         platform.clearCalls();
     }
     EXPECT_EQ(book.table().slot(2), before);
-    // Each of the twelve Form8 modes loaded under the busy title and pointer, which went back.
+    // Each of the twelve QuickEditDialog modes loaded under the busy title and pointer, which went
+    // back.
     EXPECT_EQ(std::ranges::count(platform.busyPointerChanges, true), 12);
     EXPECT_EQ(window.windowTitle(), title);
 }
@@ -174,7 +176,7 @@ TEST_F(QuickEditTest, ListsInTheirOrderOfAddingAndSuggestionsUnderThePreference)
         ChangeSettings(book, [&](Settings& s) { s.showVenuesOnEdit = preference; });
         const QString lists = preference ? "Usk|Wye r1.3||r3.3" : " ";
         EXPECT_EQ(Items(*Open(5), "ots").join('|') + " " + Items(*Open(6), "ots").join('|'), lists);
-        EditWith([&](Form2& editor) {
+        EditWith([&](RecordEditor& editor) {
             EXPECT_EQ(Items(editor, "edven").join('|') + " " + Items(editor, "edclub").join('|'),
                       lists);
             // Filling the list left the record's own text in the box.

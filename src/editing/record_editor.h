@@ -26,31 +26,31 @@ void TellRecordLimit(platform::Platform& platform);
 // The record editor: one box per field of a trip, fixed lists and suggestions, and small
 // buttons for the price, the temperature, the date and the species. Okay commits the boxes
 // to the table.
-class Form2 : public QDialog {
+class RecordEditor : public QDialog {
     Q_OBJECT
 
   public:
     // editorMode is read as the command that opens the editor has just set it: 1 edits the
     // current record, anything else adds. The commands never change it while this editor is
     // open, so the value still holds when Okay is pressed.
-    Form2(RecordBook& book, platform::Platform& platform, MainView& view, int editorMode,
-          QWidget* parent = nullptr);
+    RecordEditor(RecordBook& book, platform::Platform& platform, MainView& view, int editorMode,
+                 QWidget* parent = nullptr);
 
     // Caption, unit labels, the boxes' texts, the fixed lists and the suggestions, under the
     // busy title and pointer.
-    void Form_Load();
+    void load();
     // The commit: the limit of 250 records when adding, the question when editing, then the
     // boxes into the table, the editor closed and the main window redrawn.
-    void okay_Click();
-    void cancel_Click();
-    void today_Click();
-    void select_Click();
-    void cmore_Click();
-    void cless_Click();
-    void more_Click();
-    void less_Click();
-    void edday_Change();
-    void edtemp_Change();
+    void confirm();
+    void cancel();
+    void putToday();
+    void pickSpecies();
+    void raisePrice();
+    void lowerPrice();
+    void raiseTemperature();
+    void lowerTemperature();
+    void updatePriceSteps();
+    void updateTemperatureSteps();
 
     int editorMode() const { return editorMode_; }
     // The text of the box of a field, as it would be committed before line breaks are turned
@@ -69,28 +69,28 @@ class Form2 : public QDialog {
     const int editorMode_;
 
     std::array<QWidget*, kFieldCount> boxes_{};
-    QComboBox* edven_ = nullptr;
-    QComboBox* edtype_ = nullptr;
-    QLineEdit* edday_ = nullptr;
-    QComboBox* edclub_ = nullptr;
-    QComboBox* edwater_ = nullptr;
-    QComboBox* edweather_ = nullptr;
-    QLineEdit* edtemp_ = nullptr;
-    QComboBox* edbait_ = nullptr;
-    QPlainTextEdit* edspec_ = nullptr;
-    QComboBox* edname_ = nullptr;
-    QLineEdit* eddat_ = nullptr;
+    QComboBox* venueBox_ = nullptr;
+    QComboBox* waterTypeBox_ = nullptr;
+    QLineEdit* priceBox_ = nullptr;
+    QComboBox* clubBox_ = nullptr;
+    QComboBox* waterConditionBox_ = nullptr;
+    QComboBox* weatherBox_ = nullptr;
+    QLineEdit* temperatureBox_ = nullptr;
+    QComboBox* baitBox_ = nullptr;
+    QPlainTextEdit* speciesBox_ = nullptr;
+    QComboBox* bestFishBox_ = nullptr;
+    QLineEdit* dateBox_ = nullptr;
     // Label6, Label7, Label14, Label15, Label20, Label21.
     std::array<QLabel*, 6> unitLabels_{};
 
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
-    QPushButton* today_ = nullptr;
-    QPushButton* less_ = nullptr;
-    QPushButton* more_ = nullptr;
-    QPushButton* cless_ = nullptr;
-    QPushButton* cmore_ = nullptr;
-    QPushButton* select_ = nullptr;
+    QPushButton* okayButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* todayButton_ = nullptr;
+    QPushButton* temperatureDown_ = nullptr;
+    QPushButton* temperatureUp_ = nullptr;
+    QPushButton* priceDown_ = nullptr;
+    QPushButton* priceUp_ = nullptr;
+    QPushButton* speciesButton_ = nullptr;
 };
 
 }  // namespace rodwick
