@@ -13,7 +13,7 @@ bool EditCommands::RaiseAddEditor() {
 
 void EditCommands::Add() {
     if (RaiseAddEditor()) return;
-    editorMode_ = kEditorAdd;
+    editorMode_ = EditorMode::Add;
     auto* editor = new RecordEditor(book_, platform_, view_, editorMode_, &view_.widget());
     addEditor_ = editor;
     // However it closes (Okay, Cancel, Escape, close box), the editor is discarded.
@@ -28,7 +28,7 @@ void EditCommands::Add() {
 void EditCommands::Edit() {
     if (RaiseAddEditor()) return;
     if (book_.recordCount() == 0) return;
-    editorMode_ = kEditorEdit;
+    editorMode_ = EditorMode::Edit;
     RecordEditor editor(book_, platform_, view_, editorMode_, &view_.widget());
     editor.load();
     platform_.showModal(editor);

@@ -23,9 +23,9 @@ class EditCommands {
     EditCommands(const EditCommands&) = delete;
     EditCommands& operator=(const EditCommands&) = delete;
 
-    // editorMode 0: opens the record editor without blocking the main window.
+    // Add: opens the record editor without blocking the main window.
     void Add();
-    // editorMode 1: the record editor on the current record, modal; redraws when it closes.
+    // Edit: the record editor on the current record, modal; redraws when it closes.
     void Edit();
     // Asks, removes the current record and shows record 1 (or the empty view).
     void Delete();
@@ -33,7 +33,7 @@ class EditCommands {
     // records held it refuses before asking, with the editor's limit message.
     void Duplicate();
 
-    int editorMode() const { return editorMode_; }
+    EditorMode editorMode() const { return editorMode_; }
     // The open add editor, or null.
     RecordEditor* addEditor() const { return addEditor_.data(); }
 
@@ -44,7 +44,7 @@ class EditCommands {
     RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
-    int editorMode_ = kEditorAdd;
+    EditorMode editorMode_ = EditorMode::Add;
     QPointer<RecordEditor> addEditor_;
     // Context of the add editor's connection, so that it ends with this object.
     QObject guard_;

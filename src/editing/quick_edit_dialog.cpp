@@ -37,15 +37,12 @@ constexpr int kTextTop = kMargin + kMessHeight + 6;
 }  // namespace
 
 QuickEditDialog::QuickEditDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                                 int quickEditField, QWidget* parent)
+                                 const QuickEditRow& row, QWidget* parent)
     : QDialog(parent),
       book_(book),
       platform_(platform),
       view_(view),
-      row_([quickEditField]() -> const QuickEditRow* {
-          const QuickEditRow* row = QuickEditRowOf(quickEditField);
-          return row != nullptr && OpensForm8(row->editor) ? row : nullptr;
-      }()) {
+      row_(OpensQuickEditDialog(row.editor) ? &row : nullptr) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Quickedit"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
@@ -146,7 +143,7 @@ void QuickEditDialog::load() {
             break;
         case QuickEditor::Suggestions:
             listBox_->setEditText(stored);
-            if (book_.settings().showVenuesOnEdit == 1) {
+            if (book_.settings().showVenuesOnEdit) {
                 FillList(*listBox_, BuildSuggestionList(table, row_->field));
             }
             break;
@@ -227,9 +224,9 @@ void QuickEditDialog::updateSteps() {
 }
 
 void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                       int quickEditField, QWidget* parent) {
+                       const QuickEditRow& row, QWidget* parent) {
     if (book.currentRecord() < 1) return;
-    QuickEditDialog dialog(book, platform, view, quickEditField, parent);
+    QuickEditDialog dialog(book, platform, view, row, parent);
     dialog.load();
     platform.showModal(dialog);
 }

@@ -22,10 +22,10 @@ class QuickEditDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // quickEditField as the main window has just set it: which field, and so which mode. A
-    // code without a mode of this dialog shows an empty list and stores nothing.
+    // The row of the value label the user worked: which field, and so which mode. A row whose
+    // editor is not a mode of this dialog shows an empty list and stores nothing.
     QuickEditDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                    int quickEditField, QWidget* parent = nullptr);
+                    const QuickEditRow& row, QWidget* parent = nullptr);
 
     // Under the busy title and pointer: centres the dialog and prepares the mode's editor
     // from the current record's field.
@@ -53,7 +53,7 @@ class QuickEditDialog : public QDialog {
     RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
-    // The row of quickEditField when it is a mode of this dialog, else null.
+    // The row when its editor is a mode of this dialog, else null.
     const QuickEditRow* const row_;
 
     QLabel* prompt_ = nullptr;
@@ -69,9 +69,9 @@ class QuickEditDialog : public QDialog {
     QPushButton* cancelButton_ = nullptr;
 };
 
-// Opens a fresh QuickEditDialog modally on the current record under quickEditField. Does nothing
+// Opens a fresh QuickEditDialog modally on the current record for the row. Does nothing
 // while the table holds no record. The caller redraws the view after it.
 void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                       int quickEditField, QWidget* parent);
+                       const QuickEditRow& row, QWidget* parent);
 
 }  // namespace rodwick

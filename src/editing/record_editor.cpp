@@ -119,8 +119,8 @@ QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
 }  // namespace
 
 RecordEditor::RecordEditor(RecordBook& book, platform::Platform& platform, MainView& view,
-                           int editorMode, QWidget* parent)
-    : QDialog(parent), book_(book), platform_(platform), view_(view), editorMode_(editorMode) {
+                           EditorMode mode, QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform), view_(view), mode_(mode) {
     setObjectName(QStringLiteral("Form2"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
@@ -294,7 +294,7 @@ void RecordEditor::load() {
     }
 
     const RecordTable& table = book_.table();
-    if (editorMode_ == kEditorEdit) {
+    if (mode_ == EditorMode::Edit) {
         setWindowTitle(QStringLiteral("Editing Record %1").arg(table.currentRecord()));
         const TripRecord& record = table.slot(table.currentRecord());
         for (int f = 0; f < kFieldCount; ++f) {
@@ -314,11 +314,21 @@ void RecordEditor::load() {
     FillList(*weatherBox_, WeatherList());
     FillList(*bestFishBox_, SortedWithoutCase(SpeciesList()));
     FillList(*baitBox_, SortedWithoutCase(BaitList()));
-    if (book_.settings().showVenuesOnEdit == 1) {
+    if (book_.settings().showVenuesOnEdit) {
         FillList(*venueBox_, BuildSuggestionList(table, Field::venue));
         FillList(*clubBox_, BuildSuggestionList(table, Field::club));
     }
     venueBox_->setFocus();
+}
+
+std::ostream& operator<<(std::ostream& out, EditorMode mode) {
+    switch (mode) {
+        case EditorMode::Add:
+            return out << "EditorMode::Add";
+        case EditorMode::Edit:
+            return out << "EditorMode::Edit";
+    }
+    return out << "EditorMode(" << static_cast<int>(mode) << ")";
 }
 
 void TellRecordLimit(platform::Platform& platform) {
@@ -332,11 +342,11 @@ void RecordEditor::confirm() {
     const RecordTable& table = book_.table();
     // The table as it is now: an add editor is modeless, and records may have been deleted or
     // another file loaded since it opened.
-    if (editorMode_ != kEditorEdit && table.recordCount() >= RecordTable::kMaxRecords) {
+    if (mode_ != EditorMode::Edit && table.recordCount() >= RecordTable::kMaxRecords) {
         TellRecordLimit(platform_);
         return;
     }
-    if (editorMode_ == kEditorEdit) {
+    if (mode_ == EditorMode::Edit) {
         const platform::Message question{
             QStringLiteral("Really change the current record?"), QStringLiteral("Edit"),
             platform::Buttons::YesNo, platform::Icon::Exclamation, platform::DefaultButton::Second};
@@ -346,7 +356,7 @@ void RecordEditor::confirm() {
     TripRecord record = boxesAsRecord();
     // Neither can fail here: an add is below the limit, as checked above, and the edit editor
     // is modal, so its record is still there. An empty table shows a first record as record 1.
-    (void)(editorMode_ != kEditorEdit
+    (void)(mode_ != EditorMode::Edit
                ? book_.appendRecords({std::move(record)})
                : book_.replaceRecord(table.currentRecord(), std::move(record)));
     accept();

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 #include <array>
+#include <ostream>
 
 #include "main_view.h"
 #include "platform.h"
@@ -16,9 +17,12 @@ class QPushButton;
 
 namespace rodwick {
 
-// editorMode: which record editor the Edit menu opens.
-inline constexpr int kEditorAdd = 0;   // modeless; Okay appends a record
-inline constexpr int kEditorEdit = 1;  // modal; Okay changes the current record
+// Which record editor the Edit menu opens.
+enum class EditorMode {
+    Add,   // modeless; Okay appends a record
+    Edit,  // modal; Okay changes the current record
+};
+std::ostream& operator<<(std::ostream& out, EditorMode mode);
 
 // The refusal of a 251st record, when adding or duplicating.
 void TellRecordLimit(platform::Platform& platform);
@@ -30,10 +34,9 @@ class RecordEditor : public QDialog {
     Q_OBJECT
 
   public:
-    // editorMode is read as the command that opens the editor has just set it: 1 edits the
-    // current record, anything else adds. The commands never change it while this editor is
-    // open, so the value still holds when Okay is pressed.
-    RecordEditor(RecordBook& book, platform::Platform& platform, MainView& view, int editorMode,
+    // The mode the command that opens the editor has just set; the commands never change it
+    // while this editor is open, so it still holds when Okay is pressed.
+    RecordEditor(RecordBook& book, platform::Platform& platform, MainView& view, EditorMode mode,
                  QWidget* parent = nullptr);
 
     // Caption, unit labels, the boxes' texts, the fixed lists and the suggestions, under the
@@ -52,7 +55,7 @@ class RecordEditor : public QDialog {
     void updatePriceSteps();
     void updateTemperatureSteps();
 
-    int editorMode() const { return editorMode_; }
+    EditorMode mode() const { return mode_; }
     // The text of the box of a field, as it would be committed before line breaks are turned
     // into blanks.
     QString boxText(Field field) const;
@@ -66,7 +69,7 @@ class RecordEditor : public QDialog {
     RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
-    const int editorMode_;
+    const EditorMode mode_;
 
     std::array<QWidget*, kFieldCount> boxes_{};
     QComboBox* venueBox_ = nullptr;

@@ -13,10 +13,6 @@ class QPushButton;
 
 namespace rodwick {
 
-// The quickEditField value that makes the quick edit open the species picker on the species
-// of the current record.
-inline constexpr int kSpeciesQuickEditField = 9;
-
 // The species picker "Fish Selection": names double-clicked in the sorted species list are
 // appended to an editable selection, which Okay hands to the picker's target.
 class SpeciesPicker : public QDialog {
@@ -27,7 +23,7 @@ class SpeciesPicker : public QDialog {
     // itself commits.
     SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
                   QWidget* parent = nullptr);
-    // Target: the species of the current record (the quick edit, quickEditField 9), written
+    // Target: the species of the current record (the quick edit of its label), written
     // at Okay.
     SpeciesPicker(RecordBook& book, platform::Platform& platform, MainView& view,
                   QWidget* parent = nullptr);
@@ -60,9 +56,8 @@ class SpeciesPicker : public QDialog {
 // Opens the picker modally on the record editor's species box (the editor's select button).
 void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
                           QWidget* parent);
-// Opens the picker modally on the species of the current record (the quick edit with
-// quickEditField 9; the caller sets that code before and back to 0 after). Does nothing while
-// the table holds no record.
+// Opens the picker modally on the species of the current record (the quick edit of the
+// species label). Does nothing while the table holds no record.
 void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
                                  QWidget* parent);
 

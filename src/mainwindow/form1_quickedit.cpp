@@ -79,13 +79,10 @@ void form1::QuickEdit(const QuickEditRow& row) {
             break;
         }
         case QuickEditor::SpeciesPicker:
-            quickEditField_ = row.code;
             PickSpeciesForCurrentRecord(book_, platform_, *this, this);
-            quickEditField_ = kNoQuickEdit;
             break;
         default:
-            quickEditField_ = row.code;
-            QuickEditInDialog(book_, platform_, *this, quickEditField_, this);
+            QuickEditInDialog(book_, platform_, *this, row, this);
             break;
     }
 }

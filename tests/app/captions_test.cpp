@@ -164,7 +164,8 @@ class CaptionsTest : public Form1Test {
         }
         if (which == "quick edit") {
             // The temperature's code shows every control that carries a caption.
-            QuickEditDialog dialog(book, platform, window, 7, &window);
+            QuickEditDialog dialog(book, platform, window, QuickEditRowFor(Field::temperature),
+                                   &window);
             dialog.load();
             return read(dialog);
         }

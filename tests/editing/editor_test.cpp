@@ -50,8 +50,8 @@ TEST_F(EditorTest, AddStartsFromTheStartingTextsWithTheFixedListsAndNoSuggestion
     EXPECT_EQ(window.windowTitle(), title);
     EXPECT_EQ(platform.busyPointerChanges, std::vector<bool>({true, false}));
 
-    // Every mode but edit loads and commits as an add.
-    RecordEditor other(book, platform, window, 2, &window);
+    // An add editor made outside the Edit menu loads and commits as an add too.
+    RecordEditor other(book, platform, window, EditorMode::Add, &window);
     other.load();
     EXPECT_EQ(other.windowTitle(), "Adding A Record");
     Click(other, "okay");

@@ -191,7 +191,7 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
 
     EXPECT_EQ(ReadBytes(SettingsFile()), old);
     EXPECT_EQ(book.settings().units, UnitNames::Imperial());
-    EXPECT_EQ(book.settings().showVenuesOnEdit, 0);
+    EXPECT_FALSE(book.settings().showVenuesOnEdit);
     EXPECT_EQ(UnitTexts(window), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}));
 }
 
