@@ -13,24 +13,24 @@ bool EditCommands::RaiseAddEditor() {
 
 void EditCommands::Add() {
     if (RaiseAddEditor()) return;
-    editorMode_ = kEditorAdd;
-    auto* editor = new Form2(book_, platform_, view_, editorMode_, &view_.widget());
+    editorMode_ = EditorMode::Add;
+    auto* editor = new RecordEditor(book_, platform_, view_, editorMode_, &view_.widget());
     addEditor_ = editor;
     // However it closes (Okay, Cancel, Escape, close box), the editor is discarded.
     QObject::connect(editor, &QDialog::finished, &guard_, [this, editor] {
         if (addEditor_ == editor) addEditor_.clear();
         editor->deleteLater();
     });
-    editor->Form_Load();
+    editor->load();
     platform_.showModeless(*editor);
 }
 
 void EditCommands::Edit() {
     if (RaiseAddEditor()) return;
     if (book_.recordCount() == 0) return;
-    editorMode_ = kEditorEdit;
-    Form2 editor(book_, platform_, view_, editorMode_, &view_.widget());
-    editor.Form_Load();
+    editorMode_ = EditorMode::Edit;
+    RecordEditor editor(book_, platform_, view_, editorMode_, &view_.widget());
+    editor.load();
     platform_.showModal(editor);
 }
 

@@ -3,10 +3,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include "form2.h"
 #include "main_view.h"
 #include "platform.h"
 #include "record_book.h"
+#include "record_editor.h"
 
 namespace rodwick {
 
@@ -23,9 +23,9 @@ class EditCommands {
     EditCommands(const EditCommands&) = delete;
     EditCommands& operator=(const EditCommands&) = delete;
 
-    // editorMode 0: opens the record editor without blocking the main window.
+    // Add: opens the record editor without blocking the main window.
     void Add();
-    // editorMode 1: the record editor on the current record, modal; redraws when it closes.
+    // Edit: the record editor on the current record, modal; redraws when it closes.
     void Edit();
     // Asks, removes the current record and shows record 1 (or the empty view).
     void Delete();
@@ -33,9 +33,9 @@ class EditCommands {
     // records held it refuses before asking, with the editor's limit message.
     void Duplicate();
 
-    int editorMode() const { return editorMode_; }
+    EditorMode editorMode() const { return editorMode_; }
     // The open add editor, or null.
-    Form2* addEditor() const { return addEditor_.data(); }
+    RecordEditor* addEditor() const { return addEditor_.data(); }
 
   private:
     // Brings the open add editor to the front; false when there is none.
@@ -44,8 +44,8 @@ class EditCommands {
     RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
-    int editorMode_ = kEditorAdd;
-    QPointer<Form2> addEditor_;
+    EditorMode editorMode_ = EditorMode::Add;
+    QPointer<RecordEditor> addEditor_;
     // Context of the add editor's connection, so that it ends with this object.
     QObject guard_;
 };

@@ -1,7 +1,6 @@
 #include "quick_edit.h"
 
 #include "fixed_lists.h"
-#include "form10.h"
 #include "text.h"
 
 namespace rodwick {
@@ -14,29 +13,29 @@ constexpr PromptUnit kNoUnit = PromptUnit::None;
 
 // clang-format off
 constexpr std::array<QuickEditRow, kFieldCount> kRows{{
-    {"obVen", Field::venue, DoubleClick, Suggestions, 5, "Please select new venue!", kNoUnit, nullptr},
-    {"ObType", Field::waterType, DoubleClick, FixedList, 3, "Please select type of water.", kNoUnit, &WaterTypeList},
+    {"obVen", Field::venue, DoubleClick, Suggestions, "Please select new venue!", kNoUnit, nullptr},
+    {"ObType", Field::waterType, DoubleClick, FixedList, "Please select type of water.", kNoUnit, &WaterTypeList},
     // The one label that opens on a single click.
-    {"ObDay", Field::ticketPrice, Click, PriceBox, 8, "Please type in new ticket price.", kNoUnit, nullptr},
-    {"ObClub", Field::club, DoubleClick, Suggestions, 6, "Please select new club", kNoUnit, nullptr},
-    {"ObWeighta", Field::totalWeightMajor, DoubleClick, InputBox, kNoQuickEdit, "Please type in new Total Weight in ", PromptUnit::WeightMajor, nullptr},
-    {"ObWeightb", Field::totalWeightMinor, DoubleClick, InputBox, kNoQuickEdit, "Please type in new Total Weight in ", PromptUnit::WeightMinor, nullptr},
-    {"ObWater", Field::waterCondition, DoubleClick, FixedList, 1, "Please select new water conditions!", kNoUnit, &WaterConditionList},
-    {"ObWeather", Field::weather, DoubleClick, FixedList, 2, "Please select new weather!", kNoUnit, &WeatherList},
-    {"ObTemp", Field::temperature, DoubleClick, TemperatureBox, 7, "Please select new temperature.", kNoUnit, nullptr},
-    {"ObMethod", Field::method, DoubleClick, InputBox, kNoQuickEdit, "Please type in new Method of Fishing:", kNoUnit, nullptr},
-    {"ObDepthA", Field::depthMajor, DoubleClick, InputBox, kNoQuickEdit, "Please type in new depth in ", PromptUnit::DepthMajor, nullptr},
-    {"ObDepthB", Field::depthMinor, DoubleClick, InputBox, kNoQuickEdit, "Please type in new depth in ", PromptUnit::DepthMinor, nullptr},
-    {"ObBait", Field::bait, DoubleClick, FixedList, 12, "Please select new best Bait:", kNoUnit, &BaitList},
-    {"ObSpec", Field::species, DoubleClick, SpeciesPicker, kSpeciesQuickEditField, "", kNoUnit, nullptr},
-    {"ObName", Field::bestFish, DoubleClick, FixedList, 11, "Please select new best fish:", kNoUnit, &SpeciesList},
-    {"ObBestA", Field::bestFishWeightMajor, DoubleClick, InputBox, kNoQuickEdit, "Please type in new weight in ", PromptUnit::WeightMajor, nullptr},
-    {"ObBestB", Field::bestFishWeightMinor, DoubleClick, InputBox, kNoQuickEdit, "Please type in new weight in ", PromptUnit::WeightMinor, nullptr},
-    {"ObRest", Field::restrictions, DoubleClick, TextBox, 14, "Please enter new restrictions:", kNoUnit, nullptr},
-    {"ObInfo", Field::remarks, DoubleClick, TextBox, 13, "Please enter new remarks:", kNoUnit, nullptr},
-    {"ObDat", Field::date, DoubleClick, DateBox, 4, "Please type in new date.", kNoUnit, nullptr},
-    {"ObTime1", Field::startTime, DoubleClick, InputBox, kNoQuickEdit, "Please type in new Start Time:", kNoUnit, nullptr},
-    {"ObTime2", Field::finishTime, DoubleClick, InputBox, kNoQuickEdit, "Please type in new Finish Time:", kNoUnit, nullptr},
+    {"ObDay", Field::ticketPrice, Click, PriceBox, "Please type in new ticket price.", kNoUnit, nullptr},
+    {"ObClub", Field::club, DoubleClick, Suggestions, "Please select new club", kNoUnit, nullptr},
+    {"ObWeighta", Field::totalWeightMajor, DoubleClick, InputBox, "Please type in new Total Weight in ", PromptUnit::WeightMajor, nullptr},
+    {"ObWeightb", Field::totalWeightMinor, DoubleClick, InputBox, "Please type in new Total Weight in ", PromptUnit::WeightMinor, nullptr},
+    {"ObWater", Field::waterCondition, DoubleClick, FixedList, "Please select new water conditions!", kNoUnit, &WaterConditionList},
+    {"ObWeather", Field::weather, DoubleClick, FixedList, "Please select new weather!", kNoUnit, &WeatherList},
+    {"ObTemp", Field::temperature, DoubleClick, TemperatureBox, "Please select new temperature.", kNoUnit, nullptr},
+    {"ObMethod", Field::method, DoubleClick, InputBox, "Please type in new Method of Fishing:", kNoUnit, nullptr},
+    {"ObDepthA", Field::depthMajor, DoubleClick, InputBox, "Please type in new depth in ", PromptUnit::DepthMajor, nullptr},
+    {"ObDepthB", Field::depthMinor, DoubleClick, InputBox, "Please type in new depth in ", PromptUnit::DepthMinor, nullptr},
+    {"ObBait", Field::bait, DoubleClick, FixedList, "Please select new best Bait:", kNoUnit, &BaitList},
+    {"ObSpec", Field::species, DoubleClick, SpeciesPicker, "", kNoUnit, nullptr},
+    {"ObName", Field::bestFish, DoubleClick, FixedList, "Please select new best fish:", kNoUnit, &SpeciesList},
+    {"ObBestA", Field::bestFishWeightMajor, DoubleClick, InputBox, "Please type in new weight in ", PromptUnit::WeightMajor, nullptr},
+    {"ObBestB", Field::bestFishWeightMinor, DoubleClick, InputBox, "Please type in new weight in ", PromptUnit::WeightMinor, nullptr},
+    {"ObRest", Field::restrictions, DoubleClick, TextBox, "Please enter new restrictions:", kNoUnit, nullptr},
+    {"ObInfo", Field::remarks, DoubleClick, TextBox, "Please enter new remarks:", kNoUnit, nullptr},
+    {"ObDat", Field::date, DoubleClick, DateBox, "Please type in new date.", kNoUnit, nullptr},
+    {"ObTime1", Field::startTime, DoubleClick, InputBox, "Please type in new Start Time:", kNoUnit, nullptr},
+    {"ObTime2", Field::finishTime, DoubleClick, InputBox, "Please type in new Finish Time:", kNoUnit, nullptr},
 }};
 // clang-format on
 
@@ -54,16 +53,34 @@ const std::array<QuickEditRow, kFieldCount>& QuickEditRows() {
     return kRows;
 }
 
-const QuickEditRow* QuickEditRowOf(int quickEditField) {
-    if (quickEditField == kNoQuickEdit) return nullptr;
-    for (const QuickEditRow& row : kRows) {
-        if (row.code == quickEditField) return &row;
-    }
-    return nullptr;
+const QuickEditRow& QuickEditRowFor(Field field) {
+    return kRows[static_cast<std::size_t>(field)];
 }
 
-bool OpensForm8(QuickEditor editor) {
+bool OpensQuickEditDialog(QuickEditor editor) {
     return editor != QuickEditor::InputBox && editor != QuickEditor::SpeciesPicker;
+}
+
+std::ostream& operator<<(std::ostream& out, QuickEditor editor) {
+    switch (editor) {
+        case InputBox:
+            return out << "InputBox";
+        case FixedList:
+            return out << "FixedList";
+        case Suggestions:
+            return out << "Suggestions";
+        case DateBox:
+            return out << "DateBox";
+        case TemperatureBox:
+            return out << "TemperatureBox";
+        case PriceBox:
+            return out << "PriceBox";
+        case TextBox:
+            return out << "TextBox";
+        case SpeciesPicker:
+            return out << "SpeciesPicker";
+    }
+    return out << "QuickEditor(" << static_cast<int>(editor) << ")";
 }
 
 QString QuickEditPrompt(const QuickEditRow& row, const UnitNames& units) {

@@ -3,15 +3,12 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <ostream>
 
 #include "record_table.h"
 #include "settings.h"
 
 namespace rodwick {
-
-// quickEditField while no quick edit is under way (and while the species picker works for
-// the record editor).
-inline constexpr int kNoQuickEdit = 0;
 
 // What the user does to a value label of the main window to edit its field in place.
 enum class QuickGesture { Click, DoubleClick };
@@ -19,13 +16,14 @@ enum class QuickGesture { Click, DoubleClick };
 // What edits the field.
 enum class QuickEditor {
     InputBox,        // the platform's input box
-    FixedList,       // Form8: ots holding one of the fixed lists
-    Suggestions,     // Form8: ots holding the venue or club suggestions, under the preference
-    DateBox,         // Form8: ind and the Today button
-    TemperatureBox,  // Form8: hoco with + and -, and the degree mark
-    PriceBox,        // Form8: hoco with + and -
-    TextBox,         // Form8: the multi-line enttext
-    SpeciesPicker,   // form10 on the species of the current record
+    FixedList,       // QuickEditDialog: ots holding one of the fixed lists
+    Suggestions,     // QuickEditDialog: ots holding the venue or club suggestions, under the
+                     // preference
+    DateBox,         // QuickEditDialog: ind and the Today button
+    TemperatureBox,  // QuickEditDialog: hoco with + and -, and the degree mark
+    PriceBox,        // QuickEditDialog: hoco with + and -
+    TextBox,         // QuickEditDialog: the multi-line enttext
+    SpeciesPicker,   // SpeciesPicker on the species of the current record
 };
 
 // The unit name, if any, that ends a prompt; a colon follows it.
@@ -37,7 +35,6 @@ struct QuickEditRow {
     Field field;
     QuickGesture gesture;
     QuickEditor editor;
-    int code;            // quickEditField while the editor is open; kNoQuickEdit for input boxes
     const char* prompt;  // fixed text; a row with a unit adds the unit name and ":"
     PromptUnit unit;
     const QStringList& (*list)();  // the fixed list of a FixedList row, else null
@@ -46,11 +43,14 @@ struct QuickEditRow {
 // The 22 value labels, in field order.
 const std::array<QuickEditRow, kFieldCount>& QuickEditRows();
 
-// The row whose dialog or picker works under this quickEditField, or null (0, 10, unknown).
-const QuickEditRow* QuickEditRowOf(int quickEditField);
+// The row of a field's value label.
+const QuickEditRow& QuickEditRowFor(Field field);
 
-// Whether the row's editor is one of the modes of Form8.
-bool OpensForm8(QuickEditor editor);
+// Whether the row's editor is one of the modes of QuickEditDialog.
+bool OpensQuickEditDialog(QuickEditor editor);
+
+// The editor's name, for messages and test output.
+std::ostream& operator<<(std::ostream& out, QuickEditor editor);
 
 // The row's prompt with the unit names in force: the fixed text, the unit name and the colon
 // joined with nothing between them.

@@ -58,7 +58,6 @@ class form1 : public QMainWindow, public MainView {
     // Quick edit (form1_quickedit.cpp): the row's editor on the current record's field, then
     // the view redrawn. The value labels' gestures run it.
     void QuickEdit(const QuickEditRow& row);
-    int quickEditField() const { return quickEditField_; }
     // Scroll bar and keys (key codes are Qt::Key values).
     void chrec_Change();
     // True when the key was taken (Up and Down arrows).
@@ -172,10 +171,6 @@ class form1 : public QMainWindow, public MainView {
     Clock* clock_ = nullptr;
     // editorMode and the one modeless add editor live here, with the commands that set them.
     EditCommands editCommands_{book_, platform_, *this};
-    // quickEditField: which field Form8 or the species picker works on. Set just before one
-    // opens; the species code 9 goes back to 0 when the picker has closed, the other codes
-    // stay until the next quick edit.
-    int quickEditField_ = 0;
     // Last member: ends before the widgets it redraws.
     RecordBook::Subscription bookSubscription_;
 };

@@ -1,9 +1,9 @@
 // The main window's finding commands: the word search and the goto list.
 #include <QAction>
 
+#include "find_dialog.h"
 #include "form1.h"
-#include "form5.h"
-#include "form6.h"
+#include "goto_dialog.h"
 
 namespace rodwick {
 
@@ -14,7 +14,7 @@ void form1::connectFindingCommands() {
 
 void form1::MnuFind_Click() {
     {
-        Form5 dialog(search_, platform_, this);
+        FindDialog dialog(search_, platform_, this);
         platform_.showModal(dialog);
     }
     // However the dialog was closed: Cancel goes on with the search that was paused.
@@ -22,7 +22,7 @@ void form1::MnuFind_Click() {
 }
 
 void form1::MnuGoto_Click() {
-    Form6 dialog(book_, platform_, *this, this);
+    GotoDialog dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }
 

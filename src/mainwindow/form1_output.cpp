@@ -1,10 +1,10 @@
 // The main window's output commands: export, print and copy to the clipboard.
 #include <QAction>
 
-#include "diaprint.h"
-#include "export_window.h"
+#include "copy_dialog.h"
+#include "export_dialog.h"
 #include "form1.h"
-#include "form7.h"
+#include "print_dialog.h"
 
 namespace rodwick {
 
@@ -17,17 +17,17 @@ void form1::connectOutputCommands() {
 // Always offered, also with no records: the current-record export of an empty table writes
 // one empty record.
 void form1::MnuExp_Click() {
-    export_ window(book_, platform_, this);
+    ExportDialog window(book_, platform_, this);
     platform_.showModal(window);
 }
 
 void form1::MnuPrint_Click() {
-    diaprint window(book_, platform_, this);
+    PrintDialog window(book_, platform_, this);
     platform_.showModal(window);
 }
 
 void form1::MnuCopy_Click() {
-    Form7 window(book_, platform_, this);
+    CopyDialog window(book_, platform_, this);
     platform_.showModal(window);
 }
 

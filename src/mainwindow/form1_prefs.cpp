@@ -1,11 +1,11 @@
 // The Options and Help menu commands of the main window: preferences, font, manual, About.
 #include <QAction>
 
+#include "about_dialog.h"
 #include "display_font.h"
 #include "form1.h"
-#include "form3.h"
-#include "form4.h"
 #include "help.h"
+#include "preferences_dialog.h"
 
 namespace rodwick {
 
@@ -17,7 +17,7 @@ void form1::connectPrefsCommands() {
 }
 
 void form1::MnuPref_Click() {
-    Form3 dialog(book_, platform_, *this, this);
+    PreferencesDialog dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }
 
@@ -30,7 +30,7 @@ void form1::MnuHelp_Click() {
 }
 
 void form1::MnuAbo_Click() {
-    Form4 dialog(platform_, this);
+    AboutDialog dialog(platform_, this);
     platform_.showModal(dialog);
 }
 

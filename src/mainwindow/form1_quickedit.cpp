@@ -11,9 +11,9 @@
 
 #include "box_text.h"
 #include "form1.h"
-#include "form10.h"
-#include "form8.h"
 #include "quick_edit.h"
+#include "quick_edit_dialog.h"
+#include "species_picker.h"
 #include "text.h"
 
 namespace rodwick {
@@ -113,13 +113,10 @@ void form1::QuickEdit(const QuickEditRow& row) {
             break;
         }
         case QuickEditor::SpeciesPicker:
-            quickEditField_ = row.code;
             PickSpeciesForCurrentRecord(book_, platform_, *this, this);
-            quickEditField_ = kNoQuickEdit;
             break;
         default:
-            quickEditField_ = row.code;
-            QuickEditInDialog(book_, platform_, *this, quickEditField_, this);
+            QuickEditInDialog(book_, platform_, *this, row, this);
             break;
     }
 }

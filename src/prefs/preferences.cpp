@@ -19,14 +19,14 @@ MeasurementSystem SystemOf(bool metric) {
 }  // namespace
 
 PreferenceChoices ChoicesOf(const Settings& settings) {
-    return {settings.autoloadFile, settings.showVenuesOnEdit == 1, settings.units.isMetric()};
+    return {settings.autoloadFile, settings.showVenuesOnEdit, settings.units.isMetric()};
 }
 
 Status ConfirmPreferences(Settings& settings, const PreferenceChoices& choices,
                           const std::string& settingsPath, const FileOps& ops) {
     const MeasurementSystem system = SystemOf(choices.metric);
     settings.autoloadFile = choices.autoloadFile;
-    settings.showVenuesOnEdit = choices.showVenuesOnEdit ? 1 : 0;
+    settings.showVenuesOnEdit = choices.showVenuesOnEdit;
     settings.units = system.units;
     settings.reservedWeight = system.reservedWeight;
     settings.reservedDepth = system.reservedDepth;

@@ -61,7 +61,8 @@ std::optional<Settings> ParseSettings(std::string_view bytes) {
     }
     Settings settings;
     settings.autoloadFile = Cp1252ToUtf8(lines[0]);
-    settings.showVenuesOnEdit = *showVenues;
+    // Only 1 switches the lists on; a hand-edited other number is written back as 0.
+    settings.showVenuesOnEdit = *showVenues == 1;
     settings.units.weightMajorUnit = lines[2];
     settings.units.weightMinorUnit = lines[3];
     settings.reservedWeight = lines[4];
@@ -76,7 +77,7 @@ std::string FormatSettings(const Settings& settings) {
     std::string out;
     // The file cannot say "unknown character": what the code page lacks is written as '?'.
     AppendTextLine(out, Utf8ToCp1252Lossy(settings.autoloadFile));
-    AppendTextLine(out, FormatNumber(settings.showVenuesOnEdit));
+    AppendTextLine(out, FormatNumber(settings.showVenuesOnEdit ? 1 : 0));
     AppendTextLine(out, settings.units.weightMajorUnit);
     AppendTextLine(out, settings.units.weightMinorUnit);
     AppendTextLine(out, settings.reservedWeight);

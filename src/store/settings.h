@@ -22,7 +22,7 @@ struct UnitNames {
 struct Settings {
     // UTF-8 path of the database loaded at start (the file holds it in Windows-1252).
     std::string autoloadFile;
-    long long showVenuesOnEdit = 1;
+    bool showVenuesOnEdit = true;
     UnitNames units;
     // Lines 5 and 8: read and written back, used by nothing.
     std::string reservedWeight = "99";

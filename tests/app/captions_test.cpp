@@ -7,8 +7,8 @@
 #include <map>
 #include <memory>
 
-#include "form8.h"
 #include "form9.h"
+#include "quick_edit_dialog.h"
 #include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
@@ -164,8 +164,9 @@ class CaptionsTest : public Form1Test {
         }
         if (which == "quick edit") {
             // The temperature's code shows every control that carries a caption.
-            Form8 dialog(book, platform, window, 7, &window);
-            dialog.Form_Load();
+            QuickEditDialog dialog(book, platform, window, QuickEditRowFor(Field::temperature),
+                                   &window);
+            dialog.load();
             return read(dialog);
         }
         if (which == "splash") {

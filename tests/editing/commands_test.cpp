@@ -26,7 +26,7 @@ TEST_F(CommitTest, AddAppendsAndKeepsTheShownRecord) {
     // Records held, the one shown; the view afterwards shows that one (record 1 when empty).
     for (auto [held, current] : {std::pair{0, 0}, {10, 3}, {249, 3}}) {
         Hold(held, current);
-        Form2* editor = OpenAdd();
+        RecordEditor* editor = OpenAdd();
         TypeRecord(*editor, Tagged("r" + std::to_string(held + 1)));
         Click(*editor, "okay");
         EXPECT_EQ(AddEditor(), nullptr);
@@ -36,7 +36,7 @@ TEST_F(CommitTest, AddAppendsAndKeepsTheShownRecord) {
     }
 
     // The 251st is refused at Okay; the editor stays open with what was typed, until Cancel.
-    Form2* editor = OpenAdd();
+    RecordEditor* editor = OpenAdd();
     TypeRecord(*editor, Tagged("r251"));
     platform.answerMessage(Answer::Ok);
     Click(*editor, "okay");
@@ -51,7 +51,7 @@ TEST_F(CommitTest, AddAppendsAndKeepsTheShownRecord) {
 TEST_F(CommitTest, EditAsksAndNoKeepsTheEditorOpenWhileYesStores) {
     for (int count : {10, 250}) {
         Hold(count, count);
-        EditWith([&](Form2& editor) {
+        EditWith([&](RecordEditor& editor) {
             QSignalSpy finished(&editor, &QDialog::finished);
             TypeRecord(editor, Tagged("r99"));
             platform.answerMessage(Answer::No);
@@ -74,7 +74,7 @@ TEST_F(CommitTest, EditAsksAndNoKeepsTheEditorOpenWhileYesStores) {
 
 TEST_F(CommitTest, BoxesAreStoredAsTheyStandButLineBreaksBecomeBlanks) {
     Hold(2);
-    Form2* editor = OpenAdd();
+    RecordEditor* editor = OpenAdd();
     TypeRecord(*editor, TripRecord());
     // Field, text typed, text stored.
     const std::tuple<Field, QString, std::string> typed[] = {
@@ -99,7 +99,7 @@ TEST_F(CommitTest, ModelessAddCommitsIntoTheTableOfTheMomentOfOkay) {
         {"MnuDel", {1, 2, 4, 5, 99}}, {"MnuOpen", {21, 22, 99}}, {"MnuNew", {99}}};
     for (const auto& [command, trips] : cases) {
         Hold(5, 3);
-        Form2* editor = OpenAdd();
+        RecordEditor* editor = OpenAdd();
         TypeRecord(*editor, Tagged("r99"));
         command == std::string("MnuOpen") ? platform.answerOpenDialog(QString::fromStdString(other))
                                           : platform.answerMessage(Answer::Yes);
@@ -171,15 +171,15 @@ TEST_F(CommitTest, DuplicateAppendsACopyAndYesEditsIt) {
 
 TEST_F(CommitTest, WhileTheAddEditorIsOpenAddEditAndDuplicateBringItToTheFront) {
     Hold(3);
-    Form2* editor = OpenAdd();
+    RecordEditor* editor = OpenAdd();
     for (const char* command : {"MnuAdd", "MnuEdit", "MnuDup"}) Action(command)->trigger();
     EXPECT_EQ(platform.modelessShown, std::vector<QWidget*>(4, editor));
-    EXPECT_EQ(window.editCommands().editorMode(), kEditorAdd);
+    EXPECT_EQ(window.editCommands().editorMode(), EditorMode::Add);
     EXPECT_EQ(Held(), Trips(1, 3));
     // Once it is closed, Edit opens its own editor again.
     Click(*editor, "cancel");
-    EditWith([](Form2&) {});
-    EXPECT_EQ(window.editCommands().editorMode(), kEditorEdit);
+    EditWith([](RecordEditor&) {});
+    EXPECT_EQ(window.editCommands().editorMode(), EditorMode::Edit);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using EditorTest = EditingTest;
 TEST_F(EditorTest, AddStartsFromTheStartingTextsWithTheFixedListsAndNoSuggestions) {
     ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Imperial(); });
     const QString title = window.windowTitle();
-    Form2* editor = OpenAdd();
+    RecordEditor* editor = OpenAdd();
     EXPECT_EQ(platform.modelessShown, std::vector<QWidget*>{editor});
     EXPECT_EQ(editor->windowTitle(), "Adding A Record");
     TripRecord expected;
@@ -50,9 +50,9 @@ TEST_F(EditorTest, AddStartsFromTheStartingTextsWithTheFixedListsAndNoSuggestion
     EXPECT_EQ(window.windowTitle(), title);
     EXPECT_EQ(platform.busyPointerChanges, std::vector<bool>({true, false}));
 
-    // Every mode but edit loads and commits as an add.
-    Form2 other(book, platform, window, 2, &window);
-    other.Form_Load();
+    // An add editor made outside the Edit menu loads and commits as an add too.
+    RecordEditor other(book, platform, window, EditorMode::Add, &window);
+    other.load();
     EXPECT_EQ(other.windowTitle(), "Adding A Record");
     Click(other, "okay");
     EXPECT_EQ(book.table().recordCount(), 1);
@@ -65,7 +65,7 @@ TEST_F(EditorTest, EditShowsTheStoredTextsAndTheSmallButtonsWork) {
     SetText(book, 7, Field::waterType, "Estuary");  // in no list
     const TripRecord before = book.table().slot(7);
     platform.clock = QDateTime(QDate(2026, 12, 5), QTime(23, 59));
-    EditWith([&](Form2& editor) {
+    EditWith([&](RecordEditor& editor) {
         EXPECT_EQ(editor.windowTitle(), "Editing Record 7");
         EXPECT_EQ(Boxes(editor), before);
         EXPECT_EQ(Enabled(editor), "0000");
@@ -89,7 +89,7 @@ TEST_F(EditorTest, EditShowsTheStoredTextsAndTheSmallButtonsWork) {
 }
 
 TEST_F(EditorTest, SpeciesPickerAppendsToTheEditorBoxAndCancelLeavesIt) {
-    Form2* editor = OpenAdd();
+    RecordEditor* editor = OpenAdd();
     Type(*editor, "edspec", "Pike");
     for (const char* finish : {"cancel", "okay"}) {
         platform.answerModal([finish](QDialog& dialog) {
@@ -130,7 +130,7 @@ TEST_F(EditorKeysTest, ReturnInALineOrAClosedListCommitsAndEscapeCancels) {
 
 TEST_F(EditorKeysTest, ReturnBreaksAMultiLineBoxAndTypedTextNeverEntersAList) {
     Hold(250);  // the commit refuses, so the editor stays open to be looked at
-    Form2* editor = OpenAdd();
+    RecordEditor* editor = OpenAdd();
     QTest::keyClicks(TypeAndPress(*editor, "Carp", Qt::Key_Return, "edspec"), "Bream");
     EXPECT_EQ(BoxText(*editor, "edspec"), "Carp\nBream");
     platform.answerMessage(platform::Answer::Ok);

@@ -1,13 +1,14 @@
 #include <QLabel>
 #include <memory>
 
-#include "form8.h"
+#include "quick_edit_dialog.h"
 #include "rodwick_test/editing_fixture.h"
 
 namespace rodwick::testing {
 namespace {
 
-// Form8's prompt and which of its optional controls show, the mode's editor: "prompt [ots]".
+// QuickEditDialog's prompt and which of its optional controls show, the mode's editor: "prompt
+// [ots]".
 std::string PromptAndEditor(const QWidget& dialog) {
     QStringList shown;
     for (const char* name : {"ots", "ind", "putdate", "hoco", "more", "less", "LabCel", "enttext"})
@@ -29,49 +30,49 @@ class QuickEditTest : public EditingTest {
     std::string Stored(Field field, const char* label) {
         return book.table().slot(2)[field] + "|" + Text(label).toStdString();
     }
-    // Form8 loaded on record 2 under a code, as the main window opens it.
-    std::unique_ptr<Form8> Open(int code) {
-        auto dialog = std::make_unique<Form8>(book, platform, window, code, &window);
-        dialog->Form_Load();
+    // QuickEditDialog loaded on record 2 for a field's row, as the main window opens it.
+    std::unique_ptr<QuickEditDialog> Open(Field field) {
+        auto dialog = std::make_unique<QuickEditDialog>(book, platform, window,
+                                                        QuickEditRowFor(field), &window);
+        dialog->load();
         return dialog;
     }
 };
 
 TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
     ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Metric(); });
-    // The label; whether a single click opens it, not a double-click; quickEditField while it is
-    // open, 0 for an input box; and the input box's prompt and title, or the dialog's name,
-    // caption, the code it sees, and Form8's prompt and editor.
+    // The label; whether a single click opens it, not a double-click; whether a dialog opens
+    // rather than the input box; and the input box's prompt and title, or the dialog's name,
+    // caption, and QuickEditDialog's prompt and editor.
     // clang-format off
-    const std::tuple<const char*, bool, int, const char*> rows[] = {
-        {"obVen", false, 5, "Form8 | Quickedit | 5 Please select new venue! [ots]"},
-        {"ObType", false, 3, "Form8 | Quickedit | 3 Please select type of water. [ots]"},
-        {"ObDay", true, 8, "Form8 | Quickedit | 8 Please type in new ticket price. [hoco more less]"},
-        {"ObClub", false, 6, "Form8 | Quickedit | 6 Please select new club [ots]"},
-        {"ObWeighta", false, 0, "Please type in new Total Weight in Kg: | Quick Edit | "},
-        {"ObWeightb", false, 0, "Please type in new Total Weight in g: | Quick Edit | "},
-        {"ObWater", false, 1, "Form8 | Quickedit | 1 Please select new water conditions! [ots]"},
-        {"ObWeather", false, 2, "Form8 | Quickedit | 2 Please select new weather! [ots]"},
-        {"ObTemp", false, 7, "Form8 | Quickedit | 7 Please select new temperature. [hoco more less LabCel]"},
-        {"ObMethod", false, 0, "Please type in new Method of Fishing: | Quick Edit | "},
-        {"ObDepthA", false, 0, "Please type in new depth in m: | Quick Edit | "},
-        {"ObDepthB", false, 0, "Please type in new depth in cm: | Quick Edit | "},
-        {"ObBait", false, 12, "Form8 | Quickedit | 12 Please select new best Bait: [ots]"},
-        {"ObSpec", false, 9, "form10 | Fish Selection | 9"},
-        {"ObName", false, 11, "Form8 | Quickedit | 11 Please select new best fish: [ots]"},
-        {"ObBestA", false, 0, "Please type in new weight in Kg: | Quick Edit | "},
-        {"ObBestB", false, 0, "Please type in new weight in g: | Quick Edit | "},
-        {"ObRest", false, 14, "Form8 | Quickedit | 14 Please enter new restrictions: [enttext]"},
-        {"ObInfo", false, 13, "Form8 | Quickedit | 13 Please enter new remarks: [enttext]"},
-        {"ObDat", false, 4, "Form8 | Quickedit | 4 Please type in new date. [ind putdate]"},
-        {"ObTime1", false, 0, "Please type in new Start Time: | Quick Edit | "},
-        {"ObTime2", false, 0, "Please type in new Finish Time: | Quick Edit | "},
+    const std::tuple<const char*, bool, bool, const char*> rows[] = {
+        {"obVen", false, true, "Form8 | Quickedit | Please select new venue! [ots]"},
+        {"ObType", false, true, "Form8 | Quickedit | Please select type of water. [ots]"},
+        {"ObDay", true, true, "Form8 | Quickedit | Please type in new ticket price. [hoco more less]"},
+        {"ObClub", false, true, "Form8 | Quickedit | Please select new club [ots]"},
+        {"ObWeighta", false, false, "Please type in new Total Weight in Kg: | Quick Edit | "},
+        {"ObWeightb", false, false, "Please type in new Total Weight in g: | Quick Edit | "},
+        {"ObWater", false, true, "Form8 | Quickedit | Please select new water conditions! [ots]"},
+        {"ObWeather", false, true, "Form8 | Quickedit | Please select new weather! [ots]"},
+        {"ObTemp", false, true, "Form8 | Quickedit | Please select new temperature. [hoco more less LabCel]"},
+        {"ObMethod", false, false, "Please type in new Method of Fishing: | Quick Edit | "},
+        {"ObDepthA", false, false, "Please type in new depth in m: | Quick Edit | "},
+        {"ObDepthB", false, false, "Please type in new depth in cm: | Quick Edit | "},
+        {"ObBait", false, true, "Form8 | Quickedit | Please select new best Bait: [ots]"},
+        {"ObSpec", false, true, "form10 | Fish Selection | "},
+        {"ObName", false, true, "Form8 | Quickedit | Please select new best fish: [ots]"},
+        {"ObBestA", false, false, "Please type in new weight in Kg: | Quick Edit | "},
+        {"ObBestB", false, false, "Please type in new weight in g: | Quick Edit | "},
+        {"ObRest", false, true, "Form8 | Quickedit | Please enter new restrictions: [enttext]"},
+        {"ObInfo", false, true, "Form8 | Quickedit | Please enter new remarks: [enttext]"},
+        {"ObDat", false, true, "Form8 | Quickedit | Please type in new date. [ind putdate]"},
+        {"ObTime1", false, false, "Please type in new Start Time: | Quick Edit | "},
+        {"ObTime2", false, false, "Please type in new Finish Time: | Quick Edit | "},
     };
     // clang-format on
     const TripRecord before = book.table().slot(2);
     const QString title = window.windowTitle();
-    int field = window.quickEditField();
-    for (const auto& [label, click, code, opens] : rows) {
+    for (const auto& [label, click, dialog, opens] : rows) {
         SCOPED_TRACE(label);
         // A single click on a double-click label, or the right button, opens nothing.
         if (!click) SingleClick(label);
@@ -80,16 +81,15 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
         // Every editor starts from the field its label shows.
         const QString stored = Text(label);
         std::string inside;
-        if (code == 0) {
+        if (!dialog) {
             platform.answerInput(QString());
         } else {
             platform.answerModal([&](QDialog& dialog) {
-                auto* form8 = qobject_cast<Form8*>(&dialog);
+                auto* form8 = qobject_cast<QuickEditDialog*>(&dialog);
                 EXPECT_EQ(form8 ? form8->editorText() : BoxText(dialog, "fishsel"), stored);
                 EXPECT_EQ(dialog.pos(),
                           QPoint((1024 - dialog.width()) / 2, (768 - dialog.height()) / 2));
-                inside = std::to_string(window.quickEditField()) +
-                         (form8 ? " " + PromptAndEditor(dialog) : "");
+                inside = form8 ? PromptAndEditor(dialog) : "";
                 return int(QDialog::Rejected);
             });
         }
@@ -98,15 +98,12 @@ TEST_F(QuickEditTest, EveryLabelOpensItsEditorWithItsPrompt) {
         ASSERT_EQ(platform.calls().size(), 1u);
         const PlatformCall& call = platform.calls()[0];
         EXPECT_EQ((call.text + " | " + call.title + " | ").toStdString() + inside, opens);
-        EXPECT_EQ(call.defaultText, code == 0 ? stored : QString());
-        // Form8's code stays set after it closes, the species picker's goes back to 0, and an
-        // input box leaves it as it was.
-        if (code != 0) field = code == 9 ? 0 : code;
-        EXPECT_EQ(window.quickEditField(), field);
+        EXPECT_EQ(call.defaultText, dialog ? QString() : stored);
         platform.clearCalls();
     }
     EXPECT_EQ(book.table().slot(2), before);
-    // Each of the twelve Form8 modes loaded under the busy title and pointer, which went back.
+    // Each of the twelve QuickEditDialog modes loaded under the busy title and pointer, which went
+    // back.
     EXPECT_EQ(std::ranges::count(platform.busyPointerChanges, true), 12);
     EXPECT_EQ(window.windowTitle(), title);
 }
@@ -129,22 +126,22 @@ TEST_F(QuickEditTest, InputBoxStoresAnyAnswerButAnEmptyOne) {
 }
 
 TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
-    // The code, 7 temperature or 8 ticket price; the field stored; and each step ("load", "more",
+    // The field, temperature or ticket price; the text stored; and each step ("load", "more",
     // "less" or a typed text) with hoco's text after it, and " off" while + and - are disabled.
     // clang-format off
-    const std::tuple<int, const char*, std::vector<std::pair<const char*, const char*>>> cases[] = {
-        {7, "45", {{"load", "45"}, {"more", "45"}, {"less", "44"}}},
-        {7, "-10", {{"load", "-10"}, {"less", "-10"}, {"more", "-9"}}},
-        {7, "20", {{"50", "50"}, {"more", "50"}, {"less", "49"}}},
-        {7, "12.5", {{"load", "12"}, {"more", "13"}}}, {8, "3.50", {{"load", "3.5"}}},
-        {7, "warm", {{"load", "warm off"}, {"more", "warm off"}, {"12", "12"}, {"less", "11"}}},
-        {8, "0", {{"load", "0"}, {"less", "0"}}}, {8, "2.75", {{"more", "3.75"}}},
-        {8, "0.5", {{"less", "-0.5"}, {"less", "-0.5"}, {"more", "0.5"}}}};
+    const std::tuple<Field, const char*, std::vector<std::pair<const char*, const char*>>> cases[] = {
+        {Field::temperature, "45", {{"load", "45"}, {"more", "45"}, {"less", "44"}}},
+        {Field::temperature, "-10", {{"load", "-10"}, {"less", "-10"}, {"more", "-9"}}},
+        {Field::temperature, "20", {{"50", "50"}, {"more", "50"}, {"less", "49"}}},
+        {Field::temperature, "12.5", {{"load", "12"}, {"more", "13"}}}, {Field::ticketPrice, "3.50", {{"load", "3.5"}}},
+        {Field::temperature, "warm", {{"load", "warm off"}, {"more", "warm off"}, {"12", "12"}, {"less", "11"}}},
+        {Field::ticketPrice, "0", {{"load", "0"}, {"less", "0"}}}, {Field::ticketPrice, "2.75", {{"more", "3.75"}}},
+        {Field::ticketPrice, "0.5", {{"less", "-0.5"}, {"less", "-0.5"}, {"more", "0.5"}}}};
     // clang-format on
-    for (const auto& [code, stored, steps] : cases) {
+    for (const auto& [field, stored, steps] : cases) {
         SetText(book, 2, Field::temperature, stored);
         SetText(book, 2, Field::ticketPrice, stored);
-        const auto dialog = Open(code);
+        const auto dialog = Open(field);
         auto* hoco = Child<QLineEdit>(*dialog, "hoco");
         for (const auto& [step, after] : steps) {
             const std::string name = step;
@@ -155,26 +152,30 @@ TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
             const bool more = Child(*dialog, "more")->isEnabled();
             EXPECT_EQ(more, Child(*dialog, "less")->isEnabled());
             EXPECT_EQ(hoco->text().toStdString() + (more ? "" : " off"), after)
-                << code << " " << stored << " " << step;
+                << QuickEditRowFor(field).editor << " " << stored << " " << step;
         }
     }
 }
 
 TEST_F(QuickEditTest, ListsInTheirOrderOfAddingAndSuggestionsUnderThePreference) {
     // clang-format off
-    const std::pair<int, const QStringList*> fixed[] = {{1, &WaterConditionList()},
-        {2, &WeatherList()}, {3, &WaterTypeList()}, {11, &SpeciesList()}, {12, &BaitList()}};
+    const std::pair<Field, const QStringList*> fixed[] = {{Field::waterCondition, &WaterConditionList()},
+        {Field::weather, &WeatherList()}, {Field::waterType, &WaterTypeList()},
+        {Field::bestFish, &SpeciesList()}, {Field::bait, &BaitList()}};
     // clang-format on
-    for (const auto& [code, list] : fixed) EXPECT_EQ(Items(*Open(code), "ots"), *list) << code;
+    for (const auto& [field, list] : fixed)
+        EXPECT_EQ(Items(*Open(field), "ots"), *list) << QuickEditRowFor(field).label;
     // The record editor's venue and club lists follow the same preference.
     const char* venues[] = {"Usk", "usk", "Wye"};
     for (int i = 1; i <= 3; ++i) SetText(book, i, Field::venue, venues[i - 1]);
     SetText(book, 2, Field::club, "");
-    for (long long preference : {1, 0}) {
+    for (bool preference : {true, false}) {
         ChangeSettings(book, [&](Settings& s) { s.showVenuesOnEdit = preference; });
         const QString lists = preference ? "Usk|Wye r1.3||r3.3" : " ";
-        EXPECT_EQ(Items(*Open(5), "ots").join('|') + " " + Items(*Open(6), "ots").join('|'), lists);
-        EditWith([&](Form2& editor) {
+        EXPECT_EQ(Items(*Open(Field::venue), "ots").join('|') + " " +
+                      Items(*Open(Field::club), "ots").join('|'),
+                  lists);
+        EditWith([&](RecordEditor& editor) {
             EXPECT_EQ(Items(editor, "edven").join('|') + " " + Items(editor, "edclub").join('|'),
                       lists);
             // Filling the list left the record's own text in the box.

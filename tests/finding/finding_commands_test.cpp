@@ -30,7 +30,7 @@ void CloseBy(QDialog& dialog, const std::string& how, QWidget* focus) {
 
 class FindingTest : public Form1Test {
   protected:
-    // Find, with the word typed into Form5 and the dialog closed by `how`.
+    // Find, with the word typed into FindDialog and the dialog closed by `how`.
     void FindClosedBy(const std::string& how, const QString& word = QString()) {
         platform.answerModal([how, word](QDialog& dialog) {
             auto* find = dialog.findChild<QLineEdit*>(QStringLiteral("find"));

@@ -6,7 +6,7 @@
 #include <QTextCursor>
 #include <functional>
 
-#include "form7.h"
+#include "copy_dialog.h"
 #include "qt_platform.h"
 #include "record_text.h"
 #include "rodwick_test/form1_fixture.h"
@@ -27,7 +27,7 @@ class ClipboardTest : public Form1Test {
 
     // Opens the copy window, lets the test work in the text box, and presses Okay.
     void Copy(const std::function<void(QPlainTextEdit&)>& work) {
-        Form7 copy(book, platform);
+        CopyDialog copy(book, platform);
         if (work) work(*copy.findChild<QPlainTextEdit*>("cot"));
         copy.findChild<QPushButton*>("okay")->click();
     }
@@ -83,11 +83,11 @@ TEST(RealClipboard, CopyReachesTheApplicationClipboard) {
     platform::QtPlatform platform;
     QGuiApplication::clipboard()->setText(QStringLiteral("held before"));
     {
-        Form7 window(book, platform);
+        CopyDialog window(book, platform);
         window.findChild<QPushButton*>("cancel")->click();
     }
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "held before");
-    Form7 window(book, platform);
+    CopyDialog window(book, platform);
     window.findChild<QPushButton*>("okay")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QString::fromStdString(ClipboardText(Tagged("r1"))));

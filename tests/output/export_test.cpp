@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "export_dialog.h"
 #include "export_files.h"
-#include "export_window.h"
 #include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
@@ -21,11 +21,11 @@ class ExportTest : public Form1Test {
         book.show(3);
     }
 
-    QRadioButton* Option(export_& window, const char* name) {
+    QRadioButton* Option(ExportDialog& window, const char* name) {
         return window.findChild<QRadioButton*>(QString::fromLatin1(name));
     }
     // Each option as its name, "*" when selected and "-" when disabled.
-    std::string Options(export_& window) {
+    std::string Options(ExportDialog& window) {
         std::string out;
         for (const char* name : {"all", "current", "RWKPC", "Nort", "RWKST"}) {
             const QRadioButton* option = Option(window, name);
@@ -35,7 +35,8 @@ class ExportTest : public Form1Test {
         return out;
     }
     // Chooses a format and scope, presses Export.. and answers the save dialog with path.
-    int Export(export_& window, const char* format, const char* scope, const std::string& path) {
+    int Export(ExportDialog& window, const char* format, const char* scope,
+               const std::string& path) {
         Option(window, format)->click();
         Option(window, scope)->click();
         platform.answerSaveDialog(QString::fromStdString(path));
@@ -60,13 +61,13 @@ TEST_F(ExportTest, OptionRules) {
         {{"all_Click", "all", "current"}, "all current* RWKPC Nort* RWKST"},
     };
     for (const auto& [steps, expected] : cases) {
-        export_ window(book, platform);
+        ExportDialog window(book, platform);
         for (const std::string& step : steps) {
-            step == "all_Click" ? window.all_Click() : Option(window, step.c_str())->click();
+            step == "all_Click" ? window.chooseAllRecords() : Option(window, step.c_str())->click();
         }
         EXPECT_EQ(Options(window), expected) << ::testing::PrintToString(steps);
     }
-    export_ window(book, platform);
+    ExportDialog window(book, platform);
     EXPECT_EQ(window.pos(), QPoint((1024 - window.width()) / 2, (768 - window.height()) / 2));
     EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
 }
@@ -84,7 +85,7 @@ TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
         SCOPED_TRACE(std::string(format) + " " + scope);
         const std::string path = dir.File(std::string(format) + scope);  // no extension
         WriteBytes(path, "an older file of that name");
-        export_ window(book, platform);
+        ExportDialog window(book, platform);
         EXPECT_EQ(Export(window, format, scope, path), QDialog::Accepted);
         EXPECT_EQ(ReadBytes(path), expected);
         EXPECT_EQ(FileDialogs("save"), "|" + std::string(kExportFilter) + "|4|; ");
@@ -95,7 +96,7 @@ TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
 }
 
 TEST_F(ExportTest, CancelWritesNothing) {
-    export_ dialogCancelled(book, platform), windowCancelled(book, platform);
+    ExportDialog dialogCancelled(book, platform), windowCancelled(book, platform);
     EXPECT_EQ(Export(dialogCancelled, "Nort", "all", ""), QDialog::Accepted);
     windowCancelled.findChild<QPushButton*>("cancel")->click();
     EXPECT_EQ(windowCancelled.result(), QDialog::Rejected);
@@ -110,7 +111,7 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     for (const auto& [path, ops, reason] :
          {std::tuple{plain + "/new.txt", FileOps::System(), ENOTDIR},
           {old, WriteFailsAfter(40, 1 << 20, FileOps::System(), sent), ENOSPC}}) {
-        export_ window(book, platform, nullptr, ops);
+        ExportDialog window(book, platform, nullptr, ops);
         platform.answerMessage(Answer::Ok);
         EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
         EXPECT_EQ(LastMessage(), Describe({"Could not export to " + QString::fromStdString(path) +

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "diaprint.h"
+#include "print_dialog.h"
 #include "record_text.h"
 #include "rodwick_test/form1_fixture.h"
 
@@ -49,7 +49,7 @@ class PrintTest : public Form1Test {
         platform.printedLines.clear();
         platform.printerCalls = platform.printJobsStarted = platform.printJobsEnded = 0;
         platform.printerFont = QStringLiteral("Times New Roman");
-        diaprint window(book, platform);
+        PrintDialog window(book, platform);
         for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
             const QStringList parts = step.split('=');
             if (parts.size() == 2) {
@@ -65,7 +65,7 @@ class PrintTest : public Form1Test {
 };
 
 TEST_F(PrintTest, WindowStartsOnAllWithTheRangeOff) {
-    diaprint window(book, platform);
+    PrintDialog window(book, platform);
     EXPECT_EQ(window.windowTitle(), "Print");
     const auto shown = [&] {
         QString out;

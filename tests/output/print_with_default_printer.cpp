@@ -13,7 +13,7 @@
 #include <string>
 #include <utility>
 
-#include "diaprint.h"
+#include "print_dialog.h"
 #include "qt_platform.h"
 #include "record_book.h"
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         if (!title.isEmpty()) printer->setDocName(title);
         return printer;
     });
-    rodwick::diaprint window(book, platform);
+    rodwick::PrintDialog window(book, platform);
     window.findChild<QPushButton*>(QStringLiteral("Print"))->click();
     return platform.messages == 0 ? 0 : 3;
 }

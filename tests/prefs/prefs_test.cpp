@@ -11,8 +11,8 @@
 #include <functional>
 #include <string>
 
-#include "form3.h"
 #include "help.h"
+#include "preferences_dialog.h"
 #include "rodwick_test/form1_fixture.h"
 #include "settings.h"
 #include "text.h"
@@ -44,10 +44,10 @@ class PrefsTest : public Form1Test {
     }
 
     // Opens the preferences from the menu and lets act work the window before it returns.
-    int Preferences(const std::function<void(Form3&)>& act) {
+    int Preferences(const std::function<void(PreferencesDialog&)>& act) {
         int result = -1;
         platform.answerModal([&](QDialog& dialog) {
-            act(dynamic_cast<Form3&>(dialog));
+            act(dynamic_cast<PreferencesDialog&>(dialog));
             result = dialog.result();
             return result;
         });
@@ -80,7 +80,7 @@ TEST_F(PrefsTest, ConfirmingWritesTheNineLinesOfEitherSystemAndReadsBack) {
     for (const auto& [option, venues, file, units] : cases) {
         SCOPED_TRACE(option);
         platform.answerOpenDialog(autoload);
-        const int result = Preferences([&](Form3& d) {
+        const int result = Preferences([&](PreferencesDialog& d) {
             In<QCheckBox>(d, "ven")->setChecked(venues);
             Click(d, option);
             Click(d, "autosel");
@@ -95,7 +95,7 @@ TEST_F(PrefsTest, ConfirmingWritesTheNineLinesOfEitherSystemAndReadsBack) {
         EXPECT_EQ(Shown(), shownBefore);
     }
     // Confirming again without a change writes the same file.
-    Preferences([&](Form3& d) { Click(d, "okay"); });
+    Preferences([&](PreferencesDialog& d) { Click(d, "okay"); });
     EXPECT_EQ(ReadBytes(SettingsFile()), std::get<2>(cases[1]));
 }
 
@@ -112,7 +112,7 @@ TEST_F(PrefsTest, HandEditedFileIsShownAsReadAndRewrittenAsAFixedSet) {
         WriteBytes(SettingsFile(), Lines({"/trips/2001.RWK", line2, weightMajor, "OZ", "7", "Feet",
                                           "in", "3", "Courier"}));
         book.setSettings(ReadSettingsFile(dir.path));
-        Preferences([&](Form3& d) {
+        Preferences([&](PreferencesDialog& d) {
             EXPECT_EQ(In<QCheckBox>(d, "ven")->isChecked(), ticked);
             EXPECT_EQ(In<QRadioButton>(d, "mesmet")->isChecked(), metric);
             EXPECT_EQ(In<QRadioButton>(d, "mesimp")->isChecked(), !metric);
@@ -132,7 +132,7 @@ TEST_F(PrefsTest, AutoloadDialogAndItsCancel) {
     platform.answerOpenDialog(chosen);
     platform.answerOpenDialog(QString());
     platform.answerOpenDialog(QString());
-    Preferences([&](Form3& d) {
+    Preferences([&](PreferencesDialog& d) {
         Click(d, "autosel");
         EXPECT_EQ(d.fileCaption(), QString());
         Click(d, "autosel");
@@ -145,7 +145,7 @@ TEST_F(PrefsTest, AutoloadDialogAndItsCancel) {
     EXPECT_EQ(FileDialogs("open"), dialog + dialog + dialog);
 
     // A new window remembers nothing: cancelled at once, the path is emptied.
-    Preferences([&](Form3& d) {
+    Preferences([&](PreferencesDialog& d) {
         EXPECT_EQ(d.fileCaption(), chosen);
         Click(d, "autosel");
         Click(d, "okay");
@@ -158,7 +158,7 @@ TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
     const Settings before = book.settings();
     for (bool byEscape : {false, true}) {
         platform.answerOpenDialog(QStringLiteral("/elsewhere.RWK"));
-        const int result = Preferences([&](Form3& d) {
+        const int result = Preferences([&](PreferencesDialog& d) {
             Click(d, "mesimp");
             In<QCheckBox>(d, "ven")->setChecked(false);
             Click(d, "autosel");
@@ -176,7 +176,7 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     const std::string old = Lines({"/old.RWK", " 1 ", "Kg", "g", "99", "m", "cm", "99", "Arial"});
     WriteBytes(SettingsFile(), old);
     const FileOps diskFull = WriteFailsAfter(0);  // the dialog holds on to it
-    Form3 dialog(book, platform, window, &window, diskFull);
+    PreferencesDialog dialog(book, platform, window, &window, diskFull);
     Click(dialog, "mesimp");
     In<QCheckBox>(dialog, "ven")->setChecked(false);
     platform.answerMessage(platform::Answer::Ok);
@@ -191,7 +191,7 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
 
     EXPECT_EQ(ReadBytes(SettingsFile()), old);
     EXPECT_EQ(book.settings().units, UnitNames::Imperial());
-    EXPECT_EQ(book.settings().showVenuesOnEdit, 0);
+    EXPECT_FALSE(book.settings().showVenuesOnEdit);
     EXPECT_EQ(UnitTexts(window), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}));
 }
 
@@ -226,7 +226,7 @@ TEST_F(PrefsTest, FontTakesOnlyTheFamilyAndCancelKeepsIt) {
         previous = name;
 
         // The name reaches the settings file when the preferences are next confirmed.
-        Preferences([&](Form3& d) { Click(d, "okay"); });
+        Preferences([&](PreferencesDialog& d) { Click(d, "okay"); });
         EXPECT_EQ(ReadSettingsFile(dir.path).displayFont, ToFileText(name));
     }
 }
@@ -299,7 +299,7 @@ TEST_F(PrefsTest, ReturnConfirmsFromAnyControl) {
     for (const char* focus : {"", "ven", "mesimp", "mesmet", "autosel"}) {
         SCOPED_TRACE(*focus ? focus : "the window");
         std::remove(SettingsFile().c_str());
-        const int result = Preferences([&](Form3& d) {
+        const int result = Preferences([&](PreferencesDialog& d) {
             Click(d, "mesimp");
             In<QCheckBox>(d, "ven")->setChecked(false);
             d.show();

@@ -434,7 +434,7 @@ class Stress {
     void ChangeSettings() {
         Settings settings;
         settings.units = Chance(50) ? UnitNames::Imperial() : UnitNames::Metric();
-        settings.showVenuesOnEdit = Uniform(0, 1);
+        settings.showVenuesOnEdit = Uniform(0, 1) == 1;
         settings.displayFont = Chance(50) ? "Arial" : "Courier New";
         book_.setSettings(settings);
         model_.settings = settings;

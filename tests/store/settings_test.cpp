@@ -41,10 +41,14 @@ TEST(SettingsTest, HandEditedValuesAreKeptExactly) {
     EXPECT_EQ(s->units, (UnitNames{"Kilo ", " gram\xE9", "", "cm\nx"}));
     EXPECT_FALSE(s->units.isMetric());
 
-    for (const auto& [line2, value] :
-         {std::pair("  0  ", 0), std::pair("1", 1), std::pair("-5 ", -5), std::pair("7", 7)}) {
+    // The venue option: only 1 shows the lists; the file gets " 1 " or " 0 " back.
+    for (const auto& [line2, shows] :
+         {std::pair(" 1 ", true), std::pair("1", true), std::pair("  0  ", false),
+          std::pair("-5 ", false), std::pair("7", false), std::pair(" -1 ", false)}) {
         const std::optional<Settings> parsed = ParseSettings(WithLine2(line2));
-        EXPECT_EQ(parsed ? parsed->showVenuesOnEdit : -99, value) << line2;
+        ASSERT_TRUE(parsed.has_value()) << line2;
+        EXPECT_EQ(parsed->showVenuesOnEdit, shows) << line2;
+        EXPECT_EQ(FormatSettings(*parsed), WithLine2(shows ? " 1 " : " 0 ")) << line2;
     }
     for (const char* bad : {"", "yes", "1x", "- 1", "1 1"}) {
         EXPECT_EQ(ParseSettings(WithLine2(bad)), std::nullopt) << '"' << bad << '"';

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "fixed_lists.h"
-#include "form2.h"
+#include "record_editor.h"
 #include "rodwick_test/form1_fixture.h"
 
 namespace rodwick::testing {
@@ -76,15 +76,15 @@ inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
 
 class EditingTest : public Form1Test {
   protected:
-    Form2* AddEditor() { return window.editCommands().addEditor(); }
-    Form2* OpenAdd() {
+    RecordEditor* AddEditor() { return window.editCommands().addEditor(); }
+    RecordEditor* OpenAdd() {
         Action("MnuAdd")->trigger();
         return AddEditor();
     }
     // Runs the Edit command; the driver works the modal editor.
-    void EditWith(std::function<void(Form2&)> driver) {
+    void EditWith(std::function<void(RecordEditor&)> driver) {
         platform.answerModal([driver](QDialog& dialog) {
-            driver(static_cast<Form2&>(dialog));
+            driver(static_cast<RecordEditor&>(dialog));
             return dialog.result();
         });
         Action("MnuEdit")->trigger();

@@ -18,30 +18,30 @@ namespace rodwick {
 
 // The quick-edit dialog "Quickedit": one field of the current record in one of twelve modes
 // (a list, the date, a number with + and -, or free text), stored at Okay.
-class Form8 : public QDialog {
+class QuickEditDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // quickEditField as the main window has just set it: which field, and so which mode. A
-    // code without a mode of this dialog shows an empty list and stores nothing.
-    Form8(RecordBook& book, platform::Platform& platform, MainView& view, int quickEditField,
-          QWidget* parent = nullptr);
+    // The row of the value label the user worked: which field, and so which mode. A row whose
+    // editor is not a mode of this dialog shows an empty list and stores nothing.
+    QuickEditDialog(RecordBook& book, platform::Platform& platform, MainView& view,
+                    const QuickEditRow& row, QWidget* parent = nullptr);
 
     // Under the busy title and pointer: centres the dialog and prepares the mode's editor
     // from the current record's field.
-    void Form_Load();
+    void load();
     // Stores the editor's text into the field unchanged (line breaks as blanks), also when it
     // is empty, and closes.
-    void okay_Click();
+    void confirm();
     // Closes without storing; Escape and the close box do the same.
-    void cancel_Click();
+    void cancel();
     // Today's date as mm-dd-yyyy into ind.
-    void putdate_Click();
+    void putToday();
     // The number in hoco up or down by one, within the bounds of its kind.
-    void more_Click();
-    void less_Click();
+    void stepUp();
+    void stepDown();
     // + and - are enabled exactly while hoco holds a number of the mode's kind.
-    void hoco_Change();
+    void updateSteps();
 
     // The text Okay would store, before line breaks become blanks.
     QString editorText() const;
@@ -53,25 +53,25 @@ class Form8 : public QDialog {
     RecordBook& book_;
     platform::Platform& platform_;
     MainView& view_;
-    // The row of quickEditField when it is a mode of this dialog, else null.
+    // The row when its editor is a mode of this dialog, else null.
     const QuickEditRow* const row_;
 
-    QLabel* mess_ = nullptr;
-    QComboBox* ots_ = nullptr;
-    QLineEdit* ind_ = nullptr;
-    QPushButton* putdate_ = nullptr;
-    QLineEdit* hoco_ = nullptr;
-    QPushButton* more_ = nullptr;
-    QPushButton* less_ = nullptr;
-    QLabel* LabCel_ = nullptr;
-    QPlainTextEdit* enttext_ = nullptr;
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QLabel* prompt_ = nullptr;
+    QComboBox* listBox_ = nullptr;
+    QLineEdit* dateBox_ = nullptr;
+    QPushButton* todayButton_ = nullptr;
+    QLineEdit* numberBox_ = nullptr;
+    QPushButton* upButton_ = nullptr;
+    QPushButton* downButton_ = nullptr;
+    QLabel* degreeLabel_ = nullptr;
+    QPlainTextEdit* textBox_ = nullptr;
+    QPushButton* okayButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
-// Opens a fresh Form8 modally on the current record under quickEditField. Does nothing while
-// the table holds no record. The caller redraws the view after it.
+// Opens a fresh QuickEditDialog modally on the current record for the row. Does nothing
+// while the table holds no record. The caller redraws the view after it.
 void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                       int quickEditField, QWidget* parent);
+                       const QuickEditRow& row, QWidget* parent);
 
 }  // namespace rodwick

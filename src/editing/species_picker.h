@@ -13,56 +13,51 @@ class QPushButton;
 
 namespace rodwick {
 
-// The quickEditField value that makes the quick edit open the species picker on the species
-// of the current record.
-inline constexpr int kSpeciesQuickEditField = 9;
-
 // The species picker "Fish Selection": names double-clicked in the sorted species list are
 // appended to an editable selection, which Okay hands to the picker's target.
-class form10 : public QDialog {
+class SpeciesPicker : public QDialog {
     Q_OBJECT
 
   public:
     // Target: the record editor's species box. Nothing reaches the table until the editor
     // itself commits.
-    form10(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
-           QWidget* parent = nullptr);
-    // Target: the species of the current record (the quick edit, quickEditField 9), written
+    SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
+                  QWidget* parent = nullptr);
+    // Target: the species of the current record (the quick edit of its label), written
     // at Okay.
-    form10(RecordBook& book, platform::Platform& platform, MainView& view,
-           QWidget* parent = nullptr);
+    SpeciesPicker(RecordBook& book, platform::Platform& platform, MainView& view,
+                  QWidget* parent = nullptr);
 
     // Centres the picker, puts the target's text into the selection and fills the list.
-    void Form_Load();
+    void load();
     // Appends the name and ", " to the selection; nothing goes before the name.
-    void fish_DblClick(const QListWidgetItem& item);
+    void appendSpecies(const QListWidgetItem& item);
     // Hands the selection to the target unchanged, redraws the main window and closes.
-    void okay_Click();
+    void confirm();
     // Closes; nothing is stored anywhere.
-    void cancel_Click();
+    void cancel();
 
   private:
-    form10(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform, MainView& view,
-           QWidget* parent);
+    SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
+                  MainView& view, QWidget* parent);
     void buildControls();
 
-    RecordBook* book_;        // the record target, or null
-    QPlainTextEdit* edspec_;  // the editor target, or null
+    RecordBook* book_;           // the record target, or null
+    QPlainTextEdit* editorBox_;  // the editor target, or null
     platform::Platform& platform_;
     MainView& view_;
 
-    QListWidget* fish_ = nullptr;
-    QPlainTextEdit* fishsel_ = nullptr;
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QListWidget* speciesList_ = nullptr;
+    QPlainTextEdit* selection_ = nullptr;
+    QPushButton* okayButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 // Opens the picker modally on the record editor's species box (the editor's select button).
 void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
                           QWidget* parent);
-// Opens the picker modally on the species of the current record (the quick edit with
-// quickEditField 9; the caller sets that code before and back to 0 after). Does nothing while
-// the table holds no record.
+// Opens the picker modally on the species of the current record (the quick edit of the
+// species label). Does nothing while the table holds no record.
 void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
                                  QWidget* parent);
 

@@ -20,18 +20,18 @@ class Drawing;
 
 // The preferences: measurement system, the database loaded at start and the venue option.
 // Confirming puts them into force and writes the settings file.
-class Form3 : public QDialog {
+class PreferencesDialog : public QDialog {
     Q_OBJECT
 
   public:
     // ops: the system calls the settings file is written with (tests make them fail).
-    Form3(RecordBook& book, platform::Platform& platform, MainView& view, QWidget* parent = nullptr,
-          FileOps ops = FileOps::System());
+    PreferencesDialog(RecordBook& book, platform::Platform& platform, MainView& view,
+                      QWidget* parent = nullptr, FileOps ops = FileOps::System());
 
-    void Form_Load();
-    void autosel_Click();
-    void cancel_Click();
-    void okay_Click();
+    void load();
+    void chooseStartFile();
+    void cancel();
+    void confirm();
 
     // The path the file label stands for (the label may show it shortened).
     const QString& fileCaption() const { return fileCaption_; }
@@ -46,18 +46,18 @@ class Form3 : public QDialog {
     FileOps ops_;
     QString fileCaption_;
     // The name the file dialog holds: the last file chosen while this window is open.
-    QString CMDialog1FileName_;
+    QString chosenFileName_;
 
     QGroupBox* Frame3_ = nullptr;
-    QCheckBox* ven_ = nullptr;
+    QCheckBox* venueOption_ = nullptr;
     QGroupBox* Frame2_ = nullptr;
-    QLabel* file_ = nullptr;
-    QPushButton* autosel_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
+    QPushButton* chooseFileButton_ = nullptr;
     QGroupBox* Frame1_ = nullptr;
-    QRadioButton* mesmet_ = nullptr;
-    QRadioButton* mesimp_ = nullptr;
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QRadioButton* metric_ = nullptr;
+    QRadioButton* imperial_ = nullptr;
+    QPushButton* okayButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     Drawing* Image1_ = nullptr;
 };
 

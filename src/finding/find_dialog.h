@@ -13,16 +13,16 @@ namespace rodwick {
 
 // The search-word dialog. Okay hands the word, as typed, to the search and starts it afresh;
 // Cancel, Escape and the close box leave the search as it was, so it goes on where it paused.
-class Form5 : public QDialog {
+class FindDialog : public QDialog {
     Q_OBJECT
 
   public:
-    Form5(SearchWalk& walk, platform::Platform& platform, QWidget* parent = nullptr);
+    FindDialog(SearchWalk& walk, platform::Platform& platform, QWidget* parent = nullptr);
 
     // Centres the dialog on the screen.
-    void Form_Load();
-    void okay_Click();
-    void cancel_Click();
+    void load();
+    void confirm();
+    void cancel();
 
   private:
     void buildControls();
@@ -32,9 +32,9 @@ class Form5 : public QDialog {
 
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;
-    QLineEdit* find_ = nullptr;
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QLineEdit* wordBox_ = nullptr;
+    QPushButton* okayButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     QLabel* Image1_ = nullptr;
 };
 

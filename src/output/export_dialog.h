@@ -22,22 +22,22 @@ inline constexpr const char* kExportFilter =
 // The export window ("export"): the current record or all records, in one of three formats,
 // to a file chosen in the save dialog. The class name carries an underscore because
 // "export" is a C++ keyword.
-class export_ : public QDialog {
+class ExportDialog : public QDialog {
     Q_OBJECT
 
   public:
     // File writes go through ops, so that tests can make them fail.
-    export_(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
-            FileOps ops = FileOps::System());
+    ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
+                 FileOps ops = FileOps::System());
 
-    void Form_Load();
-    void RWKPC_Click();
-    void RWKST_Click();
-    void Nort_Click();
-    void all_Click();
-    void current_Click();
-    void okay_Click();
-    void cancel_Click();
+    void load();
+    void chooseNativeFormat();
+    void chooseSisterFormat();
+    void chooseTextFormat();
+    void chooseAllRecords();
+    void chooseCurrentRecord();
+    void confirm();
+    void cancel();
 
     // The three writers: each writes exportFileName, or tells the user why it could not.
     void WriteNativeFile();
@@ -54,14 +54,14 @@ class export_ : public QDialog {
     QString exportFileName_;
 
     QGroupBox* Frame2_ = nullptr;
-    QRadioButton* all_ = nullptr;
-    QRadioButton* current_ = nullptr;
+    QRadioButton* allRecords_ = nullptr;
+    QRadioButton* currentRecord_ = nullptr;
     QGroupBox* Frame1_ = nullptr;
-    QRadioButton* RWKPC_ = nullptr;
-    QRadioButton* Nort_ = nullptr;
-    QRadioButton* RWKST_ = nullptr;
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QRadioButton* nativeFormat_ = nullptr;
+    QRadioButton* textFormat_ = nullptr;
+    QRadioButton* sisterFormat_ = nullptr;
+    QPushButton* okayButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     QLabel* Image1_ = nullptr;
 };
 

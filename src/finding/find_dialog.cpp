@@ -1,4 +1,4 @@
-#include "form5.h"
+#include "find_dialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,16 +17,16 @@ constexpr int kHeight = 150;
 
 }  // namespace
 
-Form5::Form5(SearchWalk& walk, platform::Platform& platform, QWidget* parent)
+FindDialog::FindDialog(SearchWalk& walk, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), walk_(walk), platform_(platform) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Search"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
-    Form_Load();
+    load();
 }
 
-void Form5::buildControls() {
+void FindDialog::buildControls() {
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setGeometry(14, 14, 32, 32);
@@ -48,38 +48,38 @@ void Form5::buildControls() {
     Label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label2_->setGeometry(14, 76, 40, 22);
 
-    find_ = new QLineEdit(this);
-    find_->setObjectName(QStringLiteral("find"));
-    find_->setGeometry(60, 76, kWidth - 72, 22);
+    wordBox_ = new QLineEdit(this);
+    wordBox_->setObjectName(QStringLiteral("find"));
+    wordBox_->setGeometry(60, 76, kWidth - 72, 22);
     // A field can be longer than a line box's usual limit; a word cut short would be found
     // where the whole word is not.
-    find_->setMaxLength(std::numeric_limits<int>::max());
+    wordBox_->setMaxLength(std::numeric_limits<int>::max());
 
-    okay_ = new QPushButton(QStringLiteral("Okay"), this);
-    okay_->setObjectName(QStringLiteral("okay"));
-    okay_->setGeometry(kWidth - 12 - 2 * 84 - 8, kHeight - 12 - 26, 84, 26);
-    okay_->setDefault(true);
+    okayButton_ = new QPushButton(QStringLiteral("Okay"), this);
+    okayButton_->setObjectName(QStringLiteral("okay"));
+    okayButton_->setGeometry(kWidth - 12 - 2 * 84 - 8, kHeight - 12 - 26, 84, 26);
+    okayButton_->setDefault(true);
 
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setObjectName(QStringLiteral("cancel"));
-    cancel_->setGeometry(kWidth - 12 - 84, kHeight - 12 - 26, 84, 26);
-    cancel_->setAutoDefault(false);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancel"));
+    cancelButton_->setGeometry(kWidth - 12 - 84, kHeight - 12 - 26, 84, 26);
+    cancelButton_->setAutoDefault(false);
 
-    connect(okay_, &QPushButton::clicked, this, &Form5::okay_Click);
-    connect(cancel_, &QPushButton::clicked, this, &Form5::cancel_Click);
-    find_->setFocus();
+    connect(okayButton_, &QPushButton::clicked, this, &FindDialog::confirm);
+    connect(cancelButton_, &QPushButton::clicked, this, &FindDialog::cancel);
+    wordBox_->setFocus();
 }
 
-void Form5::Form_Load() {
+void FindDialog::load() {
     CentreOnScreen(*this, platform_);
 }
 
-void Form5::okay_Click() {
-    walk_.StartWord(find_->text());
+void FindDialog::confirm() {
+    walk_.StartWord(wordBox_->text());
     accept();
 }
 
-void Form5::cancel_Click() {
+void FindDialog::cancel() {
     reject();
 }
 

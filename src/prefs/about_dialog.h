@@ -17,14 +17,14 @@ class Drawing;
 QString AboutText();
 
 // The About window; OK, Enter and Escape close it.
-class Form4 : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
-    Form4(platform::Platform& platform, QWidget* parent = nullptr);
+    AboutDialog(platform::Platform& platform, QWidget* parent = nullptr);
 
-    void Form_Load();
-    void cmdAbout_Click();
+    void load();
+    void dismiss();
 
   private:
     void buildControls();
@@ -33,9 +33,9 @@ class Form4 : public QDialog {
     Drawing* Picture1_ = nullptr;
     Drawing* Image1_ = nullptr;
     QLabel* Label1_ = nullptr;
-    QGroupBox* fraAbout_ = nullptr;
-    QLabel* tabout_ = nullptr;
-    QPushButton* cmdAbout_ = nullptr;
+    QGroupBox* aboutFrame_ = nullptr;
+    QLabel* aboutText_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace rodwick

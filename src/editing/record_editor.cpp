@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "record_editor.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -11,10 +11,10 @@
 
 #include "box_text.h"
 #include "fixed_lists.h"
-#include "form10.h"
 #include "list_box.h"
 #include "main_view.h"
 #include "number_fields.h"
+#include "species_picker.h"
 #include "suggestions.h"
 #include "text.h"
 
@@ -118,15 +118,15 @@ QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
 
 }  // namespace
 
-Form2::Form2(RecordBook& book, platform::Platform& platform, MainView& view, int editorMode,
-             QWidget* parent)
-    : QDialog(parent), book_(book), platform_(platform), view_(view), editorMode_(editorMode) {
+RecordEditor::RecordEditor(RecordBook& book, platform::Platform& platform, MainView& view,
+                           EditorMode mode, QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform), view_(view), mode_(mode) {
     setObjectName(QStringLiteral("Form2"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
 }
 
-void Form2::buildControls() {
+void RecordEditor::buildControls() {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
         const Box& place = kBoxes[i];
         const QRect rect(place.left, place.top, place.width, place.height);
@@ -168,22 +168,22 @@ void Form2::buildControls() {
 
     auto combo = [this](Field f) { return static_cast<QComboBox*>(boxes_[static_cast<int>(f)]); };
     auto line = [this](Field f) { return static_cast<QLineEdit*>(boxes_[static_cast<int>(f)]); };
-    edven_ = combo(Field::venue);
-    edtype_ = combo(Field::waterType);
-    edday_ = line(Field::ticketPrice);
-    edclub_ = combo(Field::club);
-    edwater_ = combo(Field::waterCondition);
-    edweather_ = combo(Field::weather);
-    edtemp_ = line(Field::temperature);
-    edbait_ = combo(Field::bait);
-    edspec_ = static_cast<QPlainTextEdit*>(boxes_[static_cast<int>(Field::species)]);
-    edname_ = combo(Field::bestFish);
-    eddat_ = line(Field::date);
+    venueBox_ = combo(Field::venue);
+    waterTypeBox_ = combo(Field::waterType);
+    priceBox_ = line(Field::ticketPrice);
+    clubBox_ = combo(Field::club);
+    waterConditionBox_ = combo(Field::waterCondition);
+    weatherBox_ = combo(Field::weather);
+    temperatureBox_ = line(Field::temperature);
+    baitBox_ = combo(Field::bait);
+    speciesBox_ = static_cast<QPlainTextEdit*>(boxes_[static_cast<int>(Field::species)]);
+    bestFishBox_ = combo(Field::bestFish);
+    dateBox_ = line(Field::date);
 
     // The starting texts of an add; an edit replaces them.
-    edtype_->setEditText(QStringLiteral("River"));
-    edwater_->setEditText(QStringLiteral("Satisfactory"));
-    edweather_->setEditText(QStringLiteral("Sunny"));
+    waterTypeBox_->setEditText(QStringLiteral("River"));
+    waterConditionBox_->setEditText(QStringLiteral("Satisfactory"));
+    weatherBox_->setEditText(QStringLiteral("Sunny"));
 
     for (std::size_t i = 0; i < kUnitLabels.size(); ++i) {
         unitLabels_[i] = MakeLabel(this, kUnitLabels[i].name, QString(),
@@ -203,20 +203,21 @@ void Form2::buildControls() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Frame1->setGeometry(kRightBox, frameAbove.top + kBoxHeight + 10, kWide, 50);
-    cancel_ =
+    cancelButton_ =
         Control<QPushButton>(Frame1, "cancel", QStringLiteral("Cancel"), QRect(10, 12, 85, 26));
-    okay_ = Control<QPushButton>(Frame1, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
-    okay_->setDefault(true);
-    today_ = Control<QPushButton>(
+    okayButton_ =
+        Control<QPushButton>(Frame1, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
+    okayButton_->setDefault(true);
+    todayButton_ = Control<QPushButton>(
         this, "today", QStringLiteral("Today"),
-        QRect(eddat_->geometry().right() + 1 + kCaptionGap, eddat_->y(), 52, 24));
-    less_ = Control<QPushButton>(this, "less", QStringLiteral("-"), lessRect);
-    more_ = Control<QPushButton>(this, "more", QStringLiteral(" +"),
-                                 lessRect.translated(kSmallButton + 2, 0));
-    cless_ = Control<QPushButton>(this, "cless", QStringLiteral("-"), clessRect);
-    cmore_ = Control<QPushButton>(this, "cmore", QStringLiteral("+"),
-                                  clessRect.translated(kSmallButton + 2, 0));
-    select_ = Control<QPushButton>(this, "select", QStringLiteral("Select"), selectRect);
+        QRect(dateBox_->geometry().right() + 1 + kCaptionGap, dateBox_->y(), 52, 24));
+    temperatureDown_ = Control<QPushButton>(this, "less", QStringLiteral("-"), lessRect);
+    temperatureUp_ = Control<QPushButton>(this, "more", QStringLiteral(" +"),
+                                          lessRect.translated(kSmallButton + 2, 0));
+    priceDown_ = Control<QPushButton>(this, "cless", QStringLiteral("-"), clessRect);
+    priceUp_ = Control<QPushButton>(this, "cmore", QStringLiteral("+"),
+                                    clessRect.translated(kSmallButton + 2, 0));
+    speciesButton_ = Control<QPushButton>(this, "select", QStringLiteral("Select"), selectRect);
 
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -225,22 +226,23 @@ void Form2::buildControls() {
     Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
 
     std::vector<QWidget*> order(boxes_.begin(), boxes_.end());
-    order.insert(order.end(), {cancel_, okay_, today_, less_, more_, cless_, cmore_, select_});
+    order.insert(order.end(), {cancelButton_, okayButton_, todayButton_, temperatureDown_,
+                               temperatureUp_, priceDown_, priceUp_, speciesButton_});
     SetTabOrder(order);
 
-    connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });
-    connect(today_, &QPushButton::clicked, this, [this] { today_Click(); });
-    connect(select_, &QPushButton::clicked, this, [this] { select_Click(); });
-    connect(cmore_, &QPushButton::clicked, this, [this] { cmore_Click(); });
-    connect(cless_, &QPushButton::clicked, this, [this] { cless_Click(); });
-    connect(more_, &QPushButton::clicked, this, [this] { more_Click(); });
-    connect(less_, &QPushButton::clicked, this, [this] { less_Click(); });
-    connect(edday_, &QLineEdit::textChanged, this, [this] { edday_Change(); });
-    connect(edtemp_, &QLineEdit::textChanged, this, [this] { edtemp_Change(); });
+    connect(okayButton_, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(todayButton_, &QPushButton::clicked, this, [this] { putToday(); });
+    connect(speciesButton_, &QPushButton::clicked, this, [this] { pickSpecies(); });
+    connect(priceUp_, &QPushButton::clicked, this, [this] { raisePrice(); });
+    connect(priceDown_, &QPushButton::clicked, this, [this] { lowerPrice(); });
+    connect(temperatureUp_, &QPushButton::clicked, this, [this] { raiseTemperature(); });
+    connect(temperatureDown_, &QPushButton::clicked, this, [this] { lowerTemperature(); });
+    connect(priceBox_, &QLineEdit::textChanged, this, [this] { updatePriceSteps(); });
+    connect(temperatureBox_, &QLineEdit::textChanged, this, [this] { updateTemperatureSteps(); });
 }
 
-QString Form2::boxText(Field field) const {
+QString RecordEditor::boxText(Field field) const {
     QWidget* box = boxes_[static_cast<std::size_t>(field)];
     switch (BoxOf(field).kind) {
         case Kind::Combo:
@@ -254,7 +256,7 @@ QString Form2::boxText(Field field) const {
     return {};
 }
 
-void Form2::setBoxText(Field field, const QString& text) {
+void RecordEditor::setBoxText(Field field, const QString& text) {
     QWidget* box = boxes_[static_cast<std::size_t>(field)];
     switch (BoxOf(field).kind) {
         case Kind::Combo:
@@ -270,7 +272,7 @@ void Form2::setBoxText(Field field, const QString& text) {
     }
 }
 
-TripRecord Form2::boxesAsRecord() const {
+TripRecord RecordEditor::boxesAsRecord() const {
     TripRecord record;
     for (int f = 0; f < kFieldCount; ++f) {
         record.fields[static_cast<std::size_t>(f)] =
@@ -279,7 +281,7 @@ TripRecord Form2::boxesAsRecord() const {
     return record;
 }
 
-void Form2::Form_Load() {
+void RecordEditor::load() {
     const PleaseWait wait(view_, platform_);
     CentreOnScreen(*this, platform_);
 
@@ -292,7 +294,7 @@ void Form2::Form_Load() {
     }
 
     const RecordTable& table = book_.table();
-    if (editorMode_ == kEditorEdit) {
+    if (mode_ == EditorMode::Edit) {
         setWindowTitle(QStringLiteral("Editing Record %1").arg(table.currentRecord()));
         const TripRecord& record = table.slot(table.currentRecord());
         for (int f = 0; f < kFieldCount; ++f) {
@@ -300,23 +302,33 @@ void Form2::Form_Load() {
         }
     } else {
         setWindowTitle(QStringLiteral("Adding A Record"));
-        edtemp_->setText(QStringLiteral("0"));
-        edday_->setText(QStringLiteral("0"));
+        temperatureBox_->setText(QStringLiteral("0"));
+        priceBox_->setText(QStringLiteral("0"));
     }
     // Also for a text that did not change, such as an empty stored price.
-    edday_Change();
-    edtemp_Change();
+    updatePriceSteps();
+    updateTemperatureSteps();
 
-    FillList(*edtype_, WaterTypeList());
-    FillList(*edwater_, WaterConditionList());
-    FillList(*edweather_, WeatherList());
-    FillList(*edname_, SortedWithoutCase(SpeciesList()));
-    FillList(*edbait_, SortedWithoutCase(BaitList()));
-    if (book_.settings().showVenuesOnEdit == 1) {
-        FillList(*edven_, BuildSuggestionList(table, Field::venue));
-        FillList(*edclub_, BuildSuggestionList(table, Field::club));
+    FillList(*waterTypeBox_, WaterTypeList());
+    FillList(*waterConditionBox_, WaterConditionList());
+    FillList(*weatherBox_, WeatherList());
+    FillList(*bestFishBox_, SortedWithoutCase(SpeciesList()));
+    FillList(*baitBox_, SortedWithoutCase(BaitList()));
+    if (book_.settings().showVenuesOnEdit) {
+        FillList(*venueBox_, BuildSuggestionList(table, Field::venue));
+        FillList(*clubBox_, BuildSuggestionList(table, Field::club));
     }
-    edven_->setFocus();
+    venueBox_->setFocus();
+}
+
+std::ostream& operator<<(std::ostream& out, EditorMode mode) {
+    switch (mode) {
+        case EditorMode::Add:
+            return out << "EditorMode::Add";
+        case EditorMode::Edit:
+            return out << "EditorMode::Edit";
+    }
+    return out << "EditorMode(" << static_cast<int>(mode) << ")";
 }
 
 void TellRecordLimit(platform::Platform& platform) {
@@ -326,15 +338,15 @@ void TellRecordLimit(platform::Platform& platform) {
          QStringLiteral("Too Many Records!!"), platform::Buttons::Ok, platform::Icon::None});
 }
 
-void Form2::okay_Click() {
+void RecordEditor::confirm() {
     const RecordTable& table = book_.table();
     // The table as it is now: an add editor is modeless, and records may have been deleted or
     // another file loaded since it opened.
-    if (editorMode_ != kEditorEdit && table.recordCount() >= RecordTable::kMaxRecords) {
+    if (mode_ != EditorMode::Edit && table.recordCount() >= RecordTable::kMaxRecords) {
         TellRecordLimit(platform_);
         return;
     }
-    if (editorMode_ == kEditorEdit) {
+    if (mode_ == EditorMode::Edit) {
         const platform::Message question{
             QStringLiteral("Really change the current record?"), QStringLiteral("Edit"),
             platform::Buttons::YesNo, platform::Icon::Exclamation, platform::DefaultButton::Second};
@@ -344,52 +356,53 @@ void Form2::okay_Click() {
     TripRecord record = boxesAsRecord();
     // Neither can fail here: an add is below the limit, as checked above, and the edit editor
     // is modal, so its record is still there. An empty table shows a first record as record 1.
-    (void)(editorMode_ != kEditorEdit
+    (void)(mode_ != EditorMode::Edit
                ? book_.appendRecords({std::move(record)})
                : book_.replaceRecord(table.currentRecord(), std::move(record)));
     accept();
 }
 
-void Form2::cancel_Click() {
+void RecordEditor::cancel() {
     reject();
 }
 
-void Form2::today_Click() {
-    eddat_->setText(MonthDayYear(platform_.now().date()));
+void RecordEditor::putToday() {
+    dateBox_->setText(MonthDayYear(platform_.now().date()));
 }
 
-void Form2::select_Click() {
-    PickSpeciesForEditor(*edspec_, platform_, view_, this);
+void RecordEditor::pickSpecies() {
+    PickSpeciesForEditor(*speciesBox_, platform_, view_, this);
 }
 
-void Form2::cmore_Click() {
-    if (const auto text = StepUp(NumberKind::Price, edday_->text())) edday_->setText(*text);
+void RecordEditor::raisePrice() {
+    if (const auto text = StepUp(NumberKind::Price, priceBox_->text())) priceBox_->setText(*text);
 }
 
-void Form2::cless_Click() {
-    if (const auto text = StepDown(NumberKind::Price, edday_->text())) edday_->setText(*text);
+void RecordEditor::lowerPrice() {
+    if (const auto text = StepDown(NumberKind::Price, priceBox_->text())) priceBox_->setText(*text);
 }
 
-void Form2::more_Click() {
-    if (const auto text = StepUp(NumberKind::Temperature, edtemp_->text())) edtemp_->setText(*text);
+void RecordEditor::raiseTemperature() {
+    if (const auto text = StepUp(NumberKind::Temperature, temperatureBox_->text()))
+        temperatureBox_->setText(*text);
 }
 
-void Form2::less_Click() {
-    if (const auto text = StepDown(NumberKind::Temperature, edtemp_->text())) {
-        edtemp_->setText(*text);
+void RecordEditor::lowerTemperature() {
+    if (const auto text = StepDown(NumberKind::Temperature, temperatureBox_->text())) {
+        temperatureBox_->setText(*text);
     }
 }
 
-void Form2::edday_Change() {
-    const bool enabled = StepsEnabled(NumberKind::Price, edday_->text());
-    cmore_->setEnabled(enabled);
-    cless_->setEnabled(enabled);
+void RecordEditor::updatePriceSteps() {
+    const bool enabled = StepsEnabled(NumberKind::Price, priceBox_->text());
+    priceUp_->setEnabled(enabled);
+    priceDown_->setEnabled(enabled);
 }
 
-void Form2::edtemp_Change() {
-    const bool enabled = StepsEnabled(NumberKind::Temperature, edtemp_->text());
-    more_->setEnabled(enabled);
-    less_->setEnabled(enabled);
+void RecordEditor::updateTemperatureSteps() {
+    const bool enabled = StepsEnabled(NumberKind::Temperature, temperatureBox_->text());
+    temperatureUp_->setEnabled(enabled);
+    temperatureDown_->setEnabled(enabled);
 }
 
 }  // namespace rodwick

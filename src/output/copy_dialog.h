@@ -14,27 +14,27 @@ namespace rodwick {
 
 // The copy window ("Form7"): the current record's values as text, all selected; Copy puts the
 // selection on the clipboard.
-class Form7 : public QDialog {
+class CopyDialog : public QDialog {
     Q_OBJECT
 
   public:
-    Form7(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
+    CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
 
-    void Form_Load();
-    void okay_Click();
-    void cancel_Click();
+    void load();
+    void confirm();
+    void cancel();
 
     // The text selected in cot, with CR LF between its lines.
-    QString SelectedText() const;
+    QString selectedText() const;
 
   private:
     RecordBook& book_;
     platform::Platform& platform_;
 
     QLabel* Label1_ = nullptr;
-    QPlainTextEdit* cot_ = nullptr;
-    QPushButton* okay_ = nullptr;
-    QPushButton* cancel_ = nullptr;
+    QPlainTextEdit* recordText_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
     QLabel* Image1_ = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "export_window.h"
+#include "export_dialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,85 +24,88 @@ void OnSelect(QRadioButton* option, QObject* context, std::function<void()> hand
 
 }  // namespace
 
-export_::export_(RecordBook& book, platform::Platform& platform, QWidget* parent, FileOps ops)
+ExportDialog::ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent,
+                           FileOps ops)
     : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
     SetUpFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
 
     Frame2_ = new QGroupBox(QStringLiteral("Records"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     Frame2_->setGeometry(12, 10, 96, 76);
-    all_ = Control<QRadioButton>(Frame2_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
-    current_ =
+    allRecords_ =
+        Control<QRadioButton>(Frame2_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
+    currentRecord_ =
         Control<QRadioButton>(Frame2_, "current", QStringLiteral("Current"), QRect(12, 46, 78, 20));
 
     Frame1_ = new QGroupBox(QStringLiteral("Save as"), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     Frame1_->setGeometry(118, 10, 156, 102);
-    RWKPC_ = Control<QRadioButton>(Frame1_, "RWKPC", QStringLiteral("Rodwick DB PC"),
-                                   QRect(12, 22, 138, 20));
-    Nort_ = Control<QRadioButton>(Frame1_, "Nort", QStringLiteral("ASCII Text"),
-                                  QRect(12, 46, 138, 20));
-    RWKST_ = Control<QRadioButton>(Frame1_, "RWKST", QStringLiteral("Rodwick DB Pro ST"),
-                                   QRect(12, 70, 138, 20));
+    nativeFormat_ = Control<QRadioButton>(Frame1_, "RWKPC", QStringLiteral("Rodwick DB PC"),
+                                          QRect(12, 22, 138, 20));
+    textFormat_ = Control<QRadioButton>(Frame1_, "Nort", QStringLiteral("ASCII Text"),
+                                        QRect(12, 46, 138, 20));
+    sisterFormat_ = Control<QRadioButton>(Frame1_, "RWKST", QStringLiteral("Rodwick DB Pro ST"),
+                                          QRect(12, 70, 138, 20));
 
-    okay_ = Control<QPushButton>(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
-    cancel_ =
+    okayButton_ =
+        Control<QPushButton>(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
+    cancelButton_ =
         Control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(286, 50, 84, 26));
-    cancel_->setDefault(true);
+    cancelButton_->setDefault(true);
 
     Image1_ = new QLabel(this);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setGeometry(44, 92, 32, 32);
     Image1_->setPixmap(ExportPicture(Image1_->size()));
 
-    OnSelect(RWKPC_, this, [this] { RWKPC_Click(); });
-    OnSelect(RWKST_, this, [this] { RWKST_Click(); });
-    OnSelect(Nort_, this, [this] { Nort_Click(); });
-    OnSelect(all_, this, [this] { all_Click(); });
-    OnSelect(current_, this, [this] { current_Click(); });
-    connect(okay_, &QPushButton::clicked, this, [this] { okay_Click(); });
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancel_Click(); });
+    OnSelect(nativeFormat_, this, [this] { chooseNativeFormat(); });
+    OnSelect(sisterFormat_, this, [this] { chooseSisterFormat(); });
+    OnSelect(textFormat_, this, [this] { chooseTextFormat(); });
+    OnSelect(allRecords_, this, [this] { chooseAllRecords(); });
+    OnSelect(currentRecord_, this, [this] { chooseCurrentRecord(); });
+    connect(okayButton_, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 
-    Form_Load();
+    load();
 }
 
-void export_::Form_Load() {
+void ExportDialog::load() {
     CentreOnScreen(*this, platform_);
-    RWKPC_->setChecked(true);
-    current_->setChecked(true);
-    all_->setEnabled(false);
+    nativeFormat_->setChecked(true);
+    currentRecord_->setChecked(true);
+    allRecords_->setEnabled(false);
 }
 
-void export_::RWKPC_Click() {
-    current_->setChecked(true);
-    all_->setEnabled(false);
+void ExportDialog::chooseNativeFormat() {
+    currentRecord_->setChecked(true);
+    allRecords_->setEnabled(false);
 }
 
-void export_::RWKST_Click() {
-    RWKPC_->setEnabled(true);
-    all_->setEnabled(true);
+void ExportDialog::chooseSisterFormat() {
+    nativeFormat_->setEnabled(true);
+    allRecords_->setEnabled(true);
 }
 
-void export_::Nort_Click() {
-    RWKST_Click();
+void ExportDialog::chooseTextFormat() {
+    chooseSisterFormat();
 }
 
-void export_::all_Click() {
-    if (!RWKPC_->isChecked()) return;
-    Nort_->setChecked(true);
-    RWKPC_->setEnabled(false);
+void ExportDialog::chooseAllRecords() {
+    if (!nativeFormat_->isChecked()) return;
+    textFormat_->setChecked(true);
+    nativeFormat_->setEnabled(false);
 }
 
-void export_::current_Click() {
-    RWKPC_->setEnabled(true);
+void ExportDialog::chooseCurrentRecord() {
+    nativeFormat_->setEnabled(true);
 }
 
-void export_::cancel_Click() {
+void ExportDialog::cancel() {
     reject();
 }
 
-void export_::okay_Click() {
-    exportAll_ = all_->isChecked();
+void ExportDialog::confirm() {
+    exportAll_ = allRecords_->isChecked();
 
     // Every field set here: the platform's defaults are for database files.
     platform::FileDialogOptions options;
@@ -114,26 +117,26 @@ void export_::okay_Click() {
 
     // A cancelled dialog writes nothing and says nothing.
     if (!exportFileName_.isEmpty()) {
-        if (RWKPC_->isChecked()) WriteNativeFile();
-        if (Nort_->isChecked()) WriteTextFile();
-        if (RWKST_->isChecked()) WriteSisterFile();
+        if (nativeFormat_->isChecked()) WriteNativeFile();
+        if (textFormat_->isChecked()) WriteTextFile();
+        if (sisterFormat_->isChecked()) WriteSisterFile();
     }
     accept();
 }
 
-void export_::WriteNativeFile() {
+void ExportDialog::WriteNativeFile() {
     WriteExport(NativeFileBytes(book_.table()));
 }
 
-void export_::WriteTextFile() {
+void ExportDialog::WriteTextFile() {
     WriteExport(TextFileBytes(book_.table(), exportAll_));
 }
 
-void export_::WriteSisterFile() {
+void ExportDialog::WriteSisterFile() {
     WriteExport(SisterFileBytes(book_.table(), exportAll_));
 }
 
-void export_::WriteExport(const std::string& bytes) {
+void ExportDialog::WriteExport(const std::string& bytes) {
     // Written as the database is saved: a failed export leaves no half-written file behind.
     platform_.setBusyPointer(true);
     const Status written = WriteFileAtomically(ToPath(exportFileName_), bytes, ops_);

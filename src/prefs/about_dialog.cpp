@@ -1,4 +1,4 @@
-#include "form4.h"
+#include "about_dialog.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -28,15 +28,16 @@ QString AboutText() {
         "beside the program.");
 }
 
-Form4::Form4(platform::Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+AboutDialog::AboutDialog(platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("About"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
-    Form_Load();
+    load();
 }
 
-void Form4::buildControls() {
+void AboutDialog::buildControls() {
     Picture1_ = new Drawing("Picture1", PaintFish, this);
     Picture1_->setGeometry(14, 10, 72, 64);
 
@@ -53,29 +54,29 @@ void Form4::buildControls() {
     Image1_ = new Drawing("Image1", PaintFloat, this);
     Image1_->setGeometry(kWidth - 14 - 72, 10, 72, 64);
 
-    fraAbout_ = new QGroupBox(this);
-    fraAbout_->setObjectName(QStringLiteral("fraAbout"));
-    fraAbout_->setGeometry(14, 80, kWidth - 28, 166);
-    tabout_ = new QLabel(fraAbout_);
-    tabout_->setObjectName(QStringLiteral("tabout"));
-    tabout_->setTextFormat(Qt::PlainText);
-    tabout_->setWordWrap(true);
-    tabout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    tabout_->setGeometry(12, 10, kWidth - 28 - 24, 150);
+    aboutFrame_ = new QGroupBox(this);
+    aboutFrame_->setObjectName(QStringLiteral("fraAbout"));
+    aboutFrame_->setGeometry(14, 80, kWidth - 28, 166);
+    aboutText_ = new QLabel(aboutFrame_);
+    aboutText_->setObjectName(QStringLiteral("tabout"));
+    aboutText_->setTextFormat(Qt::PlainText);
+    aboutText_->setWordWrap(true);
+    aboutText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    aboutText_->setGeometry(12, 10, kWidth - 28 - 24, 150);
 
-    cmdAbout_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdAbout_->setObjectName(QStringLiteral("cmdAbout"));
-    cmdAbout_->setDefault(true);
-    cmdAbout_->setGeometry((kWidth - 92) / 2, kHeight - 44, 92, 30);
-    connect(cmdAbout_, &QPushButton::clicked, this, [this] { cmdAbout_Click(); });
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdAbout"));
+    okButton_->setDefault(true);
+    okButton_->setGeometry((kWidth - 92) / 2, kHeight - 44, 92, 30);
+    connect(okButton_, &QPushButton::clicked, this, [this] { dismiss(); });
 }
 
-void Form4::Form_Load() {
+void AboutDialog::load() {
     CentreOnScreen(*this, platform_);
-    tabout_->setText(AboutText());
+    aboutText_->setText(AboutText());
 }
 
-void Form4::cmdAbout_Click() {
+void AboutDialog::dismiss() {
     accept();
 }
 

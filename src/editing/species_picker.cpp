@@ -1,0 +1,120 @@
+#include "species_picker.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include "box_text.h"
+#include "fixed_lists.h"
+#include "main_view.h"
+#include "text.h"
+
+namespace rodwick {
+
+namespace {
+
+constexpr int kWidth = 260;
+constexpr int kMargin = 10;
+constexpr int kInner = kWidth - 2 * kMargin;
+constexpr int kListHeight = 190;
+constexpr int kSelectionTop = kMargin + kListHeight + 6;
+constexpr int kSelectionHeight = 62;
+constexpr int kButtonTop = kSelectionTop + kSelectionHeight + 10;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 26;
+constexpr int kHeight = kButtonTop + kButtonHeight + kMargin;
+
+}  // namespace
+
+SpeciesPicker::SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
+                             QWidget* parent)
+    : SpeciesPicker(nullptr, &edspec, platform, view, parent) {}
+
+SpeciesPicker::SpeciesPicker(RecordBook& book, platform::Platform& platform, MainView& view,
+                             QWidget* parent)
+    : SpeciesPicker(&book, nullptr, platform, view, parent) {}
+
+SpeciesPicker::SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
+                             MainView& view, QWidget* parent)
+    : QDialog(parent), book_(book), editorBox_(edspec), platform_(platform), view_(view) {
+    setObjectName(QStringLiteral("form10"));
+    setWindowTitle(QStringLiteral("Fish Selection"));
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    buildControls();
+}
+
+void SpeciesPicker::buildControls() {
+    speciesList_ = new QListWidget(this);
+    speciesList_->setObjectName(QStringLiteral("fish"));
+    speciesList_->setGeometry(kMargin, kMargin, kInner, kListHeight);
+
+    selection_ = new QPlainTextEdit(this);
+    selection_->setObjectName(QStringLiteral("fishsel"));
+    selection_->setGeometry(kMargin, kSelectionTop, kInner, kSelectionHeight);
+    selection_->setTabChangesFocus(true);
+
+    okayButton_ = new QPushButton(QStringLiteral("Okay"), this);
+    okayButton_->setObjectName(QStringLiteral("okay"));
+    okayButton_->setGeometry(kMargin, kButtonTop, kButtonWidth, kButtonHeight);
+
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancel"));
+    cancelButton_->setGeometry(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth,
+                               kButtonHeight);
+
+    SetTabOrder({speciesList_, selection_, okayButton_, cancelButton_});
+
+    connect(speciesList_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { appendSpecies(*item); });
+    connect(okayButton_, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
+}
+
+void SpeciesPicker::load() {
+    CentreOnScreen(*this, platform_);
+    if (book_ != nullptr) {
+        const RecordTable& table = book_->table();
+        selection_->setPlainText(FromFileText(table.slot(table.currentRecord())[Field::species]));
+    } else {
+        selection_->setPlainText(MultiLineText(*editorBox_));
+    }
+    speciesList_->addItems(SortedWithoutCase(SpeciesList()));
+    speciesList_->setFocus();
+}
+
+void SpeciesPicker::appendSpecies(const QListWidgetItem& item) {
+    selection_->setPlainText(MultiLineText(*selection_) + item.text() + QStringLiteral(", "));
+    selection_->moveCursor(QTextCursor::End);
+}
+
+void SpeciesPicker::confirm() {
+    const QString selection = MultiLineText(*selection_);
+    if (book_ != nullptr) {
+        (void)book_->setField(Field::species, ToFileText(LineBreaksToBlanks(selection)));
+    } else {
+        editorBox_->setPlainText(selection);
+    }
+    accept();
+}
+
+void SpeciesPicker::cancel() {
+    reject();
+}
+
+void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
+                          QWidget* parent) {
+    SpeciesPicker picker(edspec, platform, view, parent);
+    picker.load();
+    platform.showModal(picker);
+}
+
+void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
+                                 QWidget* parent) {
+    if (book.currentRecord() < 1) return;
+    SpeciesPicker picker(book, platform, view, parent);
+    picker.load();
+    platform.showModal(picker);
+}
+
+}  // namespace rodwick

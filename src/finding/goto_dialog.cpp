@@ -1,0 +1,95 @@
+#include "goto_dialog.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "goto_line.h"
+#include "look.h"
+
+namespace rodwick {
+
+namespace {
+
+constexpr int kWidth = 480;
+constexpr int kHeight = 300;
+constexpr int kButtonWidth = 84;
+constexpr int kButtonHeight = 26;
+
+}  // namespace
+
+GotoDialog::GotoDialog(RecordBook& book, platform::Platform& platform, MainView& view,
+                       QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform), view_(view) {
+    setObjectName(QStringLiteral("Form6"));
+    setWindowTitle(QStringLiteral("Goto"));
+    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    buildControls();
+    load();
+}
+
+void GotoDialog::buildControls() {
+    constexpr int listWidth = kWidth - 3 * 12 - kButtonWidth;
+    constexpr int buttonLeft = kWidth - 12 - kButtonWidth;
+
+    Label1_ = new QLabel(QStringLiteral("Records:"), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setGeometry(12, 8, listWidth, 18);
+
+    recordList_ = new QListWidget(this);
+    recordList_->setObjectName(QStringLiteral("recsel"));
+    recordList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    recordList_->setSortingEnabled(false);
+    recordList_->setGeometry(12, 28, listWidth, kHeight - 28 - 12);
+
+    goButton_ = new QPushButton(QStringLiteral("Goto"), this);
+    goButton_->setObjectName(QStringLiteral("butgo"));
+    goButton_->setGeometry(buttonLeft, 28, kButtonWidth, kButtonHeight);
+    // Return anywhere in the dialog, the list included, presses Goto.
+    goButton_->setDefault(true);
+
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("butcan"));
+    cancelButton_->setGeometry(buttonLeft, 28 + kButtonHeight + 8, kButtonWidth, kButtonHeight);
+    cancelButton_->setAutoDefault(false);
+
+    Image1_ = new QLabel(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    Image1_->setGeometry(buttonLeft + (kButtonWidth - 32) / 2, kHeight - 12 - 32, 32, 32);
+    Image1_->setPixmap(ListPicture(32));
+
+    connect(goButton_, &QPushButton::clicked, this, &GotoDialog::goToSelected);
+    connect(cancelButton_, &QPushButton::clicked, this, &GotoDialog::cancel);
+    connect(recordList_, &QListWidget::itemDoubleClicked, this, &GotoDialog::goToDoubleClicked);
+    recordList_->setFocus();
+}
+
+void GotoDialog::load() {
+    CentreOnScreen(*this, platform_);
+    recordList_->addItems(GotoLines(book_.table()));
+    const int current = book_.table().currentRecord();
+    if (current < 1 || current > recordList_->count()) return;
+    recordList_->setCurrentRow(current - 1);
+    recordList_->scrollToItem(recordList_->currentItem());
+}
+
+void GotoDialog::goToSelected() {
+    const QList<QListWidgetItem*> selected = recordList_->selectedItems();
+    if (selected.isEmpty()) {
+        reject();
+        return;
+    }
+    const int record = recordList_->row(selected.first()) + 1;
+    book_.show(record);  // nothing beyond the last record
+    accept();
+}
+
+void GotoDialog::cancel() {
+    reject();
+}
+
+void GotoDialog::goToDoubleClicked() {
+    goToSelected();
+}
+
+}  // namespace rodwick
