@@ -9,32 +9,17 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "command_areas.h"
 #include "text.h"
 #include "toolbar.h"
 
 namespace rodwick {
 
-namespace {
-
-// The commands that need records, switched as one set by SetRecordCommands.
-constexpr const char* kRecordCommands[] = {"MnuEdit",  "MnuDel",  "MnuDup",  "MnuFirst",
-                                           "MnuLast",  "MnuNext", "MnuPrev", "MnuGoto",
-                                           "MnuPrint", "MnuCopy", "MnuFind"};
-
-}  // namespace
-
 form1::form1(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
+    RegisterCommandAreas(commands_, *this, book_, platform_);
     buildWindow();
-    for (const char* name : kRecordCommands) recordCommands_.push_back(menuEntry(name));
-
-    connectRecordCommands();
-    connectFileCommands();
-    connectPrefsCommands();
-    connectFindingCommands();
-    connectEditingCommands();
-    connectOutputCommands();
     connectQuickEditGestures();
 
     ShowFileTitle();
@@ -52,15 +37,17 @@ void form1::ShowChanges(const RecordBook::Changes& changes) {
     if (changes.records || changes.currentRecord) ShowCurrentRecord();
 }
 
-QAction* form1::menuEntry(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
-}
-
-void form1::connectRecordCommands() {
-    connect(menuEntry("MnuFirst"), &QAction::triggered, this, [this] { MnuFirst_Click(); });
-    connect(menuEntry("MnuLast"), &QAction::triggered, this, [this] { MnuLast_Click(); });
-    connect(menuEntry("MnuNext"), &QAction::triggered, this, [this] { MnuNext_Click(); });
-    connect(menuEntry("MnuPrev"), &QAction::triggered, this, [this] { MnuPrev_Click(); });
+void RegisterRecordCommands(CommandRegistry& commands, form1& window) {
+    commands.add({
+        {"MnuFirst", "Firs&t", nullptr, "MnuRecord", nullptr, 10, true,
+         [&] { window.MnuFirst_Click(); }},
+        {"MnuLast", "&Last", nullptr, "MnuRecord", nullptr, 20, true,
+         [&] { window.MnuLast_Click(); }},
+        {"MnuNext", "&Next", nullptr, "MnuRecord", nullptr, 30, true,
+         [&] { window.MnuNext_Click(); }},
+        {"MnuPrev", "Pre&vious ", nullptr, "MnuRecord", nullptr, 40, true,
+         [&] { window.MnuPrev_Click(); }},
+    });
 }
 
 void form1::ShowCurrentRecord() {
@@ -84,7 +71,7 @@ void form1::ShowCurrentRecord() {
 }
 
 void form1::SetRecordCommands(bool enabled) {
-    for (QAction* action : recordCommands_) action->setEnabled(enabled);
+    commands_.setRecordCommandsEnabled(enabled);
     chrec_->setEnabled(enabled);
     toolbar_->SetRecordPictures(enabled);
     Frame1_->setVisible(enabled);

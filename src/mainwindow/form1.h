@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "command_registry.h"
 #include "edit_commands.h"
 #include "main_view.h"
 #include "platform.h"
@@ -25,8 +26,8 @@ class Toolbar;
 struct QuickEditRow;
 
 // The main window: one trip at a time, the menus, and the file commands. Each area of
-// commands lives in a file of its own (form1_<area>.cpp) and is wired up by one
-// connect<Area>Commands() call in the constructor; the menu entries are found by object name.
+// commands registers its menu entries with the command registry (command_areas.h); the
+// menus and the toolbar are built from what was registered.
 class form1 : public QMainWindow, public MainView {
     Q_OBJECT
 
@@ -125,22 +126,10 @@ class form1 : public QMainWindow, public MainView {
     void buildRecordPanel();
     // The picture buttons, the status line and the clock.
     void buildToolbar();
-    // One per area of commands.
-    void connectRecordCommands();
-    void connectFileCommands();
-    void connectPrefsCommands();
-    void connectFindingCommands();
-
-    // A menu entry by its object name.
-    QAction* menuEntry(const char* name) const;
-    // Connects the export, print and copy menu entries to their commands.
-    void connectOutputCommands();
     // The exit question; true on Yes.
     bool AskToLeave();
     // The busy text while one is set, else "Rodwick DB: " and the name the title shows.
     void DrawTitle();
-    // Connects MnuAdd, MnuEdit, MnuDel and MnuDup to their handlers; once, on construction.
-    void connectEditingCommands();
     // Watches the 22 value labels for their quick-edit gestures; once, on construction.
     void connectQuickEditGestures();
 
@@ -165,8 +154,8 @@ class form1 : public QMainWindow, public MainView {
     QMenu* MnuFile_ = nullptr;
     QAction* mnufilearray0_ = nullptr;
     std::vector<QAction*> mnufilearray_;  // elements 1..fileListCount
-    // Commands switched by SetRecordCommands.
-    std::vector<QAction*> recordCommands_;
+    // Every menu command, registered by the areas before the menus are built.
+    CommandRegistry commands_;
 
     Toolbar* toolbar_ = nullptr;
     Clock* clock_ = nullptr;

@@ -2,15 +2,25 @@
 #include <QAction>
 #include <utility>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "form1.h"
 
 namespace rodwick {
 
-void form1::connectEditingCommands() {
-    connect(menuEntry("MnuAdd"), &QAction::triggered, this, [this] { MnuAdd_Click(); });
-    connect(menuEntry("MnuEdit"), &QAction::triggered, this, [this] { MnuEdit_Click(); });
-    connect(menuEntry("MnuDel"), &QAction::triggered, this, [this] { MnuDel_Click(); });
-    connect(menuEntry("MnuDup"), &QAction::triggered, this, [this] { MnuDup_Click(); });
+void RegisterEditingCommands(CommandRegistry& commands, form1& window) {
+    // Beneath the copy command of the output area.
+    commands.add({
+        {"empty3", nullptr, nullptr, "MnuTed", nullptr, 20},
+        {"MnuEdit", "&Edit Record...", "Ctrl+E", "MnuTed", nullptr, 30, true,
+         [&] { window.MnuEdit_Click(); }},
+        {"MnuDel", "&Delete Record...  ", "Del", "MnuTed", nullptr, 40, true,
+         [&] { window.MnuDel_Click(); }},
+        {"MnuAdd", "&Add Record...", "Ctrl+A", "MnuTed", nullptr, 50, false,
+         [&] { window.MnuAdd_Click(); }},
+        {"MnuDup", "D&uplicate Record", "Ctrl+T", "MnuTed", nullptr, 60, true,
+         [&] { window.MnuDup_Click(); }},
+    });
 }
 
 void form1::MnuAdd_Click() {

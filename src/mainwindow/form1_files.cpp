@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "database_file.h"
 #include "form1.h"
 #include "text.h"
@@ -29,13 +31,23 @@ QString MenuCaptionFor(const QString& path) {
 
 }  // namespace
 
-void form1::connectFileCommands() {
-    connect(menuEntry("MnuNew"), &QAction::triggered, this, [this] { MnuNew_Click(); });
-    connect(menuEntry("MnuOpen"), &QAction::triggered, this, [this] { MnuOpen_Click(); });
-    connect(menuEntry("MnuSave"), &QAction::triggered, this, [this] { MnuSave_Click(); });
-    connect(menuEntry("MnuSas"), &QAction::triggered, this, [this] { MnuSas_Click(); });
-    connect(menuEntry("MnuMer"), &QAction::triggered, this, [this] { MnuMer_Click(); });
-    connect(menuEntry("MnuExit"), &QAction::triggered, this, [this] { MnuExit_Click(); });
+void RegisterFileCommands(CommandRegistry& commands, form1& window) {
+    // The last entry heads the list of opened files, which grows beneath it.
+    commands.add({
+        {"MnuNew", "Ne&w", "Ctrl+W", "MnuFile", nullptr, 10, false, [&] { window.MnuNew_Click(); }},
+        {"MnuOpen", "&Open...", "Ctrl+O", "MnuFile", nullptr, 20, false,
+         [&] { window.MnuOpen_Click(); }},
+        {"MnuSave", "&Save", "Ctrl+S", "MnuFile", nullptr, 30, false,
+         [&] { window.MnuSave_Click(); }},
+        {"MnuSas", "Save As..   ", "Ctrl+Y", "MnuFile", nullptr, 40, false,
+         [&] { window.MnuSas_Click(); }},
+        {"MnuMer", "&Merge", "Ctrl+M", "MnuFile", nullptr, 60, false,
+         [&] { window.MnuMer_Click(); }},
+        {"Empty1", nullptr, nullptr, "MnuFile", nullptr, 70},
+        {"MnuExit", "Exit", "Ctrl+X", "MnuFile", nullptr, 90, false,
+         [&] { window.MnuExit_Click(); }},
+        {"mnufilearray", nullptr, nullptr, "MnuFile", nullptr, 100},
+    });
 }
 
 void form1::DrawTitle() {

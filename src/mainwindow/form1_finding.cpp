@@ -1,15 +1,21 @@
 // The main window's finding commands: the word search and the goto list.
 #include <QAction>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "form1.h"
 #include "form5.h"
 #include "form6.h"
 
 namespace rodwick {
 
-void form1::connectFindingCommands() {
-    connect(menuEntry("MnuFind"), &QAction::triggered, this, [this] { MnuFind_Click(); });
-    connect(menuEntry("MnuGoto"), &QAction::triggered, this, [this] { MnuGoto_Click(); });
+void RegisterFindingCommands(CommandRegistry& commands, form1& window) {
+    commands.add({
+        {"MnuFind", "&Find...", "Ctrl+F", "MnuOption", nullptr, 10, true,
+         [&] { window.MnuFind_Click(); }},
+        {"MnuGoto", "&Goto...", "Ctrl+G", "MnuRecord", nullptr, 50, true,
+         [&] { window.MnuGoto_Click(); }},
+    });
 }
 
 void form1::MnuFind_Click() {

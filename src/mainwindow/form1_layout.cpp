@@ -111,54 +111,12 @@ constexpr std::array<Place, 6> kUnitPlaces{{
     {"mesl2", 8160, 1800, 375},
 }};
 
-struct MenuEntry {
-    const char* name;
-    const char* caption = nullptr;  // UTF-8; none for a separator
-    const char* shortcut = nullptr;
-};
-struct Menu {
-    const char* name;
-    const char* caption;
-    std::vector<MenuEntry> entries;
-};
-
-// The menu bar, menus left to right and entries top to bottom. The last entry of the File menu
-// heads the list of opened files.
-const Menu kMenus[] = {
-    {"MnuFile",
-     "&File",
-     {{"MnuNew", "Ne&w", "Ctrl+W"},
-      {"MnuOpen", "&Open...", "Ctrl+O"},
-      {"MnuSave", "&Save", "Ctrl+S"},
-      {"MnuSas", "Save As..   ", "Ctrl+Y"},
-      {"MnuExp", "E&xport..."},
-      {"MnuMer", "&Merge", "Ctrl+M"},
-      {"Empty1"},
-      {"MnuPrint", "&Print...", "Ctrl+P"},
-      {"MnuExit", "Exit", "Ctrl+X"},
-      {"mnufilearray"}}},
-    {"MnuTed",
-     "&Edit",
-     {{"MnuCopy", "&Copy To Clipboard   ", "Ctrl+C"},
-      {"empty3"},
-      {"MnuEdit", "&Edit Record...", "Ctrl+E"},
-      {"MnuDel", "&Delete Record...  ", "Del"},
-      {"MnuAdd", "&Add Record...", "Ctrl+A"},
-      {"MnuDup", "D&uplicate Record", "Ctrl+T"}}},
-    {"MnuOption",
-     "&Options",
-     {{"MnuFind", "&Find...", "Ctrl+F"},
-      {"MnuPref", "Preferences...   ", "Ctrl+U"},
-      {"MnuFont", "Font..."}}},
-    {"MnuRecord",
-     "&Record",
-     {{"MnuFirst", "Firs&t"},
-      {"MnuLast", "&Last"},
-      {"MnuNext", "&Next"},
-      {"MnuPrev", "Pre&vious "},
-      {"MnuGoto", "&Goto...", "Ctrl+G"}}},
-    {"crap", "&Help", {{"MnuHelp", "Contents", "Ctrl+H"}, {"crap3"}, {"MnuAbo", "About..."}}},
-};
+// The menu bar, left to right; the areas fill the menus with their commands.
+const std::vector<MenuHead> kMenuBar = {{"MnuFile", "&File"},
+                                        {"MnuTed", "&Edit"},
+                                        {"MnuOption", "&Options"},
+                                        {"MnuRecord", "&Record"},
+                                        {"crap", "&Help"}};
 
 const char* const kValueFamily = "Times New Roman";
 
@@ -210,7 +168,7 @@ void form1::buildToolbar() {
     const QRect statusRect(kMargin, kStatusRowTop, kFrameWidth - clockWidth - 6, kStatusRowHeight);
     const QRect clockRect(kMargin + kFrameWidth - clockWidth, kStatusRowTop, clockWidth,
                           kStatusRowHeight);
-    toolbar_ = new Toolbar(*this, centralWidget(), Frame1_,
+    toolbar_ = new Toolbar(*this, commands_, centralWidget(), Frame1_,
                            QPoint(kMargin, (kStripHeight - kToolbarPictureSize) / 2), statusRect);
     clock_ = new Clock(centralWidget(), clockRect, platform_);
 }
@@ -218,21 +176,11 @@ void form1::buildToolbar() {
 void form1::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("form1MenuBar"));
-    for (const Menu& entries : kMenus) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(entries.caption));
-        menu->setObjectName(QString::fromLatin1(entries.name));
-        for (const MenuEntry& entry : entries.entries) {
-            QAction* action = entry.caption ? menu->addAction(QString::fromUtf8(entry.caption))
-                                            : menu->addSeparator();
-            action->setObjectName(QString::fromLatin1(entry.name));
-            if (entry.shortcut)
-                action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
-        }
-    }
-    MnuFile_ = findChild<QMenu*>(QStringLiteral("MnuFile"));
+    commands_.buildMenus(*bar, kMenuBar, *this);
+    MnuFile_ = &commands_.menu("MnuFile");
     // Element 0 of the opened-files list, the separator that heads it, hidden until a file is
     // listed.
-    mnufilearray0_ = menuEntry("mnufilearray");
+    mnufilearray0_ = &commands_.action("mnufilearray");
     mnufilearray0_->setProperty("index", 0);
     mnufilearray0_->setVisible(false);
 }

@@ -1,6 +1,8 @@
 // The main window's output commands: export, print and copy to the clipboard.
 #include <QAction>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "diaprint.h"
 #include "export_window.h"
 #include "form1.h"
@@ -8,10 +10,15 @@
 
 namespace rodwick {
 
-void form1::connectOutputCommands() {
-    connect(menuEntry("MnuExp"), &QAction::triggered, this, [this] { MnuExp_Click(); });
-    connect(menuEntry("MnuPrint"), &QAction::triggered, this, [this] { MnuPrint_Click(); });
-    connect(menuEntry("MnuCopy"), &QAction::triggered, this, [this] { MnuCopy_Click(); });
+void RegisterOutputCommands(CommandRegistry& commands, form1& window) {
+    commands.add({
+        {"MnuExp", "E&xport...", nullptr, "MnuFile", nullptr, 50, false,
+         [&] { window.MnuExp_Click(); }},
+        {"MnuPrint", "&Print...", "Ctrl+P", "MnuFile", nullptr, 80, true,
+         [&] { window.MnuPrint_Click(); }},
+        {"MnuCopy", "&Copy To Clipboard   ", "Ctrl+C", "MnuTed", nullptr, 10, true,
+         [&] { window.MnuCopy_Click(); }},
+    });
 }
 
 // Always offered, also with no records: the current-record export of an empty table writes

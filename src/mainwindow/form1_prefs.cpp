@@ -1,6 +1,8 @@
 // The Options and Help menu commands of the main window: preferences, font, manual, About.
 #include <QAction>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "display_font.h"
 #include "form1.h"
 #include "form3.h"
@@ -9,11 +11,22 @@
 
 namespace rodwick {
 
-void form1::connectPrefsCommands() {
-    connect(menuEntry("MnuPref"), &QAction::triggered, this, [this] { MnuPref_Click(); });
-    connect(menuEntry("MnuFont"), &QAction::triggered, this, [this] { MnuFont_Click(); });
-    connect(menuEntry("MnuHelp"), &QAction::triggered, this, [this] { MnuHelp_Click(); });
-    connect(menuEntry("MnuAbo"), &QAction::triggered, this, [this] { MnuAbo_Click(); });
+void RegisterPrefsCommands(CommandRegistry& commands, form1& window) {
+    commands.add({
+        {"MnuPref", "Preferences...   ", "Ctrl+U", "MnuOption", nullptr, 20, false,
+         [&] { window.MnuPref_Click(); }},
+        {"MnuFont", "Font...", nullptr, "MnuOption", nullptr, 30, false,
+         [&] { window.MnuFont_Click(); }},
+    });
+}
+
+void RegisterHelpCommands(CommandRegistry& commands, form1& window) {
+    commands.add({
+        {"MnuHelp", "Contents", "Ctrl+H", "crap", nullptr, 10, false,
+         [&] { window.MnuHelp_Click(); }},
+        {"crap3", nullptr, nullptr, "crap", nullptr, 20},
+        {"MnuAbo", "About...", nullptr, "crap", nullptr, 30, false, [&] { window.MnuAbo_Click(); }},
+    });
 }
 
 void form1::MnuPref_Click() {

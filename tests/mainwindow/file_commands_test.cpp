@@ -204,7 +204,8 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     EXPECT_EQ(Window(), WindowOf({.title = c, .name = c, .records = 1, .list = list}));
 
     // The File menu ends with the separator and the three entries, numbered 0 to 3.
-    const QList<QAction*> tail = Find<QMenu>("MnuFile")->actions().mid(9);
+    const QList<QAction*> all = Find<QMenu>("MnuFile")->actions();
+    const QList<QAction*> tail = all.mid(all.indexOf(Action("mnufilearray")));
     QString entries;
     for (const QAction* entry : tail) {
         entries += entry->objectName() + entry->property("index").toString() +
