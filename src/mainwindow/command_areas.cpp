@@ -1,10 +1,10 @@
 #include "command_areas.h"
 
-#include "form1.h"
+#include "main_window.h"
 
 namespace rodwick {
 
-void RegisterCommandAreas(CommandRegistry& commands, form1& window, RecordBook& book,
+void RegisterCommandAreas(CommandRegistry& commands, MainWindow& window, RecordBook& book,
                           platform::Platform& platform) {
     RegisterFileCommands(commands, window);
     RegisterRecordCommands(commands, window);

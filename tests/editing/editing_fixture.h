@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "fixed_lists.h"
-#include "form1_fixture.h"
 #include "form2.h"
+#include "main_window_fixture.h"
 
 namespace rodwick::testing {
 
@@ -74,7 +74,7 @@ inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
     return box;
 }
 
-class EditingTest : public Form1Test {
+class EditingTest : public MainWindowTest {
   protected:
     Form2* AddEditor() { return window.editCommands().addEditor(); }
     Form2* OpenAdd() {

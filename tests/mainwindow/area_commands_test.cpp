@@ -8,13 +8,13 @@
 #include <QTableView>
 #include <QTest>
 
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "statistics_window.h"
 
 namespace rodwick::testing {
 namespace {
 
-class StatisticsCommandTest : public Form1Test {
+class StatisticsCommandTest : public MainWindowTest {
   protected:
     // Opens the window from the menu; the one open window, or null.
     stats::StatisticsWindow* Open() {
@@ -90,7 +90,7 @@ TEST_F(StatisticsCommandTest, ClosingChangesNothingAndEndsTheSubscription) {
     EXPECT_EQ(platform.callsOf("modeless").size(), 2u);
 }
 
-class SpreadsheetCommandTest : public Form1Test {};
+class SpreadsheetCommandTest : public MainWindowTest {};
 
 TEST_F(SpreadsheetCommandTest, ImportIntoAnEmptyTableShowsTheTripsAndSwitchesTheCommandsOn) {
     ASSERT_TRUE(Action("MnuCsvImp")->isEnabled());

@@ -6,8 +6,8 @@
 #include <QTextCursor>
 #include <functional>
 
-#include "form1_fixture.h"
 #include "form7.h"
+#include "main_window_fixture.h"
 #include "qt_platform.h"
 #include "record_text.h"
 #include "text.h"
@@ -15,7 +15,7 @@
 namespace rodwick::testing {
 namespace {
 
-class ClipboardTest : public Form1Test {
+class ClipboardTest : public MainWindowTest {
   protected:
     ClipboardTest() {
         TripRecord trip = Tagged("r2");

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 
 #include "diaprint.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "record_text.h"
 
 namespace rodwick::testing {
@@ -33,7 +33,7 @@ Lines Trip(int k) {
 }
 const Lines kNoteSheet = FromBytes(NoteSheetLines());
 
-class PrintTest : public Form1Test {
+class PrintTest : public MainWindowTest {
   protected:
     PrintTest() {
         Hold(4);

@@ -4,45 +4,44 @@
 #include "command_areas.h"
 #include "command_registry.h"
 #include "display_font.h"
-#include "form1.h"
 #include "form3.h"
 #include "form4.h"
 #include "help.h"
+#include "main_window.h"
 
 namespace rodwick {
 
-void RegisterPrefsCommands(CommandRegistry& commands, form1& window) {
+void RegisterPrefsCommands(CommandRegistry& commands, MainWindow& window) {
     commands.add({
         {"MnuPref", "Preferences...   ", "Ctrl+U", "MnuOption", nullptr, 20, false,
-         [&] { window.MnuPref_Click(); }},
+         [&] { window.editPreferences(); }},
         {"MnuFont", "Font...", nullptr, "MnuOption", nullptr, 30, false,
-         [&] { window.MnuFont_Click(); }},
+         [&] { window.chooseFont(); }},
     });
 }
 
-void RegisterHelpCommands(CommandRegistry& commands, form1& window) {
+void RegisterHelpCommands(CommandRegistry& commands, MainWindow& window) {
     commands.add({
-        {"MnuHelp", "Contents", "Ctrl+H", "crap", nullptr, 10, false,
-         [&] { window.MnuHelp_Click(); }},
+        {"MnuHelp", "Contents", "Ctrl+H", "crap", nullptr, 10, false, [&] { window.showHelp(); }},
         {"crap3", nullptr, nullptr, "crap", nullptr, 20},
-        {"MnuAbo", "About...", nullptr, "crap", nullptr, 30, false, [&] { window.MnuAbo_Click(); }},
+        {"MnuAbo", "About...", nullptr, "crap", nullptr, 30, false, [&] { window.showAbout(); }},
     });
 }
 
-void form1::MnuPref_Click() {
+void MainWindow::editPreferences() {
     Form3 dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }
 
-void form1::MnuFont_Click() {
-    ChooseDisplayFont(book_, platform_, *this, CommonDialog1Font_);
+void MainWindow::chooseFont() {
+    ChooseDisplayFont(book_, platform_, *this, chosenFont_);
 }
 
-void form1::MnuHelp_Click() {
+void MainWindow::showHelp() {
     ShowHelp(platform_, ManualPath(platform_.programDirectory()), WordProcessors());
 }
 
-void form1::MnuAbo_Click() {
+void MainWindow::showAbout() {
     Form4 dialog(platform_, this);
     platform_.showModal(dialog);
 }

@@ -4,38 +4,38 @@
 
 #include "command_areas.h"
 #include "command_registry.h"
-#include "form1.h"
+#include "main_window.h"
 
 namespace rodwick {
 
-void RegisterEditingCommands(CommandRegistry& commands, form1& window) {
+void RegisterEditingCommands(CommandRegistry& commands, MainWindow& window) {
     // Beneath the copy command of the output area.
     commands.add({
         {"empty3", nullptr, nullptr, "MnuTed", nullptr, 20},
         {"MnuEdit", "&Edit Record...", "Ctrl+E", "MnuTed", nullptr, 30, true,
-         [&] { window.MnuEdit_Click(); }},
+         [&] { window.editRecord(); }},
         {"MnuDel", "&Delete Record...  ", "Del", "MnuTed", nullptr, 40, true,
-         [&] { window.MnuDel_Click(); }},
+         [&] { window.deleteRecord(); }},
         {"MnuAdd", "&Add Record...", "Ctrl+A", "MnuTed", nullptr, 50, false,
-         [&] { window.MnuAdd_Click(); }},
+         [&] { window.addRecord(); }},
         {"MnuDup", "D&uplicate Record", "Ctrl+T", "MnuTed", nullptr, 60, true,
-         [&] { window.MnuDup_Click(); }},
+         [&] { window.duplicateRecord(); }},
     });
 }
 
-void form1::MnuAdd_Click() {
+void MainWindow::addRecord() {
     editCommands_.Add();
 }
 
-void form1::MnuEdit_Click() {
+void MainWindow::editRecord() {
     editCommands_.Edit();
 }
 
-void form1::MnuDel_Click() {
+void MainWindow::deleteRecord() {
     editCommands_.Delete();
 }
 
-void form1::MnuDup_Click() {
+void MainWindow::duplicateRecord() {
     editCommands_.Duplicate();
 }
 

@@ -6,9 +6,9 @@
 #include <unordered_map>
 
 #include "box_text.h"
-#include "form1.h"
 #include "form10.h"
 #include "form8.h"
+#include "main_window.h"
 #include "quick_edit.h"
 #include "text.h"
 
@@ -19,7 +19,7 @@ namespace {
 // Hands each value label's gesture, with the label's row, to the main window.
 class QuickEditGestures : public QObject {
   public:
-    explicit QuickEditGestures(form1& window) : QObject(&window), window_(window) {}
+    explicit QuickEditGestures(MainWindow& window) : QObject(&window), window_(window) {}
 
     void watch(QLabel& label, const QuickEditRow& row) {
         rows_[&label] = &row;
@@ -40,18 +40,18 @@ class QuickEditGestures : public QObject {
         if (mouse->button() != Qt::LeftButton) return false;
         const auto* label = static_cast<QWidget*>(watched);
         if (!label->rect().contains(mouse->position().toPoint())) return false;
-        window_.QuickEdit(row);
+        window_.quickEdit(row);
         return true;
     }
 
   private:
-    form1& window_;
+    MainWindow& window_;
     std::unordered_map<const QObject*, const QuickEditRow*> rows_;
 };
 
 }  // namespace
 
-void form1::connectQuickEditGestures() {
+void MainWindow::connectQuickEditGestures() {
     auto* gestures = new QuickEditGestures(*this);
     for (const QuickEditRow& row : QuickEditRows()) {
         QLabel* label = valueLabels_[static_cast<std::size_t>(row.field)];
@@ -60,7 +60,7 @@ void form1::connectQuickEditGestures() {
     }
 }
 
-void form1::QuickEdit(const QuickEditRow& row) {
+void MainWindow::quickEdit(const QuickEditRow& row) {
     const RecordTable& table = book_.table();
     const int current = table.currentRecord();
     // The labels are hidden with the panel while the table is empty.

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,7 +15,7 @@
 
 namespace rodwick {
 
-form1::form1(RecordBook& book, platform::Platform& platform, QWidget* parent)
+MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
     RegisterCommandAreas(commands_, *this, book_, platform_);
@@ -24,42 +24,42 @@ form1::form1(RecordBook& book, platform::Platform& platform, QWidget* parent)
 
     ShowFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.
-    SetRecordCommands(book_.recordCount() > 0);
+    setRecordCommands(book_.recordCount() > 0);
     bookSubscription_ =
-        book_.subscribe([this](const RecordBook::Changes& changes) { ShowChanges(changes); });
+        book_.subscribe([this](const RecordBook::Changes& changes) { showChanges(changes); });
 }
 
-void form1::ShowChanges(const RecordBook::Changes& changes) {
+void MainWindow::showChanges(const RecordBook::Changes& changes) {
     // The record commands first: a first record added is shown with its commands on.
-    if (changes.emptiness) SetRecordCommands(book_.recordCount() > 0);
+    if (changes.emptiness) setRecordCommands(book_.recordCount() > 0);
     if (changes.settings) ShowUnitNames();
-    if (changes.fileName) DrawTitle();
-    if (changes.records || changes.currentRecord) ShowCurrentRecord();
+    if (changes.fileName) drawTitle();
+    if (changes.records || changes.currentRecord) showCurrentRecord();
 }
 
-void RegisterRecordCommands(CommandRegistry& commands, form1& window) {
+void RegisterRecordCommands(CommandRegistry& commands, MainWindow& window) {
     commands.add({
         {"MnuFirst", "Firs&t", nullptr, "MnuRecord", nullptr, 10, true,
-         [&] { window.MnuFirst_Click(); }},
+         [&] { window.showFirstRecord(); }},
         {"MnuLast", "&Last", nullptr, "MnuRecord", nullptr, 20, true,
-         [&] { window.MnuLast_Click(); }},
+         [&] { window.showLastRecord(); }},
         {"MnuNext", "&Next", nullptr, "MnuRecord", nullptr, 30, true,
-         [&] { window.MnuNext_Click(); }},
+         [&] { window.showNextRecord(); }},
         {"MnuPrev", "Pre&vious ", nullptr, "MnuRecord", nullptr, 40, true,
-         [&] { window.MnuPrev_Click(); }},
+         [&] { window.showPreviousRecord(); }},
     });
 }
 
-void form1::ShowCurrentRecord() {
+void MainWindow::showCurrentRecord() {
     const RecordTable& table = book_.table();
     const int count = table.recordCount();
     const int current = table.currentRecord();
     {
         // The range stays valid with no records (the minimum is 1), and setting it here must
         // not come back as a scroll-bar change with a clamped value.
-        const QSignalBlocker block(chrec_);
-        chrec_->setRange(1, std::max(1, count));
-        chrec_->setValue(current);
+        const QSignalBlocker block(scrollBar_);
+        scrollBar_->setRange(1, std::max(1, count));
+        scrollBar_->setValue(current);
     }
 
     const TripRecord& record = table.slot(current);
@@ -67,95 +67,92 @@ void form1::ShowCurrentRecord() {
         valueLabels_[static_cast<size_t>(i)]->setText(
             FromFileText(record.fields[static_cast<size_t>(i)]));
     }
-    total_->setText(QStringLiteral("Record %1 of %2").arg(current).arg(count));
+    position_->setText(QStringLiteral("Record %1 of %2").arg(current).arg(count));
 }
 
-void form1::SetRecordCommands(bool enabled) {
+void MainWindow::setRecordCommands(bool enabled) {
     commands_.setRecordCommandsEnabled(enabled);
-    chrec_->setEnabled(enabled);
+    scrollBar_->setEnabled(enabled);
     toolbar_->SetRecordPictures(enabled);
-    Frame1_->setVisible(enabled);
-    Label25_->setVisible(!enabled);
+    recordPanel_->setVisible(enabled);
+    noRecordsNotice_->setVisible(!enabled);
 }
 
-void form1::SetChrecMaximum() {
-    const QSignalBlocker block(chrec_);
-    chrec_->setRange(1, std::max(1, book_.recordCount()));
+void MainWindow::setScrollBarMaximum() {
+    const QSignalBlocker block(scrollBar_);
+    scrollBar_->setRange(1, std::max(1, book_.recordCount()));
 }
 
 // Record menu: every command checks its bound and does nothing beyond it.
 
-void form1::MnuFirst_Click() {
+void MainWindow::showFirstRecord() {
     book_.show(1);
 }
 
-void form1::MnuLast_Click() {
+void MainWindow::showLastRecord() {
     book_.show(book_.recordCount());
 }
 
-void form1::MnuNext_Click() {
+void MainWindow::showNextRecord() {
     if (book_.currentRecord() >= book_.recordCount()) return;
     book_.show(book_.currentRecord() + 1);
 }
 
-void form1::MnuPrev_Click() {
+void MainWindow::showPreviousRecord() {
     if (book_.currentRecord() <= 1) return;
     book_.show(book_.currentRecord() - 1);
 }
 
-void form1::chrec_Change() {
-    book_.show(std::clamp(chrec_->value(), 1, std::max(1, book_.recordCount())));
+void MainWindow::scrollBarMoved() {
+    book_.show(std::clamp(scrollBar_->value(), 1, std::max(1, book_.recordCount())));
 }
 
-bool form1::chrec_KeyDown(int key) {
+bool MainWindow::scrollBarKeyDown(int key) {
     switch (key) {
         case Qt::Key_Up:
-            MnuFirst_Click();
+            showFirstRecord();
             return true;
         case Qt::Key_Down:
-            MnuLast_Click();
+            showLastRecord();
             return true;
         default:
             return false;
     }
 }
 
-void form1::Form_KeyDown(int key) {
+void MainWindow::windowKeyDown(int key) {
     switch (key) {
         case Qt::Key_Left:
-            MnuPrev_Click();
+            showPreviousRecord();
             break;
         case Qt::Key_Right:
-            MnuNext_Click();
+            showNextRecord();
             break;
         case Qt::Key_Up:
-            MnuFirst_Click();
+            showFirstRecord();
             break;
         case Qt::Key_Down:
-            MnuLast_Click();
+            showLastRecord();
             break;
         default:
             break;
     }
 }
 
-bool form1::AskToLeave() {
+bool MainWindow::askToLeave() {
     const platform::Message question{
         QStringLiteral("Really leave The Rodwick Database by Harrowby Software"),
         QStringLiteral("Exit"), platform::Buttons::YesNo, platform::Icon::Question};
     return platform_.showMessage(question) == platform::Answer::Yes;
 }
 
-void form1::Form_QueryUnload(bool& cancel, int unloadMode) {
-    if (unloadMode != 0) return;
-    if (!AskToLeave()) cancel = true;
+bool MainWindow::mayClose(CloseReason reason) {
+    return reason == CloseReason::byCode || askToLeave();
 }
 
-void form1::closeEvent(QCloseEvent* event) {
-    const bool byUser = !closingByCode_;
-    bool cancel = false;
-    Form_QueryUnload(cancel, byUser ? 0 : 1);
-    if (cancel) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool byUser = closeReason_ == CloseReason::byUser;
+    if (!mayClose(closeReason_)) {
         event->ignore();
         return;
     }
@@ -164,13 +161,13 @@ void form1::closeEvent(QCloseEvent* event) {
     if (byUser) QCoreApplication::quit();
 }
 
-void form1::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-            Form_KeyDown(event->key());
+            windowKeyDown(event->key());
             event->accept();
             break;
         default:
@@ -179,15 +176,15 @@ void form1::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-bool form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == chrec_ && event->type() == QEvent::KeyPress) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollBar_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (chrec_KeyDown(key)) return true;
+        if (scrollBarKeyDown(key)) return true;
         // Qt's scroll bar inverts its controls for the vertical case, which also turns the
         // arrow keys of a horizontal one round; Left must go back one record, Right forward.
         if (key == Qt::Key_Left || key == Qt::Key_Right) {
-            chrec_->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
-                                                      : QAbstractSlider::SliderSingleStepAdd);
+            scrollBar_->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                          : QAbstractSlider::SliderSingleStepAdd);
             return true;
         }
     }

@@ -5,35 +5,34 @@
 #include "command_registry.h"
 #include "diaprint.h"
 #include "export_window.h"
-#include "form1.h"
 #include "form7.h"
+#include "main_window.h"
 
 namespace rodwick {
 
-void RegisterOutputCommands(CommandRegistry& commands, form1& window) {
+void RegisterOutputCommands(CommandRegistry& commands, MainWindow& window) {
     commands.add({
         {"MnuExp", "E&xport...", nullptr, "MnuFile", nullptr, 50, false,
-         [&] { window.MnuExp_Click(); }},
-        {"MnuPrint", "&Print...", "Ctrl+P", "MnuFile", nullptr, 80, true,
-         [&] { window.MnuPrint_Click(); }},
+         [&] { window.exportRecords(); }},
+        {"MnuPrint", "&Print...", "Ctrl+P", "MnuFile", nullptr, 80, true, [&] { window.print(); }},
         {"MnuCopy", "&Copy To Clipboard   ", "Ctrl+C", "MnuTed", nullptr, 10, true,
-         [&] { window.MnuCopy_Click(); }},
+         [&] { window.copyToClipboard(); }},
     });
 }
 
 // Always offered, also with no records: the current-record export of an empty table writes
 // one empty record.
-void form1::MnuExp_Click() {
+void MainWindow::exportRecords() {
     export_ window(book_, platform_, this);
     platform_.showModal(window);
 }
 
-void form1::MnuPrint_Click() {
+void MainWindow::print() {
     diaprint window(book_, platform_, this);
     platform_.showModal(window);
 }
 
-void form1::MnuCopy_Click() {
+void MainWindow::copyToClipboard() {
     Form7 window(book_, platform_, this);
     platform_.showModal(window);
 }

@@ -3,22 +3,21 @@
 
 #include "command_areas.h"
 #include "command_registry.h"
-#include "form1.h"
 #include "form5.h"
 #include "form6.h"
+#include "main_window.h"
 
 namespace rodwick {
 
-void RegisterFindingCommands(CommandRegistry& commands, form1& window) {
+void RegisterFindingCommands(CommandRegistry& commands, MainWindow& window) {
     commands.add({
-        {"MnuFind", "&Find...", "Ctrl+F", "MnuOption", nullptr, 10, true,
-         [&] { window.MnuFind_Click(); }},
+        {"MnuFind", "&Find...", "Ctrl+F", "MnuOption", nullptr, 10, true, [&] { window.find(); }},
         {"MnuGoto", "&Goto...", "Ctrl+G", "MnuRecord", nullptr, 50, true,
-         [&] { window.MnuGoto_Click(); }},
+         [&] { window.goToRecord(); }},
     });
 }
 
-void form1::MnuFind_Click() {
+void MainWindow::find() {
     {
         Form5 dialog(search_, platform_, this);
         platform_.showModal(dialog);
@@ -27,7 +26,7 @@ void form1::MnuFind_Click() {
     search_.runSearch(book_.table(), WindowHooks(platform_, book_));
 }
 
-void form1::MnuGoto_Click() {
+void MainWindow::goToRecord() {
     Form6 dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }
