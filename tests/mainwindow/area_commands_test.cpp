@@ -62,7 +62,7 @@ TEST_F(StatisticsCommandTest, IsOffWithNoRecordsAndOpensOneWindowThatFollowsTheB
     for (const auto& [step, trips] : steps) {
         step();
         ASSERT_NE(statistics, nullptr);
-        EXPECT_EQ(TripCount(*statistics), trips);
+        EXPECT_EQ(TripCount(*statistics).toStdString(), trips);
     }
 
     // The settings too: the display font is the book's.
