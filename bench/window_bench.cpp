@@ -12,15 +12,12 @@
 #include <functional>
 #include <string>
 
-#include "form1.h"
+#include "main_window.h"
 #include "record_book.h"
 #include "rodwick_test/scripted_platform.h"
 
 namespace rodwick {
 namespace {
-
-// The windows as the program names them, in one place.
-using MainWindow = form1;
 
 QAction* Command(MainWindow& window, const char* name) {
     return window.findChild<QAction*>(QString::fromLatin1(name));
@@ -132,8 +129,8 @@ void BM_MainWindow(benchmark::State& s) {
     testing::ScriptedPlatform platform;
     for (auto _ : s) {
         MainWindow window(book, platform);
-        window.SetRecordCommands(true);
-        window.ShowCurrentRecord();
+        window.setRecordCommands(true);
+        window.showCurrentRecord();
         benchmark::DoNotOptimize(window.grab());
     }
 }

@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "command_line.h"
-#include "form1.h"
-#include "form9.h"
+#include "main_window.h"
 #include "qt_platform.h"
 #include "record_book.h"
+#include "splash_screen.h"
 #include "text.h"
 #include "version.h"
 
@@ -48,12 +48,12 @@ int main(int argc, char* argv[]) {
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;
     // Built now and kept hidden: the splash loads the database into it and shows it later.
-    rodwick::form1 mainWindow(book, platform);
+    rodwick::MainWindow mainWindow(book, platform);
 
     // The splash deletes itself when its timer has shown the main window.
-    auto* splash = new rodwick::Form9(book, platform, mainWindow);
+    auto* splash = new rodwick::SplashScreen(book, platform, mainWindow);
     splash->setCommandLineFile(rodwick::ToPath(line.file));
-    splash->Form_Load();
+    splash->start();
 
     return app->exec();
 }

@@ -6,7 +6,7 @@
 
 namespace rodwick {
 
-void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow,
+void ReadSettings(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
                   const std::string& openAtStart) {
     const ProgramFiles files = LocateProgramFiles(ToPath(platform.programDirectory()));
     if (const Status provided = ProvideUserFiles(files, FileOps::System()); !provided) {
@@ -26,7 +26,7 @@ void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWin
     mainWindow.ApplyDisplayFont(font);
 
     // A missing file leaves the table empty and the name back at "Untitled".
-    mainWindow.LoadDatabase(openAtStart.empty() ? book.settings().autoloadFile : openAtStart);
+    mainWindow.loadDatabase(openAtStart.empty() ? book.settings().autoloadFile : openAtStart);
 }
 
 }  // namespace rodwick

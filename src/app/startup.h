@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form1.h"
+#include "main_window.h"
 #include "platform.h"
 #include "record_book.h"
 
@@ -11,7 +11,7 @@ namespace rodwick {
 // still hidden main window. Never writes the settings file.
 // A database named on the command line (openAtStart, a UTF-8 path) is loaded instead of the
 // automatic-load one, through the same loader.
-void ReadSettings(RecordBook& book, platform::Platform& platform, form1& mainWindow,
+void ReadSettings(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
                   const std::string& openAtStart = {});
 
 }  // namespace rodwick

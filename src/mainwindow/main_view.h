@@ -14,8 +14,8 @@ namespace rodwick {
 
 // What the other windows may ask of the main window: the busy title, the unit labels and the
 // value font. Changes to the records reach it through the record book, never through here.
-// Dialogs depend on this, never on form1 itself, so that each window library stays free of
-// the main window's code.
+// Dialogs depend on this, never on the main window itself, so that each window library stays free
+// of the main window's code.
 class MainView {
   public:
     virtual ~MainView() = default;

@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "accessible_names.h"
+#include "command_registry.h"
 #include "toolbar_artwork.h"
 
 namespace rodwick {
@@ -61,9 +63,9 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
 }
 
-Toolbar::Toolbar(QWidget& window, QWidget* client, QFrame* frame1, QPoint rowTopLeft,
-                 const QRect& statusRect)
-    : QObject(&window), window_(window), client_(client), frame1_(frame1) {
+Toolbar::Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client, QFrame* frame1,
+                 QPoint rowTopLeft, const QRect& statusRect)
+    : QObject(&window), client_(client), frame1_(frame1) {
     InstallPictureButtonAccessibility();
     QPoint at = rowTopLeft;
     for (const ToolbarEntry& entry : kToolbarEntries) {
@@ -77,6 +79,7 @@ Toolbar::Toolbar(QWidget& window, QWidget* client, QFrame* frame1, QPoint rowTop
         connect(button, &PictureButton::mouseMoved, this,
                 [this, button] { Button_MouseMove(*button); });
         buttons_.push_back(button);
+        commands_.push_back(&commands.action(entry.command));
     }
 
     helpdata_ = new QLabel(client);
@@ -116,8 +119,8 @@ void Toolbar::Button_MouseUp(PictureButton& button) {
 
 void Toolbar::Button_Click(PictureButton& button) {
     // Exactly as if chosen from the menu: a disabled entry does nothing.
-    auto* command = window_.findChild<QAction*>(QString::fromLatin1(button.entry().command));
-    if (command != nullptr) command->trigger();
+    const auto at = std::find(buttons_.begin(), buttons_.end(), &button);
+    if (at != buttons_.end()) commands_[static_cast<size_t>(at - buttons_.begin())]->trigger();
 }
 
 void Toolbar::Button_MouseMove(PictureButton& button) {

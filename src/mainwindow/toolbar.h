@@ -11,10 +11,13 @@
 
 #include "toolbar_artwork.h"
 
+class QAction;
 class QFrame;
 class QLabel;
 
 namespace rodwick {
+
+class CommandRegistry;
 
 // One picture button of the toolbar: what it says in the status line, the menu entry it runs,
 // and the names of its pictures.
@@ -85,8 +88,8 @@ class Toolbar : public QObject {
     // Puts the nine buttons in a row from rowTopLeft and helpdata at statusRect, on the client
     // area of window. Clicks run window's menu entries; moves over the client area or frame1
     // clear the status line.
-    Toolbar(QWidget& window, QWidget* client, QFrame* frame1, QPoint rowTopLeft,
-            const QRect& statusRect);
+    Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client, QFrame* frame1,
+            QPoint rowTopLeft, const QRect& statusRect);
 
     // The record commands' switch: enabled with their up pictures, or disabled and greyed.
     void SetRecordPictures(bool enabled);
@@ -104,11 +107,12 @@ class Toolbar : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget& window_;
     QWidget* client_;
     QFrame* frame1_;
     QLabel* helpdata_ = nullptr;
     std::vector<PictureButton*> buttons_;
+    // The command of each button, in the order of buttons_: the very action of its menu entry.
+    std::vector<QAction*> commands_;
 };
 
 }  // namespace rodwick

@@ -7,9 +7,9 @@
 #include <map>
 #include <memory>
 
-#include "form9.h"
 #include "quick_edit_dialog.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
+#include "splash_screen.h"
 
 namespace rodwick::testing {
 namespace {
@@ -127,7 +127,7 @@ QString CaptionOf(const QWidget& window, const char* name) {
     return QStringLiteral("<no caption: ") + found->metaObject()->className() + ">";
 }
 
-class CaptionsTest : public Form1Test {
+class CaptionsTest : public MainWindowTest {
   protected:
     // Opens a window the way the program does, hands it to `read` while it stands, and closes it.
     void WithWindow(const std::string& which, const std::function<void(const QWidget&)>& read) {
@@ -170,7 +170,7 @@ class CaptionsTest : public Form1Test {
             return read(dialog);
         }
         if (which == "splash") {
-            auto splash = std::make_unique<Form9>(book, platform, window);
+            auto splash = std::make_unique<SplashScreen>(book, platform, window);
             return read(*splash);
         }
         FAIL() << "no way to open " << which;

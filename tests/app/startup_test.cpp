@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "form9.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
+#include "splash_screen.h"
 #include "text.h"
 
 namespace rodwick::testing {
@@ -25,7 +25,7 @@ struct Program {
                 std::filesystem::path(dir.File(name)).parent_path());
             WriteBytes(dir.File(name), bytes);
         }
-        splash = new Form9(book, platform, main);
+        splash = new SplashScreen(book, platform, main);
     }
     ~Program() {
         delete splash.data();
@@ -41,8 +41,8 @@ struct Program {
     std::string settings;
     ScriptedPlatform platform;
     RecordBook book;
-    form1 main{book, platform};
-    QPointer<Form9> splash;
+    MainWindow main{book, platform};
+    QPointer<SplashScreen> splash;
 };
 
 TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
@@ -80,7 +80,7 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
         if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
         Program run(files, settings);
         const FeedingPipe pipe(run.dir.File("pipe.rwk"), DatabaseBytes(Trips(1, 1)));
-        run.splash->Form_Load();
+        run.splash->start();
 
         const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
@@ -91,7 +91,7 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
         EXPECT_EQ(run.platform.printerFont, "Times New Roman");
         EXPECT_EQ(run.TimesShown(&run.main), 0);
 
-        run.splash->Timer1_Timer();
+        run.splash->tick();
         EXPECT_EQ(run.TimesShown(&run.main), 1);
         EXPECT_EQ(UnitTexts(run.main), units);
         EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, count));
@@ -118,7 +118,7 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
         atLoad = QString::number(run.TimesShown(run.splash)) + " " + run.platform.printerFont +
                  " " + run.main.findChild<QLabel*>("obVen")->font().family();
     });
-    run.splash->Form_Load();
+    run.splash->start();
     EXPECT_EQ(atLoad, QStringLiteral("1 Hand\u2013Drawn Hand\u2013Drawn"));
     EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + FromPath(run.dir.File("trips.rwk")));
     EXPECT_EQ(run.TimesShown(run.splash), 1);
@@ -137,7 +137,7 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
     }
     EXPECT_EQ(run.TimesShown(&run.main), 1) << "the timer runs the tick";
     EXPECT_FALSE(timer->isActive());
-    run.splash->Timer1_Timer();
+    run.splash->tick();
     EXPECT_EQ(run.TimesShown(&run.main), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
@@ -157,7 +157,7 @@ TEST(StartupTest, ADatabaseNamedOnTheCommandLineIsLoadedInsteadOfTheStartUpOne) 
                      {"damaged.rwk", " 3 \r\nonly one line\r\n"}},
                     "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Arial");
         run.splash->setCommandLineFile(run.dir.File(named));
-        run.splash->Form_Load();
+        run.splash->start();
 
         const QString loaded = shown.empty() ? "" : FromPath(run.dir.File(shown));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (shown.empty() ? "Untitled" : loaded));

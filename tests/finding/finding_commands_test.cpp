@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "goto_line.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 namespace {
@@ -28,7 +28,7 @@ void CloseBy(QDialog& dialog, const std::string& how, QWidget* focus) {
     }
 }
 
-class FindingTest : public Form1Test {
+class FindingTest : public MainWindowTest {
   protected:
     // Find, with the word typed into FindDialog and the dialog closed by `how`.
     void FindClosedBy(const std::string& how, const QString& word = QString()) {
@@ -148,7 +148,7 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
     for (const auto& [how, pick, current, redrawn] : cases) {
         SCOPED_TRACE(std::string(how) + " after picking " + std::to_string(pick));
         book.show(5);
-        window.ShowCurrentRecord();
+        window.showCurrentRecord();
         Find<QLabel>("obVen")->setText("stale");
         platform.answerModal([&](QDialog& dialog) {
             auto* recsel = dialog.findChild<QListWidget*>(QStringLiteral("recsel"));

@@ -6,7 +6,7 @@
 
 #include "accessible_names.h"
 #include "quick_edit.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 #include "toolbar.h"
 
 namespace rodwick::testing {
@@ -40,7 +40,7 @@ TEST(AccessibleNamesTest, ValuesAreReadWithTheirCaptionAndUnit) {
     EXPECT_EQ(RecordPositionText(1, 0), "No records available");
 }
 
-class AccessibilityTest : public Form1Test {
+class AccessibilityTest : public MainWindowTest {
   protected:
     static QString Said(QObject* object, QAccessible::Text what) {
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "clock.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 namespace {
@@ -85,7 +85,7 @@ TEST_F(ClockTest, WakesOnceForEachSecondJustAfterItBegins) {
     }
 }
 
-TEST_F(Form1Test, MainWindowClockSitsBesideTheStatusLine) {
+TEST_F(MainWindowTest, MainWindowClockSitsBesideTheStatusLine) {
     EXPECT_EQ(Text("ena"), "04-14-2001");
     EXPECT_FALSE(Text("ctim").isEmpty());
     EXPECT_EQ(Find("ctim")->y(), Find("helpdata")->y());

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "database_file.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 namespace {
@@ -25,11 +25,11 @@ std::string Truncated() {
 
 const std::string kDatabaseDialog = "|Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*|1|RWK; ";
 
-class FileCommandsTest : public Form1Test {
+class FileCommandsTest : public MainWindowTest {
   protected:
     void Open(const std::string& path) {
         platform.answerOpenDialog(Q(path));
-        window.MnuOpen_Click();
+        window.openDatabase();
     }
     // The file image of the records held.
     std::string Held() { return FormatDatabase(book.table()); }
@@ -45,8 +45,8 @@ class FileCommandsTest : public Form1Test {
 
 TEST_F(FileCommandsTest, NewAsksAndYesEmptiesTheTableButLeavesStaleSlots) {
     const std::string a = WriteDatabase("a.rwk", 1, 3);
-    window.LoadDatabase(a);
-    window.MnuNext_Click();
+    window.loadDatabase(a);
+    window.showNextRecord();
     platform.answerMessage(Answer::No);
     Action("MnuNew")->trigger();
     EXPECT_EQ(LastMessage(),
@@ -67,9 +67,9 @@ TEST_F(FileCommandsTest, NewAsksAndYesEmptiesTheTableButLeavesStaleSlots) {
 
 TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
     const std::string a = WriteDatabase("a.rwk", 1, 3), b = dir.File("b.rwk");
-    window.LoadDatabase(a);
+    window.loadDatabase(a);
     platform.answerMessage(Answer::Yes);
-    window.MnuNew_Click();
+    window.newDatabase();
     platform.answerSaveDialog(Q(b));
     Action("MnuSave")->trigger();
     EXPECT_EQ(FileDialogs("save"), kDatabaseDialog);
@@ -78,14 +78,14 @@ TEST_F(FileCommandsTest, SaveAfterNewAsksForANameAndLeavesTheLoadedFileAlone) {
     EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = b})) << "saving never renames it";
 
     platform.answerSaveDialog(QString());
-    window.MnuSave_Click();
+    window.save();
     EXPECT_EQ(FileDialogs("save"), kDatabaseDialog + kDatabaseDialog)
         << "still untitled: asks again";
 }
 
 TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     const std::string a = WriteDatabase("a.rwk", 1, 3), b = WriteDatabase("b.rwk", 7, 8);
-    window.LoadDatabase(a);
+    window.loadDatabase(a);
     SetText(book, 2, Field::club, "changed");
     for (const std::string& path : {a, b}) {
         platform.answerSaveDialog(Q(path));
@@ -96,7 +96,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     }
     EXPECT_EQ(ReadBytes(a), DatabaseBytes(Trips(1, 3)));
     EXPECT_EQ(ReadBytes(b), DatabaseBytes(Trips(7, 8)));
-    window.MnuSave_Click();  // to the file used before
+    window.save();  // to the file used before
     const std::string saved = Held();
     EXPECT_EQ(ReadBytes(a), saved);
     EXPECT_EQ(ReadBytes(b), DatabaseBytes(Trips(7, 8)));
@@ -104,12 +104,12 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAFileTheOpenOneToo) {
     const Titles& titles = RecordTitles();
     platform.answerSaveDialog(Q(b));
     platform.answerMessage(Answer::Yes);
-    window.MnuSas_Click();
+    window.saveAs();
     EXPECT_EQ(ReadBytes(b), saved);
     EXPECT_EQ(Window(), WindowOf({.title = a, .name = b, .records = 3}));
     EXPECT_EQ(titles, (Titles{{"Saving. Please wait...", true}, {Q("Rodwick DB: " + a), false}}));
     SetText(book, 1, Field::remarks, "second save");
-    window.MnuSave_Click();  // to the new file, without a question
+    window.save();  // to the new file, without a question
     EXPECT_EQ(ReadBytes(b), Held());
     EXPECT_EQ(ReadBytes(a), saved);
 }
@@ -118,10 +118,10 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
     const std::string a = WriteDatabase("a.rwk", 1, 2), plain = dir.File("plain.txt");
     const std::string intoFile = plain + "/new.rwk";
     WriteBytes(plain, "not a folder");
-    window.LoadDatabase(a);
+    window.loadDatabase(a);
     platform.answerSaveDialog(Q(intoFile));
     platform.answerMessage(Answer::Ok);
-    window.MnuSas_Click();
+    window.saveAs();
     // The system's reason follows the path.
     EXPECT_EQ(LastMessage(),
               Describe({"Could not save the database to " + Q(intoFile) + ": " +
@@ -132,7 +132,7 @@ TEST_F(FileCommandsTest, AFailedSaveSaysSoAndKeepsTheOldFileAndName) {
     EXPECT_EQ(ReadBytes(plain), "not a folder");
 
     SetText(book, 2, Field::bait, "worms");
-    window.MnuSave_Click();  // the old file still takes the Saves
+    window.save();  // the old file still takes the Saves
     EXPECT_EQ(ReadBytes(a), Held());
 }
 
@@ -148,7 +148,7 @@ TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileFromItsFirstTripAndCancelChange
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 5}));
     EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 5, .list = a}));
     EXPECT_EQ(titles, (Titles{{"Loading. Please wait...", true}, {Q("Rodwick DB: " + a), true}}));
-    window.MnuLast_Click();
+    window.showLastRecord();
     Open("");
     EXPECT_EQ(Shown(), Showing({.record = 5, .of = 5}));
     Open(b);
@@ -171,7 +171,7 @@ TEST_P(BadFileTest, KeepsTheTableAndTitle) {
     Open(bad);
     EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled"}));
     Open(a);
-    window.MnuLast_Click();
+    window.showLastRecord();
     Open(bad);
     EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 2, .list = a}));
     EXPECT_EQ(Shown(), Showing({.record = 2, .of = 2}));
@@ -180,7 +180,7 @@ TEST_P(BadFileTest, KeepsTheTableAndTitle) {
     // After New the title shows another name than the file name: a missing file takes the
     // name the title shows, an unusable one keeps the name held before.
     platform.answerMessage(Answer::Yes);
-    window.MnuNew_Click();
+    window.newDatabase();
     Open(bad);
     EXPECT_EQ(Window(),
               WindowOf({.title = "Untitled", .name = missing ? "Untitled" : a, .list = a}));
@@ -204,7 +204,8 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     EXPECT_EQ(Window(), WindowOf({.title = c, .name = c, .records = 1, .list = list}));
 
     // The File menu ends with the separator and the three entries, numbered 0 to 3.
-    const QList<QAction*> tail = Find<QMenu>("MnuFile")->actions().mid(9);
+    const QList<QAction*> all = Find<QMenu>("MnuFile")->actions();
+    const QList<QAction*> tail = all.mid(all.indexOf(Action("mnufilearray")));
     QString entries;
     for (const QAction* entry : tail) {
         entries += entry->objectName() + entry->property("index").toString() +
@@ -218,14 +219,14 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     tail[1]->trigger();
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));
     EXPECT_EQ(Window(), WindowOf({.title = lower, .name = lower, .records = 2, .list = list}));
-    window.mnufilearray_Click(3);
+    window.openListedFile(3);
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 1, .trip = 6}));
 }
 
 TEST_F(FileCommandsTest, MergeAppendsAfterTheTripsHeldUpTo250) {
     const auto merge = [this](const std::string& path) {
         platform.answerSaveDialog(Q(path));
-        window.MnuMer_Click();
+        window.merge();
     };
     merge(WriteDatabase("none.rwk", 1, 0));
     EXPECT_EQ(Text("total"), "Record 0 of 0");
@@ -239,7 +240,7 @@ TEST_F(FileCommandsTest, MergeAppendsAfterTheTripsHeldUpTo250) {
               "Merge with.." + kDatabaseDialog + "Merge with.." + kDatabaseDialog);
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 2}));
     EXPECT_TRUE(Action("MnuFind")->isEnabled());
-    window.MnuNext_Click();
+    window.showNextRecord();
     merge(WriteDatabase("n.rwk", 3, 245));
     EXPECT_EQ(Shown(), Showing({.record = 2, .of = 245}));
     EXPECT_EQ(Chrec()->maximum(), 245);
@@ -266,11 +267,11 @@ TEST_F(FileCommandsTest, NamesThatAreNoRegularFileAreMissingToOpenAndMerge) {
         SCOPED_TRACE(odd);
         Open(a);
         platform.answerSaveDialog(Q(odd));
-        window.MnuMer_Click();
+        window.merge();
         // A pipe is fed once: after a wrong read of it, the next would wait for ever.
         ASSERT_EQ(Shown(), Showing({.record = 1, .of = 2}));
         platform.answerMessage(Answer::Yes);
-        window.MnuNew_Click();
+        window.newDatabase();
         Open(odd);
         EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled", .list = a}));
     }

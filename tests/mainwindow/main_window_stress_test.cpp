@@ -6,14 +6,14 @@
 #include <QScrollBar>
 #include <random>
 
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 namespace {
 
 using platform::Answer;
 
-class MainWindowStress : public Form1Test {
+class MainWindowStress : public MainWindowTest {
   protected:
     void SetUp() override {
         std::filesystem::create_directory(dir.File("folder.rwk"));

@@ -2,7 +2,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 #include "toolbar.h"
 #include "toolbar_artwork.h"
 
@@ -31,7 +31,7 @@ const Expected kButtons[] = {
     {"butcopy", "Copy Data", "MnuCopy", "copyup", "copydown", "copydis"},
 };
 
-class ToolbarTest : public Form1Test {
+class ToolbarTest : public MainWindowTest {
   protected:
     // The pointer moved over a widget, as the window system reports it.
     static void Move(QWidget* target, QPoint at = QPoint(16, 16)) {
@@ -141,7 +141,7 @@ TEST_F(ToolbarTest, StatusLineClearsOverTheBackgroundAndTheRecordView) {
 }
 
 TEST_F(ToolbarTest, ButtonsRunTheRealCommandsAndSaveIsSaveAs) {
-    window.LoadDatabase(WriteDatabase("a.rwk", 1, 3));
+    window.loadDatabase(WriteDatabase("a.rwk", 1, 3));
     // Save asks for a name every time, although the database has one.
     platform.answerSaveDialog("");
     QTest::mouseClick(Button("ButSave"), Qt::LeftButton);

@@ -9,13 +9,13 @@
 #include "copy_dialog.h"
 #include "qt_platform.h"
 #include "record_text.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 #include "text.h"
 
 namespace rodwick::testing {
 namespace {
 
-class ClipboardTest : public Form1Test {
+class ClipboardTest : public MainWindowTest {
   protected:
     ClipboardTest() {
         TripRecord trip = Tagged("r2");

@@ -5,7 +5,7 @@
 
 #include "export_dialog.h"
 #include "export_files.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 namespace {
@@ -14,7 +14,7 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-class ExportTest : public Form1Test {
+class ExportTest : public MainWindowTest {
   protected:
     ExportTest() {
         Hold(4);
@@ -124,7 +124,7 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"plain.txt", "old.pro"}));
 }
 
-TEST_F(Form1Test, OutputCommandsOpenTheirWindowsModally) {
+TEST_F(MainWindowTest, OutputCommandsOpenTheirWindowsModally) {
     Hold(3);
     for (const auto& [entry, window] :
          {std::pair{"MnuExp", "export"}, {"MnuPrint", "diaprint"}, {"MnuCopy", "Form7"}}) {

@@ -4,7 +4,7 @@
 
 #include "print_dialog.h"
 #include "record_text.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 namespace {
@@ -33,7 +33,7 @@ Lines Trip(int k) {
 }
 const Lines kNoteSheet = FromBytes(NoteSheetLines());
 
-class PrintTest : public Form1Test {
+class PrintTest : public MainWindowTest {
   protected:
     PrintTest() {
         Hold(4);

@@ -13,7 +13,7 @@
 
 #include "help.h"
 #include "preferences_dialog.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 #include "settings.h"
 #include "text.h"
 
@@ -21,7 +21,7 @@ namespace rodwick::testing {
 namespace {
 
 // The main window with its program directory in a fresh folder, where the settings file goes.
-class PrefsTest : public Form1Test {
+class PrefsTest : public MainWindowTest {
   protected:
     PrefsTest() {
         platform.programDir = QString::fromStdString(dir.path);

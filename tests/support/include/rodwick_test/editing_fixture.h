@@ -10,7 +10,7 @@
 
 #include "fixed_lists.h"
 #include "record_editor.h"
-#include "rodwick_test/form1_fixture.h"
+#include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
 
@@ -74,7 +74,7 @@ inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
     return box;
 }
 
-class EditingTest : public Form1Test {
+class EditingTest : public MainWindowTest {
   protected:
     RecordEditor* AddEditor() { return window.editCommands().addEditor(); }
     RecordEditor* OpenAdd() {

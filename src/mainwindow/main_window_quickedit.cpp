@@ -10,7 +10,7 @@
 #include <unordered_map>
 
 #include "box_text.h"
-#include "form1.h"
+#include "main_window.h"
 #include "quick_edit.h"
 #include "quick_edit_dialog.h"
 #include "species_picker.h"
@@ -29,7 +29,7 @@ bool IsQuickEditKey(const QKeyEvent& key) {
 // Hands each value label's gesture, with the label's row, to the main window.
 class QuickEditGestures : public QObject {
   public:
-    explicit QuickEditGestures(form1& window) : QObject(&window), window_(window) {}
+    explicit QuickEditGestures(MainWindow& window) : QObject(&window), window_(window) {}
 
     void watch(QLabel& label, const QuickEditRow& row) {
         rows_[&label] = &row;
@@ -51,7 +51,7 @@ class QuickEditGestures : public QObject {
                 return false;
             case QEvent::KeyPress:
                 if (!IsQuickEditKey(*static_cast<QKeyEvent*>(event))) return false;
-                window_.QuickEdit(row);
+                window_.quickEdit(row);
                 return true;
             default:
                 break;
@@ -64,7 +64,7 @@ class QuickEditGestures : public QObject {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) return false;
         if (!label->rect().contains(mouse->position().toPoint())) return false;
-        window_.QuickEdit(row);
+        window_.quickEdit(row);
         return true;
     }
 
@@ -79,13 +79,13 @@ class QuickEditGestures : public QObject {
         label.setPalette(colours);
     }
 
-    form1& window_;
+    MainWindow& window_;
     std::unordered_map<const QObject*, const QuickEditRow*> rows_;
 };
 
 }  // namespace
 
-void form1::connectQuickEditGestures() {
+void MainWindow::connectQuickEditGestures() {
     auto* gestures = new QuickEditGestures(*this);
     for (const QuickEditRow& row : QuickEditRows()) {
         QLabel* label = valueLabels_[static_cast<std::size_t>(row.field)];
@@ -94,7 +94,7 @@ void form1::connectQuickEditGestures() {
     }
 }
 
-void form1::QuickEdit(const QuickEditRow& row) {
+void MainWindow::quickEdit(const QuickEditRow& row) {
     const RecordTable& table = book_.table();
     const int current = table.currentRecord();
     // The labels are hidden with the panel while the table is empty.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "command_registry.h"
 #include "edit_commands.h"
 #include "main_view.h"
 #include "platform.h"
@@ -25,20 +26,20 @@ class Toolbar;
 struct QuickEditRow;
 
 // The main window: one trip at a time, the menus, and the file commands. Each area of
-// commands lives in a file of its own (form1_<area>.cpp) and is wired up by one
-// connect<Area>Commands() call in the constructor; the menu entries are found by object name.
-class form1 : public QMainWindow, public MainView {
+// commands registers its menu entries with the command registry (command_areas.h); the
+// menus and the toolbar are built from what was registered.
+class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 
   public:
-    form1(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
+    MainWindow(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
 
     // Redraws the value labels, the scroll bar and the position text from the book; runs on
     // the book's notifications.
-    void ShowCurrentRecord();
+    void showCurrentRecord();
     // Switches the commands that need records, and the record panel, as one set; runs when
     // the book's table empties or fills.
-    void SetRecordCommands(bool enabled);
+    void setRecordCommands(bool enabled);
 
     // MainView.
     void ShowUnitNames() override;
@@ -47,65 +48,68 @@ class form1 : public QMainWindow, public MainView {
     void ShowFileTitle() override;
     QWidget& widget() override { return *this; }
 
-    // Record view and navigation (form1.cpp).
+    // Record view and navigation (main_window.cpp).
     // chrec's maximum to recordCount (the start-up tick does this).
-    void SetChrecMaximum();
+    void setScrollBarMaximum();
     // Record menu.
-    void MnuFirst_Click();
-    void MnuLast_Click();
-    void MnuNext_Click();
-    void MnuPrev_Click();
-    // Quick edit (form1_quickedit.cpp): the row's editor on the current record's field, then
+    void showFirstRecord();
+    void showLastRecord();
+    void showNextRecord();
+    void showPreviousRecord();
+    // Quick edit (main_window_quickedit.cpp): the row's editor on the current record's field, then
     // the view redrawn. The value labels' gestures run it.
-    void QuickEdit(const QuickEditRow& row);
+    void quickEdit(const QuickEditRow& row);
     // Scroll bar and keys (key codes are Qt::Key values).
-    void chrec_Change();
+    void scrollBarMoved();
     // True when the key was taken (Up and Down arrows).
-    bool chrec_KeyDown(int key);
-    void Form_KeyDown(int key);
-    // unloadMode 0: the user closes the window from its title bar or system menu.
-    void Form_QueryUnload(bool& cancel, int unloadMode);
+    bool scrollBarKeyDown(int key);
+    void windowKeyDown(int key);
+    // Who closes the window: the user from its title bar or system menu, or Exit, which has
+    // asked its own question already.
+    enum class CloseReason { byUser, byCode };
+    // True when the window may close; asks the user when the user closes it.
+    bool mayClose(CloseReason reason);
 
-    // Output commands (form1_output.cpp).
-    void MnuExp_Click();
-    void MnuPrint_Click();
-    void MnuCopy_Click();
+    // Output commands (main_window_output.cpp).
+    void exportRecords();
+    void print();
+    void copyToClipboard();
     // Options and Help menus.
-    void MnuPref_Click();
-    void MnuFont_Click();
-    void MnuHelp_Click();
-    void MnuAbo_Click();
+    void editPreferences();
+    void chooseFont();
+    void showHelp();
+    void showAbout();
     // Finding: the word search (resumes where it paused) and the goto list.
-    void MnuFind_Click();
-    void MnuGoto_Click();
+    void find();
+    void goToRecord();
     const SearchWalk& searchWalk() const { return search_; }
-    // Edit menu: the record commands (form1_editing.cpp).
-    void MnuAdd_Click();
-    void MnuEdit_Click();
-    void MnuDel_Click();
-    void MnuDup_Click();
+    // Edit menu: the record commands (main_window_editing.cpp).
+    void addRecord();
+    void editRecord();
+    void deleteRecord();
+    void duplicateRecord();
     // editorMode and the open add editor.
     const EditCommands& editCommands() const { return editCommands_; }
 
-    // File commands (form1_files.cpp).
+    // File commands (main_window_files.cpp).
     // Loads a database file under the busy title and pointer; silent when it fails (the book
     // keeps what it held).
-    void LoadDatabase(const std::string& path);
+    void loadDatabase(const std::string& path);
     // Writes the table to the book's file; tells the user when that fails. True on success.
-    bool SaveDatabase();
+    bool saveDatabase();
     // Appends the records of a file; all or nothing, silent on failure.
-    void MergeDatabase(const std::string& path);
+    void mergeDatabase(const std::string& path);
     // Lists the book's file name in the File menu unless it is there already (letter case ignored).
-    void AddToFileList();
+    void addToFileList();
     // Captions of the opened-files list, element 0 (the separator) excluded.
     QStringList fileListCaptions() const;
-    void MnuNew_Click();
-    void MnuOpen_Click();
-    void MnuSave_Click();
-    void MnuSas_Click();
-    void MnuMer_Click();
-    void MnuExit_Click();
-    void mnufilearray_Click(int index);
+    void newDatabase();
+    void openDatabase();
+    void save();
+    void saveAs();
+    void merge();
+    void leave();
+    void openListedFile(int index);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,58 +118,46 @@ class form1 : public QMainWindow, public MainView {
 
   private:
     // The one place the window follows the book: redraw, record commands, title, units.
-    void ShowChanges(const RecordBook::Changes& changes);
+    void showChanges(const RecordBook::Changes& changes);
     // Tells the user a save to path failed, with the system's reason.
-    void TellSaveFailed(const std::string& path, const Status& saved);
-    // Menus, decorations and the record panel, from the layout tables (form1_layout.cpp).
+    void tellSaveFailed(const std::string& path, const Status& saved);
+    // Menus, decorations and the record panel, from the layout tables (main_window_layout.cpp).
     void buildWindow();
     void buildMenus();
     void buildDecorations();
     void buildRecordPanel();
     // The picture buttons, the status line and the clock.
     void buildToolbar();
-    // One per area of commands.
-    void connectRecordCommands();
-    void connectFileCommands();
-    void connectPrefsCommands();
-    void connectFindingCommands();
-
-    // A menu entry by its object name.
-    QAction* menuEntry(const char* name) const;
-    // Connects the export, print and copy menu entries to their commands.
-    void connectOutputCommands();
     // The exit question; true on Yes.
-    bool AskToLeave();
+    bool askToLeave();
     // The busy text while one is set, else "Rodwick DB: " and the name the title shows.
-    void DrawTitle();
-    // Connects MnuAdd, MnuEdit, MnuDel and MnuDup to their handlers; once, on construction.
-    void connectEditingCommands();
+    void drawTitle();
     // Watches the 22 value labels for their quick-edit gestures; once, on construction.
     void connectQuickEditGestures();
 
     RecordBook& book_;
     platform::Platform& platform_;
-    bool closingByCode_ = false;
+    CloseReason closeReason_ = CloseReason::byUser;
 
     // Stands in for the title while a load, a save or a dialog's list building runs.
     QString busyTitle_;
     // The font dialog's name: the last one chosen in this run.
-    QString CommonDialog1Font_;
+    QString chosenFont_;
     // The search lives as long as the window, so that a paused search can go on.
     SearchWalk search_;
 
-    QFrame* Frame1_ = nullptr;
+    QFrame* recordPanel_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};
     std::array<QLabel*, 6> unitLabels_{};  // mesw1, mesw2, mesw3, mesw4, mesl1, mesl2
-    QLabel* total_ = nullptr;
-    QLabel* Label25_ = nullptr;
-    QScrollBar* chrec_ = nullptr;
+    QLabel* position_ = nullptr;
+    QLabel* noRecordsNotice_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
 
-    QMenu* MnuFile_ = nullptr;
-    QAction* mnufilearray0_ = nullptr;
-    std::vector<QAction*> mnufilearray_;  // elements 1..fileListCount
-    // Commands switched by SetRecordCommands.
-    std::vector<QAction*> recordCommands_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* fileListHead_ = nullptr;
+    std::vector<QAction*> fileList_;  // elements 1..fileListCount
+    // Every menu command, registered by the areas before the menus are built.
+    CommandRegistry commands_;
 
     Toolbar* toolbar_ = nullptr;
     Clock* clock_ = nullptr;

@@ -1,4 +1,4 @@
-#include "form9.h"
+#include "splash_screen.h"
 
 #include <QFont>
 #include <QFrame>
@@ -58,7 +58,8 @@ QLabel* makePicture(QWidget* parent, const char* name, const QRect& geometry,
 
 }  // namespace
 
-Form9::Form9(RecordBook& book, platform::Platform& platform, form1& mainWindow, QWidget* parent)
+SplashScreen::SplashScreen(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
+                           QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       book_(book),
       platform_(platform),
@@ -75,11 +76,11 @@ Form9::Form9(RecordBook& book, platform::Platform& platform, form1& mainWindow, 
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setSingleShot(true);
     Timer1_->setInterval(kSplashMilliseconds);
-    connect(Timer1_, &QTimer::timeout, this, &Form9::Timer1_Timer);
+    connect(Timer1_, &QTimer::timeout, this, &SplashScreen::tick);
     Timer1_->start();
 }
 
-void Form9::buildControls() {
+void SplashScreen::buildControls() {
     Shape1_ = new QFrame(this);
     Shape1_->setObjectName(QStringLiteral("Shape1"));
     Shape1_->setGeometry(8, 8, kWidth - 16, kHeight - 16);
@@ -108,7 +109,7 @@ void Form9::buildControls() {
                         QRect(20, 222, kWidth - 40, 20), version, Qt::AlignCenter);
 }
 
-void Form9::paintEvent(QPaintEvent* /*event*/) {
+void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     QLinearGradient water(0, 0, 0, height());
     water.setColorAt(0.0, kWaterTop);
@@ -116,20 +117,20 @@ void Form9::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), water);
 }
 
-void Form9::Form_Load() {
+void SplashScreen::start() {
     const QSize screen = platform_.screenSize();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     platform_.showModeless(*this);
 
     ReadSettings(book_, platform_, mainWindow_, commandLineFile_);
     // Only a file the load actually found goes into the list of opened files.
-    if (FileExists(book_.fileName())) mainWindow_.AddToFileList();
+    if (FileExists(book_.fileName())) mainWindow_.addToFileList();
 
     // Printing sets the display font itself when it prints.
     platform_.setPrinterFontName(QStringLiteral("Times New Roman"));
 }
 
-void Form9::Timer1_Timer() {
+void SplashScreen::tick() {
     if (ticked_) return;
     ticked_ = true;
     Timer1_->stop();
@@ -138,7 +139,7 @@ void Form9::Timer1_Timer() {
     // its last visible window close and quits.
     platform_.showModeless(mainWindow_);
     mainWindow_.ShowUnitNames();
-    mainWindow_.SetChrecMaximum();
+    mainWindow_.setScrollBarMaximum();
 
     close();
     deleteLater();

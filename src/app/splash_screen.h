@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "form1.h"
+#include "main_window.h"
 #include "platform.h"
 #include "record_book.h"
 
@@ -14,22 +14,22 @@ namespace rodwick {
 
 // The splash window: the program's first window. It runs the start-up while it stands, and
 // its one-shot timer shows the main window three seconds after it was created.
-class Form9 : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 
   public:
     static constexpr int kSplashMilliseconds = 3000;
 
     // mainWindow is created hidden by the caller and stays hidden until the timer fires.
-    Form9(RecordBook& book, platform::Platform& platform, form1& mainWindow,
-          QWidget* parent = nullptr);
+    SplashScreen(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
+                 QWidget* parent = nullptr);
 
     // Centres and shows the splash, reads the settings, loads the automatic-load database and
     // lists it when it was found.
-    void Form_Load();
+    void start();
     // The timer's first tick: shows the main window with its unit names, then closes the
     // splash and deletes it later. Any later call does nothing.
-    void Timer1_Timer();
+    void tick();
     // A database named on the command line, loaded instead of the automatic-load one.
     void setCommandLineFile(std::string path) { commandLineFile_ = std::move(path); }
 
@@ -42,7 +42,7 @@ class Form9 : public QWidget {
     RecordBook& book_;
     std::string commandLineFile_;
     platform::Platform& platform_;
-    form1& mainWindow_;
+    MainWindow& mainWindow_;
     bool ticked_ = false;
 
     QTimer* Timer1_ = nullptr;

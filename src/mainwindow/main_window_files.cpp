@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "database_file.h"
-#include "form1.h"
+#include "main_window.h"
 #include "text.h"
 
 namespace rodwick {
@@ -29,30 +31,37 @@ QString MenuCaptionFor(const QString& path) {
 
 }  // namespace
 
-void form1::connectFileCommands() {
-    connect(menuEntry("MnuNew"), &QAction::triggered, this, [this] { MnuNew_Click(); });
-    connect(menuEntry("MnuOpen"), &QAction::triggered, this, [this] { MnuOpen_Click(); });
-    connect(menuEntry("MnuSave"), &QAction::triggered, this, [this] { MnuSave_Click(); });
-    connect(menuEntry("MnuSas"), &QAction::triggered, this, [this] { MnuSas_Click(); });
-    connect(menuEntry("MnuMer"), &QAction::triggered, this, [this] { MnuMer_Click(); });
-    connect(menuEntry("MnuExit"), &QAction::triggered, this, [this] { MnuExit_Click(); });
+void RegisterFileCommands(CommandRegistry& commands, MainWindow& window) {
+    // The last entry heads the list of opened files, which grows beneath it.
+    commands.add({
+        {"MnuNew", "Ne&w", "Ctrl+W", "MnuFile", nullptr, 10, false, [&] { window.newDatabase(); }},
+        {"MnuOpen", "&Open...", "Ctrl+O", "MnuFile", nullptr, 20, false,
+         [&] { window.openDatabase(); }},
+        {"MnuSave", "&Save", "Ctrl+S", "MnuFile", nullptr, 30, false, [&] { window.save(); }},
+        {"MnuSas", "Save As..   ", "Ctrl+Y", "MnuFile", nullptr, 40, false,
+         [&] { window.saveAs(); }},
+        {"MnuMer", "&Merge", "Ctrl+M", "MnuFile", nullptr, 60, false, [&] { window.merge(); }},
+        {"Empty1", nullptr, nullptr, "MnuFile", nullptr, 70},
+        {"MnuExit", "Exit", "Ctrl+X", "MnuFile", nullptr, 90, false, [&] { window.leave(); }},
+        {"mnufilearray", nullptr, nullptr, "MnuFile", nullptr, 100},
+    });
 }
 
-void form1::DrawTitle() {
+void MainWindow::drawTitle() {
     setWindowTitle(busyTitle_.isEmpty() ? kTitlePrefix + FromPath(book_.titleName()) : busyTitle_);
 }
 
-void form1::ShowBusyTitle(const QString& text) {
+void MainWindow::ShowBusyTitle(const QString& text) {
     busyTitle_ = text;
-    DrawTitle();
+    drawTitle();
 }
 
-void form1::ShowFileTitle() {
+void MainWindow::ShowFileTitle() {
     busyTitle_.clear();
-    DrawTitle();
+    drawTitle();
 }
 
-void form1::LoadDatabase(const std::string& path) {
+void MainWindow::loadDatabase(const std::string& path) {
     platform_.setBusyPointer(true);
     ShowBusyTitle(QStringLiteral("Loading. Please wait..."));
     // Silent by design: a missing or unreadable file leaves what the book held.
@@ -61,7 +70,7 @@ void form1::LoadDatabase(const std::string& path) {
     platform_.setBusyPointer(false);
 }
 
-void form1::TellSaveFailed(const std::string& path, const Status& saved) {
+void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
     // Unlike the other file failures this one is reported: a save that fails silently
     // loses the user's work without warning.
     platform_.showMessage({QStringLiteral("Could not save the database to ") + FromPath(path) +
@@ -70,48 +79,48 @@ void form1::TellSaveFailed(const std::string& path, const Status& saved) {
                            QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Stop});
 }
 
-bool form1::SaveDatabase() {
+bool MainWindow::saveDatabase() {
     platform_.setBusyPointer(true);
     ShowBusyTitle(QStringLiteral("Saving. Please wait..."));
     const Status saved = book_.save();
     platform_.setBusyPointer(false);
     ShowFileTitle();
-    if (!saved.ok()) TellSaveFailed(book_.fileName(), saved);
+    if (!saved.ok()) tellSaveFailed(book_.fileName(), saved);
     return saved.ok();
 }
 
-void form1::MergeDatabase(const std::string& path) {
+void MainWindow::mergeDatabase(const std::string& path) {
     // All or nothing, and silent when nothing is merged.
     (void)book_.merge(path);
 }
 
-void form1::AddToFileList() {
-    mnufilearray0_->setVisible(true);
+void MainWindow::addToFileList() {
+    fileListHead_->setVisible(true);
     const QString name = FromPath(book_.fileName());
     // Element 0 is the separator heading the list; its caption is "-".
     if (name.compare(QStringLiteral("-"), Qt::CaseInsensitive) == 0) return;
-    for (QAction* entry : mnufilearray_) {
+    for (QAction* entry : fileList_) {
         if (name.compare(entry->data().toString(), Qt::CaseInsensitive) == 0) return;
     }
 
-    const int index = static_cast<int>(mnufilearray_.size()) + 1;
-    auto* entry = new QAction(MenuCaptionFor(name), MnuFile_);
+    const int index = static_cast<int>(fileList_.size()) + 1;
+    auto* entry = new QAction(MenuCaptionFor(name), fileMenu_);
     entry->setObjectName(QStringLiteral("mnufilearray"));
     entry->setProperty("index", index);
     entry->setData(name);
     entry->setVisible(true);
-    MnuFile_->addAction(entry);
-    connect(entry, &QAction::triggered, this, [this, index] { mnufilearray_Click(index); });
-    mnufilearray_.push_back(entry);
+    fileMenu_->addAction(entry);
+    connect(entry, &QAction::triggered, this, [this, index] { openListedFile(index); });
+    fileList_.push_back(entry);
 }
 
-QStringList form1::fileListCaptions() const {
+QStringList MainWindow::fileListCaptions() const {
     QStringList captions;
-    for (const QAction* entry : mnufilearray_) captions << entry->data().toString();
+    for (const QAction* entry : fileList_) captions << entry->data().toString();
     return captions;
 }
 
-void form1::MnuNew_Click() {
+void MainWindow::newDatabase() {
     const platform::Message question{QStringLiteral("Really clear all records from memory??"),
                                      QStringLiteral("New"), platform::Buttons::YesNo,
                                      platform::Icon::Exclamation, platform::DefaultButton::Second};
@@ -121,22 +130,22 @@ void form1::MnuNew_Click() {
     book_.newDatabase();
 }
 
-void form1::MnuOpen_Click() {
+void MainWindow::openDatabase() {
     const QString chosen = platform_.openFileDialog(DatabaseDialog());
     if (chosen.isEmpty()) return;
-    LoadDatabase(ToPath(chosen));
-    if (FileExists(book_.fileName())) AddToFileList();
+    loadDatabase(ToPath(chosen));
+    if (FileExists(book_.fileName())) addToFileList();
 }
 
-void form1::MnuSave_Click() {
+void MainWindow::save() {
     if (book_.isUntitled()) {
-        MnuSas_Click();
+        saveAs();
         return;
     }
-    SaveDatabase();
+    saveDatabase();
 }
 
-void form1::MnuSas_Click() {
+void MainWindow::saveAs() {
     const QString chosen = platform_.saveFileDialog(DatabaseDialog());
     if (chosen.isEmpty()) return;
     const std::string path = ToPath(chosen);
@@ -153,28 +162,28 @@ void form1::MnuSas_Click() {
     const Status saved = book_.saveAs(path);
     platform_.setBusyPointer(false);
     ShowFileTitle();
-    if (!saved.ok()) TellSaveFailed(path, saved);
+    if (!saved.ok()) tellSaveFailed(path, saved);
 }
 
-void form1::MnuMer_Click() {
+void MainWindow::merge() {
     const QString chosen = platform_.saveFileDialog(DatabaseDialog(QStringLiteral("Merge with..")));
     if (chosen.isEmpty()) return;
-    MergeDatabase(ToPath(chosen));
+    mergeDatabase(ToPath(chosen));
 }
 
-void form1::MnuExit_Click() {
-    if (!AskToLeave()) return;
+void MainWindow::leave() {
+    if (!askToLeave()) return;
 
     // Closing by code: the window's own close question has just been answered.
-    closingByCode_ = true;
+    closeReason_ = CloseReason::byCode;
     close();
-    closingByCode_ = false;
+    closeReason_ = CloseReason::byUser;
     QCoreApplication::quit();
 }
 
-void form1::mnufilearray_Click(int index) {
-    if (index < 1 || index > static_cast<int>(mnufilearray_.size())) return;
-    LoadDatabase(ToPath(mnufilearray_[static_cast<size_t>(index - 1)]->data().toString()));
+void MainWindow::openListedFile(int index) {
+    if (index < 1 || index > static_cast<int>(fileList_.size())) return;
+    loadDatabase(ToPath(fileList_[static_cast<size_t>(index - 1)]->data().toString()));
 }
 
 }  // namespace rodwick

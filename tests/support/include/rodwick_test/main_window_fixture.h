@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "form1.h"
+#include "main_window.h"
 #include "record_book.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
@@ -48,9 +48,9 @@ inline std::string Describe(const PlatformCall& c) {
     return Describe(platform::Message{c.text, c.title, c.buttons, c.icon, c.defaultButton});
 }
 
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
   protected:
-    Form1Test() : window(book, platform) {}
+    MainWindowTest() : window(book, platform) {}
 
     // Puts n trips into the table the way a load does, and shows record `shown` of them.
     void Hold(int n, int shown = 1) {
@@ -143,7 +143,7 @@ class Form1Test : public ::testing::Test {
     TempDir dir;
     RecordBook book;
     ScriptedPlatform platform;
-    form1 window;
+    MainWindow window;
 };
 
 }  // namespace rodwick::testing

@@ -1,18 +1,23 @@
 // The main window's finding commands: the word search and the goto list.
 #include <QAction>
 
+#include "command_areas.h"
+#include "command_registry.h"
 #include "find_dialog.h"
-#include "form1.h"
 #include "goto_dialog.h"
+#include "main_window.h"
 
 namespace rodwick {
 
-void form1::connectFindingCommands() {
-    connect(menuEntry("MnuFind"), &QAction::triggered, this, [this] { MnuFind_Click(); });
-    connect(menuEntry("MnuGoto"), &QAction::triggered, this, [this] { MnuGoto_Click(); });
+void RegisterFindingCommands(CommandRegistry& commands, MainWindow& window) {
+    commands.add({
+        {"MnuFind", "&Find...", "Ctrl+F", "MnuOption", nullptr, 10, true, [&] { window.find(); }},
+        {"MnuGoto", "&Goto...", "Ctrl+G", "MnuRecord", nullptr, 50, true,
+         [&] { window.goToRecord(); }},
+    });
 }
 
-void form1::MnuFind_Click() {
+void MainWindow::find() {
     {
         FindDialog dialog(search_, platform_, this);
         platform_.showModal(dialog);
@@ -21,7 +26,7 @@ void form1::MnuFind_Click() {
     search_.runSearch(book_.table(), WindowHooks(platform_, book_));
 }
 
-void form1::MnuGoto_Click() {
+void MainWindow::goToRecord() {
     GotoDialog dialog(book_, platform_, *this, this);
     platform_.showModal(dialog);
 }

@@ -16,7 +16,7 @@
 #include "accessible_names.h"
 #include "artwork.h"
 #include "clock.h"
-#include "form1.h"
+#include "main_window.h"
 #include "text.h"
 #include "toolbar.h"
 #include "version.h"
@@ -112,54 +112,12 @@ constexpr std::array<Place, 6> kUnitPlaces{{
     {"mesl2", 8160, 1800, 375},
 }};
 
-struct MenuEntry {
-    const char* name;
-    const char* caption = nullptr;  // UTF-8; none for a separator
-    const char* shortcut = nullptr;
-};
-struct Menu {
-    const char* name;
-    const char* caption;
-    std::vector<MenuEntry> entries;
-};
-
-// The menu bar, menus left to right and entries top to bottom. The last entry of the File menu
-// heads the list of opened files.
-const Menu kMenus[] = {
-    {"MnuFile",
-     "&File",
-     {{"MnuNew", "Ne&w", "Ctrl+W"},
-      {"MnuOpen", "&Open...", "Ctrl+O"},
-      {"MnuSave", "&Save", "Ctrl+S"},
-      {"MnuSas", "Save As..   ", "Ctrl+Y"},
-      {"MnuExp", "E&xport..."},
-      {"MnuMer", "&Merge", "Ctrl+M"},
-      {"Empty1"},
-      {"MnuPrint", "&Print...", "Ctrl+P"},
-      {"MnuExit", "Exit", "Ctrl+X"},
-      {"mnufilearray"}}},
-    {"MnuTed",
-     "&Edit",
-     {{"MnuCopy", "&Copy To Clipboard   ", "Ctrl+C"},
-      {"empty3"},
-      {"MnuEdit", "&Edit Record...", "Ctrl+E"},
-      {"MnuDel", "&Delete Record...  ", "Del"},
-      {"MnuAdd", "&Add Record...", "Ctrl+A"},
-      {"MnuDup", "D&uplicate Record", "Ctrl+T"}}},
-    {"MnuOption",
-     "&Options",
-     {{"MnuFind", "&Find...", "Ctrl+F"},
-      {"MnuPref", "Preferences...   ", "Ctrl+U"},
-      {"MnuFont", "Font..."}}},
-    {"MnuRecord",
-     "&Record",
-     {{"MnuFirst", "Firs&t"},
-      {"MnuLast", "&Last"},
-      {"MnuNext", "&Next"},
-      {"MnuPrev", "Pre&vious "},
-      {"MnuGoto", "&Goto...", "Ctrl+G"}}},
-    {"crap", "&Help", {{"MnuHelp", "Contents", "Ctrl+H"}, {"crap3"}, {"MnuAbo", "About..."}}},
-};
+// The menu bar, left to right; the areas fill the menus with their commands.
+const std::vector<MenuHead> kMenuBar = {{"MnuFile", "&File"},
+                                        {"MnuTed", "&Edit"},
+                                        {"MnuOption", "&Options"},
+                                        {"MnuRecord", "&Record"},
+                                        {"crap", "&Help"}};
 
 const char* const kValueFamily = "Times New Roman";
 
@@ -188,10 +146,10 @@ QLabel* SmallLabel(QWidget* parent, const char* name, const QString& text) {
 
 }  // namespace
 
-void form1::buildWindow() {
+void MainWindow::buildWindow() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("form1Client"));
-    // The client area holds the focus so that the arrow keys reach Form_KeyDown.
+    // The client area holds the focus so that the arrow keys reach windowKeyDown.
     central->setFocusPolicy(Qt::StrongFocus);
     central->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(central);
@@ -205,40 +163,30 @@ void form1::buildWindow() {
     central->setFocus();
 }
 
-void form1::buildToolbar() {
+void MainWindow::buildToolbar() {
     static_assert(Toolbar::kRowWidth <= kToolbarRight - kMargin, "the strip keeps the row's room");
     constexpr int clockWidth = 184;
     const QRect statusRect(kMargin, kStatusRowTop, kFrameWidth - clockWidth - 6, kStatusRowHeight);
     const QRect clockRect(kMargin + kFrameWidth - clockWidth, kStatusRowTop, clockWidth,
                           kStatusRowHeight);
-    toolbar_ = new Toolbar(*this, centralWidget(), Frame1_,
+    toolbar_ = new Toolbar(*this, commands_, centralWidget(), recordPanel_,
                            QPoint(kMargin, (kStripHeight - kToolbarPictureSize) / 2), statusRect);
     clock_ = new Clock(centralWidget(), clockRect, platform_);
 }
 
-void form1::buildMenus() {
+void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("form1MenuBar"));
-    for (const Menu& entries : kMenus) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(entries.caption));
-        menu->setObjectName(QString::fromLatin1(entries.name));
-        for (const MenuEntry& entry : entries.entries) {
-            QAction* action = entry.caption ? menu->addAction(QString::fromUtf8(entry.caption))
-                                            : menu->addSeparator();
-            action->setObjectName(QString::fromLatin1(entry.name));
-            if (entry.shortcut)
-                action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
-        }
-    }
-    MnuFile_ = findChild<QMenu*>(QStringLiteral("MnuFile"));
+    commands_.buildMenus(*bar, kMenuBar, *this);
+    fileMenu_ = &commands_.menu("MnuFile");
     // Element 0 of the opened-files list, the separator that heads it, hidden until a file is
     // listed.
-    mnufilearray0_ = menuEntry("mnufilearray");
-    mnufilearray0_->setProperty("index", 0);
-    mnufilearray0_->setVisible(false);
+    fileListHead_ = &commands_.action("mnufilearray");
+    fileListHead_->setProperty("index", 0);
+    fileListHead_->setVisible(false);
 }
 
-void form1::buildDecorations() {
+void MainWindow::buildDecorations() {
     QWidget* client = centralWidget();
 
     // Right of the toolbar row, ending flush with the panel: reel, rod, name plate, fish.
@@ -284,39 +232,39 @@ void form1::buildDecorations() {
     Label4->setGeometry(inside.right() - 29, inside.top() + 20, 30, 15);
 }
 
-void form1::buildRecordPanel() {
+void MainWindow::buildRecordPanel() {
     QWidget* client = centralWidget();
     const QRect panelRect(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
 
     // Label25 lies in the panel's place, beneath it, and is seen while the panel is hidden.
-    Label25_ = new QLabel(QStringLiteral("No records loaded. Please open a file or add a record."),
-                          client);
-    Label25_->setObjectName(QStringLiteral("Label25"));
-    Label25_->setTextFormat(Qt::PlainText);
-    Label25_->setAlignment(Qt::AlignCenter);
-    Label25_->setWordWrap(true);
+    noRecordsNotice_ = new QLabel(
+        QStringLiteral("No records loaded. Please open a file or add a record."), client);
+    noRecordsNotice_->setObjectName(QStringLiteral("Label25"));
+    noRecordsNotice_->setTextFormat(Qt::PlainText);
+    noRecordsNotice_->setAlignment(Qt::AlignCenter);
+    noRecordsNotice_->setWordWrap(true);
     QFont noticeFont = CaptionFont();
     noticeFont.setPointSize(10);
-    Label25_->setFont(noticeFont);
-    Label25_->setGeometry(panelRect);
+    noRecordsNotice_->setFont(noticeFont);
+    noRecordsNotice_->setGeometry(panelRect);
 
-    Frame1_ = new QFrame(client);
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Frame1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Frame1_->setLineWidth(1);
-    Frame1_->setAutoFillBackground(true);
-    Frame1_->setGeometry(panelRect);
+    recordPanel_ = new QFrame(client);
+    recordPanel_->setObjectName(QStringLiteral("Frame1"));
+    recordPanel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    recordPanel_->setLineWidth(1);
+    recordPanel_->setAutoFillBackground(true);
+    recordPanel_->setGeometry(panelRect);
 
     QFont valueFont(QString::fromLatin1(kValueFamily));
     valueFont.setPointSize(10);
-    QPalette fieldPalette = Frame1_->palette();
+    QPalette fieldPalette = recordPanel_->palette();
     fieldPalette.setColor(QPalette::Window, Qt::white);
     fieldPalette.setColor(QPalette::WindowText, Qt::black);
 
     for (int i = 0; i < kFieldCount; ++i) {
         const Place& place = kValuePlaces[static_cast<size_t>(i)];
         const bool remarks = i == kRemarksField;
-        auto* label = new QLabel(Frame1_);
+        auto* label = new QLabel(recordPanel_);
         label->setObjectName(QString::fromLatin1(place.name));
         label->setTextFormat(Qt::PlainText);
         label->setFont(valueFont);
@@ -334,45 +282,45 @@ void form1::buildRecordPanel() {
     }
 
     for (const Caption& caption : kCaptions) {
-        QLabel* label = SmallLabel(Frame1_, caption.name, QString::fromUtf8(caption.text));
+        QLabel* label = SmallLabel(recordPanel_, caption.name, QString::fromUtf8(caption.text));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         PlaceCaption(label, caption);
     }
 
     for (size_t i = 0; i < kUnitPlaces.size(); ++i) {
         const Place& place = kUnitPlaces[i];
-        QLabel* label = SmallLabel(Frame1_, place.name, QString());
+        QLabel* label = SmallLabel(recordPanel_, place.name, QString());
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setGeometry(TwipsRect(place.left, place.top, place.width, kLabelHeight));
         unitLabels_[i] = label;
     }
-    QLabel* Label24 = SmallLabel(Frame1_, "Label24", QStringLiteral("'c"));
+    QLabel* Label24 = SmallLabel(recordPanel_, "Label24", QStringLiteral("'c"));
     Label24->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label24->setGeometry(TwipsRect(7200, 1440, 255, kLabelHeight));
     ShowUnitNames();
 
-    chrec_ = new QScrollBar(Qt::Horizontal, client);
-    chrec_->setObjectName(QStringLiteral("chrec"));
-    chrec_->setGeometry(kMargin, kChrecTop, kFrameWidth, kChrecHeight);
-    chrec_->setRange(1, 1);
-    chrec_->setValue(1);
-    chrec_->setSingleStep(1);
-    chrec_->setPageStep(10);
+    scrollBar_ = new QScrollBar(Qt::Horizontal, client);
+    scrollBar_->setObjectName(QStringLiteral("chrec"));
+    scrollBar_->setGeometry(kMargin, kChrecTop, kFrameWidth, kChrecHeight);
+    scrollBar_->setRange(1, 1);
+    scrollBar_->setValue(1);
+    scrollBar_->setSingleStep(1);
+    scrollBar_->setPageStep(10);
     // The view follows the thumb only when it is released, not while it is dragged.
-    chrec_->setTracking(false);
-    chrec_->setFocusPolicy(Qt::StrongFocus);
-    chrec_->installEventFilter(this);
-    connect(chrec_, &QScrollBar::valueChanged, this, [this] { chrec_Change(); });
+    scrollBar_->setTracking(false);
+    scrollBar_->setFocusPolicy(Qt::StrongFocus);
+    scrollBar_->installEventFilter(this);
+    connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { scrollBarMoved(); });
     ShowUnitNames();
 
-    total_ = new QLabel(QStringLiteral("No records available"), client);
-    total_->setObjectName(QStringLiteral("total"));
-    total_->setTextFormat(Qt::PlainText);
-    total_->setFont(CaptionFont());
-    total_->setGeometry(kMargin, kTotalTop, kFrameWidth, kTotalHeight);
+    position_ = new QLabel(QStringLiteral("No records available"), client);
+    position_->setObjectName(QStringLiteral("total"));
+    position_->setTextFormat(Qt::PlainText);
+    position_->setFont(CaptionFont());
+    position_->setGeometry(kMargin, kTotalTop, kFrameWidth, kTotalHeight);
 }
 
-void form1::ApplyDisplayFont(const QString& family) {
+void MainWindow::ApplyDisplayFont(const QString& family) {
     for (QLabel* label : valueLabels_) {
         QFont font = label->font();
         font.setFamily(family);
@@ -380,7 +328,7 @@ void form1::ApplyDisplayFont(const QString& family) {
     }
 }
 
-void form1::ShowUnitNames() {
+void MainWindow::ShowUnitNames() {
     const UnitNames& units = book_.settings().units;
     const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
                                                   &units.weightMajorUnit, &units.weightMinorUnit,
@@ -389,8 +337,9 @@ void form1::ShowUnitNames() {
         unitLabels_[i]->setText(FromFileText(*names[i]));
     }
     // The panel's names carry the units; the scroll bar is made after the first call.
-    if (chrec_ != nullptr) {
-        NameRecordPanel(valueLabels_, *chrec_, units, book_.currentRecord(), book_.recordCount());
+    if (scrollBar_ != nullptr) {
+        NameRecordPanel(valueLabels_, *scrollBar_, units, book_.currentRecord(),
+                        book_.recordCount());
     }
 }
 

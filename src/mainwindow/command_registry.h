@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QObject;
+
+namespace rodwick {
+
+// One menu entry of an area: where it goes, what it shows and what it runs.
+struct CommandRow {
+    const char* objectName;
+    const char* caption = nullptr;  // UTF-8; none for a separator
+    const char* shortcut = nullptr;
+    const char* menu = nullptr;  // object name of the menu it goes in
+    // Its place: right after the entry named here, or else by order among its menu's entries.
+    const char* after = nullptr;
+    int order = 0;
+    // Switched off with the other record commands while the table is empty.
+    bool needsRecords = false;
+    std::function<void()> handler = {};
+};
+
+// A menu of the menu bar, left to right.
+struct MenuHead {
+    const char* objectName;
+    const char* caption;
+};
+
+// Every command of the main window, registered by its area, and the menus built from them.
+// The menus, the toolbar and the record switch all use the one QAction of a command.
+class CommandRegistry {
+  public:
+    CommandRegistry();
+    ~CommandRegistry();
+    CommandRegistry(const CommandRegistry&) = delete;
+    CommandRegistry& operator=(const CommandRegistry&) = delete;
+
+    void add(CommandRow row);
+    void add(std::initializer_list<CommandRow> rows);
+
+    // Builds the menus of the bar from the registered rows; once, after every area has
+    // registered. The actions belong to their menus; triggering one runs its handler.
+    void buildMenus(QMenuBar& bar, const std::vector<MenuHead>& menus, QObject& context);
+
+    // The action of a registered command, resolved while the window is built. An unknown name
+    // is a fault of the tables and stops the program, so that a typo cannot connect nothing.
+    QAction& action(const char* objectName) const;
+    QMenu& menu(const char* objectName) const;
+
+    // Switches the commands that need records as one set.
+    void setRecordCommandsEnabled(bool enabled);
+    // The registered rows, in the order the areas gave them.
+    const std::vector<CommandRow>& rows() const { return rows_; }
+
+  private:
+    struct Built;
+    std::vector<CommandRow> rows_;
+    std::unique_ptr<Built> built_;
+};
+
+}  // namespace rodwick

@@ -1,0 +1,196 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "accessible_names.h"
+#include "command_areas.h"
+#include "text.h"
+#include "toolbar.h"
+
+namespace rodwick {
+
+MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), book_(book), platform_(platform) {
+    setObjectName(QStringLiteral("form1"));
+    RegisterCommandAreas(commands_, *this, book_, platform_);
+    buildWindow();
+    connectQuickEditGestures();
+
+    ShowFileTitle();
+    // A table handed over with records shows its panel; an empty one shows Label25.
+    setRecordCommands(book_.recordCount() > 0);
+    bookSubscription_ =
+        book_.subscribe([this](const RecordBook::Changes& changes) { showChanges(changes); });
+}
+
+void MainWindow::showChanges(const RecordBook::Changes& changes) {
+    // The record commands first: a first record added is shown with its commands on.
+    if (changes.emptiness) setRecordCommands(book_.recordCount() > 0);
+    if (changes.settings) ShowUnitNames();
+    if (changes.fileName) drawTitle();
+    if (changes.records || changes.currentRecord) showCurrentRecord();
+}
+
+void RegisterRecordCommands(CommandRegistry& commands, MainWindow& window) {
+    commands.add({
+        {"MnuFirst", "Firs&t", nullptr, "MnuRecord", nullptr, 10, true,
+         [&] { window.showFirstRecord(); }},
+        {"MnuLast", "&Last", nullptr, "MnuRecord", nullptr, 20, true,
+         [&] { window.showLastRecord(); }},
+        {"MnuNext", "&Next", nullptr, "MnuRecord", nullptr, 30, true,
+         [&] { window.showNextRecord(); }},
+        {"MnuPrev", "Pre&vious ", nullptr, "MnuRecord", nullptr, 40, true,
+         [&] { window.showPreviousRecord(); }},
+    });
+}
+
+void MainWindow::showCurrentRecord() {
+    const RecordTable& table = book_.table();
+    const int count = table.recordCount();
+    const int current = table.currentRecord();
+    {
+        // The range stays valid with no records (the minimum is 1), and setting it here must
+        // not come back as a scroll-bar change with a clamped value.
+        const QSignalBlocker block(scrollBar_);
+        scrollBar_->setRange(1, std::max(1, count));
+        scrollBar_->setValue(current);
+    }
+
+    const TripRecord& record = table.slot(current);
+    for (int i = 0; i < kFieldCount; ++i) {
+        valueLabels_[static_cast<size_t>(i)]->setText(
+            FromFileText(record.fields[static_cast<size_t>(i)]));
+    }
+    position_->setText(QStringLiteral("Record %1 of %2").arg(current).arg(count));
+    NameRecordPanel(valueLabels_, *scrollBar_, book_.settings().units, current, count);
+}
+
+void MainWindow::setRecordCommands(bool enabled) {
+    commands_.setRecordCommandsEnabled(enabled);
+    scrollBar_->setEnabled(enabled);
+    toolbar_->SetRecordPictures(enabled);
+    recordPanel_->setVisible(enabled);
+    noRecordsNotice_->setVisible(!enabled);
+}
+
+void MainWindow::setScrollBarMaximum() {
+    const QSignalBlocker block(scrollBar_);
+    scrollBar_->setRange(1, std::max(1, book_.recordCount()));
+}
+
+// Record menu: every command checks its bound and does nothing beyond it.
+
+void MainWindow::showFirstRecord() {
+    book_.show(1);
+}
+
+void MainWindow::showLastRecord() {
+    book_.show(book_.recordCount());
+}
+
+void MainWindow::showNextRecord() {
+    if (book_.currentRecord() >= book_.recordCount()) return;
+    book_.show(book_.currentRecord() + 1);
+}
+
+void MainWindow::showPreviousRecord() {
+    if (book_.currentRecord() <= 1) return;
+    book_.show(book_.currentRecord() - 1);
+}
+
+void MainWindow::scrollBarMoved() {
+    book_.show(std::clamp(scrollBar_->value(), 1, std::max(1, book_.recordCount())));
+}
+
+bool MainWindow::scrollBarKeyDown(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            showFirstRecord();
+            return true;
+        case Qt::Key_Down:
+            showLastRecord();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::windowKeyDown(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            showPreviousRecord();
+            break;
+        case Qt::Key_Right:
+            showNextRecord();
+            break;
+        case Qt::Key_Up:
+            showFirstRecord();
+            break;
+        case Qt::Key_Down:
+            showLastRecord();
+            break;
+        default:
+            break;
+    }
+}
+
+bool MainWindow::askToLeave() {
+    const platform::Message question{
+        QStringLiteral("Really leave The Rodwick Database by Harrowby Software"),
+        QStringLiteral("Exit"), platform::Buttons::YesNo, platform::Icon::Question};
+    return platform_.showMessage(question) == platform::Answer::Yes;
+}
+
+bool MainWindow::mayClose(CloseReason reason) {
+    return reason == CloseReason::byCode || askToLeave();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool byUser = closeReason_ == CloseReason::byUser;
+    if (!mayClose(closeReason_)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Leaving the main window ends the program; Exit asks for that itself.
+    if (byUser) QCoreApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            windowKeyDown(event->key());
+            event->accept();
+            break;
+        default:
+            QMainWindow::keyPressEvent(event);
+            break;
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollBar_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (scrollBarKeyDown(key)) return true;
+        // Qt's scroll bar inverts its controls for the vertical case, which also turns the
+        // arrow keys of a horizontal one round; Left must go back one record, Right forward.
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            scrollBar_->triggerAction(key == Qt::Key_Left ? QAbstractSlider::SliderSingleStepSub
+                                                          : QAbstractSlider::SliderSingleStepAdd);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace rodwick

@@ -1,0 +1,38 @@
+// The statistics window on the Options menu: one window at most, following the book.
+#include <QPointer>
+#include <memory>
+
+#include "command_areas.h"
+#include "command_registry.h"
+#include "record_book.h"
+#include "statistics_command.h"
+#include "statistics_window.h"
+
+namespace rodwick {
+
+void RegisterStatisticsCommands(CommandRegistry& commands, RecordBook& book,
+                                platform::Platform& platform, QWidget& window) {
+    using Command = stats::StatisticsCommand;
+    auto open = std::make_shared<QPointer<stats::StatisticsWindow>>();
+    commands.add({Command::kObjectName, Command::kCaption, Command::kShortcut, Command::kMenu,
+                  Command::kAfter, 0, Command::kNeedsRecords, [&book, &platform, &window, open] {
+                      if (*open) {
+                          (*open)->raise();
+                          (*open)->activateWindow();
+                          return;
+                      }
+                      // The book's own table and settings: they stay the same objects across
+                      // loads, so the window reads whatever the book holds now.
+                      auto* statistics = new stats::StatisticsWindow(
+                          book.table(), book.settings(), platform,
+                          [&book](int record) { (void)book.show(record); }, &window);
+                      statistics->keepWhileOpen(std::make_shared<RecordBook::Subscription>(
+                          book.subscribe([statistics](const RecordBook::Changes& changes) {
+                              if (changes.records || changes.settings) statistics->refresh();
+                          })));
+                      *open = statistics;
+                      platform.showModeless(*statistics);
+                  }});
+}
+
+}  // namespace rodwick
