@@ -10,6 +10,8 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(desktop-file-utils appstream shared-mime-info)
     # Printing through CUPS to a PDF and reading it back; the clipboard from outside.
     packages+=(cups printer-driver-cups-pdf poppler-utils xclip)
+    # The main window read over AT-SPI, as a screen reader does, in a D-Bus session of its own.
+    packages+=(dbus-daemon at-spi2-core python3-pyatspi)
     # The fuzz targets: clang and its libFuzzer runtime.
     packages+=(clang libclang-rt-14-dev)
 fi

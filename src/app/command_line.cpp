@@ -7,6 +7,17 @@
 
 namespace rodwick {
 
+bool AsksForAnswerOnly(const QStringList& arguments) {
+    static const QStringList answers{QStringLiteral("--help"),    QStringLiteral("-h"),
+                                     QStringLiteral("-?"),        QStringLiteral("--help-all"),
+                                     QStringLiteral("--version"), QStringLiteral("-v")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) return false;
+        if (answers.contains(arguments[i])) return true;
+    }
+    return false;
+}
+
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDir) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -19,12 +30,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& workin
                                  QStringLiteral("[FILE]"));
 
     CommandLine line;
-    // parse() rather than process(): process() ends the program itself.
-    if (!parser.parse(arguments)) {
-        line.action = CommandLine::Action::Refuse;
-        line.text = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
-        return line;
-    }
+    // parse() rather than process(): process() ends the program itself. An answer asked for
+    // is given even beside options unknown here, as Qt's own (-platform, -style) are when
+    // they are not read by a QApplication.
+    const bool understood = parser.parse(arguments);
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::ShowHelp;
         line.text = parser.helpText();
@@ -33,6 +42,11 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& workin
     if (parser.isSet(version)) {
         line.action = CommandLine::Action::ShowVersion;
         line.text = QStringLiteral("rodwick " RODWICK_VERSION "\n");
+        return line;
+    }
+    if (!understood) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
         return line;
     }
     const QStringList files = parser.positionalArguments();

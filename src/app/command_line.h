@@ -15,6 +15,10 @@ struct CommandLine {
     QString text;
 };
 
+// Whether the command line asks only for an answer (--help, -h, -?, --help-all, --version,
+// -v), so it can be read without a display. Everything after "--" is a file name.
+bool AsksForAnswerOnly(const QStringList& arguments);
+
 // arguments as main() receives them, the program's name first; relative file names are taken
 // from workingDir.
 CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDir);

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <optional>
 
 #include "command_line.h"
 #include "form1.h"
@@ -11,11 +12,20 @@
 #include "version.h"
 
 int main(int argc, char* argv[]) {
-    // --help and --version answer without a display, so the command line is read before the
-    // windowing system is opened.
+    // --help and --version answer without a display, so they are read before the windowing
+    // system is opened. Anything else goes to QApplication first, which takes its own options
+    // (-platform, -style, ...) out of the list; the rest is ours.
+    std::optional<QApplication> app;
     rodwick::CommandLine line;
     {
-        const QCoreApplication reading(argc, argv);
+        std::optional<QCoreApplication> reading;
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+        if (rodwick::AsksForAnswerOnly(arguments)) {
+            reading.emplace(argc, argv);
+        } else {
+            app.emplace(argc, argv);
+        }
         line = rodwick::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
     }
     switch (line.action) {
@@ -29,8 +39,9 @@ int main(int argc, char* argv[]) {
             std::fputs(line.text.toLocal8Bit().constData(), stderr);
             return 1;
     }
+    // A run asked for together with an answer cannot happen: an answer ends the program.
+    if (!app) return 1;
 
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
     QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
 
@@ -44,5 +55,5 @@ int main(int argc, char* argv[]) {
     splash->setCommandLineFile(rodwick::ToPath(line.file));
     splash->Form_Load();
 
-    return app.exec();
+    return app->exec();
 }

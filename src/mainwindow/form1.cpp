@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "accessible_names.h"
 #include "text.h"
 #include "toolbar.h"
 
@@ -81,6 +82,7 @@ void form1::ShowCurrentRecord() {
             FromFileText(record.fields[static_cast<size_t>(i)]));
     }
     total_->setText(QStringLiteral("Record %1 of %2").arg(current).arg(count));
+    NameRecordPanel(valueLabels_, *chrec_, book_.settings().units, current, count);
 }
 
 void form1::SetRecordCommands(bool enabled) {

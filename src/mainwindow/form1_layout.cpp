@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "accessible_names.h"
 #include "artwork.h"
 #include "clock.h"
 #include "form1.h"
@@ -362,6 +363,7 @@ void form1::buildRecordPanel() {
     chrec_->setFocusPolicy(Qt::StrongFocus);
     chrec_->installEventFilter(this);
     connect(chrec_, &QScrollBar::valueChanged, this, [this] { chrec_Change(); });
+    ShowUnitNames();
 
     total_ = new QLabel(QStringLiteral("No records available"), client);
     total_->setObjectName(QStringLiteral("total"));
@@ -385,6 +387,10 @@ void form1::ShowUnitNames() {
                                                   &units.depthMajorUnit,  &units.depthMinorUnit};
     for (size_t i = 0; i < unitLabels_.size(); ++i) {
         unitLabels_[i]->setText(FromFileText(*names[i]));
+    }
+    // The panel's names carry the units; the scroll bar is made after the first call.
+    if (chrec_ != nullptr) {
+        NameRecordPanel(valueLabels_, *chrec_, units, book_.currentRecord(), book_.recordCount());
     }
 }
 

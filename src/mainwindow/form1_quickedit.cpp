@@ -1,8 +1,12 @@
 // Quick edit of one field: every value label of the record panel opens an editor for its own
-// field of the current record, on a double-click (a single click for the day-ticket price).
+// field of the current record, on a double-click (a single click for the day-ticket price), or
+// on F2 or Return while it has the keyboard focus.
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPalette>
+#include <QStyle>
 #include <unordered_map>
 
 #include "box_text.h"
@@ -16,6 +20,12 @@ namespace rodwick {
 
 namespace {
 
+// The keys that start the quick edit of the focused value, without a modifier.
+bool IsQuickEditKey(const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier) return false;
+    return key.key() == Qt::Key_F2 || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
 // Hands each value label's gesture, with the label's row, to the main window.
 class QuickEditGestures : public QObject {
   public:
@@ -23,6 +33,8 @@ class QuickEditGestures : public QObject {
 
     void watch(QLabel& label, const QuickEditRow& row) {
         rows_[&label] = &row;
+        // Tab reaches every value, so the keyboard alone can start each quick edit.
+        label.setFocusPolicy(Qt::StrongFocus);
         label.installEventFilter(this);
     }
 
@@ -31,6 +43,19 @@ class QuickEditGestures : public QObject {
         const auto found = rows_.find(watched);
         if (found == rows_.end()) return false;
         const QuickEditRow& row = *found->second;
+        auto* label = static_cast<QLabel*>(watched);
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+                ShowFocus(*label, event->type() == QEvent::FocusIn);
+                return false;
+            case QEvent::KeyPress:
+                if (!IsQuickEditKey(*static_cast<QKeyEvent*>(event))) return false;
+                window_.QuickEdit(row);
+                return true;
+            default:
+                break;
+        }
         // A click is the left button coming up over the label it went down on.
         const QEvent::Type wanted = row.gesture == QuickGesture::Click
                                         ? QEvent::MouseButtonRelease
@@ -38,13 +63,22 @@ class QuickEditGestures : public QObject {
         if (event->type() != wanted) return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton) return false;
-        const auto* label = static_cast<QWidget*>(watched);
         if (!label->rect().contains(mouse->position().toPoint())) return false;
         window_.QuickEdit(row);
         return true;
     }
 
   private:
+    // The focused value is drawn in the selection colours, its frame left as it is.
+    static void ShowFocus(QLabel& label, bool focused) {
+        QPalette colours = label.palette();
+        const QPalette& system = label.style()->standardPalette();
+        colours.setColor(QPalette::Window, focused ? system.color(QPalette::Highlight) : Qt::white);
+        colours.setColor(QPalette::WindowText,
+                         focused ? system.color(QPalette::HighlightedText) : Qt::black);
+        label.setPalette(colours);
+    }
+
     form1& window_;
     std::unordered_map<const QObject*, const QuickEditRow*> rows_;
 };

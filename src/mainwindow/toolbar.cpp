@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessible_names.h"
 #include "toolbar_artwork.h"
 
 namespace rodwick {
@@ -15,6 +16,8 @@ namespace rodwick {
 PictureButton::PictureButton(const ToolbarEntry& entry, QWidget* parent)
     : QWidget(parent), entry_(entry), picture_(QString::fromLatin1(entry.up)) {
     setObjectName(QString::fromLatin1(entry.name));
+    // A picture has no text of its own: a screen reader names it by its status line text.
+    setAccessibleName(QString::fromLatin1(entry.statusText));
     setFixedSize(kToolbarPictureSize, kToolbarPictureSize);
     // Moves without a button held still reach the status line.
     setMouseTracking(true);
@@ -61,6 +64,7 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
 Toolbar::Toolbar(QWidget& window, QWidget* client, QFrame* frame1, QPoint rowTopLeft,
                  const QRect& statusRect)
     : QObject(&window), window_(window), client_(client), frame1_(frame1) {
+    InstallPictureButtonAccessibility();
     QPoint at = rowTopLeft;
     for (const ToolbarEntry& entry : kToolbarEntries) {
         auto* button = new PictureButton(entry, client);

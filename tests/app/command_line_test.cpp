@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "version.h"
 
@@ -24,7 +25,10 @@ TEST(CommandLineTest, AFileNamedIsOpenedAndTheOptionsAnswerWithoutStarting) {
         {{"TRIPS.RWK", "--help"}, Action::ShowHelp, ""},
         {{"--version"}, Action::ShowVersion, ""},
         {{"-v"}, Action::ShowVersion, ""},
+        {{"-platform", "offscreen", "--version"}, Action::ShowVersion, ""},
+        {{"-style", "fusion", "--help"}, Action::ShowHelp, ""},
         {{"--colour"}, Action::Refuse, ""},
+        {{"--colour", "TRIPS.RWK"}, Action::Refuse, ""},
         {{"ONE.RWK", "TWO.RWK"}, Action::Refuse, ""},
     };
     for (const auto& [arguments, action, file] : cases) {
@@ -50,6 +54,30 @@ TEST(CommandLineTest, AFileNamedIsOpenedAndTheOptionsAnswerWithoutStarting) {
                 break;
         }
     }
+}
+
+TEST(CommandLineTest, OnlyTheAnswersAreReadBeforeTheDisplayIsOpened) {
+    // Everything else waits for QApplication, which takes Qt's own options out first.
+    const std::pair<QStringList, bool> cases[] = {
+        {{}, false},
+        {{"TRIPS.RWK"}, false},
+        {{"-platform", "offscreen", "TRIPS.RWK"}, false},
+        {{"--colour"}, false},
+        {{"--help"}, true},
+        {{"-h"}, true},
+        {{"-?"}, true},
+        {{"--help-all"}, true},
+        {{"--version"}, true},
+        {{"-platform", "xcb", "-v"}, true},
+        {{"--", "--help"}, false},
+        {{"-v", "--", "TRIPS.RWK"}, true},
+    };
+    for (const auto& [arguments, answerOnly] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(AsksForAnswerOnly(QStringList{"rodwick"} + arguments), answerOnly);
+    }
+    // The program's own name is never taken for an option.
+    EXPECT_FALSE(AsksForAnswerOnly({"--help"}));
 }
 
 }  // namespace

@@ -1,0 +1,169 @@
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <tuple>
+
+#include "accessible_names.h"
+#include "form1_fixture.h"
+#include "quick_edit.h"
+#include "toolbar.h"
+
+namespace rodwick::testing {
+namespace {
+
+TEST(AccessibleNamesTest, ValuesAreReadWithTheirCaptionAndUnit) {
+    const UnitNames imperial = UnitNames::Imperial();
+    const UnitNames metric = UnitNames::Metric();
+    const std::tuple<Field, const char*, const UnitNames*, const char*> cases[] = {
+        {Field::venue, "River Trent, Collingham", &metric, "Venue: River Trent, Collingham"},
+        {Field::ticketPrice, "5.50", &metric, "Day Ticket \u00a3 5.50"},
+        {Field::totalWeightMajor, "12", &imperial, "Weight: 12 lb"},
+        {Field::totalWeightMinor, "4", &imperial, "Weight: 4 oz"},
+        {Field::bestFishWeightMajor, "3", &metric, "Best Fish Weight: 3 Kg"},
+        {Field::bestFishWeightMinor, "250", &metric, "Best Fish Weight: 250 g"},
+        {Field::depthMajor, "2", &imperial, "Depth: 2 ft"},
+        {Field::depthMinor, "6", &metric, "Depth: 6 cm"},
+        {Field::temperature, "14", &metric, "Temperature: 14 \u00b0C"},
+        {Field::finishTime, "18:30", &metric, "Finish: 18:30"},
+        // An empty value is its caption alone, without a dangling unit.
+        {Field::venue, "", &metric, "Venue:"},
+        {Field::totalWeightMajor, "  ", &imperial, "Weight:"},
+    };
+    for (const auto& [field, value, units, expected] : cases) {
+        SCOPED_TRACE(expected);
+        EXPECT_EQ(ValueLabelName(field, QString::fromUtf8(value), *units),
+                  QString::fromUtf8(expected));
+    }
+    EXPECT_EQ(RecordPositionText(3, 12), "Record 3 of 12");
+    EXPECT_EQ(RecordPositionText(1, 1), "Record 1 of 1");
+    EXPECT_EQ(RecordPositionText(1, 0), "No records available");
+}
+
+class AccessibilityTest : public Form1Test {
+  protected:
+    static QString Said(QObject* object, QAccessible::Text what) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        return face != nullptr ? face->text(what) : QStringLiteral("<none>");
+    }
+    QString Name(const char* name) { return Said(Find(name), QAccessible::Name); }
+
+    void Press(QWidget* widget, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+    }
+};
+
+TEST_F(AccessibilityTest, EveryValueAndTheScrollBarFollowTheRecordShown) {
+    Hold(12, 3);
+    for (int record : {3, 4, 12}) {
+        if (record != 3) {
+            ASSERT_TRUE(book.show(record));
+        }
+        const std::string tag = "r" + std::to_string(record) + ".";
+        SCOPED_TRACE(tag);
+        EXPECT_EQ(Name("obVen"), QString::fromStdString("Venue: " + tag + "0"));
+        EXPECT_EQ(Name("ObDay"), QString::fromStdString("Day Ticket \u00a3 " + tag + "2"));
+        EXPECT_EQ(Name("ObWeighta"), QString::fromStdString("Weight: " + tag + "4 Kg"));
+        EXPECT_EQ(Name("ObBestB"), QString::fromStdString("Best Fish Weight: " + tag + "16 g"));
+        EXPECT_EQ(Name("ObTime2"), QString::fromStdString("Finish: " + tag + "21"));
+        // Every label speaks its own field, none stays blank.
+        for (int f = 0; f < kFieldCount; ++f) {
+            EXPECT_TRUE(Name(kValueLabelNames[f])
+                            .endsWith(QString::fromStdString(tag + std::to_string(f) +
+                                                             (f == 4 || f == 15   ? " Kg"
+                                                              : f == 5 || f == 16 ? " g"
+                                                              : f == 10           ? " m"
+                                                              : f == 11           ? " cm"
+                                                              : f == 8            ? " \u00b0C"
+                                                                                  : ""))))
+                << kValueLabelNames[f] << ": " << Name(kValueLabelNames[f]).toStdString();
+        }
+        EXPECT_EQ(Name("chrec"), "Record");
+        EXPECT_EQ(Said(Chrec(), QAccessible::Description),
+                  QString::fromStdString("Record " + std::to_string(record) + " of 12"));
+    }
+    // A changed unit is heard at once, without moving to another record.
+    Settings settings = book.settings();
+    settings.units = UnitNames::Imperial();
+    book.setSettings(settings);
+    EXPECT_EQ(Name("ObWeighta"), "Weight: r12.4 lb");
+    EXPECT_EQ(Name("ObDepthB"), "Depth: r12.11 inch");
+    // Moving by the menu is heard the same way.
+    Action("MnuPrev")->trigger();
+    EXPECT_EQ(Said(Chrec(), QAccessible::Description), "Record 11 of 12");
+    EXPECT_EQ(Name("obVen"), "Venue: r11.0");
+}
+
+TEST_F(AccessibilityTest, PicturesAreButtonsNamedByTheirStatusTextAndCanBePressed) {
+    for (const ToolbarEntry& entry : kToolbarEntries) {
+        SCOPED_TRACE(entry.name);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(Find(entry.name));
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Button);
+        EXPECT_EQ(face->text(QAccessible::Name), QString::fromLatin1(entry.statusText));
+    }
+    // Pressed by assistive technology, a picture runs its command as a click does.
+    Hold(3);
+    platform.answerSaveDialog("");
+    QAccessibleActionInterface* save =
+        QAccessible::queryAccessibleInterface(Find("ButSave"))->actionInterface();
+    ASSERT_NE(save, nullptr);
+    ASSERT_EQ(save->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    save->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(platform.callsOf("save").size(), 1u);
+    // A greyed picture offers nothing to press.
+    Hold(0);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Find("ButEdit"))
+                    ->actionInterface()
+                    ->actionNames()
+                    .isEmpty());
+}
+
+TEST_F(AccessibilityTest, TheFocusedValueIsEditedByF2OrReturnAsByItsGesture) {
+    Hold(2);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // Tab goes from value to value in field order.
+    Find("obVen")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Find("ObType"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Find("ObDay"));
+
+    // An input-box field: each key asks once with the prompt of the double-click.
+    for (int key : {Qt::Key_F2, Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        platform.clearCalls();
+        platform.answerInput(QStringLiteral("19:00"));
+        Find("ObTime2")->setFocus();
+        Press(Find("ObTime2"), key);
+        ASSERT_EQ(platform.callsOf("input").size(), 1u);
+        EXPECT_EQ(platform.callsOf("input")[0].text, "Please type in new Finish Time:");
+        EXPECT_EQ(Text("ObTime2"), "19:00");
+    }
+    // Other keys start nothing; the arrows still move between records.
+    platform.clearCalls();
+    Press(Find("ObTime2"), Qt::Key_F3);
+    QTest::keyClick(Find("ObTime2"), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(platform.calls().empty());
+    QTest::keyClick(Find("ObTime2"), Qt::Key_Right);
+    EXPECT_EQ(book.currentRecord(), 2);
+    QTest::keyClick(Find("ObTime2"), Qt::Key_Up);
+    EXPECT_EQ(book.currentRecord(), 1);
+}
+
+TEST_F(AccessibilityTest, TheFocusedValueIsSeen) {
+    Hold(1);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QLabel* venue = Find<QLabel>("obVen");
+    const QColor before = venue->palette().color(QPalette::Window);
+    venue->setFocus();
+    EXPECT_NE(venue->palette().color(QPalette::Window), before);
+    Find("ObType")->setFocus();
+    EXPECT_EQ(venue->palette().color(QPalette::Window), before);
+}
+
+}  // namespace
+}  // namespace rodwick::testing
