@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 
+#include "captions.h"
 #include "form1_fixture.h"
 #include "form9.h"
 #include "quick_edit_dialog.h"
@@ -267,7 +268,7 @@ TEST_F(CaptionsTest, EveryInputControlOfEveryDialogIsNamedForAScreenReader) {
                 ++checked;
                 const auto* control = shown.findChild<QWidget*>(QString::fromLatin1(name->name));
                 ASSERT_NE(control, nullptr) << which << ": " << name->name;
-                EXPECT_EQ(SpokenNameOf(*control), QString::fromUtf8(name->spoken))
+                EXPECT_EQ(SpokenNameOf(*control).toStdString(), name->spoken)
                     << which << ": " << name->name;
             }
         }));
@@ -276,6 +277,20 @@ TEST_F(CaptionsTest, EveryInputControlOfEveryDialogIsNamedForAScreenReader) {
     // print's three and copy's text.
     EXPECT_EQ(inputs, 22 + 4 + 2 + 1 + 1 + 3 + 1);
     EXPECT_EQ(checked, static_cast<int>(std::size(kSpokenNames))) << "a window is misspelt";
+}
+
+TEST(SpokenCaptionTest, DropsTheAccessKeyMarkOnly) {
+    const struct {
+        const char* shown;
+        const char* spoken;
+    } cases[] = {
+        {"Word:", "Word:"},      {"&Word:", "Word:"},
+        {"Co&pies:", "Copies:"}, {"Bait && Tackle", "Bait & Tackle"},
+        {"Weight:&", "Weight:"}, {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SpokenCaption(QString::fromUtf8(c.shown)).toStdString(), c.spoken) << c.shown;
+    }
 }
 
 }  // namespace
