@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "box_text.h"
+#include "captions.h"
 #include "list_box.h"
 #include "main_view.h"
 #include "suggestions.h"
@@ -134,6 +135,7 @@ void QuickEditDialog::load() {
     if (row_ == nullptr || table.currentRecord() < 1) return;
 
     prompt_->setText(QuickEditPrompt(*row_, book_.settings().units));
+    NameControlsByCaptions(*this);
     const QString stored = FromFileText(table.slot(table.currentRecord())[row_->field]);
     QWidget* editor = listBox_;
     switch (row_->editor) {

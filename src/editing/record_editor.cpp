@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "box_text.h"
+#include "captions.h"
 #include "fixed_lists.h"
 #include "list_box.h"
 #include "main_view.h"
@@ -124,6 +125,7 @@ RecordEditor::RecordEditor(RecordBook& book, platform::Platform& platform, MainV
     setObjectName(QStringLiteral("Form2"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
+    NameControlsByCaptions(*this);
 }
 
 void RecordEditor::buildControls() {

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 
 #include "box_text.h"
+#include "captions.h"
 #include "fixed_lists.h"
 #include "main_view.h"
 #include "text.h"
@@ -42,6 +43,8 @@ SpeciesPicker::SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform:
     setWindowTitle(QStringLiteral("Fish Selection"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
+    NameByCaption(*speciesList_, windowTitle());
+    NameByCaption(*selection_, QStringLiteral("Species Caught:"));
 }
 
 void SpeciesPicker::buildControls() {

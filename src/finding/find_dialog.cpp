@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <limits>
 
+#include "captions.h"
 #include "look.h"
 #include "main_view.h"
 
@@ -23,6 +24,7 @@ FindDialog::FindDialog(SearchWalk& walk, platform::Platform& platform, QWidget* 
     setWindowTitle(QStringLiteral("Search"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
+    NameControlsByCaptions(*this);
     load();
 }
 

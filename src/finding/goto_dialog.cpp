@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "captions.h"
 #include "goto_line.h"
 #include "look.h"
 
@@ -25,6 +26,7 @@ GotoDialog::GotoDialog(RecordBook& book, platform::Platform& platform, MainView&
     setWindowTitle(QStringLiteral("Goto"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
+    NameControlsByCaptions(*this);
     load();
 }
 

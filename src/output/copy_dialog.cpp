@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 
+#include "captions.h"
 #include "main_view.h"
 #include "output_art.h"
 #include "record_text.h"
@@ -26,6 +27,7 @@ CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* 
     recordText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab moves on to the buttons rather than into the text.
     recordText_->setTabChangesFocus(true);
+    NameControlsByCaptions(*this);
 
     copyButton_ = new QPushButton(QStringLiteral("Copy"), this);
     copyButton_->setObjectName(QStringLiteral("okay"));

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <limits>
 
+#include "captions.h"
 #include "main_view.h"
 #include "output_art.h"
 
@@ -69,6 +70,8 @@ PrintDialog::PrintDialog(RecordBook& book, platform::Platform& platform, QWidget
     SetTabOrder({allRecords_, currentRecord_, noteSheet_, range_, rangeFrom_, rangeTo_,
                  includeTime_, includeDate_, includeFileName_, copies_, printButton_,
                  cancelButton_});
+    NameByCaption(*rangeFrom_, range_->text());
+    NameControlsByCaptions(*this);
 
     const auto onSelect = [this](QRadioButton* option, void (PrintDialog::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {

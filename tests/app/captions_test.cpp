@@ -1,12 +1,20 @@
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
 #include <functional>
 #include <map>
 #include <memory>
 
+#include "captions.h"
 #include "quick_edit_dialog.h"
 #include "rodwick_test/main_window_fixture.h"
 #include "splash_screen.h"
@@ -194,6 +202,96 @@ TEST_F(CaptionsTest, EveryWindowCarriesItsDesignedCaptions) {
         });
     }
     EXPECT_EQ(read, static_cast<int>(std::size(kCaptions))) << "a window never opened";
+}
+
+// What a screen reader says for a few input controls: the caption beside or above them, or,
+// where none stands beside the control, the dialog's own words for it.
+struct SpokenName {
+    const char* window;
+    const char* name;
+    const char* spoken;
+};
+
+// clang-format off
+const SpokenName kSpokenNames[] = {
+    {"editor", "edven", "Venue:"}, {"editor", "edspec", "Species Caught:"},
+    {"editor", "edrest", "Restrictions:"}, {"editor", "edbesta", "Weight:"},
+    // The second box of a weight has no caption of its own; it shares its row's.
+    {"editor", "edwb", "Total Weight:"}, {"editor", "edtime2", "Finish Time:"},
+    {"quick edit", "hoco", "Please select new temperature."},
+    {"species", "fish", "Fish Selection"}, {"species", "fishsel", "Species Caught:"},
+    {"find", "find", "Word:"}, {"goto", "recsel", "Records:"},
+    {"print", "from", "Records from"}, {"print", "gto", "to"}, {"print", "cop", "Copies:"},
+    {"copy", "cot", "Copy what?"},
+};
+// clang-format on
+
+// The controls a screen reader cannot name from their own text. The line box inside a combo or
+// spin box is read as part of it.
+bool TakesInput(const QWidget& widget) {
+    const QWidget* parent = widget.parentWidget();
+    if (qobject_cast<const QComboBox*>(parent) != nullptr ||
+        qobject_cast<const QAbstractSpinBox*>(parent) != nullptr) {
+        return false;
+    }
+    return qobject_cast<const QLineEdit*>(&widget) != nullptr ||
+           qobject_cast<const QComboBox*>(&widget) != nullptr ||
+           qobject_cast<const QListWidget*>(&widget) != nullptr ||
+           qobject_cast<const QTextEdit*>(&widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(&widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr;
+}
+
+QString SpokenNameOf(const QWidget& widget) {
+    QAccessibleInterface* face =
+        QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&widget));
+    return face == nullptr ? QStringLiteral("<not accessible>") : face->text(QAccessible::Name);
+}
+
+TEST_F(CaptionsTest, EveryInputControlOfEveryDialogIsNamedForAScreenReader) {
+    Hold(3);
+    std::map<std::string, std::vector<const SpokenName*>> golden;
+    for (const SpokenName& name : kSpokenNames) golden[name.window].push_back(&name);
+
+    int inputs = 0;
+    int checked = 0;
+    for (const char* which : {"editor", "quick edit", "species", "find", "goto", "export", "print",
+                              "copy", "preferences", "about"}) {
+        ASSERT_NO_FATAL_FAILURE(WithWindow(which, [&](const QWidget& shown) {
+            for (const QWidget* control : shown.findChildren<QWidget*>()) {
+                // Disabled and hidden ones too: a screen reader lists them all.
+                if (!TakesInput(*control)) continue;
+                ++inputs;
+                EXPECT_FALSE(SpokenNameOf(*control).isEmpty())
+                    << which << ": " << control->objectName().toStdString() << " has no name";
+            }
+            for (const SpokenName* name : golden[which]) {
+                ++checked;
+                const auto* control = shown.findChild<QWidget*>(QString::fromLatin1(name->name));
+                ASSERT_NE(control, nullptr) << which << ": " << name->name;
+                EXPECT_EQ(SpokenNameOf(*control).toStdString(), name->spoken)
+                    << which << ": " << name->name;
+            }
+        }));
+    }
+    // The editor's 22 boxes, the quick edit's four, the picker's two, find's one, goto's list,
+    // print's three and copy's text.
+    EXPECT_EQ(inputs, 22 + 4 + 2 + 1 + 1 + 3 + 1);
+    EXPECT_EQ(checked, static_cast<int>(std::size(kSpokenNames))) << "a window is misspelt";
+}
+
+TEST(SpokenCaptionTest, DropsTheAccessKeyMarkOnly) {
+    const struct {
+        const char* shown;
+        const char* spoken;
+    } cases[] = {
+        {"Word:", "Word:"},      {"&Word:", "Word:"},
+        {"Co&pies:", "Copies:"}, {"Bait && Tackle", "Bait & Tackle"},
+        {"Weight:&", "Weight:"}, {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SpokenCaption(QString::fromUtf8(c.shown)).toStdString(), c.spoken) << c.shown;
+    }
 }
 
 }  // namespace
