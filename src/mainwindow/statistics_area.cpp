@@ -1,5 +1,6 @@
 // The statistics window on the Options menu: one window at most, following the book.
 #include <QPointer>
+#include <QRect>
 #include <memory>
 
 #include "command_areas.h"
@@ -31,6 +32,12 @@ void RegisterStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                               if (changes.records || changes.settings) statistics->refresh();
                           })));
                       *open = statistics;
+                      // Beside the main window where the screen has room, so that both stay
+                      // in sight while the user moves through the trips.
+                      const QRect main = window.frameGeometry();
+                      if (main.right() + 8 + statistics->width() <= platform.screenSize().width()) {
+                          statistics->move(main.right() + 8, main.top());
+                      }
                       platform.showModeless(*statistics);
                   }});
 }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -118,8 +119,9 @@ struct StatisticsWindow::Page {
             if (chartOnTop) split->addWidget(chart);
             split->addWidget(view);
             if (!chartOnTop) split->addWidget(chart);
-            split->setStretchFactor(0, chartOnTop ? 3 : 1);
-            split->setStretchFactor(1, chartOnTop ? 2 : 1);
+            // A bar chart beside its table needs the larger share for its value labels.
+            split->setStretchFactor(0, chartOnTop ? 3 : 2);
+            split->setStretchFactor(1, chartOnTop ? 2 : 3);
             layout->addWidget(split, 1);
         } else {
             layout->addWidget(view, 1);
@@ -181,6 +183,9 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     closeButton->setObjectName(QStringLiteral("StatisticsClose"));
     connect(copyButton, &QPushButton::clicked, this, &StatisticsWindow::copy);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes it as it closes every other window of the program.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     // Enter or a double-click on a row that stands for one trip shows that trip.
     connect(bests_->view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
@@ -324,7 +329,8 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     amounts->setRange(0, most > 0 ? most * 1.1 : 1);
     amounts->applyNiceNumbers();
     amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
-    amounts->setLabelFormat(QStringLiteral("%.1f"));
+    // Whole numbers once the bars are long enough, so that the labels do not crowd.
+    amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     chart->addAxis(amounts, Qt::AlignBottom);
     series->attachAxis(amounts);
 }

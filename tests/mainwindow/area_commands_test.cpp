@@ -90,6 +90,25 @@ TEST_F(StatisticsCommandTest, ClosingChangesNothingAndEndsTheSubscription) {
     EXPECT_EQ(platform.callsOf("modeless").size(), 2u);
 }
 
+TEST_F(StatisticsCommandTest, OpensBesideTheMainWindowWhereTheScreenHasRoom) {
+    Hold(2);
+    window.move(10, 20);
+    const QRect main = window.frameGeometry();
+    // The screen's width and where the window stands: beside the main window, or where the
+    // system puts it when there is no room to the right.
+    const std::tuple<int, bool> cases[] = {{main.right() + 8 + 820, true},
+                                           {main.right() + 8 + 819, false}};
+    for (const auto& [width, beside] : cases) {
+        SCOPED_TRACE("screen width " + std::to_string(width));
+        platform.screen = QSize(width, 768);
+        QPointer<stats::StatisticsWindow> statistics = Open();
+        ASSERT_NE(statistics, nullptr);
+        EXPECT_EQ(statistics->pos() == QPoint(main.right() + 8, main.top()), beside);
+        statistics->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 class SpreadsheetCommandTest : public MainWindowTest {};
 
 TEST_F(SpreadsheetCommandTest, ImportIntoAnEmptyTableShowsTheTripsAndSwitchesTheCommandsOn) {

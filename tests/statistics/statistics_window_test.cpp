@@ -164,6 +164,15 @@ TEST_F(StatisticsWindowTest, ABestFishShowsItsTripByMouseOrKey) {
     EXPECT_EQ(shown.size(), 3u);
 }
 
+TEST_F(StatisticsWindowTest, EscapeClosesTheWindow) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
 TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNothing) {
     window->show();
     window->activateWindow();
