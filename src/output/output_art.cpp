@@ -1,7 +1,5 @@
 #include "output_art.h"
 
-#include "main_view.h"
-
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -65,12 +63,6 @@ QPixmap ClipboardPicture(QSize size) {
         p.setBrush(QColor(0x9a, 0xa5, 0xad));
         p.drawRoundedRect(QRectF(11, 2, 10, 5), 1.5, 1.5);
     });
-}
-
-void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size) {
-    dialog.setObjectName(QString::fromLatin1(name));
-    dialog.setWindowTitle(caption);
-    MakeFixedDialog(dialog, size);
 }
 
 }  // namespace rodwick

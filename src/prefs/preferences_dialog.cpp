@@ -12,6 +12,7 @@
 #include "preferences.h"
 #include "program_files.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 
