@@ -132,10 +132,9 @@ void ExportDialog::WriteExport(const std::string& bytes) {
     if (written.ok()) return;
 
     // Not silent: the user would otherwise take the export for done.
-    platform_.showMessage({QStringLiteral("Could not export to ") + exportFileName_ +
-                               QStringLiteral(": ") + QString::fromStdString(written.message()) +
-                               QStringLiteral(". No file was written."),
-                           QStringLiteral("Export"), platform::Buttons::Ok, platform::Icon::Stop});
+    platform_.showMessage(WriteFailure(QStringLiteral("export"), exportFileName_, written,
+                                       QStringLiteral("No file was written."),
+                                       QStringLiteral("Export")));
 }
 
 }  // namespace rodwick

@@ -48,6 +48,14 @@ void SetTabOrder(std::span<QWidget* const> widgets) {
     }
 }
 
+platform::Message WriteFailure(const QString& action, const QString& path, const Status& failed,
+                               const QString& aftermath, const QString& title) {
+    return {QStringLiteral("Could not ") + action + QStringLiteral(" to ") + path +
+                QStringLiteral(": ") + QString::fromStdString(failed.message()) +
+                QStringLiteral(". ") + aftermath,
+            title, platform::Buttons::Ok, platform::Icon::Stop};
+}
+
 QString MonthDayYear(const QDate& date) {
     return date.toString(QStringLiteral("MM-dd-yyyy"));
 }

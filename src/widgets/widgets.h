@@ -12,6 +12,7 @@
 #include <span>
 
 #include "platform.h"
+#include "result.h"
 
 namespace rodwick {
 
@@ -49,6 +50,11 @@ void SetTabOrder(std::span<QWidget* const> widgets);
 inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
     SetTabOrder(std::span<QWidget* const>(widgets.begin(), widgets.size()));
 }
+
+// The report of a write that failed, as a stop box with one OK button: "Could not ACTION to
+// PATH: REASON. AFTERMATH", the aftermath telling the user where that leaves them.
+platform::Message WriteFailure(const QString& action, const QString& path, const Status& failed,
+                               const QString& aftermath, const QString& title);
 
 // A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),
 // whatever the locale.
