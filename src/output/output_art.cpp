@@ -1,5 +1,7 @@
 #include "output_art.h"
 
+#include "widgets.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -38,7 +40,7 @@ void Page(QPainter& p, const QRectF& rect, int lines) {
 QPixmap ExportPicture(QSize size) {
     return Draw(size, [](QPainter& p) {
         Page(p, QRectF(3, 3, 18, 25), 5);
-        p.setPen(QPen(kWater, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(RoundPen(kWater, 2.5));
         p.drawLine(QPointF(14, 20), QPointF(28, 20));
         p.drawPolyline(QPolygonF({QPointF(23, 15), QPointF(28, 20), QPointF(23, 25)}));
     });
