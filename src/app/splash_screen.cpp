@@ -12,6 +12,7 @@
 #include "startup.h"
 #include "text.h"
 #include "version.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -35,8 +36,7 @@ QFont FontOf(const char* family, QFont::StyleHint hint, int points) {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   const QFont& font, Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    QLabel* label = PlainLabel(parent, name, text);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment);

@@ -10,9 +10,10 @@
 #include "box_text.h"
 #include "captions.h"
 #include "list_box.h"
-#include "main_view.h"
+#include "please_wait.h"
 #include "suggestions.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 

@@ -13,11 +13,12 @@
 #include "captions.h"
 #include "fixed_lists.h"
 #include "list_box.h"
-#include "main_view.h"
 #include "number_fields.h"
+#include "please_wait.h"
 #include "species_picker.h"
 #include "suggestions.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -104,9 +105,7 @@ const Box& BoxOf(Field field) {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
                   Qt::Alignment alignment) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(parent, name, text);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setGeometry(rect);
     return label;

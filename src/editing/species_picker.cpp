@@ -10,6 +10,7 @@
 #include "fixed_lists.h"
 #include "main_view.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 

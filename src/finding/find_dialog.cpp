@@ -7,7 +7,7 @@
 
 #include "captions.h"
 #include "look.h"
-#include "main_view.h"
+#include "widgets.h"
 
 namespace rodwick {
 

@@ -7,6 +7,8 @@
 #include "captions.h"
 #include "goto_line.h"
 #include "look.h"
+#include "main_view.h"
+#include "widgets.h"
 
 namespace rodwick {
 

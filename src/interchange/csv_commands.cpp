@@ -3,6 +3,7 @@
 #include "csv_import_window.h"
 #include "csv_writer.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -36,10 +37,9 @@ void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platf
     const Status written = WriteFileAtomically(path, CsvFileBytes(table, units), ops);
     platform.setBusyPointer(false);
     if (written.ok()) return;
-    platform.showMessage({QStringLiteral("Could not export to ") + chosen + QStringLiteral(": ") +
-                              QString::fromStdString(written.message()) +
-                              QStringLiteral(". No file was written."),
-                          QStringLiteral("Export"), platform::Buttons::Ok, platform::Icon::Stop});
+    platform.showMessage(WriteFailure(QStringLiteral("export"), chosen, written,
+                                      QStringLiteral("No file was written."),
+                                      QStringLiteral("Export")));
 }
 
 void ImportCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "csv_writer.h"
-#include "main_view.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 

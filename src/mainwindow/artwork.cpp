@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "widgets.h"
+
 #include <QColor>
 #include <QLinearGradient>
 #include <QPainter>
@@ -36,13 +38,6 @@ QPixmap Draw(QSize size, QSizeF designBox, const std::function<void(QPainter&)>&
     return picture;
 }
 
-QPen Outline(const QColor& color, qreal width) {
-    QPen pen(color, width);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::RoundCap);
-    return pen;
-}
-
 void DrawWaves(QPainter& p, qreal left, qreal right, qreal y, qreal amplitude, qreal width) {
     QPainterPath wave;
     wave.moveTo(left, y);
@@ -54,7 +49,7 @@ void DrawWaves(QPainter& p, qreal left, qreal right, qreal y, qreal amplitude, q
         up = !up;
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(Outline(QColor(40, 110, 190), width));
+    p.setPen(RoundPen(QColor(40, 110, 190), width));
     p.drawPath(wave);
 }
 
@@ -87,7 +82,7 @@ void PaintFish(QPainter& p) {
     tailShade.setColorAt(0, QColor(70, 110, 80));
     tailShade.setColorAt(1, QColor(120, 160, 110));
     p.setBrush(tailShade);
-    p.setPen(Outline(line, 1.4));
+    p.setPen(RoundPen(line, 1.4));
     p.drawPath(tail);
 
     // Dorsal and belly fins.
@@ -118,7 +113,7 @@ void PaintFish(QPainter& p) {
     shade.setColorAt(0.45, QColor(150, 185, 140));
     shade.setColorAt(1.0, QColor(235, 235, 215));
     p.setBrush(shade);
-    p.setPen(Outline(line, 1.6));
+    p.setPen(RoundPen(line, 1.6));
     p.drawPath(body);
 
     // Spots along the flank.
@@ -134,12 +129,12 @@ void PaintFish(QPainter& p) {
     gill.moveTo(90, 15);
     gill.quadTo(84, 25, 90, 35);
     p.setBrush(Qt::NoBrush);
-    p.setPen(Outline(line, 1.2));
+    p.setPen(RoundPen(line, 1.2));
     p.drawPath(gill);
     p.drawLine(QPointF(108, 28), QPointF(101, 29));
 
     // Eye.
-    p.setPen(Outline(line, 0.8));
+    p.setPen(RoundPen(line, 0.8));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(98, 21), 3.2, 3.2);
     p.setPen(Qt::NoPen);
@@ -165,19 +160,19 @@ void PaintRod(QPainter& p) {
     blank.lineTo(tip - normal * 0.7);
     blank.lineTo(butt - normal * 2.4);
     blank.closeSubpath();
-    p.setPen(Outline(QColor(30, 30, 30), 0.6));
+    p.setPen(RoundPen(QColor(30, 30, 30), 0.6));
     p.setBrush(QColor(110, 60, 40));
     p.drawPath(blank);
 
     // Cork handle and reel seat.
     auto at = [&](qreal t) { return butt + along * t; };
-    p.setPen(Outline(QColor(140, 100, 50), 5.0));
+    p.setPen(RoundPen(QColor(140, 100, 50), 5.0));
     p.drawLine(at(0.0), at(0.2));
-    p.setPen(Outline(QColor(120, 120, 130), 5.4));
+    p.setPen(RoundPen(QColor(120, 120, 130), 5.4));
     p.drawLine(at(0.08), at(0.12));
 
     // Guides along the blank.
-    p.setPen(Outline(QColor(60, 60, 60), 0.9));
+    p.setPen(RoundPen(QColor(60, 60, 60), 0.9));
     p.setBrush(Qt::NoBrush);
     for (qreal t : {0.36, 0.55, 0.72, 0.86, 0.97}) {
         const QPointF g = at(t) - normal * 1.6;
@@ -189,7 +184,7 @@ void PaintRod(QPainter& p) {
     QRadialGradient metal(reelCentre - QPointF(1.5, 1.5), 6);
     metal.setColorAt(0, QColor(235, 235, 240));
     metal.setColorAt(1, QColor(110, 110, 120));
-    p.setPen(Outline(QColor(40, 40, 45), 0.8));
+    p.setPen(RoundPen(QColor(40, 40, 45), 0.8));
     p.setBrush(metal);
     p.drawEllipse(reelCentre, 5.0, 5.0);
     p.setBrush(QColor(60, 60, 65));
@@ -200,7 +195,7 @@ void PaintRod(QPainter& p) {
     QPainterPath line;
     line.moveTo(tip);
     line.quadTo(118, 12, floatTop.x(), floatTop.y());
-    p.setPen(Outline(QColor(90, 90, 90), 0.7));
+    p.setPen(RoundPen(QColor(90, 90, 90), 0.7));
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
 
@@ -209,7 +204,7 @@ void PaintRod(QPainter& p) {
     body.moveTo(124, 44);
     body.cubicTo(128, 48, 128, 56, 124, 62);
     body.cubicTo(120, 56, 120, 48, 124, 44);
-    p.setPen(Outline(QColor(40, 40, 40), 0.8));
+    p.setPen(RoundPen(QColor(40, 40, 40), 0.8));
     p.setBrush(QColor(250, 240, 200));
     p.drawPath(body);
     QPainterPath cap;
@@ -226,7 +221,7 @@ void PaintReel(QPainter& p) {
     const QColor line(35, 35, 40);
 
     // Foot and stem that clamp the reel to the rod.
-    p.setPen(Outline(line, 1.4));
+    p.setPen(RoundPen(line, 1.4));
     p.setBrush(QColor(120, 120, 130));
     p.drawRoundedRect(QRectF(28, 6, 44, 7), 3, 3);
     p.drawRect(QRectF(45, 12, 10, 10));
@@ -237,19 +232,19 @@ void PaintReel(QPainter& p) {
     metal.setColorAt(0.6, QColor(160, 165, 175));
     metal.setColorAt(1.0, QColor(80, 85, 95));
     p.setBrush(metal);
-    p.setPen(Outline(line, 2.0));
+    p.setPen(RoundPen(line, 2.0));
     p.drawEllipse(centre, 36, 36);
 
     // Line wound on the spool, seen as a ring.
     p.setBrush(Qt::NoBrush);
-    p.setPen(Outline(QColor(40, 120, 70), 5.0));
+    p.setPen(RoundPen(QColor(40, 120, 70), 5.0));
     p.drawEllipse(centre, 27, 27);
-    p.setPen(Outline(line, 1.0));
+    p.setPen(RoundPen(line, 1.0));
     p.drawEllipse(centre, 30, 30);
     p.drawEllipse(centre, 24, 24);
 
     // Spokes and hub.
-    p.setPen(Outline(QColor(70, 70, 80), 2.4));
+    p.setPen(RoundPen(QColor(70, 70, 80), 2.4));
     for (int i = 0; i < 4; ++i) {
         p.save();
         p.translate(centre);
@@ -257,15 +252,15 @@ void PaintReel(QPainter& p) {
         p.drawLine(QPointF(6, 0), QPointF(23, 0));
         p.restore();
     }
-    p.setPen(Outline(line, 1.2));
+    p.setPen(RoundPen(line, 1.2));
     p.setBrush(QColor(200, 200, 210));
     p.drawEllipse(centre, 6, 6);
 
     // Handle arm with its knob.
     const QPointF knob(centre.x() + 17, centre.y() + 15);
-    p.setPen(Outline(QColor(50, 50, 55), 3.0));
+    p.setPen(RoundPen(QColor(50, 50, 55), 3.0));
     p.drawLine(centre, knob);
-    p.setPen(Outline(line, 1.2));
+    p.setPen(RoundPen(line, 1.2));
     p.setBrush(QColor(120, 70, 40));
     p.drawEllipse(knob, 5.5, 5.5);
 }

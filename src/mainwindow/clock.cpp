@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "main_view.h"
+#include "widgets.h"
 
 namespace rodwick {
 

@@ -9,6 +9,7 @@
 #include "database_file.h"
 #include "main_window.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -73,10 +74,9 @@ void MainWindow::loadDatabase(const std::string& path) {
 void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
     // Unlike the other file failures this one is reported: a save that fails silently
     // loses the user's work without warning.
-    platform_.showMessage({QStringLiteral("Could not save the database to ") + FromPath(path) +
-                               QStringLiteral(": ") + QString::fromStdString(saved.message()) +
-                               QStringLiteral(". The file on disk was not changed."),
-                           QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Stop});
+    platform_.showMessage(WriteFailure(QStringLiteral("save the database"), FromPath(path), saved,
+                                       QStringLiteral("The file on disk was not changed."),
+                                       QStringLiteral("Save")));
 }
 
 bool MainWindow::saveDatabase() {

@@ -20,6 +20,7 @@
 #include "text.h"
 #include "toolbar.h"
 #include "version.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -137,9 +138,7 @@ void PlaceCaption(QLabel* label, const Caption& caption) {
 }
 
 QLabel* SmallLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = PlainLabel(parent, name, text);
     label->setFont(CaptionFont());
     return label;
 }

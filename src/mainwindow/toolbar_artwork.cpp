@@ -1,5 +1,7 @@
 #include "toolbar_artwork.h"
 
+#include "widgets.h"
+
 #include <QColor>
 #include <QImage>
 #include <QLinearGradient>
@@ -29,13 +31,6 @@ QPen Stroke(const QColor& color, qreal width = 1.0) {
     QPen pen(color, width);
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setCapStyle(Qt::SquareCap);
-    return pen;
-}
-
-QPen RoundStroke(const QColor& color, qreal width) {
-    QPen pen(color, width);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::RoundCap);
     return pen;
 }
 
@@ -178,10 +173,10 @@ void PaintDelete(QPainter& p) {
     PaintSheet(p, QRectF(6.5, 4.5, 15, 20), true);
     // A red cross over the sheet's corner, set off from it by a white rim.
     const QPointF a(16, 16), b(27, 27), c(27, 16), d(16, 27);
-    p.setPen(RoundStroke(Qt::white, 6));
+    p.setPen(RoundPen(Qt::white, 6));
     p.drawLine(a, b);
     p.drawLine(c, d);
-    p.setPen(RoundStroke(QColor(205, 35, 30), 3.4));
+    p.setPen(RoundPen(QColor(205, 35, 30), 3.4));
     p.drawLine(a, b);
     p.drawLine(c, d);
 }

@@ -6,16 +6,16 @@
 #include <QTextCursor>
 
 #include "captions.h"
-#include "main_view.h"
 #include "output_art.h"
 #include "record_text.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 
 CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
-    SetUpFixedDialog(*this, "Form7", QStringLiteral("Copy"), QSize(372, 228));
+    MakeFixedDialog(*this, "Form7", QStringLiteral("Copy"), QSize(372, 228));
 
     Label1_ = new QLabel(QStringLiteral("Copy what?"), this);
     Label1_->setObjectName(QStringLiteral("Label1"));

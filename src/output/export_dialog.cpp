@@ -6,28 +6,16 @@
 #include <QRadioButton>
 
 #include "export_files.h"
-#include "main_view.h"
 #include "output_art.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
-
-namespace {
-
-// Runs a handler when an option becomes selected, by the user or by code.
-void OnSelect(QRadioButton* option, QObject* context, std::function<void()> handler) {
-    QObject::connect(option, &QRadioButton::toggled, context,
-                     [handler = std::move(handler)](bool on) {
-                         if (on) handler();
-                     });
-}
-
-}  // namespace
 
 ExportDialog::ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent,
                            FileOps ops)
     : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
-    SetUpFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
+    MakeFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
 
     Frame2_ = new QGroupBox(QStringLiteral("Records"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
@@ -144,10 +132,9 @@ void ExportDialog::WriteExport(const std::string& bytes) {
     if (written.ok()) return;
 
     // Not silent: the user would otherwise take the export for done.
-    platform_.showMessage({QStringLiteral("Could not export to ") + exportFileName_ +
-                               QStringLiteral(": ") + QString::fromStdString(written.message()) +
-                               QStringLiteral(". No file was written."),
-                           QStringLiteral("Export"), platform::Buttons::Ok, platform::Icon::Stop});
+    platform_.showMessage(WriteFailure(QStringLiteral("export"), exportFileName_, written,
+                                       QStringLiteral("No file was written."),
+                                       QStringLiteral("Export")));
 }
 
 }  // namespace rodwick

@@ -1,6 +1,6 @@
 #include "output_art.h"
 
-#include "main_view.h"
+#include "widgets.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -40,7 +40,7 @@ void Page(QPainter& p, const QRectF& rect, int lines) {
 QPixmap ExportPicture(QSize size) {
     return Draw(size, [](QPainter& p) {
         Page(p, QRectF(3, 3, 18, 25), 5);
-        p.setPen(QPen(kWater, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(RoundPen(kWater, 2.5));
         p.drawLine(QPointF(14, 20), QPointF(28, 20));
         p.drawPolyline(QPolygonF({QPointF(23, 15), QPointF(28, 20), QPointF(23, 25)}));
     });
@@ -65,12 +65,6 @@ QPixmap ClipboardPicture(QSize size) {
         p.setBrush(QColor(0x9a, 0xa5, 0xad));
         p.drawRoundedRect(QRectF(11, 2, 10, 5), 1.5, 1.5);
     });
-}
-
-void SetUpFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size) {
-    dialog.setObjectName(QString::fromLatin1(name));
-    dialog.setWindowTitle(caption);
-    MakeFixedDialog(dialog, size);
 }
 
 }  // namespace rodwick

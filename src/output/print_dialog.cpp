@@ -9,8 +9,8 @@
 #include <limits>
 
 #include "captions.h"
-#include "main_view.h"
 #include "output_art.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -22,7 +22,7 @@ const QString kCaption = QStringLiteral("Print");
 
 PrintDialog::PrintDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
-    SetUpFixedDialog(*this, "diaprint", kCaption, QSize(332, 232));
+    MakeFixedDialog(*this, "diaprint", kCaption, QSize(332, 232));
 
     // One group of four options, top to bottom; all is first in the tab order.
     allRecords_ = Control<QRadioButton>(this, "all", QStringLiteral("All"), QRect(16, 12, 150, 20));
@@ -73,15 +73,10 @@ PrintDialog::PrintDialog(RecordBook& book, platform::Platform& platform, QWidget
     NameByCaption(*rangeFrom_, range_->text());
     NameControlsByCaptions(*this);
 
-    const auto onSelect = [this](QRadioButton* option, void (PrintDialog::*handler)()) {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on) (this->*handler)();
-        });
-    };
-    onSelect(allRecords_, &PrintDialog::chooseAllRecords);
-    onSelect(currentRecord_, &PrintDialog::chooseCurrentRecord);
-    onSelect(noteSheet_, &PrintDialog::chooseNoteSheet);
-    onSelect(range_, &PrintDialog::chooseRange);
+    OnSelect(allRecords_, this, [this] { chooseAllRecords(); });
+    OnSelect(currentRecord_, this, [this] { chooseCurrentRecord(); });
+    OnSelect(noteSheet_, this, [this] { chooseNoteSheet(); });
+    OnSelect(range_, this, [this] { chooseRange(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { printChosen(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "main_view.h"
 #include "record_text.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 

@@ -1,5 +1,7 @@
 #include "record_text.h"
 
+#include "decimal.h"
+
 #include <algorithm>
 
 namespace rodwick {
@@ -12,10 +14,6 @@ const std::string& F(const TripRecord& record, Field field) {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 }  // namespace
@@ -113,37 +111,12 @@ std::optional<int> WholeNumber16(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
 
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    // The whole part, held only as far as it can still matter for the range.
-    constexpr long kBeyond = 100000;
-    long whole = 0;
-    std::size_t i = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-        whole = std::min(whole * 10 + (text[i] - '0'), kBeyond);
-    }
-    const std::size_t wholeDigits = i;
-    std::string_view fraction;
-    if (i < text.size() && text[i] == '.') {
-        const std::size_t start = ++i;
-        while (i < text.size() && IsDigit(text[i])) ++i;
-        fraction = text.substr(start, i - start);
-    }
-    if (i != text.size() || wholeDigits + fraction.size() == 0) return std::nullopt;
-
-    // Rounding on the decimal digits themselves: no binary fraction can tip a half.
-    if (!fraction.empty()) {
-        const char first = fraction.front();
-        const bool moreAfterFirst = fraction.find_first_not_of('0', 1) != std::string_view::npos;
-        const bool up = first > '5' || (first == '5' && (moreAfterFirst || whole % 2 == 1));
-        if (up) ++whole;
-    }
-    const long value = negative ? -whole : whole;
-    if (value < -32768 || value > 32767) return std::nullopt;
-    return static_cast<int>(value);
+    // A plain decimal number only: the shared reader would also take an exponent.
+    if (text.find_first_of("eE") != std::string_view::npos) return std::nullopt;
+    const std::optional<std::int64_t> value = ScaledWhole(text, 0);
+    if (!value) return std::nullopt;
+    if (*value < -32768 || *value > 32767) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 }  // namespace rodwick

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "main_view.h"
 #include "pictures.h"
+#include "widgets.h"
 
 namespace rodwick {
 

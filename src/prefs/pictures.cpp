@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "widgets.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -14,13 +16,6 @@ const QColor kInk(0x16, 0x33, 0x4d);
 const QColor kWater(0x2e, 0x6e, 0xb4);
 const QColor kBrass(0xc8, 0x9b, 0x3c);
 
-QPen Line(const QColor& color, qreal width) {
-    QPen pen(color, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
 // Draws in a square design box of 100 by 100 units, centred in box and scaled to fit it.
 void InDesignBox(QPainter& painter, const QRectF& box) {
     const qreal side = std::min(box.width(), box.height());
@@ -34,7 +29,7 @@ void PaintWaves(QPainter& painter, qreal top) {
     for (qreal x = 4; x < 96; x += 12)
         waves.quadTo(x + 6, top + ((int(x) / 12) % 2 ? 4 : -4), x + 12, top);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(Line(kWater, 3));
+    painter.setPen(RoundPen(kWater, 3));
     painter.drawPath(waves);
 }
 
@@ -56,22 +51,22 @@ void PaintBalance(QPainter& painter, const QRectF& box) {
     InDesignBox(painter, box);
     // Ring to hang it by, the dial, and the hook below.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(Line(kInk, 4));
+    painter.setPen(RoundPen(kInk, 4));
     painter.drawEllipse(QPointF(50, 9), 6, 6);
     painter.drawLine(QPointF(50, 15), QPointF(50, 22));
     painter.setBrush(kBrass);
     painter.drawEllipse(QPointF(50, 48), 26, 26);
     painter.setBrush(Qt::white);
-    painter.setPen(Line(kInk, 2));
+    painter.setPen(RoundPen(kInk, 2));
     painter.drawEllipse(QPointF(50, 48), 20, 20);
     for (int tick = 0; tick < 12; ++tick) {
         const qreal angle = tick * std::numbers::pi / 6;
         const QPointF dir(std::sin(angle), -std::cos(angle));
         painter.drawLine(QPointF(50, 48) + dir * 15, QPointF(50, 48) + dir * 19);
     }
-    painter.setPen(Line(QColor(0xb0, 0x20, 0x20), 3));
+    painter.setPen(RoundPen(QColor(0xb0, 0x20, 0x20), 3));
     painter.drawLine(QPointF(50, 48), QPointF(61, 39));
-    painter.setPen(Line(kInk, 4));
+    painter.setPen(RoundPen(kInk, 4));
     QPainterPath hook;
     hook.moveTo(50, 74);
     hook.lineTo(50, 86);
@@ -101,7 +96,7 @@ void PaintFish(QPainter& painter, const QRectF& box) {
     QLinearGradient scales(0, -14, 0, 14);
     scales.setColorAt(0, QColor(0x3d, 0x6b, 0x4f));
     scales.setColorAt(1, QColor(0xd8, 0xe4, 0xc0));
-    painter.setPen(Line(kInk, 2));
+    painter.setPen(RoundPen(kInk, 2));
     painter.setBrush(scales);
     painter.drawPath(tail);
     painter.drawPath(body);
@@ -114,7 +109,7 @@ void PaintFish(QPainter& painter, const QRectF& box) {
 void PaintFloat(QPainter& painter, const QRectF& box) {
     painter.save();
     InDesignBox(painter, box);
-    painter.setPen(Line(kInk, 2));
+    painter.setPen(RoundPen(kInk, 2));
     painter.drawLine(QPointF(50, 4), QPointF(50, 18));  // the line above
     QPainterPath upper;
     upper.moveTo(50, 18);

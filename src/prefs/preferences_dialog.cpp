@@ -12,6 +12,7 @@
 #include "preferences.h"
 #include "program_files.h"
 #include "text.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -125,10 +126,9 @@ void PreferencesDialog::confirm() {
     if (!written.ok()) {
         // The choices hold for this run all the same; the user must know they will not last.
         platform_.showMessage(
-            {QStringLiteral("Could not save the preferences to ") + FromPath(path) +
-                 QStringLiteral(": ") + QString::fromStdString(written.message()) +
-                 QStringLiteral(". They stay in force until the program ends."),
-             QStringLiteral("Preferences"), platform::Buttons::Ok, platform::Icon::Stop});
+            WriteFailure(QStringLiteral("save the preferences"), FromPath(path), written,
+                         QStringLiteral("They stay in force until the program ends."),
+                         QStringLiteral("Preferences")));
     }
     accept();
 }

@@ -1,0 +1,70 @@
+#include "widgets.h"
+
+namespace rodwick {
+
+void CentreOnScreen(QWidget& window, const platform::Platform& platform) {
+    const QSize screen = platform.screenSize();
+    window.move((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
+}
+
+QFont CaptionFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
+    font.setPointSize(8);
+    return font;
+}
+
+void MakeFixedDialog(QDialog& dialog, QSize size) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setFixedSize(size);
+    dialog.setFont(CaptionFont());
+}
+
+void MakeFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size) {
+    dialog.setObjectName(QString::fromLatin1(name));
+    dialog.setWindowTitle(caption);
+    MakeFixedDialog(dialog, size);
+}
+
+QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+void OnSelect(QRadioButton* option, QObject* context, std::function<void()> handler) {
+    QObject::connect(option, &QRadioButton::toggled, context,
+                     [handler = std::move(handler)](bool on) {
+                         if (on) handler();
+                     });
+}
+
+void SetTabOrder(std::span<QWidget* const> widgets) {
+    for (std::size_t i = 1; i < widgets.size(); ++i) {
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    }
+}
+
+platform::Message WriteFailure(const QString& action, const QString& path, const Status& failed,
+                               const QString& aftermath, const QString& title) {
+    return {QStringLiteral("Could not ") + action + QStringLiteral(" to ") + path +
+                QStringLiteral(": ") + QString::fromStdString(failed.message()) +
+                QStringLiteral(". ") + aftermath,
+            title, platform::Buttons::Ok, platform::Icon::Stop};
+}
+
+QPen RoundPen(const QColor& color, qreal width) {
+    QPen pen(color, width);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+QString MonthDayYear(const QDate& date) {
+    return date.toString(QStringLiteral("MM-dd-yyyy"));
+}
+
+}  // namespace rodwick
