@@ -292,6 +292,13 @@ void RecordEditor::load() {
                                                   &units.weightMajorUnit, &units.weightMinorUnit};
     for (std::size_t i = 0; i < unitLabels_.size(); ++i) {
         unitLabels_[i]->setText(FromFileText(*names[i]));
+        // The two boxes of a weight or depth share one caption; a screen reader tells them
+        // apart by their units, which are known only now.
+        const Field field = kUnitLabels[i].after;
+        const Field major = i % 2 == 0 ? field : static_cast<Field>(static_cast<int>(field) - 1);
+        NameByCaption(*boxes_[static_cast<std::size_t>(field)],
+                      QString::fromUtf8(BoxOf(major).captionText) + QLatin1Char(' ') +
+                          unitLabels_[i]->text());
     }
 
     const RecordTable& table = book_.table();

@@ -215,9 +215,11 @@ struct SpokenName {
 // clang-format off
 const SpokenName kSpokenNames[] = {
     {"editor", "edven", "Venue:"}, {"editor", "edspec", "Species Caught:"},
-    {"editor", "edrest", "Restrictions:"}, {"editor", "edbesta", "Weight:"},
-    // The second box of a weight has no caption of its own; it shares its row's.
-    {"editor", "edwb", "Total Weight:"}, {"editor", "edtime2", "Finish Time:"},
+    {"editor", "edrest", "Restrictions:"}, {"editor", "edtime2", "Finish Time:"},
+    // The two boxes of a weight or depth share their row's caption and differ by their units.
+    {"editor", "edwa", "Total Weight: Kg"}, {"editor", "edwb", "Total Weight: g"},
+    {"editor", "edda", "Depth: m"}, {"editor", "eddb", "Depth: cm"},
+    {"editor", "edbesta", "Weight: Kg"}, {"editor", "edbestb", "Weight: g"},
     {"quick edit", "hoco", "Please select new temperature."},
     {"species", "fish", "Fish Selection"}, {"species", "fishsel", "Species Caught:"},
     {"find", "find", "Word:"}, {"goto", "recsel", "Records:"},
