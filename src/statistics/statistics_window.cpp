@@ -83,6 +83,9 @@ struct StatisticsWindow::Page {
     QTableView* view = nullptr;
     QLabel* notes = nullptr;
     QChartView* chart = nullptr;
+    // Redraws this page from the window's last figures; stale until it has done so.
+    std::function<void()> fill;
+    bool stale = true;
 
     Page(QWidget* parent, const QString& name, bool withChart, bool chartOnTop) {
         widget = new QWidget(parent);
@@ -201,6 +204,17 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
 
+    summary_->fill = [this] { fillSummary(figures_.summary); };
+    venues_->fill = [this] { fillVenues(figures_.venues); };
+    bests_->fill = [this] { fillBests(figures_.bests); };
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        values_[i]->fill = [this, i] { fillValues(i, figures_.whatWorks[i]); };
+    }
+    months_->fill = [this] { fillMonths(figures_.months); };
+    // Tabs change their page before anything is painted, so a stale page is filled in time.
+    connect(pages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
+    connect(whatWorksPages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
+
     refresh();
 }
 
@@ -211,16 +225,38 @@ void StatisticsWindow::refresh() {
     font.setFamily(Text(settings_.displayFont));
     pages_->setFont(font);
 
-    const Figures figures = FiguresOf(TripsOf(table_), settings_.units);
-    fillSummary(figures.summary);
-    fillVenues(figures.venues);
-    fillBests(figures.bests);
-    for (std::size_t i = 0; i < figures.whatWorks.size(); ++i) fillValues(i, figures.whatWorks[i]);
-    fillMonths(figures.months);
+    // The figures are cheap; the tables' models and the charts are not, so only the page shown
+    // is rebuilt now.
+    units_ = settings_.units;
+    figures_ = FiguresOf(TripsOf(table_), units_);
+    for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
+        page->stale = true;
+    }
+    for (const auto& page : values_) page->stale = true;
+    fillShownPage();
+}
+
+StatisticsWindow::Page* StatisticsWindow::shownPage() const {
+    QWidget* shown = pages_->currentWidget();
+    if (shown == whatWorksPages_) shown = whatWorksPages_->currentWidget();
+    for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
+        if (page->widget == shown) return page;
+    }
+    for (const auto& page : values_) {
+        if (page->widget == shown) return page.get();
+    }
+    return nullptr;
+}
+
+void StatisticsWindow::fillShownPage() {
+    Page* page = shownPage();
+    if (page == nullptr || !page->stale || !page->fill) return;
+    page->stale = false;
+    page->fill();
 }
 
 void StatisticsWindow::fillSummary(const Summary& s) {
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     const auto weight = [&](double minor) { return Text(FormatWeight(minor, units)); };
     const auto opt = [](const auto& value, const auto& format) {
         return value ? format(*value) : QStringLiteral("none");
@@ -260,7 +296,7 @@ void StatisticsWindow::fillSummary(const Summary& s) {
 }
 
 void StatisticsWindow::fillVenues(const VenueTable& venues) {
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     venues_->reset({QStringLiteral("Venue"), QStringLiteral("Trips"), QStringLiteral("Total catch"),
                     QStringLiteral("Average catch"), QStringLiteral("Best fish"),
                     QStringLiteral("Best weight"), QStringLiteral("Average ticket"),
@@ -287,8 +323,7 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
                    QStringLiteral("Date"), QStringLiteral("Record")});
     for (const BestRow& row : bests.rows) {
         QList<QStandardItem*> cells = {
-            Cell(Text(row.species)),
-            NumberCell(Text(FormatWeight(row.weight, settings_.units)), row.weight),
+            Cell(Text(row.species)), NumberCell(Text(FormatWeight(row.weight, units_)), row.weight),
             Cell(Text(row.venue)), Cell(Text(row.date)),
             NumberCell(QString::number(row.record), row.record)};
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
@@ -300,7 +335,7 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
 
 void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     Page& page = *values_[index];
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
     page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch")});
     auto* set = new QBarSet(QStringLiteral("Average catch"));
@@ -336,7 +371,7 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
 }
 
 void StatisticsWindow::fillMonths(const MonthTable& months) {
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     months_->reset(
         {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
     auto* catches = new QBarSet(QStringLiteral("Total catch"));
