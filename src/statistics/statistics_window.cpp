@@ -83,6 +83,13 @@ struct StatisticsWindow::Page {
     QTableView* view = nullptr;
     QLabel* notes = nullptr;
     QChartView* chart = nullptr;
+    // The chart's parts, made at the first fill and refilled after: a new chart with its
+    // series and axes costs far more than new values in the old ones.
+    QAbstractBarSeries* bars = nullptr;
+    QScatterSeries* points = nullptr;
+    QBarCategoryAxis* categories = nullptr;
+    QValueAxis* amounts = nullptr;
+    QValueAxis* counts = nullptr;
     // Redraws this page from the window's last figures; stale until it has done so.
     std::function<void()> fill;
     bool stale = true;
@@ -352,22 +359,28 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     page.view->resizeColumnsToContents();
     page.notes->setText(Notes(values.notes));
 
-    QChart* chart = NewChart(page.chart);
-    auto* series = new QHorizontalBarSeries();
-    series->append(set);
-    chart->addSeries(series);
-    auto* names = new QBarCategoryAxis();
-    names->append(categories);
-    chart->addAxis(names, Qt::AlignLeft);
-    series->attachAxis(names);
-    auto* amounts = new QValueAxis();
-    amounts->setRange(0, most > 0 ? most * 1.1 : 1);
-    amounts->applyNiceNumbers();
-    amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
+    if (page.bars == nullptr) {
+        QChart* chart = NewChart(page.chart);
+        page.bars = new QHorizontalBarSeries();
+        chart->addSeries(page.bars);
+        page.categories = new QBarCategoryAxis();
+        chart->addAxis(page.categories, Qt::AlignLeft);
+        page.bars->attachAxis(page.categories);
+        page.amounts = new QValueAxis();
+        chart->addAxis(page.amounts, Qt::AlignBottom);
+        page.bars->attachAxis(page.amounts);
+    }
+    // Replaced at once: an attached axis left empty would make up categories of its own.
+    page.categories->setCategories(categories);
+    page.bars->clear();
+    page.bars->append(set);
+    // The tick count nice numbers chose last time would change what they choose now.
+    page.amounts->setTickCount(5);
+    page.amounts->setRange(0, most > 0 ? most * 1.1 : 1);
+    page.amounts->applyNiceNumbers();
+    page.amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
     // Whole numbers once the bars are long enough, so that the labels do not crowd.
-    amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
-    chart->addAxis(amounts, Qt::AlignBottom);
-    series->attachAxis(amounts);
+    page.amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
 
 void StatisticsWindow::fillMonths(const MonthTable& months) {
@@ -375,9 +388,7 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
     months_->reset(
         {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
     auto* catches = new QBarSet(QStringLiteral("Total catch"));
-    auto* trips = new QScatterSeries();
-    trips->setName(QStringLiteral("Trips"));
-    trips->setMarkerSize(9);
+    QList<QPointF> trips;
     QStringList categories;
     double mostCatch = 0;
     int mostTrips = 0;
@@ -391,42 +402,51 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
                                    NumberCell(total, row.totalCatch)});
         categories << month;
         catches->append(InMajor(row.totalCatch, units));
-        if (row.trips > 0) trips->append(static_cast<double>(i), row.trips);
+        if (row.trips > 0) trips.append(QPointF(static_cast<double>(i), row.trips));
         mostCatch = std::max(mostCatch, InMajor(row.totalCatch, units));
         mostTrips = std::max(mostTrips, row.trips);
     }
     months_->view->resizeColumnsToContents();
     months_->notes->setText(Notes(months.notes));
 
-    QChart* chart = NewChart(months_->chart);
-    chart->legend()->setVisible(true);
-    chart->legend()->setAlignment(Qt::AlignTop);
-    auto* bars = new QBarSeries();
-    bars->append(catches);
-    chart->addSeries(bars);
-    chart->addSeries(trips);
-    auto* axis = new QBarCategoryAxis();
-    axis->append(categories);
+    Page& page = *months_;
+    if (page.bars == nullptr) {
+        QChart* chart = NewChart(page.chart);
+        chart->legend()->setVisible(true);
+        chart->legend()->setAlignment(Qt::AlignTop);
+        page.bars = new QBarSeries();
+        chart->addSeries(page.bars);
+        page.points = new QScatterSeries();
+        page.points->setName(QStringLiteral("Trips"));
+        page.points->setMarkerSize(9);
+        chart->addSeries(page.points);
+        page.categories = new QBarCategoryAxis();
+        chart->addAxis(page.categories, Qt::AlignBottom);
+        page.bars->attachAxis(page.categories);
+        page.points->attachAxis(page.categories);
+        page.amounts = new QValueAxis();
+        page.amounts->setLabelFormat(QStringLiteral("%.0f"));
+        chart->addAxis(page.amounts, Qt::AlignLeft);
+        page.bars->attachAxis(page.amounts);
+        page.counts = new QValueAxis();
+        page.counts->setLabelFormat(QStringLiteral("%.0f"));
+        page.counts->setTitleText(QStringLiteral("Trips"));
+        chart->addAxis(page.counts, Qt::AlignRight);
+        page.points->attachAxis(page.counts);
+    }
+    page.categories->setCategories(categories);
     // Upright month labels would be cut short beyond half a year.
-    if (categories.size() > 6) axis->setLabelsAngle(-90);
-    chart->addAxis(axis, Qt::AlignBottom);
-    bars->attachAxis(axis);
-    trips->attachAxis(axis);
-    auto* weightAxis = new QValueAxis();
-    weightAxis->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
-    weightAxis->applyNiceNumbers();
-    weightAxis->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
-                             QStringLiteral(")"));
-    weightAxis->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(weightAxis, Qt::AlignLeft);
-    bars->attachAxis(weightAxis);
-    auto* tripAxis = new QValueAxis();
-    tripAxis->setRange(0, mostTrips + 1);
-    tripAxis->setTickCount(std::min(mostTrips + 2, 6));
-    tripAxis->setLabelFormat(QStringLiteral("%.0f"));
-    tripAxis->setTitleText(QStringLiteral("Trips"));
-    chart->addAxis(tripAxis, Qt::AlignRight);
-    trips->attachAxis(tripAxis);
+    page.categories->setLabelsAngle(categories.size() > 6 ? -90 : 0);
+    page.bars->clear();
+    page.bars->append(catches);
+    page.points->replace(trips);
+    page.amounts->setTickCount(5);
+    page.amounts->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
+    page.amounts->applyNiceNumbers();
+    page.amounts->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
+                               QStringLiteral(")"));
+    page.counts->setRange(0, mostTrips + 1);
+    page.counts->setTickCount(std::min(mostTrips + 2, 6));
 }
 
 QTableView* StatisticsWindow::visibleTable() const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QChartView>
 #include <QLabel>
 #include <QPointer>
@@ -192,6 +193,29 @@ TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
     window->refresh();
     pages->setCurrentIndex(3);
     EXPECT_EQ(model("BaitTable")->rowCount(), baitRows);
+
+    // The charts follow their tables through the same changes: a bar for each row, best on top.
+    const auto bars = [this](const char* chart) {
+        const auto* view = window->findChild<QChartView*>(QString::fromLatin1(chart));
+        auto* axis = qobject_cast<QBarCategoryAxis*>(view->chart()
+                                                         ->axes(Qt::Horizontal | Qt::Vertical)
+                                                         .value(0));  // the categories come first
+        return axis ? axis->categories() : QStringList{QStringLiteral("(no categories)")};
+    };
+    QStringList baits;
+    for (int r = 0; r < baitRows; ++r)
+        baits.prepend(model("BaitTable")->index(r, 0).data().toString());
+    EXPECT_EQ(bars("BaitChart"), baits);
+    pages->setCurrentIndex(4);
+    EXPECT_EQ(bars("MonthChart").size(), 12);
+    EXPECT_EQ(bars("MonthChart").value(3), "2001-07");
+    pages->setCurrentIndex(0);
+    table.ClearTable();
+    window->refresh();
+    pages->setCurrentIndex(3);
+    EXPECT_EQ(bars("BaitChart"), QStringList{});
+    pages->setCurrentIndex(4);
+    EXPECT_EQ(bars("MonthChart"), QStringList{});
 }
 
 TEST_F(StatisticsWindowTest, CopyPutsTheVisibleTableInItsSortedOrder) {
