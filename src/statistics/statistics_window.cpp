@@ -83,9 +83,10 @@ struct StatisticsWindow::Page {
     QTableView* view = nullptr;
     QLabel* notes = nullptr;
     QChartView* chart = nullptr;
-    // The chart's parts, made at the first fill and refilled after: a new chart with its
-    // series and axes costs far more than new values in the old ones.
+    // The chart's parts, made once and refilled: a new chart with its series and axes costs
+    // far more than new values in the old ones.
     QAbstractBarSeries* bars = nullptr;
+    QBarSet* set = nullptr;
     QScatterSeries* points = nullptr;
     QBarCategoryAxis* categories = nullptr;
     QValueAxis* amounts = nullptr;
@@ -139,6 +140,49 @@ struct StatisticsWindow::Page {
         layout->addWidget(notes);
     }
 
+    // A bar for each value, the best on top; values come at each fill.
+    void makeValueChart() {
+        QChart* plot = NewChart(chart);
+        set = new QBarSet(QStringLiteral("Average catch"));
+        bars = new QHorizontalBarSeries();
+        bars->append(set);
+        plot->addSeries(bars);
+        categories = new QBarCategoryAxis();
+        plot->addAxis(categories, Qt::AlignLeft);
+        bars->attachAxis(categories);
+        amounts = new QValueAxis();
+        plot->addAxis(amounts, Qt::AlignBottom);
+        bars->attachAxis(amounts);
+    }
+
+    // The catch of each month as bars, its trips as points on an axis of their own.
+    void makeMonthChart() {
+        QChart* plot = NewChart(chart);
+        plot->legend()->setVisible(true);
+        plot->legend()->setAlignment(Qt::AlignTop);
+        set = new QBarSet(QStringLiteral("Total catch"));
+        bars = new QBarSeries();
+        bars->append(set);
+        plot->addSeries(bars);
+        points = new QScatterSeries();
+        points->setName(QStringLiteral("Trips"));
+        points->setMarkerSize(9);
+        plot->addSeries(points);
+        categories = new QBarCategoryAxis();
+        plot->addAxis(categories, Qt::AlignBottom);
+        bars->attachAxis(categories);
+        points->attachAxis(categories);
+        amounts = new QValueAxis();
+        amounts->setLabelFormat(QStringLiteral("%.0f"));
+        plot->addAxis(amounts, Qt::AlignLeft);
+        bars->attachAxis(amounts);
+        counts = new QValueAxis();
+        counts->setLabelFormat(QStringLiteral("%.0f"));
+        counts->setTitleText(QStringLiteral("Trips"));
+        plot->addAxis(counts, Qt::AlignRight);
+        points->attachAxis(counts);
+    }
+
     void reset(const QStringList& headings) {
         model->clear();
         model->setHorizontalHeaderLabels(headings);
@@ -180,10 +224,12 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
         values_.push_back(
             std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
         whatWorksPages_->addTab(values_.back()->widget, QString::fromLatin1(caption));
+        values_.back()->makeValueChart();
     }
     pages_->addTab(whatWorksPages_, QStringLiteral("&What works"));
     months_ = std::make_unique<Page>(pages_, QStringLiteral("Month"), true, true);
     months_->view->setSortingEnabled(false);
+    months_->makeMonthChart();
     pages_->addTab(months_->widget, QStringLiteral("&Over time"));
 
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
@@ -345,7 +391,7 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     const UnitNames& units = units_;
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
     page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch")});
-    auto* set = new QBarSet(QStringLiteral("Average catch"));
+    QList<qreal> averages;
     QStringList categories;
     double most = 0;
     for (const ValueRow& row : values.rows) {
@@ -353,27 +399,16 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
             {Cell(Text(row.value)), NumberCell(QString::number(row.trips), row.trips),
              NumberCell(Text(FormatWeight(row.averageCatch, units)), row.averageCatch)});
         categories.prepend(Text(row.value));  // the best bar on top
-        set->insert(0, InMajor(row.averageCatch, units));
+        averages.prepend(InMajor(row.averageCatch, units));
         most = std::max(most, InMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
     page.notes->setText(Notes(values.notes));
 
-    if (page.bars == nullptr) {
-        QChart* chart = NewChart(page.chart);
-        page.bars = new QHorizontalBarSeries();
-        chart->addSeries(page.bars);
-        page.categories = new QBarCategoryAxis();
-        chart->addAxis(page.categories, Qt::AlignLeft);
-        page.bars->attachAxis(page.categories);
-        page.amounts = new QValueAxis();
-        chart->addAxis(page.amounts, Qt::AlignBottom);
-        page.bars->attachAxis(page.amounts);
-    }
     // Replaced at once: an attached axis left empty would make up categories of its own.
     page.categories->setCategories(categories);
-    page.bars->clear();
-    page.bars->append(set);
+    page.set->remove(0, page.set->count());
+    page.set->append(averages);
     // The tick count nice numbers chose last time would change what they choose now.
     page.amounts->setTickCount(5);
     page.amounts->setRange(0, most > 0 ? most * 1.1 : 1);
@@ -387,7 +422,7 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
     const UnitNames& units = units_;
     months_->reset(
         {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
-    auto* catches = new QBarSet(QStringLiteral("Total catch"));
+    QList<qreal> catches;
     QList<QPointF> trips;
     QStringList categories;
     double mostCatch = 0;
@@ -401,7 +436,7 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
         months_->model->appendRow({Cell(month), NumberCell(QString::number(row.trips), row.trips),
                                    NumberCell(total, row.totalCatch)});
         categories << month;
-        catches->append(InMajor(row.totalCatch, units));
+        catches.append(InMajor(row.totalCatch, units));
         if (row.trips > 0) trips.append(QPointF(static_cast<double>(i), row.trips));
         mostCatch = std::max(mostCatch, InMajor(row.totalCatch, units));
         mostTrips = std::max(mostTrips, row.trips);
@@ -410,35 +445,11 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
     months_->notes->setText(Notes(months.notes));
 
     Page& page = *months_;
-    if (page.bars == nullptr) {
-        QChart* chart = NewChart(page.chart);
-        chart->legend()->setVisible(true);
-        chart->legend()->setAlignment(Qt::AlignTop);
-        page.bars = new QBarSeries();
-        chart->addSeries(page.bars);
-        page.points = new QScatterSeries();
-        page.points->setName(QStringLiteral("Trips"));
-        page.points->setMarkerSize(9);
-        chart->addSeries(page.points);
-        page.categories = new QBarCategoryAxis();
-        chart->addAxis(page.categories, Qt::AlignBottom);
-        page.bars->attachAxis(page.categories);
-        page.points->attachAxis(page.categories);
-        page.amounts = new QValueAxis();
-        page.amounts->setLabelFormat(QStringLiteral("%.0f"));
-        chart->addAxis(page.amounts, Qt::AlignLeft);
-        page.bars->attachAxis(page.amounts);
-        page.counts = new QValueAxis();
-        page.counts->setLabelFormat(QStringLiteral("%.0f"));
-        page.counts->setTitleText(QStringLiteral("Trips"));
-        chart->addAxis(page.counts, Qt::AlignRight);
-        page.points->attachAxis(page.counts);
-    }
     page.categories->setCategories(categories);
     // Upright month labels would be cut short beyond half a year.
     page.categories->setLabelsAngle(categories.size() > 6 ? -90 : 0);
-    page.bars->clear();
-    page.bars->append(catches);
+    page.set->remove(0, page.set->count());
+    page.set->append(catches);
     page.points->replace(trips);
     page.amounts->setTickCount(5);
     page.amounts->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
