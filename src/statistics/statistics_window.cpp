@@ -83,6 +83,17 @@ struct StatisticsWindow::Page {
     QTableView* view = nullptr;
     QLabel* notes = nullptr;
     QChartView* chart = nullptr;
+    // The chart's parts, made once and refilled: a new chart with its series and axes costs
+    // far more than new values in the old ones.
+    QAbstractBarSeries* bars = nullptr;
+    QBarSet* set = nullptr;
+    QScatterSeries* points = nullptr;
+    QBarCategoryAxis* categories = nullptr;
+    QValueAxis* amounts = nullptr;
+    QValueAxis* counts = nullptr;
+    // Redraws this page from the window's last figures; stale until it has done so.
+    std::function<void()> fill;
+    bool stale = true;
 
     Page(QWidget* parent, const QString& name, bool withChart, bool chartOnTop) {
         widget = new QWidget(parent);
@@ -129,6 +140,49 @@ struct StatisticsWindow::Page {
         layout->addWidget(notes);
     }
 
+    // A bar for each value, the best on top; values come at each fill.
+    void makeValueChart() {
+        QChart* plot = NewChart(chart);
+        set = new QBarSet(QStringLiteral("Average catch"));
+        bars = new QHorizontalBarSeries();
+        bars->append(set);
+        plot->addSeries(bars);
+        categories = new QBarCategoryAxis();
+        plot->addAxis(categories, Qt::AlignLeft);
+        bars->attachAxis(categories);
+        amounts = new QValueAxis();
+        plot->addAxis(amounts, Qt::AlignBottom);
+        bars->attachAxis(amounts);
+    }
+
+    // The catch of each month as bars, its trips as points on an axis of their own.
+    void makeMonthChart() {
+        QChart* plot = NewChart(chart);
+        plot->legend()->setVisible(true);
+        plot->legend()->setAlignment(Qt::AlignTop);
+        set = new QBarSet(QStringLiteral("Total catch"));
+        bars = new QBarSeries();
+        bars->append(set);
+        plot->addSeries(bars);
+        points = new QScatterSeries();
+        points->setName(QStringLiteral("Trips"));
+        points->setMarkerSize(9);
+        plot->addSeries(points);
+        categories = new QBarCategoryAxis();
+        plot->addAxis(categories, Qt::AlignBottom);
+        bars->attachAxis(categories);
+        points->attachAxis(categories);
+        amounts = new QValueAxis();
+        amounts->setLabelFormat(QStringLiteral("%.0f"));
+        plot->addAxis(amounts, Qt::AlignLeft);
+        bars->attachAxis(amounts);
+        counts = new QValueAxis();
+        counts->setLabelFormat(QStringLiteral("%.0f"));
+        counts->setTitleText(QStringLiteral("Trips"));
+        plot->addAxis(counts, Qt::AlignRight);
+        points->attachAxis(counts);
+    }
+
     void reset(const QStringList& headings) {
         model->clear();
         model->setHorizontalHeaderLabels(headings);
@@ -170,10 +224,12 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
         values_.push_back(
             std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
         whatWorksPages_->addTab(values_.back()->widget, QString::fromLatin1(caption));
+        values_.back()->makeValueChart();
     }
     pages_->addTab(whatWorksPages_, QStringLiteral("&What works"));
     months_ = std::make_unique<Page>(pages_, QStringLiteral("Month"), true, true);
     months_->view->setSortingEnabled(false);
+    months_->makeMonthChart();
     pages_->addTab(months_->widget, QStringLiteral("&Over time"));
 
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
@@ -201,6 +257,17 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
 
+    summary_->fill = [this] { fillSummary(figures_.summary); };
+    venues_->fill = [this] { fillVenues(figures_.venues); };
+    bests_->fill = [this] { fillBests(figures_.bests); };
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        values_[i]->fill = [this, i] { fillValues(i, figures_.whatWorks[i]); };
+    }
+    months_->fill = [this] { fillMonths(figures_.months); };
+    // Tabs change their page before anything is painted, so a stale page is filled in time.
+    connect(pages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
+    connect(whatWorksPages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
+
     refresh();
 }
 
@@ -211,16 +278,38 @@ void StatisticsWindow::refresh() {
     font.setFamily(Text(settings_.displayFont));
     pages_->setFont(font);
 
-    const Figures figures = FiguresOf(TripsOf(table_), settings_.units);
-    fillSummary(figures.summary);
-    fillVenues(figures.venues);
-    fillBests(figures.bests);
-    for (std::size_t i = 0; i < figures.whatWorks.size(); ++i) fillValues(i, figures.whatWorks[i]);
-    fillMonths(figures.months);
+    // The figures are cheap; the tables' models and the charts are not, so only the page shown
+    // is rebuilt now.
+    units_ = settings_.units;
+    figures_ = FiguresOf(TripsOf(table_), units_);
+    for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
+        page->stale = true;
+    }
+    for (const auto& page : values_) page->stale = true;
+    fillShownPage();
+}
+
+StatisticsWindow::Page* StatisticsWindow::shownPage() const {
+    QWidget* shown = pages_->currentWidget();
+    if (shown == whatWorksPages_) shown = whatWorksPages_->currentWidget();
+    for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
+        if (page->widget == shown) return page;
+    }
+    for (const auto& page : values_) {
+        if (page->widget == shown) return page.get();
+    }
+    return nullptr;
+}
+
+void StatisticsWindow::fillShownPage() {
+    Page* page = shownPage();
+    if (page == nullptr || !page->stale || !page->fill) return;
+    page->stale = false;
+    page->fill();
 }
 
 void StatisticsWindow::fillSummary(const Summary& s) {
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     const auto weight = [&](double minor) { return Text(FormatWeight(minor, units)); };
     const auto opt = [](const auto& value, const auto& format) {
         return value ? format(*value) : QStringLiteral("none");
@@ -260,7 +349,7 @@ void StatisticsWindow::fillSummary(const Summary& s) {
 }
 
 void StatisticsWindow::fillVenues(const VenueTable& venues) {
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     venues_->reset({QStringLiteral("Venue"), QStringLiteral("Trips"), QStringLiteral("Total catch"),
                     QStringLiteral("Average catch"), QStringLiteral("Best fish"),
                     QStringLiteral("Best weight"), QStringLiteral("Average ticket"),
@@ -287,8 +376,7 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
                    QStringLiteral("Date"), QStringLiteral("Record")});
     for (const BestRow& row : bests.rows) {
         QList<QStandardItem*> cells = {
-            Cell(Text(row.species)),
-            NumberCell(Text(FormatWeight(row.weight, settings_.units)), row.weight),
+            Cell(Text(row.species)), NumberCell(Text(FormatWeight(row.weight, units_)), row.weight),
             Cell(Text(row.venue)), Cell(Text(row.date)),
             NumberCell(QString::number(row.record), row.record)};
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
@@ -300,10 +388,10 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
 
 void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     Page& page = *values_[index];
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
     page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch")});
-    auto* set = new QBarSet(QStringLiteral("Average catch"));
+    QList<qreal> averages;
     QStringList categories;
     double most = 0;
     for (const ValueRow& row : values.rows) {
@@ -311,38 +399,31 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
             {Cell(Text(row.value)), NumberCell(QString::number(row.trips), row.trips),
              NumberCell(Text(FormatWeight(row.averageCatch, units)), row.averageCatch)});
         categories.prepend(Text(row.value));  // the best bar on top
-        set->insert(0, InMajor(row.averageCatch, units));
+        averages.prepend(InMajor(row.averageCatch, units));
         most = std::max(most, InMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
     page.notes->setText(Notes(values.notes));
 
-    QChart* chart = NewChart(page.chart);
-    auto* series = new QHorizontalBarSeries();
-    series->append(set);
-    chart->addSeries(series);
-    auto* names = new QBarCategoryAxis();
-    names->append(categories);
-    chart->addAxis(names, Qt::AlignLeft);
-    series->attachAxis(names);
-    auto* amounts = new QValueAxis();
-    amounts->setRange(0, most > 0 ? most * 1.1 : 1);
-    amounts->applyNiceNumbers();
-    amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
+    // Replaced at once: an attached axis left empty would make up categories of its own.
+    page.categories->setCategories(categories);
+    page.set->remove(0, page.set->count());
+    page.set->append(averages);
+    // The tick count nice numbers chose last time would change what they choose now.
+    page.amounts->setTickCount(5);
+    page.amounts->setRange(0, most > 0 ? most * 1.1 : 1);
+    page.amounts->applyNiceNumbers();
+    page.amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
     // Whole numbers once the bars are long enough, so that the labels do not crowd.
-    amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
-    chart->addAxis(amounts, Qt::AlignBottom);
-    series->attachAxis(amounts);
+    page.amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
 
 void StatisticsWindow::fillMonths(const MonthTable& months) {
-    const UnitNames& units = settings_.units;
+    const UnitNames& units = units_;
     months_->reset(
         {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
-    auto* catches = new QBarSet(QStringLiteral("Total catch"));
-    auto* trips = new QScatterSeries();
-    trips->setName(QStringLiteral("Trips"));
-    trips->setMarkerSize(9);
+    QList<qreal> catches;
+    QList<QPointF> trips;
     QStringList categories;
     double mostCatch = 0;
     int mostTrips = 0;
@@ -355,43 +436,28 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
         months_->model->appendRow({Cell(month), NumberCell(QString::number(row.trips), row.trips),
                                    NumberCell(total, row.totalCatch)});
         categories << month;
-        catches->append(InMajor(row.totalCatch, units));
-        if (row.trips > 0) trips->append(static_cast<double>(i), row.trips);
+        catches.append(InMajor(row.totalCatch, units));
+        if (row.trips > 0) trips.append(QPointF(static_cast<double>(i), row.trips));
         mostCatch = std::max(mostCatch, InMajor(row.totalCatch, units));
         mostTrips = std::max(mostTrips, row.trips);
     }
     months_->view->resizeColumnsToContents();
     months_->notes->setText(Notes(months.notes));
 
-    QChart* chart = NewChart(months_->chart);
-    chart->legend()->setVisible(true);
-    chart->legend()->setAlignment(Qt::AlignTop);
-    auto* bars = new QBarSeries();
-    bars->append(catches);
-    chart->addSeries(bars);
-    chart->addSeries(trips);
-    auto* axis = new QBarCategoryAxis();
-    axis->append(categories);
+    Page& page = *months_;
+    page.categories->setCategories(categories);
     // Upright month labels would be cut short beyond half a year.
-    if (categories.size() > 6) axis->setLabelsAngle(-90);
-    chart->addAxis(axis, Qt::AlignBottom);
-    bars->attachAxis(axis);
-    trips->attachAxis(axis);
-    auto* weightAxis = new QValueAxis();
-    weightAxis->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
-    weightAxis->applyNiceNumbers();
-    weightAxis->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
-                             QStringLiteral(")"));
-    weightAxis->setLabelFormat(QStringLiteral("%.0f"));
-    chart->addAxis(weightAxis, Qt::AlignLeft);
-    bars->attachAxis(weightAxis);
-    auto* tripAxis = new QValueAxis();
-    tripAxis->setRange(0, mostTrips + 1);
-    tripAxis->setTickCount(std::min(mostTrips + 2, 6));
-    tripAxis->setLabelFormat(QStringLiteral("%.0f"));
-    tripAxis->setTitleText(QStringLiteral("Trips"));
-    chart->addAxis(tripAxis, Qt::AlignRight);
-    trips->attachAxis(tripAxis);
+    page.categories->setLabelsAngle(categories.size() > 6 ? -90 : 0);
+    page.set->remove(0, page.set->count());
+    page.set->append(catches);
+    page.points->replace(trips);
+    page.amounts->setTickCount(5);
+    page.amounts->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
+    page.amounts->applyNiceNumbers();
+    page.amounts->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
+                               QStringLiteral(")"));
+    page.counts->setRange(0, mostTrips + 1);
+    page.counts->setTickCount(std::min(mostTrips + 2, 6));
 }
 
 QTableView* StatisticsWindow::visibleTable() const {

@@ -31,7 +31,8 @@ class StatisticsWindow : public QWidget {
                      QWidget* parent = nullptr);
     ~StatisticsWindow() override;
 
-    // Recomputes every figure from the table and the units in force and redraws the window.
+    // Recomputes every figure from the table and the units in force and redraws the page shown;
+    // the other pages are redrawn from the same figures when they are next shown.
     void refresh();
     // Something (a change subscription) that must live exactly as long as the window.
     void keepWhileOpen(std::shared_ptr<void> held) { held_.push_back(std::move(held)); }
@@ -43,6 +44,9 @@ class StatisticsWindow : public QWidget {
   private:
     struct Page;
     QTableView* visibleTable() const;
+    Page* shownPage() const;
+    // Fills the page shown if it still holds older figures than the last refresh.
+    void fillShownPage();
     void fillSummary(const Summary& summary);
     void fillVenues(const VenueTable& venues);
     void fillBests(const BestTable& bests);
@@ -62,6 +66,11 @@ class StatisticsWindow : public QWidget {
     std::unique_ptr<Page> bests_;
     std::vector<std::unique_ptr<Page>> values_;
     std::unique_ptr<Page> months_;
+
+    // The figures of the last refresh, with the units they were read in: a page shown later
+    // shows these, not whatever the table holds by then.
+    Figures figures_;
+    UnitNames units_;
 };
 
 }  // namespace rodwick::stats

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QChartView>
 #include <QLabel>
 #include <QPointer>
@@ -29,9 +30,20 @@ class StatisticsWindowTest : public ::testing::Test {
     }
     ~StatisticsWindowTest() override { delete window.data(); }
 
-    QTableView* Table(const char* name) const {
-        return window->findChild<QTableView*>(QString::fromLatin1(name));
+    // A part of a page, with its page shown first as a user would: pages not shown may hold
+    // older figures until they are shown.
+    template <class Part>
+    Part* OnItsPage(const char* name) const {
+        auto* part = window->findChild<Part*>(QString::fromLatin1(name));
+        for (const char* tabs : {"StatisticsPages", "WhatWorksPages"}) {
+            QTabWidget* pages = Pages(tabs);
+            for (int i = 0; i < pages->count(); ++i) {
+                if (pages->widget(i)->isAncestorOf(part)) pages->setCurrentIndex(i);
+            }
+        }
+        return part;
     }
+    QTableView* Table(const char* name) const { return OnItsPage<QTableView>(name); }
     QString CellText(const char* table, int row, int column) const {
         const QAbstractItemModel* model = Table(table)->model();
         return model->index(row, column).data().toString();
@@ -44,9 +56,7 @@ class StatisticsWindowTest : public ::testing::Test {
         }
         return QStringLiteral("(no such figure)");
     }
-    QString NotesOf(const char* name) const {
-        return window->findChild<QLabel*>(QString::fromLatin1(name))->text();
-    }
+    QString NotesOf(const char* name) const { return OnItsPage<QLabel>(name)->text(); }
     QTabWidget* Pages(const char* name) const {
         return window->findChild<QTabWidget*>(QString::fromLatin1(name));
     }
@@ -92,7 +102,7 @@ TEST_F(StatisticsWindowTest, EveryPageShowsTheFiguresAsText) {
     // Charts are extra: one beside each table of what works, one over time.
     for (const char* name : {"MethodChart", "BaitChart", "WeatherChart", "WaterConditionChart",
                              "WaterTypeChart", "MonthChart"}) {
-        auto* chart = window->findChild<QChartView*>(QString::fromLatin1(name));
+        auto* chart = OnItsPage<QChartView>(name);
         ASSERT_NE(chart, nullptr) << name;
         EXPECT_FALSE(chart->chart()->series().isEmpty()) << name;
     }
@@ -124,6 +134,88 @@ TEST_F(StatisticsWindowTest, RedrawsOnlyWhenRefreshedAndFollowsEditsDeletesAndUn
     EXPECT_EQ(Figure("Average catch per trip"), "none");
     EXPECT_EQ(Rows("VenueTable"), 0);
     EXPECT_EQ(Rows("MonthTable"), 0);
+}
+
+// A page is rebuilt when shown, never left with the figures it showed before a change.
+TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
+    window->show();
+    QTabWidget* pages = Pages("StatisticsPages");
+    QTabWidget* whatWorks = Pages("WhatWorksPages");
+    const auto model = [this](const char* name) {
+        return window->findChild<QTableView*>(QString::fromLatin1(name))->model();
+    };
+    // Each page shown once with the old figures, then the change made with another page shown.
+    struct Case {
+        int page, whatWorksPage;
+        const char* table;
+        int row, column;
+        QString before, after;
+    };
+    const Case cases[] = {
+        {1, 0, "VenueTable", 0, 1, "6", "5"},                  // Mill Pond loses a trip
+        {2, 0, "BestTable", 0, 1, "14 lb 2 oz", "14 Kg 2 g"},  // units change
+        {3, 1, "BaitTable", 0, 0, "Boilie", "Boilie"},
+        {4, 0, "MonthTable", 3, 0, "2001-07", "2001-07"},
+    };
+    for (const Case& c : cases) {
+        pages->setCurrentIndex(c.page);
+        whatWorks->setCurrentIndex(c.whatWorksPage);
+        EXPECT_EQ(model(c.table)->index(c.row, c.column).data().toString(), c.before) << c.table;
+    }
+    const int baitRows = model("BaitTable")->rowCount();
+    pages->setCurrentIndex(0);
+    table.setCurrentRecord(1);
+    table.RemoveRecord();  // 200 oz at Mill Pond
+    settings.units = UnitNames::Metric();
+    window->refresh();
+    ASSERT_EQ(model("SummaryTable")->index(0, 1).data().toString(), "19");
+    for (const Case& c : cases) {
+        pages->setCurrentIndex(c.page);
+        whatWorks->setCurrentIndex(c.whatWorksPage);
+        EXPECT_EQ(model(c.table)->index(c.row, c.column).data().toString(), c.after) << c.table;
+    }
+
+    // The inner pages too: change while one is shown, then show its neighbour.
+    pages->setCurrentIndex(3);
+    whatWorks->setCurrentIndex(0);
+    table.ClearTable();
+    window->refresh();
+    EXPECT_EQ(model("MethodTable")->rowCount(), 0);
+    EXPECT_GT(baitRows, 0);
+    EXPECT_EQ(model("BaitTable")->rowCount(), baitRows) << "not shown yet, so not rebuilt yet";
+    whatWorks->setCurrentIndex(1);
+    EXPECT_EQ(model("BaitTable")->rowCount(), 0);
+    // And a page left behind the outer tabs is rebuilt when the outer tab comes back to it.
+    pages->setCurrentIndex(1);
+    EXPECT_EQ(model("VenueTable")->rowCount(), 0);
+    pages->setCurrentIndex(0);
+    table.ReplaceFromFile(ExampleTrips());
+    window->refresh();
+    pages->setCurrentIndex(3);
+    EXPECT_EQ(model("BaitTable")->rowCount(), baitRows);
+
+    // The charts follow their tables through the same changes: a bar for each row, best on top.
+    const auto bars = [this](const char* chart) {
+        const auto* view = window->findChild<QChartView*>(QString::fromLatin1(chart));
+        auto* axis = qobject_cast<QBarCategoryAxis*>(view->chart()
+                                                         ->axes(Qt::Horizontal | Qt::Vertical)
+                                                         .value(0));  // the categories come first
+        return axis ? axis->categories() : QStringList{QStringLiteral("(no categories)")};
+    };
+    QStringList baits;
+    for (int r = 0; r < baitRows; ++r)
+        baits.prepend(model("BaitTable")->index(r, 0).data().toString());
+    EXPECT_EQ(bars("BaitChart"), baits);
+    pages->setCurrentIndex(4);
+    EXPECT_EQ(bars("MonthChart").size(), 12);
+    EXPECT_EQ(bars("MonthChart").value(3), "2001-07");
+    pages->setCurrentIndex(0);
+    table.ClearTable();
+    window->refresh();
+    pages->setCurrentIndex(3);
+    EXPECT_EQ(bars("BaitChart"), QStringList{});
+    pages->setCurrentIndex(4);
+    EXPECT_EQ(bars("MonthChart"), QStringList{});
 }
 
 TEST_F(StatisticsWindowTest, CopyPutsTheVisibleTableInItsSortedOrder) {
