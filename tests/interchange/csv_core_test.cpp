@@ -252,28 +252,11 @@ TEST(CsvRoundTripTest, AnyTableComesBackByteForByte) {
             for (std::string& field : trip.fields) field = RandomText(random);
         }
         // The cases a spreadsheet treats specially, every round.
-        trips[0].fields = {"=HYPERLINK(\"x\")",
-                           "+1+1",
-                           "-5",
-                           "@SUM(A1)",
-                           "\t=x",
-                           "'=x",
-                           "''-y",
-                           " both ",
-                           "",
-                           "\"",
-                           ",",
-                           "-",
-                           "'",
-                           "\xA3\x80\x81\x9D\xFF",
-                           "a\"b,c",
-                           "1,5",
-                           "-0.5",
-                           "=",
-                           "+",
-                           "@",
-                           "''",
-                           "x"};
+        // clang-format off
+        trips[0].fields = {"=HYPERLINK(\"x\")", "+1+1", "-5", "@SUM(A1)", "\t=x", "'=x", "''-y",
+                           " both ", "", "\"", ",", "-", "'", "\xA3\x80\x81\x9D\xFF", "a\"b,c",
+                           "1,5", "-0.5", "=", "+", "@", "''", "x"};
+        // clang-format on
         const RecordTable table = TableOf(trips);
         for (const UnitNames& units : {UnitNames::Imperial(), UnitNames::Metric()}) {
             CsvImportChoice choice;
@@ -298,93 +281,36 @@ TEST(CsvImportFilesTest, FilesOtherProgramsWrite) {
         const char* file;
         char separator;
         CsvEncoding encoding;
-        std::size_t trips;
-        std::size_t replaced;
-        std::size_t otherWidth;
-        bool unclosed;
+        // Trips, characters replaced, rows of another width, whether a quote stays open.
+        std::tuple<std::size_t, std::size_t, std::size_t, bool> counts;
         // Fields of the first trip that must hold these bytes.
         std::vector<std::pair<Field, std::string>> first;
     };
+    using F = Field;
+    // clang-format off
     const Case cases[] = {
-        {"semicolon_decimal_comma.csv",
-         ';',
-         CsvEncoding::Windows1252,
-         2,
-         0,
-         0,
-         false,
-         {{Field::date, "03-02-2024"},
-          {Field::venue, "\xC9tang du Moulin"},
-          {Field::species, "Carpe"},
-          {Field::totalWeightMajor, "12,5"},
-          {Field::bait, "Bouillette"},
-          {Field::remarks, "Brume, puis soleil"}}},
-        {"tab_separated.tsv",
-         '\t',
-         CsvEncoding::Utf8,
-         2,
-         1,
-         0,
-         false,
-         {{Field::venue, " B\xE4rensee "},
-          {Field::date, "2024-05-01"},
-          {Field::species, "Zander"},
-          {Field::bait, "Gummifisch"},
-          {Field::remarks, "Sturm ? Regen"}}},
-        {"windows1252.csv",
-         ',',
-         CsvEncoding::Windows1252,
-         1,
-         0,
-         0,
-         false,
-         {{Field::venue, "River Tees"},
-          {Field::ticketPrice,
-           "\xA3"
-           "5.50"},
-          {Field::club, "Caf\xE9 Anglers"},
-          {Field::remarks,
-           "\xC7"
-           "a va"}}},
-        {"other_order.csv",
-         ',',
-         CsvEncoding::Utf8WithBom,
-         1,
-         0,
-         0,
-         false,
-         {{Field::finishTime, "17:00"},
-          {Field::startTime, "08:30"},
-          {Field::bestFishWeightMajor, "9"},
-          {Field::bestFishWeightMinor, "4"},
-          {Field::totalWeightMajor, "23"},
-          {Field::totalWeightMinor, "12"},
-          {Field::venue, "Ashby Canal"}}},
-        {"ragged.csv",
-         ',',
-         CsvEncoding::Utf8,
-         3,
-         0,
-         2,
-         false,
-         {{Field::venue, "Short Row"}, {Field::date, "01-01-2024"}, {Field::species, ""}}},
-        {"unclosed_quote.csv",
-         ',',
-         CsvEncoding::Utf8,
-         1,
-         0,
-         0,
-         true,
-         {{Field::venue, "Mere"}, {Field::remarks, "started but never,closed "}}},
-        {"spreadsheet_cells.csv",
-         ',',
-         CsvEncoding::Utf8,
-         2,
-         0,
-         0,
-         false,
-         {{Field::venue, "Two Lines"}, {Field::remarks, "=SUM(A1); late"}, {Field::method, "'-5"}}},
+        {"semicolon_decimal_comma.csv", ';', CsvEncoding::Windows1252, {2, 0, 0, false},
+         {{F::date, "03-02-2024"}, {F::venue, "\xC9tang du Moulin"}, {F::species, "Carpe"},
+          {F::totalWeightMajor, "12,5"}, {F::bait, "Bouillette"},
+          {F::remarks, "Brume, puis soleil"}}},
+        {"tab_separated.tsv", '\t', CsvEncoding::Utf8, {2, 1, 0, false},
+         {{F::venue, " B\xE4rensee "}, {F::date, "2024-05-01"}, {F::species, "Zander"},
+          {F::bait, "Gummifisch"}, {F::remarks, "Sturm ? Regen"}}},
+        {"windows1252.csv", ',', CsvEncoding::Windows1252, {1, 0, 0, false},
+         {{F::venue, "River Tees"}, {F::ticketPrice, "\xA3" "5.50"},
+          {F::club, "Caf\xE9 Anglers"}, {F::remarks, "\xC7" "a va"}}},
+        {"other_order.csv", ',', CsvEncoding::Utf8WithBom, {1, 0, 0, false},
+         {{F::finishTime, "17:00"}, {F::startTime, "08:30"}, {F::bestFishWeightMajor, "9"},
+          {F::bestFishWeightMinor, "4"}, {F::totalWeightMajor, "23"},
+          {F::totalWeightMinor, "12"}, {F::venue, "Ashby Canal"}}},
+        {"ragged.csv", ',', CsvEncoding::Utf8, {3, 0, 2, false},
+         {{F::venue, "Short Row"}, {F::date, "01-01-2024"}, {F::species, ""}}},
+        {"unclosed_quote.csv", ',', CsvEncoding::Utf8, {1, 0, 0, true},
+         {{F::venue, "Mere"}, {F::remarks, "started but never,closed "}}},
+        {"spreadsheet_cells.csv", ',', CsvEncoding::Utf8, {2, 0, 0, false},
+         {{F::venue, "Two Lines"}, {F::remarks, "=SUM(A1); late"}, {F::method, "'-5"}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         CsvImportChoice choice;
@@ -392,11 +318,10 @@ TEST(CsvImportFilesTest, FilesOtherProgramsWrite) {
             Import(ReadBytes(std::string(RODWICK_CSV_DATA) + "/" + c.file), &choice);
         EXPECT_EQ(choice.separator, c.separator);
         EXPECT_EQ(choice.encoding, c.encoding);
-        EXPECT_EQ(plan.tripCount, c.trips);
-        EXPECT_EQ(plan.records.size(), c.trips);
-        EXPECT_EQ(plan.replacedCharacters, c.replaced);
-        EXPECT_EQ(plan.rowsOfOtherWidth, c.otherWidth);
-        EXPECT_EQ(plan.unclosedQuote, c.unclosed);
+        EXPECT_EQ(std::tuple(plan.tripCount, plan.replacedCharacters, plan.rowsOfOtherWidth,
+                             plan.unclosedQuote),
+                  c.counts);
+        EXPECT_EQ(plan.records.size(), plan.tripCount);
         ASSERT_FALSE(plan.records.empty());
         for (const auto& [field, text] : c.first) {
             EXPECT_EQ(plan.records[0][field], text) << static_cast<int>(field);
