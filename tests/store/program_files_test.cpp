@@ -25,32 +25,18 @@ TEST(ProgramFilesTest, FilesStayBesideTheProgramWhereItsFolderIsWritable) {
     const std::string share = "/usr/share/rodwick";
     // What is the case, the executable's folder, the folders that exist, the writable ones, and
     // the folder the settings, example and manual are expected in.
-    const std::tuple<const char*, std::string, std::set<std::string>, std::set<std::string>,
-                     std::string>
-        cases[] = {
-            {"build tree",
-             "/src/build/bin",
-             {"/src/build/bin"},
-             {"/src/build/bin"},
-             "/src/build/bin"},
-            {"build tree, trailing slash",
-             "/src/build/bin/",
-             {},
-             {"/src/build/bin"},
-             "/src/build/bin"},
-            {"user install",
-             "/home/ann/.local/bin",
-             {"/home/ann/.local/share/rodwick"},
-             {"/home/ann/.local/share/rodwick"},
-             "/home/ann/.local/share/rodwick"},
-            {"system install run by root", "/usr/bin", {share}, {share}, share},
-            {"a folder that is not bin",
-             "/opt/rodwick",
-             {"/opt/share/rodwick"},
-             {"/opt/rodwick"},
-             "/opt/rodwick"},
-            {"bin at the root", "/bin", {"/share/rodwick"}, {"/share/rodwick"}, "/share/rodwick"},
-        };
+    using Folder = std::set<std::string>;
+    // clang-format off
+    const std::tuple<const char*, std::string, Folder, Folder, std::string> cases[] = {
+        {"build tree", "/src/build/bin", {"/src/build/bin"}, {"/src/build/bin"}, "/src/build/bin"},
+        {"build tree, trailing slash", "/src/build/bin/", {}, {"/src/build/bin"}, "/src/build/bin"},
+        {"user install", "/home/ann/.local/bin", {"/home/ann/.local/share/rodwick"},
+         {"/home/ann/.local/share/rodwick"}, "/home/ann/.local/share/rodwick"},
+        {"system install run by root", "/usr/bin", {share}, {share}, share},
+        {"a folder that is not bin", "/opt/rodwick", {"/opt/share/rodwick"}, {"/opt/rodwick"}, "/opt/rodwick"},
+        {"bin at the root", "/bin", {"/share/rodwick"}, {"/share/rodwick"}, "/share/rodwick"},
+    };
+    // clang-format on
     for (const auto& [label, exeDir, existing, writable, folder] : cases) {
         SCOPED_TRACE(label);
         const ProgramFiles expected{folder + "/ANGLEBOX.INI", folder + "/EXAMPLE.RWK",
