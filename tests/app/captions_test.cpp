@@ -146,14 +146,12 @@ class CaptionsTest : public MainWindowTest {
             });
             Action(command)->trigger();
         };
+        static const std::map<std::string, const char*> kModals = {
+            {"find", "MnuFind"},   {"goto", "MnuGoto"}, {"export", "MnuExp"},
+            {"print", "MnuPrint"}, {"copy", "MnuCopy"}, {"preferences", "MnuPref"},
+            {"about", "MnuAbo"}};
         if (which == "main") return read(window);
-        if (which == "find") return modal("MnuFind");
-        if (which == "goto") return modal("MnuGoto");
-        if (which == "export") return modal("MnuExp");
-        if (which == "print") return modal("MnuPrint");
-        if (which == "copy") return modal("MnuCopy");
-        if (which == "preferences") return modal("MnuPref");
-        if (which == "about") return modal("MnuAbo");
+        if (kModals.contains(which)) return modal(kModals.at(which));
         if (which == "editor" || which == "species") {
             Action("MnuAdd")->trigger();
             QDialog* editor = window.editCommands().addEditor();
@@ -232,16 +230,12 @@ const SpokenName kSpokenNames[] = {
 // spin box is read as part of it.
 bool TakesInput(const QWidget& widget) {
     const QWidget* parent = widget.parentWidget();
-    if (qobject_cast<const QComboBox*>(parent) != nullptr ||
-        qobject_cast<const QAbstractSpinBox*>(parent) != nullptr) {
+    if (parent && (parent->inherits("QComboBox") || parent->inherits("QAbstractSpinBox")))
         return false;
-    }
-    return qobject_cast<const QLineEdit*>(&widget) != nullptr ||
-           qobject_cast<const QComboBox*>(&widget) != nullptr ||
-           qobject_cast<const QListWidget*>(&widget) != nullptr ||
-           qobject_cast<const QTextEdit*>(&widget) != nullptr ||
-           qobject_cast<const QPlainTextEdit*>(&widget) != nullptr ||
-           qobject_cast<const QAbstractSpinBox*>(&widget) != nullptr;
+    for (const char* type : {"QLineEdit", "QComboBox", "QListWidget", "QTextEdit", "QPlainTextEdit",
+                             "QAbstractSpinBox"})
+        if (widget.inherits(type)) return true;
+    return false;
 }
 
 QString SpokenNameOf(const QWidget& widget) {

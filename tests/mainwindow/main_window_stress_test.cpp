@@ -59,18 +59,13 @@ class MainWindowStress : public MainWindowTest {
     void Step() {
         const int count = book.recordCount();
         const char* command = nullptr;
-        switch (Uniform(0, 10)) {
+        const int pick = Uniform(0, 10);
+        switch (pick) {
             case 0:
-                command = "MnuFirst";
-                break;
             case 1:
-                command = "MnuLast";
-                break;
             case 2:
-                command = "MnuNext";
-                break;
-            case 3:
-                command = "MnuPrev";
+            case 3:  // the moves ask nothing
+                command = std::array{"MnuFirst", "MnuLast", "MnuNext", "MnuPrev"}[pick];
                 break;
             case 4:
                 command = "MnuDel";

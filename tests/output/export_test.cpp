@@ -22,7 +22,7 @@ class ExportTest : public MainWindowTest {
     }
 
     QRadioButton* Option(ExportDialog& window, const char* name) {
-        return window.findChild<QRadioButton*>(QString::fromLatin1(name));
+        return Child<QRadioButton>(window, name);
     }
     // Each option as its name, "*" when selected and "-" when disabled.
     std::string Options(ExportDialog& window) {

@@ -30,13 +30,9 @@ class PrefsTest : public MainWindowTest {
 
     std::string SettingsFile() const { return SettingsPath(dir.path); }
 
-    template <typename T = QAbstractButton>
-    static T* In(QDialog& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) throw std::runtime_error(std::string("no control named ") + name);
-        return found;
+    static void Click(QDialog& dialog, const char* name) {
+        Child<QAbstractButton>(dialog, name)->click();
     }
-    static void Click(QDialog& dialog, const char* name) { In(dialog, name)->click(); }
     // A key pressed in a dialog on screen, as the user presses it.
     static void Press(QDialog& dialog, Qt::Key key) {
         dialog.show();
@@ -81,7 +77,7 @@ TEST_F(PrefsTest, ConfirmingWritesTheNineLinesOfEitherSystemAndReadsBack) {
         SCOPED_TRACE(option);
         platform.answerOpenDialog(autoload);
         const int result = Preferences([&](PreferencesDialog& d) {
-            In<QCheckBox>(d, "ven")->setChecked(venues);
+            Child<QCheckBox>(d, "ven")->setChecked(venues);
             Click(d, option);
             Click(d, "autosel");
             Click(d, "okay");
@@ -113,9 +109,9 @@ TEST_F(PrefsTest, HandEditedFileIsShownAsReadAndRewrittenAsAFixedSet) {
                                           "in", "3", "Courier"}));
         book.setSettings(ReadSettingsFile(dir.path));
         Preferences([&](PreferencesDialog& d) {
-            EXPECT_EQ(In<QCheckBox>(d, "ven")->isChecked(), ticked);
-            EXPECT_EQ(In<QRadioButton>(d, "mesmet")->isChecked(), metric);
-            EXPECT_EQ(In<QRadioButton>(d, "mesimp")->isChecked(), !metric);
+            EXPECT_EQ(Child<QCheckBox>(d, "ven")->isChecked(), ticked);
+            EXPECT_EQ(Child<QRadioButton>(d, "mesmet")->isChecked(), metric);
+            EXPECT_EQ(Child<QRadioButton>(d, "mesimp")->isChecked(), !metric);
             EXPECT_EQ(d.fileCaption(), QStringLiteral("/trips/2001.RWK"));
             Click(d, "okay");
         });
@@ -160,7 +156,7 @@ TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
         platform.answerOpenDialog(QStringLiteral("/elsewhere.RWK"));
         const int result = Preferences([&](PreferencesDialog& d) {
             Click(d, "mesimp");
-            In<QCheckBox>(d, "ven")->setChecked(false);
+            Child<QCheckBox>(d, "ven")->setChecked(false);
             Click(d, "autosel");
             byEscape ? Press(d, Qt::Key_Escape) : Click(d, "cancel");
             EXPECT_FALSE(d.isVisible());
@@ -178,7 +174,7 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     const FileOps diskFull = WriteFailsAfter(0);  // the dialog holds on to it
     PreferencesDialog dialog(book, platform, window, &window, diskFull);
     Click(dialog, "mesimp");
-    In<QCheckBox>(dialog, "ven")->setChecked(false);
+    Child<QCheckBox>(dialog, "ven")->setChecked(false);
     platform.answerMessage(platform::Answer::Ok);
     Click(dialog, "okay");
 
@@ -281,7 +277,8 @@ TEST_F(PrefsTest, AboutClosesOnEnterAndEscape) {
         bool closed = false;
         platform.answerModal([&](QDialog& d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("About"));
-            EXPECT_TRUE(In<QLabel>(d, "tabout")->text().contains(QStringLiteral("ANGLEBOX.doc")));
+            EXPECT_TRUE(
+                Child<QLabel>(d, "tabout")->text().contains(QStringLiteral("ANGLEBOX.doc")));
             Press(d, key);
             closed = !d.isVisible();
             return d.result();
@@ -301,9 +298,9 @@ TEST_F(PrefsTest, ReturnConfirmsFromAnyControl) {
         std::remove(SettingsFile().c_str());
         const int result = Preferences([&](PreferencesDialog& d) {
             Click(d, "mesimp");
-            In<QCheckBox>(d, "ven")->setChecked(false);
+            Child<QCheckBox>(d, "ven")->setChecked(false);
             d.show();
-            QWidget* target = *focus ? static_cast<QWidget*>(In<QWidget>(d, focus)) : &d;
+            QWidget* target = *focus ? static_cast<QWidget*>(Child<QWidget>(d, focus)) : &d;
             QTest::keyClick(target, Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
