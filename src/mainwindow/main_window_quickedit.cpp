@@ -40,11 +40,18 @@ class QuickEditGestures : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only the gestures' events: a label being destroyed still sends others, and by then
+        // it is no longer a whole label.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::KeyPress &&
+            type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+            return false;
+        }
         const auto found = rows_.find(watched);
         if (found == rows_.end()) return false;
         const QuickEditRow& row = *found->second;
-        auto* label = static_cast<QLabel*>(watched);
-        switch (event->type()) {
+        auto* label = static_cast<QWidget*>(watched);
+        switch (type) {
             case QEvent::FocusIn:
             case QEvent::FocusOut:
                 ShowFocus(*label, event->type() == QEvent::FocusIn);
@@ -70,7 +77,7 @@ class QuickEditGestures : public QObject {
 
   private:
     // The focused value is drawn in the selection colours, its frame left as it is.
-    static void ShowFocus(QLabel& label, bool focused) {
+    static void ShowFocus(QWidget& label, bool focused) {
         QPalette colours = label.palette();
         const QPalette& system = label.style()->standardPalette();
         colours.setColor(QPalette::Window, focused ? system.color(QPalette::Highlight) : Qt::white);
