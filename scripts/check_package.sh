@@ -81,6 +81,11 @@ rodwick --version | sed 's/^/    --version: /'
 useradd --create-home angler
 Xvfb :42 -nolisten tcp -screen 0 1024x768x24 >/tmp/xvfb.log 2>&1 &
 xvfb=$!
+# The program must not start before the screen takes connections.
+for _ in $(seq 50); do
+    [ -S /tmp/.X11-unix/X42 ] && break
+    sleep 0.2
+done
 runuser -u angler -- env -i HOME=/home/angler DISPLAY=:42 PATH=/usr/bin:/bin rodwick \
     >/tmp/program.log 2>&1 &
 program=$!
