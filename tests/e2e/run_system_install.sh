@@ -53,10 +53,23 @@ start_xvfb "$work"
 note "started Xvfb on $DISPLAY"
 
 # A clean environment: only the home folder says where the user's files go. The sanitizers'
-# settings of a sanitizer build go along.
+# settings of a sanitizer build go along; a suppressions file they name is copied into the run's
+# folder first, since $USER_NAME may not be able to read the source tree it comes from.
 sanitizer_settings=()
 for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
-    [ -n "${!name:-}" ] && sanitizer_settings+=("$name=${!name}")
+    [ -n "${!name:-}" ] || continue
+    options=()
+    IFS=: read -r -a parts <<<"${!name}"
+    for part in "${parts[@]}"; do
+        if [[ $part == suppressions=* ]]; then
+            readable=$work/$name.supp
+            cp "${part#suppressions=}" "$readable" || fail "cannot copy the file named in $name"
+            chmod 644 "$readable"
+            part=suppressions=$readable
+        fi
+        options+=("$part")
+    done
+    sanitizer_settings+=("$name=$(IFS=:; echo "${options[*]}")")
 done
 runuser -u "$USER_NAME" -- env -i HOME="$home" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
     PATH=/usr/bin:/bin "${sanitizer_settings[@]}" "$prefix/bin/rodwick" >"$work/program.log" 2>&1 &
