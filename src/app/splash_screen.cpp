@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "artwork.h"
 #include "file_io.h"
+#include "fish_rod_reel.h"
 #include "startup.h"
 #include "text.h"
 #include "version.h"

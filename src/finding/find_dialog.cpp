@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <limits>
 
+#include "binoculars_and_list.h"
 #include "captions.h"
-#include "look.h"
 #include "widgets.h"
 
 namespace rodwick {

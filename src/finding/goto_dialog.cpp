@@ -4,9 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "binoculars_and_list.h"
 #include "captions.h"
 #include "goto_line.h"
-#include "look.h"
 #include "main_view.h"
 #include "widgets.h"
 

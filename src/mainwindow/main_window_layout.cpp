@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "accessible_names.h"
-#include "artwork.h"
 #include "clock.h"
+#include "fish_rod_reel.h"
 #include "main_window.h"
 #include "text.h"
 #include "toolbar.h"

@@ -11,7 +11,7 @@
 
 #include "accessible_names.h"
 #include "command_registry.h"
-#include "toolbar_artwork.h"
+#include "toolbar_pictures.h"
 
 namespace rodwick {
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "toolbar_artwork.h"
+#include "toolbar_pictures.h"
 
 class QAction;
 class QFrame;

@@ -6,7 +6,7 @@
 #include <QTextCursor>
 
 #include "captions.h"
-#include "output_art.h"
+#include "page_printer_clipboard.h"
 #include "record_text.h"
 #include "text.h"
 #include "widgets.h"

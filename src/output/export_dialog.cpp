@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "export_files.h"
-#include "output_art.h"
+#include "page_printer_clipboard.h"
 #include "text.h"
 #include "widgets.h"
 

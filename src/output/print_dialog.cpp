@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "captions.h"
-#include "output_art.h"
+#include "page_printer_clipboard.h"
 #include "widgets.h"
 
 namespace rodwick {

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "pictures.h"
+#include "balance_and_float.h"
+#include "drawing.h"
+#include "fish_rod_reel.h"
 #include "widgets.h"
 
 namespace rodwick {

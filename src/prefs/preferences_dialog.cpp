@@ -8,7 +8,8 @@
 #include <QRadioButton>
 #include <utility>
 
-#include "pictures.h"
+#include "balance_and_float.h"
+#include "drawing.h"
 #include "preferences.h"
 #include "program_files.h"
 #include "text.h"

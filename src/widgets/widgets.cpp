@@ -56,13 +56,6 @@ platform::Message WriteFailure(const QString& action, const QString& path, const
             title, platform::Buttons::Ok, platform::Icon::Stop};
 }
 
-QPen RoundPen(const QColor& color, qreal width) {
-    QPen pen(color, width);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::RoundCap);
-    return pen;
-}
-
 QString MonthDayYear(const QDate& date) {
     return date.toString(QStringLiteral("MM-dd-yyyy"));
 }

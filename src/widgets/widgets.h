@@ -57,9 +57,6 @@ inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
 platform::Message WriteFailure(const QString& action, const QString& path, const Status& failed,
                                const QString& aftermath, const QString& title);
 
-// A solid pen with round ends and corners, the one the drawings in code outline with.
-QPen RoundPen(const QColor& color, qreal width);
-
 // A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),
 // whatever the locale.
 QString MonthDayYear(const QDate& date);

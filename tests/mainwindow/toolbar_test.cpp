@@ -4,7 +4,7 @@
 
 #include "rodwick_test/main_window_fixture.h"
 #include "toolbar.h"
-#include "toolbar_artwork.h"
+#include "toolbar_pictures.h"
 
 namespace rodwick::testing {
 namespace {

@@ -20,11 +20,4 @@ class Drawing : public QWidget {
     Painter paint_;
 };
 
-// A spring balance with its dial: the preferences' picture of weights and measures.
-void PaintBalance(QPainter& painter, const QRectF& box);
-// A fish leaping over the water: the program's picture.
-void PaintFish(QPainter& painter, const QRectF& box);
-// A float standing in the water.
-void PaintFloat(QPainter& painter, const QRectF& box);
-
 }  // namespace rodwick

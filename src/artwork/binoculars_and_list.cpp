@@ -1,7 +1,6 @@
-#include "look.h"
+#include "binoculars_and_list.h"
 
 #include <QColor>
-#include <QDialog>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>

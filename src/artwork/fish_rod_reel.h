@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
+
+class QPainter;
 
 namespace rodwick {
 
 // The program's pictures, drawn in code so that no image file has to ship.
-// A leaping fish, used by the splash and the main window's heading.
+// A fish leaping over the water: the program's picture, on the splash, the main window's
+// heading and the about window. Painted centred in box, as large as fits.
+void PaintFish(QPainter& painter, const QRectF& box);
 QPixmap FishPicture(QSize size);
 // A rod with its line and float.
 QPixmap RodPicture(QSize size);

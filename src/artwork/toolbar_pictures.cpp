@@ -1,6 +1,6 @@
-#include "toolbar_artwork.h"
+#include "toolbar_pictures.h"
 
-#include "widgets.h"
+#include "round_pen.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "artwork.h"
+#include "fish_rod_reel.h"
 
-#include "widgets.h"
+#include "round_pen.h"
 
 #include <QColor>
 #include <QLinearGradient>
@@ -17,6 +17,8 @@
 namespace rodwick {
 
 namespace {
+
+const QSizeF kFishDesignBox(120, 80);
 
 // Each picture is drawn once in its own design box and scaled, without distortion, to fit the
 // size asked for; what is left over stays transparent on both sides.
@@ -53,7 +55,7 @@ void DrawWaves(QPainter& p, qreal left, qreal right, qreal y, qreal amplitude, q
     p.drawPath(wave);
 }
 
-void PaintFish(QPainter& p) {
+void PaintFishDesign(QPainter& p) {
     // Water below the leap, with a few drops thrown up.
     DrawWaves(p, 6, 114, 70, 3, 2.2);
     DrawWaves(p, 22, 98, 76, 2, 1.4);
@@ -267,8 +269,19 @@ void PaintReel(QPainter& p) {
 
 }  // namespace
 
+void PaintFish(QPainter& painter, const QRectF& box) {
+    const qreal scale =
+        std::min(box.width() / kFishDesignBox.width(), box.height() / kFishDesignBox.height());
+    painter.save();
+    painter.translate(box.center().x() - kFishDesignBox.width() * scale / 2,
+                      box.center().y() - kFishDesignBox.height() * scale / 2);
+    painter.scale(scale, scale);
+    PaintFishDesign(painter);
+    painter.restore();
+}
+
 QPixmap FishPicture(QSize size) {
-    return Draw(size, QSizeF(120, 80), PaintFish);
+    return Draw(size, kFishDesignBox, PaintFishDesign);
 }
 
 QPixmap RodPicture(QSize size) {

@@ -1,6 +1,6 @@
-#include "output_art.h"
+#include "page_printer_clipboard.h"
 
-#include "widgets.h"
+#include "round_pen.h"
 
 #include <QPainter>
 #include <QPainterPath>

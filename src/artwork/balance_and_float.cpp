@@ -1,6 +1,6 @@
-#include "pictures.h"
+#include "balance_and_float.h"
 
-#include "widgets.h"
+#include "round_pen.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -35,17 +35,6 @@ void PaintWaves(QPainter& painter, qreal top) {
 
 }  // namespace
 
-Drawing::Drawing(const char* name, Painter paint, QWidget* parent)
-    : QWidget(parent), paint_(std::move(paint)) {
-    setObjectName(QString::fromLatin1(name));
-}
-
-void Drawing::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    paint_(painter, QRectF(rect()));
-}
-
 void PaintBalance(QPainter& painter, const QRectF& box) {
     painter.save();
     InDesignBox(painter, box);
@@ -73,36 +62,6 @@ void PaintBalance(QPainter& painter, const QRectF& box) {
     hook.arcTo(QRectF(40, 80, 14, 14), 0, -200);
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(hook);
-    painter.restore();
-}
-
-void PaintFish(QPainter& painter, const QRectF& box) {
-    painter.save();
-    InDesignBox(painter, box);
-    PaintWaves(painter, 88);
-    // An arched body leaping to the right, its tail low and behind.
-    painter.translate(50, 48);
-    painter.rotate(-20);
-    QPainterPath body;
-    body.moveTo(38, 0);
-    body.cubicTo(22, -18, -18, -18, -28, 0);
-    body.cubicTo(-18, 16, 22, 16, 38, 0);
-    QPainterPath tail;
-    tail.moveTo(-26, 0);
-    tail.lineTo(-44, -14);
-    tail.lineTo(-40, 0);
-    tail.lineTo(-44, 14);
-    tail.closeSubpath();
-    QLinearGradient scales(0, -14, 0, 14);
-    scales.setColorAt(0, QColor(0x3d, 0x6b, 0x4f));
-    scales.setColorAt(1, QColor(0xd8, 0xe4, 0xc0));
-    painter.setPen(RoundPen(kInk, 2));
-    painter.setBrush(scales);
-    painter.drawPath(tail);
-    painter.drawPath(body);
-    painter.drawLine(QPointF(20, -9), QPointF(18, 9));  // gill
-    painter.setBrush(kInk);
-    painter.drawEllipse(QPointF(27, -3), 2.2, 2.2);
     painter.restore();
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QFont>
 #include <QPixmap>
-
-class QDialog;
 
 namespace rodwick {
 
