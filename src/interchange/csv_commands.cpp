@@ -2,6 +2,7 @@
 
 #include "csv_import_window.h"
 #include "csv_writer.h"
+#include "please_wait.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -33,9 +34,10 @@ void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platf
         if (platform.showMessage(question) != platform::Answer::Yes) return;
     }
 
-    platform.setBusyPointer(true);
-    const Status written = WriteFileAtomically(path, CsvFileBytes(table, units), ops);
-    platform.setBusyPointer(false);
+    const Status written = [&] {
+        const BusyPointer busy(platform);
+        return WriteFileAtomically(path, CsvFileBytes(table, units), ops);
+    }();
     if (written.ok()) return;
     platform.showMessage(WriteFailure(QStringLiteral("export"), chosen, written,
                                       QStringLiteral("No file was written."),

@@ -8,6 +8,7 @@
 #include "command_registry.h"
 #include "database_file.h"
 #include "main_window.h"
+#include "please_wait.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -63,12 +64,9 @@ void MainWindow::ShowFileTitle() {
 }
 
 void MainWindow::loadDatabase(const std::string& path) {
-    platform_.setBusyPointer(true);
-    ShowBusyTitle(QStringLiteral("Loading. Please wait..."));
+    const PleaseWait wait(*this, platform_, QStringLiteral("Loading. Please wait..."));
     // Silent by design: a missing or unreadable file leaves what the book held.
     (void)book_.load(path);
-    ShowFileTitle();
-    platform_.setBusyPointer(false);
 }
 
 void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
@@ -80,11 +78,10 @@ void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
 }
 
 bool MainWindow::saveDatabase() {
-    platform_.setBusyPointer(true);
-    ShowBusyTitle(QStringLiteral("Saving. Please wait..."));
-    const Status saved = book_.save();
-    platform_.setBusyPointer(false);
-    ShowFileTitle();
+    const Status saved = [this] {
+        const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));
+        return book_.save();
+    }();
     if (!saved.ok()) tellSaveFailed(book_.fileName(), saved);
     return saved.ok();
 }
@@ -156,12 +153,11 @@ void MainWindow::saveAs() {
         if (platform_.showMessage(question) != platform::Answer::Yes) return;
     }
 
-    platform_.setBusyPointer(true);
-    ShowBusyTitle(QStringLiteral("Saving. Please wait..."));
     // A Save As that failed does not send later Saves to the new path.
-    const Status saved = book_.saveAs(path);
-    platform_.setBusyPointer(false);
-    ShowFileTitle();
+    const Status saved = [&] {
+        const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));
+        return book_.saveAs(path);
+    }();
     if (!saved.ok()) tellSaveFailed(path, saved);
 }
 

@@ -7,6 +7,7 @@
 
 #include "export_files.h"
 #include "page_printer_clipboard.h"
+#include "please_wait.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -126,9 +127,10 @@ void ExportDialog::WriteSisterFile() {
 
 void ExportDialog::WriteExport(const std::string& bytes) {
     // Written as the database is saved: a failed export leaves no half-written file behind.
-    platform_.setBusyPointer(true);
-    const Status written = WriteFileAtomically(ToPath(exportFileName_), bytes, ops_);
-    platform_.setBusyPointer(false);
+    const Status written = [&] {
+        const BusyPointer busy(platform_);
+        return WriteFileAtomically(ToPath(exportFileName_), bytes, ops_);
+    }();
     if (written.ok()) return;
 
     // Not silent: the user would otherwise take the export for done.

@@ -10,6 +10,7 @@
 
 #include "captions.h"
 #include "page_printer_clipboard.h"
+#include "please_wait.h"
 #include "widgets.h"
 
 namespace rodwick {
@@ -118,7 +119,13 @@ void PrintDialog::cancel() {
 }
 
 void PrintDialog::printChosen() {
-    platform_.setBusyPointer(true);
+    printAll();
+    setWindowTitle(kCaption);
+    accept();
+}
+
+void PrintDialog::printAll() {
+    BusyPointer busy(platform_);
     setWindowTitle(QStringLiteral("Printing. Please Wait..."));
 
     PrintRequest request;
@@ -130,22 +137,18 @@ void PrintDialog::printChosen() {
     if (allRecords_->isChecked()) {
         request.printFrom = QStringLiteral("1");
         request.printTo = QString::number(table.recordCount());
-        PrintRecords(platform_, book_, request);
+        PrintRecords(platform_, busy, book_, request);
     }
     if (currentRecord_->isChecked()) {
         request.printFrom = request.printTo = QString::number(table.currentRecord());
-        PrintRecords(platform_, book_, request);
+        PrintRecords(platform_, busy, book_, request);
     }
     if (range_->isChecked()) {
         request.printFrom = rangeFrom_->text();
         request.printTo = rangeTo_->text();
-        PrintRecords(platform_, book_, request);
+        PrintRecords(platform_, busy, book_, request);
     }
-    if (noteSheet_->isChecked()) PrintNoteSheet(platform_, request.copies);
-
-    platform_.setBusyPointer(false);
-    setWindowTitle(kCaption);
-    accept();
+    if (noteSheet_->isChecked()) PrintNoteSheet(platform_, busy, request.copies);
 }
 
 }  // namespace rodwick

@@ -33,6 +33,8 @@ class PrintDialog : public QDialog {
 
   private:
     void enableRange(bool enabled);
+    // Prints each chosen part under the busy pointer.
+    void printAll();
 
     RecordBook& book_;
     platform::Platform& platform_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "please_wait.h"
 #include "record_text.h"
 #include "text.h"
 #include "widgets.h"
@@ -15,15 +16,15 @@ namespace {
 // that a request that prints nothing sends no empty page.
 class PrintRun {
   public:
-    explicit PrintRun(platform::Platform& platform) : platform_(platform) {}
+    PrintRun(platform::Platform& platform, BusyPointer& busy) : platform_(platform), busy_(busy) {}
 
     // Runs a step until it works; false once the user gives up.
     template <typename Step>
     bool Attempt(const Step& step) {
         while (!step()) {
-            platform_.setBusyPointer(false);
-            if (platform_.showMessage(PrinterMessage()) != platform::Answer::Retry) return false;
-            platform_.setBusyPointer(true);
+            const auto answer =
+                busy_.Normal([this] { return platform_.showMessage(PrinterMessage()); });
+            if (answer != platform::Answer::Retry) return false;
         }
         return true;
     }
@@ -59,6 +60,7 @@ class PrintRun {
 
   private:
     platform::Platform& platform_;
+    BusyPointer& busy_;
     bool started_ = false;
 };
 
@@ -83,9 +85,9 @@ QString PrintHeader(const PrintRequest& request, const std::string& fileName,
     return header;
 }
 
-bool PrintRecords(platform::Platform& platform, const RecordBook& book,
+bool PrintRecords(platform::Platform& platform, BusyPointer& busy, const RecordBook& book,
                   const PrintRequest& request) {
-    PrintRun run(platform);
+    PrintRun run(platform, busy);
     const QString font = FromFileText(book.settings().displayFont);
     platform.setPrinterFontName(font);
 
@@ -121,8 +123,8 @@ bool PrintRecords(platform::Platform& platform, const RecordBook& book,
     return true;
 }
 
-bool PrintNoteSheet(platform::Platform& platform, const QString& copiesText) {
-    PrintRun run(platform);
+bool PrintNoteSheet(platform::Platform& platform, BusyPointer& busy, const QString& copiesText) {
+    PrintRun run(platform, busy);
     int copies = 0;
     if (!run.Read(copiesText, kNoCount, kAnyCount, copies)) return run.Cancel();
     for (int copy = 1; copy <= copies; ++copy) {

@@ -9,6 +9,8 @@
 
 namespace rodwick {
 
+class BusyPointer;
+
 // What the print window gathers when printing starts. The numbers are the boxes' texts,
 // read as numbers only when printing reaches them.
 struct PrintRequest {
@@ -29,16 +31,16 @@ platform::Message PrinterMessage();
 
 // Both print routines run a step that fails (the printer, or a copies count or record number
 // that is not one) again while the user answers the printer message with Retry; Cancel ends
-// the request at once, handing over what was printed so far. The busy pointer the caller
-// set is switched off while the message waits for an answer. They return false on Cancel.
+// the request at once, handing over what was printed so far. The caller's busy pointer is
+// normal while the message waits for an answer. They return false on Cancel.
 
 // The header line in bold once, then the 19 lines of each record printFrom..printTo, as many
 // times as copies says. Numbers beyond the records held print nothing; a range bound outside
 // 0..250 is a failure.
-bool PrintRecords(platform::Platform& platform, const RecordBook& book,
+bool PrintRecords(platform::Platform& platform, BusyPointer& busy, const RecordBook& book,
                   const PrintRequest& request);
 
 // The blank note sheet, as many times as copies says, in the printer's font as it stands.
-bool PrintNoteSheet(platform::Platform& platform, const QString& copies);
+bool PrintNoteSheet(platform::Platform& platform, BusyPointer& busy, const QString& copies);
 
 }  // namespace rodwick

@@ -7,25 +7,44 @@
 
 namespace rodwick {
 
+// The busy pointer for as long as it lives, so that no early return leaves it busy.
+class BusyPointer {
+  public:
+    explicit BusyPointer(platform::Platform& platform) : platform_(platform) {
+        platform_.setBusyPointer(true);
+    }
+    ~BusyPointer() { platform_.setBusyPointer(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+    // Runs ask, a question to the user, under the normal pointer; busy again after it.
+    template <typename Ask>
+    auto Normal(const Ask& ask) {
+        platform_.setBusyPointer(false);
+        auto answer = ask();
+        platform_.setBusyPointer(true);
+        return answer;
+    }
+
+  private:
+    platform::Platform& platform_;
+};
+
 // The busy title and pointer for as long as it lives: "Please Wait..." while a window loads.
 class PleaseWait {
   public:
     PleaseWait(MainView& view, platform::Platform& platform,
                const QString& text = QStringLiteral("Please Wait..."))
-        : view_(view), platform_(platform) {
+        : view_(view), pointer_(platform) {
         view_.ShowBusyTitle(text);
-        platform_.setBusyPointer(true);
     }
-    ~PleaseWait() {
-        platform_.setBusyPointer(false);
-        view_.ShowFileTitle();
-    }
+    ~PleaseWait() { view_.ShowFileTitle(); }
     PleaseWait(const PleaseWait&) = delete;
     PleaseWait& operator=(const PleaseWait&) = delete;
 
   private:
     MainView& view_;
-    platform::Platform& platform_;
+    BusyPointer pointer_;
 };
 
 }  // namespace rodwick

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "please_wait.h"
 #include "print_job.h"
 #include "qt_platform.h"
 #include "rodwick_test/store_test_util.h"
@@ -40,8 +41,9 @@ TEST(PrinterToPdf, RecordPrintoutReadsBackLineForLine) {
     SetText(book, 2, Field::ticketPrice, {'\xA3', '5'});
     book.adopt(book.table(), "/logs/June.RWK");
     ChangeSettings(book, [&](Settings& s) { s.displayFont = "Liberation Mono"; });
+    BusyPointer busy(platform);
     ASSERT_TRUE(
-        PrintRecords(platform, book,
+        PrintRecords(platform, busy, book,
                      {.includeFileName = true, .printFrom = "1", .printTo = "40", .copies = "1"}));
 
     QStringList expected{QStringLiteral("/logs/June.RWK -")};
