@@ -8,6 +8,7 @@
 #include "qt_platform.h"
 #include "record_book.h"
 #include "splash_screen.h"
+#include "startup.h"
 #include "text.h"
 #include "version.h"
 
@@ -47,13 +48,14 @@ int main(int argc, char* argv[]) {
 
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;
-    // Built now and kept hidden: the splash loads the database into it and shows it later.
+    // Built now and kept hidden: the start-up loads the database into it and the splash shows
+    // it later.
     rodwick::MainWindow mainWindow(book, platform);
 
     // The splash deletes itself when its timer has shown the main window.
-    auto* splash = new rodwick::SplashScreen(book, platform, mainWindow);
-    splash->setCommandLineFile(rodwick::ToPath(line.file));
+    auto* splash = new rodwick::SplashScreen(platform, mainWindow);
     splash->start();
+    rodwick::StartUp(book, platform, mainWindow, rodwick::ToPath(line.file));
 
     return app->exec();
 }

@@ -7,10 +7,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "file_io.h"
 #include "fish_rod_reel.h"
-#include "startup.h"
-#include "text.h"
 #include "version.h"
 #include "widgets.h"
 
@@ -58,10 +55,8 @@ QLabel* makePicture(QWidget* parent, const char* name, const QRect& geometry,
 
 }  // namespace
 
-SplashScreen::SplashScreen(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
-                           QWidget* parent)
+SplashScreen::SplashScreen(platform::Platform& platform, MainWindow& mainWindow, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      book_(book),
       platform_(platform),
       mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form9"));
@@ -121,13 +116,6 @@ void SplashScreen::start() {
     const QSize screen = platform_.screenSize();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     platform_.showModeless(*this);
-
-    ReadSettings(book_, platform_, mainWindow_, commandLineFile_);
-    // Only a file the load actually found goes into the list of opened files.
-    if (FileExists(book_.fileName())) mainWindow_.addToFileList();
-
-    // Printing sets the display font itself when it prints.
-    platform_.setPrinterFontName(QStringLiteral("Times New Roman"));
 }
 
 void SplashScreen::tick() {

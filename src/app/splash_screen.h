@@ -4,7 +4,6 @@
 
 #include "main_window.h"
 #include "platform.h"
-#include "record_book.h"
 
 class QFrame;
 class QLabel;
@@ -12,8 +11,8 @@ class QTimer;
 
 namespace rodwick {
 
-// The splash window: the program's first window. It runs the start-up while it stands, and
-// its one-shot timer shows the main window three seconds after it was created.
+// The splash window: the program's first window, a picture that stands while the start-up
+// runs. Its one-shot timer shows the main window three seconds after it was created.
 class SplashScreen : public QWidget {
     Q_OBJECT
 
@@ -21,17 +20,13 @@ class SplashScreen : public QWidget {
     static constexpr int kSplashMilliseconds = 3000;
 
     // mainWindow is created hidden by the caller and stays hidden until the timer fires.
-    SplashScreen(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
-                 QWidget* parent = nullptr);
+    SplashScreen(platform::Platform& platform, MainWindow& mainWindow, QWidget* parent = nullptr);
 
-    // Centres and shows the splash, reads the settings, loads the automatic-load database and
-    // lists it when it was found.
+    // Centres and shows the splash.
     void start();
     // The timer's first tick: shows the main window with its unit names, then closes the
     // splash and deletes it later. Any later call does nothing.
     void tick();
-    // A database named on the command line, loaded instead of the automatic-load one.
-    void setCommandLineFile(std::string path) { commandLineFile_ = std::move(path); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,8 +34,6 @@ class SplashScreen : public QWidget {
   private:
     void buildControls();
 
-    RecordBook& book_;
-    std::string commandLineFile_;
     platform::Platform& platform_;
     MainWindow& mainWindow_;
     bool ticked_ = false;

@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "file_io.h"
 #include "program_files.h"
 #include "settings.h"
 #include "text.h"
@@ -27,6 +28,16 @@ void ReadSettings(RecordBook& book, platform::Platform& platform, MainWindow& ma
 
     // A missing file leaves the table empty and the name back at "Untitled".
     mainWindow.loadDatabase(openAtStart.empty() ? book.settings().autoloadFile : openAtStart);
+}
+
+void StartUp(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
+             const std::string& commandLineFile) {
+    ReadSettings(book, platform, mainWindow, commandLineFile);
+    // Only a file the load actually found goes into the list of opened files.
+    if (FileExists(book.fileName())) mainWindow.addToFileList();
+
+    // Printing sets the display font itself when it prints.
+    platform.setPrinterFontName(QStringLiteral("Times New Roman"));
 }
 
 }  // namespace rodwick

@@ -14,4 +14,9 @@ namespace rodwick {
 void ReadSettings(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
                   const std::string& openAtStart = {});
 
+// The start-up run while the splash stands: ReadSettings, then the loaded database goes into
+// the list of opened files and the printer is left with its own font.
+void StartUp(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
+             const std::string& commandLineFile = {});
+
 }  // namespace rodwick

@@ -176,7 +176,7 @@ class CaptionsTest : public MainWindowTest {
             return read(dialog);
         }
         if (which == "splash") {
-            auto splash = std::make_unique<SplashScreen>(book, platform, window);
+            auto splash = std::make_unique<SplashScreen>(platform, window);
             return read(*splash);
         }
         FAIL() << "no way to open " << which;

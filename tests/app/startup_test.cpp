@@ -6,6 +6,7 @@
 
 #include "rodwick_test/main_window_fixture.h"
 #include "splash_screen.h"
+#include "startup.h"
 #include "text.h"
 
 namespace rodwick::testing {
@@ -25,11 +26,16 @@ struct Program {
                 std::filesystem::path(dir.File(name)).parent_path());
             WriteBytes(dir.File(name), bytes);
         }
-        splash = new SplashScreen(book, platform, main);
+        splash = new SplashScreen(platform, main);
     }
     ~Program() {
         delete splash.data();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // As the program starts: the splash shown, then the start-up.
+    void Start(const std::string& commandLineFile = {}) {
+        splash->start();
+        StartUp(book, platform, main, commandLineFile);
     }
     QString Text(const char* name) { return main.findChild<QLabel*>(name)->text(); }
     QTimer* Timer() { return splash->findChild<QTimer*>(QStringLiteral("Timer1")); }
@@ -80,7 +86,7 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
         if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
         Program run(files, settings);
         const FeedingPipe pipe(run.dir.File("pipe.rwk"), DatabaseBytes(Trips(1, 1)));
-        run.splash->start();
+        run.Start();
 
         const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
@@ -118,7 +124,7 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
         atLoad = QString::number(run.TimesShown(run.splash)) + " " + run.platform.printerFont +
                  " " + run.main.findChild<QLabel*>("obVen")->font().family();
     });
-    run.splash->start();
+    run.Start();
     EXPECT_EQ(atLoad, QStringLiteral("1 Hand\u2013Drawn Hand\u2013Drawn"));
     EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + FromPath(run.dir.File("trips.rwk")));
     EXPECT_EQ(run.TimesShown(run.splash), 1);
@@ -156,8 +162,7 @@ TEST(StartupTest, ADatabaseNamedOnTheCommandLineIsLoadedInsteadOfTheStartUpOne) 
                      {"named.rwk", DatabaseBytes(Trips(1, 3))},
                      {"damaged.rwk", " 3 \r\nonly one line\r\n"}},
                     "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Arial");
-        run.splash->setCommandLineFile(run.dir.File(named));
-        run.splash->start();
+        run.Start(run.dir.File(named));
 
         const QString loaded = shown.empty() ? "" : FromPath(run.dir.File(shown));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (shown.empty() ? "Untitled" : loaded));
