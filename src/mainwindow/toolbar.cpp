@@ -1,6 +1,7 @@
 #include "toolbar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
@@ -94,10 +95,11 @@ Toolbar::Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* clie
 
     // The background and the record view report moves without a button held, to clear the
     // status line. A disabled button passes its moves on to the background.
-    for (QWidget* watched : {client_, static_cast<QWidget*>(frame1_)}) {
-        watched->setMouseTracking(true);
-        watched->installEventFilter(this);
-    }
+    client_->setMouseTracking(true);
+    frame1_->setMouseTracking(true);
+    // The labels and pictures on them do not track the mouse, and Qt drops their moves without
+    // passing them on; only the application's filters still see those moves.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void Toolbar::SetRecordPictures(bool enabled) {
@@ -136,15 +138,25 @@ void Toolbar::Frame1_MouseMove() {
 }
 
 bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseMove) return QObject::eventFilter(watched, event);
-    // Each move is the event of the one control under the pointer: one over the record view
-    // does not go on to the background as well.
-    if (watched == frame1_) {
+    if (event->type() != QEvent::MouseMove || !watched->isWidgetType()) {
+        return QObject::eventFilter(watched, event);
+    }
+    auto* widget = static_cast<QWidget*>(watched);
+    // Anywhere on the record view, its labels included, is a move over the record view; one
+    // there does not go on to the background as well.
+    if (widget == frame1_) {
         Frame1_MouseMove();
         event->accept();
         return true;
     }
-    if (watched == client_) Form_MouseMove();
+    if (frame1_->isAncestorOf(widget)) {
+        Frame1_MouseMove();
+    } else if (widget == client_ ||
+               (client_->isAncestorOf(widget) && qobject_cast<PictureButton*>(widget) == nullptr)) {
+        // The rest of the window, but a button sets its own text. A disabled button's moves
+        // reach the background through the propagation.
+        Form_MouseMove();
+    }
     return QObject::eventFilter(watched, event);
 }
 

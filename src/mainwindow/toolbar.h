@@ -86,8 +86,8 @@ class Toolbar : public QObject {
     static constexpr int kRowWidth = 9 * kToolbarPictureSize + 8 * kSpacing;
 
     // Puts the nine buttons in a row from rowTopLeft and helpdata at statusRect, on the client
-    // area of window. Clicks run window's menu entries; moves over the client area or frame1
-    // clear the status line.
+    // area of window. Clicks run window's menu entries; moves anywhere on the client area or
+    // frame1 but over a button clear the status line.
     Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client, QFrame* frame1,
             QPoint rowTopLeft, const QRect& statusRect);
 
