@@ -154,10 +154,16 @@ TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
         SCOPED_TRACE(steps.toStdString() + " failing " + ::testing::PrintToString(failing));
         platform.failingPrinterCalls = failing;
         platform.clearCalls();
+        platform.busyPointerChanges.clear();
         for (Answer answer : answers) platform.answerMessage(answer);
 
         EXPECT_EQ(Print(steps), expected);
         EXPECT_EQ(platform.printJobsEnded, jobsEnded);
+        // Busy while printing, but normal while each message waits for its answer.
+        std::vector<bool> pointer{true};
+        for (size_t i = 0; i < answers.size(); ++i) pointer.insert(pointer.end(), {false, true});
+        pointer.push_back(false);
+        EXPECT_EQ(platform.busyPointerChanges, pointer);
         ASSERT_EQ(platform.messages().size(), answers.size());
         for (const PlatformCall& message : platform.messages()) {
             EXPECT_EQ(Describe(message),
