@@ -4,6 +4,7 @@
 #include <string>
 
 #include "export_files.h"
+#include "please_wait.h"
 #include "print_job.h"
 #include "record_book.h"
 #include "rodwick_test/scripted_platform.h"
@@ -58,9 +59,10 @@ void BM_PrintRecordsAll250(benchmark::State& s) {
     request.printFrom = QStringLiteral("1");
     request.printTo = QStringLiteral("250");
     request.copies = QStringLiteral("1");
+    BusyPointer busy(platform);
     for (auto _ : s) {
         platform.printedLines.clear();
-        benchmark::DoNotOptimize(PrintRecords(platform, book, request));
+        benchmark::DoNotOptimize(PrintRecords(platform, busy, book, request));
     }
     s.counters["lines"] = static_cast<double>(platform.printedLines.size());
 }
