@@ -138,7 +138,7 @@ void Toolbar::Frame1_MouseMove() {
 }
 
 bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseMove || !watched->isWidgetType()) {
+    if (event->type() != QEvent::MouseMove || !watched->isWidgetType() || !client_ || !frame1_) {
         return QObject::eventFilter(watched, event);
     }
     auto* widget = static_cast<QWidget*>(watched);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -107,8 +108,9 @@ class Toolbar : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget* client_;
-    QFrame* frame1_;
+    // Watched from the application's filter, which outlives them while the window closes.
+    QPointer<QWidget> client_;
+    QPointer<QFrame> frame1_;
     QLabel* helpdata_ = nullptr;
     std::vector<PictureButton*> buttons_;
     // The command of each button, in the order of buttons_: the very action of its menu entry.
