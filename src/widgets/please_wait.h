@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "main_view.h"
 #include "platform.h"
@@ -35,16 +36,22 @@ class PleaseWait {
   public:
     PleaseWait(MainView& view, platform::Platform& platform,
                const QString& text = QStringLiteral("Please Wait..."))
-        : view_(view), pointer_(platform) {
+        : view_(view) {
+        // The busy title shows under the busy pointer, and the file title comes back under
+        // the normal one.
+        pointer_.emplace(platform);
         view_.ShowBusyTitle(text);
     }
-    ~PleaseWait() { view_.ShowFileTitle(); }
+    ~PleaseWait() {
+        pointer_.reset();
+        view_.ShowFileTitle();
+    }
     PleaseWait(const PleaseWait&) = delete;
     PleaseWait& operator=(const PleaseWait&) = delete;
 
   private:
     MainView& view_;
-    BusyPointer pointer_;
+    std::optional<BusyPointer> pointer_;
 };
 
 }  // namespace rodwick

@@ -147,7 +147,7 @@ TEST_F(FileCommandsTest, OpenLoadsAndListsTheFileFromItsFirstTripAndCancelChange
     Open(a);
     EXPECT_EQ(Shown(), Showing({.record = 1, .of = 5}));
     EXPECT_EQ(Window(), WindowOf({.title = a, .name = a, .records = 5, .list = a}));
-    EXPECT_EQ(titles, (Titles{{"Loading. Please wait...", true}, {Q("Rodwick DB: " + a), true}}));
+    EXPECT_EQ(titles, (Titles{{"Loading. Please wait...", true}, {Q("Rodwick DB: " + a), false}}));
     window.showLastRecord();
     Open("");
     EXPECT_EQ(Shown(), Showing({.record = 5, .of = 5}));
