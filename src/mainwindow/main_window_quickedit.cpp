@@ -96,7 +96,7 @@ void MainWindow::connectQuickEditGestures() {
     auto* gestures = new QuickEditGestures(*this);
     for (const QuickEditRow& row : QuickEditRows()) {
         QLabel* label = valueLabels_[static_cast<std::size_t>(row.field)];
-        Q_ASSERT(label != nullptr && label->objectName() == QLatin1String(row.label));
+        Q_ASSERT(label != nullptr);
         gestures->watch(*label, row);
     }
 }
