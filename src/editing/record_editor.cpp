@@ -382,7 +382,7 @@ void RecordEditor::putToday() {
 }
 
 void RecordEditor::pickSpecies() {
-    PickSpeciesForEditor(*speciesBox_, platform_, view_, this);
+    PickSpeciesForEditor(*speciesBox_, platform_, this);
 }
 
 void RecordEditor::raisePrice() {

@@ -120,7 +120,7 @@ void MainWindow::quickEdit(const QuickEditRow& row) {
             break;
         }
         case QuickEditor::SpeciesPicker:
-            PickSpeciesForCurrentRecord(book_, platform_, *this, this);
+            PickSpeciesForCurrentRecord(book_, platform_, this);
             break;
         default:
             QuickEditInDialog(book_, platform_, *this, row, this);
