@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "editing_area.h"
 #include "main_window.h"
 #include "record_book.h"
 #include "rodwick_test/scripted_platform.h"
@@ -23,7 +24,7 @@ QAction* Command(MainWindow& window, const char* name) {
     return window.findChild<QAction*>(QString::fromLatin1(name));
 }
 QDialog* AddEditor(MainWindow& window) {
-    return window.editCommands().addEditor();
+    return window.findChild<EditingArea*>()->commands().addEditor();
 }
 QLabel* ValueLabel(MainWindow& window, const char* name) {
     return window.findChild<QLabel*>(QString::fromLatin1(name));

@@ -1,5 +1,6 @@
 #include "quick_edit.h"
 
+#include "fields.h"
 #include "fixed_lists.h"
 #include "text.h"
 
@@ -9,33 +10,32 @@ namespace {
 
 using enum QuickEditor;
 using enum QuickGesture;
-constexpr PromptUnit kNoUnit = PromptUnit::None;
 
 // clang-format off
 constexpr std::array<QuickEditRow, kFieldCount> kRows{{
-    {"obVen", Field::venue, DoubleClick, Suggestions, "Please select new venue!", kNoUnit, nullptr},
-    {"ObType", Field::waterType, DoubleClick, FixedList, "Please select type of water.", kNoUnit, &WaterTypeList},
+    {Field::venue, DoubleClick, Suggestions, nullptr},
+    {Field::waterType, DoubleClick, FixedList, &WaterTypeList},
     // The one label that opens on a single click.
-    {"ObDay", Field::ticketPrice, Click, PriceBox, "Please type in new ticket price.", kNoUnit, nullptr},
-    {"ObClub", Field::club, DoubleClick, Suggestions, "Please select new club", kNoUnit, nullptr},
-    {"ObWeighta", Field::totalWeightMajor, DoubleClick, InputBox, "Please type in new Total Weight in ", PromptUnit::WeightMajor, nullptr},
-    {"ObWeightb", Field::totalWeightMinor, DoubleClick, InputBox, "Please type in new Total Weight in ", PromptUnit::WeightMinor, nullptr},
-    {"ObWater", Field::waterCondition, DoubleClick, FixedList, "Please select new water conditions!", kNoUnit, &WaterConditionList},
-    {"ObWeather", Field::weather, DoubleClick, FixedList, "Please select new weather!", kNoUnit, &WeatherList},
-    {"ObTemp", Field::temperature, DoubleClick, TemperatureBox, "Please select new temperature.", kNoUnit, nullptr},
-    {"ObMethod", Field::method, DoubleClick, InputBox, "Please type in new Method of Fishing:", kNoUnit, nullptr},
-    {"ObDepthA", Field::depthMajor, DoubleClick, InputBox, "Please type in new depth in ", PromptUnit::DepthMajor, nullptr},
-    {"ObDepthB", Field::depthMinor, DoubleClick, InputBox, "Please type in new depth in ", PromptUnit::DepthMinor, nullptr},
-    {"ObBait", Field::bait, DoubleClick, FixedList, "Please select new best Bait:", kNoUnit, &BaitList},
-    {"ObSpec", Field::species, DoubleClick, SpeciesPicker, "", kNoUnit, nullptr},
-    {"ObName", Field::bestFish, DoubleClick, FixedList, "Please select new best fish:", kNoUnit, &SpeciesList},
-    {"ObBestA", Field::bestFishWeightMajor, DoubleClick, InputBox, "Please type in new weight in ", PromptUnit::WeightMajor, nullptr},
-    {"ObBestB", Field::bestFishWeightMinor, DoubleClick, InputBox, "Please type in new weight in ", PromptUnit::WeightMinor, nullptr},
-    {"ObRest", Field::restrictions, DoubleClick, TextBox, "Please enter new restrictions:", kNoUnit, nullptr},
-    {"ObInfo", Field::remarks, DoubleClick, TextBox, "Please enter new remarks:", kNoUnit, nullptr},
-    {"ObDat", Field::date, DoubleClick, DateBox, "Please type in new date.", kNoUnit, nullptr},
-    {"ObTime1", Field::startTime, DoubleClick, InputBox, "Please type in new Start Time:", kNoUnit, nullptr},
-    {"ObTime2", Field::finishTime, DoubleClick, InputBox, "Please type in new Finish Time:", kNoUnit, nullptr},
+    {Field::ticketPrice, Click, PriceBox, nullptr},
+    {Field::club, DoubleClick, Suggestions, nullptr},
+    {Field::totalWeightMajor, DoubleClick, InputBox, nullptr},
+    {Field::totalWeightMinor, DoubleClick, InputBox, nullptr},
+    {Field::waterCondition, DoubleClick, FixedList, &WaterConditionList},
+    {Field::weather, DoubleClick, FixedList, &WeatherList},
+    {Field::temperature, DoubleClick, TemperatureBox, nullptr},
+    {Field::method, DoubleClick, InputBox, nullptr},
+    {Field::depthMajor, DoubleClick, InputBox, nullptr},
+    {Field::depthMinor, DoubleClick, InputBox, nullptr},
+    {Field::bait, DoubleClick, FixedList, &BaitList},
+    {Field::species, DoubleClick, SpeciesPicker, nullptr},
+    {Field::bestFish, DoubleClick, FixedList, &SpeciesList},
+    {Field::bestFishWeightMajor, DoubleClick, InputBox, nullptr},
+    {Field::bestFishWeightMinor, DoubleClick, InputBox, nullptr},
+    {Field::restrictions, DoubleClick, TextBox, nullptr},
+    {Field::remarks, DoubleClick, TextBox, nullptr},
+    {Field::date, DoubleClick, DateBox, nullptr},
+    {Field::startTime, DoubleClick, InputBox, nullptr},
+    {Field::finishTime, DoubleClick, InputBox, nullptr},
 }};
 // clang-format on
 
@@ -84,25 +84,10 @@ std::ostream& operator<<(std::ostream& out, QuickEditor editor) {
 }
 
 QString QuickEditPrompt(const QuickEditRow& row, const UnitNames& units) {
-    const QString text = QString::fromUtf8(row.prompt);
-    const std::string* unit = nullptr;
-    switch (row.unit) {
-        case PromptUnit::None:
-            return text;
-        case PromptUnit::WeightMajor:
-            unit = &units.weightMajorUnit;
-            break;
-        case PromptUnit::WeightMinor:
-            unit = &units.weightMinorUnit;
-            break;
-        case PromptUnit::DepthMajor:
-            unit = &units.depthMajorUnit;
-            break;
-        case PromptUnit::DepthMinor:
-            unit = &units.depthMinorUnit;
-            break;
-    }
-    return text + FromFileText(*unit) + QLatin1Char(':');
+    const FieldInfo& info = FieldInfoOf(row.field);
+    const QString text = FromUtf8(info.prompt);
+    if (!HasUnitName(info.unit)) return text;
+    return text + FromFileText(UnitName(info.unit, units)) + QLatin1Char(':');
 }
 
 }  // namespace rodwick

@@ -26,17 +26,11 @@ enum class QuickEditor {
     SpeciesPicker,   // SpeciesPicker on the species of the current record
 };
 
-// The unit name, if any, that ends a prompt; a colon follows it.
-enum class PromptUnit { None, WeightMajor, WeightMinor, DepthMajor, DepthMinor };
-
-// One value label and how its field is edited in place.
+// How a field is edited in place from its value label. The prompt is the field's own.
 struct QuickEditRow {
-    const char* label;  // object name of the value label
     Field field;
     QuickGesture gesture;
     QuickEditor editor;
-    const char* prompt;  // fixed text; a row with a unit adds the unit name and ":"
-    PromptUnit unit;
     const QStringList& (*list)();  // the fixed list of a FixedList row, else null
 };
 
@@ -52,8 +46,8 @@ bool OpensQuickEditDialog(QuickEditor editor);
 // The editor's name, for messages and test output.
 std::ostream& operator<<(std::ostream& out, QuickEditor editor);
 
-// The row's prompt with the unit names in force: the fixed text, the unit name and the colon
-// joined with nothing between them.
+// The field's prompt with the unit names in force: for a weight or a depth, the fixed text,
+// the unit name and the colon joined with nothing between them.
 QString QuickEditPrompt(const QuickEditRow& row, const UnitNames& units);
 
 }  // namespace rodwick

@@ -11,6 +11,7 @@
 
 #include "box_text.h"
 #include "captions.h"
+#include "fields.h"
 #include "fixed_lists.h"
 #include "list_box.h"
 #include "number_fields.h"
@@ -48,42 +49,47 @@ constexpr int kHeight = Row(11) + kMultiHeight + kMargin;
 struct Box {
     const char* name;
     Kind kind;
-    const char* caption;  // the caption label; null for the second box of a weight or depth
-    const char* captionText;
+    const char* caption;  // the caption label; null for the minor part of a weight or depth
     int left;
     int top;
     int width;
     int height;
 };
 
-// In field order, which is also the tab order.
+// In field order, which is also the tab order. The captions' texts are the fields' own.
 constexpr std::array<Box, kFieldCount> kBoxes{{
-    {"edven", Kind::Combo, "Label1", "Venue:", kLeftBox, Row(0), kWide, kBoxHeight},
-    {"edtype", Kind::Combo, "Label2", "Type Of Water:", kLeftBox, Row(1), kWide, kBoxHeight},
-    {"edday", Kind::Line, "Label3", "Day Ticket:", kLeftBox, Row(2), 80, kBoxHeight},
-    {"edclub", Kind::Combo, "Label4", "Club:", kLeftBox, Row(3), kWide, kBoxHeight},
-    {"edwa", Kind::Line, "Label5", "Total Weight:", kLeftBox, Row(4), kShort, kBoxHeight},
-    {"edwb", Kind::Line, nullptr, nullptr, kLeftBox + 84, Row(4), kShort, kBoxHeight},
-    {"edwater", Kind::Combo, "Label8", "Water Condition:", kLeftBox, Row(5), kWide, kBoxHeight},
-    {"edweather", Kind::Combo, "Label9", "Weather:", kLeftBox, Row(6), kWide, kBoxHeight},
-    {"edtemp", Kind::Line, "Label10", "Temperature:", kLeftBox, Row(7), kShort, kBoxHeight},
-    {"edmeth", Kind::Line, "Label12", "Method:", kLeftBox, Row(8), kWide, kBoxHeight},
-    {"edda", Kind::Line, "Label13", "Depth:", kLeftBox, Row(9), kShort, kBoxHeight},
-    {"eddb", Kind::Line, nullptr, nullptr, kLeftBox + 84, Row(9), kShort, kBoxHeight},
-    {"edbait", Kind::SortedCombo, "Label16", "Best Bait,etc:", kLeftBox, Row(10), kWide,
-     kBoxHeight},
-    {"edspec", Kind::MultiLine, "Label17", "Species Caught:", kLeftBox, Row(11), kWide,
+    {"edven", Kind::Combo, "Label1", kLeftBox, Row(0), kWide, kBoxHeight},
+    {"edtype", Kind::Combo, "Label2", kLeftBox, Row(1), kWide, kBoxHeight},
+    {"edday", Kind::Line, "Label3", kLeftBox, Row(2), 80, kBoxHeight},
+    {"edclub", Kind::Combo, "Label4", kLeftBox, Row(3), kWide, kBoxHeight},
+    {"edwa", Kind::Line, "Label5", kLeftBox, Row(4), kShort, kBoxHeight},
+    {"edwb", Kind::Line, nullptr, kLeftBox + 84, Row(4), kShort, kBoxHeight},
+    {"edwater", Kind::Combo, "Label8", kLeftBox, Row(5), kWide, kBoxHeight},
+    {"edweather", Kind::Combo, "Label9", kLeftBox, Row(6), kWide, kBoxHeight},
+    {"edtemp", Kind::Line, "Label10", kLeftBox, Row(7), kShort, kBoxHeight},
+    {"edmeth", Kind::Line, "Label12", kLeftBox, Row(8), kWide, kBoxHeight},
+    {"edda", Kind::Line, "Label13", kLeftBox, Row(9), kShort, kBoxHeight},
+    {"eddb", Kind::Line, nullptr, kLeftBox + 84, Row(9), kShort, kBoxHeight},
+    {"edbait", Kind::SortedCombo, "Label16", kLeftBox, Row(10), kWide, kBoxHeight},
+    {"edspec", Kind::MultiLine, "Label17", kLeftBox, Row(11), kWide, kMultiHeight},
+    {"edname", Kind::SortedCombo, "Label18", kRightBox, Row(0), kWide, kBoxHeight},
+    {"edbesta", Kind::Line, "Label19", kRightBox, Row(1), kShort, kBoxHeight},
+    {"edbestb", Kind::Line, nullptr, kRightBox + 84, Row(1), kShort, kBoxHeight},
+    {"edrest", Kind::MultiLine, "Label22", kRightBox, Row(2), kWide, kMultiHeight},
+    {"edinfo", Kind::MultiLine, "Label23", kRightBox, Row(2) + kMultiHeight + 8, kWide,
      kMultiHeight},
-    {"edname", Kind::SortedCombo, "Label18", "Best Fish:", kRightBox, Row(0), kWide, kBoxHeight},
-    {"edbesta", Kind::Line, "Label19", "Weight:", kRightBox, Row(1), kShort, kBoxHeight},
-    {"edbestb", Kind::Line, nullptr, nullptr, kRightBox + 84, Row(1), kShort, kBoxHeight},
-    {"edrest", Kind::MultiLine, "Label22", "Restrictions:", kRightBox, Row(2), kWide, kMultiHeight},
-    {"edinfo", Kind::MultiLine, "Label23", "Remarks:", kRightBox, Row(2) + kMultiHeight + 8, kWide,
-     kMultiHeight},
-    {"eddat", Kind::Line, "Label24", "Date:", kRightBox, Row(8) + 8, 90, kBoxHeight},
-    {"edtime1", Kind::Line, "Label25", "Start Time:", kRightBox, Row(9) + 8, 90, kBoxHeight},
-    {"edtime2", Kind::Line, "Label26", "Finish Time:", kRightBox, Row(10) + 8, 90, kBoxHeight},
+    {"eddat", Kind::Line, "Label24", kRightBox, Row(8) + 8, 90, kBoxHeight},
+    {"edtime1", Kind::Line, "Label25", kRightBox, Row(9) + 8, 90, kBoxHeight},
+    {"edtime2", Kind::Line, "Label26", kRightBox, Row(10) + 8, 90, kBoxHeight},
 }};
+
+constexpr bool CaptionedAsTheFields() {
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+        if ((kBoxes[i].caption != nullptr) == kFields[i].editorCaption.empty()) return false;
+    }
+    return true;
+}
+static_assert(CaptionedAsTheFields(), "a caption label for every field with an editor caption");
 
 struct UnitLabel {
     const char* name;
@@ -161,7 +167,7 @@ void RecordEditor::buildControls() {
         if (place.caption != nullptr) {
             const int captionLeft = place.left == kLeftBox ? kLeftCaption : kRightCaption;
             MakeLabel(
-                this, place.caption, QString::fromLatin1(place.captionText),
+                this, place.caption, FromUtf8(kFields[i].editorCaption),
                 QRect(captionLeft, place.top, place.left - kCaptionGap - captionLeft, kBoxHeight),
                 Qt::AlignRight);
         }
@@ -287,18 +293,15 @@ void RecordEditor::load() {
     CentreOnScreen(*this, platform_);
 
     const UnitNames& units = book_.settings().units;
-    const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
-                                                  &units.depthMajorUnit,  &units.depthMinorUnit,
-                                                  &units.weightMajorUnit, &units.weightMinorUnit};
     for (std::size_t i = 0; i < unitLabels_.size(); ++i) {
-        unitLabels_[i]->setText(FromFileText(*names[i]));
-        // The two boxes of a weight or depth share one caption; a screen reader tells them
-        // apart by their units, which are known only now.
         const Field field = kUnitLabels[i].after;
+        unitLabels_[i]->setText(FromFileText(UnitName(FieldInfoOf(field).unit, units)));
+        // The two boxes of a weight or depth share one caption; a screen reader tells them
+        // apart by their units, which are known only now. A minor part follows its major.
         const Field major = i % 2 == 0 ? field : static_cast<Field>(static_cast<int>(field) - 1);
-        NameByCaption(*boxes_[static_cast<std::size_t>(field)],
-                      QString::fromUtf8(BoxOf(major).captionText) + QLatin1Char(' ') +
-                          unitLabels_[i]->text());
+        NameByCaption(
+            *boxes_[static_cast<std::size_t>(field)],
+            FromUtf8(FieldInfoOf(major).editorCaption) + QLatin1Char(' ') + unitLabels_[i]->text());
     }
 
     const RecordTable& table = book_.table();
@@ -379,7 +382,7 @@ void RecordEditor::putToday() {
 }
 
 void RecordEditor::pickSpecies() {
-    PickSpeciesForEditor(*speciesBox_, platform_, view_, this);
+    PickSpeciesForEditor(*speciesBox_, platform_, this);
 }
 
 void RecordEditor::raisePrice() {

@@ -8,7 +8,6 @@
 #include "box_text.h"
 #include "captions.h"
 #include "fixed_lists.h"
-#include "main_view.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -29,17 +28,15 @@ constexpr int kHeight = kButtonTop + kButtonHeight + kMargin;
 
 }  // namespace
 
-SpeciesPicker::SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
-                             QWidget* parent)
-    : SpeciesPicker(nullptr, &edspec, platform, view, parent) {}
+SpeciesPicker::SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent)
+    : SpeciesPicker(nullptr, &edspec, platform, parent) {}
 
-SpeciesPicker::SpeciesPicker(RecordBook& book, platform::Platform& platform, MainView& view,
-                             QWidget* parent)
-    : SpeciesPicker(&book, nullptr, platform, view, parent) {}
+SpeciesPicker::SpeciesPicker(RecordBook& book, platform::Platform& platform, QWidget* parent)
+    : SpeciesPicker(&book, nullptr, platform, parent) {}
 
 SpeciesPicker::SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
-                             MainView& view, QWidget* parent)
-    : QDialog(parent), book_(book), editorBox_(edspec), platform_(platform), view_(view) {
+                             QWidget* parent)
+    : QDialog(parent), book_(book), editorBox_(edspec), platform_(platform) {
     setObjectName(QStringLiteral("form10"));
     setWindowTitle(QStringLiteral("Fish Selection"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));
@@ -106,17 +103,15 @@ void SpeciesPicker::cancel() {
     reject();
 }
 
-void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
-                          QWidget* parent) {
-    SpeciesPicker picker(edspec, platform, view, parent);
+void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent) {
+    SpeciesPicker picker(edspec, platform, parent);
     picker.load();
     platform.showModal(picker);
 }
 
-void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
-                                 QWidget* parent) {
+void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, QWidget* parent) {
     if (book.currentRecord() < 1) return;
-    SpeciesPicker picker(book, platform, view, parent);
+    SpeciesPicker picker(book, platform, parent);
     picker.load();
     platform.showModal(picker);
 }

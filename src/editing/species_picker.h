@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "main_view.h"
 #include "platform.h"
 #include "record_book.h"
 
@@ -21,12 +20,10 @@ class SpeciesPicker : public QDialog {
   public:
     // Target: the record editor's species box. Nothing reaches the table until the editor
     // itself commits.
-    SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
-                  QWidget* parent = nullptr);
+    SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent = nullptr);
     // Target: the species of the current record (the quick edit of its label), written
     // at Okay.
-    SpeciesPicker(RecordBook& book, platform::Platform& platform, MainView& view,
-                  QWidget* parent = nullptr);
+    SpeciesPicker(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
 
     // Centres the picker, puts the target's text into the selection and fills the list.
     void load();
@@ -39,13 +36,12 @@ class SpeciesPicker : public QDialog {
 
   private:
     SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
-                  MainView& view, QWidget* parent);
+                  QWidget* parent);
     void buildControls();
 
     RecordBook* book_;           // the record target, or null
     QPlainTextEdit* editorBox_;  // the editor target, or null
     platform::Platform& platform_;
-    MainView& view_;
 
     QListWidget* speciesList_ = nullptr;
     QPlainTextEdit* selection_ = nullptr;
@@ -54,11 +50,9 @@ class SpeciesPicker : public QDialog {
 };
 
 // Opens the picker modally on the record editor's species box (the editor's select button).
-void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, MainView& view,
-                          QWidget* parent);
+void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent);
 // Opens the picker modally on the species of the current record (the quick edit of the
 // species label). Does nothing while the table holds no record.
-void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, MainView& view,
-                                 QWidget* parent);
+void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, QWidget* parent);
 
 }  // namespace rodwick

@@ -7,7 +7,6 @@
 #include "binoculars_and_list.h"
 #include "captions.h"
 #include "goto_line.h"
-#include "main_view.h"
 #include "widgets.h"
 
 namespace rodwick {
@@ -21,9 +20,8 @@ constexpr int kButtonHeight = 26;
 
 }  // namespace
 
-GotoDialog::GotoDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                       QWidget* parent)
-    : QDialog(parent), book_(book), platform_(platform), view_(view) {
+GotoDialog::GotoDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Goto"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "main_view.h"
 #include "platform.h"
 #include "record_book.h"
 
@@ -18,8 +17,7 @@ class GotoDialog : public QDialog {
     Q_OBJECT
 
   public:
-    GotoDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-               QWidget* parent = nullptr);
+    GotoDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
 
     // Centres the dialog, fills the list and selects the current record's line.
     void load();
@@ -32,7 +30,6 @@ class GotoDialog : public QDialog {
 
     RecordBook& book_;
     platform::Platform& platform_;
-    MainView& view_;
 
     QLabel* Label1_ = nullptr;
     QListWidget* recordList_ = nullptr;

@@ -13,21 +13,6 @@ class QWidget;
 
 namespace rodwick {
 
-// A File menu entry of this area: where it goes and whether it needs records.
-struct CommandEntry {
-    const char* objectName;
-    const char* caption;
-    const char* menu;
-    // The entry it follows.
-    const char* after;
-    bool needsRecords;
-};
-// Always enabled, as Export is: an empty table exports its header row.
-inline constexpr CommandEntry kExportCsvEntry{"MnuCsvExp", "Export to Spreadsheet (CSV)...",
-                                              "MnuFile", "MnuExp", false};
-inline constexpr CommandEntry kImportCsvEntry{"MnuCsvImp", "Import from Spreadsheet (CSV)...",
-                                              "MnuFile", "MnuMer", false};
-
 // Asks for a file name and writes every record there as a spreadsheet file. File writes go
 // through ops, so that tests can make them fail.
 void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,

@@ -6,6 +6,7 @@
 
 #include "codec.h"
 #include "csv_writer.h"
+#include "fields.h"
 
 namespace rodwick {
 
@@ -24,93 +25,22 @@ std::string Normalised(std::string_view heading) {
     return key;
 }
 
-// Normalised headings and the field each names. Our own headers in both unit systems, the
-// field names, and the names other programs give the same things.
-constexpr std::pair<const char*, Field> kHeadings[] = {
-    {"venue", Field::venue},
-    {"location", Field::venue},
-    {"water", Field::venue},
-    {"lake", Field::venue},
-    {"river", Field::venue},
-    {"fishery", Field::venue},
-    {"place", Field::venue},
-    {"site", Field::venue},
-    {"typeofwater", Field::waterType},
-    {"watertype", Field::waterType},
-    {"dayticket", Field::ticketPrice},
-    {"ticketprice", Field::ticketPrice},
-    {"ticket", Field::ticketPrice},
-    {"price", Field::ticketPrice},
-    {"cost", Field::ticketPrice},
-    {"club", Field::club},
-    {"association", Field::club},
-    {"society", Field::club},
-    {"weight", Field::totalWeightMajor},
-    {"weightlb", Field::totalWeightMajor},
-    {"weightkg", Field::totalWeightMajor},
-    {"totalweight", Field::totalWeightMajor},
-    {"totalweightlb", Field::totalWeightMajor},
-    {"totalweightkg", Field::totalWeightMajor},
-    {"totalweightmajor", Field::totalWeightMajor},
-    {"catchweight", Field::totalWeightMajor},
-    {"bagweight", Field::totalWeightMajor},
-    {"weightoz", Field::totalWeightMinor},
-    {"weightg", Field::totalWeightMinor},
-    {"totalweightoz", Field::totalWeightMinor},
-    {"totalweightg", Field::totalWeightMinor},
-    {"totalweightminor", Field::totalWeightMinor},
-    {"waterconditions", Field::waterCondition},
-    {"watercondition", Field::waterCondition},
-    {"conditions", Field::waterCondition},
-    {"weather", Field::weather},
-    {"temperature", Field::temperature},
-    {"temp", Field::temperature},
-    {"method", Field::method},
-    {"technique", Field::method},
-    {"tactics", Field::method},
-    {"depth", Field::depthMajor},
-    {"depthft", Field::depthMajor},
-    {"depthm", Field::depthMajor},
-    {"depthmajor", Field::depthMajor},
-    {"depthinch", Field::depthMinor},
-    {"depthin", Field::depthMinor},
-    {"depthcm", Field::depthMinor},
-    {"depthminor", Field::depthMinor},
-    {"bestbaitetc", Field::bait},
-    {"bestbait", Field::bait},
-    {"bait", Field::bait},
-    {"lure", Field::bait},
-    {"fly", Field::bait},
-    {"species", Field::species},
-    {"fish", Field::species},
-    {"bestfish", Field::bestFish},
-    {"biggestfish", Field::bestFish},
-    {"bestfishweight", Field::bestFishWeightMajor},
-    {"bestfishweightlb", Field::bestFishWeightMajor},
-    {"bestfishweightkg", Field::bestFishWeightMajor},
-    {"bestfishweightmajor", Field::bestFishWeightMajor},
-    {"biggestfishweight", Field::bestFishWeightMajor},
-    {"bestfishweightoz", Field::bestFishWeightMinor},
-    {"bestfishweightg", Field::bestFishWeightMinor},
-    {"bestfishweightminor", Field::bestFishWeightMinor},
-    {"restrictions", Field::restrictions},
-    {"rules", Field::restrictions},
-    {"remarks", Field::remarks},
-    {"notes", Field::remarks},
-    {"note", Field::remarks},
-    {"comments", Field::remarks},
-    {"comment", Field::remarks},
-    {"date", Field::date},
-    {"tripdate", Field::date},
-    {"starttime", Field::startTime},
-    {"start", Field::startTime},
-    {"from", Field::startTime},
-    {"finish", Field::finishTime},
-    {"finishtime", Field::finishTime},
-    {"end", Field::finishTime},
-    {"endtime", Field::finishTime},
-    {"stop", Field::finishTime},
-};
+// Whether a normalised heading names the field: our own heading in either unit system, the
+// field's name, or a heading other programs give it.
+bool Names(std::string_view key, const FieldInfo& info) {
+    if (key == Normalised(FieldHeading(info.field, UnitNames::Imperial())) ||
+        key == Normalised(FieldHeading(info.field, UnitNames::Metric())) ||
+        key == Normalised(info.name)) {
+        return true;
+    }
+    std::string_view others = info.otherHeadings;
+    while (!others.empty()) {
+        const std::size_t blank = others.find(' ');
+        if (key == others.substr(0, blank)) return true;
+        others = blank == std::string_view::npos ? std::string_view() : others.substr(blank + 1);
+    }
+    return false;
+}
 
 // Windows-1252 text with each line break (CR LF, CR or LF) made one blank.
 std::string LineBreaksToBlanks(std::string text) {
@@ -143,8 +73,8 @@ std::size_t ColumnCount(const CsvRows& rows) {
 
 std::optional<Field> FieldForHeading(std::string_view heading) {
     const std::string key = Normalised(heading);
-    for (const auto& [name, field] : kHeadings) {
-        if (key == name) return field;
+    for (const FieldInfo& info : kFields) {
+        if (Names(key, info)) return info.field;
     }
     return std::nullopt;
 }

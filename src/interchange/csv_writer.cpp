@@ -1,6 +1,7 @@
 #include "csv_writer.h"
 
 #include "codec.h"
+#include "fields.h"
 
 namespace rodwick {
 
@@ -37,33 +38,11 @@ bool IsPlainNumber(std::string_view text) {
 }  // namespace
 
 std::array<std::string, kFieldCount> CsvHeaders(const UnitNames& units) {
-    auto unit = [](const char* caption, const std::string& name) {
-        return std::string(caption) + " (" + name + ")";
-    };
-    return {
-        "Venue",
-        "Type of water",
-        "Day Ticket \u00a3",
-        "Club",
-        unit("Weight", units.weightMajorUnit),
-        unit("Weight", units.weightMinorUnit),
-        "Water Conditions",
-        "Weather",
-        "Temperature",
-        "Method",
-        unit("Depth", units.depthMajorUnit),
-        unit("Depth", units.depthMinorUnit),
-        "Best Bait,etc",
-        "Species",
-        "Best Fish",
-        unit("Best Fish Weight", units.weightMajorUnit),
-        unit("Best Fish Weight", units.weightMinorUnit),
-        "Restrictions",
-        "Remarks",
-        "Date",
-        "Start Time",
-        "Finish",
-    };
+    std::array<std::string, kFieldCount> headers;
+    for (const FieldInfo& info : kFields) {
+        headers[static_cast<std::size_t>(info.field)] = FieldHeading(info.field, units);
+    }
+    return headers;
 }
 
 bool NeedsFormulaGuard(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "fields.h"
 #include "text.h"
 #include "toolbar.h"
 
@@ -11,67 +12,23 @@ namespace rodwick {
 
 namespace {
 
-enum class Unit { None, WeightMajor, WeightMinor, DepthMajor, DepthMinor, Degrees };
-
-struct Spoken {
-    const char* caption;  // UTF-8
-    Unit unit;
-};
-
-// In field order. The two weight captions of the panel are told apart here, as a listener
-// cannot see which row they stand in; the temperature's mark is read as a unit.
-constexpr std::array<Spoken, kFieldCount> kSpoken{{
-    {"Venue:", Unit::None},
-    {"Type of water:", Unit::None},
-    {"Day Ticket \u00a3", Unit::None},
-    {"Club:", Unit::None},
-    {"Weight:", Unit::WeightMajor},
-    {"Weight:", Unit::WeightMinor},
-    {"Water Conditions:", Unit::None},
-    {"Weather:", Unit::None},
-    {"Temperature:", Unit::Degrees},
-    {"Method:", Unit::None},
-    {"Depth:", Unit::DepthMajor},
-    {"Depth:", Unit::DepthMinor},
-    {"Best Bait,etc:", Unit::None},
-    {"Species:", Unit::None},
-    {"Best Fish:", Unit::None},
-    {"Best Fish Weight:", Unit::WeightMajor},
-    {"Best Fish Weight:", Unit::WeightMinor},
-    {"Restrictions:", Unit::None},
-    {"Remarks:", Unit::None},
-    {"Date:", Unit::None},
-    {"Start Time:", Unit::None},
-    {"Finish:", Unit::None},
-}};
-
-QString UnitText(Unit unit, const UnitNames& units) {
-    switch (unit) {
-        case Unit::WeightMajor:
-            return FromFileText(units.weightMajorUnit);
-        case Unit::WeightMinor:
-            return FromFileText(units.weightMinorUnit);
-        case Unit::DepthMajor:
-            return FromFileText(units.depthMajorUnit);
-        case Unit::DepthMinor:
-            return FromFileText(units.depthMinorUnit);
-        case Unit::Degrees:
-            return QStringLiteral("\u00b0C");
-        case Unit::None:
-            break;
-    }
-    return {};
+// The unit a listener hears after the value. The temperature's mark beside its value is read
+// as a unit; the price's pound sign is already in its caption.
+QString UnitText(UnitKind unit, const UnitNames& units) {
+    if (unit == UnitKind::temperature) return QStringLiteral("\u00b0C");
+    return FromFileText(UnitName(unit, units));
 }
 
 }  // namespace
 
 QString ValueLabelName(Field field, const QString& value, const UnitNames& units) {
-    const Spoken& spoken = kSpoken[static_cast<std::size_t>(field)];
-    QString name = QString::fromUtf8(spoken.caption);
+    // The two weight captions of the panel are told apart, as a listener cannot see which row
+    // they stand in.
+    QString name = FromUtf8(CaptionAlone(field));
     const QString shown = value.trimmed();
     if (shown.isEmpty()) return name;
     name += QLatin1Char(' ') + shown;
-    const QString unit = UnitText(spoken.unit, units);
+    const QString unit = UnitText(FieldInfoOf(field).unit, units);
     if (!unit.isEmpty()) name += QLatin1Char(' ') + unit;
     return name;
 }

@@ -19,7 +19,9 @@ namespace rodwick {
 MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("form1"));
-    RegisterCommandAreas(commands_, *this, book_, platform_);
+    registerFileCommands();
+    registerRecordCommands();
+    RegisterCommandAreas(commands_, book_, platform_, *this);
     buildWindow();
     connectQuickEditGestures();
 
@@ -38,16 +40,21 @@ void MainWindow::showChanges(const RecordBook::Changes& changes) {
     if (changes.records || changes.currentRecord) showCurrentRecord();
 }
 
-void RegisterRecordCommands(CommandRegistry& commands, MainWindow& window) {
-    commands.add({
-        {"MnuFirst", "Firs&t", nullptr, "MnuRecord", nullptr, 10, true,
-         [&] { window.showFirstRecord(); }},
-        {"MnuLast", "&Last", nullptr, "MnuRecord", nullptr, 20, true,
-         [&] { window.showLastRecord(); }},
-        {"MnuNext", "&Next", nullptr, "MnuRecord", nullptr, 30, true,
-         [&] { window.showNextRecord(); }},
-        {"MnuPrev", "Pre&vious ", nullptr, "MnuRecord", nullptr, 40, true,
-         [&] { window.showPreviousRecord(); }},
+void MainWindow::registerRecordCommands() {
+    const auto row = [this](const char* name, const char* caption, int order,
+                            void (MainWindow::*show)()) {
+        return CommandRow{.name = name,
+                          .caption = caption,
+                          .menu = kRecordMenu,
+                          .order = order,
+                          .needsRecords = true,
+                          .handler = [this, show] { (this->*show)(); }};
+    };
+    commands_.add({
+        row(kFirstEntry, "Firs&t", 10, &MainWindow::showFirstRecord),
+        row(kLastEntry, "&Last", 20, &MainWindow::showLastRecord),
+        row(kNextEntry, "&Next", 30, &MainWindow::showNextRecord),
+        row(kPreviousEntry, "Pre&vious ", 40, &MainWindow::showPreviousRecord),
     });
 }
 

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QMenu>
 
-#include "command_areas.h"
 #include "command_registry.h"
 #include "database_file.h"
 #include "main_window.h"
@@ -33,19 +32,26 @@ QString MenuCaptionFor(const QString& path) {
 
 }  // namespace
 
-void RegisterFileCommands(CommandRegistry& commands, MainWindow& window) {
+void MainWindow::registerFileCommands() {
+    const auto row = [this](const char* name, const char* caption, const char* shortcut, int order,
+                            void (MainWindow::*command)()) {
+        return CommandRow{.name = name,
+                          .caption = caption,
+                          .shortcut = shortcut,
+                          .menu = kFileMenu,
+                          .order = order,
+                          .handler = [this, command] { (this->*command)(); }};
+    };
     // The last entry heads the list of opened files, which grows beneath it.
-    commands.add({
-        {"MnuNew", "Ne&w", "Ctrl+W", "MnuFile", nullptr, 10, false, [&] { window.newDatabase(); }},
-        {"MnuOpen", "&Open...", "Ctrl+O", "MnuFile", nullptr, 20, false,
-         [&] { window.openDatabase(); }},
-        {"MnuSave", "&Save", "Ctrl+S", "MnuFile", nullptr, 30, false, [&] { window.save(); }},
-        {"MnuSas", "Save As..   ", "Ctrl+Y", "MnuFile", nullptr, 40, false,
-         [&] { window.saveAs(); }},
-        {"MnuMer", "&Merge", "Ctrl+M", "MnuFile", nullptr, 60, false, [&] { window.merge(); }},
-        {"Empty1", nullptr, nullptr, "MnuFile", nullptr, 70},
-        {"MnuExit", "Exit", "Ctrl+X", "MnuFile", nullptr, 90, false, [&] { window.leave(); }},
-        {"mnufilearray", nullptr, nullptr, "MnuFile", nullptr, 100},
+    commands_.add({
+        row(kNewEntry, "Ne&w", "Ctrl+W", 10, &MainWindow::newDatabase),
+        row(kOpenEntry, "&Open...", "Ctrl+O", 20, &MainWindow::openDatabase),
+        row(kSaveEntry, "&Save", "Ctrl+S", 30, &MainWindow::save),
+        row(kSaveAsEntry, "Save As..   ", "Ctrl+Y", 40, &MainWindow::saveAs),
+        row(kMergeEntry, "&Merge", "Ctrl+M", 60, &MainWindow::merge),
+        {.name = kFileSeparator, .menu = kFileMenu, .order = 70},
+        row(kExitEntry, "Exit", "Ctrl+X", 90, &MainWindow::leave),
+        {.name = kFileListHead, .menu = kFileMenu, .order = 100},
     });
 }
 

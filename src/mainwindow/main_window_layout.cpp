@@ -15,6 +15,7 @@
 
 #include "accessible_names.h"
 #include "clock.h"
+#include "fields.h"
 #include "fish_rod_reel.h"
 #include "main_window.h"
 #include "text.h"
@@ -74,51 +75,60 @@ constexpr int kRemarksField = static_cast<int>(Field::remarks);
 
 struct Caption {
     const char* name;
-    const char* text;  // UTF-8
+    Field field;  // the field whose caption it shows
     int left;
     int top;
     int width;
     int valueLeft;  // left edge of the value the caption stands before
 };
 
+// One caption per row: a weight's or a depth's minor part stands under its major's.
 constexpr std::array<Caption, 19> kCaptions{{
-    {"Label1", "Venue:", 600, 360, 615, 1305},
-    {"Label5", "Type of water:", 5040, 360, 1335, 6360},
-    {"Label6", "Day Ticket \u00a3", 120, 720, 1215, 1305},
-    {"Label7", "Club:", 5880, 720, 495, 6360},
-    {"Label8", "Weight:", 480, 1080, 735, 1305},
-    {"Label9", "Water Conditions:", 4800, 1080, 1575, 6360},
-    {"Label10", "Weather:", 360, 1440, 855, 1320},
-    {"Label11", "Temperature:", 5160, 1440, 1215, 6360},
-    {"Label12", "Method:", 480, 1800, 735, 1320},
-    {"Label13", "Depth:", 5640, 1800, 615, 6360},
-    {"Label15", "Species:", 480, 2160, 735, 1320},
-    {"Label14", "Best Bait,etc:", 5040, 2160, 1215, 6360},
-    {"Label18", "Restrictions:", 120, 2520, 1095, 1320},
-    {"Label19", "Remarks:", 360, 2880, 855, 1320},
-    {"Label16", "Best Fish:", 240, 3720, 975, 1320},
-    {"Label17", "Weight:", 5520, 3720, 735, 6345},
-    {"Label21", "Start Time:", 240, 4320, 975, 1320},
-    {"Label22", "Finish:", 3480, 4320, 615, 4065},
-    {"Label20", "Date:", 6960, 4320, 495, 7560},
+    {"Label1", Field::venue, 600, 360, 615, 1305},
+    {"Label5", Field::waterType, 5040, 360, 1335, 6360},
+    {"Label6", Field::ticketPrice, 120, 720, 1215, 1305},
+    {"Label7", Field::club, 5880, 720, 495, 6360},
+    {"Label8", Field::totalWeightMajor, 480, 1080, 735, 1305},
+    {"Label9", Field::waterCondition, 4800, 1080, 1575, 6360},
+    {"Label10", Field::weather, 360, 1440, 855, 1320},
+    {"Label11", Field::temperature, 5160, 1440, 1215, 6360},
+    {"Label12", Field::method, 480, 1800, 735, 1320},
+    {"Label13", Field::depthMajor, 5640, 1800, 615, 6360},
+    {"Label15", Field::species, 480, 2160, 735, 1320},
+    {"Label14", Field::bait, 5040, 2160, 1215, 6360},
+    {"Label18", Field::restrictions, 120, 2520, 1095, 1320},
+    {"Label19", Field::remarks, 360, 2880, 855, 1320},
+    {"Label16", Field::bestFish, 240, 3720, 975, 1320},
+    {"Label17", Field::bestFishWeightMajor, 5520, 3720, 735, 6345},
+    {"Label21", Field::startTime, 240, 4320, 975, 1320},
+    {"Label22", Field::finishTime, 3480, 4320, 615, 4065},
+    {"Label20", Field::date, 6960, 4320, 495, 7560},
 }};
 
+struct UnitPlace {
+    const char* name;
+    Field field;  // the value it names the unit of
+    int left;
+    int top;
+    int width;
+};
+
 // Unit labels in the order of unitLabels_.
-constexpr std::array<Place, 6> kUnitPlaces{{
-    {"mesw1", 2040, 1080, 255},
-    {"mesw2", 3120, 1080, 375},
-    {"mesw3", 7080, 3720, 255},
-    {"mesw4", 8160, 3720, 375},
-    {"mesl1", 7080, 1800, 255},
-    {"mesl2", 8160, 1800, 375},
+constexpr std::array<UnitPlace, 6> kUnitPlaces{{
+    {"mesw1", Field::totalWeightMajor, 2040, 1080, 255},
+    {"mesw2", Field::totalWeightMinor, 3120, 1080, 375},
+    {"mesw3", Field::bestFishWeightMajor, 7080, 3720, 255},
+    {"mesw4", Field::bestFishWeightMinor, 8160, 3720, 375},
+    {"mesl1", Field::depthMajor, 7080, 1800, 255},
+    {"mesl2", Field::depthMinor, 8160, 1800, 375},
 }};
 
 // The menu bar, left to right; the areas fill the menus with their commands.
-const std::vector<MenuHead> kMenuBar = {{"MnuFile", "&File"},
-                                        {"MnuTed", "&Edit"},
-                                        {"MnuOption", "&Options"},
-                                        {"MnuRecord", "&Record"},
-                                        {"crap", "&Help"}};
+const std::vector<MenuHead> kMenuBar = {{kFileMenu, "&File"},
+                                        {kEditMenu, "&Edit"},
+                                        {kOptionsMenu, "&Options"},
+                                        {kRecordMenu, "&Record"},
+                                        {kHelpMenu, "&Help"}};
 
 const char* const kValueFamily = "Times New Roman";
 
@@ -176,11 +186,14 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("form1MenuBar"));
-    commands_.buildMenus(*bar, kMenuBar, *this);
-    fileMenu_ = &commands_.menu("MnuFile");
+    // A row the areas got wrong is a fault of the program: it must not start with menus
+    // that are missing entries.
+    if (const Status built = commands_.buildMenus(*bar, kMenuBar, *this); !built)
+        qFatal("%s", built.message().c_str());
+    fileMenu_ = &commands_.menu(kFileMenu);
     // Element 0 of the opened-files list, the separator that heads it, hidden until a file is
     // listed.
-    fileListHead_ = &commands_.action("mnufilearray");
+    fileListHead_ = &commands_.action(kFileListHead);
     fileListHead_->setProperty("index", 0);
     fileListHead_->setVisible(false);
 }
@@ -281,13 +294,14 @@ void MainWindow::buildRecordPanel() {
     }
 
     for (const Caption& caption : kCaptions) {
-        QLabel* label = SmallLabel(recordPanel_, caption.name, QString::fromUtf8(caption.text));
+        QLabel* label =
+            SmallLabel(recordPanel_, caption.name, FromUtf8(FieldInfoOf(caption.field).caption));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         PlaceCaption(label, caption);
     }
 
     for (size_t i = 0; i < kUnitPlaces.size(); ++i) {
-        const Place& place = kUnitPlaces[i];
+        const UnitPlace& place = kUnitPlaces[i];
         QLabel* label = SmallLabel(recordPanel_, place.name, QString());
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setGeometry(TwipsRect(place.left, place.top, place.width, kLabelHeight));
@@ -329,11 +343,9 @@ void MainWindow::ApplyDisplayFont(const QString& family) {
 
 void MainWindow::ShowUnitNames() {
     const UnitNames& units = book_.settings().units;
-    const std::array<const std::string*, 6> names{&units.weightMajorUnit, &units.weightMinorUnit,
-                                                  &units.weightMajorUnit, &units.weightMinorUnit,
-                                                  &units.depthMajorUnit,  &units.depthMinorUnit};
     for (size_t i = 0; i < unitLabels_.size(); ++i) {
-        unitLabels_[i]->setText(FromFileText(*names[i]));
+        unitLabels_[i]->setText(
+            FromFileText(UnitName(FieldInfoOf(kUnitPlaces[i].field).unit, units)));
     }
     // The panel's names carry the units; the scroll bar is made after the first call.
     if (scrollBar_ != nullptr) {

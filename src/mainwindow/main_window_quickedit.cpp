@@ -96,7 +96,7 @@ void MainWindow::connectQuickEditGestures() {
     auto* gestures = new QuickEditGestures(*this);
     for (const QuickEditRow& row : QuickEditRows()) {
         QLabel* label = valueLabels_[static_cast<std::size_t>(row.field)];
-        Q_ASSERT(label != nullptr && label->objectName() == QLatin1String(row.label));
+        Q_ASSERT(label != nullptr);
         gestures->watch(*label, row);
     }
 }
@@ -120,7 +120,7 @@ void MainWindow::quickEdit(const QuickEditRow& row) {
             break;
         }
         case QuickEditor::SpeciesPicker:
-            PickSpeciesForCurrentRecord(book_, platform_, *this, this);
+            PickSpeciesForCurrentRecord(book_, platform_, this);
             break;
         default:
             QuickEditInDialog(book_, platform_, *this, row, this);

@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "command_names.h"
 #include "toolbar_pictures.h"
 
 class QAction;
@@ -33,15 +34,15 @@ struct ToolbarEntry {
 
 // The nine buttons, left to right. The save button runs Save As: it asks for a name each time.
 inline constexpr std::array<ToolbarEntry, 9> kToolbarEntries{{
-    {"ButNew", "New Database", "MnuNew", "newup", "newdown", nullptr},
-    {"ButOpen", "Open Database", "MnuOpen", "openup", "opendown", nullptr},
-    {"ButSave", "Save Database", "MnuSas", "saveup", "savedown", nullptr},
-    {"butdup", "Duplicate Record", "MnuDup", "dupup", "dupdown", "dupdis"},
-    {"ButDelete", "Delete Record", "MnuDel", "delup", "deldown", "deldis"},
-    {"ButSearch", "Search Database", "MnuFind", "binoup", "binodown", "binodis"},
-    {"ButAdd", "Add Record", "MnuAdd", "addup", "adddown", nullptr},
-    {"ButEdit", "Edit Record", "MnuEdit", "editup", "editdown", "editdis"},
-    {"butcopy", "Copy Data", "MnuCopy", "copyup", "copydown", "copydis"},
+    {"ButNew", "New Database", kNewEntry, "newup", "newdown", nullptr},
+    {"ButOpen", "Open Database", kOpenEntry, "openup", "opendown", nullptr},
+    {"ButSave", "Save Database", kSaveAsEntry, "saveup", "savedown", nullptr},
+    {"butdup", "Duplicate Record", kDuplicateEntry, "dupup", "dupdown", "dupdis"},
+    {"ButDelete", "Delete Record", kDeleteEntry, "delup", "deldown", "deldis"},
+    {"ButSearch", "Search Database", kFindEntry, "binoup", "binodown", "binodis"},
+    {"ButAdd", "Add Record", kAddEntry, "addup", "adddown", nullptr},
+    {"ButEdit", "Edit Record", kEditEntry, "editup", "editdown", "editdis"},
+    {"butcopy", "Copy Data", kCopyEntry, "copyup", "copydown", "copydis"},
 }};
 
 // An image control that reports its mouse events; it has no pressed look of its own, the

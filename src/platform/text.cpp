@@ -25,6 +25,10 @@ std::string ToFileText(const QString& text) {
     return bytes;
 }
 
+QString FromUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 QString FromPath(const std::string& utf8Path) {
     return QString::fromUtf8(utf8Path.data(), static_cast<qsizetype>(utf8Path.size()));
 }

@@ -31,9 +31,9 @@ T* Named(T* widget, const char* name) {
 
 }  // namespace
 
-PreferencesDialog::PreferencesDialog(RecordBook& book, platform::Platform& platform, MainView& view,
+PreferencesDialog::PreferencesDialog(RecordBook& book, platform::Platform& platform,
                                      QWidget* parent, FileOps ops)
-    : QDialog(parent), book_(book), platform_(platform), view_(view), ops_(std::move(ops)) {
+    : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preferences"));
     MakeFixedDialog(*this, QSize(kWidth, kHeight));

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "database_file.h"
-#include "main_view.h"
 #include "platform.h"
 #include "record_book.h"
 
@@ -25,8 +24,8 @@ class PreferencesDialog : public QDialog {
 
   public:
     // ops: the system calls the settings file is written with (tests make them fail).
-    PreferencesDialog(RecordBook& book, platform::Platform& platform, MainView& view,
-                      QWidget* parent = nullptr, FileOps ops = FileOps::System());
+    PreferencesDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
+                      FileOps ops = FileOps::System());
 
     void load();
     void chooseStartFile();
@@ -42,7 +41,6 @@ class PreferencesDialog : public QDialog {
 
     RecordBook& book_;
     platform::Platform& platform_;
-    MainView& view_;
     FileOps ops_;
     QString fileCaption_;
     // The name the file dialog holds: the last file chosen while this window is open.

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <unordered_map>
 
+#include "fields.h"
+
 namespace rodwick::stats {
 namespace {
 
@@ -18,16 +20,37 @@ struct Reading {
     std::optional<double> bestWeight;
 };
 
+// A field read by the reader of its kind.
+template <Field field>
+auto ReadField(const TripRecord& trip) {
+    constexpr ValueKind kind = FieldInfoOf(field).value;
+    if constexpr (kind == ValueKind::time) {
+        return ReadTime(trip[field]);
+    } else if constexpr (kind == ValueKind::date) {
+        return ReadDate(trip[field]);
+    } else {
+        static_assert(kind == ValueKind::price, "no reader of this kind");
+        return ReadPrice(trip[field]);
+    }
+}
+
+// A split weight: its major part and the minor part that follows it.
+template <Field major>
+requires(FieldInfoOf(major).unit ==
+         UnitKind::weightMajor) std::optional<double> ReadWeightOf(const TripRecord& trip,
+                                                                   const UnitNames& units) {
+    constexpr auto minor = static_cast<Field>(static_cast<int>(major) + 1);
+    return ReadWeight(trip[major], trip[minor], units);
+}
+
 std::vector<Reading> ReadAll(std::span<const TripRecord> trips, const UnitNames& units) {
     std::vector<Reading> readings;
     readings.reserve(trips.size());
     for (const TripRecord& trip : trips) {
-        readings.push_back(
-            {ReadWeight(trip[Field::totalWeightMajor], trip[Field::totalWeightMinor], units),
-             ReadTime(trip[Field::startTime]), ReadTime(trip[Field::finishTime]),
-             ReadDate(trip[Field::date]), ReadPrice(trip[Field::ticketPrice]),
-             ReadWeight(trip[Field::bestFishWeightMajor], trip[Field::bestFishWeightMinor],
-                        units)});
+        readings.push_back({ReadWeightOf<Field::totalWeightMajor>(trip, units),
+                            ReadField<Field::startTime>(trip), ReadField<Field::finishTime>(trip),
+                            ReadField<Field::date>(trip), ReadField<Field::ticketPrice>(trip),
+                            ReadWeightOf<Field::bestFishWeightMajor>(trip, units)});
     }
     return readings;
 }
@@ -295,6 +318,11 @@ ValueTable ValuesOf(std::span<const TripRecord> trips, const UnitNames& units, F
 MonthTable MonthsOf(std::span<const TripRecord> trips, const UnitNames& units) {
     return MonthsFrom(ReadAll(trips, units));
 }
+
+// What works groups the trips by a name as typed, which only a text field holds.
+static_assert(std::ranges::all_of(kWhatWorksFields, [](Field field) {
+    return FieldInfoOf(field).value == ValueKind::text;
+}));
 
 Figures FiguresOf(std::span<const TripRecord> trips, const UnitNames& units) {
     const std::vector<Reading> readings = ReadAll(trips, units);

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "captions.h"
+#include "editing_area.h"
 #include "quick_edit_dialog.h"
 #include "rodwick_test/main_window_fixture.h"
 #include "splash_screen.h"
@@ -154,7 +155,7 @@ class CaptionsTest : public MainWindowTest {
         if (kModals.contains(which)) return modal(kModals.at(which));
         if (which == "editor" || which == "species") {
             Action("MnuAdd")->trigger();
-            QDialog* editor = window.editCommands().addEditor();
+            QDialog* editor = window.findChild<EditingArea*>()->commands().addEditor();
             ASSERT_NE(editor, nullptr);
             if (which == "editor") {
                 read(*editor);

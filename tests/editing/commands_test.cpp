@@ -174,12 +174,12 @@ TEST_F(CommitTest, WhileTheAddEditorIsOpenAddEditAndDuplicateBringItToTheFront) 
     RecordEditor* editor = OpenAdd();
     for (const char* command : {"MnuAdd", "MnuEdit", "MnuDup"}) Action(command)->trigger();
     EXPECT_EQ(platform.modelessShown, std::vector<QWidget*>(4, editor));
-    EXPECT_EQ(window.editCommands().editorMode(), EditorMode::Add);
+    EXPECT_EQ(Edits().editorMode(), EditorMode::Add);
     EXPECT_EQ(Held(), Trips(1, 3));
     // Once it is closed, Edit opens its own editor again.
     Click(*editor, "cancel");
     EditWith([](RecordEditor&) {});
-    EXPECT_EQ(window.editCommands().editorMode(), EditorMode::Edit);
+    EXPECT_EQ(Edits().editorMode(), EditorMode::Edit);
 }
 
 }  // namespace

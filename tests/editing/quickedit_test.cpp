@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "fields.h"
 #include "quick_edit_dialog.h"
 #include "rodwick_test/editing_fixture.h"
 
@@ -164,7 +165,7 @@ TEST_F(QuickEditTest, ListsInTheirOrderOfAddingAndSuggestionsUnderThePreference)
         {Field::bestFish, &SpeciesList()}, {Field::bait, &BaitList()}};
     // clang-format on
     for (const auto& [field, list] : fixed)
-        EXPECT_EQ(Items(*Open(field), "ots"), *list) << QuickEditRowFor(field).label;
+        EXPECT_EQ(Items(*Open(field), "ots"), *list) << FieldInfoOf(field).name;
     // The record editor's venue and club lists follow the same preference.
     const char* venues[] = {"Usk", "usk", "Wye"};
     for (int i = 1; i <= 3; ++i) SetText(book, i, Field::venue, venues[i - 1]);

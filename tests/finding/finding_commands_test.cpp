@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "finding_area.h"
 #include "goto_line.h"
 #include "rodwick_test/main_window_fixture.h"
 
@@ -42,8 +43,8 @@ class FindingTest : public MainWindowTest {
         Action("MnuFind")->trigger();
     }
     std::string Search() {
-        return window.searchWalk().searchWord().toStdString() + "@" +
-               std::to_string(window.searchWalk().searchPosition());
+        const SearchWalk& search = window.findChild<FindingArea*>()->searchWalk();
+        return search.searchWord().toStdString() + "@" + std::to_string(search.searchPosition());
     }
 };
 

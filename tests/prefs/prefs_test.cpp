@@ -172,7 +172,7 @@ TEST_F(PrefsTest, FailedWriteIsReportedAndTheChoicesHoldForTheRun) {
     const std::string old = Lines({"/old.RWK", " 1 ", "Kg", "g", "99", "m", "cm", "99", "Arial"});
     WriteBytes(SettingsFile(), old);
     const FileOps diskFull = WriteFailsAfter(0);  // the dialog holds on to it
-    PreferencesDialog dialog(book, platform, window, &window, diskFull);
+    PreferencesDialog dialog(book, platform, &window, diskFull);
     Click(dialog, "mesimp");
     Child<QCheckBox>(dialog, "ven")->setChecked(false);
     platform.answerMessage(platform::Answer::Ok);

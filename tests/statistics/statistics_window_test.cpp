@@ -14,7 +14,6 @@
 
 #include "example_trips.h"
 #include "rodwick_test/scripted_platform.h"
-#include "statistics_command.h"
 #include "statistics_window.h"
 
 namespace rodwick::testing {
@@ -284,17 +283,6 @@ TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNoth
               before);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(platform.calls().empty());
-}
-
-TEST(StatisticsCommand, TakesAShortcutNoOtherEntryUses) {
-    const char* taken[] = {"Ctrl+W", "Ctrl+O", "Ctrl+S", "Ctrl+Y", "Ctrl+M", "Ctrl+P",
-                           "Ctrl+X", "Ctrl+C", "Ctrl+E", "Del",    "Ctrl+A", "Ctrl+T",
-                           "Ctrl+F", "Ctrl+U", "Ctrl+G", "Ctrl+H"};
-    for (const char* other : taken) {
-        EXPECT_NE(QKeySequence(QString::fromLatin1(stats::StatisticsCommand::kShortcut)),
-                  QKeySequence(QString::fromLatin1(other)));
-    }
-    EXPECT_STREQ(stats::StatisticsCommand::kCaption, "Statistics...");
 }
 
 }  // namespace

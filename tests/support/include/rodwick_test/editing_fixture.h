@@ -8,6 +8,7 @@
 #include <QTest>
 #include <functional>
 
+#include "editing_area.h"
 #include "fixed_lists.h"
 #include "record_editor.h"
 #include "rodwick_test/main_window_fixture.h"
@@ -76,7 +77,9 @@ inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
 
 class EditingTest : public MainWindowTest {
   protected:
-    RecordEditor* AddEditor() { return window.editCommands().addEditor(); }
+    // The Edit menu's state, held by its area beside the main window.
+    const EditCommands& Edits() { return window.findChild<EditingArea*>()->commands(); }
+    RecordEditor* AddEditor() { return Edits().addEditor(); }
     RecordEditor* OpenAdd() {
         Action("MnuAdd")->trigger();
         return AddEditor();

@@ -2,8 +2,12 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
+
+#include "command_names.h"
+#include "result.h"
 
 class QAction;
 class QMenu;
@@ -12,12 +16,15 @@ class QObject;
 
 namespace rodwick {
 
-// One menu entry of an area: where it goes, what it shows and what it runs.
+// One menu entry of an area: where it goes, what it shows and what it runs. Written with
+// designated initializers, the names from command_names.h:
+//   {.name = kStatisticsEntry, .caption = "Statistics...", .menu = kOptionsMenu,
+//    .after = kFindEntry, .needsRecords = true, .handler = ...}
 struct CommandRow {
-    const char* objectName;
+    const char* name;
     const char* caption = nullptr;  // UTF-8; none for a separator
     const char* shortcut = nullptr;
-    const char* menu = nullptr;  // object name of the menu it goes in
+    const char* menu = nullptr;  // name of the menu it goes in
     // Its place: right after the entry named here, or else by order among its menu's entries.
     const char* after = nullptr;
     int order = 0;
@@ -28,7 +35,7 @@ struct CommandRow {
 
 // A menu of the menu bar, left to right.
 struct MenuHead {
-    const char* objectName;
+    const char* name;
     const char* caption;
 };
 
@@ -45,13 +52,16 @@ class CommandRegistry {
     void add(std::initializer_list<CommandRow> rows);
 
     // Builds the menus of the bar from the registered rows; once, after every area has
-    // registered. The actions belong to their menus; triggering one runs its handler.
-    void buildMenus(QMenuBar& bar, const std::vector<MenuHead>& menus, QObject& context);
+    // registered. The actions belong to their menus; triggering one runs its handler. A row
+    // that names a menu the bar has not, follows an entry its menu has not, repeats a name or
+    // takes another entry's shortcut fails the whole build, with a message naming that row;
+    // the bar is then left as it was.
+    Status buildMenus(QMenuBar& bar, const std::vector<MenuHead>& menus, QObject& context);
 
     // The action of a registered command, resolved while the window is built. An unknown name
     // is a fault of the tables and stops the program, so that a typo cannot connect nothing.
-    QAction& action(const char* objectName) const;
-    QMenu& menu(const char* objectName) const;
+    QAction& action(const char* name) const;
+    QMenu& menu(const char* name) const;
 
     // Switches the commands that need records as one set.
     void setRecordCommandsEnabled(bool enabled);

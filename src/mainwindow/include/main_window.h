@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "command_registry.h"
-#include "edit_commands.h"
 #include "main_view.h"
 #include "platform.h"
 #include "record_book.h"
-#include "search_walk.h"
 
 class QAction;
 class QFrame;
@@ -25,9 +23,10 @@ class Clock;
 class Toolbar;
 struct QuickEditRow;
 
-// The main window: one trip at a time, the menus, and the file commands. Each area of
-// commands registers its menu entries with the command registry (command_areas.h); the
-// menus and the toolbar are built from what was registered.
+// The main window: one trip at a time, the menus, and the file and record commands. Every
+// other area of commands registers its menu entries with the command registry from its own
+// folder (command_areas.cpp lists them); the menus and the toolbar are built from what was
+// registered. What is public here is what the start-up needs, and what the tests drive.
 class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 
@@ -42,11 +41,12 @@ class MainWindow : public QMainWindow, public MainView {
     void setRecordCommands(bool enabled);
 
     // MainView.
-    void ShowUnitNames() override;
     void ApplyDisplayFont(const QString& family) override;
     void ShowBusyTitle(const QString& text) override;
     void ShowFileTitle() override;
     QWidget& widget() override { return *this; }
+    // The six unit labels from the settings' unit names; they follow the settings otherwise.
+    void ShowUnitNames();
 
     // Record view and navigation (main_window.cpp).
     // chrec's maximum to recordCount (the start-up tick does this).
@@ -56,49 +56,16 @@ class MainWindow : public QMainWindow, public MainView {
     void showLastRecord();
     void showNextRecord();
     void showPreviousRecord();
-    // Quick edit (main_window_quickedit.cpp): the row's editor on the current record's field, then
-    // the view redrawn. The value labels' gestures run it.
-    void quickEdit(const QuickEditRow& row);
-    // Scroll bar and keys (key codes are Qt::Key values).
+    // The scroll bar released at a record.
     void scrollBarMoved();
-    // True when the key was taken (Up and Down arrows).
-    bool scrollBarKeyDown(int key);
-    void windowKeyDown(int key);
-    // Who closes the window: the user from its title bar or system menu, or Exit, which has
-    // asked its own question already.
-    enum class CloseReason { byUser, byCode };
-    // True when the window may close; asks the user when the user closes it.
-    bool mayClose(CloseReason reason);
-
-    // Output commands (main_window_output.cpp).
-    void exportRecords();
-    void print();
-    void copyToClipboard();
-    // Options and Help menus.
-    void editPreferences();
-    void chooseFont();
-    void showHelp();
-    void showAbout();
-    // Finding: the word search (resumes where it paused) and the goto list.
-    void find();
-    void goToRecord();
-    const SearchWalk& searchWalk() const { return search_; }
-    // Edit menu: the record commands (main_window_editing.cpp).
-    void addRecord();
-    void editRecord();
-    void deleteRecord();
-    void duplicateRecord();
-    // editorMode and the open add editor.
-    const EditCommands& editCommands() const { return editCommands_; }
+    // Quick edit (main_window_quickedit.cpp): the row's editor on the current record's field,
+    // then the view redrawn. The value labels' gestures run it.
+    void quickEdit(const QuickEditRow& row);
 
     // File commands (main_window_files.cpp).
     // Loads a database file under the busy title and pointer; silent when it fails (the book
     // keeps what it held).
     void loadDatabase(const std::string& path);
-    // Writes the table to the book's file; tells the user when that fails. True on success.
-    bool saveDatabase();
-    // Appends the records of a file; all or nothing, silent on failure.
-    void mergeDatabase(const std::string& path);
     // Lists the book's file name in the File menu unless it is there already (letter case ignored).
     void addToFileList();
     // Captions of the opened-files list, element 0 (the separator) excluded.
@@ -117,6 +84,23 @@ class MainWindow : public QMainWindow, public MainView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Who closes the window: the user from its title bar or system menu, or Exit, which has
+    // asked its own question already.
+    enum class CloseReason { byUser, byCode };
+    // True when the window may close; asks the user when the user closes it.
+    bool mayClose(CloseReason reason);
+    // Keys (key codes are Qt::Key values); true when the scroll bar's key was taken (Up and
+    // Down arrows).
+    bool scrollBarKeyDown(int key);
+    void windowKeyDown(int key);
+    // Writes the table to the book's file; tells the user when that fails. True on success.
+    bool saveDatabase();
+    // Appends the records of a file; all or nothing, silent on failure.
+    void mergeDatabase(const std::string& path);
+    // The window's own menu entries: the File menu (main_window_files.cpp) and the Record menu.
+    void registerFileCommands();
+    void registerRecordCommands();
+
     // The one place the window follows the book: redraw, record commands, title, units.
     void showChanges(const RecordBook::Changes& changes);
     // Tells the user a save to path failed, with the system's reason.
@@ -141,10 +125,6 @@ class MainWindow : public QMainWindow, public MainView {
 
     // Stands in for the title while a load, a save or a dialog's list building runs.
     QString busyTitle_;
-    // The font dialog's name: the last one chosen in this run.
-    QString chosenFont_;
-    // The search lives as long as the window, so that a paused search can go on.
-    SearchWalk search_;
 
     QFrame* recordPanel_ = nullptr;
     std::array<QLabel*, kFieldCount> valueLabels_{};
@@ -161,8 +141,6 @@ class MainWindow : public QMainWindow, public MainView {
 
     Toolbar* toolbar_ = nullptr;
     Clock* clock_ = nullptr;
-    // editorMode and the one modeless add editor live here, with the commands that set them.
-    EditCommands editCommands_{book_, platform_, *this};
     // Last member: ends before the widgets it redraws.
     RecordBook::Subscription bookSubscription_;
 };

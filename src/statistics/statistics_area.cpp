@@ -1,22 +1,26 @@
 // The statistics window on the Options menu: one window at most, following the book.
+#include "statistics_area.h"
+
 #include <QPointer>
 #include <QRect>
 #include <memory>
 
-#include "command_areas.h"
 #include "command_registry.h"
 #include "record_book.h"
-#include "statistics_command.h"
 #include "statistics_window.h"
 
 namespace rodwick {
 
 void RegisterStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                                 platform::Platform& platform, QWidget& window) {
-    using Command = stats::StatisticsCommand;
     auto open = std::make_shared<QPointer<stats::StatisticsWindow>>();
-    commands.add({Command::kObjectName, Command::kCaption, Command::kShortcut, Command::kMenu,
-                  Command::kAfter, 0, Command::kNeedsRecords, [&book, &platform, &window, open] {
+    commands.add({.name = kStatisticsEntry,
+                  .caption = "Statistics...",
+                  .shortcut = "Ctrl+K",
+                  .menu = kOptionsMenu,
+                  .after = kFindEntry,
+                  .needsRecords = true,
+                  .handler = [&book, &platform, &window, open] {
                       if (*open) {
                           (*open)->raise();
                           (*open)->activateWindow();

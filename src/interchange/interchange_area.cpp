@@ -1,0 +1,38 @@
+// Spreadsheet export and import on the File menu.
+#include "interchange_area.h"
+
+#include <utility>
+#include <vector>
+
+#include "command_registry.h"
+#include "csv_commands.h"
+#include "record_book.h"
+
+namespace rodwick {
+
+void RegisterInterchangeCommands(CommandRegistry& commands, RecordBook& book,
+                                 platform::Platform& platform, QWidget& window) {
+    commands.add({
+        // Always enabled, as Export is: an empty table exports its header row.
+        {.name = kCsvExportEntry,
+         .caption = "Export to Spreadsheet (CSV)...",
+         .menu = kFileMenu,
+         .after = kExportEntry,
+         .handler = [&book,
+                     &platform] { ExportCsv(book.table(), book.settings().units, platform); }},
+        {.name = kCsvImportEntry,
+         .caption = "Import from Spreadsheet (CSV)...",
+         .menu = kFileMenu,
+         .after = kMergeEntry,
+         .handler =
+             [&book, &platform, &window] {
+                 // The book tells every window of the new records.
+                 const AppendTrips append = [&book](std::vector<TripRecord> trips) {
+                     return book.appendRecords(std::move(trips));
+                 };
+                 ImportCsv(platform, book.table(), book.settings().units, append, &window);
+             }},
+    });
+}
+
+}  // namespace rodwick

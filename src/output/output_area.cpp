@@ -1,0 +1,48 @@
+// The output commands: export, print and copy to the clipboard.
+#include "output_area.h"
+
+#include "command_registry.h"
+#include "copy_dialog.h"
+#include "export_dialog.h"
+#include "print_dialog.h"
+
+namespace rodwick {
+
+namespace {
+
+template <typename Dialog>
+void ShowModal(RecordBook& book, platform::Platform& platform, QWidget& window) {
+    Dialog dialog(book, platform, &window);
+    platform.showModal(dialog);
+}
+
+}  // namespace
+
+void RegisterOutputCommands(CommandRegistry& commands, RecordBook& book,
+                            platform::Platform& platform, QWidget& window) {
+    commands.add({
+        // Always offered, also with no records: the current-record export of an empty table
+        // writes one empty record.
+        {.name = kExportEntry,
+         .caption = "E&xport...",
+         .menu = kFileMenu,
+         .order = 50,
+         .handler = [&] { ShowModal<ExportDialog>(book, platform, window); }},
+        {.name = kPrintEntry,
+         .caption = "&Print...",
+         .shortcut = "Ctrl+P",
+         .menu = kFileMenu,
+         .order = 80,
+         .needsRecords = true,
+         .handler = [&] { ShowModal<PrintDialog>(book, platform, window); }},
+        {.name = kCopyEntry,
+         .caption = "&Copy To Clipboard   ",
+         .shortcut = "Ctrl+C",
+         .menu = kEditMenu,
+         .order = 10,
+         .needsRecords = true,
+         .handler = [&] { ShowModal<CopyDialog>(book, platform, window); }},
+    });
+}
+
+}  // namespace rodwick

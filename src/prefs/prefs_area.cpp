@@ -1,0 +1,64 @@
+// The Options and Help menu commands: preferences, font, manual, About.
+#include "prefs_area.h"
+
+#include <QString>
+#include <memory>
+
+#include "about_dialog.h"
+#include "command_registry.h"
+#include "display_font.h"
+#include "help.h"
+#include "preferences_dialog.h"
+
+namespace rodwick {
+
+void RegisterPrefsCommands(CommandRegistry& commands, RecordBook& book,
+                           platform::Platform& platform, MainView& view) {
+    // The font dialog's name: the last one chosen in this run.
+    auto chosenFont = std::make_shared<QString>();
+    commands.add({
+        {.name = kPreferencesEntry,
+         .caption = "Preferences...   ",
+         .shortcut = "Ctrl+U",
+         .menu = kOptionsMenu,
+         .order = 20,
+         .handler =
+             [&book, &platform, &view] {
+                 PreferencesDialog dialog(book, platform, &view.widget());
+                 platform.showModal(dialog);
+             }},
+        {.name = kFontEntry,
+         .caption = "Font...",
+         .menu = kOptionsMenu,
+         .order = 30,
+         .handler = [&book, &platform, &view,
+                     chosenFont] { ChooseDisplayFont(book, platform, view, *chosenFont); }},
+    });
+}
+
+void RegisterHelpCommands(CommandRegistry& commands, platform::Platform& platform,
+                          QWidget& window) {
+    commands.add({
+        {.name = kHelpEntry,
+         .caption = "Contents",
+         .shortcut = "Ctrl+H",
+         .menu = kHelpMenu,
+         .order = 10,
+         .handler =
+             [&platform] {
+                 ShowHelp(platform, ManualPath(platform.programDirectory()), WordProcessors());
+             }},
+        {.name = kHelpSeparator, .menu = kHelpMenu, .order = 20},
+        {.name = kAboutEntry,
+         .caption = "About...",
+         .menu = kHelpMenu,
+         .order = 30,
+         .handler =
+             [&platform, &window] {
+                 AboutDialog dialog(platform, &window);
+                 platform.showModal(dialog);
+             }},
+    });
+}
+
+}  // namespace rodwick

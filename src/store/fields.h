@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "record_table.h"
+#include "settings.h"
+
+namespace rodwick {
+
+// The unit a field's value is given in. A weight and a depth are each split into two fields,
+// the major and the minor part, whose unit names the user chooses (UnitNames); the
+// temperature's and the price's units are fixed.
+enum class UnitKind { none, weightMajor, weightMinor, depthMajor, depthMinor, temperature, price };
+
+// What a field's text stands for: how it is read and how it sorts. Every field is stored as
+// the text typed; a kind says what that text is meant to be, not that it is.
+enum class ValueKind { text, number, date, time, price, speciesList };
+
+// What the program knows of one field. Texts are UTF-8.
+struct FieldInfo {
+    Field field;
+    // The field's name in the code, which spreadsheets may use as a heading too.
+    std::string_view name;
+    // The record view's caption. The minor part of a weight or depth stands on its major's
+    // row and shares its caption.
+    std::string_view caption;
+    // Where the record view's caption names another field too and only the row tells them
+    // apart (the best fish's "Weight:"), the caption that names this field alone: what a
+    // screen reader says and what heads its spreadsheet column. Empty: the caption does.
+    std::string_view captionAlone;
+    // The record editor's caption; empty for a minor part, whose box shares its major's.
+    std::string_view editorCaption;
+    // The quick edit's prompt. A field whose unit the user names adds that name and ":".
+    std::string_view prompt;
+    // Spreadsheet headings other programs give the field, as compared (lower-case letters
+    // and digits), separated by blanks.
+    std::string_view otherHeadings;
+    UnitKind unit;
+    ValueKind value;
+};
+
+// clang-format off
+// In field order: the order of the database file, the record view, search, printing and export.
+inline constexpr std::array<FieldInfo, kFieldCount> kFields{{
+    {Field::venue, "venue", "Venue:", "", "Venue:", "Please select new venue!",
+     "location water lake river fishery place site", UnitKind::none, ValueKind::text},
+    {Field::waterType, "waterType", "Type of water:", "", "Type Of Water:", "Please select type of water.",
+     "", UnitKind::none, ValueKind::text},
+    {Field::ticketPrice, "ticketPrice", "Day Ticket \u00a3", "", "Day Ticket:", "Please type in new ticket price.",
+     "ticket price cost", UnitKind::price, ValueKind::price},
+    {Field::club, "club", "Club:", "", "Club:", "Please select new club",
+     "association society", UnitKind::none, ValueKind::text},
+    {Field::totalWeightMajor, "totalWeightMajor", "Weight:", "", "Total Weight:", "Please type in new Total Weight in ",
+     "weight totalweight totalweightlb totalweightkg catchweight bagweight", UnitKind::weightMajor, ValueKind::number},
+    {Field::totalWeightMinor, "totalWeightMinor", "Weight:", "", "", "Please type in new Total Weight in ",
+     "totalweightoz totalweightg", UnitKind::weightMinor, ValueKind::number},
+    {Field::waterCondition, "waterCondition", "Water Conditions:", "", "Water Condition:", "Please select new water conditions!",
+     "conditions", UnitKind::none, ValueKind::text},
+    {Field::weather, "weather", "Weather:", "", "Weather:", "Please select new weather!",
+     "", UnitKind::none, ValueKind::text},
+    {Field::temperature, "temperature", "Temperature:", "", "Temperature:", "Please select new temperature.",
+     "temp", UnitKind::temperature, ValueKind::number},
+    {Field::method, "method", "Method:", "", "Method:", "Please type in new Method of Fishing:",
+     "technique tactics", UnitKind::none, ValueKind::text},
+    {Field::depthMajor, "depthMajor", "Depth:", "", "Depth:", "Please type in new depth in ",
+     "depth", UnitKind::depthMajor, ValueKind::number},
+    {Field::depthMinor, "depthMinor", "Depth:", "", "", "Please type in new depth in ",
+     "depthin", UnitKind::depthMinor, ValueKind::number},
+    {Field::bait, "bait", "Best Bait,etc:", "", "Best Bait,etc:", "Please select new best Bait:",
+     "bestbait lure fly", UnitKind::none, ValueKind::text},
+    {Field::species, "species", "Species:", "", "Species Caught:", "",
+     "fish", UnitKind::none, ValueKind::speciesList},
+    {Field::bestFish, "bestFish", "Best Fish:", "", "Best Fish:", "Please select new best fish:",
+     "biggestfish", UnitKind::none, ValueKind::text},
+    {Field::bestFishWeightMajor, "bestFishWeightMajor", "Weight:", "Best Fish Weight:", "Weight:", "Please type in new weight in ",
+     "bestfishweight biggestfishweight", UnitKind::weightMajor, ValueKind::number},
+    {Field::bestFishWeightMinor, "bestFishWeightMinor", "Weight:", "Best Fish Weight:", "", "Please type in new weight in ",
+     "", UnitKind::weightMinor, ValueKind::number},
+    {Field::restrictions, "restrictions", "Restrictions:", "", "Restrictions:", "Please enter new restrictions:",
+     "rules", UnitKind::none, ValueKind::text},
+    {Field::remarks, "remarks", "Remarks:", "", "Remarks:", "Please enter new remarks:",
+     "notes note comments comment", UnitKind::none, ValueKind::text},
+    {Field::date, "date", "Date:", "", "Date:", "Please type in new date.",
+     "tripdate", UnitKind::none, ValueKind::date},
+    {Field::startTime, "startTime", "Start Time:", "", "Start Time:", "Please type in new Start Time:",
+     "start from", UnitKind::none, ValueKind::time},
+    {Field::finishTime, "finishTime", "Finish:", "", "Finish Time:", "Please type in new Finish Time:",
+     "end endtime stop", UnitKind::none, ValueKind::time},
+}};
+// clang-format on
+
+constexpr const FieldInfo& FieldInfoOf(Field field) {
+    return kFields[static_cast<std::size_t>(field)];
+}
+
+// The caption that names the field on its own, as a listener or a spreadsheet needs it.
+constexpr std::string_view CaptionAlone(Field field) {
+    const FieldInfo& info = FieldInfoOf(field);
+    return info.captionAlone.empty() ? info.caption : info.captionAlone;
+}
+
+// Whether the user names the unit (a weight's or a depth's part).
+constexpr bool HasUnitName(UnitKind unit) {
+    return unit == UnitKind::weightMajor || unit == UnitKind::weightMinor ||
+           unit == UnitKind::depthMajor || unit == UnitKind::depthMinor;
+}
+
+// The unit name in force for a weight's or a depth's part; empty for every other kind.
+const std::string& UnitName(UnitKind unit, const UnitNames& units);
+
+// A column heading for the field: its caption alone without the colon, and the unit in force
+// in brackets where the user names it ("Best Fish Weight (lb)").
+std::string FieldHeading(Field field, const UnitNames& units);
+
+}  // namespace rodwick

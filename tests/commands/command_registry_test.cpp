@@ -1,0 +1,57 @@
+// The registry refuses rows that would build wrong menus, and names the row at fault.
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "command_registry.h"
+
+namespace rodwick {
+namespace {
+
+TEST(CommandRegistry, AFaultyRowFailsTheBuildAndIsNamed) {
+    const std::vector<MenuHead> bar = {{kFileMenu, "&File"}, {kOptionsMenu, "&Options"}};
+    // Rows of a sound File menu, to which each case adds its one faulty row.
+    const std::vector<CommandRow> sound = {
+        {.name = kNewEntry, .caption = "Ne&w", .shortcut = "Ctrl+W", .menu = kFileMenu},
+        {.name = kMergeEntry, .caption = "&Merge", .menu = kFileMenu, .order = 10},
+        {.name = kCsvImportEntry, .caption = "Import", .menu = kFileMenu, .after = kMergeEntry},
+    };
+    const std::pair<CommandRow, std::string> cases[] = {
+        {{.name = kFindEntry, .caption = "&Find...", .menu = "MnuFinding"},
+         "menu entry MnuFind names menu MnuFinding, which the bar has not"},
+        {{.name = kStatisticsEntry, .menu = kOptionsMenu, .after = kFindEntry},
+         "menu entry MnuStats follows MnuFind, which is not in menu MnuOption"},
+        {{.name = kCsvExportEntry, .menu = kOptionsMenu, .after = kExportEntry},
+         "menu entry MnuCsvExp follows MnuExp, which is not in menu MnuOption"},
+        {{.name = kMergeEntry, .caption = "Merge again", .menu = kOptionsMenu},
+         "menu entry MnuMer is registered twice"},
+        {{.name = kStatisticsEntry, .shortcut = "ctrl+w", .menu = kOptionsMenu},
+         "menu entry MnuStats takes the shortcut ctrl+w of MnuNew"},
+    };
+    for (const auto& [faulty, message] : cases) {
+        SCOPED_TRACE(message);
+        CommandRegistry commands;
+        for (const CommandRow& row : sound) commands.add(row);
+        commands.add(faulty);
+        QMenuBar menuBar;
+        QObject context;
+        const Status built = commands.buildMenus(menuBar, bar, context);
+        EXPECT_EQ(built.message(), message);
+        EXPECT_TRUE(menuBar.actions().isEmpty()) << "a failed build leaves the bar as it was";
+    }
+
+    CommandRegistry commands;
+    for (const CommandRow& row : sound) commands.add(row);
+    QMenuBar menuBar;
+    QObject context;
+    ASSERT_TRUE(commands.buildMenus(menuBar, bar, context).ok());
+    QStringList file;
+    for (const QAction* action : commands.menu(kFileMenu).actions()) file << action->objectName();
+    EXPECT_EQ(file, QStringList({"MnuNew", "MnuMer", "MnuCsvImp"}));
+}
+
+}  // namespace
+}  // namespace rodwick
