@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "command_line.h"
@@ -47,13 +48,20 @@ int main(int argc, char* argv[]) {
 
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;
-    // Built now and kept hidden: the splash loads the database into it and shows it later.
-    rodwick::MainWindow mainWindow(book, platform);
 
     // The splash deletes itself when its timer has shown the main window.
-    auto* splash = new rodwick::SplashScreen(book, platform, mainWindow);
+    auto* splash = new rodwick::SplashScreen(book, platform);
     splash->setCommandLineFile(rodwick::ToPath(line.file));
-    splash->start();
+    // The splash comes up first and as fast as any window; the hidden main window is built and
+    // the start-up database loaded only once the splash has been painted, still long before
+    // its timer shows the main window.
+    std::unique_ptr<rodwick::MainWindow> mainWindow;
+    splash->afterFirstPaint([&book, &platform, &mainWindow, splash] {
+        mainWindow = std::make_unique<rodwick::MainWindow>(book, platform);
+        splash->setMainWindow(*mainWindow);
+        splash->load();
+    });
+    splash->showCentred();
 
     return app->exec();
 }

@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
+#include <utility>
 
 #include "artwork.h"
 #include "file_io.h"
@@ -60,10 +61,14 @@ QLabel* makePicture(QWidget* parent, const char* name, const QRect& geometry,
 
 SplashScreen::SplashScreen(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
                            QWidget* parent)
+    : SplashScreen(book, platform, parent) {
+    mainWindow_ = &mainWindow;
+}
+
+SplashScreen::SplashScreen(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       book_(book),
-      platform_(platform),
-      mainWindow_(mainWindow) {
+      platform_(platform) {
     setObjectName(QStringLiteral("Form9"));
     // The title is never drawn (no frame) but names the window to the desktop.
     setWindowTitle(QStringLiteral("The Rodwick Database"));
@@ -115,16 +120,29 @@ void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
     water.setColorAt(0.0, kWaterTop);
     water.setColorAt(1.0, kWaterBottom);
     painter.fillRect(rect(), water);
+    // Posted: the whole frame reaches the screen before the work starts.
+    if (afterFirstPaint_) QTimer::singleShot(0, this, &SplashScreen::runAfterFirstPaint);
+}
+
+void SplashScreen::runAfterFirstPaint() {
+    if (afterFirstPaint_) std::exchange(afterFirstPaint_, {})();
 }
 
 void SplashScreen::start() {
+    showCentred();
+    load();
+}
+
+void SplashScreen::showCentred() {
     const QSize screen = platform_.screenSize();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     platform_.showModeless(*this);
+}
 
-    ReadSettings(book_, platform_, mainWindow_, commandLineFile_);
+void SplashScreen::load() {
+    ReadSettings(book_, platform_, *mainWindow_, commandLineFile_);
     // Only a file the load actually found goes into the list of opened files.
-    if (FileExists(book_.fileName())) mainWindow_.addToFileList();
+    if (FileExists(book_.fileName())) mainWindow_->addToFileList();
 
     // Printing sets the display font itself when it prints.
     platform_.setPrinterFontName(QStringLiteral("Times New Roman"));
@@ -134,12 +152,14 @@ void SplashScreen::tick() {
     if (ticked_) return;
     ticked_ = true;
     Timer1_->stop();
+    // Where no frame was ever painted, the start-up still runs before the main window shows.
+    runAfterFirstPaint();
 
     // The main window is shown before the splash closes, so that the application never sees
     // its last visible window close and quits.
-    platform_.showModeless(mainWindow_);
-    mainWindow_.ShowUnitNames();
-    mainWindow_.setScrollBarMaximum();
+    platform_.showModeless(*mainWindow_);
+    mainWindow_->ShowUnitNames();
+    mainWindow_->setScrollBarMaximum();
 
     close();
     deleteLater();

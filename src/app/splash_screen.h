@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "main_window.h"
 #include "platform.h"
@@ -23,10 +24,19 @@ class SplashScreen : public QWidget {
     // mainWindow is created hidden by the caller and stays hidden until the timer fires.
     SplashScreen(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
                  QWidget* parent = nullptr);
+    // A splash shown before the main window exists; setMainWindow must come before load().
+    SplashScreen(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
+    void setMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
+    // Work run once from the event loop after the splash's first frame, or at the latest
+    // before the tick shows the main window.
+    void afterFirstPaint(std::function<void()> work) { afterFirstPaint_ = std::move(work); }
 
-    // Centres and shows the splash, reads the settings, loads the automatic-load database and
-    // lists it when it was found.
+    // Centres and shows the splash, then loads.
     void start();
+    // Centres and shows the splash.
+    void showCentred();
+    // Reads the settings, loads the automatic-load database and lists it when it was found.
+    void load();
     // The timer's first tick: shows the main window with its unit names, then closes the
     // splash and deletes it later. Any later call does nothing.
     void tick();
@@ -38,11 +48,13 @@ class SplashScreen : public QWidget {
 
   private:
     void buildControls();
+    void runAfterFirstPaint();
 
     RecordBook& book_;
     std::string commandLineFile_;
     platform::Platform& platform_;
-    MainWindow& mainWindow_;
+    MainWindow* mainWindow_ = nullptr;
+    std::function<void()> afterFirstPaint_;
     bool ticked_ = false;
 
     QTimer* Timer1_ = nullptr;
