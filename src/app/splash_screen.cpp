@@ -101,8 +101,9 @@ void SplashScreen::buildControls() {
                         QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
 
     // Both pictures stand on one waterline, 180 pixels down.
-    Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), FishPicture(QSize(156, 104)));
-    Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), RodPicture(QSize(168, 84)));
+    // The pictures are drawn for the first frame (paintEvent), not before the window is shown.
+    Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), QPixmap());
+    Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), QPixmap());
 
     QFont maker = FontOf("Times New Roman", QFont::Serif, 14);
     maker.setItalic(true);
@@ -115,6 +116,11 @@ void SplashScreen::buildControls() {
 }
 
 void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
+    // The window paints before its children, so they are in this same frame.
+    if (Image1_->pixmap().isNull()) {
+        Image1_->setPixmap(FishPicture(Image1_->size()));
+        Image2_->setPixmap(RodPicture(Image2_->size()));
+    }
     QPainter painter(this);
     QLinearGradient water(0, 0, 0, height());
     water.setColorAt(0.0, kWaterTop);

@@ -143,7 +143,7 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
     EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
 }
 
-TEST(StartupTest, WorkLeftForTheFirstPaintRunsOnceAndBeforeTheMainWindowShows) {
+TEST(StartupTest, ThePicturesAndTheWorkLeftForTheFirstPaintComeBeforeTheMainWindow) {
     for (const bool painted : {true, false}) {
         SCOPED_TRACE(painted ? "painted before the tick" : "never painted");
         Program run({}, "");
@@ -154,6 +154,9 @@ TEST(StartupTest, WorkLeftForTheFirstPaintRunsOnceAndBeforeTheMainWindowShows) {
             (void)run.splash->grab();
             QCoreApplication::processEvents();
             EXPECT_EQ(mainShownAtRun, std::vector<long>{0}) << "run once the frame is out";
+            for (const char* name : {"Image1", "Image2"}) {
+                EXPECT_FALSE(run.splash->findChild<QLabel*>(name)->pixmap().isNull()) << name;
+            }
         }
         run.splash->tick();
         EXPECT_EQ(mainShownAtRun, std::vector<long>{0});
