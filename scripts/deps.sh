@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation)
 if [[ "${1:-run}" == test ]]; then
-    packages+=(libgtest-dev libbenchmark-dev xvfb xauth xdotool python3)
+    packages+=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth xdotool python3)
     # The desktop entry, metainfo and MIME type checked by their own validators.
     packages+=(desktop-file-utils appstream shared-mime-info)
     # Printing through CUPS to a PDF and reading it back; the clipboard from outside.

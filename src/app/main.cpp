@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "command_line.h"
@@ -48,14 +49,20 @@ int main(int argc, char* argv[]) {
 
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;
-    // Built now and kept hidden: the start-up loads the database into it and the splash shows
-    // it later.
-    rodwick::MainWindow mainWindow(book, platform);
 
     // The splash deletes itself when its timer has shown the main window.
-    auto* splash = new rodwick::SplashScreen(platform, mainWindow);
+    auto* splash = new rodwick::SplashScreen(platform);
+    // The splash comes up first and as fast as any window; the hidden main window is built and
+    // the start-up run only once the splash has been painted, still long before its timer
+    // shows the main window.
+    std::unique_ptr<rodwick::MainWindow> mainWindow;
+    const std::string commandLineFile = rodwick::ToPath(line.file);
+    splash->afterFirstPaint([&book, &platform, &mainWindow, splash, commandLineFile] {
+        mainWindow = std::make_unique<rodwick::MainWindow>(book, platform);
+        splash->setMainWindow(*mainWindow);
+        rodwick::StartUp(book, platform, *mainWindow, commandLineFile);
+    });
     splash->start();
-    rodwick::StartUp(book, platform, mainWindow, rodwick::ToPath(line.file));
 
     return app->exec();
 }

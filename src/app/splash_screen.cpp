@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
+#include <utility>
 
 #include "fish_rod_reel.h"
 #include "version.h"
@@ -56,9 +57,12 @@ QLabel* makePicture(QWidget* parent, const char* name, const QRect& geometry,
 }  // namespace
 
 SplashScreen::SplashScreen(platform::Platform& platform, MainWindow& mainWindow, QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      platform_(platform),
-      mainWindow_(mainWindow) {
+    : SplashScreen(platform, parent) {
+    mainWindow_ = &mainWindow;
+}
+
+SplashScreen::SplashScreen(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), platform_(platform) {
     setObjectName(QStringLiteral("Form9"));
     // The title is never drawn (no frame) but names the window to the desktop.
     setWindowTitle(QStringLiteral("The Rodwick Database"));
@@ -90,9 +94,10 @@ void SplashScreen::buildControls() {
     Label1_ = makeLabel(this, "Label1", QStringLiteral("The Rodwick Database"),
                         QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
 
-    // Both pictures stand on one waterline, 180 pixels down.
-    Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), FishPicture(QSize(156, 104)));
-    Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), RodPicture(QSize(168, 84)));
+    // Both pictures stand on one waterline, 180 pixels down. They are drawn for the first
+    // frame (paintEvent), not before the window is shown.
+    Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), QPixmap());
+    Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), QPixmap());
 
     QFont maker = FontOf("Times New Roman", QFont::Serif, 14);
     maker.setItalic(true);
@@ -105,11 +110,22 @@ void SplashScreen::buildControls() {
 }
 
 void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
+    // The window paints before its children, so they are in this same frame.
+    if (Image1_->pixmap().isNull()) {
+        Image1_->setPixmap(FishPicture(Image1_->size()));
+        Image2_->setPixmap(RodPicture(Image2_->size()));
+    }
     QPainter painter(this);
     QLinearGradient water(0, 0, 0, height());
     water.setColorAt(0.0, kWaterTop);
     water.setColorAt(1.0, kWaterBottom);
     painter.fillRect(rect(), water);
+    // Posted: the whole frame reaches the screen before the work starts.
+    if (afterFirstPaint_) QTimer::singleShot(0, this, &SplashScreen::runAfterFirstPaint);
+}
+
+void SplashScreen::runAfterFirstPaint() {
+    if (afterFirstPaint_) std::exchange(afterFirstPaint_, {})();
 }
 
 void SplashScreen::start() {
@@ -122,12 +138,14 @@ void SplashScreen::tick() {
     if (ticked_) return;
     ticked_ = true;
     Timer1_->stop();
+    // Where no frame was ever painted, the start-up still runs before the main window shows.
+    runAfterFirstPaint();
 
     // The main window is shown before the splash closes, so that the application never sees
     // its last visible window close and quits.
-    platform_.showModeless(mainWindow_);
-    mainWindow_.ShowUnitNames();
-    mainWindow_.setScrollBarMaximum();
+    platform_.showModeless(*mainWindow_);
+    mainWindow_->ShowUnitNames();
+    mainWindow_->setScrollBarMaximum();
 
     close();
     deleteLater();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "main_window.h"
 #include "platform.h"
@@ -21,6 +22,12 @@ class SplashScreen : public QWidget {
 
     // mainWindow is created hidden by the caller and stays hidden until the timer fires.
     SplashScreen(platform::Platform& platform, MainWindow& mainWindow, QWidget* parent = nullptr);
+    // A splash shown before the main window exists; setMainWindow must come before the tick.
+    explicit SplashScreen(platform::Platform& platform, QWidget* parent = nullptr);
+    void setMainWindow(MainWindow& mainWindow) { mainWindow_ = &mainWindow; }
+    // Work run once from the event loop after the splash's first frame, or at the latest
+    // before the tick shows the main window.
+    void afterFirstPaint(std::function<void()> work) { afterFirstPaint_ = std::move(work); }
 
     // Centres and shows the splash.
     void start();
@@ -33,9 +40,11 @@ class SplashScreen : public QWidget {
 
   private:
     void buildControls();
+    void runAfterFirstPaint();
 
     platform::Platform& platform_;
-    MainWindow& mainWindow_;
+    MainWindow* mainWindow_ = nullptr;
+    std::function<void()> afterFirstPaint_;
     bool ticked_ = false;
 
     QTimer* Timer1_ = nullptr;

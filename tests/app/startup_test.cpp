@@ -149,6 +149,27 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
     EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
 }
 
+TEST(StartupTest, ThePicturesAndTheWorkLeftForTheFirstPaintComeBeforeTheMainWindow) {
+    for (const bool painted : {true, false}) {
+        SCOPED_TRACE(painted ? "painted before the tick" : "never painted");
+        Program run({}, "");
+        std::vector<long> mainShownAtRun;
+        run.splash->afterFirstPaint([&] { mainShownAtRun.push_back(run.TimesShown(&run.main)); });
+        if (painted) {
+            (void)run.splash->grab();
+            (void)run.splash->grab();
+            QCoreApplication::processEvents();
+            EXPECT_EQ(mainShownAtRun, std::vector<long>{0}) << "run once the frame is out";
+            for (const char* name : {"Image1", "Image2"}) {
+                EXPECT_FALSE(run.splash->findChild<QLabel*>(name)->pixmap().isNull()) << name;
+            }
+        }
+        run.splash->tick();
+        EXPECT_EQ(mainShownAtRun, std::vector<long>{0});
+        EXPECT_EQ(run.TimesShown(&run.main), 1);
+    }
+}
+
 TEST(StartupTest, ADatabaseNamedOnTheCommandLineIsLoadedInsteadOfTheStartUpOne) {
     // What is the case, the file named, the file shown (empty for none) and the records.
     const std::tuple<const char*, std::string, std::string, int> cases[] = {
