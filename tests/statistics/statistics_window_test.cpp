@@ -286,16 +286,5 @@ TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNoth
     EXPECT_TRUE(platform.calls().empty());
 }
 
-TEST(StatisticsCommand, TakesAShortcutNoOtherEntryUses) {
-    const char* taken[] = {"Ctrl+W", "Ctrl+O", "Ctrl+S", "Ctrl+Y", "Ctrl+M", "Ctrl+P",
-                           "Ctrl+X", "Ctrl+C", "Ctrl+E", "Del",    "Ctrl+A", "Ctrl+T",
-                           "Ctrl+F", "Ctrl+U", "Ctrl+G", "Ctrl+H"};
-    for (const char* other : taken) {
-        EXPECT_NE(QKeySequence(QString::fromLatin1(stats::StatisticsCommand::kShortcut)),
-                  QKeySequence(QString::fromLatin1(other)));
-    }
-    EXPECT_STREQ(stats::StatisticsCommand::kCaption, "Statistics...");
-}
-
 }  // namespace
 }  // namespace rodwick::testing
