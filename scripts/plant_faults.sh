@@ -8,11 +8,12 @@
 #
 # FAULT is a patch's name without ".patch" (store-line-end) or a shell pattern ('store-*');
 # none means all. CTEST_ARGS go to every ctest run (-R Store, --timeout 60, ...). The first
-# line of each patch says what the fault is; git apply skips it.
+# line of each patch says what the fault is; git apply skips it. FAULTS_BUILD_DIR names another
+# build folder configured the same way (build-faults/ by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build="build-faults"
+build="${FAULTS_BUILD_DIR:-build-faults}"
 jobs=${JOBS:-$(nproc)}
 baseline=1
 patterns=()
@@ -21,7 +22,7 @@ while (($#)); do
     case $1 in
         --no-baseline) baseline=0 ;;
         -h | --help)
-            sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+            sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
             exit 0
             ;;
         --)
