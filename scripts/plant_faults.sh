@@ -22,7 +22,7 @@ while (($#)); do
     case $1 in
         --no-baseline) baseline=0 ;;
         -h | --help)
-            sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
+            sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
             exit 0
             ;;
         --)
