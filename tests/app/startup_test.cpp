@@ -129,11 +129,6 @@ TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTic
     EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + FromPath(run.dir.File("trips.rwk")));
     EXPECT_EQ(run.TimesShown(run.splash), 1);
     EXPECT_EQ(run.splash->geometry(), QRect(190, 170, 420, 260));
-    for (const auto& [name, caption] :
-         {std::pair("Label1", "The Rodwick Database"), std::pair("Label3", "Harrowby Software"),
-          std::pair("Label6", "v 1.8")}) {
-        EXPECT_EQ(run.splash->findChild<QLabel*>(name)->text(), caption);
-    }
     EXPECT_FALSE(run.main.isVisible());
     EXPECT_EQ(run.TimesShown(&run.main), 0);
 

@@ -130,17 +130,5 @@ TEST_F(SpreadsheetCommandTest, ImportIntoAnEmptyTableShowsTheTripsAndSwitchesThe
     EXPECT_TRUE(platform.allAnswersUsed());
 }
 
-TEST_F(SpreadsheetCommandTest, ExportWritesTheBooksTripsAndIsOnWithNoRecords) {
-    EXPECT_TRUE(Action("MnuCsvExp")->isEnabled());
-    Hold(2);
-    const std::string path = dir.File("out.csv");
-    platform.answerSaveDialog(QString::fromStdString(path));
-    Action("MnuCsvExp")->trigger();
-    const std::string written = ReadBytes(path);
-    EXPECT_NE(written.find(Tagged("r1")[Field::venue]), std::string::npos);
-    EXPECT_NE(written.find(Tagged("r2")[Field::venue]), std::string::npos);
-    EXPECT_TRUE(platform.allAnswersUsed());
-}
-
 }  // namespace
 }  // namespace rodwick::testing

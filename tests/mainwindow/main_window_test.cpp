@@ -158,7 +158,8 @@ TEST_F(MainWindowTest, RecordCommandsSwitchExactlyTheirSet) {
 // clang-format off
 const std::tuple<const char*, int, int> kMoves[] = {
     {"MnuLast", 0, 20}, {"MnuNext", 0, 20}, {"MnuPrev", 0, 19}, {"MnuFirst", 0, 1},
-    {"MnuPrev", 0, 1}, {"MnuNext", 0, 2}, {"chrec", Qt::Key_Down, 20}, {"chrec", Qt::Key_Up, 1},
+    {"MnuPrev", 0, 1}, {"MnuNext", 0, 2}, {"MnuPrev", 0, 1}, {"MnuNext", 0, 2},
+    {"chrec", Qt::Key_Down, 20}, {"chrec", Qt::Key_Up, 1},
     {"chrec", Qt::Key_Right, 2}, {"chrec", Qt::Key_PageDown, 12}, {"chrec", Qt::Key_Left, 11},
     {"window", Qt::Key_Right, 12}, {"window", Qt::Key_Left, 11}, {"window", Qt::Key_Down, 20},
     {"window", Qt::Key_Up, 1}, {"window", Qt::Key_Left, 1}, {"window", Qt::Key_PageDown, 1},

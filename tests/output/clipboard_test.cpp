@@ -70,13 +70,6 @@ TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
     EXPECT_EQ(book.table().slot(2)[Field::venue], "r2.0") << "editing the text leaves the record";
 }
 
-TEST_F(ClipboardTest, AnEmptyRecordCopiesItsLineEndsAndDotsOnly) {
-    book.show(3);
-    Copy(nullptr);
-    EXPECT_EQ(platform.clipboard,
-              "\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n.\r\n\r\n\r\n\r\n\r\n");
-}
-
 TEST(RealClipboard, CopyReachesTheApplicationClipboard) {
     RecordBook book;
     ASSERT_TRUE(book.replaceRecords({Tagged("r1")}).ok());

@@ -2,6 +2,7 @@
 // write: the old file stays byte for byte, no temporary file is left, the reason is given.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <functional>
@@ -49,6 +50,11 @@ FileOps NoTemporaryFile(int error = EACCES, FileOps ops = FileOps::System()) {
     return ops;
 }
 
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
 // Writes writer's bytes over an old file with ops; the failure must leave everything as it was
 // and name reason.
 void ExpectRefused(const Writer& writer, const FileOps& ops, int reason) {
@@ -64,14 +70,21 @@ void ExpectRefused(const Writer& writer, const FileOps& ops, int reason) {
 TEST(WriterFailureTest, EachStepFailedLeavesTheOldFileAndNoTemporaryFile) {
     FileOps openFails = NoTemporaryFile(EMFILE), fsyncFails = FileOps::System();
     FileOps renameFails = fsyncFails, inPlaceFsyncFails = NoTemporaryFile();
+    FileOps noProgress = fsyncFails, readOnly = fsyncFails;
     openFails.open = [](const char*, int) { return Fail(EMFILE); };
     fsyncFails.fsync = inPlaceFsyncFails.fsync = [](int) { return Fail(EIO); };
     renameFails.rename = [](const char*, const char*) { return Fail(EBUSY); };
+    // A write that makes no progress must end, not be retried for ever.
+    noProgress.write = [](int, const char*, std::size_t) -> long { return 0; };
+    // Tests run as root, where permission bits stop nothing: the check is told to refuse.
+    readOnly.access = [](const char*, int) { return Fail(EACCES); };
     const std::tuple<const char*, FileOps, int> steps[] = {
         {"open", openFails, EMFILE},
         {"fsync", fsyncFails, EIO},
         {"rename", renameFails, EBUSY},
         {"in place, fsync", inPlaceFsyncFails, EIO},
+        {"write without progress", noProgress, EIO},
+        {"file not writable", readOnly, EACCES},
     };
     for (const Writer& writer : Writers()) {
         for (const auto& [step, ops, reason] : steps) {
@@ -97,6 +110,53 @@ TEST(WriterFailureTest, AWriteCutShortAfterAnyNumberOfBytesChangesNothing) {
         SCOPED_TRACE(writer.label);
         ExpectRefused(writer, WriteFailsAfter(writer.bytes.size() - 1), ENOSPC);
     }
+}
+
+TEST(WriterFailureTest, WhereTheSaveGoesAndWithWhichPermissions) {
+    TempDir dir;
+    const std::string path = dir.File("TRIPS.RWK");
+    const RecordTable table = TableOf(Trips(1, 3));
+    EXPECT_EQ(SaveDatabaseFile(dir.File("nowhere/TRIPS.RWK"), table).message(),
+              std::strerror(ENOENT));
+    EXPECT_EQ(WriteFileAtomically(dir.path + "/", "x").message(), std::strerror(EISDIR));
+    EXPECT_EQ(WriteFileAtomically(path, "x", NoTemporaryFile()).message(), std::strerror(EACCES))
+        << "no file to write in place";
+    EXPECT_TRUE(dir.Names().empty());
+    EXPECT_FALSE(FileExists(dir.path));
+    EXPECT_FALSE(ReadFileBytes(dir.path).ok());
+
+    // A new file takes the user's umask; short writes are continued to the end.
+    const mode_t oldMask = ::umask(027);
+    EXPECT_TRUE(SaveDatabaseFile(path, table, WriteFailsAfter(1 << 20, 7)).ok());
+    ::umask(oldMask);
+    EXPECT_EQ(ReadBytes(path), FormatDatabase(table));
+    EXPECT_EQ(ModeOf(path), 0640u);
+    EXPECT_TRUE(FileExists(path));
+
+    // Saving through a link replaces the file it points to, from a temporary file in that
+    // file's folder (a rename never crosses file systems), keeping its permission bits.
+    std::filesystem::create_directory(dir.File("real"));
+    const std::string real = dir.File("real/TRIPS.RWK");
+    WriteBytes(real, "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0604), 0);
+    std::filesystem::create_symlink(real, dir.File("LINK.RWK"));
+    FileOps ops = FileOps::System();
+    std::string renamedFrom;
+    ops.rename = [&renamedFrom](const char* from, const char* to) {
+        renamedFrom = from;
+        return FileOps::System().rename(from, to);
+    };
+    ASSERT_TRUE(SaveDatabaseFile(dir.File("LINK.RWK"), TableOf(Trips(1, 1)), ops).ok());
+    EXPECT_EQ(std::filesystem::path(renamedFrom).parent_path(), dir.File("real"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("LINK.RWK")));
+    EXPECT_EQ(ReadBytes(real), DatabaseBytes(Trips(1, 1)));
+    EXPECT_EQ(ModeOf(real), 0604u);
+
+    // Where the folder takes no temporary file, the file itself is rewritten, shorter too.
+    ASSERT_TRUE(SaveDatabaseFile(path, TableOf(Trips(1, 1, "s")), NoTemporaryFile()).ok());
+    EXPECT_EQ(ReadBytes(path), DatabaseBytes(Trips(1, 1, "s")));
+    EXPECT_EQ(ModeOf(path), 0640u);
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"LINK.RWK", "TRIPS.RWK", "real"}));
 }
 
 // A small tmpfs of the test's own; skipped where the test may not mount one.

@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "platform.h"
-#include "rodwick_test/platform_printers.h"
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace rodwick::testing {
 

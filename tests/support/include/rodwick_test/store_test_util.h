@@ -20,7 +20,6 @@
 #include "file_io.h"
 #include "record_book.h"
 #include "record_table.h"
-#include "rodwick_test/store_printers.h"
 
 namespace rodwick::testing {
 
