@@ -1,0 +1,497 @@
+// Random sequences of the record book's operations, each checked against a small reference
+// model: the records, the current record, the names, the settings, the files on disk and the
+// notifications a window would redraw from. Seeded and reproducible; a failure names its seed
+// and step. RODWICK_STRESS_SEED runs one other seed, RODWICK_STRESS_STEPS sets the steps per seed.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "database_file.h"
+#include "record_book.h"
+#include "rodwick_test/store_test_util.h"
+
+namespace rodwick::testing {
+namespace {
+
+constexpr int kMax = RecordTable::kMaxRecords;
+const std::string kTooMany = "only 250 records are allowed in one file";
+
+// The file image the model expects: a CR, or CR LF, inside a field is stored as one blank.
+std::string Stored(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, " ");
+    for (char& c : text) c = c == '\r' ? ' ' : c;
+    return text;
+}
+
+std::vector<TripRecord> StoredRecords(std::vector<TripRecord> records) {
+    for (TripRecord& record : records)
+        for (std::string& field : record.fields) field = Stored(std::move(field));
+    return records;
+}
+
+std::string Image(const std::vector<TripRecord>& records) {
+    return DatabaseBytes(StoredRecords(records));
+}
+
+// What the model believes one path holds.
+struct OnDisk {
+    std::string bytes;
+    // The records a load reads; nothing for a file a load refuses.
+    std::optional<std::vector<TripRecord>> records;
+};
+
+// The reference model: plain values, changed by the rules the book promises.
+struct Model {
+    std::vector<TripRecord> records;
+    int current = 0;
+    std::string fileName = RecordTable::kUntitled;
+    std::string titleName = RecordTable::kUntitled;
+    Settings settings;
+    std::map<std::string, OnDisk> files;  // regular files only
+    std::set<std::string> folders;
+};
+
+// What a window keeps of the book, updated only when told: if the book forgets to tell a
+// change, the view goes stale and the comparison after the step shows it.
+struct View {
+    explicit View(RecordBook& b) : book(b) { Redraw({true, true, true, true, true}); }
+
+    void Redraw(const RecordBook::Changes& c) {
+        if (c.records || c.currentRecord) {
+            shown = book.current();
+            position = "Record " + std::to_string(book.currentRecord()) + " of " +
+                       std::to_string(book.recordCount());
+        }
+        if (c.emptiness) commandsOn = book.recordCount() > 0;
+        if (c.fileName) title = book.titleName();
+        if (c.settings) settings = book.settings();
+    }
+
+    RecordBook& book;
+    TripRecord shown;
+    std::string position;
+    bool commandsOn = false;
+    std::string title;
+    Settings settings;
+};
+
+// Save failures made through the file operations; the model predicts their outcome.
+struct Faults {
+    std::optional<std::size_t> writeLimit;  // ENOSPC once this many bytes have gone out
+    bool fsync = false;                     // EIO
+    bool rename = false;                    // EIO
+    bool access = false;                    // EACCES: the file may not be written
+    bool mkstemp = false;                   // ENOSPC: the folder takes no new file
+};
+
+// Flushing to the disk is not what is tested here, and would take most of the time.
+FileOps Unflushed() {
+    FileOps ops = FileOps::System();
+    ops.fsync = [](int) { return 0; };
+    return ops;
+}
+
+FileOps OpsWith(const Faults& f) {
+    FileOps ops = f.writeLimit ? WriteFailsAfter(*f.writeLimit, 1 << 20, Unflushed()) : Unflushed();
+    if (f.fsync) ops.fsync = [](int) { return Fail(EIO); };
+    if (f.rename) ops.rename = [](const char*, const char*) { return Fail(EIO); };
+    if (f.access) ops.access = [](const char*, int) { return Fail(EACCES); };
+    if (f.mkstemp) ops.mkstemp = [](char*) { return Fail(ENOSPC); };
+    return ops;
+}
+
+class Stress {
+  public:
+    explicit Stress(unsigned seed) : rng_(seed) {
+        std::filesystem::create_directory(dir_.File("folder.rwk"));
+        model_.folders.insert(dir_.File("folder.rwk"));
+        Put("a.rwk", Records(3));
+        Put("b.rwk", Records(1));
+        Put("c.rwk", std::vector<TripRecord>{});
+        Put("full.rwk", Records(kMax));
+        // A count one record longer than the file, and one record past the limit.
+        Put("short.rwk", FileImage(" 4 ", Records(3)));
+        Put("big.rwk", DatabaseBytes(Records(kMax + 1)));
+        paths_ = {"a.rwk",   "b.rwk",   "c.rwk",      "full.rwk",       "short.rwk",
+                  "big.rwk", "new.rwk", "folder.rwk", "no folder/x.rwk"};
+        for (std::string& path : paths_) path = dir_.File(path);
+        book_.setFileOps(Unflushed());
+    }
+
+    // One random operation, then every check. False once a check has failed.
+    bool Step() {
+        told_.clear();
+        expected_ = {};
+        const bool emptyBefore = model_.records.empty();
+        // Each operation with the share of steps it takes, in percent.
+        static constexpr std::pair<int, void (Stress::*)()> kOperations[] = {
+            {14, &Stress::Navigate},      {10, &Stress::Add},       {6, &Stress::ReplaceAll},
+            {8, &Stress::Edit},           {10, &Stress::QuickEdit}, {8, &Stress::Delete},
+            {8, &Stress::Duplicate},      {3, &Stress::New},        {8, &Stress::Load},
+            {6, &Stress::Merge},          {7, &Stress::Save},       {6, &Stress::SaveAs},
+            {2, &Stress::ChangeSettings}, {2, &Stress::Adopt},      {2, &Stress::RoundTrip}};
+        int pick = Uniform(0, 99);
+        for (const auto& [share, operation] : kOperations) {
+            if ((pick -= share) < 0) {
+                (this->*operation)();
+                break;
+            }
+        }
+        if (expected_) expected_->emptiness = emptyBefore != model_.records.empty();
+        Check();
+        return !::testing::Test::HasFailure();
+    }
+
+    // A save then a load gives the same bytes, and those are the model's.
+    void RoundTrip() {
+        const std::string first = dir_.File("round1.rwk"), second = dir_.File("round2.rwk");
+        ASSERT_TRUE(SaveDatabaseFile(first, book_.table(), Unflushed()).ok());
+        RecordBook other;
+        other.setFileOps(Unflushed());
+        ASSERT_TRUE(other.load(first).ok());
+        ASSERT_TRUE(other.saveAs(second).ok());
+        EXPECT_EQ(ReadBytes(first), Image(model_.records));
+        EXPECT_EQ(ReadBytes(second), ReadBytes(first));
+        std::filesystem::remove(first);
+        std::filesystem::remove(second);
+    }
+
+    std::string State() const {
+        return std::to_string(model_.records.size()) + "/" + std::to_string(model_.current) +
+               " file=" + model_.fileName + " title=" + model_.titleName;
+    }
+
+  private:
+    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+    bool Chance(int percent) { return Uniform(0, 99) < percent; }
+    int Count() const { return static_cast<int>(model_.records.size()); }
+
+    // Short texts with the bytes that matter: Windows-1252 letters, blanks, line ends.
+    std::string Text() {
+        static const char* const kPieces[] = {"a",    "Z",  "7",  " ",   "\xE9",
+                                              "\xA3", "\n", "\r", "\r\n"};
+        std::string text;
+        for (int n = Uniform(0, 4); n > 0; --n) text += kPieces[Uniform(0, 8)];
+        return text;
+    }
+    TripRecord Record() {
+        TripRecord record = Tagged("t" + std::to_string(++made_));
+        for (int n = Uniform(0, 3); n > 0; --n) record.fields[Uniform(0, kFieldCount - 1)] = Text();
+        return record;
+    }
+    std::vector<TripRecord> Records(int n) {
+        std::vector<TripRecord> records;
+        for (int k = 0; k < n; ++k) records.push_back(Record());
+        return records;
+    }
+    // A block size: mostly small, sometimes right at the room left or one past it.
+    int BlockSize() {
+        const int room = kMax - Count();
+        const int choice = Uniform(0, 5);
+        return choice == 0 ? room : choice == 1 ? room + 1 : Uniform(0, choice == 2 ? kMax : 4);
+    }
+    const std::string& AnyPath() { return paths_[Uniform(0, static_cast<int>(paths_.size()) - 1)]; }
+
+    void Put(const std::string& name, const std::vector<TripRecord>& records) {
+        Put(name, Image(records));
+        model_.files[dir_.File(name)].records = StoredRecords(records);
+    }
+    void Put(const std::string& name, const std::string& bytes) {
+        WriteBytes(dir_.File(name), bytes);
+        model_.files[dir_.File(name)] = {bytes, std::nullopt};
+    }
+
+    void Tell(RecordBook::Changes changes) { expected_ = changes; }
+    void Expect(const Status& status, bool ok, const std::string& message = "") {
+        EXPECT_EQ(status.ok(), ok) << status.message();
+        if (!ok && !message.empty()) {
+            EXPECT_EQ(status.message(), message);
+        }
+    }
+    void Appended(const std::vector<TripRecord>& block) {
+        const bool wasEmpty = model_.records.empty();
+        model_.records.insert(model_.records.end(), block.begin(), block.end());
+        if (wasEmpty && !block.empty()) model_.current = 1;
+        Tell({.records = true, .currentRecord = wasEmpty && !block.empty()});
+    }
+
+    void Navigate() {
+        // First, last, next, previous, or a number the goto list might give (some out of range).
+        const int choice = Uniform(0, 4);
+        const int n = choice == 0   ? 1
+                      : choice == 1 ? Count()
+                      : choice == 2 ? model_.current + 1
+                      : choice == 3 ? model_.current - 1
+                                    : Uniform(-1, Count() + 1);
+        const bool inRange = n >= 1 && n <= Count();
+        EXPECT_EQ(book_.show(n), inRange) << "show " << n;
+        if (!inRange) return;
+        model_.current = n;
+        Tell({.currentRecord = true});
+    }
+    void Add() {
+        const std::vector<TripRecord> block = Records(BlockSize());
+        const bool fits = Count() + static_cast<int>(block.size()) <= kMax;
+        Expect(book_.appendRecords(block), fits, kTooMany);
+        if (fits) Appended(block);
+    }
+    void ReplaceAll() {
+        const int n = Chance(10) ? kMax + 1 : Uniform(0, Chance(20) ? kMax : 5);
+        const std::vector<TripRecord> records = Records(n);
+        Expect(book_.replaceRecords(records), n <= kMax, kTooMany);
+        if (n > kMax) return;
+        model_.records = records;
+        model_.current = n > 0 ? 1 : 0;
+        Tell({.records = true, .currentRecord = true});
+    }
+    void Edit() {
+        const int n = Chance(80) ? model_.current : Uniform(-1, Count() + 1);
+        const TripRecord record = Record();
+        const bool inRange = n >= 1 && n <= Count();
+        Expect(book_.replaceRecord(n, record), inRange);
+        if (!inRange) return;
+        model_.records[n - 1] = record;
+        Tell({.records = true});
+    }
+    void QuickEdit() {
+        const Field field = static_cast<Field>(Uniform(0, kFieldCount - 1));
+        const std::string text = Text();
+        Expect(book_.setField(field, text), model_.current > 0);
+        if (model_.current == 0) return;
+        model_.records[model_.current - 1][field] = text;
+        Tell({.records = true});
+    }
+    void Delete() {
+        Expect(book_.deleteCurrent(), model_.current > 0);
+        if (model_.current == 0) return;
+        model_.records.erase(model_.records.begin() + (model_.current - 1));
+        model_.current = model_.records.empty() ? 0 : 1;
+        Tell({.records = true, .currentRecord = true});
+    }
+    void Duplicate() {
+        const bool full = Count() >= kMax;
+        const bool ok = !full && model_.current > 0;
+        Expect(book_.duplicateCurrent(), ok, full ? kTooMany : "");
+        if (!ok) return;
+        model_.records.push_back(model_.records[model_.current - 1]);
+        Tell({.records = true});
+    }
+    void New() {
+        book_.newDatabase();
+        model_.records.clear();
+        model_.current = 0;
+        model_.titleName = RecordTable::kUntitled;
+        Tell({.records = true, .currentRecord = true, .fileName = true});
+    }
+    void Load() {
+        const std::string path = AnyPath();
+        const Status loaded = book_.load(path);
+        const auto file = model_.files.find(path);
+        if (file == model_.files.end()) {
+            Expect(loaded, false, "the file does not exist");
+            const bool renamed = model_.fileName != model_.titleName;
+            model_.fileName = model_.titleName;
+            if (renamed) Tell({.fileName = true});
+            return;
+        }
+        Expect(loaded, file->second.records.has_value());
+        if (!file->second.records) return;
+        model_.records = *file->second.records;
+        model_.current = model_.records.empty() ? 0 : 1;
+        model_.fileName = model_.titleName = path;
+        Tell({.records = true, .currentRecord = true, .fileName = true});
+    }
+    void Merge() {
+        const std::string path = AnyPath();
+        const Status merged = book_.merge(path);
+        const auto file = model_.files.find(path);
+        if (file == model_.files.end() || !file->second.records) {
+            Expect(merged, false);
+            return;
+        }
+        const bool fits = Count() + static_cast<int>(file->second.records->size()) <= kMax;
+        Expect(merged, fits, kTooMany);
+        if (fits) Appended(*file->second.records);
+    }
+
+    void Save() { SaveTo(false); }
+    void SaveAs() { SaveTo(true); }
+    // Save, or Save As; while the title is untitled a Save asks for a name as Save As does.
+    void SaveTo(bool as) {
+        if (!as && model_.titleName == RecordTable::kUntitled) as = true;
+        EXPECT_EQ(book_.isUntitled(), model_.titleName == RecordTable::kUntitled);
+        const std::string path = as ? AnyPath() : model_.fileName;
+        const std::string bytes = Image(model_.records);
+        Faults faults;
+        if (Chance(30)) {
+            const int kind = Uniform(0, 5);
+            if (kind == 0 || kind == 5)
+                faults.writeLimit = Uniform(0, static_cast<int>(bytes.size()) + 8);
+            faults.fsync = kind == 1;
+            faults.rename = kind == 2;
+            faults.access = kind == 3;
+            faults.mkstemp = kind >= 4;
+        }
+        book_.setFileOps(OpsWith(faults));
+        const Status saved = as ? book_.saveAs(path) : book_.save();
+        book_.setFileOps(Unflushed());
+
+        const std::optional<int> error = SaveError(path, bytes.size(), faults);
+        EXPECT_EQ(saved.ok(), !error) << "save to " << path << ": " << saved.message();
+        if (error) {
+            EXPECT_EQ(saved.message(), std::strerror(*error)) << path;
+        } else {
+            model_.files[path] = {bytes, StoredRecords(model_.records)};
+            if (as) {
+                model_.fileName = path;
+                Tell({.fileName = true});
+            }
+        }
+        CheckDisk(path);
+    }
+
+    // The error a save to path meets with these faults, or nothing when it succeeds.
+    std::optional<int> SaveError(const std::string& path, std::size_t size, const Faults& f) const {
+        const bool regular = model_.files.count(path) > 0;
+        const bool exists = regular || model_.folders.count(path) > 0;
+        const bool folderMissing = path.find("/no folder/") != std::string::npos;
+        const bool writeFails = f.writeLimit && *f.writeLimit < size;
+        if (exists && f.access) return EACCES;
+        if (f.mkstemp || folderMissing) {
+            // No temporary file: a regular file is written where it stands.
+            if (!regular) return f.mkstemp ? ENOSPC : ENOENT;
+            if (writeFails) return ENOSPC;
+            if (f.fsync) return EIO;
+            return std::nullopt;
+        }
+        if (writeFails) return ENOSPC;
+        if (f.fsync) return EIO;
+        if (f.rename) return EIO;
+        if (!regular && exists) return EISDIR;
+        return std::nullopt;
+    }
+
+    void ChangeSettings() {
+        Settings settings;
+        settings.units = Chance(50) ? UnitNames::Imperial() : UnitNames::Metric();
+        settings.showVenuesOnEdit = Uniform(0, 1) == 1;
+        settings.displayFont = Chance(50) ? "Arial" : "Courier New";
+        book_.setSettings(settings);
+        model_.settings = settings;
+        Tell({.settings = true});
+    }
+    // A table built elsewhere, with its own current record, taken over as a load would.
+    void Adopt() {
+        const int n = Uniform(0, 6);
+        std::vector<TripRecord> records = Records(n);
+        RecordTable table = TableOf(records);
+        // A table the program builds always shows a record while it holds one.
+        table.setCurrentRecord(Uniform(n > 0 ? 1 : 0, n));
+        const std::string path = AnyPath();
+        model_.current = table.currentRecord();
+        book_.adopt(std::move(table), path);
+        model_.records = std::move(records);
+        model_.fileName = model_.titleName = path;
+        Tell({.records = true, .currentRecord = true, .fileName = true});
+    }
+
+    // What is on disk is what the model believes, with no temporary file left behind.
+    void CheckDisk(const std::string& path) {
+        const auto file = model_.files.find(path);
+        EXPECT_EQ(FileExists(path), file != model_.files.end()) << path;
+        if (file != model_.files.end()) {
+            EXPECT_EQ(ReadBytes(path), file->second.bytes) << path;
+        }
+        std::set<std::string> names;
+        for (const auto& [known, _] : model_.files)
+            names.insert(known.substr(dir_.path.size() + 1));
+        for (const std::string& folder : model_.folders)
+            names.insert(folder.substr(dir_.path.size() + 1));
+        EXPECT_EQ(dir_.Names(), names);
+    }
+
+    void Check() {
+        // The model keeps the invariants, so agreeing with it checks them too.
+        const int count = book_.recordCount();
+        ASSERT_EQ(count, Count());
+        EXPECT_EQ(book_.currentRecord(), model_.current);
+        for (int n = 1; n <= count; ++n) {
+            if (book_.table().slot(n) != model_.records[n - 1]) {
+                ADD_FAILURE() << "record " << n << " differs from the model";
+                break;
+            }
+        }
+        EXPECT_EQ(book_.fileName(), model_.fileName);
+        EXPECT_EQ(book_.titleName(), model_.titleName);
+        EXPECT_EQ(book_.settings(), model_.settings);
+
+        const std::vector<RecordBook::Changes> expected =
+            expected_ ? std::vector{*expected_} : std::vector<RecordBook::Changes>{};
+        EXPECT_EQ(told_, expected)
+            << "notifications: told " << told_.size() << ", expected " << expected.size();
+        EXPECT_TRUE(toldConsistent_) << "told while the table was not consistent";
+
+        EXPECT_EQ(view_.shown, book_.current());
+        EXPECT_EQ(view_.position,
+                  "Record " + std::to_string(model_.current) + " of " + std::to_string(count));
+        EXPECT_EQ(view_.commandsOn, count > 0);
+        EXPECT_EQ(view_.title, model_.titleName);
+        EXPECT_EQ(view_.settings, model_.settings);
+    }
+
+    std::mt19937 rng_;
+    TempDir dir_;
+    RecordBook book_;
+    Model model_;
+    std::vector<std::string> paths_;
+    int made_ = 0;
+    std::optional<RecordBook::Changes> expected_;
+    std::vector<RecordBook::Changes> told_;
+    bool toldConsistent_ = true;
+    View view_{book_};
+    RecordBook::Subscription viewSubscription_ =
+        book_.subscribe([this](const RecordBook::Changes& c) { view_.Redraw(c); });
+    RecordBook::Subscription recorder_ = book_.subscribe([this](const RecordBook::Changes& c) {
+        told_.push_back(c);
+        const int n = book_.recordCount(), current = book_.currentRecord();
+        if (n < 0 || n > kMax || current < (n > 0 ? 1 : 0) || current > n) toldConsistent_ = false;
+    });
+};
+
+int EnvInt(const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? std::atoi(value) : fallback;
+}
+
+// Runs steps from a seed; the seed and step are in every failure's trace.
+void RunSeed(unsigned seed, int steps) {
+    Stress stress(seed);
+    for (int step = 1; step <= steps; ++step) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + " after " +
+                     stress.State());
+        if (!stress.Step()) return;
+    }
+    SCOPED_TRACE("seed " + std::to_string(seed) + " final round trip");
+    stress.RoundTrip();
+}
+
+TEST(RecordBookStress, RandomOperationsAgreeWithTheModel) {
+    if (const int seed = EnvInt("RODWICK_STRESS_SEED", -1); seed >= 0) {
+        RunSeed(static_cast<unsigned>(seed), EnvInt("RODWICK_STRESS_STEPS", 10000));
+        return;
+    }
+    // Ten thousand steps in all.
+    const int steps = EnvInt("RODWICK_STRESS_STEPS", 1250);
+    for (const unsigned seed : {1u, 2u, 3u, 5u, 8u, 13u, 21u, 34u}) RunSeed(seed, steps);
+}
+
+}  // namespace
+}  // namespace rodwick::testing
