@@ -121,6 +121,9 @@ TEST(CsvReaderTest, DetectsSeparatorAndEncoding) {
         {"Bait, Lure, Fly;Venue\r\nx;y\r\nz;w\r\n", ';'},
         {"a\tb\r\n1,5\t2\r\n", '\t'},
         {"\"a;b\",c\r\n\"1;2\",3\r\n", ','},
+        // Separators that fit equally well: the first of comma, semicolon, tab.
+        {"a,b;c\r\n1,2;3\r\n", ','},
+        {"a;b\tc\r\n1;2\t3\r\n", ';'},
         {"single\r\ncolumn\r\n", ','},
         {"", ','},
     };
@@ -140,6 +143,7 @@ TEST(CsvReaderTest, DetectsSeparatorAndEncoding) {
          "5",
          CsvEncoding::Windows1252},
         {"\xC0\xAF overlong", CsvEncoding::Windows1252},
+        {"\xE0\x9F\x80 overlong", CsvEncoding::Windows1252},
         {"\xED\xA0\x80 surrogate", CsvEncoding::Windows1252},
         {"cut \xE2\x82", CsvEncoding::Windows1252},
     };

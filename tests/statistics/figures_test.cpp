@@ -121,6 +121,10 @@ TEST_F(ExampleFigures, PersonalBests) {
         EXPECT_EQ(row.date, expected[i].date);
         EXPECT_EQ(row.record, expected[i].record);
     }
+    // Of two fish of one weight the first caught keeps the row: trip 13 again as trip 21.
+    std::vector<TripRecord> tied = trips;
+    tied.push_back(trips[12]);
+    EXPECT_EQ(BestsOf(tied, kImperial).rows[1].record, 13);
     EXPECT_EQ(Notes(table.notes), (std::vector<std::string>{
                                       "3 trips without a best fish named",
                                       "1 trip without a readable best fish weight",
