@@ -105,15 +105,6 @@ TEST(DatabaseFormatTest, TwoRecordsMakeFortyFiveLinesAndNothingElseIsWritten) {
     EXPECT_EQ(bytes, FileImage(" 2 ", Trips(1, 2)));
 }
 
-TEST(DatabaseFormatTest, LineBreaksInARemarkKeepItOneField) {
-    std::vector<TripRecord> records = Trips(1, 2);
-    records[0][Field::remarks] = "cr\rcrlf\r\nlf\nend\r";
-    const auto reloaded = ParseDatabase(FormatDatabase(TableOf(records)));
-    ASSERT_TRUE(reloaded.ok()) << reloaded.error();
-    records[0][Field::remarks] = "cr crlf lf\nend ";
-    EXPECT_EQ(reloaded.value(), records);
-}
-
 TEST(DatabaseFormatTest, ShippedExampleIsAValidDatabase) {
     const Result<std::string> bytes = ReadFileBytes(RODWICK_EXAMPLE_FILE);
     ASSERT_TRUE(bytes.ok()) << bytes.error();

@@ -50,6 +50,8 @@ TEST(OddPathsTest, AwkwardNamesAreSavedLoadedAndSavedAgainInPlaceOfThemselves) {
     }
 }
 
+// The file behind the link is replaced from a temporary file in its own folder (a rename never
+// crosses file systems), keeping its permission bits.
 TEST(OddPathsTest, SavingThroughALinkWritesItsFileAndKeepsTheLink) {
     // Label, the link's text (relative to the folder) and whether the file exists beforehand.
     const std::tuple<const char*, std::string, bool> links[] = {
@@ -63,13 +65,27 @@ TEST(OddPathsTest, SavingThroughALinkWritesItsFileAndKeepsTheLink) {
         TempDir dir;
         fs::create_directory(dir.File("real"));
         const std::string real = dir.File("real/TRIPS.RWK"), link = dir.File("LINK.RWK");
-        if (exists) WriteBytes(real, "old");
+        if (exists) {
+            WriteBytes(real, "old");
+            fs::permissions(real, fs::perms(0604));
+        }
         fs::create_symlink("real/TRIPS.RWK", dir.File("SECOND.LNK"));
         fs::create_symlink(text, link);
+        FileOps ops = FileOps::System();
+        std::string renamedFrom;
+        ops.rename = [&renamedFrom](const char* from, const char* to) {
+            renamedFrom = from;
+            return FileOps::System().rename(from, to);
+        };
 
-        ASSERT_TRUE(SaveDatabaseFile(link, TableOf(Trips(1, 2))).ok());
+        ASSERT_TRUE(SaveDatabaseFile(link, TableOf(Trips(1, 2)), ops).ok());
+        EXPECT_TRUE(fs::equivalent(fs::path(renamedFrom).parent_path(), dir.File("real")))
+            << renamedFrom;
         EXPECT_EQ(fs::is_symlink(link) ? fs::read_symlink(link).string() : "no link", text);
         EXPECT_EQ(ReadBytes(real), DatabaseBytes(Trips(1, 2)));
+        if (exists) {
+            EXPECT_EQ(fs::status(real).permissions(), fs::perms(0604));
+        }
         const auto loaded = ReadDatabaseFile(link);
         ASSERT_TRUE(loaded.ok()) << loaded.error();
         EXPECT_EQ(loaded.value(), Trips(1, 2));

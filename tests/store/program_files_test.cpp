@@ -49,30 +49,20 @@ TEST(ProgramFilesTest, ASystemInstallGivesTheUserFilesOfTheirOwn) {
     const std::string share = "/usr/share/rodwick";
     // What is the case, HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, and the settings and example
     // expected; the manual and the shipped example always stay in the shared folder.
+    const std::string homeConfig = "/home/ann/.config/rodwick/ANGLEBOX.INI",
+                      homeData = "/home/ann/.local/share/rodwick/EXAMPLE.RWK",
+                      xdgConfig = "/cfg/rodwick/ANGLEBOX.INI", xdgData = "/dat/rodwick/EXAMPLE.RWK";
+    // clang-format off
     const std::tuple<const char*, UserFolders, std::string, std::string> cases[] = {
-        {"home only",
-         {"/home/ann", "", ""},
-         "/home/ann/.config/rodwick/ANGLEBOX.INI",
-         "/home/ann/.local/share/rodwick/EXAMPLE.RWK"},
-        {"home with a trailing slash",
-         {"/home/ann/", "", ""},
-         "/home/ann/.config/rodwick/ANGLEBOX.INI",
-         "/home/ann/.local/share/rodwick/EXAMPLE.RWK"},
-        {"both XDG folders",
-         {"/home/ann", "/cfg", "/dat/"},
-         "/cfg/rodwick/ANGLEBOX.INI",
-         "/dat/rodwick/EXAMPLE.RWK"},
-        {"relative XDG folders are ignored",
-         {"/home/ann", "cfg", "dat"},
-         "/home/ann/.config/rodwick/ANGLEBOX.INI",
-         "/home/ann/.local/share/rodwick/EXAMPLE.RWK"},
-        {"XDG folders without a home",
-         {"", "/cfg", "/dat"},
-         "/cfg/rodwick/ANGLEBOX.INI",
-         "/dat/rodwick/EXAMPLE.RWK"},
+        {"home only", {"/home/ann", "", ""}, homeConfig, homeData},
+        {"home with a trailing slash", {"/home/ann/", "", ""}, homeConfig, homeData},
+        {"both XDG folders", {"/home/ann", "/cfg", "/dat/"}, xdgConfig, xdgData},
+        {"relative XDG folders are ignored", {"/home/ann", "cfg", "dat"}, homeConfig, homeData},
+        {"XDG folders without a home", {"", "/cfg", "/dat"}, xdgConfig, xdgData},
         {"no home at all", {"", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK"},
         {"a relative home", {"ann", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK"},
     };
+    // clang-format on
     for (const auto& [label, user, settings, example] : cases) {
         SCOPED_TRACE(label);
         const ProgramFiles expected{settings, example, share + "/EXAMPLE.RWK",

@@ -4,18 +4,14 @@
 // and step. RODWICK_STRESS_SEED runs one other seed, RODWICK_STRESS_STEPS sets the steps per seed.
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <random>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "database_file.h"
-#include "record_book.h"
 #include "rodwick_test/store_test_util.h"
 
 namespace rodwick::testing {
@@ -24,16 +20,16 @@ namespace {
 constexpr int kMax = RecordTable::kMaxRecords;
 const std::string kTooMany = "only 250 records are allowed in one file";
 
-// The file image the model expects: a CR, or CR LF, inside a field is stored as one blank.
-std::string Stored(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, " ");
-    for (char& c : text) c = c == '\r' ? ' ' : c;
-    return text;
-}
-
+// The records as a file keeps them: a CR, or CR LF, inside a field is stored as one blank.
 std::vector<TripRecord> StoredRecords(std::vector<TripRecord> records) {
-    for (TripRecord& record : records)
-        for (std::string& field : record.fields) field = Stored(std::move(field));
+    for (TripRecord& record : records) {
+        for (std::string& text : record.fields) {
+            for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+                text.replace(at, 2, " ");
+            }
+            std::replace(text.begin(), text.end(), '\r', ' ');
+        }
+    }
     return records;
 }
 
@@ -55,8 +51,7 @@ struct Model {
     std::string fileName = RecordTable::kUntitled;
     std::string titleName = RecordTable::kUntitled;
     Settings settings;
-    std::map<std::string, OnDisk> files;  // regular files only
-    std::set<std::string> folders;
+    std::map<std::string, OnDisk> files;  // regular files only, beside the one folder
 };
 
 // What a window keeps of the book, updated only when told: if the book forgets to tell a
@@ -112,7 +107,6 @@ class Stress {
   public:
     explicit Stress(unsigned seed) : rng_(seed) {
         std::filesystem::create_directory(dir_.File("folder.rwk"));
-        model_.folders.insert(dir_.File("folder.rwk"));
         Put("a.rwk", Records(3));
         Put("b.rwk", Records(1));
         Put("c.rwk", std::vector<TripRecord>{});
@@ -137,7 +131,7 @@ class Stress {
             {8, &Stress::Edit},           {10, &Stress::QuickEdit}, {8, &Stress::Delete},
             {8, &Stress::Duplicate},      {3, &Stress::New},        {8, &Stress::Load},
             {6, &Stress::Merge},          {7, &Stress::Save},       {6, &Stress::SaveAs},
-            {2, &Stress::ChangeSettings}, {2, &Stress::Adopt},      {2, &Stress::RoundTrip}};
+            {4, &Stress::ChangeSettings}, {2, &Stress::Adopt}};
         int pick = Uniform(0, 99);
         for (const auto& [share, operation] : kOperations) {
             if ((pick -= share) < 0) {
@@ -148,20 +142,6 @@ class Stress {
         if (expected_) expected_->emptiness = emptyBefore != model_.records.empty();
         Check();
         return !::testing::Test::HasFailure();
-    }
-
-    // A save then a load gives the same bytes, and those are the model's.
-    void RoundTrip() {
-        const std::string first = dir_.File("round1.rwk"), second = dir_.File("round2.rwk");
-        ASSERT_TRUE(SaveDatabaseFile(first, book_.table(), Unflushed()).ok());
-        RecordBook other;
-        other.setFileOps(Unflushed());
-        ASSERT_TRUE(other.load(first).ok());
-        ASSERT_TRUE(other.saveAs(second).ok());
-        EXPECT_EQ(ReadBytes(first), Image(model_.records));
-        EXPECT_EQ(ReadBytes(second), ReadBytes(first));
-        std::filesystem::remove(first);
-        std::filesystem::remove(second);
     }
 
     std::string State() const {
@@ -361,7 +341,7 @@ class Stress {
     // The error a save to path meets with these faults, or nothing when it succeeds.
     std::optional<int> SaveError(const std::string& path, std::size_t size, const Faults& f) const {
         const bool regular = model_.files.count(path) > 0;
-        const bool exists = regular || model_.folders.count(path) > 0;
+        const bool exists = regular || path == dir_.File("folder.rwk");
         const bool folderMissing = path.find("/no folder/") != std::string::npos;
         const bool writeFails = f.writeLimit && *f.writeLimit < size;
         if (exists && f.access) return EACCES;
@@ -413,8 +393,7 @@ class Stress {
         std::set<std::string> names;
         for (const auto& [known, _] : model_.files)
             names.insert(known.substr(dir_.path.size() + 1));
-        for (const std::string& folder : model_.folders)
-            names.insert(folder.substr(dir_.path.size() + 1));
+        names.insert("folder.rwk");
         EXPECT_EQ(dir_.Names(), names);
     }
 
@@ -423,12 +402,9 @@ class Stress {
         const int count = book_.recordCount();
         ASSERT_EQ(count, Count());
         EXPECT_EQ(book_.currentRecord(), model_.current);
-        for (int n = 1; n <= count; ++n) {
-            if (book_.table().slot(n) != model_.records[n - 1]) {
-                ADD_FAILURE() << "record " << n << " differs from the model";
-                break;
-            }
-        }
+        EXPECT_TRUE(
+            std::equal(model_.records.begin(), model_.records.end(), &book_.table().slot(1)))
+            << "the records differ from the model";
         EXPECT_EQ(book_.fileName(), model_.fileName);
         EXPECT_EQ(book_.titleName(), model_.titleName);
         EXPECT_EQ(book_.settings(), model_.settings);
@@ -457,10 +433,9 @@ class Stress {
     std::vector<RecordBook::Changes> told_;
     bool toldConsistent_ = true;
     View view_{book_};
-    RecordBook::Subscription viewSubscription_ =
-        book_.subscribe([this](const RecordBook::Changes& c) { view_.Redraw(c); });
     RecordBook::Subscription recorder_ = book_.subscribe([this](const RecordBook::Changes& c) {
         told_.push_back(c);
+        view_.Redraw(c);
         const int n = book_.recordCount(), current = book_.currentRecord();
         if (n < 0 || n > kMax || current < (n > 0 ? 1 : 0) || current > n) toldConsistent_ = false;
     });
@@ -479,8 +454,6 @@ void RunSeed(unsigned seed, int steps) {
                      stress.State());
         if (!stress.Step()) return;
     }
-    SCOPED_TRACE("seed " + std::to_string(seed) + " final round trip");
-    stress.RoundTrip();
 }
 
 TEST(RecordBookStress, RandomOperationsAgreeWithTheModel) {

@@ -35,6 +35,9 @@ TEST(RecordTableTest, ReplaceAndClearLeaveStaleSlotsAbove) {
     ASSERT_TRUE(table.ReplaceFromFile({}));
     EXPECT_EQ(table.currentRecord(), 0);
     EXPECT_EQ(table.slot(2), Tagged("r2"));
+    // A refused block writes nothing, not even above the count.
+    EXPECT_FALSE(table.AppendRecords(Trips(1, 251, "big")));
+    EXPECT_EQ(table.slot(4), Tagged("old4"));
 }
 
 TEST(RecordTableTest, RemoveRecordMovesLaterRecordsDown) {
@@ -51,42 +54,6 @@ TEST(RecordTableTest, RemoveRecordMovesLaterRecordsDown) {
             EXPECT_EQ(table.slot(static_cast<int>(i) + 1), Tagged(slotsAfter[i])) << count << i;
         }
     }
-}
-
-TEST(RecordTableTest, AppendBlocksAndCopies) {
-    RecordTable table;
-    EXPECT_FALSE(table.AppendRecords()) << "no current record to copy";
-    ASSERT_TRUE(table.AppendRecords({}));
-    EXPECT_EQ(table.currentRecord(), 0);
-    ASSERT_TRUE(table.AppendRecords(Trips(1, 3)));
-    EXPECT_EQ(CountAndCurrent(table), std::pair(3, 1));
-
-    table.setCurrentRecord(2);
-    ASSERT_TRUE(table.AppendRecords(Trips(1, 2, "m")));
-    ASSERT_TRUE(table.AppendRecords());
-    EXPECT_EQ(CountAndCurrent(table), std::pair(6, 2));
-    const char* expected[] = {"r1", "r2", "r3", "m1", "m2", "r2"};
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(table.slot(i), Tagged(expected[i - 1])) << i;
-}
-
-TEST(RecordTableTest, NeverHoldsMoreThanTwoHundredFifty) {
-    RecordTable table;
-    ASSERT_TRUE(table.ReplaceFromFile(Trips(1, 250, "stale")));
-    ASSERT_TRUE(table.ReplaceFromFile(Trips(1, 245)));
-    table.setCurrentRecord(7);
-
-    EXPECT_FALSE(table.AppendRecords(Trips(1, 10, "m")));
-    EXPECT_EQ(CountAndCurrent(table), std::pair(245, 7));
-    EXPECT_EQ(table.slot(246), Tagged("stale246")) << "a refused block writes nothing";
-
-    ASSERT_TRUE(table.AppendRecords(Trips(1, 5, "m")));
-    EXPECT_EQ(table.recordCount(), 250);
-    EXPECT_EQ(table.slot(250), Tagged("m5"));
-    EXPECT_FALSE(table.AppendRecords(Trips(1, 1, "x")));
-    EXPECT_FALSE(table.AppendRecords());
-    EXPECT_FALSE(table.ReplaceFromFile(Trips(1, 251, "big")));
-    EXPECT_EQ(table.recordCount(), 250);
-    EXPECT_EQ(table.slot(1), Tagged("r1"));
 }
 
 }  // namespace

@@ -69,7 +69,6 @@ TEST(SettingsTest, WhatTheFileCannotHoldIsWrittenSafely) {
 TEST(SettingsTest, TheFileBesideTheProgramIsReadButNeverWritten) {
     const std::pair<const char*, std::string> files[] = {
         {"no file", ""},
-        {"five lines", "/x/T.RWK\r\n 0 \r\nlb\r\noz\r\n14\r\n"},
         {"eight lines", kImperialFile.substr(0, kImperialFile.rfind("Times"))},
         {"line 2 not a number", WithLine2("no")},
         {"imperial", kImperialFile},
