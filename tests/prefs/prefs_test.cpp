@@ -150,21 +150,37 @@ TEST_F(PrefsTest, AutoloadDialogAndItsCancel) {
     EXPECT_EQ(ReadBytes(SettingsFile()).substr(0, 2), "\r\n");
 }
 
-TEST_F(PrefsTest, CancelAndEscapeChangeNothing) {
+TEST_F(PrefsTest, ReturnConfirmsFromAnyControlWhileCancelAndEscapeChangeNothing) {
     const Settings before = book.settings();
-    for (bool byEscape : {false, true}) {
+    const std::string written =
+        Lines({"/elsewhere.RWK", " 0 ", "lb", "oz", "14", "ft", "inch", "16", "Arial"});
+    // The control that holds the focus ("" the window) and the key pressed; "cancel" is clicked.
+    const std::pair<const char*, Qt::Key> closes[] = {
+        {"", Qt::Key_Return},       {"ven", Qt::Key_Return},     {"mesimp", Qt::Key_Return},
+        {"mesmet", Qt::Key_Return}, {"autosel", Qt::Key_Return}, {"", Qt::Key_Escape},
+        {"cancel", Qt::Key_unknown}};
+    for (const auto& [focus, key] : closes) {
+        SCOPED_TRACE(std::string(focus) + " " + std::to_string(key));
+        book.setSettings(before);
+        std::remove(SettingsFile().c_str());
         platform.answerOpenDialog(QStringLiteral("/elsewhere.RWK"));
         const int result = Preferences([&](PreferencesDialog& d) {
             Click(d, "mesimp");
             Child<QCheckBox>(d, "ven")->setChecked(false);
             Click(d, "autosel");
-            byEscape ? Press(d, Qt::Key_Escape) : Click(d, "cancel");
+            if (key == Qt::Key_unknown) return Click(d, focus);
+            d.show();
+            QTest::keyClick(*focus ? Child<QWidget>(d, focus) : &d, key);
             EXPECT_FALSE(d.isVisible());
         });
-        EXPECT_EQ(result, QDialog::Rejected);
-        EXPECT_EQ(book.settings(), before);
-        EXPECT_EQ(UnitTexts(window), QStringList({"Kg", "g", "Kg", "g", "m", "cm"}));
-        EXPECT_FALSE(FileExists(SettingsFile()));
+        const bool confirmed = key == Qt::Key_Return;
+        EXPECT_EQ(result, confirmed ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(FileExists(SettingsFile()) ? ReadBytes(SettingsFile()) : "none",
+                  confirmed ? written : "none");
+        EXPECT_EQ(UnitTexts(window)[5], confirmed ? "inch" : "cm");
+        if (!confirmed) {
+            EXPECT_EQ(book.settings(), before);
+        }
     }
 }
 
@@ -285,28 +301,6 @@ TEST_F(PrefsTest, AboutClosesOnEnterAndEscape) {
         });
         Action("MnuAbo")->trigger();
         EXPECT_TRUE(closed);
-    }
-}
-
-TEST_F(PrefsTest, ReturnConfirmsFromAnyControl) {
-    // The control that holds the focus when Return is pressed; the choices are written as Okay
-    // writes them.
-    const std::string written =
-        Lines({book.settings().autoloadFile, " 0 ", "lb", "oz", "14", "ft", "inch", "16", "Arial"});
-    for (const char* focus : {"", "ven", "mesimp", "mesmet", "autosel"}) {
-        SCOPED_TRACE(*focus ? focus : "the window");
-        std::remove(SettingsFile().c_str());
-        const int result = Preferences([&](PreferencesDialog& d) {
-            Click(d, "mesimp");
-            Child<QCheckBox>(d, "ven")->setChecked(false);
-            d.show();
-            QWidget* target = *focus ? static_cast<QWidget*>(Child<QWidget>(d, focus)) : &d;
-            QTest::keyClick(target, Qt::Key_Return);
-            EXPECT_FALSE(d.isVisible());
-        });
-        EXPECT_EQ(result, QDialog::Accepted);
-        EXPECT_EQ(ReadBytes(SettingsFile()), written);
-        EXPECT_EQ(UnitTexts(window), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <vector>
 
 #include "record_table.h"
@@ -33,11 +34,13 @@ namespace rodwick::testing {
 // 19  Canal Basin  Canal  free   3 0=48    Clear     Sunny   Pole   Maggot    Bream  2 4=36  03-24-2002      08:00   13:00  300
 // 20  -            Lake   £5     0 6=6     Clear     Sunny   Float  Bread     Rudd   -=?     03-31-2002      -       -      ?
 inline std::vector<TripRecord> ExampleTrips() {
-    struct Row {
-        const char *venue, *water, *price, *totalMajor, *totalMinor, *condition, *weather,
-            *method, *bait, *best, *bestMajor, *bestMinor, *date, *start, *finish;
-    };
-    const Row rows[] = {
+    // The columns of the table below, left to right.
+    constexpr Field kColumns[] = {
+        Field::venue, Field::waterType, Field::ticketPrice, Field::totalWeightMajor,
+        Field::totalWeightMinor, Field::waterCondition, Field::weather, Field::method, Field::bait,
+        Field::bestFish, Field::bestFishWeightMajor, Field::bestFishWeightMinor, Field::date,
+        Field::startTime, Field::finishTime};
+    const char* const rows[][std::size(kColumns)] = {
         {"Mill Pond", "Lake", "\xA3" "5", "12", "8", "Clear", "Sunny", "Float", "Maggot", "Carp", "6", "4", "04-14-2001", "7:00", "12:00"},
         {"mill pond ", "Lake", "5.00", "3", "0", "Clear", "Cloudy", "Float", "Maggot", "Roach", "0", "12", "04-21-2001", "9:30", "13:30"},
         {"River Teme", "River", "$4", "0", "0", "Coloured", "Rain", "Ledger", "Worm", "", "", "", "05-05-2001", "06.00", "10.00"},
@@ -60,25 +63,9 @@ inline std::vector<TripRecord> ExampleTrips() {
         {"", "Lake", "\xA3" "5", "0", "6", "Clear", "Sunny", "Float", "Bread", "Rudd", "", "", "03-31-2002", "", ""},
     };
     // clang-format on
-    std::vector<TripRecord> trips;
-    for (const Row& r : rows) {
-        TripRecord t;
-        t[Field::venue] = r.venue;
-        t[Field::waterType] = r.water;
-        t[Field::ticketPrice] = r.price;
-        t[Field::totalWeightMajor] = r.totalMajor;
-        t[Field::totalWeightMinor] = r.totalMinor;
-        t[Field::waterCondition] = r.condition;
-        t[Field::weather] = r.weather;
-        t[Field::method] = r.method;
-        t[Field::bait] = r.bait;
-        t[Field::bestFish] = r.best;
-        t[Field::bestFishWeightMajor] = r.bestMajor;
-        t[Field::bestFishWeightMinor] = r.bestMinor;
-        t[Field::date] = r.date;
-        t[Field::startTime] = r.start;
-        t[Field::finishTime] = r.finish;
-        trips.push_back(t);
+    std::vector<TripRecord> trips(std::size(rows));
+    for (std::size_t r = 0; r < trips.size(); ++r) {
+        for (std::size_t c = 0; c < std::size(kColumns); ++c) trips[r][kColumns[c]] = rows[r][c];
     }
     return trips;
 }

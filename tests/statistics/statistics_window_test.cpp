@@ -24,6 +24,9 @@ class StatisticsWindowTest : public ::testing::Test {
     StatisticsWindowTest() {
         EXPECT_TRUE(table.ReplaceFromFile(ExampleTrips()));
         settings.units = UnitNames::Imperial();
+        Open();
+    }
+    void Open() {
         window = new stats::StatisticsWindow(table, settings, platform,
                                              [this](int record) { shown.push_back(record); });
     }
@@ -78,25 +81,29 @@ class StatisticsWindowTest : public ::testing::Test {
 TEST_F(StatisticsWindowTest, EveryPageShowsTheFiguresAsText) {
     EXPECT_EQ(window->windowTitle(), "Statistics");
     EXPECT_EQ(window->objectName(), "StatisticsWindow");
-    EXPECT_EQ(Figure("Trips"), "20");
-    EXPECT_EQ(Figure("Hours fished"), "79 h 30 min");
-    EXPECT_EQ(Figure("Total weight caught"), "126 lb 0 oz");
-    EXPECT_EQ(Figure("Blank trips, share"), "16%");
-    EXPECT_EQ(Figure("Average ticket per trip"), "4.11");
+    const std::pair<QString, QString> figures[] = {{"Trips", "20"},
+                                                   {"Hours fished", "79 h 30 min"},
+                                                   {"Total weight caught", "126 lb 0 oz"},
+                                                   {"Blank trips, share", "16%"},
+                                                   {"Average ticket per trip", "4.11"}};
+    for (const auto& [caption, value] : figures) EXPECT_EQ(Figure(caption), value);
     EXPECT_TRUE(NotesOf("SummaryNotes").contains("2 trips without a readable finish time"));
+    EXPECT_TRUE(NotesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
 
     EXPECT_EQ(Rows("VenueTable"), 5);
-    EXPECT_EQ(CellText("VenueTable", 0, 0), "Mill Pond");
-    EXPECT_EQ(CellText("VenueTable", 0, 3), "8 lb 9 oz");
-    EXPECT_EQ(CellText("BestTable", 0, 0), "Carp");
-    EXPECT_EQ(CellText("BestTable", 0, 4), "14");
-    EXPECT_EQ(CellText("BaitTable", 0, 0), "Boilie");
-    EXPECT_EQ(CellText("WaterTypeTable", 2, 2), "1 lb 8 oz");
-    EXPECT_TRUE(NotesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
     EXPECT_EQ(Rows("MonthTable"), 12);
-    EXPECT_EQ(CellText("MonthTable", 3, 0), "2001-07");
-    EXPECT_EQ(CellText("MonthTable", 3, 1), "0");
-    EXPECT_EQ(CellText("MonthTable", 3, 2), "") << "a month without trips stays, empty";
+    // A month without trips stays, with no weight.
+    const std::tuple<const char*, int, int, QString> cells[] = {
+        {"VenueTable", 0, 0, "Mill Pond"},
+        {"VenueTable", 0, 3, "8 lb 9 oz"},
+        {"BestTable", 0, 0, "Carp"},
+        {"BestTable", 0, 4, "14"},
+        {"WaterTypeTable", 2, 2, "1 lb 8 oz"},
+        {"MonthTable", 3, 1, "0"},
+        {"MonthTable", 3, 2, ""}};
+    for (const auto& [name, row, column, text] : cells) {
+        EXPECT_EQ(CellText(name, row, column), text) << name << " " << row << "," << column;
+    }
 
     // Charts are extra: one beside each table of what works, one over time.
     for (const char* name : {"MethodChart", "BaitChart", "WeatherChart", "WaterConditionChart",
@@ -107,35 +114,8 @@ TEST_F(StatisticsWindowTest, EveryPageShowsTheFiguresAsText) {
     }
 }
 
-TEST_F(StatisticsWindowTest, RedrawsOnlyWhenRefreshedAndFollowsEditsDeletesAndUnits) {
-    table.setCurrentRecord(1);
-    table.RemoveRecord();  // 200 oz at Mill Pond
-    EXPECT_EQ(Figure("Trips"), "20") << "the window computes nothing by itself";
-    window->refresh();
-    EXPECT_EQ(Figure("Trips"), "19");
-    EXPECT_EQ(Figure("Total weight caught"), "113 lb 8 oz");  // 2016 - 200 = 1816 oz
-    EXPECT_EQ(CellText("VenueTable", 0, 1), "5");
-
-    table.slot(13)[Field::totalWeightMajor] = "1";  // was trip 14, 25 lb 8 oz
-    table.slot(13)[Field::totalWeightMinor] = "0";
-    window->refresh();
-    EXPECT_EQ(Figure("Total weight caught"), "89 lb 0 oz");  // 1816 - 408 + 16 = 1424 oz
-
-    // The stored numbers are read in the units now in force, never converted.
-    settings.units = UnitNames::Metric();
-    window->refresh();
-    EXPECT_EQ(CellText("BestTable", 0, 0), "Carp");
-    EXPECT_EQ(CellText("BestTable", 0, 1), "14 Kg 2 g");
-
-    table.ClearTable();
-    window->refresh();
-    EXPECT_EQ(Figure("Trips"), "0");
-    EXPECT_EQ(Figure("Average catch per trip"), "none");
-    EXPECT_EQ(Rows("VenueTable"), 0);
-    EXPECT_EQ(Rows("MonthTable"), 0);
-}
-
-// A page is rebuilt when shown, never left with the figures it showed before a change.
+// Nothing is computed until the window is refreshed, and a page is rebuilt when shown, never
+// left with the figures it showed before a change.
 TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
     window->show();
     QTabWidget* pages = Pages("StatisticsPages");
@@ -152,27 +132,27 @@ TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
     };
     const Case cases[] = {
         {1, 0, "VenueTable", 0, 1, "6", "5"},                  // Mill Pond loses a trip
-        {2, 0, "BestTable", 0, 1, "14 lb 2 oz", "14 Kg 2 g"},  // units change
+        {2, 0, "BestTable", 0, 1, "14 lb 2 oz", "14 Kg 2 g"},  // read in the units in force
         {3, 1, "BaitTable", 0, 0, "Boilie", "Boilie"},
         {4, 0, "MonthTable", 3, 0, "2001-07", "2001-07"},
     };
-    for (const Case& c : cases) {
-        pages->setCurrentIndex(c.page);
-        whatWorks->setCurrentIndex(c.whatWorksPage);
-        EXPECT_EQ(model(c.table)->index(c.row, c.column).data().toString(), c.before) << c.table;
-    }
+    const auto expectCells = [&](QString Case::*text) {
+        for (const Case& c : cases) {
+            pages->setCurrentIndex(c.page);
+            whatWorks->setCurrentIndex(c.whatWorksPage);
+            EXPECT_EQ(model(c.table)->index(c.row, c.column).data().toString(), c.*text) << c.table;
+        }
+    };
+    expectCells(&Case::before);
     const int baitRows = model("BaitTable")->rowCount();
     pages->setCurrentIndex(0);
     table.setCurrentRecord(1);
     table.RemoveRecord();  // 200 oz at Mill Pond
     settings.units = UnitNames::Metric();
+    EXPECT_EQ(Figure("Trips"), "20") << "the window computes nothing by itself";
     window->refresh();
-    ASSERT_EQ(model("SummaryTable")->index(0, 1).data().toString(), "19");
-    for (const Case& c : cases) {
-        pages->setCurrentIndex(c.page);
-        whatWorks->setCurrentIndex(c.whatWorksPage);
-        EXPECT_EQ(model(c.table)->index(c.row, c.column).data().toString(), c.after) << c.table;
-    }
+    ASSERT_EQ(Figure("Trips"), "19");
+    expectCells(&Case::after);
 
     // The inner pages too: change while one is shown, then show its neighbour.
     pages->setCurrentIndex(3);
@@ -187,6 +167,7 @@ TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
     // And a page left behind the outer tabs is rebuilt when the outer tab comes back to it.
     pages->setCurrentIndex(1);
     EXPECT_EQ(model("VenueTable")->rowCount(), 0);
+    EXPECT_EQ(Figure("Average catch per trip"), "none");
     pages->setCurrentIndex(0);
     table.ReplaceFromFile(ExampleTrips());
     window->refresh();
@@ -255,30 +236,29 @@ TEST_F(StatisticsWindowTest, ABestFishShowsItsTripByMouseOrKey) {
     EXPECT_EQ(shown.size(), 3u);
 }
 
-TEST_F(StatisticsWindowTest, EscapeClosesTheWindow) {
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    QTest::keyClick(window, Qt::Key_Escape);
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-}
-
 TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNothing) {
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_V, 1}, {Qt::Key_B, 2}, {Qt::Key_W, 3}, {Qt::Key_O, 4}, {Qt::Key_S, 0}};
-    for (const auto& [key, page] : keys) {
-        QTest::keyClick(window, key, Qt::AltModifier);
-        EXPECT_EQ(Pages("StatisticsPages")->currentIndex(), page)
-            << QKeySequence(key).toString().toStdString();
-    }
     const std::vector<TripRecord> before(&table.slot(1), &table.slot(1) + table.recordCount());
-    window->findChild<QPushButton*>("StatisticsClose")->click();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull()) << "a closed window is gone, so it computes nothing more";
+    // Escape or the Close button, each on a window of its own.
+    for (const bool escape : {true, false}) {
+        if (!window) Open();
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_V, 1}, {Qt::Key_B, 2}, {Qt::Key_W, 3}, {Qt::Key_O, 4}, {Qt::Key_S, 0}};
+        for (const auto& [key, page] : keys) {
+            QTest::keyClick(window, key, Qt::AltModifier);
+            EXPECT_EQ(Pages("StatisticsPages")->currentIndex(), page)
+                << QKeySequence(key).toString().toStdString();
+        }
+        if (escape) {
+            QTest::keyClick(window, Qt::Key_Escape);
+        } else {
+            window->findChild<QPushButton*>("StatisticsClose")->click();
+        }
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull()) << "a closed window is gone, so it computes nothing more";
+    }
     EXPECT_EQ(std::vector<TripRecord>(&table.slot(1), &table.slot(1) + table.recordCount()),
               before);
     EXPECT_TRUE(shown.empty());
