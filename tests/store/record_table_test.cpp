@@ -40,21 +40,5 @@ TEST(RecordTableTest, ReplaceAndClearLeaveStaleSlotsAbove) {
     EXPECT_EQ(table.slot(4), Tagged("old4"));
 }
 
-TEST(RecordTableTest, RemoveRecordMovesLaterRecordsDown) {
-    // Records held, the one removed, and the slots from 1 up afterwards.
-    const std::tuple<int, int, std::vector<const char*>> cases[] = {
-        {3, 3, {"r1", "r2", "r3"}}, {4, 2, {"r1", "r3", "r4", "r4"}}, {1, 1, {"r1"}}, {0, 0, {}}};
-    for (const auto& [count, current, slotsAfter] : cases) {
-        RecordTable table = testing::TableOf(Trips(1, count));
-        table.setCurrentRecord(current);
-        table.RemoveRecord();
-        EXPECT_EQ(table.recordCount(), std::max(0, count - 1)) << current << " of " << count;
-        EXPECT_EQ(table.currentRecord(), current) << current << " of " << count;
-        for (std::size_t i = 0; i < slotsAfter.size(); ++i) {
-            EXPECT_EQ(table.slot(static_cast<int>(i) + 1), Tagged(slotsAfter[i])) << count << i;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace rodwick
