@@ -1,17 +1,11 @@
 // Files under names the shell and other programs find awkward, behind symbolic links, and
 // names that are no regular file.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <functional>
 
 #include "database_file.h"
 #include "rodwick_test/store_test_util.h"
-#include "settings.h"
 
 namespace rodwick {
 namespace {
@@ -27,13 +21,8 @@ std::string Repeat(const std::string& piece, int times) {
 
 TEST(OddPathsTest, AwkwardNamesAreSavedLoadedAndSavedAgainInPlaceOfThemselves) {
     const std::string names[] = {
-        "with spaces .RWK",
-        "it's \"quoted\".RWK",
-        "fish & chips; $HOME `x`.RWK",
-        "Br\xC3\xA8me \xC3\x86r\xC3\xB8 \xE6\x97\xA5\xE6\x9C\xAC.RWK",  // UTF-8 letters
-        "-leading dash.RWK",
-        "--",
-        Repeat("a", 251) + ".RWK",         // the longest name a folder takes
+        "it's \"quoted\" $HOME.RWK", "--",
+        std::string(251, 'a') + ".RWK",    // the longest name a folder takes
         Repeat("\xC3\xA9", 125) + ".RWK",  // as long, in two-byte letters
     };
     for (const std::string& name : names) {
@@ -55,10 +44,8 @@ TEST(OddPathsTest, AwkwardNamesAreSavedLoadedAndSavedAgainInPlaceOfThemselves) {
 TEST(OddPathsTest, SavingThroughALinkWritesItsFileAndKeepsTheLink) {
     // Label, the link's text (relative to the folder) and whether the file exists beforehand.
     const std::tuple<const char*, std::string, bool> links[] = {
-        {"relative link", "real/TRIPS.RWK", true},
         {"link to a link", "SECOND.LNK", true},
-        {"link to a file not yet made", "real/TRIPS.RWK", false},
-        {"link with dots", "./real/../real/TRIPS.RWK", false},
+        {"link with dots to a file not yet made", "./real/../real/TRIPS.RWK", false},
     };
     for (const auto& [label, text, exists] : links) {
         SCOPED_TRACE(label);
@@ -104,40 +91,14 @@ TEST(OddPathsTest, ALoopOfLinksIsRefusedAndStaysALoop) {
     EXPECT_FALSE(ReadDatabaseFile(dir.File("A.LNK")).ok());
 }
 
-// Whether work ends within five seconds: reading a named pipe would wait for a writer for
-// ever, so the work runs in a child process that an alarm ends.
-bool FinishesInTime(const std::function<bool()>& work) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::alarm(5);
-        ::_exit(work() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
+// A pipe that a wrong read would wait on for ever feeds a file's bytes instead.
 TEST(OddPathsTest, NamesThatAreNoRegularFileCountAsMissing) {
     TempDir dir;
-    const std::string folder = dir.File("folder.RWK"), pipe = dir.File("pipe.RWK");
+    const std::string folder = dir.File("folder.RWK");
     fs::create_directory(folder);
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    for (const std::string& path : {folder, pipe, std::string("/dev/null")}) {
-        SCOPED_TRACE(path);
-        EXPECT_TRUE(FinishesInTime([&path] { return !FileExists(path); }));
-    }
-
-    // The settings file beside the program: a folder or a pipe of that name gives the defaults.
-    for (const auto make : {+[](const std::string& p) { fs::create_directory(p); },
-                            +[](const std::string& p) { ::mkfifo(p.c_str(), 0644); }}) {
-        TempDir program;
-        make(SettingsPath(program.path));
-        SCOPED_TRACE(fs::status(SettingsPath(program.path)).type() == fs::file_type::fifo
-                         ? "pipe"
-                         : "folder");
-        EXPECT_TRUE(FinishesInTime([&program] {
-            return ReadSettingsFile(program.path) == DefaultSettings(program.path);
-        }));
+    const FeedingPipe pipe(dir.File("pipe.RWK"), DatabaseBytes(Trips(1, 1)));
+    for (const std::string& path : {folder, pipe.path(), std::string("/dev/null")}) {
+        EXPECT_FALSE(FileExists(path)) << path;
     }
 }
 

@@ -1,7 +1,6 @@
 // Every file the program writes goes through one atomic write, here failed at each of its
 // steps: the old file stays byte for byte, no temporary file is left, the reason is given.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -86,8 +85,6 @@ TEST(WriterFailureTest, WhereTheSaveGoesAndWithWhichPermissions) {
     EXPECT_EQ(WriteFileAtomically(path, "x", NoTemporaryFile()).message(), std::strerror(EACCES))
         << "no file to write in place";
     EXPECT_TRUE(dir.Names().empty());
-    EXPECT_FALSE(FileExists(dir.path));
-    EXPECT_FALSE(ReadFileBytes(dir.path).ok());
 
     // A new file takes the user's umask; short writes are continued to the end.
     const mode_t oldMask = ::umask(027);
@@ -101,65 +98,6 @@ TEST(WriterFailureTest, WhereTheSaveGoesAndWithWhichPermissions) {
     EXPECT_EQ(ReadBytes(path), DatabaseBytes(Trips(1, 1, "s")));
     EXPECT_EQ(ModeOf(path), 0640u);
     EXPECT_EQ(dir.Names(), std::set<std::string>{"TRIPS.RWK"});
-}
-
-// A small tmpfs of the test's own, with an old file in it; skipped where the test may not
-// mount one.
-class TmpfsTest : public ::testing::Test {
-  protected:
-    // False where no file system could be mounted.
-    bool Mount(const std::string& options) {
-        if (::mount("tmpfs", dir.path.c_str(), "tmpfs", 0, options.c_str()) != 0) return false;
-        mounted = true;
-        WriteBytes(path, old);
-        return true;
-    }
-    ~TmpfsTest() override {
-        if (mounted) ::umount2(dir.path.c_str(), MNT_DETACH);
-    }
-    // Saves kTable (bytes when given) over the old file, which must stay as it was.
-    void ExpectRefused(int reason, const std::string& target, const std::string& bytes = "") {
-        const Status status =
-            bytes.empty() ? SaveDatabaseFile(target, kTable) : WriteFileAtomically(target, bytes);
-        EXPECT_EQ(status.ok() ? "written" : status.message(), std::strerror(reason));
-        EXPECT_EQ(ReadBytes(path), old);
-    }
-    TempDir dir;
-    bool mounted = false;
-    const std::string path = dir.File("OLD"), old = DatabaseBytes(Trips(1, 3));
-};
-
-#define MOUNT_OR_SKIP(options)                                                     \
-    if (!Mount(options)) {                                                         \
-        GTEST_SKIP() << "no tmpfs could be mounted here (" << std::strerror(errno) \
-                     << "): mounting needs root where mounts are permitted";       \
-    }
-
-TEST_F(TmpfsTest, WithoutRoomForATemporaryFileTheOldFileIsPutBack) {
-    // One file beside the root folder and one page of room: the temporary file cannot be made,
-    // and the file rewritten in place cannot grow past the page.
-    MOUNT_OR_SKIP("size=4k,nr_inodes=2");
-    const std::string big = DatabaseBytes(Trips(1, 40));
-    ASSERT_GT(big.size(), 4096u);
-    ExpectRefused(ENOSPC, path, big);
-    EXPECT_EQ(dir.Names(), std::set<std::string>{"OLD"});
-
-    // What fits is written in place.
-    EXPECT_TRUE(WriteFileAtomically(path, "new\r\n").ok());
-    EXPECT_EQ(ReadBytes(path), "new\r\n");
-}
-
-TEST_F(TmpfsTest, AFileOnAReadOnlyMountLoadsButIsNeverWritten) {
-    MOUNT_OR_SKIP("size=256k");
-    if (::mount("tmpfs", dir.path.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-        GTEST_SKIP() << "the mount cannot be made read-only: " << std::strerror(errno);
-
-    const auto loaded = ReadDatabaseFile(path);
-    ASSERT_TRUE(loaded.ok()) << loaded.error();
-    EXPECT_EQ(loaded.value(), Trips(1, 3));
-    ExpectRefused(EROFS, path);
-    ExpectRefused(EROFS, dir.File("NEW"));
-    EXPECT_EQ(dir.Names(), std::set<std::string>{"OLD"});
 }
 
 }  // namespace
