@@ -41,13 +41,6 @@ TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
              cot.selectAll();
          },
          "one\r\ntwo\r\nthree"},
-        {[](QPlainTextEdit& cot) {
-             QTextCursor cursor(cot.document()->findBlockByNumber(3));
-             cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
-             cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-             cot.setTextCursor(cursor);
-         },
-         "r2.3\r\nr2.4.r2.5\r\nr2.6"},
     };
     // Untouched, the whole text is copied: it is all selected when the window loads.
     for (const auto& [work, expected] : cases) {

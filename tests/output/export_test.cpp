@@ -84,8 +84,6 @@ TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
         ExportDialog window(book, platform);
         EXPECT_EQ(Export(window, format, scope, path), QDialog::Accepted);
         EXPECT_EQ(ReadBytes(path), expected);
-        EXPECT_EQ(FileDialogs("save"), "|" + std::string(kExportFilter) + "|4|; ");
-        platform.clearCalls();
     }
     EXPECT_EQ(dir.Names().size(), std::size(cases)) << "no other file, no temporary left";
     EXPECT_EQ(book.table().currentRecord(), 3);

@@ -75,7 +75,6 @@ TEST(ExportFiles, AllRecordsEachUnderTheCountExported) {
         expected += block;
     }
     EXPECT_EQ(SisterFileBytes(table, true), Crlf(expected));
-    EXPECT_EQ(NativeFileBytes(table), FileImage(" 1 ", {Tagged("r7")}));
 
     const std::string text = TextFileBytes(TableOf({Trip(), Tagged("r2")}), true);
     EXPECT_EQ(text, TextFileBytes(TableOf({Trip()}), false) +

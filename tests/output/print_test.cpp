@@ -92,7 +92,6 @@ TEST_F(PrintTest, EachRequestPrintsItsLines) {
         {"", file + all},  // all records, the file name, one copy
         {"current fd ft cop=2", Header(kPath + " - 04-14-2001 - 09:13:17") + Trip(3) + Trip(3)},
         {"ff fd", Header("04-14-2001 - ") + all},
-        {"ff", Header("") + all},
         {"record from=5 gto=2", file},
         {"record from=0 gto=2", file + Trip(1) + Trip(2)},    // slot 0 holds no record
         {"record from=3 gto=250", file + Trip(3) + Trip(4)},  // nothing past the last record
@@ -124,12 +123,10 @@ TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
         {"record from=two gto=2", {}, {Retry, Cancel}, header, 1},
         {"record from=1 gto=251", {}, {Cancel}, header, 1},
         {"cop=32768", {}, {Cancel}, header, 1},
-        {"cop=", {}, {Cancel}, header, 1},
         {"record from=2 gto=2", {1}, {Retry}, header + trip2, 1},  // no printer
         {"", {1}, {Cancel}, {"<attribute 0 on>", "<attribute 0 off>"}, 0},
         {"record from=2 gto=2", {5, 6}, {Retry, Retry}, header + trip2, 1},
         {"record from=2 gto=3", {5}, {Cancel}, header + Lines{trip2[0], trip2[1]}, 1},
-        {"record from=2 gto=2", {21}, {Cancel}, header + Lines(trip2.begin(), trip2.end() - 1), 1},
         {"note", {1}, {Retry}, kNoteSheet, 1},
         {"note cop=many", {}, {Cancel}, {}, 0},
     };
