@@ -74,8 +74,6 @@ TEST_F(PrintTest, WindowStartsOnAllWithTheRangeOff) {
     EXPECT_EQ(shown(), "all ff from-= gto-= cop=1 ");
     EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
     for (const auto& [option, expected] : {std::pair{"record", "record ff from= gto= cop=1 "},
-                                           {"note", "note ff from-= gto-= cop=1 "},
-                                           {"record", "record ff from= gto= cop=1 "},
                                            {"all", "all ff from-= gto-= cop=1 "}}) {
         window.findChild<QRadioButton*>(option)->click();
         EXPECT_EQ(shown(), expected) << option;

@@ -153,15 +153,6 @@ TEST_F(ExampleFigures, MonthsKeepTheirGaps) {
     EXPECT_EQ(Notes(table.notes), std::vector<std::string>{"1 trip without a readable date"});
 }
 
-TEST(Figures, AnEmptyLogBookHasNoAveragesAndNoMonths) {
-    const Figures f = FiguresOf({}, kImperial);
-    EXPECT_EQ(f.summary.trips, 0);
-    EXPECT_FALSE(f.summary.catchPerTrip || f.summary.catchPerHour || f.summary.blankShare ||
-                 f.summary.ticketPerTrip || f.summary.firstDate);
-    EXPECT_TRUE(f.venues.rows.empty() && f.bests.rows.empty() && f.months.rows.empty());
-    EXPECT_TRUE(f.summary.notes.empty());
-}
-
 TEST(Figures, TextsOfTheFigures) {
     const UnitNames metric = UnitNames::Metric();
     const std::pair<std::string, std::string> cases[] = {
