@@ -166,12 +166,9 @@ TEST_F(CaptionsTest, EveryWindowCarriesItsDesignedCaptions) {
 // where none stands beside the control, the dialog's own words for it.
 // clang-format off
 const std::map<std::string, std::vector<std::pair<const char*, const char*>>> kSpokenNames = {
-    {"editor", {{"edven", "Venue:"}, {"edspec", "Species Caught:"}, {"edrest", "Restrictions:"},
-                {"edtime2", "Finish Time:"},
-                // The two boxes of a weight or depth share their row's caption and differ by
-                // their units.
-                {"edwa", "Total Weight: Kg"}, {"edwb", "Total Weight: g"}, {"edda", "Depth: m"},
-                {"eddb", "Depth: cm"}, {"edbesta", "Weight: Kg"}, {"edbestb", "Weight: g"}}},
+    {"editor", {{"edven", "Venue:"}, {"edspec", "Species Caught:"},
+                // The two boxes of a weight share their row's caption and differ by their units.
+                {"edwa", "Total Weight: Kg"}, {"edwb", "Total Weight: g"}}},
     {"quick edit", {{"hoco", "Please select new temperature."}}},
     {"species", {{"fish", "Fish Selection"}, {"fishsel", "Species Caught:"}}},
     {"find", {{"find", "Word:"}}}, {"goto", {{"recsel", "Records:"}}},

