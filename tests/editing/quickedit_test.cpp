@@ -125,16 +125,15 @@ TEST_F(QuickEditTest, InputBoxStoresAnyAnswerButAnEmptyOne) {
 }
 
 TEST_F(QuickEditTest, NumberBoxesStepWithinTheirBounds) {
+    // The limits of each step are the number helpers' to tell; here the dialog's wiring of them.
     // The field, temperature or ticket price; the text stored; and each step ("load", "more",
     // "less" or a typed text) with hoco's text after it, and " off" while + and - are disabled.
     // clang-format off
     const std::tuple<Field, const char*, std::vector<std::pair<const char*, const char*>>> cases[] = {
-        {Field::temperature, "45", {{"load", "45"}, {"more", "45"}, {"less", "44"}}},
-        {Field::temperature, "-10", {{"load", "-10"}, {"less", "-10"}, {"more", "-9"}}},
         {Field::temperature, "12.5", {{"load", "12"}, {"more", "13"}}}, {Field::ticketPrice, "3.50", {{"load", "3.5"}}},
         {Field::temperature, "warm", {{"load", "warm off"}, {"more", "warm off"}, {"12", "12"}, {"less", "11"}}},
         {Field::ticketPrice, "0", {{"load", "0"}, {"less", "0"}}},
-        {Field::ticketPrice, "0.5", {{"less", "-0.5"}, {"less", "-0.5"}, {"more", "0.5"}}}};
+    };
     // clang-format on
     for (const auto& [field, stored, steps] : cases) {
         SetText(book, 2, Field::temperature, stored);
