@@ -223,6 +223,7 @@ TEST_F(PrefsTest, FontTakesOnlyTheFamilyAndCancelKeepsIt) {
             << label;
     }
     EXPECT_EQ(book.settings().displayFont, ToFileText(name));
+    EXPECT_NE(Find<QLabel>("Label1")->font().family(), name) << "captions keep their own font";
     // The name reaches the settings file when the preferences are next confirmed.
     Preferences([&](PreferencesDialog& d) { Click(d, "okay"); });
     EXPECT_EQ(ReadSettingsFile(dir.path).displayFont, ToFileText(name));
