@@ -128,22 +128,5 @@ TEST_F(EditorKeysTest, ReturnBreaksAMultiLineBoxAndTypedTextNeverEntersAList) {
     EXPECT_EQ(Items(*editor, "edweather"), WeatherList());
 }
 
-TEST_F(EditorKeysTest, TabWalksTheBoxesThenTheButtons) {
-    std::vector<std::string> expected(std::begin(kBoxNames) + 1, std::end(kBoxNames));
-    expected.insert(expected.end(), {"cancel", "okay", "today", "less", "more", "cless", "cmore",
-                                     "select", "edven"});
-    TypeAndPress(*OpenAdd(), "", Qt::Key_Tab, "edven");
-    std::vector<std::string> order;
-    while (order.size() < expected.size()) {
-        QWidget* focus = QApplication::focusWidget();
-        ASSERT_NE(focus, nullptr);
-        QTest::keyClick(focus, Qt::Key_Tab);
-        // A list box has the focus in its line.
-        if (qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
-        order.push_back(focus->objectName().toStdString());
-    }
-    EXPECT_EQ(order, expected);
-}
-
 }  // namespace
 }  // namespace rodwick::testing
