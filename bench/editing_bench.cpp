@@ -12,7 +12,7 @@
 namespace {
 
 // 250 trips; every second venue and club repeats the one before it in other letter case.
-std::unique_ptr<rodwick::RecordTable> FullTable() {
+std::unique_ptr<rodwick::RecordTable> fullTable() {
     std::vector<rodwick::TripRecord> trips(rodwick::RecordTable::kMaxRecords);
     for (std::size_t i = 0; i < trips.size(); ++i) {
         std::string venue = "River Venue " + std::to_string(i - i % 2);
@@ -22,19 +22,19 @@ std::unique_ptr<rodwick::RecordTable> FullTable() {
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
             for (char& c : club) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         }
-        trips[i][rodwick::Field::venue] = venue;
-        trips[i][rodwick::Field::club] = club;
+        trips[i][rodwick::Field::Venue] = venue;
+        trips[i][rodwick::Field::Club] = club;
     }
     auto table = std::make_unique<rodwick::RecordTable>();
-    table->ReplaceFromFile(trips);
+    table->replaceAll(trips);
     return table;
 }
 
 void BM_EditorSuggestionLists(benchmark::State& state) {
-    const auto table = FullTable();
+    const auto table = fullTable();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rodwick::BuildSuggestionList(*table, rodwick::Field::venue));
-        benchmark::DoNotOptimize(rodwick::BuildSuggestionList(*table, rodwick::Field::club));
+        benchmark::DoNotOptimize(rodwick::buildSuggestionList(*table, rodwick::Field::Venue));
+        benchmark::DoNotOptimize(rodwick::buildSuggestionList(*table, rodwick::Field::Club));
     }
 }
 BENCHMARK(BM_EditorSuggestionLists)->Unit(benchmark::kMicrosecond);

@@ -16,52 +16,52 @@ using rodwick::TripRecord;
 
 // A full table of trips that look like real ones, every fifth with an accented remark, so
 // that both ways of upper-casing a field are taken.
-RecordTable FullTable() {
+RecordTable fullTable() {
     RecordTable table;
     std::vector<TripRecord> trips;
     for (int i = 1; i <= RecordTable::kMaxRecords; ++i) {
         TripRecord trip;
         const std::string n = std::to_string(i);
-        trip[Field::venue] = "River Usk at Llanbadoc " + n;
-        trip[Field::waterType] = "River";
-        trip[Field::ticketPrice] = "4.50";
-        trip[Field::club] = "Usk Town Angling Association";
-        trip[Field::totalWeightMajor] = "12";
-        trip[Field::totalWeightMinor] = "8";
-        trip[Field::waterCondition] = "Coloured";
-        trip[Field::weather] = "Overcast";
-        trip[Field::temperature] = "14";
-        trip[Field::method] = "Trotting a stick float down the near bank";
-        trip[Field::depthMajor] = "6";
-        trip[Field::depthMinor] = "3";
-        trip[Field::bait] = "Maggot";
-        trip[Field::species] = "Chub, Dace, Roach";
-        trip[Field::bestFish] = "Chub";
-        trip[Field::bestFishWeightMajor] = "4";
-        trip[Field::bestFishWeightMinor] = "2";
-        trip[Field::restrictions] = "No night fishing, barbless hooks only";
-        trip[Field::remarks] = i % 5 == 0
+        trip[Field::Venue] = "River Usk at Llanbadoc " + n;
+        trip[Field::WaterType] = "River";
+        trip[Field::TicketPrice] = "4.50";
+        trip[Field::Club] = "Usk Town Angling Association";
+        trip[Field::TotalWeightMajor] = "12";
+        trip[Field::TotalWeightMinor] = "8";
+        trip[Field::WaterCondition] = "Coloured";
+        trip[Field::Weather] = "Overcast";
+        trip[Field::Temperature] = "14";
+        trip[Field::Method] = "Trotting a stick float down the near bank";
+        trip[Field::DepthMajor] = "6";
+        trip[Field::DepthMinor] = "3";
+        trip[Field::Bait] = "Maggot";
+        trip[Field::Species] = "Chub, Dace, Roach";
+        trip[Field::BestFish] = "Chub";
+        trip[Field::BestFishWeightMajor] = "4";
+        trip[Field::BestFishWeightMinor] = "2";
+        trip[Field::Restrictions] = "No night fishing, barbless hooks only";
+        trip[Field::Remarks] = i % 5 == 0
                                    ? "Caf\xe9 by the bridge, fish caught on the cr\xe8me bait"
                                    : "Fish caught in the last hour of light, under the trees";
-        trip[Field::date] = "12/05/01";
-        trip[Field::startTime] = "07:30";
-        trip[Field::finishTime] = "13:15";
+        trip[Field::Date] = "12/05/01";
+        trip[Field::StartTime] = "07:30";
+        trip[Field::FinishTime] = "13:15";
         trips.push_back(trip);
     }
-    table.ReplaceFromFile(trips);
+    table.replaceAll(trips);
     return table;
 }
 
 // Argument 0: the system locale. 1: Turkish, whose capitals of ASCII letters are not all ASCII,
 // so every field takes the way through Unicode.
 void BM_SearchPassWithoutHit(benchmark::State& state) {
-    RecordTable table = FullTable();
+    RecordTable table = fullTable();
     rodwick::SearchWalk walk(state.range(0) == 0 ? QLocale::system() : QLocale(QLocale::Turkish));
     int completed = 0;
     const rodwick::SearchHooks hooks{[](int) {}, [] { return true; },
                                      [&completed] { ++completed; }};
     for (auto _ : state) {
-        walk.StartWord(QStringLiteral("zander"));
+        walk.startWord(QStringLiteral("zander"));
         walk.runSearch(table, hooks);
     }
     if (completed != state.iterations()) state.SkipWithError("a pass did not complete");
@@ -69,9 +69,9 @@ void BM_SearchPassWithoutHit(benchmark::State& state) {
 BENCHMARK(BM_SearchPassWithoutHit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_GotoLines(benchmark::State& state) {
-    const RecordTable table = FullTable();
+    const RecordTable table = fullTable();
     for (auto _ : state) {
-        QStringList lines = rodwick::GotoLines(table);
+        QStringList lines = rodwick::gotoLines(table);
         benchmark::DoNotOptimize(lines);
     }
 }

@@ -11,39 +11,39 @@ namespace {
 
 // 250 trips with values of a typical length, some needing quotes or a formula guard, and
 // accents the file must carry as UTF-8.
-RecordTable FullTable() {
+RecordTable fullTable() {
     std::vector<TripRecord> trips;
     for (int k = 1; k <= RecordTable::kMaxRecords; ++k) {
         TripRecord trip;
         for (int f = 0; f < kFieldCount; ++f) {
             trip.fields[f] = "Trip " + std::to_string(k) + " field " + std::to_string(f);
         }
-        trip[Field::venue] = "Caf\xE9 Pool, North Bank";
-        trip[Field::remarks] = "-windy, \"good\" day";
+        trip[Field::Venue] = "Caf\xE9 Pool, North Bank";
+        trip[Field::Remarks] = "-windy, \"good\" day";
         trips.push_back(trip);
     }
     RecordTable table;
-    table.ReplaceFromFile(trips);
+    table.replaceAll(trips);
     return table;
 }
 
 void BM_ExportCsv250(benchmark::State& s) {
-    const RecordTable table = FullTable();
-    for (auto _ : s) benchmark::DoNotOptimize(CsvFileBytes(table, UnitNames::Imperial()));
+    const RecordTable table = fullTable();
+    for (auto _ : s) benchmark::DoNotOptimize(csvFileBytes(table, UnitNames::imperial()));
 }
 BENCHMARK(BM_ExportCsv250)->Unit(benchmark::kMicrosecond);
 
 // Everything the import window does before the user confirms: detection, reading, mapping
 // and the plan.
 void BM_ImportCsv250(benchmark::State& s) {
-    const std::string bytes = CsvFileBytes(FullTable(), UnitNames::Imperial());
+    const std::string bytes = csvFileBytes(fullTable(), UnitNames::imperial());
     for (auto _ : s) {
         CsvImportChoice choice;
-        choice.separator = DetectSeparator(WithoutBom(bytes));
-        choice.encoding = DetectEncoding(bytes);
-        const CsvRows rows = ReadImportRows(bytes, choice.separator);
-        choice.mapping = InitialMapping(rows, true);
-        benchmark::DoNotOptimize(PlanImport(rows, choice));
+        choice.separator = detectSeparator(withoutBom(bytes));
+        choice.encoding = detectEncoding(bytes);
+        const CsvRows rows = readImportRows(bytes, choice.separator);
+        choice.mapping = initialMapping(rows, true);
+        benchmark::DoNotOptimize(planImport(rows, choice));
     }
 }
 BENCHMARK(BM_ImportCsv250)->Unit(benchmark::kMicrosecond);

@@ -13,7 +13,7 @@ namespace rodwick {
 namespace {
 
 // 250 trips with values of a typical length.
-void FillBook(RecordBook& book) {
+void fillBook(RecordBook& book) {
     std::vector<TripRecord> trips;
     for (int k = 1; k <= RecordTable::kMaxRecords; ++k) {
         TripRecord trip;
@@ -23,36 +23,36 @@ void FillBook(RecordBook& book) {
         trips.push_back(trip);
     }
     RecordTable table;
-    table.ReplaceFromFile(trips);
+    table.replaceAll(trips);
     table.setCurrentRecord(125);
     book.adopt(std::move(table), "/home/angler/Trips 2001.RWK");
 }
 
 void BM_NativeFile(benchmark::State& s) {
     RecordBook book;
-    FillBook(book);
-    for (auto _ : s) benchmark::DoNotOptimize(NativeFileBytes(book.table()));
+    fillBook(book);
+    for (auto _ : s) benchmark::DoNotOptimize(nativeFileBytes(book.table()));
 }
 BENCHMARK(BM_NativeFile);
 
 void BM_TextFileAll250(benchmark::State& s) {
     RecordBook book;
-    FillBook(book);
-    for (auto _ : s) benchmark::DoNotOptimize(TextFileBytes(book.table(), true));
+    fillBook(book);
+    for (auto _ : s) benchmark::DoNotOptimize(textFileBytes(book.table(), true));
 }
 BENCHMARK(BM_TextFileAll250)->Unit(benchmark::kMicrosecond);
 
 void BM_SisterFileAll250(benchmark::State& s) {
     RecordBook book;
-    FillBook(book);
-    for (auto _ : s) benchmark::DoNotOptimize(SisterFileBytes(book.table(), true));
+    fillBook(book);
+    for (auto _ : s) benchmark::DoNotOptimize(sisterFileBytes(book.table(), true));
 }
 BENCHMARK(BM_SisterFileAll250)->Unit(benchmark::kMicrosecond);
 
 // Header and 250 records into the recording printer.
 void BM_PrintRecordsAll250(benchmark::State& s) {
     RecordBook book;
-    FillBook(book);
+    fillBook(book);
     testing::ScriptedPlatform platform;
     PrintRequest request;
     request.includeFileName = request.includeDate = request.includeTime = true;
@@ -62,7 +62,7 @@ void BM_PrintRecordsAll250(benchmark::State& s) {
     BusyPointer busy(platform);
     for (auto _ : s) {
         platform.printedLines.clear();
-        benchmark::DoNotOptimize(PrintRecords(platform, busy, book, request));
+        benchmark::DoNotOptimize(printRecords(platform, busy, book, request));
     }
     s.counters["lines"] = static_cast<double>(platform.printedLines.size());
 }

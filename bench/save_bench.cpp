@@ -12,13 +12,13 @@
 namespace rodwick {
 namespace {
 
-RecordTable FullTable() {
+RecordTable fullTable() {
     RecordTable table;
     std::vector<TripRecord> trips(RecordTable::kMaxRecords);
     for (std::size_t k = 0; k < trips.size(); ++k) {
         for (std::string& field : trips[k].fields) field = "Trip " + std::to_string(k) + " text";
     }
-    table.ReplaceFromFile(trips);
+    table.replaceAll(trips);
     return table;
 }
 
@@ -29,37 +29,37 @@ struct Folder {
     std::string path = (std::filesystem::temp_directory_path() / "rodwick-bench-XXXXXX").string();
 };
 
-void Save(benchmark::State& state, const FileOps& ops) {
+void save(benchmark::State& state, const FileOps& ops) {
     Folder folder;
     const std::string file = folder.path + "/TRIPS.RWK";
-    const RecordTable table = FullTable();
-    if (!SaveDatabaseFile(file, table)) state.SkipWithError("cannot save");
+    const RecordTable table = fullTable();
+    if (!saveDatabaseFile(file, table)) state.SkipWithError("cannot save");
     for (auto _ : state) {
-        if (!SaveDatabaseFile(file, table, ops)) state.SkipWithError("cannot save");
+        if (!saveDatabaseFile(file, table, ops)) state.SkipWithError("cannot save");
     }
-    state.SetBytesProcessed(state.iterations() * FormatDatabase(table).size());
+    state.SetBytesProcessed(state.iterations() * formatDatabase(table).size());
 }
 
 void BM_SaveByRename(benchmark::State& state) {
-    Save(state, FileOps::System());
+    save(state, FileOps::system());
 }
 BENCHMARK(BM_SaveByRename)->Unit(benchmark::kMillisecond);
 
 void BM_SaveInPlace(benchmark::State& state) {
-    FileOps ops = FileOps::System();
+    FileOps ops = FileOps::system();
     ops.mkstemp = [](char*) {
         errno = EACCES;
         return -1;
     };
-    Save(state, ops);
+    save(state, ops);
 }
 BENCHMARK(BM_SaveInPlace)->Unit(benchmark::kMillisecond);
 
 void BM_ReadDatabaseFile(benchmark::State& state) {
     Folder folder;
     const std::string file = folder.path + "/TRIPS.RWK";
-    if (!SaveDatabaseFile(file, FullTable())) state.SkipWithError("cannot save");
-    for (auto _ : state) benchmark::DoNotOptimize(ReadDatabaseFile(file));
+    if (!saveDatabaseFile(file, fullTable())) state.SkipWithError("cannot save");
+    for (auto _ : state) benchmark::DoNotOptimize(readDatabaseFile(file));
 }
 BENCHMARK(BM_ReadDatabaseFile)->Unit(benchmark::kMicrosecond);
 

@@ -13,7 +13,7 @@ namespace rodwick {
 namespace {
 
 // 250 trips over 25 venues and two years, typed with the usual variety.
-RecordTable FullTable() {
+RecordTable fullTable() {
     const char* methods[] = {"Float", "Ledger", "Pole", "Feeder", "Lure"};
     const char* baits[] = {"Maggot", "Worm", "Boilie", "Sweetcorn", "Bread", "Caster"};
     const char* weathers[] = {"Sunny", "Cloudy", "Rain", "Windy"};
@@ -21,39 +21,39 @@ RecordTable FullTable() {
     std::vector<TripRecord> trips;
     for (int k = 0; k < RecordTable::kMaxRecords; ++k) {
         TripRecord t;
-        t[Field::venue] = (k % 3 ? "Venue " : " venue ") + std::to_string(k % 25);
-        t[Field::waterType] = k % 2 ? "Lake" : "River";
-        t[Field::ticketPrice] = k % 4 ? "\xA3"
+        t[Field::Venue] = (k % 3 ? "Venue " : " venue ") + std::to_string(k % 25);
+        t[Field::WaterType] = k % 2 ? "Lake" : "River";
+        t[Field::TicketPrice] = k % 4 ? "\xA3"
                                         "5.50"
                                       : "free";
-        t[Field::totalWeightMajor] = std::to_string(k % 30);
-        t[Field::totalWeightMinor] = std::to_string(k % 16);
-        t[Field::waterCondition] = k % 3 ? "Clear" : "Coloured";
-        t[Field::weather] = weathers[k % 4];
-        t[Field::method] = methods[k % 5];
-        t[Field::bait] = baits[k % 6];
-        t[Field::bestFish] = species[k % 7];
-        t[Field::bestFishWeightMajor] = std::to_string(k % 12);
-        t[Field::bestFishWeightMinor] = std::to_string(k % 16);
-        t[Field::date] = "0" + std::to_string(k % 9 + 1) + "-" + std::to_string(10 + k % 18) + "-" +
+        t[Field::TotalWeightMajor] = std::to_string(k % 30);
+        t[Field::TotalWeightMinor] = std::to_string(k % 16);
+        t[Field::WaterCondition] = k % 3 ? "Clear" : "Coloured";
+        t[Field::Weather] = weathers[k % 4];
+        t[Field::Method] = methods[k % 5];
+        t[Field::Bait] = baits[k % 6];
+        t[Field::BestFish] = species[k % 7];
+        t[Field::BestFishWeightMajor] = std::to_string(k % 12);
+        t[Field::BestFishWeightMinor] = std::to_string(k % 16);
+        t[Field::Date] = "0" + std::to_string(k % 9 + 1) + "-" + std::to_string(10 + k % 18) + "-" +
                          std::to_string(2000 + k % 2);
-        t[Field::startTime] = k % 2 ? "6:30" : "9.15am";
-        t[Field::finishTime] = k % 5 ? "14:00" : "1.30am";
+        t[Field::StartTime] = k % 2 ? "6:30" : "9.15am";
+        t[Field::FinishTime] = k % 5 ? "14:00" : "1.30am";
         trips.push_back(t);
     }
     RecordTable table;
-    table.ReplaceFromFile(trips);
+    table.replaceAll(trips);
     return table;
 }
 
 void BM_EveryFigure250(benchmark::State& s) {
-    const RecordTable table = FullTable();
-    const UnitNames units = UnitNames::Imperial();
-    for (auto _ : s) benchmark::DoNotOptimize(stats::FiguresOf(stats::TripsOf(table), units));
+    const RecordTable table = fullTable();
+    const UnitNames units = UnitNames::imperial();
+    for (auto _ : s) benchmark::DoNotOptimize(stats::figuresOf(stats::tripsOf(table), units));
 }
 BENCHMARK(BM_EveryFigure250)->Unit(benchmark::kMicrosecond);
 
-QApplication& App() {
+QApplication& app() {
     static int argc = 1;
     static char name[] = "statistics_bench";
     static char* argv[] = {name, nullptr};
@@ -65,10 +65,10 @@ QApplication& App() {
 // Built, filled, shown and painted; with every page painted in turn when asked, so that each
 // chart is drawn once.
 void BM_OpenWindow250(benchmark::State& s) {
-    App();
-    const RecordTable table = FullTable();
+    app();
+    const RecordTable table = fullTable();
     Settings settings;
-    settings.units = UnitNames::Imperial();
+    settings.units = UnitNames::imperial();
     testing::ScriptedPlatform platform;
     const bool everyPage = s.range(0) != 0;
     for (auto _ : s) {
@@ -93,10 +93,10 @@ BENCHMARK(BM_OpenWindow250)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // What a change costs while the window is open, on the first page or with the largest chart
 // shown.
 void BM_Refresh250(benchmark::State& s) {
-    App();
-    const RecordTable table = FullTable();
+    app();
+    const RecordTable table = fullTable();
     Settings settings;
-    settings.units = UnitNames::Imperial();
+    settings.units = UnitNames::imperial();
     testing::ScriptedPlatform platform;
     stats::StatisticsWindow window(table, settings, platform, nullptr);
     window.findChild<QTabWidget*>(QStringLiteral("StatisticsPages"))

@@ -18,14 +18,14 @@ extern char** environ;
 
 namespace {
 
-double Seconds() {
+double seconds() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 // Ends the child and collects it, so no program outlives its measurement.
-void Stop(pid_t child) {
+void stop(pid_t child) {
     kill(child, SIGTERM);
     for (int i = 0; i < 50; ++i) {
         if (waitpid(child, nullptr, WNOHANG) == child) return;
@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     xcb_request_check(connection, xcb_change_window_attributes_checked(connection, root,
                                                                        XCB_CW_EVENT_MASK, &mask));
 
-    const double start = Seconds();
+    const double start = seconds();
     pid_t child = 0;
     if (posix_spawn(&child, argv[2], nullptr, nullptr, argv + 2, environ) != 0) {
         std::fprintf(stderr, "time_to_map: cannot start %s\n", argv[2]);
@@ -72,9 +72,9 @@ int main(int argc, char* argv[]) {
             const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
             std::free(event);
             if (mapped) {
-                const double elapsed = Seconds() - start;
+                const double elapsed = seconds() - start;
                 std::printf("%.2f\n", elapsed * 1000.0);
-                Stop(child);
+                stop(child);
                 xcb_disconnect(connection);
                 return 0;
             }
@@ -85,13 +85,13 @@ int main(int argc, char* argv[]) {
             xcb_disconnect(connection);
             return 1;
         }
-        const double left = timeout - (Seconds() - start);
+        const double left = timeout - (seconds() - start);
         if (left <= 0) break;
         pollfd wait{fd, POLLIN, 0};
         poll(&wait, 1, left < 0.05 ? static_cast<int>(left * 1000) + 1 : 50);
     }
     std::fputs("time_to_map: no window within the time allowed\n", stderr);
-    Stop(child);
+    stop(child);
     xcb_disconnect(connection);
     return 1;
 }

@@ -20,34 +20,34 @@
 namespace rodwick {
 namespace {
 
-QAction* Command(MainWindow& window, const char* name) {
+QAction* actionOf(MainWindow& window, const char* name) {
     return window.findChild<QAction*>(QString::fromLatin1(name));
 }
-QDialog* AddEditor(MainWindow& window) {
+QDialog* addEditor(MainWindow& window) {
     return window.findChild<EditingArea*>()->commands().addEditor();
 }
-QLabel* ValueLabel(MainWindow& window, const char* name) {
+QLabel* valueLabel(MainWindow& window, const char* name) {
     return window.findChild<QLabel*>(QString::fromLatin1(name));
 }
 
 // 250 trips whose values differ in length and kind, as a real log book's do.
-std::vector<TripRecord> VariedTrips() {
+std::vector<TripRecord> variedTrips() {
     const char* const venues[] = {"Usk", "River Wye at Hay-on-Wye, the long pool below the bridge",
                                   "Caf\xe9 Lake", "Tay"};
     const char* const remarks[] = {"", "Windy.",
                                    "Bream on the feeder all day; the tench came late.",
-                                   "A long remark that runs on over several lines of the record "
+                                   "A long remark that runs on over several lines of the record ",
                                    "view, with details of swims, baits and the weather."};
     std::vector<TripRecord> trips;
     for (int k = 1; k <= RecordTable::kMaxRecords; ++k) {
         TripRecord trip;
         for (int f = 0; f < kFieldCount; ++f) trip.fields[f] = std::to_string(k * 7 % 23 + f);
-        trip[Field::venue] = venues[k % 4];
-        trip[Field::club] = "Club " + std::to_string(k % 17);
-        trip[Field::species] = k % 3 ? "Roach, Perch" : "Bream, Tench, Carp, Rudd";
-        trip[Field::remarks] = remarks[k % 4];
-        trip[Field::restrictions] = remarks[(k + 1) % 4];
-        trip[Field::date] = "04-" + std::to_string(k % 28 + 1) + "-2001";
+        trip[Field::Venue] = venues[k % 4];
+        trip[Field::Club] = "Club " + std::to_string(k % 17);
+        trip[Field::Species] = k % 3 ? "Roach, Perch" : "Bream, Tench, Carp, Rudd";
+        trip[Field::Remarks] = remarks[k % 4];
+        trip[Field::Restrictions] = remarks[(k + 1) % 4];
+        trip[Field::Date] = "04-" + std::to_string(k % 28 + 1) + "-2001";
         trips.push_back(trip);
     }
     return trips;
@@ -57,13 +57,13 @@ std::vector<TripRecord> VariedTrips() {
 struct Bench {
     Bench() : window(book, platform) {
         RecordTable table;
-        table.ReplaceFromFile(VariedTrips());
+        table.replaceAll(variedTrips());
         book.adopt(table, "/home/angler/Trips 2001.RWK");
         book.show(125);
         window.show();
     }
     // Runs `open` once with a modal dialog painted and closed as soon as it stands.
-    void Modal(benchmark::State& s, const std::function<void()>& open) {
+    void modal(benchmark::State& s, const std::function<void()>& open) {
         platform.answerModal([](QDialog& dialog) {
             benchmark::DoNotOptimize(dialog.grab());
             return static_cast<int>(QDialog::Rejected);
@@ -72,8 +72,8 @@ struct Bench {
         if (!platform.allAnswersUsed()) s.SkipWithError("the window never opened");
         platform.clearCalls();
     }
-    void DoubleClick(const char* label) {
-        QLabel* target = ValueLabel(window, label);
+    void doubleClick(const char* label) {
+        QLabel* target = valueLabel(window, label);
         const QPointF at(4, 4);
         QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
@@ -88,31 +88,31 @@ struct Bench {
     MainWindow window;
 };
 
-void ByCommand(benchmark::State& s, const char* command) {
+void byCommand(benchmark::State& s, const char* command) {
     Bench bench;
-    for (auto _ : s) bench.Modal(s, [&] { Command(bench.window, command)->trigger(); });
+    for (auto _ : s) bench.modal(s, [&] { actionOf(bench.window, command)->trigger(); });
 }
-BENCHMARK_CAPTURE(ByCommand, RecordEditorEdit, "MnuEdit")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, Find, "MnuFind")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, Goto, "MnuGoto")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, Export, "MnuExp")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, Print, "MnuPrint")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, Copy, "MnuCopy")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, Preferences, "MnuPref")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByCommand, About, "MnuAbo")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, RecordEditorEdit, "MnuEdit")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, Find, "MnuFind")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, Goto, "MnuGoto")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, Export, "MnuExp")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, Print, "MnuPrint")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, Copy, "MnuCopy")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, Preferences, "MnuPref")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byCommand, About, "MnuAbo")->Unit(benchmark::kMillisecond);
 
-void ByDoubleClick(benchmark::State& s, const char* label) {
+void byDoubleClick(benchmark::State& s, const char* label) {
     Bench bench;
-    for (auto _ : s) bench.Modal(s, [&] { bench.DoubleClick(label); });
+    for (auto _ : s) bench.modal(s, [&] { bench.doubleClick(label); });
 }
-BENCHMARK_CAPTURE(ByDoubleClick, QuickEditVenue, "obVen")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ByDoubleClick, SpeciesPicker, "ObSpec")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byDoubleClick, QuickEditVenue, "obVen")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byDoubleClick, SpeciesPicker, "ObSpec")->Unit(benchmark::kMillisecond);
 
 void BM_RecordEditorAdd(benchmark::State& s) {
     Bench bench;
     for (auto _ : s) {
-        Command(bench.window, "MnuAdd")->trigger();
-        QDialog* editor = AddEditor(bench.window);
+        actionOf(bench.window, "MnuAdd")->trigger();
+        QDialog* editor = addEditor(bench.window);
         benchmark::DoNotOptimize(editor->grab());
         // Closed as Cancel closes it, so that the next Add builds a new one.
         editor->reject();
@@ -125,7 +125,7 @@ BENCHMARK(BM_RecordEditorAdd)->Unit(benchmark::kMillisecond);
 void BM_MainWindow(benchmark::State& s) {
     RecordBook book;
     RecordTable table;
-    table.ReplaceFromFile(VariedTrips());
+    table.replaceAll(variedTrips());
     book.adopt(table, RecordTable::kUntitled);
     testing::ScriptedPlatform platform;
     for (auto _ : s) {
@@ -141,7 +141,7 @@ void BM_MainWindowNext(benchmark::State& s) {
     Bench bench;
     for (auto _ : s) {
         if (bench.book.currentRecord() == RecordTable::kMaxRecords) bench.book.show(1);
-        Command(bench.window, "MnuNext")->trigger();
+        actionOf(bench.window, "MnuNext")->trigger();
         benchmark::DoNotOptimize(bench.window.grab());
     }
 }

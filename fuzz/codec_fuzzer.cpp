@@ -11,31 +11,31 @@
 #include "text.h"
 
 using namespace rodwick;
-using rodwick::fuzz::Require;
+using rodwick::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     // The same input taken as UTF-8 typed by the user: a strict conversion that succeeds
     // agrees with the lossy one, and both go back to the same UTF-8.
-    const std::string lossy = Utf8ToCp1252Lossy(bytes);
-    if (const std::optional<std::string> strict = Utf8ToCp1252(bytes)) {
-        Require(*strict == lossy, "strict and lossy conversions agree on convertible text");
-        Require(Cp1252ToUtf8(*strict) == bytes, "convertible UTF-8 comes back unchanged");
+    const std::string lossy = utf8ToCp1252Lossy(bytes);
+    if (const std::optional<std::string> strict = utf8ToCp1252(bytes)) {
+        require(*strict == lossy, "strict and lossy conversions agree on convertible text");
+        require(cp1252ToUtf8(*strict) == bytes, "convertible UTF-8 comes back unchanged");
     }
 
     if (bytes.find_first_of("\r\n") != std::string_view::npos) return 0;
-    const std::string utf8 = Cp1252ToUtf8(bytes);
-    const std::optional<std::string> back = Utf8ToCp1252(utf8);
-    Require(back.has_value() && *back == bytes, "file text survives the codec");
-    Require(Utf8ToCp1252Lossy(utf8) == bytes, "file text survives the lossy conversion");
+    const std::string utf8 = cp1252ToUtf8(bytes);
+    const std::optional<std::string> back = utf8ToCp1252(utf8);
+    require(back.has_value() && *back == bytes, "file text survives the codec");
+    require(utf8ToCp1252Lossy(utf8) == bytes, "file text survives the lossy conversion");
     for (unsigned char byte : bytes) {
-        Require(CodePointToCp1252(Cp1252ToCodePoint(byte)) == byte, "every byte maps back");
+        require(codePointToCp1252(cp1252ToCodePoint(byte)) == byte, "every byte maps back");
     }
 
-    const QString shown = FromFileText(bytes);
-    Require(shown.size() == static_cast<qsizetype>(bytes.size()), "one character per byte");
-    Require(ToFileText(shown) == bytes, "file text survives the window boundary");
-    Require(shown == QString::fromStdString(utf8), "the boundary and the codec agree");
+    const QString shown = fromFileText(bytes);
+    require(shown.size() == static_cast<qsizetype>(bytes.size()), "one character per byte");
+    require(toFileText(shown) == bytes, "file text survives the window boundary");
+    require(shown == QString::fromStdString(utf8), "the boundary and the codec agree");
     return 0;
 }

@@ -6,7 +6,7 @@
 namespace rodwick::fuzz {
 
 // A broken property ends the run as a crash would, so that libFuzzer keeps the input.
-inline void Require(bool holds, const char* property) {
+inline void require(bool holds, const char* property) {
     if (holds) return;
     std::fprintf(stderr, "property broken: %s\n", property);
     std::abort();

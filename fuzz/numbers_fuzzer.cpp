@@ -12,67 +12,67 @@
 #include "record_text.h"
 
 using namespace rodwick;
-using rodwick::fuzz::Require;
+using rodwick::fuzz::require;
 
 namespace {
 
 constexpr std::int64_t kOne = 10000;  // one currency unit in ten-thousandths
 
-void CheckTemperature(const QString& text) {
-    const std::optional<std::int16_t> degrees = ReadTemperature(text);
-    Require(StepsEnabled(NumberKind::Temperature, text) == degrees.has_value(),
+void checkTemperature(const QString& text) {
+    const std::optional<std::int16_t> degrees = readTemperature(text);
+    require(stepsEnabled(NumberKind::Temperature, text) == degrees.has_value(),
             "temperature steps are enabled exactly for a temperature");
     if (degrees) {
-        Require(IsNumeric(text), "a temperature passes the numeric test");
-        Require(ReadTemperature(TemperatureText(*degrees)) == degrees,
+        require(isNumeric(text), "a temperature passes the numeric test");
+        require(readTemperature(temperatureText(*degrees)) == degrees,
                 "a temperature's text reads back");
     }
-    if (const std::optional<QString> up = StepUp(NumberKind::Temperature, text)) {
-        const std::optional<std::int16_t> after = ReadTemperature(*up);
-        Require(degrees && after && *after == *degrees + 1, "+ adds one degree");
-        Require(*after <= kTemperatureCeiling, "+ stays within the ceiling");
+    if (const std::optional<QString> up = steppedUp(NumberKind::Temperature, text)) {
+        const std::optional<std::int16_t> after = readTemperature(*up);
+        require(degrees && after && *after == *degrees + 1, "+ adds one degree");
+        require(*after <= kTemperatureCeiling, "+ stays within the ceiling");
     } else {
-        Require(!degrees || *degrees >= kTemperatureCeiling, "+ works below the ceiling");
+        require(!degrees || *degrees >= kTemperatureCeiling, "+ works below the ceiling");
     }
-    if (const std::optional<QString> down = StepDown(NumberKind::Temperature, text)) {
-        const std::optional<std::int16_t> after = ReadTemperature(*down);
-        Require(degrees && after && *after == *degrees - 1, "- takes one degree");
-        Require(*after >= kTemperatureFloor, "- stays within the floor");
+    if (const std::optional<QString> down = steppedDown(NumberKind::Temperature, text)) {
+        const std::optional<std::int16_t> after = readTemperature(*down);
+        require(degrees && after && *after == *degrees - 1, "- takes one degree");
+        require(*after >= kTemperatureFloor, "- stays within the floor");
     } else {
-        Require(!degrees || *degrees <= kTemperatureFloor, "- works above the floor");
+        require(!degrees || *degrees <= kTemperatureFloor, "- works above the floor");
     }
-    const NumberBoxStart start = SetUpNumberBox(NumberKind::Temperature, text);
-    Require(start.stepsEnabled == degrees.has_value() &&
-                (degrees ? start.text == TemperatureText(*degrees) : start.text == text),
+    const NumberBoxStart start = setUpNumberBox(NumberKind::Temperature, text);
+    require(start.stepsEnabled == degrees.has_value() &&
+                (degrees ? start.text == temperatureText(*degrees) : start.text == text),
             "a temperature box starts from its plain form or the text as stored");
 }
 
-void CheckPrice(const QString& text) {
-    const std::optional<std::int64_t> price = ReadPrice(text);
-    Require(StepsEnabled(NumberKind::Price, text) == price.has_value(),
+void checkPrice(const QString& text) {
+    const std::optional<std::int64_t> price = readPrice(text);
+    require(stepsEnabled(NumberKind::Price, text) == price.has_value(),
             "price steps are enabled exactly for a price");
     if (price) {
-        Require(IsNumeric(PriceText(*price)), "a price's text passes the numeric test");
-        Require(ReadPrice(PriceText(*price)) == price, "a price's text reads back");
+        require(isNumeric(priceText(*price)), "a price's text passes the numeric test");
+        require(readPrice(priceText(*price)) == price, "a price's text reads back");
     }
-    if (const std::optional<QString> up = StepUp(NumberKind::Price, text)) {
-        const std::optional<std::int64_t> after = ReadPrice(*up);
-        Require(price && after && *after == *price + kOne, "+ adds one to the price");
+    if (const std::optional<QString> up = steppedUp(NumberKind::Price, text)) {
+        const std::optional<std::int64_t> after = readPrice(*up);
+        require(price && after && *after == *price + kOne, "+ adds one to the price");
     }
-    if (const std::optional<QString> down = StepDown(NumberKind::Price, text)) {
-        const std::optional<std::int64_t> after = ReadPrice(*down);
-        Require(price && *price > 0, "- lowers only a price above 0");
-        Require(after && *after == *price - kOne && *after > -kOne, "- takes one off the price");
+    if (const std::optional<QString> down = steppedDown(NumberKind::Price, text)) {
+        const std::optional<std::int64_t> after = readPrice(*down);
+        require(price && *price > 0, "- lowers only a price above 0");
+        require(after && *after == *price - kOne && *after > -kOne, "- takes one off the price");
     } else {
-        Require(!price || *price <= 0, "- works on a price above 0");
+        require(!price || *price <= 0, "- works on a price above 0");
     }
 }
 
-void CheckWholeNumber(std::string_view text) {
-    const std::optional<int> value = WholeNumber16(text);
+void checkWholeNumber(std::string_view text) {
+    const std::optional<int> value = wholeNumber16(text);
     if (!value) return;
-    Require(*value >= -32768 && *value <= 32767, "a box number fits 16 bits");
-    Require(WholeNumber16(std::to_string(*value)) == value, "a box number prints and reads back");
+    require(*value >= -32768 && *value <= 32767, "a box number fits 16 bits");
+    require(wholeNumber16(std::to_string(*value)) == value, "a box number prints and reads back");
 }
 
 }  // namespace
@@ -82,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 256) return 0;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const QString text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    CheckTemperature(text);
-    CheckPrice(text);
-    CheckWholeNumber(bytes);
+    checkTemperature(text);
+    checkPrice(text);
+    checkWholeNumber(bytes);
     return 0;
 }

@@ -8,16 +8,16 @@
 #include "settings.h"
 
 using namespace rodwick;
-using rodwick::fuzz::Require;
+using rodwick::fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::optional<Settings> read = ParseSettings(bytes);
+    const std::optional<Settings> read = parseSettings(bytes);
     if (!read) return 0;
-    const std::string written = FormatSettings(*read);
-    const std::optional<Settings> again = ParseSettings(written);
-    Require(again.has_value(), "written settings read again");
-    Require(*again == *read, "written settings read to the same values");
-    Require(FormatSettings(*again) == written, "settings written twice give the same bytes");
+    const std::string written = formatSettings(*read);
+    const std::optional<Settings> again = parseSettings(written);
+    require(again.has_value(), "written settings read again");
+    require(*again == *read, "written settings read to the same values");
+    require(formatSettings(*again) == written, "settings written twice give the same bytes");
     return 0;
 }

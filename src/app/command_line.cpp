@@ -7,18 +7,18 @@
 
 namespace rodwick {
 
-bool AsksForAnswerOnly(const QStringList& arguments) {
-    static const QStringList answers{QStringLiteral("--help"),    QStringLiteral("-h"),
-                                     QStringLiteral("-?"),        QStringLiteral("--help-all"),
-                                     QStringLiteral("--version"), QStringLiteral("-v")};
+bool asksForAnswerOnly(const QStringList& arguments) {
+    static const QStringList kAnswers{QStringLiteral("--help"),    QStringLiteral("-h"),
+                                      QStringLiteral("-?"),        QStringLiteral("--help-all"),
+                                      QStringLiteral("--version"), QStringLiteral("-v")};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--")) return false;
-        if (answers.contains(arguments[i])) return true;
+        if (kAnswers.contains(arguments[i])) return true;
     }
     return false;
 }
 
-CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDir) {
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingDir) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("The Rodwick Database: a log book for anglers."));

@@ -17,10 +17,10 @@ struct CommandLine {
 
 // Whether the command line asks only for an answer (--help, -h, -?, --help-all, --version,
 // -v), so it can be read without a display. Everything after "--" is a file name.
-bool AsksForAnswerOnly(const QStringList& arguments);
+bool asksForAnswerOnly(const QStringList& arguments);
 
 // arguments as main() receives them, the program's name first; relative file names are taken
 // from workingDir.
-CommandLine ParseCommandLine(const QStringList& arguments, const QString& workingDir);
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingDir);
 
 }  // namespace rodwick

@@ -23,12 +23,12 @@ int main(int argc, char* argv[]) {
         std::optional<QCoreApplication> reading;
         QStringList arguments;
         for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-        if (rodwick::AsksForAnswerOnly(arguments)) {
+        if (rodwick::asksForAnswerOnly(arguments)) {
             reading.emplace(argc, argv);
         } else {
             app.emplace(argc, argv);
         }
-        line = rodwick::ParseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+        line = rodwick::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
     }
     switch (line.action) {
         case rodwick::CommandLine::Action::Run:
@@ -56,11 +56,11 @@ int main(int argc, char* argv[]) {
     // the start-up run only once the splash has been painted, still long before its timer
     // shows the main window.
     std::unique_ptr<rodwick::MainWindow> mainWindow;
-    const std::string commandLineFile = rodwick::ToPath(line.file);
+    const std::string commandLineFile = rodwick::toPath(line.file);
     splash->afterFirstPaint([&book, &platform, &mainWindow, splash, commandLineFile] {
         mainWindow = std::make_unique<rodwick::MainWindow>(book, platform);
         splash->setMainWindow(*mainWindow);
-        rodwick::StartUp(book, platform, *mainWindow, commandLineFile);
+        rodwick::startUp(book, platform, *mainWindow, commandLineFile);
     });
     splash->start();
 

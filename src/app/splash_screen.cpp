@@ -25,7 +25,7 @@ const QColor kInk(0x16, 0x33, 0x4d);
 const QColor kFrame(0x2e, 0x5e, 0x78);
 
 // A face by name, with the kind to fall back on where that name is not installed.
-QFont FontOf(const char* family, QFont::StyleHint hint, int points) {
+QFont fontOf(const char* family, QFont::StyleHint hint, int points) {
     QFont font(QString::fromLatin1(family));
     font.setStyleHint(hint);
     font.setPointSize(points);
@@ -34,7 +34,7 @@ QFont FontOf(const char* family, QFont::StyleHint hint, int points) {
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                   const QFont& font, Qt::Alignment alignment) {
-    QLabel* label = PlainLabel(parent, name, text);
+    QLabel* label = plainLabel(parent, name, text);
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment);
@@ -71,49 +71,49 @@ SplashScreen::SplashScreen(platform::Platform& platform, QWidget* parent)
 
     // Enabled from the start: the three seconds count from creation, not from the end of the
     // load, so a slow automatic load does not lengthen the splash.
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setSingleShot(true);
-    Timer1_->setInterval(kSplashMilliseconds);
-    connect(Timer1_, &QTimer::timeout, this, &SplashScreen::tick);
-    Timer1_->start();
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setSingleShot(true);
+    timer_->setInterval(kSplashMilliseconds);
+    connect(timer_, &QTimer::timeout, this, &SplashScreen::tick);
+    timer_->start();
 }
 
 void SplashScreen::buildControls() {
-    Shape1_ = new QFrame(this);
-    Shape1_->setObjectName(QStringLiteral("Shape1"));
-    Shape1_->setGeometry(8, 8, kWidth - 16, kHeight - 16);
-    Shape1_->setFrameShape(QFrame::Box);
-    Shape1_->setLineWidth(2);
-    QPalette framePalette = Shape1_->palette();
+    border_ = new QFrame(this);
+    border_->setObjectName(QStringLiteral("Shape1"));
+    border_->setGeometry(8, 8, kWidth - 16, kHeight - 16);
+    border_->setFrameShape(QFrame::Box);
+    border_->setLineWidth(2);
+    QPalette framePalette = border_->palette();
     framePalette.setColor(QPalette::WindowText, kFrame);
-    Shape1_->setPalette(framePalette);
+    border_->setPalette(framePalette);
 
-    QFont title = FontOf("Times New Roman", QFont::Serif, 24);
+    QFont title = fontOf("Times New Roman", QFont::Serif, 24);
     title.setBold(true);
-    Label1_ = makeLabel(this, "Label1", QStringLiteral("The Rodwick Database"),
-                        QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
+    titleLabel_ = makeLabel(this, "Label1", QStringLiteral("The Rodwick Database"),
+                            QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
 
     // Both pictures stand on one waterline, 180 pixels down. They are drawn for the first
     // frame (paintEvent), not before the window is shown.
-    Image1_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), QPixmap());
-    Image2_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), QPixmap());
+    fishPicture_ = makePicture(this, "Image1", QRect(40, 76, 156, 104), QPixmap());
+    rodPicture_ = makePicture(this, "Image2", QRect(218, 96, 168, 84), QPixmap());
 
-    QFont maker = FontOf("Times New Roman", QFont::Serif, 14);
+    QFont maker = fontOf("Times New Roman", QFont::Serif, 14);
     maker.setItalic(true);
-    Label3_ = makeLabel(this, "Label3", QStringLiteral("Harrowby Software"),
-                        QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
+    makerLabel_ = makeLabel(this, "Label3", QStringLiteral("Harrowby Software"),
+                            QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
 
-    const QFont version = FontOf("Arial", QFont::SansSerif, 9);
-    Label6_ = makeLabel(this, "Label6", QStringLiteral("v " RODWICK_VERSION),
-                        QRect(20, 222, kWidth - 40, 20), version, Qt::AlignCenter);
+    const QFont version = fontOf("Arial", QFont::SansSerif, 9);
+    versionLabel_ = makeLabel(this, "Label6", QStringLiteral("v " RODWICK_VERSION),
+                              QRect(20, 222, kWidth - 40, 20), version, Qt::AlignCenter);
 }
 
 void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
     // The window paints before its children, so they are in this same frame.
-    if (Image1_->pixmap().isNull()) {
-        Image1_->setPixmap(FishPicture(Image1_->size()));
-        Image2_->setPixmap(RodPicture(Image2_->size()));
+    if (fishPicture_->pixmap().isNull()) {
+        fishPicture_->setPixmap(fishPicture(fishPicture_->size()));
+        rodPicture_->setPixmap(rodPicture(rodPicture_->size()));
     }
     QPainter painter(this);
     QLinearGradient water(0, 0, 0, height());
@@ -137,14 +137,14 @@ void SplashScreen::start() {
 void SplashScreen::tick() {
     if (ticked_) return;
     ticked_ = true;
-    Timer1_->stop();
+    timer_->stop();
     // Where no frame was ever painted, the start-up still runs before the main window shows.
     runAfterFirstPaint();
 
     // The main window is shown before the splash closes, so that the application never sees
     // its last visible window close and quits.
     platform_.showModeless(*mainWindow_);
-    mainWindow_->ShowUnitNames();
+    mainWindow_->showUnitNames();
     mainWindow_->setScrollBarMaximum();
 
     close();

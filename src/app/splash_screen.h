@@ -47,14 +47,14 @@ class SplashScreen : public QWidget {
     std::function<void()> afterFirstPaint_;
     bool ticked_ = false;
 
-    QTimer* Timer1_ = nullptr;
+    QTimer* timer_ = nullptr;
 
-    QFrame* Shape1_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    QLabel* Label6_ = nullptr;
-    QLabel* Image1_ = nullptr;
-    QLabel* Image2_ = nullptr;
+    QFrame* border_ = nullptr;
+    QLabel* titleLabel_ = nullptr;
+    QLabel* makerLabel_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    QLabel* fishPicture_ = nullptr;
+    QLabel* rodPicture_ = nullptr;
 };
 
 }  // namespace rodwick

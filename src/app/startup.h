@@ -11,12 +11,12 @@ namespace rodwick {
 // still hidden main window. Never writes the settings file.
 // A database named on the command line (openAtStart, a UTF-8 path) is loaded instead of the
 // automatic-load one, through the same loader.
-void ReadSettings(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
-                  const std::string& openAtStart = {});
+void loadSettingsAndDatabase(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
+                             const std::string& openAtStart = {});
 
-// The start-up run while the splash stands: ReadSettings, then the loaded database goes into
-// the list of opened files and the printer is left with its own font.
-void StartUp(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
+// The start-up run while the splash stands: loadSettingsAndDatabase, then the loaded database goes
+// into the list of opened files and the printer is left with its own font.
+void startUp(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
              const std::string& commandLineFile = {});
 
 }  // namespace rodwick

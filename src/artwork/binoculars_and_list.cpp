@@ -11,7 +11,7 @@ namespace rodwick {
 namespace {
 
 // Drawn on a 32-unit square and scaled to the side asked for.
-QPixmap Draw(int side, const std::function<void(QPainter&)>& paint) {
+QPixmap draw(int side, const std::function<void(QPainter&)>& paint) {
     QPixmap picture(side, side);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -25,8 +25,8 @@ const QColor kInk(30, 45, 60);
 
 }  // namespace
 
-QPixmap BinocularsPicture(int side) {
-    return Draw(side, [](QPainter& p) {
+QPixmap binocularsPicture(int side) {
+    return draw(side, [](QPainter& p) {
         p.setPen(QPen(kInk, 1.2));
         // Two barrels joined by a bridge, lenses at the bottom.
         p.setBrush(QColor(70, 80, 95));
@@ -44,8 +44,8 @@ QPixmap BinocularsPicture(int side) {
     });
 }
 
-QPixmap ListPicture(int side) {
-    return Draw(side, [](QPainter& p) {
+QPixmap listPicture(int side) {
+    return draw(side, [](QPainter& p) {
         p.setPen(QPen(kInk, 1));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(8, 3, 21, 26));

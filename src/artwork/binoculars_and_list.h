@@ -6,8 +6,8 @@ namespace rodwick {
 
 // The dialogs' decorative pictures, drawn in code.
 // A pair of binoculars, for the search.
-QPixmap BinocularsPicture(int side);
+QPixmap binocularsPicture(int side);
 // A numbered list with a pointer at one line, for the goto list.
-QPixmap ListPicture(int side);
+QPixmap listPicture(int side);
 
 }  // namespace rodwick

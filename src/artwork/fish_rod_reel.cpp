@@ -22,7 +22,7 @@ const QSizeF kFishDesignBox(120, 80);
 
 // Each picture is drawn once in its own design box and scaled, without distortion, to fit the
 // size asked for; what is left over stays transparent on both sides.
-QPixmap Draw(QSize size, QSizeF designBox, const std::function<void(QPainter&)>& paint) {
+QPixmap draw(QSize size, QSizeF designBox, const std::function<void(QPainter&)>& paint) {
     const QSize pixels = size.isValid() && !size.isEmpty() ? size : QSize(1, 1);
     QPixmap picture(pixels);
     picture.fill(Qt::transparent);
@@ -40,7 +40,7 @@ QPixmap Draw(QSize size, QSizeF designBox, const std::function<void(QPainter&)>&
     return picture;
 }
 
-void DrawWaves(QPainter& p, qreal left, qreal right, qreal y, qreal amplitude, qreal width) {
+void drawWaves(QPainter& p, qreal left, qreal right, qreal y, qreal amplitude, qreal width) {
     QPainterPath wave;
     wave.moveTo(left, y);
     const qreal step = 12;
@@ -51,14 +51,14 @@ void DrawWaves(QPainter& p, qreal left, qreal right, qreal y, qreal amplitude, q
         up = !up;
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(RoundPen(QColor(40, 110, 190), width));
+    p.setPen(roundPen(QColor(40, 110, 190), width));
     p.drawPath(wave);
 }
 
-void PaintFishDesign(QPainter& p) {
+void paintFishDesign(QPainter& p) {
     // Water below the leap, with a few drops thrown up.
-    DrawWaves(p, 6, 114, 70, 3, 2.2);
-    DrawWaves(p, 22, 98, 76, 2, 1.4);
+    drawWaves(p, 6, 114, 70, 3, 2.2);
+    drawWaves(p, 22, 98, 76, 2, 1.4);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 150, 220));
     p.drawEllipse(QPointF(30, 62), 2.2, 3.0);
@@ -84,7 +84,7 @@ void PaintFishDesign(QPainter& p) {
     tailShade.setColorAt(0, QColor(70, 110, 80));
     tailShade.setColorAt(1, QColor(120, 160, 110));
     p.setBrush(tailShade);
-    p.setPen(RoundPen(line, 1.4));
+    p.setPen(roundPen(line, 1.4));
     p.drawPath(tail);
 
     // Dorsal and belly fins.
@@ -115,7 +115,7 @@ void PaintFishDesign(QPainter& p) {
     shade.setColorAt(0.45, QColor(150, 185, 140));
     shade.setColorAt(1.0, QColor(235, 235, 215));
     p.setBrush(shade);
-    p.setPen(RoundPen(line, 1.6));
+    p.setPen(roundPen(line, 1.6));
     p.drawPath(body);
 
     // Spots along the flank.
@@ -131,12 +131,12 @@ void PaintFishDesign(QPainter& p) {
     gill.moveTo(90, 15);
     gill.quadTo(84, 25, 90, 35);
     p.setBrush(Qt::NoBrush);
-    p.setPen(RoundPen(line, 1.2));
+    p.setPen(roundPen(line, 1.2));
     p.drawPath(gill);
     p.drawLine(QPointF(108, 28), QPointF(101, 29));
 
     // Eye.
-    p.setPen(RoundPen(line, 0.8));
+    p.setPen(roundPen(line, 0.8));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(98, 21), 3.2, 3.2);
     p.setPen(Qt::NoPen);
@@ -145,9 +145,9 @@ void PaintFishDesign(QPainter& p) {
     p.restore();
 }
 
-void PaintRod(QPainter& p) {
+void paintRod(QPainter& p) {
     // Water line the float sits in.
-    DrawWaves(p, 60, 136, 56, 2, 1.8);
+    drawWaves(p, 60, 136, 56, 2, 1.8);
 
     const QPointF butt(8, 62);
     const QPointF tip(104, 6);
@@ -162,19 +162,19 @@ void PaintRod(QPainter& p) {
     blank.lineTo(tip - normal * 0.7);
     blank.lineTo(butt - normal * 2.4);
     blank.closeSubpath();
-    p.setPen(RoundPen(QColor(30, 30, 30), 0.6));
+    p.setPen(roundPen(QColor(30, 30, 30), 0.6));
     p.setBrush(QColor(110, 60, 40));
     p.drawPath(blank);
 
     // Cork handle and reel seat.
     auto at = [&](qreal t) { return butt + along * t; };
-    p.setPen(RoundPen(QColor(140, 100, 50), 5.0));
+    p.setPen(roundPen(QColor(140, 100, 50), 5.0));
     p.drawLine(at(0.0), at(0.2));
-    p.setPen(RoundPen(QColor(120, 120, 130), 5.4));
+    p.setPen(roundPen(QColor(120, 120, 130), 5.4));
     p.drawLine(at(0.08), at(0.12));
 
     // Guides along the blank.
-    p.setPen(RoundPen(QColor(60, 60, 60), 0.9));
+    p.setPen(roundPen(QColor(60, 60, 60), 0.9));
     p.setBrush(Qt::NoBrush);
     for (qreal t : {0.36, 0.55, 0.72, 0.86, 0.97}) {
         const QPointF g = at(t) - normal * 1.6;
@@ -186,7 +186,7 @@ void PaintRod(QPainter& p) {
     QRadialGradient metal(reelCentre - QPointF(1.5, 1.5), 6);
     metal.setColorAt(0, QColor(235, 235, 240));
     metal.setColorAt(1, QColor(110, 110, 120));
-    p.setPen(RoundPen(QColor(40, 40, 45), 0.8));
+    p.setPen(roundPen(QColor(40, 40, 45), 0.8));
     p.setBrush(metal);
     p.drawEllipse(reelCentre, 5.0, 5.0);
     p.setBrush(QColor(60, 60, 65));
@@ -197,7 +197,7 @@ void PaintRod(QPainter& p) {
     QPainterPath line;
     line.moveTo(tip);
     line.quadTo(118, 12, floatTop.x(), floatTop.y());
-    p.setPen(RoundPen(QColor(90, 90, 90), 0.7));
+    p.setPen(roundPen(QColor(90, 90, 90), 0.7));
     p.setBrush(Qt::NoBrush);
     p.drawPath(line);
 
@@ -206,7 +206,7 @@ void PaintRod(QPainter& p) {
     body.moveTo(124, 44);
     body.cubicTo(128, 48, 128, 56, 124, 62);
     body.cubicTo(120, 56, 120, 48, 124, 44);
-    p.setPen(RoundPen(QColor(40, 40, 40), 0.8));
+    p.setPen(roundPen(QColor(40, 40, 40), 0.8));
     p.setBrush(QColor(250, 240, 200));
     p.drawPath(body);
     QPainterPath cap;
@@ -218,12 +218,12 @@ void PaintRod(QPainter& p) {
     p.drawPath(cap);
 }
 
-void PaintReel(QPainter& p) {
+void paintReel(QPainter& p) {
     const QPointF centre(50, 56);
     const QColor line(35, 35, 40);
 
     // Foot and stem that clamp the reel to the rod.
-    p.setPen(RoundPen(line, 1.4));
+    p.setPen(roundPen(line, 1.4));
     p.setBrush(QColor(120, 120, 130));
     p.drawRoundedRect(QRectF(28, 6, 44, 7), 3, 3);
     p.drawRect(QRectF(45, 12, 10, 10));
@@ -234,19 +234,19 @@ void PaintReel(QPainter& p) {
     metal.setColorAt(0.6, QColor(160, 165, 175));
     metal.setColorAt(1.0, QColor(80, 85, 95));
     p.setBrush(metal);
-    p.setPen(RoundPen(line, 2.0));
+    p.setPen(roundPen(line, 2.0));
     p.drawEllipse(centre, 36, 36);
 
     // Line wound on the spool, seen as a ring.
     p.setBrush(Qt::NoBrush);
-    p.setPen(RoundPen(QColor(40, 120, 70), 5.0));
+    p.setPen(roundPen(QColor(40, 120, 70), 5.0));
     p.drawEllipse(centre, 27, 27);
-    p.setPen(RoundPen(line, 1.0));
+    p.setPen(roundPen(line, 1.0));
     p.drawEllipse(centre, 30, 30);
     p.drawEllipse(centre, 24, 24);
 
     // Spokes and hub.
-    p.setPen(RoundPen(QColor(70, 70, 80), 2.4));
+    p.setPen(roundPen(QColor(70, 70, 80), 2.4));
     for (int i = 0; i < 4; ++i) {
         p.save();
         p.translate(centre);
@@ -254,42 +254,42 @@ void PaintReel(QPainter& p) {
         p.drawLine(QPointF(6, 0), QPointF(23, 0));
         p.restore();
     }
-    p.setPen(RoundPen(line, 1.2));
+    p.setPen(roundPen(line, 1.2));
     p.setBrush(QColor(200, 200, 210));
     p.drawEllipse(centre, 6, 6);
 
     // Handle arm with its knob.
     const QPointF knob(centre.x() + 17, centre.y() + 15);
-    p.setPen(RoundPen(QColor(50, 50, 55), 3.0));
+    p.setPen(roundPen(QColor(50, 50, 55), 3.0));
     p.drawLine(centre, knob);
-    p.setPen(RoundPen(line, 1.2));
+    p.setPen(roundPen(line, 1.2));
     p.setBrush(QColor(120, 70, 40));
     p.drawEllipse(knob, 5.5, 5.5);
 }
 
 }  // namespace
 
-void PaintFish(QPainter& painter, const QRectF& box) {
+void paintFish(QPainter& painter, const QRectF& box) {
     const qreal scale =
         std::min(box.width() / kFishDesignBox.width(), box.height() / kFishDesignBox.height());
     painter.save();
     painter.translate(box.center().x() - kFishDesignBox.width() * scale / 2,
                       box.center().y() - kFishDesignBox.height() * scale / 2);
     painter.scale(scale, scale);
-    PaintFishDesign(painter);
+    paintFishDesign(painter);
     painter.restore();
 }
 
-QPixmap FishPicture(QSize size) {
-    return Draw(size, kFishDesignBox, PaintFishDesign);
+QPixmap fishPicture(QSize size) {
+    return draw(size, kFishDesignBox, paintFishDesign);
 }
 
-QPixmap RodPicture(QSize size) {
-    return Draw(size, QSizeF(140, 70), PaintRod);
+QPixmap rodPicture(QSize size) {
+    return draw(size, QSizeF(140, 70), paintRod);
 }
 
-QPixmap ReelPicture(QSize size) {
-    return Draw(size, QSizeF(100, 100), PaintReel);
+QPixmap reelPicture(QSize size) {
+    return draw(size, QSizeF(100, 100), paintReel);
 }
 
 }  // namespace rodwick

@@ -11,11 +11,11 @@ namespace rodwick {
 // The program's pictures, drawn in code so that no image file has to ship.
 // A fish leaping over the water: the program's picture, on the splash, the main window's
 // heading and the about window. Painted centred in box, as large as fits.
-void PaintFish(QPainter& painter, const QRectF& box);
-QPixmap FishPicture(QSize size);
+void paintFish(QPainter& painter, const QRectF& box);
+QPixmap fishPicture(QSize size);
 // A rod with its line and float.
-QPixmap RodPicture(QSize size);
+QPixmap rodPicture(QSize size);
 // A reel.
-QPixmap ReelPicture(QSize size);
+QPixmap reelPicture(QSize size);
 
 }  // namespace rodwick

@@ -7,8 +7,8 @@
 namespace rodwick {
 
 // The decoration pictures of the output windows, drawn in code.
-QPixmap ExportPicture(QSize size);     // a page with an arrow leaving it
-QPixmap PrinterPicture(QSize size);    // a printer with a sheet coming out
-QPixmap ClipboardPicture(QSize size);  // a clipboard with a sheet on it
+QPixmap exportPicture(QSize size);     // a page with an arrow leaving it
+QPixmap printerPicture(QSize size);    // a printer with a sheet coming out
+QPixmap clipboardPicture(QSize size);  // a clipboard with a sheet on it
 
 }  // namespace rodwick

@@ -6,7 +6,7 @@
 namespace rodwick {
 
 // A solid pen with round ends and corners, the one the drawings in code outline with.
-inline QPen RoundPen(const QColor& color, qreal width) {
+inline QPen roundPen(const QColor& color, qreal width) {
     QPen pen(color, width);
     pen.setJoinStyle(Qt::RoundJoin);
     pen.setCapStyle(Qt::RoundCap);

@@ -12,6 +12,6 @@ inline constexpr int kToolbarPictureSize = 32;
 // "copy", "bino") followed by its look ("up", "down", or "dis" for the five record commands).
 // Drawn in code at the given device pixel ratio, so it stays sharp on a high-density screen.
 // A null pixmap for a name that is none of the 23.
-QPixmap ToolbarPicture(const QString& name, qreal devicePixelRatio = 1.0);
+QPixmap toolbarPicture(const QString& name, qreal devicePixelRatio = 1.0);
 
 }  // namespace rodwick

@@ -14,22 +14,22 @@ namespace rodwick {
 
 namespace {
 
-bool Named(const char* a, const char* b) {
+bool named(const char* a, const char* b) {
     return a != nullptr && b != nullptr && std::strcmp(a, b) == 0;
 }
 
-std::string EntryText(const CommandRow& row) {
+std::string entryText(const CommandRow& row) {
     return std::string("menu entry ") + (row.name ? row.name : "(unnamed)");
 }
 
 // The rows of one menu in their places: those placed by order first, then each placed after
 // its entry, which may itself be placed after another.
-Result<std::vector<const CommandRow*>> Placed(const std::vector<CommandRow>& rows,
-                                              const char* menu) {
+Result<std::vector<const CommandRow*>> placedRows(const std::vector<CommandRow>& rows,
+                                                  const char* menu) {
     std::vector<const CommandRow*> placed;
     std::vector<const CommandRow*> following;
     for (const CommandRow& row : rows) {
-        if (!Named(row.menu, menu)) continue;
+        if (!named(row.menu, menu)) continue;
         (row.after ? following : placed).push_back(&row);
     }
     std::stable_sort(placed.begin(), placed.end(),
@@ -38,7 +38,7 @@ Result<std::vector<const CommandRow*>> Placed(const std::vector<CommandRow>& row
         const size_t before = following.size();
         for (auto it = following.begin(); it != following.end();) {
             auto at = std::find_if(placed.begin(), placed.end(), [&](const CommandRow* row) {
-                return Named(row->name, (*it)->after);
+                return named(row->name, (*it)->after);
             });
             if (at == placed.end()) {
                 ++it;
@@ -48,8 +48,8 @@ Result<std::vector<const CommandRow*>> Placed(const std::vector<CommandRow>& row
             it = following.erase(it);
         }
         if (following.size() == before) {
-            return Result<std::vector<const CommandRow*>>::Fail(
-                EntryText(*following.front()) + " follows " + following.front()->after +
+            return Result<std::vector<const CommandRow*>>::fail(
+                entryText(*following.front()) + " follows " + following.front()->after +
                 ", which is not in menu " + menu);
         }
     }
@@ -57,30 +57,30 @@ Result<std::vector<const CommandRow*>> Placed(const std::vector<CommandRow>& row
 }
 
 // The faults one row can have on its own or against the rows before it.
-Status Check(const std::vector<CommandRow>& rows, const std::vector<MenuHead>& menus) {
+Status check(const std::vector<CommandRow>& rows, const std::vector<MenuHead>& menus) {
     std::map<std::string, const CommandRow*> names;
     std::map<QKeySequence, const CommandRow*> shortcuts;
     for (const CommandRow& row : rows) {
         if (row.name == nullptr || *row.name == '\0')
-            return Status::Fail("a menu entry has no name");
+            return Status::fail("a menu entry has no name");
         const bool known = std::any_of(menus.begin(), menus.end(), [&](const MenuHead& head) {
-            return Named(head.name, row.menu);
+            return named(head.name, row.menu);
         });
         if (!known) {
-            return Status::Fail(EntryText(row) + " names menu " + (row.menu ? row.menu : "(none)") +
+            return Status::fail(entryText(row) + " names menu " + (row.menu ? row.menu : "(none)") +
                                 ", which the bar has not");
         }
         if (!names.emplace(row.name, &row).second)
-            return Status::Fail(EntryText(row) + " is registered twice");
+            return Status::fail(entryText(row) + " is registered twice");
         if (row.shortcut == nullptr) continue;
         const auto [taken, fresh] =
             shortcuts.emplace(QKeySequence(QString::fromLatin1(row.shortcut)), &row);
         if (!fresh) {
-            return Status::Fail(EntryText(row) + " takes the shortcut " + row.shortcut + " of " +
+            return Status::fail(entryText(row) + " takes the shortcut " + row.shortcut + " of " +
                                 taken->second->name);
         }
     }
-    return Status::Ok();
+    return Status::success();
 }
 
 }  // namespace
@@ -104,11 +104,11 @@ void CommandRegistry::add(std::initializer_list<CommandRow> rows) {
 
 Status CommandRegistry::buildMenus(QMenuBar& bar, const std::vector<MenuHead>& menus,
                                    QObject& context) {
-    if (Status checked = Check(rows_, menus); !checked) return checked;
+    if (Status checked = check(rows_, menus); !checked) return checked;
     std::vector<std::vector<const CommandRow*>> placed;
     for (const MenuHead& head : menus) {
-        auto rows = Placed(rows_, head.name);
-        if (!rows) return Status::Fail(rows.error());
+        auto rows = placedRows(rows_, head.name);
+        if (!rows) return Status::fail(rows.error());
         placed.push_back(std::move(rows).value());
     }
 
@@ -128,7 +128,7 @@ Status CommandRegistry::buildMenus(QMenuBar& bar, const std::vector<MenuHead>& m
             built_->actions.emplace(row->name, action);
         }
     }
-    return Status::Ok();
+    return Status::success();
 }
 
 QAction& CommandRegistry::action(const char* name) const {

@@ -5,7 +5,7 @@
 
 namespace rodwick {
 
-QString LineBreaksToBlanks(QString text) {
+QString lineBreaksToBlanks(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     for (const QChar lineBreak : {QChar(u'\r'), QChar(u'\n'), QChar(QChar::LineSeparator),
                                   QChar(QChar::ParagraphSeparator)}) {
@@ -14,7 +14,7 @@ QString LineBreaksToBlanks(QString text) {
     return text;
 }
 
-QString MultiLineText(const QPlainTextEdit& box) {
+QString multiLineText(const QPlainTextEdit& box) {
     QString text = box.document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));

@@ -5,14 +5,14 @@ namespace rodwick {
 EditCommands::EditCommands(RecordBook& book, platform::Platform& platform, MainView& view)
     : book_(book), platform_(platform), view_(view) {}
 
-bool EditCommands::RaiseAddEditor() {
+bool EditCommands::raiseAddEditor() {
     if (addEditor_.isNull()) return false;
     platform_.showModeless(*addEditor_);
     return true;
 }
 
-void EditCommands::Add() {
-    if (RaiseAddEditor()) return;
+void EditCommands::add() {
+    if (raiseAddEditor()) return;
     editorMode_ = EditorMode::Add;
     auto* editor = new RecordEditor(book_, platform_, view_, editorMode_, &view_.widget());
     addEditor_ = editor;
@@ -25,8 +25,8 @@ void EditCommands::Add() {
     platform_.showModeless(*editor);
 }
 
-void EditCommands::Edit() {
-    if (RaiseAddEditor()) return;
+void EditCommands::edit() {
+    if (raiseAddEditor()) return;
     if (book_.recordCount() == 0) return;
     editorMode_ = EditorMode::Edit;
     RecordEditor editor(book_, platform_, view_, editorMode_, &view_.widget());
@@ -34,7 +34,7 @@ void EditCommands::Edit() {
     platform_.showModal(editor);
 }
 
-void EditCommands::Delete() {
+void EditCommands::deleteRecord() {
     if (book_.recordCount() == 0) return;
     const platform::Message question{QStringLiteral("Really delete the current record?"),
                                      QStringLiteral("Delete"), platform::Buttons::YesNo,
@@ -44,11 +44,11 @@ void EditCommands::Delete() {
     (void)book_.deleteCurrent();  // a record is current while records are held
 }
 
-void EditCommands::Duplicate() {
-    if (RaiseAddEditor()) return;
+void EditCommands::duplicate() {
+    if (raiseAddEditor()) return;
     if (book_.recordCount() == 0) return;
     if (book_.recordCount() >= RecordTable::kMaxRecords) {
-        TellRecordLimit(platform_);
+        tellRecordLimit(platform_);
         return;
     }
     const platform::Message question{QStringLiteral("Do you want to edit this new occurance now?"),
@@ -60,7 +60,7 @@ void EditCommands::Duplicate() {
     if (!book_.duplicateCurrent().ok()) return;
     if (answer == platform::Answer::Yes) {
         book_.show(book_.recordCount());
-        Edit();
+        edit();
     }
 }
 

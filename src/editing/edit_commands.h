@@ -24,14 +24,14 @@ class EditCommands {
     EditCommands& operator=(const EditCommands&) = delete;
 
     // Add: opens the record editor without blocking the main window.
-    void Add();
+    void add();
     // Edit: the record editor on the current record, modal; redraws when it closes.
-    void Edit();
+    void edit();
     // Asks, removes the current record and shows record 1 (or the empty view).
-    void Delete();
+    void deleteRecord();
     // Asks, appends a copy of the current record and, on Yes, edits the copy. With 250
     // records held it refuses before asking, with the editor's limit message.
-    void Duplicate();
+    void duplicate();
 
     EditorMode editorMode() const { return editorMode_; }
     // The open add editor, or null.
@@ -39,7 +39,7 @@ class EditCommands {
 
   private:
     // Brings the open add editor to the front; false when there is none.
-    bool RaiseAddEditor();
+    bool raiseAddEditor();
 
     RecordBook& book_;
     platform::Platform& platform_;

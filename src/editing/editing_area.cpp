@@ -8,7 +8,7 @@ namespace rodwick {
 EditingArea::EditingArea(RecordBook& book, platform::Platform& platform, MainView& view)
     : QObject(&view.widget()), commands_(book, platform, view) {}
 
-void RegisterEditingCommands(CommandRegistry& commands, RecordBook& book,
+void registerEditingCommands(CommandRegistry& commands, RecordBook& book,
                              platform::Platform& platform, MainView& view) {
     EditCommands& edit = (new EditingArea(book, platform, view))->commands();
     // Beneath the copy command of the output area.
@@ -20,27 +20,27 @@ void RegisterEditingCommands(CommandRegistry& commands, RecordBook& book,
          .menu = kEditMenu,
          .order = 30,
          .needsRecords = true,
-         .handler = [&edit] { edit.Edit(); }},
+         .handler = [&edit] { edit.edit(); }},
         {.name = kDeleteEntry,
          .caption = "&Delete Record...  ",
          .shortcut = "Del",
          .menu = kEditMenu,
          .order = 40,
          .needsRecords = true,
-         .handler = [&edit] { edit.Delete(); }},
+         .handler = [&edit] { edit.deleteRecord(); }},
         {.name = kAddEntry,
          .caption = "&Add Record...",
          .shortcut = "Ctrl+A",
          .menu = kEditMenu,
          .order = 50,
-         .handler = [&edit] { edit.Add(); }},
+         .handler = [&edit] { edit.add(); }},
         {.name = kDuplicateEntry,
          .caption = "D&uplicate Record",
          .shortcut = "Ctrl+T",
          .menu = kEditMenu,
          .order = 60,
          .needsRecords = true,
-         .handler = [&edit] { edit.Duplicate(); }},
+         .handler = [&edit] { edit.duplicate(); }},
     });
 }
 

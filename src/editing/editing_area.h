@@ -24,7 +24,7 @@ class EditingArea : public QObject {
 };
 
 // Registers Edit, Delete, Add and Duplicate beneath the output area's copy command.
-void RegisterEditingCommands(CommandRegistry& commands, RecordBook& book,
+void registerEditingCommands(CommandRegistry& commands, RecordBook& book,
                              platform::Platform& platform, MainView& view);
 
 }  // namespace rodwick

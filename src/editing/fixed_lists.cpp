@@ -4,40 +4,41 @@
 
 namespace rodwick {
 
-const QStringList& WaterTypeList() {
-    static const QStringList list{"Canal", "River", "Sea", "Pond", "Lake", "Reservoir"};
-    return list;
+const QStringList& waterTypeList() {
+    static const QStringList kList{"Canal", "River", "Sea", "Pond", "Lake", "Reservoir"};
+    return kList;
 }
 
-const QStringList& WaterConditionList() {
-    static const QStringList list{"Dirty", "Not very clean", "Satisfactory", "Clean", "Very Clean"};
-    return list;
+const QStringList& waterConditionList() {
+    static const QStringList kList{"Dirty", "Not very clean", "Satisfactory", "Clean",
+                                   "Very Clean"};
+    return kList;
 }
 
-const QStringList& WeatherList() {
-    static const QStringList list{
+const QStringList& weatherList() {
+    static const QStringList kList{
         "Sunny", "Cloudy", "Raining", "Hail", "Strong Wind", "Snow", "Thunder & Lightning"};
-    return list;
+    return kList;
 }
 
-const QStringList& BaitList() {
-    static const QStringList list{"Maggots",        "Worms", "Bread",     "Meat",
-                                  "Fish/Shellfish", "Flies", "Pirks/Jigs"};
-    return list;
+const QStringList& baitList() {
+    static const QStringList kList{"Maggots",        "Worms", "Bread",     "Meat",
+                                   "Fish/Shellfish", "Flies", "Pirks/Jigs"};
+    return kList;
 }
 
-const QStringList& SpeciesList() {
-    static const QStringList list{
+const QStringList& speciesList() {
+    static const QStringList kList{
         "Salmon",    "Bass",        "Carp",          "Bream",  "Cod",      "Pike",
         "Chub",      "Roach",       "Pollack",       "Wasse",  "Conger",   "Plaice",
         "Sea Trout", "Brown Trout", "Rainbow Trout", "Perch",  "Lamprey",  "Herring",
         "Shark",     "Monkfish",    "Tunafish",      "Tope",   "Halibat",  "Ling",
         "Skate",     "Mackeral",    "Coalfish",      "Mullet", "Flounder", "Haddock",
         "Barbel",    "Tench",       "Gudgeon",       "Rudd",   "Snapper",  "Kahawai"};
-    return list;
+    return kList;
 }
 
-QStringList SortedWithoutCase(QStringList list) {
+QStringList sortedWithoutCase(QStringList list) {
     std::stable_sort(list.begin(), list.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

@@ -6,14 +6,14 @@ namespace rodwick {
 
 // The fixed value lists of the record editor, the quick edit and the species picker, each in
 // its order of adding. A box that shows a list sorted sorts it itself (SortedWithoutCase).
-const QStringList& WaterTypeList();
-const QStringList& WaterConditionList();
-const QStringList& WeatherList();
-const QStringList& BaitList();
-const QStringList& SpeciesList();
+const QStringList& waterTypeList();
+const QStringList& waterConditionList();
+const QStringList& weatherList();
+const QStringList& baitList();
+const QStringList& speciesList();
 
 // A list in alphabetical order without regard to letter case, as sorted boxes show it; entries
 // that differ only in case keep their order.
-QStringList SortedWithoutCase(QStringList list);
+QStringList sortedWithoutCase(QStringList list);
 
 }  // namespace rodwick

@@ -9,7 +9,7 @@
 
 namespace rodwick {
 
-void MakeTypedListBox(QComboBox& box) {
+void makeTypedListBox(QComboBox& box) {
     box.setEditable(true);
     box.setInsertPolicy(QComboBox::NoInsert);
     box.setCompleter(nullptr);
@@ -17,7 +17,7 @@ void MakeTypedListBox(QComboBox& box) {
     box.lineEdit()->setMaxLength(kNoLengthLimit);
 }
 
-void FillList(QComboBox& box, const QStringList& entries) {
+void fillList(QComboBox& box, const QStringList& entries) {
     const QString text = box.currentText();
     const QSignalBlocker block(&box);
     box.addItems(entries);

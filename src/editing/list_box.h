@@ -14,10 +14,10 @@ inline constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 // Makes a drop-down box with an editable text line as the editing windows use it: typed text
 // is never added to the list nor completed into an entry behind the user's back, so the box
 // stores what stands in its text line.
-void MakeTypedListBox(QComboBox& box);
+void makeTypedListBox(QComboBox& box);
 
 // Adds list entries without touching the box's text: Qt would otherwise put the first entry
 // into an editable box that had no entries. A long entry shows whole in the open list.
-void FillList(QComboBox& box, const QStringList& entries);
+void fillList(QComboBox& box, const QStringList& entries);
 
 }  // namespace rodwick

@@ -16,7 +16,7 @@ constexpr std::int64_t kOne = 10000;  // one currency unit in ten-thousandths
 
 // The text in C form ("-12.5e3"): the locale's digits, signs, decimal separator and exponent
 // mark as ASCII, group separators dropped. Nothing for a character none of these explains.
-std::optional<std::string> CForm(const QString& text, const QLocale& locale) {
+std::optional<std::string> cLocaleForm(const QString& text, const QLocale& locale) {
     const QString point = locale.decimalPoint();
     const QString group = locale.groupSeparator();
     const QString minus = locale.negativeSign();
@@ -56,15 +56,15 @@ std::optional<std::string> CForm(const QString& text, const QLocale& locale) {
     return out;
 }
 
-std::optional<std::int64_t> ReadScaled(const QString& text, int scale) {
-    if (!IsNumeric(text)) return std::nullopt;
-    const std::optional<std::string> form = CForm(text.trimmed(), QLocale());
+std::optional<std::int64_t> readScaled(const QString& text, int scale) {
+    if (!isNumeric(text)) return std::nullopt;
+    const std::optional<std::string> form = cLocaleForm(text.trimmed(), QLocale());
     if (!form) return std::nullopt;
-    return ScaledWhole(*form, scale);
+    return scaledWhole(*form, scale);
 }
 
 // A number in C form written with the locale's sign, separator and digits.
-QString Localised(const std::string& form) {
+QString localised(const std::string& form) {
     const QLocale locale;
     QString text;
     for (char c : form) {
@@ -81,7 +81,7 @@ QString Localised(const std::string& form) {
 
 }  // namespace
 
-bool IsNumeric(const QString& text) {
+bool isNumeric(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) return false;
     bool ok = false;
@@ -89,8 +89,8 @@ bool IsNumeric(const QString& text) {
     return ok;
 }
 
-std::optional<std::int16_t> ReadTemperature(const QString& text) {
-    const std::optional<std::int64_t> value = ReadScaled(text, 0);
+std::optional<std::int16_t> readTemperature(const QString& text) {
+    const std::optional<std::int64_t> value = readScaled(text, 0);
     if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
         *value > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
@@ -98,15 +98,15 @@ std::optional<std::int16_t> ReadTemperature(const QString& text) {
     return static_cast<std::int16_t>(*value);
 }
 
-std::optional<std::int64_t> ReadPrice(const QString& text) {
-    return ReadScaled(text, 4);
+std::optional<std::int64_t> readPrice(const QString& text) {
+    return readScaled(text, 4);
 }
 
-QString TemperatureText(std::int16_t degrees) {
-    return Localised(std::to_string(degrees));
+QString temperatureText(std::int16_t degrees) {
+    return localised(std::to_string(degrees));
 }
 
-QString PriceText(std::int64_t tenThousandths) {
+QString priceText(std::int64_t tenThousandths) {
     const bool negative = tenThousandths < 0;
     const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(tenThousandths)
                                              : static_cast<std::uint64_t>(tenThousandths);
@@ -118,41 +118,41 @@ QString PriceText(std::int64_t tenThousandths) {
         decimals.erase(decimals.find_last_not_of('0') + 1);
         form += '.' + decimals;
     }
-    return Localised(form);
+    return localised(form);
 }
 
-bool StepsEnabled(NumberKind kind, const QString& text) {
-    return kind == NumberKind::Temperature ? ReadTemperature(text).has_value()
-                                           : ReadPrice(text).has_value();
+bool stepsEnabled(NumberKind kind, const QString& text) {
+    return kind == NumberKind::Temperature ? readTemperature(text).has_value()
+                                           : readPrice(text).has_value();
 }
 
-std::optional<QString> StepUp(NumberKind kind, const QString& text) {
+std::optional<QString> steppedUp(NumberKind kind, const QString& text) {
     if (kind == NumberKind::Temperature) {
-        const std::optional<std::int16_t> degrees = ReadTemperature(text);
+        const std::optional<std::int16_t> degrees = readTemperature(text);
         if (!degrees || *degrees >= kTemperatureCeiling) return std::nullopt;
-        return TemperatureText(static_cast<std::int16_t>(*degrees + 1));
+        return temperatureText(static_cast<std::int16_t>(*degrees + 1));
     }
-    const std::optional<std::int64_t> price = ReadPrice(text);
+    const std::optional<std::int64_t> price = readPrice(text);
     if (!price || *price > std::numeric_limits<std::int64_t>::max() - kOne) return std::nullopt;
-    return PriceText(*price + kOne);
+    return priceText(*price + kOne);
 }
 
-std::optional<QString> StepDown(NumberKind kind, const QString& text) {
+std::optional<QString> steppedDown(NumberKind kind, const QString& text) {
     if (kind == NumberKind::Temperature) {
-        const std::optional<std::int16_t> degrees = ReadTemperature(text);
+        const std::optional<std::int16_t> degrees = readTemperature(text);
         if (!degrees || *degrees <= kTemperatureFloor) return std::nullopt;
-        return TemperatureText(static_cast<std::int16_t>(*degrees - 1));
+        return temperatureText(static_cast<std::int16_t>(*degrees - 1));
     }
-    const std::optional<std::int64_t> price = ReadPrice(text);
+    const std::optional<std::int64_t> price = readPrice(text);
     if (!price || *price <= 0) return std::nullopt;
-    return PriceText(*price - kOne);
+    return priceText(*price - kOne);
 }
 
-NumberBoxStart SetUpNumberBox(NumberKind kind, const QString& stored) {
+NumberBoxStart setUpNumberBox(NumberKind kind, const QString& stored) {
     if (kind == NumberKind::Temperature) {
-        if (const auto degrees = ReadTemperature(stored)) return {TemperatureText(*degrees), true};
-    } else if (const auto price = ReadPrice(stored)) {
-        return {PriceText(*price), true};
+        if (const auto degrees = readTemperature(stored)) return {temperatureText(*degrees), true};
+    } else if (const auto price = readPrice(stored)) {
+        return {priceText(*price), true};
     }
     return {stored, false};
 }

@@ -8,7 +8,7 @@ namespace rodwick {
 
 // The numeric test of the price and temperature boxes: the system locale's number parser
 // accepts the whole text, blanks before and after allowed. Empty text is not numeric.
-bool IsNumeric(const QString& text);
+bool isNumeric(const QString& text);
 
 // The kinds of number behind the + and - buttons of the record editor and the quick edit.
 enum class NumberKind {
@@ -23,24 +23,24 @@ inline constexpr int kTemperatureFloor = -10;   // - lowers only above this
 
 // The number a text stands for, or nothing when it is not numeric or lies outside the type.
 // Prices are read exactly from the text's digits (more than four decimals round half to even).
-std::optional<std::int16_t> ReadTemperature(const QString& text);
-std::optional<std::int64_t> ReadPrice(const QString& text);  // ten-thousandths
+std::optional<std::int16_t> readTemperature(const QString& text);
+std::optional<std::int64_t> readPrice(const QString& text);  // ten-thousandths
 
 // Plain forms: a minus sign when negative, no group separators, no trailing zeros after the
 // decimal separator and none at all for whole numbers (30000 ten-thousandths give "3").
 // The separator, sign and digits are the system locale's, so the numeric test reads them back.
-QString TemperatureText(std::int16_t degrees);
-QString PriceText(std::int64_t tenThousandths);
+QString temperatureText(std::int16_t degrees);
+QString priceText(std::int64_t tenThousandths);
 
 // Whether the + and - buttons of a box holding this text are enabled: the text is a number
 // of the kind. A number outside the type's range counts as not a number.
-bool StepsEnabled(NumberKind kind, const QString& text);
+bool stepsEnabled(NumberKind kind, const QString& text);
 
 // The text after + or -, or nothing when the text must stay exactly as it is: not a number
 // of the kind, or at a bound. Temperature: + only below 45, - only above -10. Price: - only
 // above 0; + has no bound but the type's own (at its top the text stays).
-std::optional<QString> StepUp(NumberKind kind, const QString& text);
-std::optional<QString> StepDown(NumberKind kind, const QString& text);
+std::optional<QString> steppedUp(NumberKind kind, const QString& text);
+std::optional<QString> steppedDown(NumberKind kind, const QString& text);
 
 // How a quick-edit number box starts from a stored field: a number shows in its plain form
 // with + and - enabled; anything else shows unchanged with them disabled.
@@ -48,6 +48,6 @@ struct NumberBoxStart {
     QString text;
     bool stepsEnabled = false;
 };
-NumberBoxStart SetUpNumberBox(NumberKind kind, const QString& stored);
+NumberBoxStart setUpNumberBox(NumberKind kind, const QString& stored);
 
 }  // namespace rodwick

@@ -13,51 +13,51 @@ using enum QuickGesture;
 
 // clang-format off
 constexpr std::array<QuickEditRow, kFieldCount> kRows{{
-    {Field::venue, DoubleClick, Suggestions, nullptr},
-    {Field::waterType, DoubleClick, FixedList, &WaterTypeList},
+    {Field::Venue, DoubleClick, Suggestions, nullptr},
+    {Field::WaterType, DoubleClick, FixedList, &waterTypeList},
     // The one label that opens on a single click.
-    {Field::ticketPrice, Click, PriceBox, nullptr},
-    {Field::club, DoubleClick, Suggestions, nullptr},
-    {Field::totalWeightMajor, DoubleClick, InputBox, nullptr},
-    {Field::totalWeightMinor, DoubleClick, InputBox, nullptr},
-    {Field::waterCondition, DoubleClick, FixedList, &WaterConditionList},
-    {Field::weather, DoubleClick, FixedList, &WeatherList},
-    {Field::temperature, DoubleClick, TemperatureBox, nullptr},
-    {Field::method, DoubleClick, InputBox, nullptr},
-    {Field::depthMajor, DoubleClick, InputBox, nullptr},
-    {Field::depthMinor, DoubleClick, InputBox, nullptr},
-    {Field::bait, DoubleClick, FixedList, &BaitList},
-    {Field::species, DoubleClick, SpeciesPicker, nullptr},
-    {Field::bestFish, DoubleClick, FixedList, &SpeciesList},
-    {Field::bestFishWeightMajor, DoubleClick, InputBox, nullptr},
-    {Field::bestFishWeightMinor, DoubleClick, InputBox, nullptr},
-    {Field::restrictions, DoubleClick, TextBox, nullptr},
-    {Field::remarks, DoubleClick, TextBox, nullptr},
-    {Field::date, DoubleClick, DateBox, nullptr},
-    {Field::startTime, DoubleClick, InputBox, nullptr},
-    {Field::finishTime, DoubleClick, InputBox, nullptr},
+    {Field::TicketPrice, Click, PriceBox, nullptr},
+    {Field::Club, DoubleClick, Suggestions, nullptr},
+    {Field::TotalWeightMajor, DoubleClick, InputBox, nullptr},
+    {Field::TotalWeightMinor, DoubleClick, InputBox, nullptr},
+    {Field::WaterCondition, DoubleClick, FixedList, &waterConditionList},
+    {Field::Weather, DoubleClick, FixedList, &weatherList},
+    {Field::Temperature, DoubleClick, TemperatureBox, nullptr},
+    {Field::Method, DoubleClick, InputBox, nullptr},
+    {Field::DepthMajor, DoubleClick, InputBox, nullptr},
+    {Field::DepthMinor, DoubleClick, InputBox, nullptr},
+    {Field::Bait, DoubleClick, FixedList, &baitList},
+    {Field::Species, DoubleClick, SpeciesPicker, nullptr},
+    {Field::BestFish, DoubleClick, FixedList, &speciesList},
+    {Field::BestFishWeightMajor, DoubleClick, InputBox, nullptr},
+    {Field::BestFishWeightMinor, DoubleClick, InputBox, nullptr},
+    {Field::Restrictions, DoubleClick, TextBox, nullptr},
+    {Field::Remarks, DoubleClick, TextBox, nullptr},
+    {Field::Date, DoubleClick, DateBox, nullptr},
+    {Field::StartTime, DoubleClick, InputBox, nullptr},
+    {Field::FinishTime, DoubleClick, InputBox, nullptr},
 }};
 // clang-format on
 
-constexpr bool InFieldOrder() {
+constexpr bool inFieldOrder() {
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         if (static_cast<std::size_t>(kRows[i].field) != i) return false;
     }
     return true;
 }
-static_assert(InFieldOrder(), "one row per field, in field order");
+static_assert(inFieldOrder(), "one row per field, in field order");
 
 }  // namespace
 
-const std::array<QuickEditRow, kFieldCount>& QuickEditRows() {
+const std::array<QuickEditRow, kFieldCount>& quickEditRows() {
     return kRows;
 }
 
-const QuickEditRow& QuickEditRowFor(Field field) {
+const QuickEditRow& quickEditRowFor(Field field) {
     return kRows[static_cast<std::size_t>(field)];
 }
 
-bool OpensQuickEditDialog(QuickEditor editor) {
+bool opensQuickEditDialog(QuickEditor editor) {
     return editor != QuickEditor::InputBox && editor != QuickEditor::SpeciesPicker;
 }
 
@@ -83,11 +83,11 @@ std::ostream& operator<<(std::ostream& out, QuickEditor editor) {
     return out << "QuickEditor(" << static_cast<int>(editor) << ")";
 }
 
-QString QuickEditPrompt(const QuickEditRow& row, const UnitNames& units) {
-    const FieldInfo& info = FieldInfoOf(row.field);
-    const QString text = FromUtf8(info.prompt);
-    if (!HasUnitName(info.unit)) return text;
-    return text + FromFileText(UnitName(info.unit, units)) + QLatin1Char(':');
+QString quickEditPrompt(const QuickEditRow& row, const UnitNames& units) {
+    const FieldInfo& info = fieldInfoOf(row.field);
+    const QString text = fromUtf8(info.prompt);
+    if (!hasUnitName(info.unit)) return text;
+    return text + fromFileText(unitName(info.unit, units)) + QLatin1Char(':');
 }
 
 }  // namespace rodwick

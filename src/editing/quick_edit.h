@@ -35,19 +35,19 @@ struct QuickEditRow {
 };
 
 // The 22 value labels, in field order.
-const std::array<QuickEditRow, kFieldCount>& QuickEditRows();
+const std::array<QuickEditRow, kFieldCount>& quickEditRows();
 
 // The row of a field's value label.
-const QuickEditRow& QuickEditRowFor(Field field);
+const QuickEditRow& quickEditRowFor(Field field);
 
 // Whether the row's editor is one of the modes of QuickEditDialog.
-bool OpensQuickEditDialog(QuickEditor editor);
+bool opensQuickEditDialog(QuickEditor editor);
 
 // The editor's name, for messages and test output.
 std::ostream& operator<<(std::ostream& out, QuickEditor editor);
 
 // The field's prompt with the unit names in force: for a weight or a depth, the fixed text,
 // the unit name and the colon joined with nothing between them.
-QString QuickEditPrompt(const QuickEditRow& row, const UnitNames& units);
+QString quickEditPrompt(const QuickEditRow& row, const UnitNames& units);
 
 }  // namespace rodwick

@@ -44,19 +44,19 @@ QuickEditDialog::QuickEditDialog(RecordBook& book, platform::Platform& platform,
       book_(book),
       platform_(platform),
       view_(view),
-      row_(OpensQuickEditDialog(row.editor) ? &row : nullptr) {
+      row_(opensQuickEditDialog(row.editor) ? &row : nullptr) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Quickedit"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
 }
 
 void QuickEditDialog::buildControls() {
-    auto* Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(kMargin, kMargin, kImage, kImage);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(kMargin, kMargin, kImage, kImage);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
 
     prompt_ = new QLabel(this);
     prompt_->setObjectName(QStringLiteral("mess"));
@@ -67,7 +67,7 @@ void QuickEditDialog::buildControls() {
 
     listBox_ = new QComboBox(this);
     listBox_->setObjectName(QStringLiteral("ots"));
-    MakeTypedListBox(*listBox_);
+    makeTypedListBox(*listBox_);
     listBox_->setGeometry(kLeft, kEditorTop, kWidth - kMargin - kLeft, kBoxHeight);
 
     dateBox_ = new QLineEdit(this);
@@ -77,10 +77,10 @@ void QuickEditDialog::buildControls() {
 
     // + above - left of the number, the degree mark right of it.
     const int stepTop = kEditorTop + kBoxHeight / 2 - kStepHeight;
-    upButton_ = Control<QPushButton>(this, "more", QStringLiteral("+"),
+    upButton_ = control<QPushButton>(this, "more", QStringLiteral("+"),
                                      QRect(kLeft, stepTop, kStepWidth, kStepHeight));
     downButton_ =
-        Control<QPushButton>(this, "less", QStringLiteral("-"),
+        control<QPushButton>(this, "less", QStringLiteral("-"),
                              QRect(kLeft, stepTop + kStepHeight, kStepWidth, kStepHeight));
     numberBox_ = new QLineEdit(this);
     numberBox_->setObjectName(QStringLiteral("hoco"));
@@ -97,13 +97,13 @@ void QuickEditDialog::buildControls() {
     textBox_->setTabChangesFocus(true);
     textBox_->setGeometry(kMargin, kTextTop, kWidth - 2 * kMargin, kButtonTop - 10 - kTextTop);
 
-    okayButton_ = Control<QPushButton>(this, "okay", QStringLiteral("Okay"),
+    okayButton_ = control<QPushButton>(this, "okay", QStringLiteral("Okay"),
                                        QRect(kMargin, kButtonTop, kButtonWidth, kButtonHeight));
     okayButton_->setDefault(true);
-    todayButton_ = Control<QPushButton>(
+    todayButton_ = control<QPushButton>(
         this, "putdate", QStringLiteral("Today"),
         QRect((kWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight));
-    cancelButton_ = Control<QPushButton>(
+    cancelButton_ = control<QPushButton>(
         this, "cancel", QStringLiteral("Cancel"),
         QRect(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
 
@@ -113,8 +113,8 @@ void QuickEditDialog::buildControls() {
         hidden->hide();
     }
 
-    SetTabOrder({listBox_, dateBox_, numberBox_, upButton_, downButton_, textBox_, okayButton_,
-                 todayButton_, cancelButton_});
+    chainTabOrder({listBox_, dateBox_, numberBox_, upButton_, downButton_, textBox_, okayButton_,
+                   todayButton_, cancelButton_});
 
     connect(okayButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
@@ -131,23 +131,23 @@ NumberKind QuickEditDialog::numberKind() const {
 
 void QuickEditDialog::load() {
     const PleaseWait wait(view_, platform_);
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
     const RecordTable& table = book_.table();
     if (row_ == nullptr || table.currentRecord() < 1) return;
 
-    prompt_->setText(QuickEditPrompt(*row_, book_.settings().units));
-    NameControlsByCaptions(*this);
-    const QString stored = FromFileText(table.slot(table.currentRecord())[row_->field]);
+    prompt_->setText(quickEditPrompt(*row_, book_.settings().units));
+    nameControlsByCaptions(*this);
+    const QString stored = fromFileText(table.slot(table.currentRecord())[row_->field]);
     QWidget* editor = listBox_;
     switch (row_->editor) {
         case QuickEditor::FixedList:
             listBox_->setEditText(stored);
-            FillList(*listBox_, row_->list());
+            fillList(*listBox_, row_->list());
             break;
         case QuickEditor::Suggestions:
             listBox_->setEditText(stored);
             if (book_.settings().showVenuesOnEdit) {
-                FillList(*listBox_, BuildSuggestionList(table, row_->field));
+                fillList(*listBox_, buildSuggestionList(table, row_->field));
             }
             break;
         case QuickEditor::DateBox:
@@ -157,7 +157,7 @@ void QuickEditDialog::load() {
             break;
         case QuickEditor::TemperatureBox:
         case QuickEditor::PriceBox: {
-            const NumberBoxStart start = SetUpNumberBox(numberKind(), stored);
+            const NumberBoxStart start = setUpNumberBox(numberKind(), stored);
             numberBox_->setText(start.text);
             upButton_->setEnabled(start.stepsEnabled);
             downButton_->setEnabled(start.stepsEnabled);
@@ -191,7 +191,7 @@ QString QuickEditDialog::editorText() const {
         case QuickEditor::PriceBox:
             return numberBox_->text();
         case QuickEditor::TextBox:
-            return MultiLineText(*textBox_);
+            return multiLineText(*textBox_);
         default:
             return listBox_->currentText();
     }
@@ -199,7 +199,7 @@ QString QuickEditDialog::editorText() const {
 
 void QuickEditDialog::confirm() {
     if (row_ != nullptr && book_.currentRecord() >= 1) {
-        (void)book_.setField(row_->field, ToFileText(LineBreaksToBlanks(editorText())));
+        (void)book_.setField(row_->field, toFileText(lineBreaksToBlanks(editorText())));
     }
     accept();
 }
@@ -209,24 +209,24 @@ void QuickEditDialog::cancel() {
 }
 
 void QuickEditDialog::putToday() {
-    dateBox_->setText(MonthDayYear(platform_.now().date()));
+    dateBox_->setText(monthDayYear(platform_.now().date()));
 }
 
 void QuickEditDialog::stepUp() {
-    if (const auto text = StepUp(numberKind(), numberBox_->text())) numberBox_->setText(*text);
+    if (const auto text = steppedUp(numberKind(), numberBox_->text())) numberBox_->setText(*text);
 }
 
 void QuickEditDialog::stepDown() {
-    if (const auto text = StepDown(numberKind(), numberBox_->text())) numberBox_->setText(*text);
+    if (const auto text = steppedDown(numberKind(), numberBox_->text())) numberBox_->setText(*text);
 }
 
 void QuickEditDialog::updateSteps() {
-    const bool enabled = StepsEnabled(numberKind(), numberBox_->text());
+    const bool enabled = stepsEnabled(numberKind(), numberBox_->text());
     upButton_->setEnabled(enabled);
     downButton_->setEnabled(enabled);
 }
 
-void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
+void quickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
                        const QuickEditRow& row, QWidget* parent) {
     if (book.currentRecord() < 1) return;
     QuickEditDialog dialog(book, platform, view, row, parent);

@@ -71,7 +71,7 @@ class QuickEditDialog : public QDialog {
 
 // Opens a fresh QuickEditDialog modally on the current record for the row. Does nothing
 // while the table holds no record. The caller redraws the view after it.
-void QuickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
+void quickEditInDialog(RecordBook& book, platform::Platform& platform, MainView& view,
                        const QuickEditRow& row, QWidget* parent);
 
 }  // namespace rodwick

@@ -30,7 +30,7 @@ enum class Kind { Combo, SortedCombo, Line, MultiLine };
 // Pixel layout: two columns of caption, box and extras.
 constexpr int kMargin = 10;
 constexpr int kRow = 27;
-constexpr int Row(int n) {
+constexpr int row(int n) {
     return kMargin + n * kRow;
 }
 constexpr int kBoxHeight = 22;
@@ -44,7 +44,7 @@ constexpr int kWide = 200;
 constexpr int kShort = 48;
 constexpr int kSmallButton = 24;
 constexpr int kWidth = kRightBox + kWide + kMargin;
-constexpr int kHeight = Row(11) + kMultiHeight + kMargin;
+constexpr int kHeight = row(11) + kMultiHeight + kMargin;
 
 struct Box {
     const char* name;
@@ -58,38 +58,38 @@ struct Box {
 
 // In field order, which is also the tab order. The captions' texts are the fields' own.
 constexpr std::array<Box, kFieldCount> kBoxes{{
-    {"edven", Kind::Combo, "Label1", kLeftBox, Row(0), kWide, kBoxHeight},
-    {"edtype", Kind::Combo, "Label2", kLeftBox, Row(1), kWide, kBoxHeight},
-    {"edday", Kind::Line, "Label3", kLeftBox, Row(2), 80, kBoxHeight},
-    {"edclub", Kind::Combo, "Label4", kLeftBox, Row(3), kWide, kBoxHeight},
-    {"edwa", Kind::Line, "Label5", kLeftBox, Row(4), kShort, kBoxHeight},
-    {"edwb", Kind::Line, nullptr, kLeftBox + 84, Row(4), kShort, kBoxHeight},
-    {"edwater", Kind::Combo, "Label8", kLeftBox, Row(5), kWide, kBoxHeight},
-    {"edweather", Kind::Combo, "Label9", kLeftBox, Row(6), kWide, kBoxHeight},
-    {"edtemp", Kind::Line, "Label10", kLeftBox, Row(7), kShort, kBoxHeight},
-    {"edmeth", Kind::Line, "Label12", kLeftBox, Row(8), kWide, kBoxHeight},
-    {"edda", Kind::Line, "Label13", kLeftBox, Row(9), kShort, kBoxHeight},
-    {"eddb", Kind::Line, nullptr, kLeftBox + 84, Row(9), kShort, kBoxHeight},
-    {"edbait", Kind::SortedCombo, "Label16", kLeftBox, Row(10), kWide, kBoxHeight},
-    {"edspec", Kind::MultiLine, "Label17", kLeftBox, Row(11), kWide, kMultiHeight},
-    {"edname", Kind::SortedCombo, "Label18", kRightBox, Row(0), kWide, kBoxHeight},
-    {"edbesta", Kind::Line, "Label19", kRightBox, Row(1), kShort, kBoxHeight},
-    {"edbestb", Kind::Line, nullptr, kRightBox + 84, Row(1), kShort, kBoxHeight},
-    {"edrest", Kind::MultiLine, "Label22", kRightBox, Row(2), kWide, kMultiHeight},
-    {"edinfo", Kind::MultiLine, "Label23", kRightBox, Row(2) + kMultiHeight + 8, kWide,
+    {"edven", Kind::Combo, "Label1", kLeftBox, row(0), kWide, kBoxHeight},
+    {"edtype", Kind::Combo, "Label2", kLeftBox, row(1), kWide, kBoxHeight},
+    {"edday", Kind::Line, "Label3", kLeftBox, row(2), 80, kBoxHeight},
+    {"edclub", Kind::Combo, "Label4", kLeftBox, row(3), kWide, kBoxHeight},
+    {"edwa", Kind::Line, "Label5", kLeftBox, row(4), kShort, kBoxHeight},
+    {"edwb", Kind::Line, nullptr, kLeftBox + 84, row(4), kShort, kBoxHeight},
+    {"edwater", Kind::Combo, "Label8", kLeftBox, row(5), kWide, kBoxHeight},
+    {"edweather", Kind::Combo, "Label9", kLeftBox, row(6), kWide, kBoxHeight},
+    {"edtemp", Kind::Line, "Label10", kLeftBox, row(7), kShort, kBoxHeight},
+    {"edmeth", Kind::Line, "Label12", kLeftBox, row(8), kWide, kBoxHeight},
+    {"edda", Kind::Line, "Label13", kLeftBox, row(9), kShort, kBoxHeight},
+    {"eddb", Kind::Line, nullptr, kLeftBox + 84, row(9), kShort, kBoxHeight},
+    {"edbait", Kind::SortedCombo, "Label16", kLeftBox, row(10), kWide, kBoxHeight},
+    {"edspec", Kind::MultiLine, "Label17", kLeftBox, row(11), kWide, kMultiHeight},
+    {"edname", Kind::SortedCombo, "Label18", kRightBox, row(0), kWide, kBoxHeight},
+    {"edbesta", Kind::Line, "Label19", kRightBox, row(1), kShort, kBoxHeight},
+    {"edbestb", Kind::Line, nullptr, kRightBox + 84, row(1), kShort, kBoxHeight},
+    {"edrest", Kind::MultiLine, "Label22", kRightBox, row(2), kWide, kMultiHeight},
+    {"edinfo", Kind::MultiLine, "Label23", kRightBox, row(2) + kMultiHeight + 8, kWide,
      kMultiHeight},
-    {"eddat", Kind::Line, "Label24", kRightBox, Row(8) + 8, 90, kBoxHeight},
-    {"edtime1", Kind::Line, "Label25", kRightBox, Row(9) + 8, 90, kBoxHeight},
-    {"edtime2", Kind::Line, "Label26", kRightBox, Row(10) + 8, 90, kBoxHeight},
+    {"eddat", Kind::Line, "Label24", kRightBox, row(8) + 8, 90, kBoxHeight},
+    {"edtime1", Kind::Line, "Label25", kRightBox, row(9) + 8, 90, kBoxHeight},
+    {"edtime2", Kind::Line, "Label26", kRightBox, row(10) + 8, 90, kBoxHeight},
 }};
 
-constexpr bool CaptionedAsTheFields() {
+constexpr bool captionedAsTheFields() {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
         if ((kBoxes[i].caption != nullptr) == kFields[i].editorCaption.empty()) return false;
     }
     return true;
 }
-static_assert(CaptionedAsTheFields(), "a caption label for every field with an editor caption");
+static_assert(captionedAsTheFields(), "a caption label for every field with an editor caption");
 
 struct UnitLabel {
     const char* name;
@@ -97,28 +97,28 @@ struct UnitLabel {
 };
 // In the order of unitLabels_.
 constexpr std::array<UnitLabel, 6> kUnitLabels{{
-    {"Label6", Field::totalWeightMajor},
-    {"Label7", Field::totalWeightMinor},
-    {"Label14", Field::depthMajor},
-    {"Label15", Field::depthMinor},
-    {"Label20", Field::bestFishWeightMajor},
-    {"Label21", Field::bestFishWeightMinor},
+    {"Label6", Field::TotalWeightMajor},
+    {"Label7", Field::TotalWeightMinor},
+    {"Label14", Field::DepthMajor},
+    {"Label15", Field::DepthMinor},
+    {"Label20", Field::BestFishWeightMajor},
+    {"Label21", Field::BestFishWeightMinor},
 }};
 
-const Box& BoxOf(Field field) {
+const Box& boxOf(Field field) {
     return kBoxes[static_cast<std::size_t>(field)];
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
                   Qt::Alignment alignment) {
-    QLabel* label = PlainLabel(parent, name, text);
+    QLabel* label = plainLabel(parent, name, text);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setGeometry(rect);
     return label;
 }
 
 // Right of a box, with the gap the layout keeps between neighbours.
-QRect RightOf(const Box& box, int width, int gap = kCaptionGap) {
+QRect rightOf(const Box& box, int width, int gap = kCaptionGap) {
     return QRect(box.left + box.width + gap, box.top, width, kBoxHeight);
 }
 
@@ -128,9 +128,9 @@ RecordEditor::RecordEditor(RecordBook& book, platform::Platform& platform, MainV
                            EditorMode mode, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform), view_(view), mode_(mode) {
     setObjectName(QStringLiteral("Form2"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
-    NameControlsByCaptions(*this);
+    nameControlsByCaptions(*this);
 }
 
 void RecordEditor::buildControls() {
@@ -142,7 +142,7 @@ void RecordEditor::buildControls() {
             case Kind::Combo:
             case Kind::SortedCombo: {
                 auto* combo = new QComboBox(this);
-                MakeTypedListBox(*combo);
+                makeTypedListBox(*combo);
                 box = combo;
                 break;
             }
@@ -166,8 +166,8 @@ void RecordEditor::buildControls() {
 
         if (place.caption != nullptr) {
             const int captionLeft = place.left == kLeftBox ? kLeftCaption : kRightCaption;
-            MakeLabel(
-                this, place.caption, FromUtf8(kFields[i].editorCaption),
+            makeLabel(
+                this, place.caption, fromUtf8(kFields[i].editorCaption),
                 QRect(captionLeft, place.top, place.left - kCaptionGap - captionLeft, kBoxHeight),
                 Qt::AlignRight);
         }
@@ -175,17 +175,17 @@ void RecordEditor::buildControls() {
 
     auto combo = [this](Field f) { return static_cast<QComboBox*>(boxes_[static_cast<int>(f)]); };
     auto line = [this](Field f) { return static_cast<QLineEdit*>(boxes_[static_cast<int>(f)]); };
-    venueBox_ = combo(Field::venue);
-    waterTypeBox_ = combo(Field::waterType);
-    priceBox_ = line(Field::ticketPrice);
-    clubBox_ = combo(Field::club);
-    waterConditionBox_ = combo(Field::waterCondition);
-    weatherBox_ = combo(Field::weather);
-    temperatureBox_ = line(Field::temperature);
-    baitBox_ = combo(Field::bait);
-    speciesBox_ = static_cast<QPlainTextEdit*>(boxes_[static_cast<int>(Field::species)]);
-    bestFishBox_ = combo(Field::bestFish);
-    dateBox_ = line(Field::date);
+    venueBox_ = combo(Field::Venue);
+    waterTypeBox_ = combo(Field::WaterType);
+    priceBox_ = line(Field::TicketPrice);
+    clubBox_ = combo(Field::Club);
+    waterConditionBox_ = combo(Field::WaterCondition);
+    weatherBox_ = combo(Field::Weather);
+    temperatureBox_ = line(Field::Temperature);
+    baitBox_ = combo(Field::Bait);
+    speciesBox_ = static_cast<QPlainTextEdit*>(boxes_[static_cast<int>(Field::Species)]);
+    bestFishBox_ = combo(Field::BestFish);
+    dateBox_ = line(Field::Date);
 
     // The starting texts of an add; an edit replaces them.
     waterTypeBox_->setEditText(QStringLiteral("River"));
@@ -193,49 +193,49 @@ void RecordEditor::buildControls() {
     weatherBox_->setEditText(QStringLiteral("Sunny"));
 
     for (std::size_t i = 0; i < kUnitLabels.size(); ++i) {
-        unitLabels_[i] = MakeLabel(this, kUnitLabels[i].name, QString(),
-                                   RightOf(BoxOf(kUnitLabels[i].after), 32), Qt::AlignLeft);
+        unitLabels_[i] = makeLabel(this, kUnitLabels[i].name, QString(),
+                                   rightOf(boxOf(kUnitLabels[i].after), 32), Qt::AlignLeft);
     }
-    const Box& temp = BoxOf(Field::temperature);
-    MakeLabel(this, "Label11", QStringLiteral("'C"), RightOf(temp, 28), Qt::AlignLeft);
+    const Box& temp = boxOf(Field::Temperature);
+    makeLabel(this, "Label11", QStringLiteral("'C"), rightOf(temp, 28), Qt::AlignLeft);
 
     const QRect lessRect(temp.left + temp.width + 36, temp.top, kSmallButton, kBoxHeight);
-    const QRect clessRect = RightOf(BoxOf(Field::ticketPrice), kSmallButton);
-    const Box& species = BoxOf(Field::species);
+    const QRect clessRect = rightOf(boxOf(Field::TicketPrice), kSmallButton);
+    const Box& species = boxOf(Field::Species);
     const QRect selectRect(species.left + species.width + kCaptionGap, species.top, 52, 24);
 
     // The buttons in their tab order.
-    const Box& frameAbove = BoxOf(Field::finishTime);
-    auto* Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setGeometry(kRightBox, frameAbove.top + kBoxHeight + 10, kWide, 50);
-    cancelButton_ =
-        Control<QPushButton>(Frame1, "cancel", QStringLiteral("Cancel"), QRect(10, 12, 85, 26));
+    const Box& frameAbove = boxOf(Field::FinishTime);
+    auto* buttonFrame = new QFrame(this);
+    buttonFrame->setObjectName(QStringLiteral("Frame1"));
+    buttonFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    buttonFrame->setGeometry(kRightBox, frameAbove.top + kBoxHeight + 10, kWide, 50);
+    cancelButton_ = control<QPushButton>(buttonFrame, "cancel", QStringLiteral("Cancel"),
+                                         QRect(10, 12, 85, 26));
     okayButton_ =
-        Control<QPushButton>(Frame1, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
+        control<QPushButton>(buttonFrame, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
     okayButton_->setDefault(true);
-    todayButton_ = Control<QPushButton>(
+    todayButton_ = control<QPushButton>(
         this, "today", QStringLiteral("Today"),
         QRect(dateBox_->geometry().right() + 1 + kCaptionGap, dateBox_->y(), 52, 24));
-    temperatureDown_ = Control<QPushButton>(this, "less", QStringLiteral("-"), lessRect);
-    temperatureUp_ = Control<QPushButton>(this, "more", QStringLiteral(" +"),
+    temperatureDown_ = control<QPushButton>(this, "less", QStringLiteral("-"), lessRect);
+    temperatureUp_ = control<QPushButton>(this, "more", QStringLiteral(" +"),
                                           lessRect.translated(kSmallButton + 2, 0));
-    priceDown_ = Control<QPushButton>(this, "cless", QStringLiteral("-"), clessRect);
-    priceUp_ = Control<QPushButton>(this, "cmore", QStringLiteral("+"),
+    priceDown_ = control<QPushButton>(this, "cless", QStringLiteral("-"), clessRect);
+    priceUp_ = control<QPushButton>(this, "cmore", QStringLiteral("+"),
                                     clessRect.translated(kSmallButton + 2, 0));
-    speciesButton_ = Control<QPushButton>(this, "select", QStringLiteral("Select"), selectRect);
+    speciesButton_ = control<QPushButton>(this, "select", QStringLiteral("Select"), selectRect);
 
-    auto* Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(kWidth - kMargin - 40, BoxOf(Field::startTime).top, 40, 40);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(kWidth - kMargin - 40, boxOf(Field::StartTime).top, 40, 40);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
 
     std::vector<QWidget*> order(boxes_.begin(), boxes_.end());
     order.insert(order.end(), {cancelButton_, okayButton_, todayButton_, temperatureDown_,
                                temperatureUp_, priceDown_, priceUp_, speciesButton_});
-    SetTabOrder(order);
+    chainTabOrder(order);
 
     connect(okayButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
@@ -251,21 +251,21 @@ void RecordEditor::buildControls() {
 
 QString RecordEditor::boxText(Field field) const {
     QWidget* box = boxes_[static_cast<std::size_t>(field)];
-    switch (BoxOf(field).kind) {
+    switch (boxOf(field).kind) {
         case Kind::Combo:
         case Kind::SortedCombo:
             return static_cast<QComboBox*>(box)->currentText();
         case Kind::Line:
             return static_cast<QLineEdit*>(box)->text();
         case Kind::MultiLine:
-            return MultiLineText(*static_cast<QPlainTextEdit*>(box));
+            return multiLineText(*static_cast<QPlainTextEdit*>(box));
     }
     return {};
 }
 
 void RecordEditor::setBoxText(Field field, const QString& text) {
     QWidget* box = boxes_[static_cast<std::size_t>(field)];
-    switch (BoxOf(field).kind) {
+    switch (boxOf(field).kind) {
         case Kind::Combo:
         case Kind::SortedCombo:
             static_cast<QComboBox*>(box)->setEditText(text);
@@ -283,25 +283,25 @@ TripRecord RecordEditor::boxesAsRecord() const {
     TripRecord record;
     for (int f = 0; f < kFieldCount; ++f) {
         record.fields[static_cast<std::size_t>(f)] =
-            ToFileText(LineBreaksToBlanks(boxText(static_cast<Field>(f))));
+            toFileText(lineBreaksToBlanks(boxText(static_cast<Field>(f))));
     }
     return record;
 }
 
 void RecordEditor::load() {
     const PleaseWait wait(view_, platform_);
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
 
     const UnitNames& units = book_.settings().units;
     for (std::size_t i = 0; i < unitLabels_.size(); ++i) {
         const Field field = kUnitLabels[i].after;
-        unitLabels_[i]->setText(FromFileText(UnitName(FieldInfoOf(field).unit, units)));
+        unitLabels_[i]->setText(fromFileText(unitName(fieldInfoOf(field).unit, units)));
         // The two boxes of a weight or depth share one caption; a screen reader tells them
         // apart by their units, which are known only now. A minor part follows its major.
         const Field major = i % 2 == 0 ? field : static_cast<Field>(static_cast<int>(field) - 1);
-        NameByCaption(
+        nameByCaption(
             *boxes_[static_cast<std::size_t>(field)],
-            FromUtf8(FieldInfoOf(major).editorCaption) + QLatin1Char(' ') + unitLabels_[i]->text());
+            fromUtf8(fieldInfoOf(major).editorCaption) + QLatin1Char(' ') + unitLabels_[i]->text());
     }
 
     const RecordTable& table = book_.table();
@@ -309,7 +309,7 @@ void RecordEditor::load() {
         setWindowTitle(QStringLiteral("Editing Record %1").arg(table.currentRecord()));
         const TripRecord& record = table.slot(table.currentRecord());
         for (int f = 0; f < kFieldCount; ++f) {
-            setBoxText(static_cast<Field>(f), FromFileText(record.fields[static_cast<size_t>(f)]));
+            setBoxText(static_cast<Field>(f), fromFileText(record.fields[static_cast<size_t>(f)]));
         }
     } else {
         setWindowTitle(QStringLiteral("Adding A Record"));
@@ -320,14 +320,14 @@ void RecordEditor::load() {
     updatePriceSteps();
     updateTemperatureSteps();
 
-    FillList(*waterTypeBox_, WaterTypeList());
-    FillList(*waterConditionBox_, WaterConditionList());
-    FillList(*weatherBox_, WeatherList());
-    FillList(*bestFishBox_, SortedWithoutCase(SpeciesList()));
-    FillList(*baitBox_, SortedWithoutCase(BaitList()));
+    fillList(*waterTypeBox_, waterTypeList());
+    fillList(*waterConditionBox_, waterConditionList());
+    fillList(*weatherBox_, weatherList());
+    fillList(*bestFishBox_, sortedWithoutCase(speciesList()));
+    fillList(*baitBox_, sortedWithoutCase(baitList()));
     if (book_.settings().showVenuesOnEdit) {
-        FillList(*venueBox_, BuildSuggestionList(table, Field::venue));
-        FillList(*clubBox_, BuildSuggestionList(table, Field::club));
+        fillList(*venueBox_, buildSuggestionList(table, Field::Venue));
+        fillList(*clubBox_, buildSuggestionList(table, Field::Club));
     }
     venueBox_->setFocus();
 }
@@ -342,7 +342,7 @@ std::ostream& operator<<(std::ostream& out, EditorMode mode) {
     return out << "EditorMode(" << static_cast<int>(mode) << ")";
 }
 
-void TellRecordLimit(platform::Platform& platform) {
+void tellRecordLimit(platform::Platform& platform) {
     platform.showMessage(
         {QStringLiteral(
              "Sorry, but only 250 records are allowed in one file. Please open another file!"),
@@ -354,7 +354,7 @@ void RecordEditor::confirm() {
     // The table as it is now: an add editor is modeless, and records may have been deleted or
     // another file loaded since it opened.
     if (mode_ != EditorMode::Edit && table.recordCount() >= RecordTable::kMaxRecords) {
-        TellRecordLimit(platform_);
+        tellRecordLimit(platform_);
         return;
     }
     if (mode_ == EditorMode::Edit) {
@@ -378,40 +378,42 @@ void RecordEditor::cancel() {
 }
 
 void RecordEditor::putToday() {
-    dateBox_->setText(MonthDayYear(platform_.now().date()));
+    dateBox_->setText(monthDayYear(platform_.now().date()));
 }
 
 void RecordEditor::pickSpecies() {
-    PickSpeciesForEditor(*speciesBox_, platform_, this);
+    pickSpeciesForEditor(*speciesBox_, platform_, this);
 }
 
 void RecordEditor::raisePrice() {
-    if (const auto text = StepUp(NumberKind::Price, priceBox_->text())) priceBox_->setText(*text);
+    if (const auto text = steppedUp(NumberKind::Price, priceBox_->text()))
+        priceBox_->setText(*text);
 }
 
 void RecordEditor::lowerPrice() {
-    if (const auto text = StepDown(NumberKind::Price, priceBox_->text())) priceBox_->setText(*text);
+    if (const auto text = steppedDown(NumberKind::Price, priceBox_->text()))
+        priceBox_->setText(*text);
 }
 
 void RecordEditor::raiseTemperature() {
-    if (const auto text = StepUp(NumberKind::Temperature, temperatureBox_->text()))
+    if (const auto text = steppedUp(NumberKind::Temperature, temperatureBox_->text()))
         temperatureBox_->setText(*text);
 }
 
 void RecordEditor::lowerTemperature() {
-    if (const auto text = StepDown(NumberKind::Temperature, temperatureBox_->text())) {
+    if (const auto text = steppedDown(NumberKind::Temperature, temperatureBox_->text())) {
         temperatureBox_->setText(*text);
     }
 }
 
 void RecordEditor::updatePriceSteps() {
-    const bool enabled = StepsEnabled(NumberKind::Price, priceBox_->text());
+    const bool enabled = stepsEnabled(NumberKind::Price, priceBox_->text());
     priceUp_->setEnabled(enabled);
     priceDown_->setEnabled(enabled);
 }
 
 void RecordEditor::updateTemperatureSteps() {
-    const bool enabled = StepsEnabled(NumberKind::Temperature, temperatureBox_->text());
+    const bool enabled = stepsEnabled(NumberKind::Temperature, temperatureBox_->text());
     temperatureUp_->setEnabled(enabled);
     temperatureDown_->setEnabled(enabled);
 }

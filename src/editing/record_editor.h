@@ -25,7 +25,7 @@ enum class EditorMode {
 std::ostream& operator<<(std::ostream& out, EditorMode mode);
 
 // The refusal of a 251st record, when adding or duplicating.
-void TellRecordLimit(platform::Platform& platform);
+void tellRecordLimit(platform::Platform& platform);
 
 // The record editor: one box per field of a trip, fixed lists and suggestions, and small
 // buttons for the price, the temperature, the date and the species. Okay commits the boxes

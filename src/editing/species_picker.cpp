@@ -28,21 +28,22 @@ constexpr int kHeight = kButtonTop + kButtonHeight + kMargin;
 
 }  // namespace
 
-SpeciesPicker::SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent)
-    : SpeciesPicker(nullptr, &edspec, platform, parent) {}
+SpeciesPicker::SpeciesPicker(QPlainTextEdit& speciesBox, platform::Platform& platform,
+                             QWidget* parent)
+    : SpeciesPicker(nullptr, &speciesBox, platform, parent) {}
 
 SpeciesPicker::SpeciesPicker(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : SpeciesPicker(&book, nullptr, platform, parent) {}
 
-SpeciesPicker::SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
-                             QWidget* parent)
-    : QDialog(parent), book_(book), editorBox_(edspec), platform_(platform) {
+SpeciesPicker::SpeciesPicker(RecordBook* book, QPlainTextEdit* speciesBox,
+                             platform::Platform& platform, QWidget* parent)
+    : QDialog(parent), book_(book), editorBox_(speciesBox), platform_(platform) {
     setObjectName(QStringLiteral("form10"));
     setWindowTitle(QStringLiteral("Fish Selection"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
-    NameByCaption(*speciesList_, windowTitle());
-    NameByCaption(*selection_, QStringLiteral("Species Caught:"));
+    nameByCaption(*speciesList_, windowTitle());
+    nameByCaption(*selection_, QStringLiteral("Species Caught:"));
 }
 
 void SpeciesPicker::buildControls() {
@@ -64,7 +65,7 @@ void SpeciesPicker::buildControls() {
     cancelButton_->setGeometry(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth,
                                kButtonHeight);
 
-    SetTabOrder({speciesList_, selection_, okayButton_, cancelButton_});
+    chainTabOrder({speciesList_, selection_, okayButton_, cancelButton_});
 
     connect(speciesList_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { appendSpecies(*item); });
@@ -73,26 +74,26 @@ void SpeciesPicker::buildControls() {
 }
 
 void SpeciesPicker::load() {
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
     if (book_ != nullptr) {
         const RecordTable& table = book_->table();
-        selection_->setPlainText(FromFileText(table.slot(table.currentRecord())[Field::species]));
+        selection_->setPlainText(fromFileText(table.slot(table.currentRecord())[Field::Species]));
     } else {
-        selection_->setPlainText(MultiLineText(*editorBox_));
+        selection_->setPlainText(multiLineText(*editorBox_));
     }
-    speciesList_->addItems(SortedWithoutCase(SpeciesList()));
+    speciesList_->addItems(sortedWithoutCase(speciesList()));
     speciesList_->setFocus();
 }
 
 void SpeciesPicker::appendSpecies(const QListWidgetItem& item) {
-    selection_->setPlainText(MultiLineText(*selection_) + item.text() + QStringLiteral(", "));
+    selection_->setPlainText(multiLineText(*selection_) + item.text() + QStringLiteral(", "));
     selection_->moveCursor(QTextCursor::End);
 }
 
 void SpeciesPicker::confirm() {
-    const QString selection = MultiLineText(*selection_);
+    const QString selection = multiLineText(*selection_);
     if (book_ != nullptr) {
-        (void)book_->setField(Field::species, ToFileText(LineBreaksToBlanks(selection)));
+        (void)book_->setField(Field::Species, toFileText(lineBreaksToBlanks(selection)));
     } else {
         editorBox_->setPlainText(selection);
     }
@@ -103,13 +104,14 @@ void SpeciesPicker::cancel() {
     reject();
 }
 
-void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent) {
-    SpeciesPicker picker(edspec, platform, parent);
+void pickSpeciesForEditor(QPlainTextEdit& speciesBox, platform::Platform& platform,
+                          QWidget* parent) {
+    SpeciesPicker picker(speciesBox, platform, parent);
     picker.load();
     platform.showModal(picker);
 }
 
-void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, QWidget* parent) {
+void pickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, QWidget* parent) {
     if (book.currentRecord() < 1) return;
     SpeciesPicker picker(book, platform, parent);
     picker.load();

@@ -20,7 +20,8 @@ class SpeciesPicker : public QDialog {
   public:
     // Target: the record editor's species box. Nothing reaches the table until the editor
     // itself commits.
-    SpeciesPicker(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent = nullptr);
+    SpeciesPicker(QPlainTextEdit& speciesBox, platform::Platform& platform,
+                  QWidget* parent = nullptr);
     // Target: the species of the current record (the quick edit of its label), written
     // at Okay.
     SpeciesPicker(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
@@ -35,7 +36,7 @@ class SpeciesPicker : public QDialog {
     void cancel();
 
   private:
-    SpeciesPicker(RecordBook* book, QPlainTextEdit* edspec, platform::Platform& platform,
+    SpeciesPicker(RecordBook* book, QPlainTextEdit* speciesBox, platform::Platform& platform,
                   QWidget* parent);
     void buildControls();
 
@@ -50,9 +51,10 @@ class SpeciesPicker : public QDialog {
 };
 
 // Opens the picker modally on the record editor's species box (the editor's select button).
-void PickSpeciesForEditor(QPlainTextEdit& edspec, platform::Platform& platform, QWidget* parent);
+void pickSpeciesForEditor(QPlainTextEdit& speciesBox, platform::Platform& platform,
+                          QWidget* parent);
 // Opens the picker modally on the species of the current record (the quick edit of the
 // species label). Does nothing while the table holds no record.
-void PickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, QWidget* parent);
+void pickSpeciesForCurrentRecord(RecordBook& book, platform::Platform& platform, QWidget* parent);
 
 }  // namespace rodwick

@@ -13,7 +13,7 @@ namespace {
 
 // Whether the locale upper-cases ASCII text letter by letter to the ASCII capitals, as all
 // locales but a few (Turkish and Azeri with their dotted capital I) do.
-bool PlainAsciiCapitals(const QLocale& locale) {
+bool plainAsciiCapitals(const QLocale& locale) {
     QString ascii;
     QString capitals;
     for (char16_t c = 1; c < 128; ++c) {
@@ -25,7 +25,7 @@ bool PlainAsciiCapitals(const QLocale& locale) {
 
 // SuggestionKey of a stored value, as UTF-8. Plain ASCII skips the conversion to Unicode
 // where the locale allows: its capitals are then the same bytes the long way would give.
-std::string KeyOf(const std::string& value, const QLocale& locale, bool plainAscii) {
+std::string keyOf(const std::string& value, const QLocale& locale, bool plainAscii) {
     if (plainAscii && std::all_of(value.begin(), value.end(),
                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         std::string key = value;
@@ -34,19 +34,19 @@ std::string KeyOf(const std::string& value, const QLocale& locale, bool plainAsc
         }
         return key;
     }
-    return locale.toUpper(FromFileText(value)).toStdString();
+    return locale.toUpper(fromFileText(value)).toStdString();
 }
 
 }  // namespace
 
-QString SuggestionKey(const QString& text) {
+QString suggestionKey(const QString& text) {
     return QLocale().toUpper(text);
 }
 
-QStringList BuildSuggestionList(const RecordTable& table, Field field) {
+QStringList buildSuggestionList(const RecordTable& table, Field field) {
     const int count = table.recordCount();
     const QLocale locale;
-    const bool plainAscii = PlainAsciiCapitals(locale);
+    const bool plainAscii = plainAsciiCapitals(locale);
     QStringList list;
     std::unordered_set<std::string> seen;
     seen.reserve(static_cast<std::size_t>(count));
@@ -59,7 +59,7 @@ QStringList BuildSuggestionList(const RecordTable& table, Field field) {
             if (empties++ == 0) emptyAt = list.size();
             continue;
         }
-        if (seen.insert(KeyOf(value, locale, plainAscii)).second) list << FromFileText(value);
+        if (seen.insert(keyOf(value, locale, plainAscii)).second) list << fromFileText(value);
     }
     if (empties == 1) list.insert(emptyAt, QString());
     return list;

@@ -22,33 +22,33 @@ FindDialog::FindDialog(SearchWalk& walk, platform::Platform& platform, QWidget* 
     : QDialog(parent), walk_(walk), platform_(platform) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Search"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
-    NameControlsByCaptions(*this);
+    nameControlsByCaptions(*this);
     load();
 }
 
 void FindDialog::buildControls() {
-    Image1_ = new QLabel(this);
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setGeometry(14, 14, 32, 32);
-    Image1_->setPixmap(BinocularsPicture(32));
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(14, 14, 32, 32);
+    picture_->setPixmap(binocularsPicture(32));
 
-    Label1_ = new QLabel(
+    promptLabel_ = new QLabel(
         QStringLiteral("Please type in the word for me to search for. I will search all fields in "
                        "all records for the word you specify. Upper and lower case are no problem "
                        "for me!"),
         this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setTextFormat(Qt::PlainText);
-    Label1_->setWordWrap(true);
-    Label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1_->setGeometry(60, 12, kWidth - 72, 56);
+    promptLabel_->setObjectName(QStringLiteral("Label1"));
+    promptLabel_->setTextFormat(Qt::PlainText);
+    promptLabel_->setWordWrap(true);
+    promptLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    promptLabel_->setGeometry(60, 12, kWidth - 72, 56);
 
-    Label2_ = new QLabel(QStringLiteral("Word:"), this);
-    Label2_->setObjectName(QStringLiteral("Label2"));
-    Label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2_->setGeometry(14, 76, 40, 22);
+    wordLabel_ = new QLabel(QStringLiteral("Word:"), this);
+    wordLabel_->setObjectName(QStringLiteral("Label2"));
+    wordLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    wordLabel_->setGeometry(14, 76, 40, 22);
 
     wordBox_ = new QLineEdit(this);
     wordBox_->setObjectName(QStringLiteral("find"));
@@ -73,11 +73,11 @@ void FindDialog::buildControls() {
 }
 
 void FindDialog::load() {
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
 }
 
 void FindDialog::confirm() {
-    walk_.StartWord(wordBox_->text());
+    walk_.startWord(wordBox_->text());
     accept();
 }
 

@@ -30,12 +30,12 @@ class FindDialog : public QDialog {
     SearchWalk& walk_;
     platform::Platform& platform_;
 
-    QLabel* Label1_ = nullptr;
-    QLabel* Label2_ = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QLabel* wordLabel_ = nullptr;
     QLineEdit* wordBox_ = nullptr;
     QPushButton* okayButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    QLabel* Image1_ = nullptr;
+    QLabel* picture_ = nullptr;
 };
 
 }  // namespace rodwick

@@ -18,7 +18,7 @@ void FindingArea::find() {
         platform_.showModal(dialog);
     }
     // However the dialog was closed: Cancel goes on with the search that was paused.
-    search_.runSearch(book_.table(), WindowHooks(platform_, book_));
+    search_.runSearch(book_.table(), windowHooks(platform_, book_));
 }
 
 void FindingArea::goToRecord() {
@@ -26,7 +26,7 @@ void FindingArea::goToRecord() {
     platform_.showModal(dialog);
 }
 
-void RegisterFindingCommands(CommandRegistry& commands, RecordBook& book,
+void registerFindingCommands(CommandRegistry& commands, RecordBook& book,
                              platform::Platform& platform, QWidget& window) {
     FindingArea* area = new FindingArea(book, platform, window);
     commands.add({

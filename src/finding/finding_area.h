@@ -33,7 +33,7 @@ class FindingArea : public QObject {
 };
 
 // Registers Find on the Options menu and Goto on the Record menu.
-void RegisterFindingCommands(CommandRegistry& commands, RecordBook& book,
+void registerFindingCommands(CommandRegistry& commands, RecordBook& book,
                              platform::Platform& platform, QWidget& window);
 
 }  // namespace rodwick

@@ -24,41 +24,41 @@ GotoDialog::GotoDialog(RecordBook& book, platform::Platform& platform, QWidget* 
     : QDialog(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Goto"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
-    NameControlsByCaptions(*this);
+    nameControlsByCaptions(*this);
     load();
 }
 
 void GotoDialog::buildControls() {
-    constexpr int listWidth = kWidth - 3 * 12 - kButtonWidth;
-    constexpr int buttonLeft = kWidth - 12 - kButtonWidth;
+    constexpr int kListWidth = kWidth - 3 * 12 - kButtonWidth;
+    constexpr int kButtonLeft = kWidth - 12 - kButtonWidth;
 
-    Label1_ = new QLabel(QStringLiteral("Records:"), this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setGeometry(12, 8, listWidth, 18);
+    recordsLabel_ = new QLabel(QStringLiteral("Records:"), this);
+    recordsLabel_->setObjectName(QStringLiteral("Label1"));
+    recordsLabel_->setGeometry(12, 8, kListWidth, 18);
 
     recordList_ = new QListWidget(this);
     recordList_->setObjectName(QStringLiteral("recsel"));
     recordList_->setSelectionMode(QAbstractItemView::SingleSelection);
     recordList_->setSortingEnabled(false);
-    recordList_->setGeometry(12, 28, listWidth, kHeight - 28 - 12);
+    recordList_->setGeometry(12, 28, kListWidth, kHeight - 28 - 12);
 
     goButton_ = new QPushButton(QStringLiteral("Goto"), this);
     goButton_->setObjectName(QStringLiteral("butgo"));
-    goButton_->setGeometry(buttonLeft, 28, kButtonWidth, kButtonHeight);
+    goButton_->setGeometry(kButtonLeft, 28, kButtonWidth, kButtonHeight);
     // Return anywhere in the dialog, the list included, presses Goto.
     goButton_->setDefault(true);
 
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("butcan"));
-    cancelButton_->setGeometry(buttonLeft, 28 + kButtonHeight + 8, kButtonWidth, kButtonHeight);
+    cancelButton_->setGeometry(kButtonLeft, 28 + kButtonHeight + 8, kButtonWidth, kButtonHeight);
     cancelButton_->setAutoDefault(false);
 
-    Image1_ = new QLabel(this);
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setGeometry(buttonLeft + (kButtonWidth - 32) / 2, kHeight - 12 - 32, 32, 32);
-    Image1_->setPixmap(ListPicture(32));
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(kButtonLeft + (kButtonWidth - 32) / 2, kHeight - 12 - 32, 32, 32);
+    picture_->setPixmap(listPicture(32));
 
     connect(goButton_, &QPushButton::clicked, this, &GotoDialog::goToSelected);
     connect(cancelButton_, &QPushButton::clicked, this, &GotoDialog::cancel);
@@ -67,8 +67,8 @@ void GotoDialog::buildControls() {
 }
 
 void GotoDialog::load() {
-    CentreOnScreen(*this, platform_);
-    recordList_->addItems(GotoLines(book_.table()));
+    centreOnScreen(*this, platform_);
+    recordList_->addItems(gotoLines(book_.table()));
     const int current = book_.table().currentRecord();
     if (current < 1 || current > recordList_->count()) return;
     recordList_->setCurrentRow(current - 1);

@@ -31,11 +31,11 @@ class GotoDialog : public QDialog {
     RecordBook& book_;
     platform::Platform& platform_;
 
-    QLabel* Label1_ = nullptr;
+    QLabel* recordsLabel_ = nullptr;
     QListWidget* recordList_ = nullptr;
     QPushButton* goButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    QLabel* Image1_ = nullptr;
+    QLabel* picture_ = nullptr;
 };
 
 }  // namespace rodwick

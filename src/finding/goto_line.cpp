@@ -4,16 +4,16 @@
 
 namespace rodwick {
 
-QString GotoLine(int number, const TripRecord& record) {
-    return QString::number(number) + QStringLiteral(". ") + FromFileText(record[Field::venue]) +
-           QStringLiteral(" on ") + FromFileText(record[Field::date]) + QStringLiteral(" at ") +
-           FromFileText(record[Field::startTime]);
+QString gotoLine(int number, const TripRecord& record) {
+    return QString::number(number) + QStringLiteral(". ") + fromFileText(record[Field::Venue]) +
+           QStringLiteral(" on ") + fromFileText(record[Field::Date]) + QStringLiteral(" at ") +
+           fromFileText(record[Field::StartTime]);
 }
 
-QStringList GotoLines(const RecordTable& table) {
+QStringList gotoLines(const RecordTable& table) {
     QStringList lines;
     lines.reserve(table.recordCount());
-    for (int i = 1; i <= table.recordCount(); ++i) lines << GotoLine(i, table.slot(i));
+    for (int i = 1; i <= table.recordCount(); ++i) lines << gotoLine(i, table.slot(i));
     return lines;
 }
 

@@ -8,22 +8,22 @@ namespace rodwick {
 
 namespace {
 
-bool IsAscii(std::string_view bytes) {
+bool isAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-char AsciiCapital(char c) {
+char asciiCapital(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // True when the locale upper-cases every ASCII character to its ASCII capital, itself for
 // all but the 26 small letters.
-bool GivesAsciiCapitals(const QLocale& locale) {
+bool givesAsciiCapitals(const QLocale& locale) {
     for (int code = 0; code < 0x80; ++code) {
         const char c = static_cast<char>(code);
         const QString upper = locale.toUpper(QString(QChar::fromLatin1(c)));
-        if (upper != QString(QChar::fromLatin1(AsciiCapital(c)))) return false;
+        if (upper != QString(QChar::fromLatin1(asciiCapital(c)))) return false;
     }
     return true;
 }
@@ -31,9 +31,9 @@ bool GivesAsciiCapitals(const QLocale& locale) {
 }  // namespace
 
 WordMatcher::WordMatcher(const QLocale& locale)
-    : locale_(locale), asciiCapitals_(GivesAsciiCapitals(locale)) {}
+    : locale_(locale), asciiCapitals_(givesAsciiCapitals(locale)) {}
 
-void WordMatcher::SetWord(const QString& upperWord) {
+void WordMatcher::setWord(const QString& upperWord) {
     word_ = upperWord;
     asciiWord_.reset();
     bool ascii = true;
@@ -41,18 +41,18 @@ void WordMatcher::SetWord(const QString& upperWord) {
     if (ascii) asciiWord_ = upperWord.toStdString();
 }
 
-bool WordMatcher::FieldHolds(std::string_view fieldBytes) const {
-    if (asciiCapitals_ && IsAscii(fieldBytes)) {
+bool WordMatcher::fieldHolds(std::string_view fieldBytes) const {
+    if (asciiCapitals_ && isAscii(fieldBytes)) {
         if (!asciiWord_) return false;
         const std::string& word = *asciiWord_;
         return std::search(fieldBytes.begin(), fieldBytes.end(), word.begin(), word.end(),
-                           [](char field, char w) { return AsciiCapital(field) == w; }) !=
+                           [](char field, char w) { return asciiCapital(field) == w; }) !=
                fieldBytes.end();
     }
-    return UpperCase(FromFileText(fieldBytes)).contains(word_);
+    return upperCase(fromFileText(fieldBytes)).contains(word_);
 }
 
-SearchHooks WindowHooks(platform::Platform& platform, RecordBook& book) {
+SearchHooks windowHooks(platform::Platform& platform, RecordBook& book) {
     SearchHooks hooks;
     hooks.showRecord = [&book](int record) { book.show(record); };
     hooks.askToContinue = [&platform] {
@@ -67,15 +67,15 @@ SearchHooks WindowHooks(platform::Platform& platform, RecordBook& book) {
     return hooks;
 }
 
-void SearchWalk::StartWord(const QString& word) {
+void SearchWalk::startWord(const QString& word) {
     searchPosition_ = 0;
     searchWord_ = word;
 }
 
 void SearchWalk::runSearch(const RecordTable& table, const SearchHooks& hooks) {
-    searchWord_ = matcher_.UpperCase(searchWord_);
+    searchWord_ = matcher_.upperCase(searchWord_);
     if (searchWord_.isEmpty()) return;
-    matcher_.SetWord(searchWord_);
+    matcher_.setWord(searchWord_);
 
     for (;;) {
         // Nothing left after the position: the pass is over, whether anything was found or
@@ -87,15 +87,15 @@ void SearchWalk::runSearch(const RecordTable& table, const SearchHooks& hooks) {
             return;
         }
         const int r = ++searchPosition_;
-        if (!RecordHolds(table.slot(r))) continue;
+        if (!recordHolds(table.slot(r))) continue;
         hooks.showRecord(r);
         if (!hooks.askToContinue()) return;
     }
 }
 
-bool SearchWalk::RecordHolds(const TripRecord& record) const {
+bool SearchWalk::recordHolds(const TripRecord& record) const {
     return std::any_of(record.fields.begin(), record.fields.end(),
-                       [this](const std::string& field) { return matcher_.FieldHolds(field); });
+                       [this](const std::string& field) { return matcher_.fieldHolds(field); });
 }
 
 }  // namespace rodwick

@@ -19,11 +19,11 @@ class WordMatcher {
     explicit WordMatcher(const QLocale& locale = QLocale::system());
 
     // The locale's upper-casing of letters; other characters stay as they are.
-    QString UpperCase(const QString& text) const { return locale_.toUpper(text); }
+    QString upperCase(const QString& text) const { return locale_.toUpper(text); }
     // The word the fields are tested for, upper-cased already.
-    void SetWord(const QString& upperWord);
+    void setWord(const QString& upperWord);
     // True when the field, upper-cased, holds the word anywhere.
-    bool FieldHolds(std::string_view fieldBytes) const;
+    bool fieldHolds(std::string_view fieldBytes) const;
 
   private:
     QLocale locale_;
@@ -46,7 +46,7 @@ struct SearchHooks {
 };
 
 // The hooks of the real program: the book shows the hit, and the two message boxes.
-SearchHooks WindowHooks(platform::Platform& platform, RecordBook& book);
+SearchHooks windowHooks(platform::Platform& platform, RecordBook& book);
 
 // The word search over all fields of all records. It lives for the whole run, so that a
 // search paused at a hit goes on from there the next time it runs.
@@ -60,7 +60,7 @@ class SearchWalk {
     int searchPosition() const { return searchPosition_; }
 
     // A new word as typed, not trimmed: the next run starts from the first record.
-    void StartWord(const QString& word);
+    void startWord(const QString& word);
 
     // Walks on from the record after searchPosition, making each record that holds the word
     // current and asking whether to go on, until the user says No (the search pauses there)
@@ -69,7 +69,7 @@ class SearchWalk {
     void runSearch(const RecordTable& table, const SearchHooks& hooks);
 
   private:
-    bool RecordHolds(const TripRecord& record) const;
+    bool recordHolds(const TripRecord& record) const;
 
     WordMatcher matcher_;
     QString searchWord_;

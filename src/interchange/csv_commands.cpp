@@ -12,21 +12,21 @@ namespace {
 
 const QString kImportTitle = QStringLiteral("Import from Spreadsheet");
 
-void TellImportFailure(platform::Platform& platform, const QString& text) {
+void tellImportFailure(platform::Platform& platform, const QString& text) {
     platform.showMessage({text + QStringLiteral(" Nothing was imported."), kImportTitle,
                           platform::Buttons::Ok, platform::Icon::Stop});
 }
 
 }  // namespace
 
-void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
+void exportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
                const FileOps& ops) {
     const platform::FileDialogOptions options{QStringLiteral("CSV files (*.csv)|*.csv"), 1,
                                               QString(), QStringLiteral("csv")};
     const QString chosen = platform.saveFileDialog(options);
     if (chosen.isEmpty()) return;
-    const std::string path = ToPath(chosen);
-    if (FileExists(path)) {
+    const std::string path = toPath(chosen);
+    if (fileExists(path)) {
         const platform::Message question{
             QStringLiteral("This file already exists. Overwrite the file"),
             QStringLiteral("Export to Spreadsheet"), platform::Buttons::YesNo,
@@ -36,15 +36,15 @@ void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platf
 
     const Status written = [&] {
         const BusyPointer busy(platform);
-        return WriteFileAtomically(path, CsvFileBytes(table, units), ops);
+        return writeFileAtomically(path, csvFileBytes(table, units), ops);
     }();
     if (written.ok()) return;
-    platform.showMessage(WriteFailure(QStringLiteral("export"), chosen, written,
+    platform.showMessage(writeFailure(QStringLiteral("export"), chosen, written,
                                       QStringLiteral("No file was written."),
                                       QStringLiteral("Export")));
 }
 
-void ImportCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,
+void importCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,
                const AppendTrips& append, QWidget* parent) {
     const platform::FileDialogOptions options{
         QStringLiteral("CSV files (*.csv)|*.csv|Text files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
@@ -52,20 +52,20 @@ void ImportCsv(platform::Platform& platform, const RecordTable& table, const Uni
     const QString chosen = platform.openFileDialog(options);
     if (chosen.isEmpty()) return;
 
-    const Result<std::string> bytes = ReadFileBytes(ToPath(chosen));
+    const Result<std::string> bytes = readFileBytes(toPath(chosen));
     if (!bytes.ok()) {
-        TellImportFailure(platform, QStringLiteral("Could not read ") + chosen +
+        tellImportFailure(platform, QStringLiteral("Could not read ") + chosen +
                                         QStringLiteral(": ") +
                                         QString::fromStdString(bytes.error()) + QLatin1Char('.'));
         return;
     }
-    const std::string_view text = WithoutBom(bytes.value());
+    const std::string_view text = withoutBom(bytes.value());
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        TellImportFailure(platform, chosen + QStringLiteral(" is empty."));
+        tellImportFailure(platform, chosen + QStringLiteral(" is empty."));
         return;
     }
-    if (LooksBinary(text)) {
-        TellImportFailure(platform, chosen + QStringLiteral(" is not a text file."));
+    if (looksBinary(text)) {
+        tellImportFailure(platform, chosen + QStringLiteral(" is not a text file."));
         return;
     }
 
@@ -87,7 +87,7 @@ void ImportCsv(platform::Platform& platform, const RecordTable& table, const Uni
     }
     const Status appended = append(plan.records);
     if (!appended.ok()) {
-        TellImportFailure(platform, QString::fromStdString(appended.message()) + QLatin1Char('.'));
+        tellImportFailure(platform, QString::fromStdString(appended.message()) + QLatin1Char('.'));
     }
 }
 

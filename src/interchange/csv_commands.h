@@ -15,15 +15,15 @@ namespace rodwick {
 
 // Asks for a file name and writes every record there as a spreadsheet file. File writes go
 // through ops, so that tests can make them fail.
-void ExportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
-               const FileOps& ops = FileOps::System());
+void exportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
+               const FileOps& ops = FileOps::system());
 
 // Appends records after the last one, all or none, and redraws what shows them.
 using AppendTrips = std::function<Status(std::vector<TripRecord>)>;
 
 // Asks for a spreadsheet file, shows how it will be read and, once the user confirms, hands
 // its trips to append. Nothing is appended when they would not all fit.
-void ImportCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,
+void importCsv(platform::Platform& platform, const RecordTable& table, const UnitNames& units,
                const AppendTrips& append, QWidget* parent = nullptr);
 
 }  // namespace rodwick

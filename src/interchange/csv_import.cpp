@@ -13,7 +13,7 @@ namespace rodwick {
 namespace {
 
 // Headings as compared: ASCII letters and digits only, in lower case.
-std::string Normalised(std::string_view heading) {
+std::string normalised(std::string_view heading) {
     std::string key;
     for (const char c : heading) {
         if (c >= 'A' && c <= 'Z') {
@@ -27,10 +27,10 @@ std::string Normalised(std::string_view heading) {
 
 // Whether a normalised heading names the field: our own heading in either unit system, the
 // field's name, or a heading other programs give it.
-bool Names(std::string_view key, const FieldInfo& info) {
-    if (key == Normalised(FieldHeading(info.field, UnitNames::Imperial())) ||
-        key == Normalised(FieldHeading(info.field, UnitNames::Metric())) ||
-        key == Normalised(info.name)) {
+bool names(std::string_view key, const FieldInfo& info) {
+    if (key == normalised(fieldHeading(info.field, UnitNames::imperial())) ||
+        key == normalised(fieldHeading(info.field, UnitNames::metric())) ||
+        key == normalised(info.name)) {
         return true;
     }
     std::string_view others = info.otherHeadings;
@@ -43,7 +43,7 @@ bool Names(std::string_view key, const FieldInfo& info) {
 }
 
 // Windows-1252 text with each line break (CR LF, CR or LF) made one blank.
-std::string LineBreaksToBlanks(std::string text) {
+std::string lineBreaksToBlanks(std::string text) {
     if (text.find_first_of("\r\n") == std::string::npos) return text;
     std::string out;
     out.reserve(text.size());
@@ -60,34 +60,34 @@ std::string LineBreaksToBlanks(std::string text) {
 
 }  // namespace
 
-CsvRows ReadImportRows(std::string_view fileBytes, char separator) {
+CsvRows readImportRows(std::string_view fileBytes, char separator) {
     // A heading row and one trip more than an empty table takes: enough to tell "too many".
-    return ReadCsvRows(WithoutBom(fileBytes), separator, RecordTable::kMaxRecords + 2);
+    return readCsvRows(withoutBom(fileBytes), separator, RecordTable::kMaxRecords + 2);
 }
 
-std::size_t ColumnCount(const CsvRows& rows) {
+std::size_t columnCount(const CsvRows& rows) {
     std::size_t width = 0;
     for (const auto& row : rows.rows) width = std::max(width, row.size());
     return width;
 }
 
-std::optional<Field> FieldForHeading(std::string_view heading) {
-    const std::string key = Normalised(heading);
+std::optional<Field> fieldForHeading(std::string_view heading) {
+    const std::string key = normalised(heading);
     for (const FieldInfo& info : kFields) {
-        if (Names(key, info)) return info.field;
+        if (names(key, info)) return info.field;
     }
     return std::nullopt;
 }
 
-std::vector<int> InitialMapping(const CsvRows& rows, bool firstRowIsHeader) {
-    const std::size_t width = ColumnCount(rows);
+std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader) {
+    const std::size_t width = columnCount(rows);
     std::vector<int> mapping(width, kLeaveOut);
     for (std::size_t c = 0; c < width; ++c) {
         if (!firstRowIsHeader) {
             mapping[c] =
                 c < static_cast<std::size_t>(kFieldCount) ? static_cast<int>(c) : kLeaveOut;
         } else if (c < rows.rows.front().size()) {
-            if (const auto field = FieldForHeading(rows.rows.front()[c])) {
+            if (const auto field = fieldForHeading(rows.rows.front()[c])) {
                 mapping[c] = static_cast<int>(*field);
             }
         }
@@ -95,28 +95,28 @@ std::vector<int> InitialMapping(const CsvRows& rows, bool firstRowIsHeader) {
     return mapping;
 }
 
-std::string CellAsUtf8(std::string_view cell, CsvEncoding encoding) {
-    return encoding == CsvEncoding::Windows1252 ? Cp1252ToUtf8(cell) : std::string(cell);
+std::string cellAsUtf8(std::string_view cell, CsvEncoding encoding) {
+    return encoding == CsvEncoding::Windows1252 ? cp1252ToUtf8(cell) : std::string(cell);
 }
 
-std::string CellAsRecordText(std::string_view cell, CsvEncoding encoding, std::size_t& replaced) {
+std::string cellAsRecordText(std::string_view cell, CsvEncoding encoding, std::size_t& replaced) {
     std::string text;
     if (encoding == CsvEncoding::Windows1252) {
         text = cell;
     } else {
-        text = Utf8ToCp1252Lossy(cell);
+        text = utf8ToCp1252Lossy(cell);
         // The codec maps '?' to itself, so every '?' more is a character replaced.
         replaced += static_cast<std::size_t>(std::count(text.begin(), text.end(), '?') -
                                              std::count(cell.begin(), cell.end(), '?'));
     }
     if (!text.empty() && text.front() == '\'' &&
-        NeedsFormulaGuard(std::string_view(text).substr(1))) {
+        needsFormulaGuard(std::string_view(text).substr(1))) {
         text.erase(0, 1);
     }
-    return LineBreaksToBlanks(std::move(text));
+    return lineBreaksToBlanks(std::move(text));
 }
 
-CsvImportPlan PlanImport(const CsvRows& rows, const CsvImportChoice& choice) {
+CsvImportPlan planImport(const CsvRows& rows, const CsvImportChoice& choice) {
     CsvImportPlan plan;
     plan.unclosedQuote = rows.unclosedQuote;
     const std::size_t first = choice.firstRowIsHeader ? 1 : 0;
@@ -131,7 +131,7 @@ CsvImportPlan PlanImport(const CsvRows& rows, const CsvImportChoice& choice) {
         for (std::size_t c = 0; c < cells.size() && c < choice.mapping.size(); ++c) {
             const int field = choice.mapping[c];
             if (field < 0 || field >= kFieldCount) continue;
-            std::string text = CellAsRecordText(cells[c], choice.encoding, plan.replacedCharacters);
+            std::string text = cellAsRecordText(cells[c], choice.encoding, plan.replacedCharacters);
             std::string& into = record.fields[field];
             // Two columns for one field are joined; an empty one adds nothing.
             if (text.empty()) continue;

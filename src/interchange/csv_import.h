@@ -36,23 +36,23 @@ struct CsvImportPlan {
 
 // The rows of a whole file, byte-order mark left out. Only as many rows are kept as an
 // import into an empty table could ever use.
-CsvRows ReadImportRows(std::string_view fileBytes, char separator);
+CsvRows readImportRows(std::string_view fileBytes, char separator);
 // The widest kept row.
-std::size_t ColumnCount(const CsvRows& rows);
+std::size_t columnCount(const CsvRows& rows);
 
 // The field a column heading names: our own headers, the field names and the names other log
 // books and spreadsheets use, compared without regard to case, blanks and punctuation.
-std::optional<Field> FieldForHeading(std::string_view heading);
+std::optional<Field> fieldForHeading(std::string_view heading);
 // Columns mapped from the heading row, or, without one, to the fields in their order.
-std::vector<int> InitialMapping(const CsvRows& rows, bool firstRowIsHeader);
+std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader);
 
 // A cell as the program shows it (UTF-8).
-std::string CellAsUtf8(std::string_view cell, CsvEncoding encoding);
+std::string cellAsUtf8(std::string_view cell, CsvEncoding encoding);
 // A cell as a record holds it: Windows-1252 bytes, the apostrophe a writer put before a
 // formula-like text removed, each line break one blank. Characters Windows-1252 cannot hold
 // become '?' and are added to replaced.
-std::string CellAsRecordText(std::string_view cell, CsvEncoding encoding, std::size_t& replaced);
+std::string cellAsRecordText(std::string_view cell, CsvEncoding encoding, std::size_t& replaced);
 
-CsvImportPlan PlanImport(const CsvRows& rows, const CsvImportChoice& choice);
+CsvImportPlan planImport(const CsvRows& rows, const CsvImportChoice& choice);
 
 }  // namespace rodwick

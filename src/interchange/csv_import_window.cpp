@@ -25,19 +25,19 @@ constexpr CsvEncoding kEncodings[] = {CsvEncoding::Utf8WithBom, CsvEncoding::Utf
 // A cell of many pages would make the preview crawl; the window shows its start.
 constexpr qsizetype kShownCellLength = 200;
 
-int IndexOf(char separator) {
+int indexOf(char separator) {
     for (int i = 0; i < 3; ++i) {
         if (kSeparators[i] == separator) return i;
     }
     return 0;
 }
 
-QString Shortened(QString text) {
+QString shortened(QString text) {
     if (text.size() > kShownCellLength) text = text.left(kShownCellLength) + QChar(0x2026);
     return text;
 }
 
-QString Counted(std::size_t n, const char* one, const char* many) {
+QString counted(std::size_t n, const char* one, const char* many) {
     return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? one : many);
 }
 
@@ -48,8 +48,8 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     : QDialog(parent), fileBytes_(fileBytes), room_(room) {
     setObjectName(QStringLiteral("CsvImport"));
     setWindowTitle(QStringLiteral("Import from Spreadsheet (CSV)"));
-    setFont(CaptionFont());
-    for (const std::string& name : CsvHeaders(units))
+    setFont(captionFont());
+    for (const std::string& name : csvHeaders(units))
         fieldNames_.push_back(QString::fromStdString(name));
 
     auto* layout = new QVBoxLayout(this);
@@ -110,44 +110,44 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     layout->addLayout(buttons);
 
     // What the file itself suggests, before any handler is connected.
-    choice_.separator = DetectSeparator(WithoutBom(fileBytes_));
-    choice_.encoding = DetectEncoding(fileBytes_);
-    separator_->setCurrentIndex(IndexOf(choice_.separator));
+    choice_.separator = detectSeparator(withoutBom(fileBytes_));
+    choice_.encoding = detectEncoding(fileBytes_);
+    separator_->setCurrentIndex(indexOf(choice_.separator));
     encoding_->setCurrentIndex(static_cast<int>(choice_.encoding));
     header_->setChecked(true);
-    ReadRows();
+    readRows();
 
     connect(separator_, &QComboBox::currentIndexChanged, this, [this](int index) {
         choice_.separator = kSeparators[index];
-        ReadRows();
+        readRows();
     });
     connect(encoding_, &QComboBox::currentIndexChanged, this, [this](int index) {
         choice_.encoding = kEncodings[index];
         // The headings' texts change with the encoding, the mapping does not.
-        BuildColumnBoxes();
-        Replan();
+        buildColumnBoxes();
+        replan();
     });
     connect(header_, &QCheckBox::toggled, this, [this](bool on) {
         choice_.firstRowIsHeader = on;
-        choice_.mapping = InitialMapping(rows_, on);
-        BuildColumnBoxes();
-        Replan();
+        choice_.mapping = initialMapping(rows_, on);
+        buildColumnBoxes();
+        replan();
     });
     connect(okay_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(760, 560);
-    CentreOnScreen(*this, platform);
+    centreOnScreen(*this, platform);
 }
 
-void CsvImportWindow::ReadRows() {
-    rows_ = ReadImportRows(fileBytes_, choice_.separator);
-    choice_.mapping = InitialMapping(rows_, choice_.firstRowIsHeader);
-    BuildColumnBoxes();
-    Replan();
+void CsvImportWindow::readRows() {
+    rows_ = readImportRows(fileBytes_, choice_.separator);
+    choice_.mapping = initialMapping(rows_, choice_.firstRowIsHeader);
+    buildColumnBoxes();
+    replan();
 }
 
-void CsvImportWindow::BuildColumnBoxes() {
+void CsvImportWindow::buildColumnBoxes() {
     // The old boxes go with their container; none of them is asked anything after this.
     columnBoxes_.clear();
     auto* boxes = new QWidget;
@@ -161,7 +161,7 @@ void CsvImportWindow::BuildColumnBoxes() {
         if (headings && static_cast<std::size_t>(c) < headings->size()) {
             caption +=
                 QStringLiteral(": ") +
-                Shortened(QString::fromStdString(CellAsUtf8((*headings)[c], choice_.encoding)));
+                shortened(QString::fromStdString(cellAsUtf8((*headings)[c], choice_.encoding)));
         }
         auto* label = new QLabel(caption, boxes);
         auto* box = new QComboBox(boxes);
@@ -171,7 +171,7 @@ void CsvImportWindow::BuildColumnBoxes() {
         box->setCurrentIndex(choice_.mapping[c] + 1);
         connect(box, &QComboBox::currentIndexChanged, this, [this, c](int index) {
             choice_.mapping[c] = index - 1;
-            Replan();
+            replan();
         });
         grid->addWidget(label, c / 2, (c % 2) * 2);
         grid->addWidget(box, c / 2, (c % 2) * 2 + 1);
@@ -183,13 +183,13 @@ void CsvImportWindow::BuildColumnBoxes() {
     columnsArea_->setWidget(boxes);
 }
 
-void CsvImportWindow::Replan() {
-    plan_ = PlanImport(rows_, choice_);
-    ShowPreview();
-    ShowSummary();
+void CsvImportWindow::replan() {
+    plan_ = planImport(rows_, choice_);
+    showPreview();
+    showSummary();
 }
 
-void CsvImportWindow::ShowPreview() {
+void CsvImportWindow::showPreview() {
     std::vector<int> fields;
     for (int f = 0; f < kFieldCount; ++f) {
         if (std::find(choice_.mapping.begin(), choice_.mapping.end(), f) != choice_.mapping.end()) {
@@ -206,28 +206,28 @@ void CsvImportWindow::ShowPreview() {
     for (int r = 0; r < rows; ++r) {
         for (int k = 0; k < static_cast<int>(fields.size()); ++k) {
             const std::string& text = plan_.records[r].fields[fields[k]];
-            preview_->setItem(r, k, new QTableWidgetItem(Shortened(FromFileText(text))));
+            preview_->setItem(r, k, new QTableWidgetItem(shortened(fromFileText(text))));
         }
     }
     preview_->resizeColumnsToContents();
 }
 
-void CsvImportWindow::ShowSummary() {
+void CsvImportWindow::showSummary() {
     QStringList lines;
     const std::size_t trips = plan_.tripCount;
     lines << (trips == 0 ? QStringLiteral("No trips will be added.")
-                         : Counted(trips, "trip", "trips") + QStringLiteral(" will be added."));
+                         : counted(trips, "trip", "trips") + QStringLiteral(" will be added."));
     if (trips > static_cast<std::size_t>(room_)) {
         lines << QStringLiteral(
                      "Only %1 more fit in the table (250 records at most): nothing can be added.")
                      .arg(room_);
     }
     if (plan_.replacedCharacters > 0) {
-        lines << Counted(plan_.replacedCharacters, "character", "characters") +
+        lines << counted(plan_.replacedCharacters, "character", "characters") +
                      QStringLiteral(" the database file cannot hold will be stored as \"?\".");
     }
     if (plan_.rowsOfOtherWidth > 0) {
-        lines << Counted(plan_.rowsOfOtherWidth, "row has", "rows have") +
+        lines << counted(plan_.rowsOfOtherWidth, "row has", "rows have") +
                      QStringLiteral(
                          " more or fewer cells than the first row: missing cells stay empty.");
     }

@@ -36,11 +36,11 @@ class CsvImportWindow : public QDialog {
     static constexpr int kPreviewRows = 5;
 
   private:
-    void ReadRows();
-    void BuildColumnBoxes();
-    void Replan();
-    void ShowPreview();
-    void ShowSummary();
+    void readRows();
+    void buildColumnBoxes();
+    void replan();
+    void showPreview();
+    void showSummary();
 
     std::string_view fileBytes_;
     std::vector<QString> fieldNames_;

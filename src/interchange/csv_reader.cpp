@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // Strict UTF-8: shortest forms only, no surrogates, nothing above U+10FFFF.
-bool IsUtf8(std::string_view bytes) {
+bool isUtf8(std::string_view bytes) {
     std::size_t i = 0;
     const std::size_t n = bytes.size();
     while (i < n) {
@@ -50,7 +50,7 @@ bool IsUtf8(std::string_view bytes) {
 
 }  // namespace
 
-CsvRows ReadCsvRows(std::string_view bytes, char separator, std::size_t maxRows) {
+CsvRows readCsvRows(std::string_view bytes, char separator, std::size_t maxRows) {
     CsvRows out;
     std::vector<std::string> row;
     std::string cell;
@@ -129,22 +129,22 @@ CsvRows ReadCsvRows(std::string_view bytes, char separator, std::size_t maxRows)
     return out;
 }
 
-CsvEncoding DetectEncoding(std::string_view bytes) {
+CsvEncoding detectEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) return CsvEncoding::Utf8WithBom;
-    return IsUtf8(bytes) ? CsvEncoding::Utf8 : CsvEncoding::Windows1252;
+    return isUtf8(bytes) ? CsvEncoding::Utf8 : CsvEncoding::Windows1252;
 }
 
-std::string_view WithoutBom(std::string_view bytes) {
+std::string_view withoutBom(std::string_view bytes) {
     return bytes.starts_with(kUtf8Bom) ? bytes.substr(kUtf8Bom.size()) : bytes;
 }
 
-char DetectSeparator(std::string_view bytes) {
+char detectSeparator(std::string_view bytes) {
     constexpr std::size_t kSampleRows = 20;
     constexpr std::array<char, 3> kCandidates{',', ';', '\t'};
     char best = ',';
     std::tuple<std::size_t, std::size_t> bestScore{0, 0};
     for (const char separator : kCandidates) {
-        const CsvRows sample = ReadCsvRows(bytes, separator, kSampleRows);
+        const CsvRows sample = readCsvRows(bytes, separator, kSampleRows);
         if (sample.rows.empty() || sample.rows.front().size() < 2) continue;
         const std::size_t width = sample.rows.front().size();
         const auto agreeing = static_cast<std::size_t>(
@@ -159,7 +159,7 @@ char DetectSeparator(std::string_view bytes) {
     return best;
 }
 
-bool LooksBinary(std::string_view bytes) {
+bool looksBinary(std::string_view bytes) {
     constexpr std::size_t kProbe = 64 * 1024;
     return bytes.substr(0, kProbe).find('\0') != std::string_view::npos;
 }

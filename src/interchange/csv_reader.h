@@ -22,19 +22,19 @@ struct CsvRows {
 // Reads RFC 4180 text: cells quoted or not, quotes doubled inside quoted cells, line ends
 // CR LF, LF or CR. A quote inside an unquoted cell is taken as a character. Lines with
 // nothing on them are skipped.
-CsvRows ReadCsvRows(std::string_view bytes, char separator, std::size_t maxRows = SIZE_MAX);
+CsvRows readCsvRows(std::string_view bytes, char separator, std::size_t maxRows = SIZE_MAX);
 
 // UTF-8 with or without a byte-order mark when the bytes are valid UTF-8, Windows-1252
 // otherwise.
-CsvEncoding DetectEncoding(std::string_view bytes);
+CsvEncoding detectEncoding(std::string_view bytes);
 // The bytes after the byte-order mark, if any.
-std::string_view WithoutBom(std::string_view bytes);
+std::string_view withoutBom(std::string_view bytes);
 
 // Comma, semicolon or tab: the one that splits the first rows into the same number of cells,
 // most of them; a comma when none splits anything.
-char DetectSeparator(std::string_view bytes);
+char detectSeparator(std::string_view bytes);
 
 // A NUL byte near the start: the file is not text (or is text in an encoding not read here).
-bool LooksBinary(std::string_view bytes);
+bool looksBinary(std::string_view bytes);
 
 }  // namespace rodwick

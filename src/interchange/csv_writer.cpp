@@ -11,20 +11,20 @@ namespace {
 // and show every accent and "£" wrongly; with it they read UTF-8.
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // A sign, digits and at most one decimal point or comma: a spreadsheet reads it as a number
 // and never as a formula, so it is written as it is.
-bool IsPlainNumber(std::string_view text) {
+bool isPlainNumber(std::string_view text) {
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) ++pos;
     bool digits = false;
     bool point = false;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if (IsDigit(c)) {
+        if (isDigit(c)) {
             digits = true;
         } else if ((c == '.' || c == ',') && !point) {
             point = true;
@@ -37,15 +37,15 @@ bool IsPlainNumber(std::string_view text) {
 
 }  // namespace
 
-std::array<std::string, kFieldCount> CsvHeaders(const UnitNames& units) {
+std::array<std::string, kFieldCount> csvHeaders(const UnitNames& units) {
     std::array<std::string, kFieldCount> headers;
     for (const FieldInfo& info : kFields) {
-        headers[static_cast<std::size_t>(info.field)] = FieldHeading(info.field, units);
+        headers[static_cast<std::size_t>(info.field)] = fieldHeading(info.field, units);
     }
     return headers;
 }
 
-bool NeedsFormulaGuard(std::string_view text) {
+bool needsFormulaGuard(std::string_view text) {
     if (text.empty()) return false;
     switch (text.front()) {
         case '=':
@@ -53,17 +53,17 @@ bool NeedsFormulaGuard(std::string_view text) {
         case '-':
         case '@':
         case '\t':
-            return !IsPlainNumber(text);
+            return !isPlainNumber(text);
         case '\'':
-            return NeedsFormulaGuard(text.substr(1));
+            return needsFormulaGuard(text.substr(1));
         default:
             return false;
     }
 }
 
-std::string CsvCell(std::string_view utf8, char separator) {
+std::string csvCell(std::string_view utf8, char separator) {
     std::string text;
-    if (NeedsFormulaGuard(utf8)) text = "'";
+    if (needsFormulaGuard(utf8)) text = "'";
     text += utf8;
     const bool quote =
         !text.empty() &&
@@ -79,7 +79,7 @@ std::string CsvCell(std::string_view utf8, char separator) {
     return cell;
 }
 
-std::string CsvFileBytes(const RecordTable& table, const UnitNames& units) {
+std::string csvFileBytes(const RecordTable& table, const UnitNames& units) {
     std::string bytes(kUtf8Bom);
     bytes.reserve(static_cast<std::size_t>(table.recordCount() + 1) * 512);
     auto row = [&bytes](const auto& cells) {
@@ -92,12 +92,12 @@ std::string CsvFileBytes(const RecordTable& table, const UnitNames& units) {
         bytes += "\r\n";
     };
     std::array<std::string, kFieldCount> cells;
-    const auto headers = CsvHeaders(units);
-    for (int f = 0; f < kFieldCount; ++f) cells[f] = CsvCell(headers[f]);
+    const auto headers = csvHeaders(units);
+    for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(headers[f]);
     row(cells);
     for (int r = 1; r <= table.recordCount(); ++r) {
         const TripRecord& record = table.slot(r);
-        for (int f = 0; f < kFieldCount; ++f) cells[f] = CsvCell(Cp1252ToUtf8(record.fields[f]));
+        for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(cp1252ToUtf8(record.fields[f]));
         row(cells);
     }
     return bytes;

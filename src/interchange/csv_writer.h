@@ -12,18 +12,18 @@ namespace rodwick {
 // The header row of a spreadsheet file, UTF-8, in field order: the record view's captions
 // without their colons, the split fields with their unit in force. The best fish's weight is
 // named apart from the total weight so that a file maps back to the fields it came from.
-std::array<std::string, kFieldCount> CsvHeaders(const UnitNames& units);
+std::array<std::string, kFieldCount> csvHeaders(const UnitNames& units);
 
 // Whether a spreadsheet would take a text that begins so for a formula; such a text is
 // written with a leading apostrophe. A text that is already an apostrophe in front of one
 // counts too, so that reading removes exactly the apostrophes writing added.
-bool NeedsFormulaGuard(std::string_view text);
+bool needsFormulaGuard(std::string_view text);
 
 // One cell of UTF-8 text: guarded against formulas, quoted when it holds the separator, a
 // quote, a line break or a leading or trailing blank, quotes doubled.
-std::string CsvCell(std::string_view utf8, char separator = ',');
+std::string csvCell(std::string_view utf8, char separator = ',');
 
 // All records in table order, after the header row: comma separated, CR LF line ends, UTF-8.
-std::string CsvFileBytes(const RecordTable& table, const UnitNames& units);
+std::string csvFileBytes(const RecordTable& table, const UnitNames& units);
 
 }  // namespace rodwick

@@ -10,7 +10,7 @@
 
 namespace rodwick {
 
-void RegisterInterchangeCommands(CommandRegistry& commands, RecordBook& book,
+void registerInterchangeCommands(CommandRegistry& commands, RecordBook& book,
                                  platform::Platform& platform, QWidget& window) {
     commands.add({
         // Always enabled, as Export is: an empty table exports its header row.
@@ -19,7 +19,7 @@ void RegisterInterchangeCommands(CommandRegistry& commands, RecordBook& book,
          .menu = kFileMenu,
          .after = kExportEntry,
          .handler = [&book,
-                     &platform] { ExportCsv(book.table(), book.settings().units, platform); }},
+                     &platform] { exportCsv(book.table(), book.settings().units, platform); }},
         {.name = kCsvImportEntry,
          .caption = "Import from Spreadsheet (CSV)...",
          .menu = kFileMenu,
@@ -30,7 +30,7 @@ void RegisterInterchangeCommands(CommandRegistry& commands, RecordBook& book,
                  const AppendTrips append = [&book](std::vector<TripRecord> trips) {
                      return book.appendRecords(std::move(trips));
                  };
-                 ImportCsv(platform, book.table(), book.settings().units, append, &window);
+                 importCsv(platform, book.table(), book.settings().units, append, &window);
              }},
     });
 }

@@ -11,7 +11,7 @@ class Platform;
 }
 
 // Registers the spreadsheet export after Export and the import after Merge on the File menu.
-void RegisterInterchangeCommands(CommandRegistry& commands, RecordBook& book,
+void registerInterchangeCommands(CommandRegistry& commands, RecordBook& book,
                                  platform::Platform& platform, QWidget& window);
 
 }  // namespace rodwick

@@ -14,38 +14,38 @@ namespace {
 
 // The unit a listener hears after the value. The temperature's mark beside its value is read
 // as a unit; the price's pound sign is already in its caption.
-QString UnitText(UnitKind unit, const UnitNames& units) {
-    if (unit == UnitKind::temperature) return QStringLiteral("\u00b0C");
-    return FromFileText(UnitName(unit, units));
+QString unitText(UnitKind unit, const UnitNames& units) {
+    if (unit == UnitKind::Temperature) return QStringLiteral("\u00b0C");
+    return fromFileText(unitName(unit, units));
 }
 
 }  // namespace
 
-QString ValueLabelName(Field field, const QString& value, const UnitNames& units) {
+QString valueLabelName(Field field, const QString& value, const UnitNames& units) {
     // The two weight captions of the panel are told apart, as a listener cannot see which row
     // they stand in.
-    QString name = FromUtf8(CaptionAlone(field));
+    QString name = fromUtf8(captionAlone(field));
     const QString shown = value.trimmed();
     if (shown.isEmpty()) return name;
     name += QLatin1Char(' ') + shown;
-    const QString unit = UnitText(FieldInfoOf(field).unit, units);
+    const QString unit = unitText(fieldInfoOf(field).unit, units);
     if (!unit.isEmpty()) name += QLatin1Char(' ') + unit;
     return name;
 }
 
-QString RecordPositionText(int current, int count) {
+QString recordPositionText(int current, int count) {
     if (count < 1) return QStringLiteral("No records available");
     return QStringLiteral("Record %1 of %2").arg(current).arg(count);
 }
 
-void NameRecordPanel(const std::array<QLabel*, kFieldCount>& labels, QScrollBar& chrec,
+void nameRecordPanel(const std::array<QLabel*, kFieldCount>& labels, QScrollBar& scrollBar,
                      const UnitNames& units, int current, int count) {
     for (int i = 0; i < kFieldCount; ++i) {
         QLabel* label = labels[static_cast<std::size_t>(i)];
-        label->setAccessibleName(ValueLabelName(static_cast<Field>(i), label->text(), units));
+        label->setAccessibleName(valueLabelName(static_cast<Field>(i), label->text(), units));
     }
-    chrec.setAccessibleName(QStringLiteral("Record"));
-    chrec.setAccessibleDescription(RecordPositionText(current, count));
+    scrollBar.setAccessibleName(QStringLiteral("Record"));
+    scrollBar.setAccessibleDescription(recordPositionText(current, count));
 }
 
 namespace {
@@ -67,7 +67,7 @@ class PictureButtonAccessible : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* PictureButtonFactory(const QString& className, QObject* object) {
+QAccessibleInterface* pictureButtonFactory(const QString& className, QObject* object) {
     if (className != QLatin1String(PictureButton::staticMetaObject.className())) return nullptr;
     auto* button = qobject_cast<PictureButton*>(object);
     return button != nullptr ? new PictureButtonAccessible(button) : nullptr;
@@ -75,12 +75,12 @@ QAccessibleInterface* PictureButtonFactory(const QString& className, QObject* ob
 
 }  // namespace
 
-void InstallPictureButtonAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(PictureButtonFactory);
+void installPictureButtonAccessibility() {
+    static const bool kInstalled = [] {
+        QAccessible::installFactory(pictureButtonFactory);
         return true;
     }();
-    (void)installed;
+    (void)kInstalled;
 }
 
 }  // namespace rodwick

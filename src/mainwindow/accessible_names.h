@@ -14,17 +14,17 @@ namespace rodwick {
 // What a screen reader says for a value label of the record panel: the caption as the panel
 // shows it, the value, and the unit shown beside it ("Weight: 12 lb"). An empty value is read
 // as its caption alone.
-QString ValueLabelName(Field field, const QString& value, const UnitNames& units);
+QString valueLabelName(Field field, const QString& value, const UnitNames& units);
 
 // Where the scroll bar stands, in words: "Record 3 of 12"; "No records available" for none.
-QString RecordPositionText(int current, int count);
+QString recordPositionText(int current, int count);
 
 // Names the value labels after the record and units shown, and the scroll bar after its place.
-void NameRecordPanel(const std::array<QLabel*, kFieldCount>& labels, QScrollBar& chrec,
+void nameRecordPanel(const std::array<QLabel*, kFieldCount>& labels, QScrollBar& scrollBar,
                      const UnitNames& units, int current, int count);
 
 // Makes the toolbar's pictures buttons to assistive technology, pressable as by a click.
 // Once per program; later calls do nothing.
-void InstallPictureButtonAccessibility();
+void installPictureButtonAccessibility();
 
 }  // namespace rodwick

@@ -19,7 +19,7 @@ constexpr int kTickMargin = 5;
 
 }  // namespace
 
-QString ClockTimeFormat(const QString& format) {
+QString clockTimeFormat(const QString& format) {
     // Find the minutes field, the separator before it, and whether seconds are there already,
     // looking only outside quoted text.
     qsizetype minutesEnd = -1;
@@ -56,7 +56,7 @@ QString ClockTimeFormat(const QString& format) {
     return withSeconds;
 }
 
-int MillisecondsToNextTick(const QTime& time) {
+int millisecondsToNextTick(const QTime& time) {
     const int intoSecond = time.isValid() ? time.msec() : 0;
     return 1000 - intoSecond + kTickMargin;
 }
@@ -66,7 +66,7 @@ Clock::Clock(QWidget* client, const QRect& area, platform::Platform& platform,
     : QObject(client),
       platform_(platform),
       locale_(locale),
-      timeFormat_(ClockTimeFormat(locale.timeFormat(QLocale::ShortFormat))) {
+      timeFormat_(clockTimeFormat(locale.timeFormat(QLocale::ShortFormat))) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(10);
     auto label = [&](const char* name, const QRect& rect) {
@@ -79,26 +79,26 @@ Clock::Clock(QWidget* client, const QRect& area, platform::Platform& platform,
         shown->setGeometry(rect);
         return shown;
     };
-    constexpr int gap = 4;
-    const int half = (area.width() - gap) / 2;
+    constexpr int kGap = 4;
+    const int half = (area.width() - kGap) / 2;
     ctim_ = label("ctim", QRect(area.left(), area.top(), half, area.height()));
     ena_ = label("ena", QRect(area.right() + 1 - half, area.top(), half, area.height()));
 
     // One shot at a time, each armed for the next second: an idle program wakes once a second
     // and never in between. A precise timer never fires before its time.
-    Timer1_ = new QTimer(this);
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setSingleShot(true);
-    Timer1_->setTimerType(Qt::PreciseTimer);
-    connect(Timer1_, &QTimer::timeout, this, &Clock::Timer1_Timer);
-    Timer1_Timer();
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setSingleShot(true);
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &Clock::showTime);
+    showTime();
 }
 
-void Clock::Timer1_Timer() {
+void Clock::showTime() {
     const QDateTime now = platform_.now();
     ctim_->setText(locale_.toString(now.time(), timeFormat_));
-    ena_->setText(MonthDayYear(now.date()));
-    Timer1_->start(MillisecondsToNextTick(now.time()));
+    ena_->setText(monthDayYear(now.date()));
+    timer_->start(millisecondsToNextTick(now.time()));
 }
 
 }  // namespace rodwick

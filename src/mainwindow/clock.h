@@ -17,10 +17,10 @@ namespace rodwick {
 
 // The clock's time format: a locale's short time format ("h:mm AP"), with the seconds added
 // after the minutes where it has none, so that the clock ticks ("h:mm:ss AP").
-QString ClockTimeFormat(const QString& shortTimeFormat);
+QString clockTimeFormat(const QString& shortTimeFormat);
 
 // Milliseconds from time until just past the next whole second: the clock's next wake.
-int MillisecondsToNextTick(const QTime& time);
+int millisecondsToNextTick(const QTime& time);
 
 // The clock of the main window: ctim shows the time, ena the date as mm-dd-yyyy. It wakes
 // once a second, just after the shown second has changed, and not in between.
@@ -33,7 +33,7 @@ class Clock : public QObject {
           const QLocale& locale = QLocale::system());
 
     // Shows the platform's time and arms Timer1 for the next second.
-    void Timer1_Timer();
+    void showTime();
 
   private:
     platform::Platform& platform_;
@@ -41,7 +41,7 @@ class Clock : public QObject {
     QString timeFormat_;
     QLabel* ctim_ = nullptr;
     QLabel* ena_ = nullptr;
-    QTimer* Timer1_ = nullptr;
+    QTimer* timer_ = nullptr;
 };
 
 }  // namespace rodwick

@@ -10,16 +10,16 @@
 
 namespace rodwick {
 
-void RegisterCommandAreas(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
+void registerCommandAreas(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
                           MainView& view) {
     QWidget& window = view.widget();
-    RegisterEditingCommands(commands, book, platform, view);
-    RegisterFindingCommands(commands, book, platform, window);
-    RegisterOutputCommands(commands, book, platform, window);
-    RegisterPrefsCommands(commands, book, platform, view);
-    RegisterHelpCommands(commands, platform, window);
-    RegisterStatisticsCommands(commands, book, platform, window);
-    RegisterInterchangeCommands(commands, book, platform, window);
+    registerEditingCommands(commands, book, platform, view);
+    registerFindingCommands(commands, book, platform, window);
+    registerOutputCommands(commands, book, platform, window);
+    registerPrefsCommands(commands, book, platform, view);
+    registerHelpCommands(commands, platform, window);
+    registerStatisticsCommands(commands, book, platform, window);
+    registerInterchangeCommands(commands, book, platform, window);
 }
 
 }  // namespace rodwick

@@ -21,11 +21,11 @@ MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* 
     setObjectName(QStringLiteral("form1"));
     registerFileCommands();
     registerRecordCommands();
-    RegisterCommandAreas(commands_, book_, platform_, *this);
+    registerCommandAreas(commands_, book_, platform_, *this);
     buildWindow();
     connectQuickEditGestures();
 
-    ShowFileTitle();
+    showFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.
     setRecordCommands(book_.recordCount() > 0);
     bookSubscription_ =
@@ -35,7 +35,7 @@ MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* 
 void MainWindow::showChanges(const RecordBook::Changes& changes) {
     // The record commands first: a first record added is shown with its commands on.
     if (changes.emptiness) setRecordCommands(book_.recordCount() > 0);
-    if (changes.settings) ShowUnitNames();
+    if (changes.settings) showUnitNames();
     if (changes.fileName) drawTitle();
     if (changes.records || changes.currentRecord) showCurrentRecord();
 }
@@ -73,16 +73,16 @@ void MainWindow::showCurrentRecord() {
     const TripRecord& record = table.slot(current);
     for (int i = 0; i < kFieldCount; ++i) {
         valueLabels_[static_cast<size_t>(i)]->setText(
-            FromFileText(record.fields[static_cast<size_t>(i)]));
+            fromFileText(record.fields[static_cast<size_t>(i)]));
     }
     position_->setText(QStringLiteral("Record %1 of %2").arg(current).arg(count));
-    NameRecordPanel(valueLabels_, *scrollBar_, book_.settings().units, current, count);
+    nameRecordPanel(valueLabels_, *scrollBar_, book_.settings().units, current, count);
 }
 
 void MainWindow::setRecordCommands(bool enabled) {
     commands_.setRecordCommandsEnabled(enabled);
     scrollBar_->setEnabled(enabled);
-    toolbar_->SetRecordPictures(enabled);
+    toolbar_->setRecordPictures(enabled);
     recordPanel_->setVisible(enabled);
     noRecordsNotice_->setVisible(!enabled);
 }
@@ -156,11 +156,11 @@ bool MainWindow::askToLeave() {
 }
 
 bool MainWindow::mayClose(CloseReason reason) {
-    return reason == CloseReason::byCode || askToLeave();
+    return reason == CloseReason::ByCode || askToLeave();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool byUser = closeReason_ == CloseReason::byUser;
+    const bool byUser = closeReason_ == CloseReason::ByUser;
     if (!mayClose(closeReason_)) {
         event->ignore();
         return;

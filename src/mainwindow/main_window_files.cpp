@@ -18,13 +18,13 @@ namespace {
 const QString kTitlePrefix = QStringLiteral("Rodwick DB: ");
 
 // Open, Save As and Merge all offer database files first.
-platform::FileDialogOptions DatabaseDialog(const QString& title = QString()) {
+platform::FileDialogOptions databaseDialog(const QString& title = QString()) {
     return {QStringLiteral("Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*"), 1, title,
             QStringLiteral("RWK")};
 }
 
 // A path shown as a menu caption: '&' would otherwise be taken as an access key.
-QString MenuCaptionFor(const QString& path) {
+QString menuCaptionFor(const QString& path) {
     QString caption = path;
     caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return caption;
@@ -56,15 +56,15 @@ void MainWindow::registerFileCommands() {
 }
 
 void MainWindow::drawTitle() {
-    setWindowTitle(busyTitle_.isEmpty() ? kTitlePrefix + FromPath(book_.titleName()) : busyTitle_);
+    setWindowTitle(busyTitle_.isEmpty() ? kTitlePrefix + fromPath(book_.titleName()) : busyTitle_);
 }
 
-void MainWindow::ShowBusyTitle(const QString& text) {
+void MainWindow::showBusyTitle(const QString& text) {
     busyTitle_ = text;
     drawTitle();
 }
 
-void MainWindow::ShowFileTitle() {
+void MainWindow::showFileTitle() {
     busyTitle_.clear();
     drawTitle();
 }
@@ -78,7 +78,7 @@ void MainWindow::loadDatabase(const std::string& path) {
 void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
     // Unlike the other file failures this one is reported: a save that fails silently
     // loses the user's work without warning.
-    platform_.showMessage(WriteFailure(QStringLiteral("save the database"), FromPath(path), saved,
+    platform_.showMessage(writeFailure(QStringLiteral("save the database"), fromPath(path), saved,
                                        QStringLiteral("The file on disk was not changed."),
                                        QStringLiteral("Save")));
 }
@@ -99,7 +99,7 @@ void MainWindow::mergeDatabase(const std::string& path) {
 
 void MainWindow::addToFileList() {
     fileListHead_->setVisible(true);
-    const QString name = FromPath(book_.fileName());
+    const QString name = fromPath(book_.fileName());
     // Element 0 is the separator heading the list; its caption is "-".
     if (name.compare(QStringLiteral("-"), Qt::CaseInsensitive) == 0) return;
     for (QAction* entry : fileList_) {
@@ -107,7 +107,7 @@ void MainWindow::addToFileList() {
     }
 
     const int index = static_cast<int>(fileList_.size()) + 1;
-    auto* entry = new QAction(MenuCaptionFor(name), fileMenu_);
+    auto* entry = new QAction(menuCaptionFor(name), fileMenu_);
     entry->setObjectName(QStringLiteral("mnufilearray"));
     entry->setProperty("index", index);
     entry->setData(name);
@@ -134,10 +134,10 @@ void MainWindow::newDatabase() {
 }
 
 void MainWindow::openDatabase() {
-    const QString chosen = platform_.openFileDialog(DatabaseDialog());
+    const QString chosen = platform_.openFileDialog(databaseDialog());
     if (chosen.isEmpty()) return;
-    loadDatabase(ToPath(chosen));
-    if (FileExists(book_.fileName())) addToFileList();
+    loadDatabase(toPath(chosen));
+    if (fileExists(book_.fileName())) addToFileList();
 }
 
 void MainWindow::save() {
@@ -149,10 +149,10 @@ void MainWindow::save() {
 }
 
 void MainWindow::saveAs() {
-    const QString chosen = platform_.saveFileDialog(DatabaseDialog());
+    const QString chosen = platform_.saveFileDialog(databaseDialog());
     if (chosen.isEmpty()) return;
-    const std::string path = ToPath(chosen);
-    if (FileExists(path)) {
+    const std::string path = toPath(chosen);
+    if (fileExists(path)) {
         const platform::Message question{
             QStringLiteral("This file already exists. Overwrite the file"),
             QStringLiteral("Save as"), platform::Buttons::YesNo, platform::Icon::Exclamation};
@@ -168,24 +168,24 @@ void MainWindow::saveAs() {
 }
 
 void MainWindow::merge() {
-    const QString chosen = platform_.saveFileDialog(DatabaseDialog(QStringLiteral("Merge with..")));
+    const QString chosen = platform_.saveFileDialog(databaseDialog(QStringLiteral("Merge with..")));
     if (chosen.isEmpty()) return;
-    mergeDatabase(ToPath(chosen));
+    mergeDatabase(toPath(chosen));
 }
 
 void MainWindow::leave() {
     if (!askToLeave()) return;
 
     // Closing by code: the window's own close question has just been answered.
-    closeReason_ = CloseReason::byCode;
+    closeReason_ = CloseReason::ByCode;
     close();
-    closeReason_ = CloseReason::byUser;
+    closeReason_ = CloseReason::ByUser;
     QCoreApplication::quit();
 }
 
 void MainWindow::openListedFile(int index) {
     if (index < 1 || index > static_cast<int>(fileList_.size())) return;
-    loadDatabase(ToPath(fileList_[static_cast<size_t>(index - 1)]->data().toString()));
+    loadDatabase(toPath(fileList_[static_cast<size_t>(index - 1)]->data().toString()));
 }
 
 }  // namespace rodwick

@@ -28,7 +28,7 @@ namespace rodwick {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int Px(int twips) {
+constexpr int px(int twips) {
     return twips / kTwipsPerPixel;
 }
 
@@ -40,9 +40,9 @@ constexpr int kStripHeight = 46;
 constexpr int kFrameWidth = 9360 / kTwipsPerPixel;
 constexpr int kFrameHeight = 4800 / kTwipsPerPixel;
 constexpr int kFrameTop = kStripHeight;
-constexpr int kChrecTop = kFrameTop + kFrameHeight + 6;
-constexpr int kChrecHeight = 17;
-constexpr int kTotalTop = kChrecTop + kChrecHeight + 4;
+constexpr int kScrollBarTop = kFrameTop + kFrameHeight + 6;
+constexpr int kScrollBarHeight = 17;
+constexpr int kTotalTop = kScrollBarTop + kScrollBarHeight + 4;
 constexpr int kTotalHeight = 20;
 constexpr int kStatusRowTop = kTotalTop + kTotalHeight + 6;
 constexpr int kStatusRowHeight = 20;
@@ -71,7 +71,7 @@ constexpr std::array<Place, kFieldCount> kValuePlaces{{
     {"ObInfo", 1320, 2880, 7815},   {"ObDat", 7560, 4320, 1455},     {"ObTime1", 1320, 4320, 975},
     {"ObTime2", 4065, 4320, 1215},
 }};
-constexpr int kRemarksField = static_cast<int>(Field::remarks);
+constexpr int kRemarksField = static_cast<int>(Field::Remarks);
 
 struct Caption {
     const char* name;
@@ -84,25 +84,25 @@ struct Caption {
 
 // One caption per row: a weight's or a depth's minor part stands under its major's.
 constexpr std::array<Caption, 19> kCaptions{{
-    {"Label1", Field::venue, 600, 360, 615, 1305},
-    {"Label5", Field::waterType, 5040, 360, 1335, 6360},
-    {"Label6", Field::ticketPrice, 120, 720, 1215, 1305},
-    {"Label7", Field::club, 5880, 720, 495, 6360},
-    {"Label8", Field::totalWeightMajor, 480, 1080, 735, 1305},
-    {"Label9", Field::waterCondition, 4800, 1080, 1575, 6360},
-    {"Label10", Field::weather, 360, 1440, 855, 1320},
-    {"Label11", Field::temperature, 5160, 1440, 1215, 6360},
-    {"Label12", Field::method, 480, 1800, 735, 1320},
-    {"Label13", Field::depthMajor, 5640, 1800, 615, 6360},
-    {"Label15", Field::species, 480, 2160, 735, 1320},
-    {"Label14", Field::bait, 5040, 2160, 1215, 6360},
-    {"Label18", Field::restrictions, 120, 2520, 1095, 1320},
-    {"Label19", Field::remarks, 360, 2880, 855, 1320},
-    {"Label16", Field::bestFish, 240, 3720, 975, 1320},
-    {"Label17", Field::bestFishWeightMajor, 5520, 3720, 735, 6345},
-    {"Label21", Field::startTime, 240, 4320, 975, 1320},
-    {"Label22", Field::finishTime, 3480, 4320, 615, 4065},
-    {"Label20", Field::date, 6960, 4320, 495, 7560},
+    {"Label1", Field::Venue, 600, 360, 615, 1305},
+    {"Label5", Field::WaterType, 5040, 360, 1335, 6360},
+    {"Label6", Field::TicketPrice, 120, 720, 1215, 1305},
+    {"Label7", Field::Club, 5880, 720, 495, 6360},
+    {"Label8", Field::TotalWeightMajor, 480, 1080, 735, 1305},
+    {"Label9", Field::WaterCondition, 4800, 1080, 1575, 6360},
+    {"Label10", Field::Weather, 360, 1440, 855, 1320},
+    {"Label11", Field::Temperature, 5160, 1440, 1215, 6360},
+    {"Label12", Field::Method, 480, 1800, 735, 1320},
+    {"Label13", Field::DepthMajor, 5640, 1800, 615, 6360},
+    {"Label15", Field::Species, 480, 2160, 735, 1320},
+    {"Label14", Field::Bait, 5040, 2160, 1215, 6360},
+    {"Label18", Field::Restrictions, 120, 2520, 1095, 1320},
+    {"Label19", Field::Remarks, 360, 2880, 855, 1320},
+    {"Label16", Field::BestFish, 240, 3720, 975, 1320},
+    {"Label17", Field::BestFishWeightMajor, 5520, 3720, 735, 6345},
+    {"Label21", Field::StartTime, 240, 4320, 975, 1320},
+    {"Label22", Field::FinishTime, 3480, 4320, 615, 4065},
+    {"Label20", Field::Date, 6960, 4320, 495, 7560},
 }};
 
 struct UnitPlace {
@@ -115,12 +115,12 @@ struct UnitPlace {
 
 // Unit labels in the order of unitLabels_.
 constexpr std::array<UnitPlace, 6> kUnitPlaces{{
-    {"mesw1", Field::totalWeightMajor, 2040, 1080, 255},
-    {"mesw2", Field::totalWeightMinor, 3120, 1080, 375},
-    {"mesw3", Field::bestFishWeightMajor, 7080, 3720, 255},
-    {"mesw4", Field::bestFishWeightMinor, 8160, 3720, 375},
-    {"mesl1", Field::depthMajor, 7080, 1800, 255},
-    {"mesl2", Field::depthMinor, 8160, 1800, 375},
+    {"mesw1", Field::TotalWeightMajor, 2040, 1080, 255},
+    {"mesw2", Field::TotalWeightMinor, 3120, 1080, 375},
+    {"mesw3", Field::BestFishWeightMajor, 7080, 3720, 255},
+    {"mesw4", Field::BestFishWeightMinor, 8160, 3720, 375},
+    {"mesl1", Field::DepthMajor, 7080, 1800, 255},
+    {"mesl2", Field::DepthMinor, 8160, 1800, 375},
 }};
 
 // The menu bar, left to right; the areas fill the menus with their commands.
@@ -132,24 +132,24 @@ const std::vector<MenuHead> kMenuBar = {{kFileMenu, "&File"},
 
 const char* const kValueFamily = "Times New Roman";
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
 }
 
 // A caption ends a few pixels before its value, even where its width would reach into it,
 // and grows to the left rather than be cut off when its text needs more room in the font
 // at hand.
-void PlaceCaption(QLabel* label, const Caption& caption) {
-    const int left = Px(caption.left);
-    const int right = std::min(left + Px(caption.width), Px(caption.valueLeft) - kCaptionGap);
+void placeCaption(QLabel* label, const Caption& caption) {
+    const int left = px(caption.left);
+    const int right = std::min(left + px(caption.width), px(caption.valueLeft) - kCaptionGap);
     const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
     const int width = std::max(right - left, needed);
-    label->setGeometry(std::max(0, right - width), Px(caption.top), width, Px(kLabelHeight));
+    label->setGeometry(std::max(0, right - width), px(caption.top), width, px(kLabelHeight));
 }
 
-QLabel* SmallLabel(QWidget* parent, const char* name, const QString& text) {
-    QLabel* label = PlainLabel(parent, name, text);
-    label->setFont(CaptionFont());
+QLabel* smallLabel(QWidget* parent, const char* name, const QString& text) {
+    QLabel* label = plainLabel(parent, name, text);
+    label->setFont(captionFont());
     return label;
 }
 
@@ -174,9 +174,9 @@ void MainWindow::buildWindow() {
 
 void MainWindow::buildToolbar() {
     static_assert(Toolbar::kRowWidth <= kToolbarRight - kMargin, "the strip keeps the row's room");
-    constexpr int clockWidth = 184;
-    const QRect statusRect(kMargin, kStatusRowTop, kFrameWidth - clockWidth - 6, kStatusRowHeight);
-    const QRect clockRect(kMargin + kFrameWidth - clockWidth, kStatusRowTop, clockWidth,
+    constexpr int kClockWidth = 184;
+    const QRect statusRect(kMargin, kStatusRowTop, kFrameWidth - kClockWidth - 6, kStatusRowHeight);
+    const QRect clockRect(kMargin + kFrameWidth - kClockWidth, kStatusRowTop, kClockWidth,
                           kStatusRowHeight);
     toolbar_ = new Toolbar(*this, commands_, centralWidget(), recordPanel_,
                            QPoint(kMargin, (kStripHeight - kToolbarPictureSize) / 2), statusRect);
@@ -202,12 +202,12 @@ void MainWindow::buildDecorations() {
     QWidget* client = centralWidget();
 
     // Right of the toolbar row, ending flush with the panel: reel, rod, name plate, fish.
-    constexpr int right = kMargin + kFrameWidth;
-    const QRect fishRect(right - 44, 3, 44, 40);
+    constexpr int kRight = kMargin + kFrameWidth;
+    const QRect fishRect(kRight - 44, 3, 44, 40);
     const QRect plateRect(fishRect.left() - 6 - 150, 3, 150, 40);
     const QRect rodRect(plateRect.left() - 4 - 72, 5, 72, 36);
     const QRect reelRect(rodRect.left() - 2 - 32, 7, 32, 32);
-    static_assert(right - 44 - 6 - 150 - 4 - 72 - 2 - 32 >= kToolbarRight,
+    static_assert(kRight - 44 - 6 - 150 - 4 - 72 - 2 - 32 >= kToolbarRight,
                   "the decorations must leave the toolbar row free");
 
     auto picture = [&](const char* name, const QRect& rect, const QPixmap& pixmap) {
@@ -216,32 +216,32 @@ void MainWindow::buildDecorations() {
         image->setGeometry(rect);
         image->setPixmap(pixmap);
     };
-    picture("Image3", reelRect, ReelPicture(reelRect.size()));
-    picture("Image2", rodRect, RodPicture(rodRect.size()));
-    picture("Image1", fishRect, FishPicture(fishRect.size()));
+    picture("Image3", reelRect, reelPicture(reelRect.size()));
+    picture("Image2", rodRect, rodPicture(rodRect.size()));
+    picture("Image1", fishRect, fishPicture(fishRect.size()));
 
-    auto* Shape1 = new QFrame(client);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setLineWidth(1);
-    Shape1->setGeometry(plateRect);
+    auto* plate = new QFrame(client);
+    plate->setObjectName(QStringLiteral("Shape1"));
+    plate->setFrameStyle(QFrame::Box | QFrame::Plain);
+    plate->setLineWidth(1);
+    plate->setGeometry(plateRect);
 
     const QRect inside = plateRect.adjusted(5, 2, -5, -2);
-    auto* Label2 = new QLabel(QStringLiteral("Rodwick Database"), client);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    auto* title = new QLabel(QStringLiteral("Rodwick Database"), client);
+    title->setObjectName(QStringLiteral("Label2"));
     QFont titleFont(QString::fromLatin1(kValueFamily));
     titleFont.setPointSize(11);
     titleFont.setBold(true);
     titleFont.setItalic(true);
-    Label2->setFont(titleFont);
-    Label2->setGeometry(inside.left(), inside.top(), inside.width(), 20);
+    title->setFont(titleFont);
+    title->setGeometry(inside.left(), inside.top(), inside.width(), 20);
 
-    auto* Label3 = SmallLabel(client, "Label3", QStringLiteral("Harrowby Software"));
-    Label3->setGeometry(inside.left(), inside.top() + 20, inside.width() - 30, 15);
+    auto* maker = smallLabel(client, "Label3", QStringLiteral("Harrowby Software"));
+    maker->setGeometry(inside.left(), inside.top() + 20, inside.width() - 30, 15);
 
-    auto* Label4 = SmallLabel(client, "Label4", QStringLiteral("v." RODWICK_VERSION));
-    Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label4->setGeometry(inside.right() - 29, inside.top() + 20, 30, 15);
+    auto* version = smallLabel(client, "Label4", QStringLiteral("v." RODWICK_VERSION));
+    version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    version->setGeometry(inside.right() - 29, inside.top() + 20, 30, 15);
 }
 
 void MainWindow::buildRecordPanel() {
@@ -255,7 +255,7 @@ void MainWindow::buildRecordPanel() {
     noRecordsNotice_->setTextFormat(Qt::PlainText);
     noRecordsNotice_->setAlignment(Qt::AlignCenter);
     noRecordsNotice_->setWordWrap(true);
-    QFont noticeFont = CaptionFont();
+    QFont noticeFont = captionFont();
     noticeFont.setPointSize(10);
     noRecordsNotice_->setFont(noticeFont);
     noRecordsNotice_->setGeometry(panelRect);
@@ -289,32 +289,32 @@ void MainWindow::buildRecordPanel() {
         label->setAlignment(remarks ? Qt::AlignLeft | Qt::AlignTop
                                     : Qt::AlignLeft | Qt::AlignVCenter);
         label->setGeometry(
-            TwipsRect(place.left, place.top, place.width, remarks ? kRemarksHeight : kLabelHeight));
+            twipsRect(place.left, place.top, place.width, remarks ? kRemarksHeight : kLabelHeight));
         valueLabels_[static_cast<size_t>(i)] = label;
     }
 
     for (const Caption& caption : kCaptions) {
         QLabel* label =
-            SmallLabel(recordPanel_, caption.name, FromUtf8(FieldInfoOf(caption.field).caption));
+            smallLabel(recordPanel_, caption.name, fromUtf8(fieldInfoOf(caption.field).caption));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        PlaceCaption(label, caption);
+        placeCaption(label, caption);
     }
 
     for (size_t i = 0; i < kUnitPlaces.size(); ++i) {
         const UnitPlace& place = kUnitPlaces[i];
-        QLabel* label = SmallLabel(recordPanel_, place.name, QString());
+        QLabel* label = smallLabel(recordPanel_, place.name, QString());
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(TwipsRect(place.left, place.top, place.width, kLabelHeight));
+        label->setGeometry(twipsRect(place.left, place.top, place.width, kLabelHeight));
         unitLabels_[i] = label;
     }
-    QLabel* Label24 = SmallLabel(recordPanel_, "Label24", QStringLiteral("'c"));
-    Label24->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label24->setGeometry(TwipsRect(7200, 1440, 255, kLabelHeight));
-    ShowUnitNames();
+    QLabel* degreeMark = smallLabel(recordPanel_, "Label24", QStringLiteral("'c"));
+    degreeMark->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    degreeMark->setGeometry(twipsRect(7200, 1440, 255, kLabelHeight));
+    showUnitNames();
 
     scrollBar_ = new QScrollBar(Qt::Horizontal, client);
     scrollBar_->setObjectName(QStringLiteral("chrec"));
-    scrollBar_->setGeometry(kMargin, kChrecTop, kFrameWidth, kChrecHeight);
+    scrollBar_->setGeometry(kMargin, kScrollBarTop, kFrameWidth, kScrollBarHeight);
     scrollBar_->setRange(1, 1);
     scrollBar_->setValue(1);
     scrollBar_->setSingleStep(1);
@@ -324,16 +324,16 @@ void MainWindow::buildRecordPanel() {
     scrollBar_->setFocusPolicy(Qt::StrongFocus);
     scrollBar_->installEventFilter(this);
     connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { scrollBarMoved(); });
-    ShowUnitNames();
+    showUnitNames();
 
     position_ = new QLabel(QStringLiteral("No records available"), client);
     position_->setObjectName(QStringLiteral("total"));
     position_->setTextFormat(Qt::PlainText);
-    position_->setFont(CaptionFont());
+    position_->setFont(captionFont());
     position_->setGeometry(kMargin, kTotalTop, kFrameWidth, kTotalHeight);
 }
 
-void MainWindow::ApplyDisplayFont(const QString& family) {
+void MainWindow::applyDisplayFont(const QString& family) {
     for (QLabel* label : valueLabels_) {
         QFont font = label->font();
         font.setFamily(family);
@@ -341,15 +341,15 @@ void MainWindow::ApplyDisplayFont(const QString& family) {
     }
 }
 
-void MainWindow::ShowUnitNames() {
+void MainWindow::showUnitNames() {
     const UnitNames& units = book_.settings().units;
     for (size_t i = 0; i < unitLabels_.size(); ++i) {
         unitLabels_[i]->setText(
-            FromFileText(UnitName(FieldInfoOf(kUnitPlaces[i].field).unit, units)));
+            fromFileText(unitName(fieldInfoOf(kUnitPlaces[i].field).unit, units)));
     }
     // The panel's names carry the units; the scroll bar is made after the first call.
     if (scrollBar_ != nullptr) {
-        NameRecordPanel(valueLabels_, *scrollBar_, units, book_.currentRecord(),
+        nameRecordPanel(valueLabels_, *scrollBar_, units, book_.currentRecord(),
                         book_.recordCount());
     }
 }

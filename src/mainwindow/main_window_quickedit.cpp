@@ -21,7 +21,7 @@ namespace rodwick {
 namespace {
 
 // The keys that start the quick edit of the focused value, without a modifier.
-bool IsQuickEditKey(const QKeyEvent& key) {
+bool isQuickEditKey(const QKeyEvent& key) {
     if (key.modifiers() & ~Qt::KeypadModifier) return false;
     return key.key() == Qt::Key_F2 || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
@@ -54,10 +54,10 @@ class QuickEditGestures : public QObject {
         switch (type) {
             case QEvent::FocusIn:
             case QEvent::FocusOut:
-                ShowFocus(*label, event->type() == QEvent::FocusIn);
+                showFocus(*label, event->type() == QEvent::FocusIn);
                 return false;
             case QEvent::KeyPress:
-                if (!IsQuickEditKey(*static_cast<QKeyEvent*>(event))) return false;
+                if (!isQuickEditKey(*static_cast<QKeyEvent*>(event))) return false;
                 window_.quickEdit(row);
                 return true;
             default:
@@ -77,7 +77,7 @@ class QuickEditGestures : public QObject {
 
   private:
     // The focused value is drawn in the selection colours, its frame left as it is.
-    static void ShowFocus(QWidget& label, bool focused) {
+    static void showFocus(QWidget& label, bool focused) {
         QPalette colours = label.palette();
         const QPalette& system = label.style()->standardPalette();
         colours.setColor(QPalette::Window, focused ? system.color(QPalette::Highlight) : Qt::white);
@@ -94,7 +94,7 @@ class QuickEditGestures : public QObject {
 
 void MainWindow::connectQuickEditGestures() {
     auto* gestures = new QuickEditGestures(*this);
-    for (const QuickEditRow& row : QuickEditRows()) {
+    for (const QuickEditRow& row : quickEditRows()) {
         QLabel* label = valueLabels_[static_cast<std::size_t>(row.field)];
         Q_ASSERT(label != nullptr);
         gestures->watch(*label, row);
@@ -109,21 +109,21 @@ void MainWindow::quickEdit(const QuickEditRow& row) {
 
     switch (row.editor) {
         case QuickEditor::InputBox: {
-            const QString answer = platform_.inputBox(QuickEditPrompt(row, book_.settings().units),
+            const QString answer = platform_.inputBox(quickEditPrompt(row, book_.settings().units),
                                                       QStringLiteral("Quick Edit"),
-                                                      FromFileText(table.slot(current)[row.field]));
+                                                      fromFileText(table.slot(current)[row.field]));
             // Cancel, or OK on an emptied box: these fields cannot be emptied here.
             if (answer.isEmpty()) return;
             // Stored as typed; only a pasted line break becomes a blank, as a field is one line
             // of the file.
-            (void)book_.setField(row.field, ToFileText(LineBreaksToBlanks(answer)));
+            (void)book_.setField(row.field, toFileText(lineBreaksToBlanks(answer)));
             break;
         }
         case QuickEditor::SpeciesPicker:
-            PickSpeciesForCurrentRecord(book_, platform_, this);
+            pickSpeciesForCurrentRecord(book_, platform_, this);
             break;
         default:
-            QuickEditInDialog(book_, platform_, *this, row, this);
+            quickEditInDialog(book_, platform_, *this, row, this);
             break;
     }
 }

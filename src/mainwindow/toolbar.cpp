@@ -37,7 +37,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     // Drawn for the screen the button is on now, so it stays sharp when moved to another.
     const qreal ratio = devicePixelRatioF();
     if (drawn_.isNull() || drawn_.devicePixelRatio() != ratio) {
-        drawn_ = ToolbarPicture(picture_, ratio);
+        drawn_ = toolbarPicture(picture_, ratio);
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, drawn_);
@@ -64,21 +64,20 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
 }
 
-Toolbar::Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client, QFrame* frame1,
-                 QPoint rowTopLeft, const QRect& statusRect)
-    : QObject(&window), client_(client), frame1_(frame1) {
-    InstallPictureButtonAccessibility();
+Toolbar::Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client,
+                 QFrame* recordView, QPoint rowTopLeft, const QRect& statusRect)
+    : QObject(&window), client_(client), recordView_(recordView) {
+    installPictureButtonAccessibility();
     QPoint at = rowTopLeft;
     for (const ToolbarEntry& entry : kToolbarEntries) {
         auto* button = new PictureButton(entry, client);
         button->move(at);
         at.rx() += kToolbarPictureSize + kSpacing;
-        connect(button, &PictureButton::mouseDown, this,
-                [this, button] { Button_MouseDown(*button); });
-        connect(button, &PictureButton::mouseUp, this, [this, button] { Button_MouseUp(*button); });
-        connect(button, &PictureButton::clicked, this, [this, button] { Button_Click(*button); });
+        connect(button, &PictureButton::mouseDown, this, [this, button] { pressButton(*button); });
+        connect(button, &PictureButton::mouseUp, this, [this, button] { releaseButton(*button); });
+        connect(button, &PictureButton::clicked, this, [this, button] { clickButton(*button); });
         connect(button, &PictureButton::mouseMoved, this,
-                [this, button] { Button_MouseMove(*button); });
+                [this, button] { showButtonHelp(*button); });
         buttons_.push_back(button);
         commands_.push_back(&commands.action(entry.command));
     }
@@ -96,13 +95,13 @@ Toolbar::Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* clie
     // The background and the record view report moves without a button held, to clear the
     // status line. A disabled button passes its moves on to the background.
     client_->setMouseTracking(true);
-    frame1_->setMouseTracking(true);
+    recordView_->setMouseTracking(true);
     // The labels and pictures on them do not track the mouse, and Qt drops their moves without
     // passing them on; only the application's filters still see those moves.
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-void Toolbar::SetRecordPictures(bool enabled) {
+void Toolbar::setRecordPictures(bool enabled) {
     for (PictureButton* button : buttons_) {
         const ToolbarEntry& entry = button->entry();
         if (entry.disabled == nullptr) continue;
@@ -111,51 +110,52 @@ void Toolbar::SetRecordPictures(bool enabled) {
     }
 }
 
-void Toolbar::Button_MouseDown(PictureButton& button) {
+void Toolbar::pressButton(PictureButton& button) {
     button.setPicture(QString::fromLatin1(button.entry().down));
 }
 
-void Toolbar::Button_MouseUp(PictureButton& button) {
+void Toolbar::releaseButton(PictureButton& button) {
     button.setPicture(QString::fromLatin1(button.entry().up));
 }
 
-void Toolbar::Button_Click(PictureButton& button) {
+void Toolbar::clickButton(PictureButton& button) {
     // Exactly as if chosen from the menu: a disabled entry does nothing.
     const auto at = std::find(buttons_.begin(), buttons_.end(), &button);
     if (at != buttons_.end()) commands_[static_cast<size_t>(at - buttons_.begin())]->trigger();
 }
 
-void Toolbar::Button_MouseMove(PictureButton& button) {
+void Toolbar::showButtonHelp(PictureButton& button) {
     helpdata_->setText(QString::fromLatin1(button.entry().statusText));
 }
 
-void Toolbar::Form_MouseMove() {
+void Toolbar::pointerOverBackground() {
     helpdata_->clear();
 }
 
-void Toolbar::Frame1_MouseMove() {
+void Toolbar::pointerOverRecordView() {
     helpdata_->clear();
 }
 
 bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseMove || !watched->isWidgetType() || !client_ || !frame1_) {
+    if (event->type() != QEvent::MouseMove || !watched->isWidgetType() || !client_ ||
+        !recordView_) {
         return QObject::eventFilter(watched, event);
     }
     auto* widget = static_cast<QWidget*>(watched);
     // Anywhere on the record view, its labels included, is a move over the record view; one
     // there does not go on to the background as well.
-    if (widget == frame1_) {
-        Frame1_MouseMove();
+    if (widget == recordView_) {
+        pointerOverRecordView();
         event->accept();
         return true;
     }
-    if (frame1_->isAncestorOf(widget)) {
-        Frame1_MouseMove();
+    if (recordView_->isAncestorOf(widget)) {
+        pointerOverRecordView();
     } else if (widget == client_ ||
                (client_->isAncestorOf(widget) && qobject_cast<PictureButton*>(widget) == nullptr)) {
         // The rest of the window, but a button sets its own text. A disabled button's moves
         // reach the background through the propagation.
-        Form_MouseMove();
+        pointerOverBackground();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -89,21 +89,21 @@ class Toolbar : public QObject {
 
     // Puts the nine buttons in a row from rowTopLeft and helpdata at statusRect, on the client
     // area of window. Clicks run window's menu entries; moves anywhere on the client area or
-    // frame1 but over a button clear the status line.
-    Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client, QFrame* frame1,
+    // recordView but over a button clear the status line.
+    Toolbar(QWidget& window, const CommandRegistry& commands, QWidget* client, QFrame* recordView,
             QPoint rowTopLeft, const QRect& statusRect);
 
     // The record commands' switch: enabled with their up pictures, or disabled and greyed.
-    void SetRecordPictures(bool enabled);
+    void setRecordPictures(bool enabled);
 
     // The four events, alike for every button.
-    void Button_MouseDown(PictureButton& button);
-    void Button_MouseUp(PictureButton& button);
-    void Button_Click(PictureButton& button);
-    void Button_MouseMove(PictureButton& button);
+    void pressButton(PictureButton& button);
+    void releaseButton(PictureButton& button);
+    void clickButton(PictureButton& button);
+    void showButtonHelp(PictureButton& button);
     // Moves over the window's background and over the record view.
-    void Form_MouseMove();
-    void Frame1_MouseMove();
+    void pointerOverBackground();
+    void pointerOverRecordView();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,7 +111,7 @@ class Toolbar : public QObject {
   private:
     // Watched from the application's filter, which outlives them while the window closes.
     QPointer<QWidget> client_;
-    QPointer<QFrame> frame1_;
+    QPointer<QFrame> recordView_;
     QLabel* helpdata_ = nullptr;
     std::vector<PictureButton*> buttons_;
     // The command of each button, in the order of buttons_: the very action of its menu entry.

@@ -15,11 +15,11 @@ namespace rodwick {
 
 CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
-    MakeFixedDialog(*this, "Form7", QStringLiteral("Copy"), QSize(372, 228));
+    makeFixedDialog(*this, "Form7", QStringLiteral("Copy"), QSize(372, 228));
 
-    Label1_ = new QLabel(QStringLiteral("Copy what?"), this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setGeometry(12, 8, 200, 20);
+    whatLabel_ = new QLabel(QStringLiteral("Copy what?"), this);
+    whatLabel_->setObjectName(QStringLiteral("Label1"));
+    whatLabel_->setGeometry(12, 8, 200, 20);
 
     recordText_ = new QPlainTextEdit(this);
     recordText_->setObjectName(QStringLiteral("cot"));
@@ -27,7 +27,7 @@ CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* 
     recordText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab moves on to the buttons rather than into the text.
     recordText_->setTabChangesFocus(true);
-    NameControlsByCaptions(*this);
+    nameControlsByCaptions(*this);
 
     copyButton_ = new QPushButton(QStringLiteral("Copy"), this);
     copyButton_->setObjectName(QStringLiteral("okay"));
@@ -36,12 +36,12 @@ CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* 
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     cancelButton_->setGeometry(276, 64, 84, 26);
 
-    Image1_ = new QLabel(this);
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setGeometry(298, 170, 40, 40);
-    Image1_->setPixmap(ClipboardPicture(Image1_->size()));
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(298, 170, 40, 40);
+    picture_->setPixmap(clipboardPicture(picture_->size()));
 
-    SetTabOrder({recordText_, copyButton_, cancelButton_});
+    chainTabOrder({recordText_, copyButton_, cancelButton_});
     connect(copyButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 
@@ -49,9 +49,9 @@ CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* 
 }
 
 void CopyDialog::load() {
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
     const RecordTable& table = book_.table();
-    recordText_->setPlainText(FromFileText(ClipboardText(table.slot(table.currentRecord()))));
+    recordText_->setPlainText(fromFileText(clipboardText(table.slot(table.currentRecord()))));
     recordText_->selectAll();
     recordText_->setFocus();
 }

@@ -31,11 +31,11 @@ class CopyDialog : public QDialog {
     RecordBook& book_;
     platform::Platform& platform_;
 
-    QLabel* Label1_ = nullptr;
+    QLabel* whatLabel_ = nullptr;
     QPlainTextEdit* recordText_ = nullptr;
     QPushButton* copyButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    QLabel* Image1_ = nullptr;
+    QLabel* picture_ = nullptr;
 };
 
 }  // namespace rodwick

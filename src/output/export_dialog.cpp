@@ -16,42 +16,42 @@ namespace rodwick {
 ExportDialog::ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent,
                            FileOps ops)
     : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
-    MakeFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
+    makeFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
 
-    Frame2_ = new QGroupBox(QStringLiteral("Records"), this);
-    Frame2_->setObjectName(QStringLiteral("Frame2"));
-    Frame2_->setGeometry(12, 10, 96, 76);
+    recordsGroup_ = new QGroupBox(QStringLiteral("Records"), this);
+    recordsGroup_->setObjectName(QStringLiteral("Frame2"));
+    recordsGroup_->setGeometry(12, 10, 96, 76);
     allRecords_ =
-        Control<QRadioButton>(Frame2_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
-    currentRecord_ =
-        Control<QRadioButton>(Frame2_, "current", QStringLiteral("Current"), QRect(12, 46, 78, 20));
+        control<QRadioButton>(recordsGroup_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
+    currentRecord_ = control<QRadioButton>(recordsGroup_, "current", QStringLiteral("Current"),
+                                           QRect(12, 46, 78, 20));
 
-    Frame1_ = new QGroupBox(QStringLiteral("Save as"), this);
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Frame1_->setGeometry(118, 10, 156, 102);
-    nativeFormat_ = Control<QRadioButton>(Frame1_, "RWKPC", QStringLiteral("Rodwick DB PC"),
+    formatGroup_ = new QGroupBox(QStringLiteral("Save as"), this);
+    formatGroup_->setObjectName(QStringLiteral("Frame1"));
+    formatGroup_->setGeometry(118, 10, 156, 102);
+    nativeFormat_ = control<QRadioButton>(formatGroup_, "RWKPC", QStringLiteral("Rodwick DB PC"),
                                           QRect(12, 22, 138, 20));
-    textFormat_ = Control<QRadioButton>(Frame1_, "Nort", QStringLiteral("ASCII Text"),
+    textFormat_ = control<QRadioButton>(formatGroup_, "Nort", QStringLiteral("ASCII Text"),
                                         QRect(12, 46, 138, 20));
-    sisterFormat_ = Control<QRadioButton>(Frame1_, "RWKST", QStringLiteral("Rodwick DB Pro ST"),
-                                          QRect(12, 70, 138, 20));
+    sisterFormat_ = control<QRadioButton>(
+        formatGroup_, "RWKST", QStringLiteral("Rodwick DB Pro ST"), QRect(12, 70, 138, 20));
 
     okayButton_ =
-        Control<QPushButton>(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
+        control<QPushButton>(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
     cancelButton_ =
-        Control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(286, 50, 84, 26));
+        control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(286, 50, 84, 26));
     cancelButton_->setDefault(true);
 
-    Image1_ = new QLabel(this);
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setGeometry(44, 92, 32, 32);
-    Image1_->setPixmap(ExportPicture(Image1_->size()));
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(44, 92, 32, 32);
+    picture_->setPixmap(exportPicture(picture_->size()));
 
-    OnSelect(nativeFormat_, this, [this] { chooseNativeFormat(); });
-    OnSelect(sisterFormat_, this, [this] { chooseSisterFormat(); });
-    OnSelect(textFormat_, this, [this] { chooseTextFormat(); });
-    OnSelect(allRecords_, this, [this] { chooseAllRecords(); });
-    OnSelect(currentRecord_, this, [this] { chooseCurrentRecord(); });
+    onSelect(nativeFormat_, this, [this] { chooseNativeFormat(); });
+    onSelect(sisterFormat_, this, [this] { chooseSisterFormat(); });
+    onSelect(textFormat_, this, [this] { chooseTextFormat(); });
+    onSelect(allRecords_, this, [this] { chooseAllRecords(); });
+    onSelect(currentRecord_, this, [this] { chooseCurrentRecord(); });
     connect(okayButton_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 
@@ -59,7 +59,7 @@ ExportDialog::ExportDialog(RecordBook& book, platform::Platform& platform, QWidg
 }
 
 void ExportDialog::load() {
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
     nativeFormat_->setChecked(true);
     currentRecord_->setChecked(true);
     allRecords_->setEnabled(false);
@@ -106,35 +106,35 @@ void ExportDialog::confirm() {
 
     // A cancelled dialog writes nothing and says nothing.
     if (!exportFileName_.isEmpty()) {
-        if (nativeFormat_->isChecked()) WriteNativeFile();
-        if (textFormat_->isChecked()) WriteTextFile();
-        if (sisterFormat_->isChecked()) WriteSisterFile();
+        if (nativeFormat_->isChecked()) writeNativeFile();
+        if (textFormat_->isChecked()) writeTextFile();
+        if (sisterFormat_->isChecked()) writeSisterFile();
     }
     accept();
 }
 
-void ExportDialog::WriteNativeFile() {
-    WriteExport(NativeFileBytes(book_.table()));
+void ExportDialog::writeNativeFile() {
+    writeExport(nativeFileBytes(book_.table()));
 }
 
-void ExportDialog::WriteTextFile() {
-    WriteExport(TextFileBytes(book_.table(), exportAll_));
+void ExportDialog::writeTextFile() {
+    writeExport(textFileBytes(book_.table(), exportAll_));
 }
 
-void ExportDialog::WriteSisterFile() {
-    WriteExport(SisterFileBytes(book_.table(), exportAll_));
+void ExportDialog::writeSisterFile() {
+    writeExport(sisterFileBytes(book_.table(), exportAll_));
 }
 
-void ExportDialog::WriteExport(const std::string& bytes) {
+void ExportDialog::writeExport(const std::string& bytes) {
     // Written as the database is saved: a failed export leaves no half-written file behind.
     const Status written = [&] {
         const BusyPointer busy(platform_);
-        return WriteFileAtomically(ToPath(exportFileName_), bytes, ops_);
+        return writeFileAtomically(toPath(exportFileName_), bytes, ops_);
     }();
     if (written.ok()) return;
 
     // Not silent: the user would otherwise take the export for done.
-    platform_.showMessage(WriteFailure(QStringLiteral("export"), exportFileName_, written,
+    platform_.showMessage(writeFailure(QStringLiteral("export"), exportFileName_, written,
                                        QStringLiteral("No file was written."),
                                        QStringLiteral("Export")));
 }

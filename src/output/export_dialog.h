@@ -28,7 +28,7 @@ class ExportDialog : public QDialog {
   public:
     // File writes go through ops, so that tests can make them fail.
     ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
-                 FileOps ops = FileOps::System());
+                 FileOps ops = FileOps::system());
 
     void load();
     void chooseNativeFormat();
@@ -40,12 +40,12 @@ class ExportDialog : public QDialog {
     void cancel();
 
     // The three writers: each writes exportFileName, or tells the user why it could not.
-    void WriteNativeFile();
-    void WriteTextFile();
-    void WriteSisterFile();
+    void writeNativeFile();
+    void writeTextFile();
+    void writeSisterFile();
 
   private:
-    void WriteExport(const std::string& bytes);
+    void writeExport(const std::string& bytes);
 
     RecordBook& book_;
     platform::Platform& platform_;
@@ -53,16 +53,16 @@ class ExportDialog : public QDialog {
     bool exportAll_ = false;
     QString exportFileName_;
 
-    QGroupBox* Frame2_ = nullptr;
+    QGroupBox* recordsGroup_ = nullptr;
     QRadioButton* allRecords_ = nullptr;
     QRadioButton* currentRecord_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* formatGroup_ = nullptr;
     QRadioButton* nativeFormat_ = nullptr;
     QRadioButton* textFormat_ = nullptr;
     QRadioButton* sisterFormat_ = nullptr;
     QPushButton* okayButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    QLabel* Image1_ = nullptr;
+    QLabel* picture_ = nullptr;
 };
 
 }  // namespace rodwick

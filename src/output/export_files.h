@@ -10,14 +10,14 @@ namespace rodwick {
 // is the record currentRecord, an empty record while the table is empty.
 
 // A database file of one record, the current one, that loading and merging read as any other.
-std::string NativeFileBytes(const RecordTable& table);
+std::string nativeFileBytes(const RecordTable& table);
 
 // Labelled text: per record 19 lines of a label and its value, then a line of two blanks.
 // The current record, or all records (none for an empty table) when exportAll is set.
-std::string TextFileBytes(const RecordTable& table, bool exportAll);
+std::string textFileBytes(const RecordTable& table, bool exportAll);
 
 // The sister edition's ".PRO" file: a header line, then per record the number of records
 // exported and the 19 values. The records chosen as for the text file.
-std::string SisterFileBytes(const RecordTable& table, bool exportAll);
+std::string sisterFileBytes(const RecordTable& table, bool exportAll);
 
 }  // namespace rodwick

@@ -11,14 +11,14 @@ namespace rodwick {
 namespace {
 
 template <typename Dialog>
-void ShowModal(RecordBook& book, platform::Platform& platform, QWidget& window) {
+void showModal(RecordBook& book, platform::Platform& platform, QWidget& window) {
     Dialog dialog(book, platform, &window);
     platform.showModal(dialog);
 }
 
 }  // namespace
 
-void RegisterOutputCommands(CommandRegistry& commands, RecordBook& book,
+void registerOutputCommands(CommandRegistry& commands, RecordBook& book,
                             platform::Platform& platform, QWidget& window) {
     commands.add({
         // Always offered, also with no records: the current-record export of an empty table
@@ -27,21 +27,21 @@ void RegisterOutputCommands(CommandRegistry& commands, RecordBook& book,
          .caption = "E&xport...",
          .menu = kFileMenu,
          .order = 50,
-         .handler = [&] { ShowModal<ExportDialog>(book, platform, window); }},
+         .handler = [&] { showModal<ExportDialog>(book, platform, window); }},
         {.name = kPrintEntry,
          .caption = "&Print...",
          .shortcut = "Ctrl+P",
          .menu = kFileMenu,
          .order = 80,
          .needsRecords = true,
-         .handler = [&] { ShowModal<PrintDialog>(book, platform, window); }},
+         .handler = [&] { showModal<PrintDialog>(book, platform, window); }},
         {.name = kCopyEntry,
          .caption = "&Copy To Clipboard   ",
          .shortcut = "Ctrl+C",
          .menu = kEditMenu,
          .order = 10,
          .needsRecords = true,
-         .handler = [&] { ShowModal<CopyDialog>(book, platform, window); }},
+         .handler = [&] { showModal<CopyDialog>(book, platform, window); }},
     });
 }
 

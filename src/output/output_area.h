@@ -12,7 +12,7 @@ class Platform;
 
 // Registers Export and Print on the File menu and Copy To Clipboard on the Edit menu; each
 // opens its window over `window`.
-void RegisterOutputCommands(CommandRegistry& commands, RecordBook& book,
+void registerOutputCommands(CommandRegistry& commands, RecordBook& book,
                             platform::Platform& platform, QWidget& window);
 
 }  // namespace rodwick

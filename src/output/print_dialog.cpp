@@ -23,61 +23,62 @@ const QString kCaption = QStringLiteral("Print");
 
 PrintDialog::PrintDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
-    MakeFixedDialog(*this, "diaprint", kCaption, QSize(332, 232));
+    makeFixedDialog(*this, "diaprint", kCaption, QSize(332, 232));
 
     // One group of four options, top to bottom; all is first in the tab order.
-    allRecords_ = Control<QRadioButton>(this, "all", QStringLiteral("All"), QRect(16, 12, 150, 20));
+    allRecords_ = control<QRadioButton>(this, "all", QStringLiteral("All"), QRect(16, 12, 150, 20));
     currentRecord_ =
-        Control<QRadioButton>(this, "current", QStringLiteral("Current"), QRect(16, 36, 150, 20));
+        control<QRadioButton>(this, "current", QStringLiteral("Current"), QRect(16, 36, 150, 20));
     noteSheet_ =
-        Control<QRadioButton>(this, "note", QStringLiteral("Note Sheet"), QRect(16, 60, 150, 20));
-    range_ = Control<QRadioButton>(this, "record", QStringLiteral("Records from"),
+        control<QRadioButton>(this, "note", QStringLiteral("Note Sheet"), QRect(16, 60, 150, 20));
+    range_ = control<QRadioButton>(this, "record", QStringLiteral("Records from"),
                                    QRect(16, 84, 112, 20));
-    rangeFrom_ = Control<QLineEdit>(this, "from", QString(), QRect(130, 83, 44, 22));
-    Label1_ = Control<QLabel>(this, "Label1", QStringLiteral("to"), QRect(180, 83, 20, 22));
-    Label1_->setAlignment(Qt::AlignCenter);
-    rangeTo_ = Control<QLineEdit>(this, "gto", QString(), QRect(204, 83, 44, 22));
+    rangeFrom_ = control<QLineEdit>(this, "from", QString(), QRect(130, 83, 44, 22));
+    toLabel_ = control<QLabel>(this, "Label1", QStringLiteral("to"), QRect(180, 83, 20, 22));
+    toLabel_->setAlignment(Qt::AlignCenter);
+    rangeTo_ = control<QLineEdit>(this, "gto", QString(), QRect(204, 83, 44, 22));
 
-    Frame1_ =
-        Control<QGroupBox>(this, "Frame1", QStringLiteral("Options"), QRect(12, 116, 162, 104));
-    includeTime_ =
-        Control<QCheckBox>(Frame1_, "ft", QStringLiteral("Include Time"), QRect(12, 22, 144, 20));
-    includeDate_ =
-        Control<QCheckBox>(Frame1_, "fd", QStringLiteral("Include Date"), QRect(12, 48, 144, 20));
-    includeFileName_ = Control<QCheckBox>(Frame1_, "ff", QStringLiteral("Include Filename"),
+    optionsGroup_ =
+        control<QGroupBox>(this, "Frame1", QStringLiteral("Options"), QRect(12, 116, 162, 104));
+    includeTime_ = control<QCheckBox>(optionsGroup_, "ft", QStringLiteral("Include Time"),
+                                      QRect(12, 22, 144, 20));
+    includeDate_ = control<QCheckBox>(optionsGroup_, "fd", QStringLiteral("Include Date"),
+                                      QRect(12, 48, 144, 20));
+    includeFileName_ = control<QCheckBox>(optionsGroup_, "ff", QStringLiteral("Include Filename"),
                                           QRect(12, 74, 144, 20));
     includeFileName_->setChecked(true);
 
-    Label2_ = Control<QLabel>(this, "Label2", QStringLiteral("Copies:"), QRect(188, 140, 52, 22));
-    Label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    copies_ = Control<QLineEdit>(this, "cop", QStringLiteral("1"), QRect(244, 140, 44, 22));
+    copiesLabel_ =
+        control<QLabel>(this, "Label2", QStringLiteral("Copies:"), QRect(188, 140, 52, 22));
+    copiesLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    copies_ = control<QLineEdit>(this, "cop", QStringLiteral("1"), QRect(244, 140, 44, 22));
 
     printButton_ =
-        Control<QPushButton>(this, "Print", QStringLiteral("Print"), QRect(236, 12, 84, 26));
+        control<QPushButton>(this, "Print", QStringLiteral("Print"), QRect(236, 12, 84, 26));
     cancelButton_ =
-        Control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(236, 46, 84, 26));
+        control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(236, 46, 84, 26));
     cancelButton_->setDefault(true);
 
-    Image1_ = new QLabel(this);
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setGeometry(262, 178, 40, 40);
-    Image1_->setPixmap(PrinterPicture(Image1_->size()));
+    picture_ = new QLabel(this);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setGeometry(262, 178, 40, 40);
+    picture_->setPixmap(printerPicture(picture_->size()));
 
     // A number is read from the whole text, leading zeros and all; a line box's usual limit
     // of 32767 characters would read another number from what is left.
     for (QLineEdit* box : {rangeFrom_, rangeTo_, copies_})
         box->setMaxLength(std::numeric_limits<int>::max());
 
-    SetTabOrder({allRecords_, currentRecord_, noteSheet_, range_, rangeFrom_, rangeTo_,
-                 includeTime_, includeDate_, includeFileName_, copies_, printButton_,
-                 cancelButton_});
-    NameByCaption(*rangeFrom_, range_->text());
-    NameControlsByCaptions(*this);
+    chainTabOrder({allRecords_, currentRecord_, noteSheet_, range_, rangeFrom_, rangeTo_,
+                   includeTime_, includeDate_, includeFileName_, copies_, printButton_,
+                   cancelButton_});
+    nameByCaption(*rangeFrom_, range_->text());
+    nameControlsByCaptions(*this);
 
-    OnSelect(allRecords_, this, [this] { chooseAllRecords(); });
-    OnSelect(currentRecord_, this, [this] { chooseCurrentRecord(); });
-    OnSelect(noteSheet_, this, [this] { chooseNoteSheet(); });
-    OnSelect(range_, this, [this] { chooseRange(); });
+    onSelect(allRecords_, this, [this] { chooseAllRecords(); });
+    onSelect(currentRecord_, this, [this] { chooseCurrentRecord(); });
+    onSelect(noteSheet_, this, [this] { chooseNoteSheet(); });
+    onSelect(range_, this, [this] { chooseRange(); });
     connect(printButton_, &QPushButton::clicked, this, [this] { printChosen(); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 
@@ -85,7 +86,7 @@ PrintDialog::PrintDialog(RecordBook& book, platform::Platform& platform, QWidget
 }
 
 void PrintDialog::load() {
-    CentreOnScreen(*this, platform_);
+    centreOnScreen(*this, platform_);
     // all takes the focus when the window opens, and an option that takes the focus is
     // selected.
     allRecords_->setChecked(true);
@@ -137,18 +138,18 @@ void PrintDialog::printAll() {
     if (allRecords_->isChecked()) {
         request.printFrom = QStringLiteral("1");
         request.printTo = QString::number(table.recordCount());
-        PrintRecords(platform_, busy, book_, request);
+        printRecords(platform_, busy, book_, request);
     }
     if (currentRecord_->isChecked()) {
         request.printFrom = request.printTo = QString::number(table.currentRecord());
-        PrintRecords(platform_, busy, book_, request);
+        printRecords(platform_, busy, book_, request);
     }
     if (range_->isChecked()) {
         request.printFrom = rangeFrom_->text();
         request.printTo = rangeTo_->text();
-        PrintRecords(platform_, busy, book_, request);
+        printRecords(platform_, busy, book_, request);
     }
-    if (noteSheet_->isChecked()) PrintNoteSheet(platform_, busy, request.copies);
+    if (noteSheet_->isChecked()) printNoteSheet(platform_, busy, request.copies);
 }
 
 }  // namespace rodwick

@@ -44,17 +44,17 @@ class PrintDialog : public QDialog {
     QRadioButton* noteSheet_ = nullptr;
     QRadioButton* range_ = nullptr;
     QLineEdit* rangeFrom_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    QLabel* toLabel_ = nullptr;
     QLineEdit* rangeTo_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* optionsGroup_ = nullptr;
     QCheckBox* includeTime_ = nullptr;
     QCheckBox* includeDate_ = nullptr;
     QCheckBox* includeFileName_ = nullptr;
-    QLabel* Label2_ = nullptr;
+    QLabel* copiesLabel_ = nullptr;
     QLineEdit* copies_ = nullptr;
     QPushButton* printButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    QLabel* Image1_ = nullptr;
+    QLabel* picture_ = nullptr;
 };
 
 }  // namespace rodwick

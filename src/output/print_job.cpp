@@ -20,25 +20,25 @@ class PrintRun {
 
     // Runs a step until it works; false once the user gives up.
     template <typename Step>
-    bool Attempt(const Step& step) {
+    bool attempt(const Step& step) {
         while (!step()) {
             const auto answer =
-                busy_.Normal([this] { return platform_.showMessage(PrinterMessage()); });
+                busy_.normal([this] { return platform_.showMessage(printerMessage()); });
             if (answer != platform::Answer::Retry) return false;
         }
         return true;
     }
 
-    bool Line(const QString& text) {
-        if (!started_ && !Attempt([this] { return platform_.startPrintJob(); })) return false;
+    bool line(const QString& text) {
+        if (!started_ && !attempt([this] { return platform_.startPrintJob(); })) return false;
         started_ = true;
-        return Attempt([&] { return platform_.printLine(text); });
+        return attempt([&] { return platform_.printLine(text); });
     }
 
     // A box's text as a whole number within low..high; a failed step when it is none.
-    bool Read(const QString& text, int low, int high, int& value) {
-        return Attempt([&] {
-            const std::optional<int> number = WholeNumber16(text.toStdString());
+    bool read(const QString& text, int low, int high, int& value) {
+        return attempt([&] {
+            const std::optional<int> number = wholeNumber16(text.toStdString());
             if (!number || *number < low || *number > high) return false;
             value = *number;
             return true;
@@ -46,15 +46,15 @@ class PrintRun {
     }
 
     // Hands the lines over to the printer; nothing when none was printed.
-    void End() {
+    void end() {
         if (started_) platform_.endPrintJob();
         started_ = false;
     }
 
     // Ends a request the user cancelled: the lines printed so far go to the printer rather
     // than stay pending in front of the next request.
-    bool Cancel() {
-        End();
+    bool cancel() {
+        end();
         return false;
     }
 
@@ -69,42 +69,42 @@ constexpr int kNoCount = -32768;
 
 }  // namespace
 
-platform::Message PrinterMessage() {
+platform::Message printerMessage() {
     return {QStringLiteral("Your printer is off line or is not responding. Please fix this "
                            "problem and click on Retry to try again."),
             QStringLiteral("Printer"), platform::Buttons::RetryCancel, platform::Icon::Stop};
 }
 
-QString PrintHeader(const PrintRequest& request, const std::string& fileName,
+QString printHeader(const PrintRequest& request, const std::string& fileName,
                     const QDateTime& now) {
     const QString separator = QStringLiteral(" - ");
     QString header;
-    if (request.includeFileName) header += FromPath(fileName) + separator;
-    if (request.includeDate) header += MonthDayYear(now.date()) + separator;
+    if (request.includeFileName) header += fromPath(fileName) + separator;
+    if (request.includeDate) header += monthDayYear(now.date()) + separator;
     if (request.includeTime) header += now.time().toString(QStringLiteral("HH:mm:ss"));
     return header;
 }
 
-bool PrintRecords(platform::Platform& platform, BusyPointer& busy, const RecordBook& book,
+bool printRecords(platform::Platform& platform, BusyPointer& busy, const RecordBook& book,
                   const PrintRequest& request) {
     PrintRun run(platform, busy);
-    const QString font = FromFileText(book.settings().displayFont);
+    const QString font = fromFileText(book.settings().displayFont);
     platform.setPrinterFontName(font);
 
     platform.setPrinterFontAttribute(platform::FontAttribute::Bold, true);
-    const bool headerPrinted = run.Line(PrintHeader(request, book.fileName(), platform.now()));
+    const bool headerPrinted = run.line(printHeader(request, book.fileName(), platform.now()));
     platform.setPrinterFontAttribute(platform::FontAttribute::Bold, false);
-    if (!headerPrinted) return run.Cancel();
+    if (!headerPrinted) return run.cancel();
 
     int copies = 0;
-    if (!run.Read(request.copies, kNoCount, kAnyCount, copies)) return run.Cancel();
+    if (!run.read(request.copies, kNoCount, kAnyCount, copies)) return run.cancel();
     if (copies > 0) {
         const RecordTable& table = book.table();
         int from = 0;
         int to = 0;
-        if (!run.Read(request.printFrom, 0, RecordTable::kMaxRecords, from) ||
-            !run.Read(request.printTo, 0, RecordTable::kMaxRecords, to)) {
-            return run.Cancel();
+        if (!run.read(request.printFrom, 0, RecordTable::kMaxRecords, from) ||
+            !run.read(request.printTo, 0, RecordTable::kMaxRecords, to)) {
+            return run.cancel();
         }
         // Slot 0 and the slots past the last record hold no record: they print nothing.
         const int first = std::max(from, 1);
@@ -112,29 +112,29 @@ bool PrintRecords(platform::Platform& platform, BusyPointer& busy, const RecordB
         for (int copy = 1; copy <= copies; ++copy) {
             for (int i = first; i <= last; ++i) {
                 for (const std::string& line :
-                     RecordPrintLines(table.slot(i), book.settings().units)) {
-                    if (!run.Line(FromFileText(line))) return run.Cancel();
+                     recordPrintLines(table.slot(i), book.settings().units)) {
+                    if (!run.line(fromFileText(line))) return run.cancel();
                 }
             }
         }
     }
-    run.End();
+    run.end();
     platform.setPrinterFontName(font);
     return true;
 }
 
-bool PrintNoteSheet(platform::Platform& platform, BusyPointer& busy, const QString& copiesText) {
+bool printNoteSheet(platform::Platform& platform, BusyPointer& busy, const QString& copiesText) {
     PrintRun run(platform, busy);
     int copies = 0;
-    if (!run.Read(copiesText, kNoCount, kAnyCount, copies)) return run.Cancel();
+    if (!run.read(copiesText, kNoCount, kAnyCount, copies)) return run.cancel();
     for (int copy = 1; copy <= copies; ++copy) {
-        for (const std::string& line : NoteSheetLines()) {
-            if (!run.Line(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())))) {
-                return run.Cancel();
+        for (const std::string& line : noteSheetLines()) {
+            if (!run.line(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())))) {
+                return run.cancel();
             }
         }
     }
-    run.End();
+    run.end();
     return true;
 }
 

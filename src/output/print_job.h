@@ -24,10 +24,10 @@ struct PrintRequest {
 
 // The header line of a record printout, of what is asked for: the file name and " - ", the
 // date (mm-dd-yyyy) and " - ", the time (hh:mm:ss, 24-hour clock); empty when none is.
-QString PrintHeader(const PrintRequest& request, const std::string& fileName, const QDateTime& now);
+QString printHeader(const PrintRequest& request, const std::string& fileName, const QDateTime& now);
 
 // The printer message, shown with Retry and Cancel whenever a step of printing fails.
-platform::Message PrinterMessage();
+platform::Message printerMessage();
 
 // Both print routines run a step that fails (the printer, or a copies count or record number
 // that is not one) again while the user answers the printer message with Retry; Cancel ends
@@ -37,10 +37,10 @@ platform::Message PrinterMessage();
 // The header line in bold once, then the 19 lines of each record printFrom..printTo, as many
 // times as copies says. Numbers beyond the records held print nothing; a range bound outside
 // 0..250 is a failure.
-bool PrintRecords(platform::Platform& platform, BusyPointer& busy, const RecordBook& book,
+bool printRecords(platform::Platform& platform, BusyPointer& busy, const RecordBook& book,
                   const PrintRequest& request);
 
 // The blank note sheet, as many times as copies says, in the printer's font as it stands.
-bool PrintNoteSheet(platform::Platform& platform, BusyPointer& busy, const QString& copies);
+bool printNoteSheet(platform::Platform& platform, BusyPointer& busy, const QString& copies);
 
 }  // namespace rodwick

@@ -8,80 +8,80 @@ namespace rodwick {
 
 namespace {
 
-const std::string& F(const TripRecord& record, Field field) {
+const std::string& f(const TripRecord& record, Field field) {
     return record[field];
 }
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
 }  // namespace
 
-std::string JoinedValue(const std::string& major, const std::string& minor) {
+std::string joinedValue(const std::string& major, const std::string& minor) {
     return major + "." + minor;
 }
 
-std::array<std::string, kValueCount> RecordValues(const TripRecord& r) {
+std::array<std::string, kValueCount> recordValues(const TripRecord& r) {
     using enum Field;
-    return {F(r, venue),
-            F(r, waterType),
-            F(r, ticketPrice),
-            F(r, club),
-            JoinedValue(F(r, totalWeightMajor), F(r, totalWeightMinor)),
-            F(r, waterCondition),
-            F(r, weather),
-            F(r, temperature),
-            F(r, method),
-            JoinedValue(F(r, depthMajor), F(r, depthMinor)),
-            F(r, bait),
-            F(r, species),
-            F(r, bestFish),
-            JoinedValue(F(r, bestFishWeightMajor), F(r, bestFishWeightMinor)),
-            F(r, restrictions),
-            F(r, remarks),
-            F(r, date),
-            F(r, startTime),
-            F(r, finishTime)};
+    return {f(r, Venue),
+            f(r, WaterType),
+            f(r, TicketPrice),
+            f(r, Club),
+            joinedValue(f(r, TotalWeightMajor), f(r, TotalWeightMinor)),
+            f(r, WaterCondition),
+            f(r, Weather),
+            f(r, Temperature),
+            f(r, Method),
+            joinedValue(f(r, DepthMajor), f(r, DepthMinor)),
+            f(r, Bait),
+            f(r, Species),
+            f(r, BestFish),
+            joinedValue(f(r, BestFishWeightMajor), f(r, BestFishWeightMinor)),
+            f(r, Restrictions),
+            f(r, Remarks),
+            f(r, Date),
+            f(r, StartTime),
+            f(r, FinishTime)};
 }
 
-std::string ClipboardText(const TripRecord& record) {
-    const std::array<std::string, kValueCount> values = RecordValues(record);
+std::string clipboardText(const TripRecord& record) {
+    const std::array<std::string, kValueCount> values = recordValues(record);
     std::string text = values[0];
     for (int i = 1; i < kValueCount; ++i) text += "\r\n" + values[i];
     return text;
 }
 
-std::vector<std::string> RecordPrintLines(const TripRecord& r, const UnitNames& units) {
+std::vector<std::string> recordPrintLines(const TripRecord& r, const UnitNames& units) {
     using enum Field;
     const std::string& weightUnit = units.weightMajorUnit;
     return {
-        "Venue: " + F(r, venue),
-        "Type of Water: " + F(r, waterType),
-        "Day Ticket Price: " + F(r, ticketPrice),
-        "Club: " + F(r, club),
-        "Total Weight: " + JoinedValue(F(r, totalWeightMajor), F(r, totalWeightMinor)) + " " +
+        "Venue: " + f(r, Venue),
+        "Type of Water: " + f(r, WaterType),
+        "Day Ticket Price: " + f(r, TicketPrice),
+        "Club: " + f(r, Club),
+        "Total Weight: " + joinedValue(f(r, TotalWeightMajor), f(r, TotalWeightMinor)) + " " +
             weightUnit,
-        "Water Conditions: " + F(r, waterCondition),
-        "Weather: " + F(r, weather),
-        "Temperature: " + F(r, temperature),
-        "Method: " + F(r, method),
-        "Depth: " + JoinedValue(F(r, depthMajor), F(r, depthMinor)) + " " + units.depthMajorUnit,
-        "Best Bait, etc :" + F(r, bait),
-        "Species Caught: " + F(r, species),
-        "Best Fish: " + F(r, bestFish) + "        Weight: " +
-            JoinedValue(F(r, bestFishWeightMajor), F(r, bestFishWeightMinor)) + " " + weightUnit,
-        "Restrictions: " + F(r, restrictions),
-        "Remarks: " + F(r, remarks),
-        "Date: " + F(r, date),
-        "Start Time: " + F(r, startTime),
-        "Finish Time: " + F(r, finishTime),
+        "Water Conditions: " + f(r, WaterCondition),
+        "Weather: " + f(r, Weather),
+        "Temperature: " + f(r, Temperature),
+        "Method: " + f(r, Method),
+        "Depth: " + joinedValue(f(r, DepthMajor), f(r, DepthMinor)) + " " + units.depthMajorUnit,
+        "Best Bait, etc :" + f(r, Bait),
+        "Species Caught: " + f(r, Species),
+        "Best Fish: " + f(r, BestFish) + "        Weight: " +
+            joinedValue(f(r, BestFishWeightMajor), f(r, BestFishWeightMinor)) + " " + weightUnit,
+        "Restrictions: " + f(r, Restrictions),
+        "Remarks: " + f(r, Remarks),
+        "Date: " + f(r, Date),
+        "Start Time: " + f(r, StartTime),
+        "Finish Time: " + f(r, FinishTime),
         "  ",
     };
 }
 
-const std::vector<std::string>& NoteSheetLines() {
-    static const std::vector<std::string> lines{
+const std::vector<std::string>& noteSheetLines() {
+    static const std::vector<std::string> kLines{
         "Venue:",
         "Type of Water:",
         "Day Ticket Price:",
@@ -104,16 +104,16 @@ const std::vector<std::string>& NoteSheetLines() {
         " ",
         " ",
     };
-    return lines;
+    return kLines;
 }
 
-std::optional<int> WholeNumber16(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+std::optional<int> wholeNumber16(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
 
     // A plain decimal number only: the shared reader would also take an exponent.
     if (text.find_first_of("eE") != std::string_view::npos) return std::nullopt;
-    const std::optional<std::int64_t> value = ScaledWhole(text, 0);
+    const std::optional<std::int64_t> value = scaledWhole(text, 0);
     if (!value) return std::nullopt;
     if (*value < -32768 || *value > 32767) return std::nullopt;
     return static_cast<int>(*value);

@@ -25,7 +25,7 @@ using SB = QMessageBox::StandardButton;
 
 // The buttons of each set in the order the user reads them, which is the order the default
 // button counts in.
-std::vector<SB> ButtonsOf(Buttons buttons) {
+std::vector<SB> buttonsOf(Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok:
             return {SB::Ok};
@@ -45,7 +45,7 @@ std::vector<SB> ButtonsOf(Buttons buttons) {
 
 // Escape (and closing the box) backs out: Cancel where there is one, otherwise No, otherwise
 // Abort; a lone Ok is simply acknowledged.
-SB EscapeButtonOf(Buttons buttons) {
+SB escapeButtonOf(Buttons buttons) {
     switch (buttons) {
         case Buttons::Ok:
             return SB::Ok;
@@ -61,7 +61,7 @@ SB EscapeButtonOf(Buttons buttons) {
     return SB::Cancel;
 }
 
-QMessageBox::Icon IconOf(Icon icon) {
+QMessageBox::Icon iconOf(Icon icon) {
     switch (icon) {
         case Icon::None:
             return QMessageBox::NoIcon;
@@ -77,7 +77,7 @@ QMessageBox::Icon IconOf(Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-std::size_t IndexOf(DefaultButton button) {
+std::size_t indexOf(DefaultButton button) {
     switch (button) {
         case DefaultButton::First:
             return 0;
@@ -90,15 +90,15 @@ std::size_t IndexOf(DefaultButton button) {
 }
 
 // The patterns Qt reads from the end of a name filter, as in "Text (*.txt *.asc)".
-QStringList BracketedPatterns(const QString& description) {
-    static const QRegularExpression tail(QStringLiteral("\\(([^()]*)\\)\\s*$"));
-    const QRegularExpressionMatch match = tail.match(description);
+QStringList bracketedPatterns(const QString& description) {
+    static const QRegularExpression kTail(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    const QRegularExpressionMatch match = kTail.match(description);
     if (!match.hasMatch()) return {};
     return match.captured(1).split(QRegularExpression(QStringLiteral("[\\s;]+")),
                                    Qt::SkipEmptyParts);
 }
 
-bool SamePatterns(const QStringList& a, const QStringList& b) {
+bool samePatterns(const QStringList& a, const QStringList& b) {
     if (a.size() != b.size()) return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a[i].compare(b[i], Qt::CaseInsensitive) != 0) return false;
@@ -107,11 +107,11 @@ bool SamePatterns(const QStringList& a, const QStringList& b) {
 }
 
 // The window a platform dialog belongs to, so that it opens over the program's windows.
-QWidget* DialogParent() {
+QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
 
-std::unique_ptr<QPrinter> DefaultPrinter() {
+std::unique_ptr<QPrinter> defaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return nullptr;
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -119,27 +119,27 @@ std::unique_ptr<QPrinter> DefaultPrinter() {
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* parent) {
+std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent);
     box->setTextFormat(Qt::PlainText);
     box->setText(message.text);
     box->setWindowTitle(message.title);
-    box->setIcon(IconOf(message.icon));
+    box->setIcon(iconOf(message.icon));
 
-    const std::vector<SB> buttons = ButtonsOf(message.buttons);
+    const std::vector<SB> buttons = buttonsOf(message.buttons);
     QMessageBox::StandardButtons set;
     for (SB button : buttons) set |= button;
     box->setStandardButtons(set);
 
     // A default beyond the set falls back to the first button.
-    std::size_t index = IndexOf(message.defaultButton);
+    std::size_t index = indexOf(message.defaultButton);
     if (index >= buttons.size()) index = 0;
     box->setDefaultButton(buttons[index]);
-    box->setEscapeButton(EscapeButtonOf(message.buttons));
+    box->setEscapeButton(escapeButtonOf(message.buttons));
     return box;
 }
 
-Answer AnswerFor(QMessageBox::StandardButton button) {
+Answer answerFor(QMessageBox::StandardButton button) {
     switch (button) {
         case SB::Ok:
             return Answer::Ok;
@@ -158,7 +158,7 @@ Answer AnswerFor(QMessageBox::StandardButton button) {
     }
 }
 
-QStringList NameFilters(const QString& filter) {
+QStringList nameFilters(const QString& filter) {
     QStringList result;
     if (filter.isEmpty()) return result;
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -167,7 +167,7 @@ QStringList NameFilters(const QString& filter) {
         const QStringList patterns = i + 1 < parts.size()
                                          ? parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)
                                          : QStringList();
-        if (patterns.isEmpty() || SamePatterns(BracketedPatterns(description), patterns)) {
+        if (patterns.isEmpty() || samePatterns(bracketedPatterns(description), patterns)) {
             result << description;
         } else {
             result << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
@@ -177,7 +177,7 @@ QStringList NameFilters(const QString& filter) {
     return result;
 }
 
-std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogOptions& options, bool save,
+std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogOptions& options, bool save,
                                             QWidget* parent) {
     auto dialog = std::make_unique<QFileDialog>(parent);
     // Qt's own dialog behaves the same on every desktop, and its filters can be told to
@@ -189,7 +189,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogOptions& options, bo
     // Before the name filters: the model builds its matchers when they are set.
     dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
 
-    const QStringList filters = NameFilters(options.filter);
+    const QStringList filters = nameFilters(options.filter);
     if (!filters.isEmpty()) {
         dialog->setNameFilters(filters);
         const qsizetype index = options.filterIndex - 1;
@@ -200,7 +200,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogOptions& options, bo
     return dialog;
 }
 
-QtPlatform::QtPlatform() : QtPlatform(DefaultPrinter) {}
+QtPlatform::QtPlatform() : QtPlatform(defaultPrinter) {}
 
 QtPlatform::QtPlatform(PrinterFactory makePrinter) : makePrinter_(std::move(makePrinter)) {}
 
@@ -210,13 +210,13 @@ QtPlatform::~QtPlatform() {
 }
 
 Answer QtPlatform::showMessage(const Message& message) {
-    auto box = MakeMessageBox(message, DialogParent());
-    return AnswerFor(static_cast<SB>(box->exec()));
+    auto box = makeMessageBox(message, dialogParent());
+    return answerFor(static_cast<SB>(box->exec()));
 }
 
 QString QtPlatform::inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText) {
-    QInputDialog dialog(DialogParent());
+    QInputDialog dialog(dialogParent());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setInputMode(QInputDialog::TextInput);
@@ -230,7 +230,7 @@ QString QtPlatform::inputBox(const QString& prompt, const QString& title,
 }
 
 QString QtPlatform::runFileDialog(const FileDialogOptions& options, bool save) {
-    auto dialog = MakeFileDialog(options, save, DialogParent());
+    auto dialog = makeFileDialog(options, save, dialogParent());
     if (dialog->exec() != QDialog::Accepted) return {};
     const QStringList files = dialog->selectedFiles();
     return files.isEmpty() ? QString() : files.first();
@@ -246,7 +246,7 @@ QString QtPlatform::saveFileDialog(const FileDialogOptions& options) {
 
 QString QtPlatform::fontDialog(const QString& currentFont) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, QFont(currentFont, 8), DialogParent());
+    const QFont font = QFontDialog::getFont(&ok, QFont(currentFont, 8), dialogParent());
     return ok ? font.family() : QString();
 }
 

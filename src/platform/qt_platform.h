@@ -16,19 +16,19 @@ namespace rodwick::platform {
 
 // The message box for a question, built but not shown: the exact text as plain text, the
 // title, the button set, its icon, the default button and the button Escape presses.
-std::unique_ptr<QMessageBox> MakeMessageBox(const Message& message, QWidget* parent = nullptr);
+std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent = nullptr);
 // The answer a button of a message box stands for; Cancel for anything else.
-Answer AnswerFor(QMessageBox::StandardButton button);
+Answer answerFor(QMessageBox::StandardButton button);
 
 // Qt name filters for a "description|pattern|description|pattern" filter list. Descriptions
 // stay as written; one that does not already end with its patterns in brackets gets them
 // appended, since Qt reads the patterns from there.
-QStringList NameFilters(const QString& filter);
+QStringList nameFilters(const QString& filter);
 
 // The file dialog for the options, built but not shown. Both kinds accept any typed name:
 // the commands check for existing files themselves, so the dialog neither insists that the
 // file exists nor asks before overwriting. Name filters match regardless of letter case.
-std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogOptions& options, bool save,
+std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogOptions& options, bool save,
                                             QWidget* parent = nullptr);
 
 // The platform on Qt Widgets.

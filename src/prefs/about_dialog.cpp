@@ -19,7 +19,7 @@ constexpr int kHeight = 300;
 
 }  // namespace
 
-QString AboutText() {
+QString aboutText() {
     return QStringLiteral(
         "Welcome to The Rodwick Database, by Harrowby Software.\n"
         "Keep a log of every fishing trip you make: where you fished, the water and the "
@@ -34,27 +34,27 @@ AboutDialog::AboutDialog(platform::Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("About"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     load();
 }
 
 void AboutDialog::buildControls() {
-    Picture1_ = new Drawing("Picture1", PaintFish, this);
-    Picture1_->setGeometry(14, 10, 72, 64);
+    fishPicture_ = new Drawing("Picture1", paintFish, this);
+    fishPicture_->setGeometry(14, 10, 72, 64);
 
     QFont maker(QStringLiteral("Times New Roman"));
     maker.setStyleHint(QFont::Serif);
     maker.setPointSize(16);
     maker.setItalic(true);
-    Label1_ = new QLabel(QStringLiteral("Harrowby Software"), this);
-    Label1_->setObjectName(QStringLiteral("Label1"));
-    Label1_->setFont(maker);
-    Label1_->setAlignment(Qt::AlignCenter);
-    Label1_->setGeometry(94, 22, kWidth - 188, 40);
+    makerLabel_ = new QLabel(QStringLiteral("Harrowby Software"), this);
+    makerLabel_->setObjectName(QStringLiteral("Label1"));
+    makerLabel_->setFont(maker);
+    makerLabel_->setAlignment(Qt::AlignCenter);
+    makerLabel_->setGeometry(94, 22, kWidth - 188, 40);
 
-    Image1_ = new Drawing("Image1", PaintFloat, this);
-    Image1_->setGeometry(kWidth - 14 - 72, 10, 72, 64);
+    floatPicture_ = new Drawing("Image1", paintFloat, this);
+    floatPicture_->setGeometry(kWidth - 14 - 72, 10, 72, 64);
 
     aboutFrame_ = new QGroupBox(this);
     aboutFrame_->setObjectName(QStringLiteral("fraAbout"));
@@ -74,8 +74,8 @@ void AboutDialog::buildControls() {
 }
 
 void AboutDialog::load() {
-    CentreOnScreen(*this, platform_);
-    aboutText_->setText(AboutText());
+    centreOnScreen(*this, platform_);
+    aboutText_->setText(aboutText());
 }
 
 void AboutDialog::dismiss() {

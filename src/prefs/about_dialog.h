@@ -14,7 +14,7 @@ namespace rodwick {
 class Drawing;
 
 // The About text: a welcome line naming the product and its maker, then what it does.
-QString AboutText();
+QString aboutText();
 
 // The About window; OK, Enter and Escape close it.
 class AboutDialog : public QDialog {
@@ -30,9 +30,9 @@ class AboutDialog : public QDialog {
     void buildControls();
 
     platform::Platform& platform_;
-    Drawing* Picture1_ = nullptr;
-    Drawing* Image1_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    Drawing* fishPicture_ = nullptr;
+    Drawing* floatPicture_ = nullptr;
+    QLabel* makerLabel_ = nullptr;
     QGroupBox* aboutFrame_ = nullptr;
     QLabel* aboutText_ = nullptr;
     QPushButton* okButton_ = nullptr;

@@ -12,7 +12,7 @@ namespace rodwick {
 // settings, the printer and the 22 value labels. Cancelling changes nothing. lastChosen is the
 // name the main window's font dialog holds between uses; it offers the font in force before
 // any was chosen.
-void ChooseDisplayFont(RecordBook& book, platform::Platform& platform, MainView& view,
+void chooseDisplayFont(RecordBook& book, platform::Platform& platform, MainView& view,
                        QString& lastChosen);
 
 }  // namespace rodwick

@@ -6,17 +6,17 @@
 
 namespace rodwick {
 
-QString ManualPath(const QString& programDir) {
-    return FromPath(LocateProgramFiles(ToPath(programDir)).manual);
+QString manualPath(const QString& programDir) {
+    return fromPath(locateProgramFiles(toPath(programDir)).manual);
 }
 
-QStringList WordProcessors() {
+QStringList wordProcessors() {
     // LibreOffice Writer first, AbiWord when Writer is not installed.
     return {QStringLiteral("/usr/bin/lowriter"), QStringLiteral("/usr/bin/abiword")};
 }
 
-void ShowHelp(platform::Platform& platform, const QString& manualPath,
-              const QStringList& wordProcessors) {
+void openManual(platform::Platform& platform, const QString& manualPath,
+                const QStringList& wordProcessors) {
     const QString title = QStringLiteral("Help");
     platform.showMessage(
         {QStringLiteral("Due to Windows problems, you must load this file manually. Please load "
@@ -24,7 +24,7 @@ void ShowHelp(platform::Platform& platform, const QString& manualPath,
                         "select Anglebox Manual from the Harrowby Software program group"),
          title, platform::Buttons::Ok, platform::Icon::None});
 
-    if (!FileExists(ToPath(manualPath))) {
+    if (!fileExists(toPath(manualPath))) {
         platform.showMessage({QStringLiteral("Sorry - Cannot find ANGLEBOX.doc!"), title,
                               platform::Buttons::Ok, platform::Icon::Stop});
         return;

@@ -10,15 +10,15 @@ namespace rodwick {
 
 // The manual beside the program, or in the shared data folder once installed: programDir is
 // the executable's directory.
-QString ManualPath(const QString& programDir);
+QString manualPath(const QString& programDir);
 
 // The word processors the help command starts, in the order it tries them.
-QStringList WordProcessors();
+QStringList wordProcessors();
 
 // The help command: tells the user to open the manual by hand, then, when the manual is
 // there, starts the first word processor that can be started, without arguments and without
 // waiting. Reports a missing manual, and the failure of every word processor.
-void ShowHelp(platform::Platform& platform, const QString& manualPath,
-              const QStringList& wordProcessors);
+void openManual(platform::Platform& platform, const QString& manualPath,
+                const QStringList& wordProcessors);
 
 }  // namespace rodwick

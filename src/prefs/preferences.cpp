@@ -11,27 +11,27 @@ struct MeasurementSystem {
     const char* reservedDepth;
 };
 
-MeasurementSystem SystemOf(bool metric) {
-    if (metric) return {UnitNames::Metric(), "99", "99"};
-    return {UnitNames::Imperial(), "14", "16"};
+MeasurementSystem systemOf(bool metric) {
+    if (metric) return {UnitNames::metric(), "99", "99"};
+    return {UnitNames::imperial(), "14", "16"};
 }
 
 }  // namespace
 
-PreferenceChoices ChoicesOf(const Settings& settings) {
+PreferenceChoices choicesOf(const Settings& settings) {
     return {settings.autoloadFile, settings.showVenuesOnEdit, settings.units.isMetric()};
 }
 
-Status ConfirmPreferences(Settings& settings, const PreferenceChoices& choices,
+Status confirmPreferences(Settings& settings, const PreferenceChoices& choices,
                           const std::string& settingsPath, const FileOps& ops) {
-    const MeasurementSystem system = SystemOf(choices.metric);
+    const MeasurementSystem system = systemOf(choices.metric);
     settings.autoloadFile = choices.autoloadFile;
     settings.showVenuesOnEdit = choices.showVenuesOnEdit;
     settings.units = system.units;
     settings.reservedWeight = system.reservedWeight;
     settings.reservedDepth = system.reservedDepth;
     // Written as a database is saved: a failed write leaves the old file whole.
-    return WriteFileAtomically(settingsPath, FormatSettings(settings), ops);
+    return writeFileAtomically(settingsPath, formatSettings(settings), ops);
 }
 
 }  // namespace rodwick

@@ -17,12 +17,12 @@ struct PreferenceChoices {
 
 // The choices as the window opens: the settings in force. Only exactly "Kg" counts as metric,
 // and only exactly 1 ticks the venue option.
-PreferenceChoices ChoicesOf(const Settings& settings);
+PreferenceChoices choicesOf(const Settings& settings);
 
 // Puts the choices into force (autoload path, venue option, the unit names and reserved
 // numbers of the chosen system, the display font unchanged) and writes the whole settings
 // file at settingsPath. The choices hold in memory whether or not the file could be written.
-Status ConfirmPreferences(Settings& settings, const PreferenceChoices& choices,
-                          const std::string& settingsPath, const FileOps& ops = FileOps::System());
+Status confirmPreferences(Settings& settings, const PreferenceChoices& choices,
+                          const std::string& settingsPath, const FileOps& ops = FileOps::system());
 
 }  // namespace rodwick

@@ -24,7 +24,7 @@ constexpr int kHeight = 236;
 constexpr int kFileLabelWidth = 262;
 
 template <typename T>
-T* Named(T* widget, const char* name) {
+T* named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
@@ -36,44 +36,46 @@ PreferencesDialog::PreferencesDialog(RecordBook& book, platform::Platform& platf
     : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preferences"));
-    MakeFixedDialog(*this, QSize(kWidth, kHeight));
+    makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     load();
 }
 
 void PreferencesDialog::buildControls() {
-    Frame3_ = Named(new QGroupBox(QStringLiteral("Options"), this), "Frame3");
-    Frame3_->setGeometry(10, 8, kWidth - 20, 52);
-    venueOption_ = Named(
-        new QCheckBox(QStringLiteral("Show possible venues and clubs on edit."), Frame3_), "ven");
+    optionsGroup_ = named(new QGroupBox(QStringLiteral("Options"), this), "Frame3");
+    optionsGroup_->setGeometry(10, 8, kWidth - 20, 52);
+    venueOption_ = named(
+        new QCheckBox(QStringLiteral("Show possible venues and clubs on edit."), optionsGroup_),
+        "ven");
     venueOption_->setGeometry(14, 22, kWidth - 48, 22);
 
-    Frame2_ = Named(new QGroupBox(QStringLiteral("Autoload File"), this), "Frame2");
-    Frame2_->setGeometry(10, 66, kWidth - 20, 62);
-    fileLabel_ = Named(new QLabel(Frame2_), "file");
+    autoloadGroup_ = named(new QGroupBox(QStringLiteral("Autoload File"), this), "Frame2");
+    autoloadGroup_->setGeometry(10, 66, kWidth - 20, 62);
+    fileLabel_ = named(new QLabel(autoloadGroup_), "file");
     fileLabel_->setTextFormat(Qt::PlainText);
     fileLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     fileLabel_->setIndent(3);
     fileLabel_->setGeometry(14, 26, kFileLabelWidth, 24);
-    chooseFileButton_ = Named(new QPushButton(QStringLiteral("Select.."), Frame2_), "autosel");
+    chooseFileButton_ =
+        named(new QPushButton(QStringLiteral("Select.."), autoloadGroup_), "autosel");
     chooseFileButton_->setAutoDefault(false);
     chooseFileButton_->setGeometry(kFileLabelWidth + 22, 24, kWidth - 20 - kFileLabelWidth - 36,
                                    28);
 
-    Frame1_ = Named(new QGroupBox(QStringLiteral("Measurement"), this), "Frame1");
-    Frame1_->setGeometry(10, 134, 170, 88);
-    metric_ = Named(new QRadioButton(QStringLiteral("Metric"), Frame1_), "mesmet");
+    measurementGroup_ = named(new QGroupBox(QStringLiteral("Measurement"), this), "Frame1");
+    measurementGroup_->setGeometry(10, 134, 170, 88);
+    metric_ = named(new QRadioButton(QStringLiteral("Metric"), measurementGroup_), "mesmet");
     metric_->setGeometry(14, 26, 140, 22);
-    imperial_ = Named(new QRadioButton(QStringLiteral("Imperial"), Frame1_), "mesimp");
+    imperial_ = named(new QRadioButton(QStringLiteral("Imperial"), measurementGroup_), "mesimp");
     imperial_->setGeometry(14, 54, 140, 22);
 
-    Image1_ = new Drawing("Image1", PaintBalance, this);
-    Image1_->setGeometry(196, 146, 72, 72);
+    balancePicture_ = new Drawing("Image1", paintBalance, this);
+    balancePicture_->setGeometry(196, 146, 72, 72);
 
-    okayButton_ = Named(new QPushButton(QStringLiteral("Okay"), this), "okay");
+    okayButton_ = named(new QPushButton(QStringLiteral("Okay"), this), "okay");
     okayButton_->setDefault(true);
     okayButton_->setGeometry(kWidth - 10 - 92, 144, 92, 30);
-    cancelButton_ = Named(new QPushButton(QStringLiteral("Cancel"), this), "cancel");
+    cancelButton_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cancel");
     cancelButton_->setAutoDefault(false);
     cancelButton_->setGeometry(kWidth - 10 - 92, 184, 92, 30);
 
@@ -83,10 +85,10 @@ void PreferencesDialog::buildControls() {
 }
 
 void PreferencesDialog::load() {
-    CentreOnScreen(*this, platform_);
-    const PreferenceChoices choices = ChoicesOf(book_.settings());
+    centreOnScreen(*this, platform_);
+    const PreferenceChoices choices = choicesOf(book_.settings());
     (choices.metric ? metric_ : imperial_)->setChecked(true);
-    setFileCaption(FromPath(choices.autoloadFile));
+    setFileCaption(fromPath(choices.autoloadFile));
     venueOption_->setChecked(choices.showVenuesOnEdit);
 }
 
@@ -117,17 +119,17 @@ void PreferencesDialog::cancel() {
 
 void PreferencesDialog::confirm() {
     PreferenceChoices choices;
-    choices.autoloadFile = ToPath(fileCaption_);
+    choices.autoloadFile = toPath(fileCaption_);
     choices.showVenuesOnEdit = venueOption_->isChecked();
     choices.metric = metric_->isChecked();
-    const std::string path = LocateProgramFiles(ToPath(platform_.programDirectory())).settings;
+    const std::string path = locateProgramFiles(toPath(platform_.programDirectory())).settings;
     Settings settings = book_.settings();
-    const Status written = ConfirmPreferences(settings, choices, path, ops_);
+    const Status written = confirmPreferences(settings, choices, path, ops_);
     book_.setSettings(std::move(settings));
     if (!written.ok()) {
         // The choices hold for this run all the same; the user must know they will not last.
         platform_.showMessage(
-            WriteFailure(QStringLiteral("save the preferences"), FromPath(path), written,
+            writeFailure(QStringLiteral("save the preferences"), fromPath(path), written,
                          QStringLiteral("They stay in force until the program ends."),
                          QStringLiteral("Preferences")));
     }

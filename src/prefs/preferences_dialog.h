@@ -25,7 +25,7 @@ class PreferencesDialog : public QDialog {
   public:
     // ops: the system calls the settings file is written with (tests make them fail).
     PreferencesDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
-                      FileOps ops = FileOps::System());
+                      FileOps ops = FileOps::system());
 
     void load();
     void chooseStartFile();
@@ -46,17 +46,17 @@ class PreferencesDialog : public QDialog {
     // The name the file dialog holds: the last file chosen while this window is open.
     QString chosenFileName_;
 
-    QGroupBox* Frame3_ = nullptr;
+    QGroupBox* optionsGroup_ = nullptr;
     QCheckBox* venueOption_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
+    QGroupBox* autoloadGroup_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     QPushButton* chooseFileButton_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* measurementGroup_ = nullptr;
     QRadioButton* metric_ = nullptr;
     QRadioButton* imperial_ = nullptr;
     QPushButton* okayButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    Drawing* Image1_ = nullptr;
+    Drawing* balancePicture_ = nullptr;
 };
 
 }  // namespace rodwick

@@ -12,7 +12,7 @@
 
 namespace rodwick {
 
-void RegisterPrefsCommands(CommandRegistry& commands, RecordBook& book,
+void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
                            platform::Platform& platform, MainView& view) {
     // The font dialog's name: the last one chosen in this run.
     auto chosenFont = std::make_shared<QString>();
@@ -32,11 +32,11 @@ void RegisterPrefsCommands(CommandRegistry& commands, RecordBook& book,
          .menu = kOptionsMenu,
          .order = 30,
          .handler = [&book, &platform, &view,
-                     chosenFont] { ChooseDisplayFont(book, platform, view, *chosenFont); }},
+                     chosenFont] { chooseDisplayFont(book, platform, view, *chosenFont); }},
     });
 }
 
-void RegisterHelpCommands(CommandRegistry& commands, platform::Platform& platform,
+void registerHelpCommands(CommandRegistry& commands, platform::Platform& platform,
                           QWidget& window) {
     commands.add({
         {.name = kHelpEntry,
@@ -46,7 +46,7 @@ void RegisterHelpCommands(CommandRegistry& commands, platform::Platform& platfor
          .order = 10,
          .handler =
              [&platform] {
-                 ShowHelp(platform, ManualPath(platform.programDirectory()), WordProcessors());
+                 openManual(platform, manualPath(platform.programDirectory()), wordProcessors());
              }},
         {.name = kHelpSeparator, .menu = kHelpMenu, .order = 20},
         {.name = kAboutEntry,

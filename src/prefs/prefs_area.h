@@ -13,9 +13,9 @@ class Platform;
 
 // Registers Preferences and Font on the Options menu; the font goes to the main view's value
 // labels.
-void RegisterPrefsCommands(CommandRegistry& commands, RecordBook& book,
+void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
                            platform::Platform& platform, MainView& view);
 // Registers the manual and About on the Help menu.
-void RegisterHelpCommands(CommandRegistry& commands, platform::Platform& platform, QWidget& window);
+void registerHelpCommands(CommandRegistry& commands, platform::Platform& platform, QWidget& window);
 
 }  // namespace rodwick

@@ -22,45 +22,45 @@ struct Reading {
 
 // A field read by the reader of its kind.
 template <Field field>
-auto ReadField(const TripRecord& trip) {
-    constexpr ValueKind kind = FieldInfoOf(field).value;
-    if constexpr (kind == ValueKind::time) {
-        return ReadTime(trip[field]);
-    } else if constexpr (kind == ValueKind::date) {
-        return ReadDate(trip[field]);
+auto readField(const TripRecord& trip) {
+    constexpr ValueKind kInd = fieldInfoOf(field).value;
+    if constexpr (kInd == ValueKind::Time) {
+        return readTime(trip[field]);
+    } else if constexpr (kInd == ValueKind::Date) {
+        return readDate(trip[field]);
     } else {
-        static_assert(kind == ValueKind::price, "no reader of this kind");
-        return ReadPrice(trip[field]);
+        static_assert(kInd == ValueKind::Price, "no reader of this kind");
+        return readPrice(trip[field]);
     }
 }
 
 // A split weight: its major part and the minor part that follows it.
 template <Field major>
-requires(FieldInfoOf(major).unit ==
-         UnitKind::weightMajor) std::optional<double> ReadWeightOf(const TripRecord& trip,
+requires(fieldInfoOf(major).unit ==
+         UnitKind::WeightMajor) std::optional<double> readWeightOf(const TripRecord& trip,
                                                                    const UnitNames& units) {
-    constexpr auto minor = static_cast<Field>(static_cast<int>(major) + 1);
-    return ReadWeight(trip[major], trip[minor], units);
+    constexpr auto kMinor = static_cast<Field>(static_cast<int>(major) + 1);
+    return readWeight(trip[major], trip[kMinor], units);
 }
 
-std::vector<Reading> ReadAll(std::span<const TripRecord> trips, const UnitNames& units) {
+std::vector<Reading> readAll(std::span<const TripRecord> trips, const UnitNames& units) {
     std::vector<Reading> readings;
     readings.reserve(trips.size());
     for (const TripRecord& trip : trips) {
-        readings.push_back({ReadWeightOf<Field::totalWeightMajor>(trip, units),
-                            ReadField<Field::startTime>(trip), ReadField<Field::finishTime>(trip),
-                            ReadField<Field::date>(trip), ReadField<Field::ticketPrice>(trip),
-                            ReadWeightOf<Field::bestFishWeightMajor>(trip, units)});
+        readings.push_back({readWeightOf<Field::TotalWeightMajor>(trip, units),
+                            readField<Field::StartTime>(trip), readField<Field::FinishTime>(trip),
+                            readField<Field::Date>(trip), readField<Field::TicketPrice>(trip),
+                            readWeightOf<Field::BestFishWeightMajor>(trip, units)});
     }
     return readings;
 }
 
 // A finish before the start means the trip ran past midnight.
-int MinutesFished(int start, int finish) {
+int minutesFished(int start, int finish) {
     return finish >= start ? finish - start : finish + 1440 - start;
 }
 
-Summary SummaryFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
+Summary summaryFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
     Summary s;
     s.trips = static_cast<int>(trips.size());
     double catchWhileTimed = 0;
@@ -76,7 +76,7 @@ Summary SummaryFrom(std::span<const TripRecord> trips, const std::vector<Reading
         noFinish += !r.finish;
         if (r.start && r.finish) {
             ++s.timedTrips;
-            s.minutesFished += MinutesFished(*r.start, *r.finish);
+            s.minutesFished += minutesFished(*r.start, *r.finish);
         }
         if (r.weight) {
             ++s.weighedTrips;
@@ -84,7 +84,7 @@ Summary SummaryFrom(std::span<const TripRecord> trips, const std::vector<Reading
             s.blankTrips += *r.weight == 0;
             if (r.start && r.finish) {
                 catchWhileTimed += *r.weight;
-                minutesWhileWeighed += MinutesFished(*r.start, *r.finish);
+                minutesWhileWeighed += minutesFished(*r.start, *r.finish);
             }
         }
         if (r.price) {
@@ -98,15 +98,15 @@ Summary SummaryFrom(std::span<const TripRecord> trips, const std::vector<Reading
     }
     if (minutesWhileWeighed > 0) s.catchPerHour = catchWhileTimed * 60 / minutesWhileWeighed;
     if (s.pricedTrips > 0) s.ticketPerTrip = static_cast<double>(s.ticketTotal) / s.pricedTrips;
-    Note(s.notes, s.trips - s.datedTrips, "without a readable date");
-    Note(s.notes, noStart, "without a readable start time");
-    Note(s.notes, noFinish, "without a readable finish time");
-    Note(s.notes, s.trips - s.weighedTrips, "without a readable total weight");
-    Note(s.notes, s.trips - s.pricedTrips, "without a readable ticket price");
+    note(s.notes, s.trips - s.datedTrips, "without a readable date");
+    note(s.notes, noStart, "without a readable start time");
+    note(s.notes, noFinish, "without a readable finish time");
+    note(s.notes, s.trips - s.weighedTrips, "without a readable total weight");
+    note(s.notes, s.trips - s.pricedTrips, "without a readable ticket price");
     return s;
 }
 
-VenueTable VenuesFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
+VenueTable venuesFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
     VenueTable table;
     std::unordered_map<std::string, std::size_t> rowOf;
     std::vector<long long> ticketSums;
@@ -115,7 +115,7 @@ VenueTable VenuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
     for (std::size_t k = 0; k < trips.size(); ++k) {
         const TripRecord& trip = trips[k];
         const Reading& r = readings[k];
-        std::string key = FoldName(trip[Field::venue]);
+        std::string key = foldName(trip[Field::Venue]);
         if (key.empty()) {
             ++unnamed;
             continue;
@@ -123,7 +123,7 @@ VenueTable VenuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
         auto [it, added] = rowOf.try_emplace(std::move(key), table.rows.size());
         if (added) {
             VenueRow row;
-            row.venue = std::string(Trim(trip[Field::venue]));
+            row.venue = std::string(trim(trip[Field::Venue]));
             table.rows.push_back(std::move(row));
             ticketSums.push_back(0);
             pricedTrips.push_back(0);
@@ -136,7 +136,7 @@ VenueTable VenuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
         } else {
             ++unweighed;
         }
-        const std::string_view fish = Trim(trip[Field::bestFish]);
+        const std::string_view fish = trim(trip[Field::BestFish]);
         if (!fish.empty() && r.bestWeight && (!row.bestWeight || *r.bestWeight > *row.bestWeight)) {
             row.bestFish = std::string(fish);
             row.bestWeight = r.bestWeight;
@@ -154,18 +154,18 @@ VenueTable VenuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
             row.averageTicket = static_cast<double>(ticketSums[i]) / pricedTrips[i];
         }
     }
-    Note(table.notes, unnamed, "without a venue");
-    Note(table.notes, unweighed, "without a readable total weight, left out of the catch");
+    note(table.notes, unnamed, "without a venue");
+    note(table.notes, unweighed, "without a readable total weight, left out of the catch");
     return table;
 }
 
-BestTable BestsFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
+BestTable bestsFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
     BestTable table;
     std::unordered_map<std::string, std::size_t> rowOf;
     int unnamed = 0, unweighed = 0;
     for (std::size_t k = 0; k < trips.size(); ++k) {
         const TripRecord& trip = trips[k];
-        std::string key = FoldName(trip[Field::bestFish]);
+        std::string key = foldName(trip[Field::BestFish]);
         if (key.empty()) {
             ++unnamed;
             continue;
@@ -174,9 +174,9 @@ BestTable BestsFrom(std::span<const TripRecord> trips, const std::vector<Reading
             ++unweighed;
             continue;
         }
-        const BestRow candidate{std::string(Trim(trip[Field::bestFish])), *readings[k].bestWeight,
-                                std::string(Trim(trip[Field::venue])),
-                                std::string(Trim(trip[Field::date])), static_cast<int>(k) + 1};
+        const BestRow candidate{std::string(trim(trip[Field::BestFish])), *readings[k].bestWeight,
+                                std::string(trim(trip[Field::Venue])),
+                                std::string(trim(trip[Field::Date])), static_cast<int>(k) + 1};
         auto [it, added] = rowOf.try_emplace(std::move(key), table.rows.size());
         if (added) {
             table.rows.push_back(candidate);
@@ -187,29 +187,29 @@ BestTable BestsFrom(std::span<const TripRecord> trips, const std::vector<Reading
     }
     std::stable_sort(table.rows.begin(), table.rows.end(),
                      [](const BestRow& a, const BestRow& b) { return a.weight > b.weight; });
-    Note(table.notes, unnamed, "without a best fish named");
-    Note(table.notes, unweighed, "without a readable best fish weight");
+    note(table.notes, unnamed, "without a best fish named");
+    note(table.notes, unweighed, "without a readable best fish weight");
     return table;
 }
 
-const char* FieldWords(Field field) {
+const char* fieldWords(Field field) {
     switch (field) {
-        case Field::method:
+        case Field::Method:
             return "a method";
-        case Field::bait:
+        case Field::Bait:
             return "a bait";
-        case Field::weather:
+        case Field::Weather:
             return "a weather";
-        case Field::waterCondition:
+        case Field::WaterCondition:
             return "a water condition";
-        case Field::waterType:
+        case Field::WaterType:
             return "a type of water";
         default:
             return "a value";
     }
 }
 
-ValueTable ValuesFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings,
+ValueTable valuesFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings,
                       Field field) {
     ValueTable table;
     table.field = field;
@@ -222,7 +222,7 @@ ValueTable ValuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
     std::unordered_map<std::string, std::size_t> groupOf;
     int empty = 0, unweighed = 0;
     for (std::size_t k = 0; k < trips.size(); ++k) {
-        std::string key = FoldName(trips[k][field]);
+        std::string key = foldName(trips[k][field]);
         if (key.empty()) {
             ++empty;
             continue;
@@ -232,7 +232,7 @@ ValueTable ValuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
             continue;
         }
         auto [it, added] = groupOf.try_emplace(std::move(key), groups.size());
-        if (added) groups.push_back({std::string(Trim(trips[k][field])), 0, 0});
+        if (added) groups.push_back({std::string(trim(trips[k][field])), 0, 0});
         ++groups[it->second].trips;
         groups[it->second].total += *readings[k].weight;
     }
@@ -247,13 +247,13 @@ ValueTable ValuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
     std::stable_sort(
         table.rows.begin(), table.rows.end(),
         [](const ValueRow& a, const ValueRow& b) { return a.averageCatch > b.averageCatch; });
-    Note(table.notes, empty, std::string("without ") + FieldWords(field));
-    Note(table.notes, unweighed, "without a readable total weight");
-    Note(table.notes, single, "whose value no other trip shares");
+    note(table.notes, empty, std::string("without ") + fieldWords(field));
+    note(table.notes, unweighed, "without a readable total weight");
+    note(table.notes, single, "whose value no other trip shares");
     return table;
 }
 
-MonthTable MonthsFrom(const std::vector<Reading>& readings) {
+MonthTable monthsFrom(const std::vector<Reading>& readings) {
     MonthTable table;
     std::optional<Date> first, last;
     int undated = 0;
@@ -283,89 +283,89 @@ MonthTable MonthsFrom(const std::vector<Reading>& readings) {
             }
         }
     }
-    Note(table.notes, undated, "without a readable date");
+    note(table.notes, undated, "without a readable date");
     return table;
 }
 
 }  // namespace
 
-std::string Describe(const LeftOut& leftOut) {
+std::string describe(const LeftOut& leftOut) {
     return std::to_string(leftOut.trips) + (leftOut.trips == 1 ? " trip " : " trips ") +
            leftOut.why;
 }
 
-void Note(std::vector<LeftOut>& notes, int trips, std::string why) {
+void note(std::vector<LeftOut>& notes, int trips, std::string why) {
     if (trips > 0) notes.push_back({trips, std::move(why)});
 }
 
-std::span<const TripRecord> TripsOf(const RecordTable& table) {
+std::span<const TripRecord> tripsOf(const RecordTable& table) {
     if (table.recordCount() == 0) return {};
     return {&table.slot(1), static_cast<std::size_t>(table.recordCount())};
 }
 
-Summary SummaryOf(std::span<const TripRecord> trips, const UnitNames& units) {
-    return SummaryFrom(trips, ReadAll(trips, units));
+Summary summaryOf(std::span<const TripRecord> trips, const UnitNames& units) {
+    return summaryFrom(trips, readAll(trips, units));
 }
-VenueTable VenuesOf(std::span<const TripRecord> trips, const UnitNames& units) {
-    return VenuesFrom(trips, ReadAll(trips, units));
+VenueTable venuesOf(std::span<const TripRecord> trips, const UnitNames& units) {
+    return venuesFrom(trips, readAll(trips, units));
 }
-BestTable BestsOf(std::span<const TripRecord> trips, const UnitNames& units) {
-    return BestsFrom(trips, ReadAll(trips, units));
+BestTable bestsOf(std::span<const TripRecord> trips, const UnitNames& units) {
+    return bestsFrom(trips, readAll(trips, units));
 }
-ValueTable ValuesOf(std::span<const TripRecord> trips, const UnitNames& units, Field field) {
-    return ValuesFrom(trips, ReadAll(trips, units), field);
+ValueTable valuesOf(std::span<const TripRecord> trips, const UnitNames& units, Field field) {
+    return valuesFrom(trips, readAll(trips, units), field);
 }
-MonthTable MonthsOf(std::span<const TripRecord> trips, const UnitNames& units) {
-    return MonthsFrom(ReadAll(trips, units));
+MonthTable monthsOf(std::span<const TripRecord> trips, const UnitNames& units) {
+    return monthsFrom(readAll(trips, units));
 }
 
 // What works groups the trips by a name as typed, which only a text field holds.
 static_assert(std::ranges::all_of(kWhatWorksFields, [](Field field) {
-    return FieldInfoOf(field).value == ValueKind::text;
+    return fieldInfoOf(field).value == ValueKind::Text;
 }));
 
-Figures FiguresOf(std::span<const TripRecord> trips, const UnitNames& units) {
-    const std::vector<Reading> readings = ReadAll(trips, units);
-    Figures figures{SummaryFrom(trips, readings),
-                    VenuesFrom(trips, readings),
-                    BestsFrom(trips, readings),
+Figures figuresOf(std::span<const TripRecord> trips, const UnitNames& units) {
+    const std::vector<Reading> readings = readAll(trips, units);
+    Figures figures{summaryFrom(trips, readings),
+                    venuesFrom(trips, readings),
+                    bestsFrom(trips, readings),
                     {},
-                    MonthsFrom(readings)};
+                    monthsFrom(readings)};
     for (Field field : kWhatWorksFields) {
-        figures.whatWorks.push_back(ValuesFrom(trips, readings, field));
+        figures.whatWorks.push_back(valuesFrom(trips, readings, field));
     }
     return figures;
 }
 
-std::string FormatWeight(double minorUnits, const UnitNames& units) {
-    const long long perMajor = MinorPerMajor(units);
+std::string formatWeight(double minorUnits, const UnitNames& units) {
+    const long long perMajor = minorPerMajor(units);
     const long long whole = std::llround(minorUnits);
     return std::to_string(whole / perMajor) + " " + units.weightMajorUnit + " " +
            std::to_string(whole % perMajor) + " " + units.weightMinorUnit;
 }
 
-std::string FormatMoney(double cents) {
+std::string formatMoney(double cents) {
     const long long whole = std::llround(cents);
     char text[32];
     std::snprintf(text, sizeof text, "%lld.%02lld", whole / 100, whole % 100);
     return text;
 }
 
-std::string FormatDuration(int minutes) {
+std::string formatDuration(int minutes) {
     return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
 }
 
-std::string FormatDate(const Date& date) {
+std::string formatDate(const Date& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
     return text;
 }
 
-std::string FormatShare(double share) {
+std::string formatShare(double share) {
     return std::to_string(std::lround(share * 100)) + "%";
 }
 
-std::string FormatMonth(int year, int month) {
+std::string formatMonth(int year, int month) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d", year, month);
     return text;

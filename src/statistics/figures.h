@@ -18,9 +18,9 @@ struct LeftOut {
     bool operator==(const LeftOut&) const = default;
 };
 // "3 trips without a readable finish time".
-std::string Describe(const LeftOut& leftOut);
+std::string describe(const LeftOut& leftOut);
 // Adds a note only when some trip was left out.
-void Note(std::vector<LeftOut>& notes, int trips, std::string why);
+void note(std::vector<LeftOut>& notes, int trips, std::string why);
 
 struct Summary {
     int trips = 0;
@@ -77,7 +77,7 @@ struct ValueRow {
     double averageCatch = 0;
 };
 struct ValueTable {
-    Field field = Field::method;
+    Field field = Field::Method;
     std::vector<ValueRow> rows;  // best average first
     std::vector<LeftOut> notes;
 };
@@ -103,25 +103,25 @@ struct Figures {
 };
 
 // Trips are the table's records in order; trip k is record k + 1.
-Summary SummaryOf(std::span<const TripRecord> trips, const UnitNames& units);
-VenueTable VenuesOf(std::span<const TripRecord> trips, const UnitNames& units);
-BestTable BestsOf(std::span<const TripRecord> trips, const UnitNames& units);
-ValueTable ValuesOf(std::span<const TripRecord> trips, const UnitNames& units, Field field);
-MonthTable MonthsOf(std::span<const TripRecord> trips, const UnitNames& units);
-Figures FiguresOf(std::span<const TripRecord> trips, const UnitNames& units);
-inline constexpr Field kWhatWorksFields[] = {Field::method, Field::bait, Field::weather,
-                                             Field::waterCondition, Field::waterType};
+Summary summaryOf(std::span<const TripRecord> trips, const UnitNames& units);
+VenueTable venuesOf(std::span<const TripRecord> trips, const UnitNames& units);
+BestTable bestsOf(std::span<const TripRecord> trips, const UnitNames& units);
+ValueTable valuesOf(std::span<const TripRecord> trips, const UnitNames& units, Field field);
+MonthTable monthsOf(std::span<const TripRecord> trips, const UnitNames& units);
+Figures figuresOf(std::span<const TripRecord> trips, const UnitNames& units);
+inline constexpr Field kWhatWorksFields[] = {Field::Method, Field::Bait, Field::Weather,
+                                             Field::WaterCondition, Field::WaterType};
 
 // The records of a table as trips.
-std::span<const TripRecord> TripsOf(const RecordTable& table);
+std::span<const TripRecord> tripsOf(const RecordTable& table);
 
 // Texts of the figures, in the units in force: "12 lb 8 oz", "1 Kg 250 g" (rounded to whole
 // minor units), "5.50", "12 h 30 min", "04-14-2001", "25%", "2001-04" for a month.
-std::string FormatWeight(double minorUnits, const UnitNames& units);
-std::string FormatMoney(double cents);
-std::string FormatDuration(int minutes);
-std::string FormatDate(const Date& date);
-std::string FormatShare(double share);
-std::string FormatMonth(int year, int month);
+std::string formatWeight(double minorUnits, const UnitNames& units);
+std::string formatMoney(double cents);
+std::string formatDuration(int minutes);
+std::string formatDate(const Date& date);
+std::string formatShare(double share);
+std::string formatMonth(int year, int month);
 
 }  // namespace rodwick::stats

@@ -8,14 +8,14 @@
 namespace rodwick::stats {
 namespace {
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-char FoldChar(char c) {
+char foldChar(char c) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
     // Windows-1252 capitals: Š Œ Ž Ÿ and À..Þ except ×.
@@ -25,40 +25,40 @@ char FoldChar(char c) {
     return c;
 }
 
-bool EqualsFolded(std::string_view a, std::string_view b) {
+bool equalsFolded(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldChar(a[i]) != FoldChar(b[i])) return false;
+        if (foldChar(a[i]) != foldChar(b[i])) return false;
     }
     return true;
 }
 
 // Strips a trailing unit name (any case, blanks before it allowed); false when the text ends
 // in letters that are not that name.
-std::string_view WithoutUnit(std::string_view text, std::string_view unit) {
-    text = Trim(text);
+std::string_view withoutUnit(std::string_view text, std::string_view unit) {
+    text = trim(text);
     std::size_t end = text.size();
     while (end > 0 && std::isalpha(static_cast<unsigned char>(text[end - 1]))) --end;
     const std::string_view letters = text.substr(end);
     if (letters.empty()) return text;
-    if (!EqualsFolded(letters, unit)) return {};
-    return Trim(text.substr(0, end));
+    if (!equalsFolded(letters, unit)) return {};
+    return trim(text.substr(0, end));
 }
 
 // Reads digits at pos; -1 when there are none.
-int Digits(std::string_view text, std::size_t& pos, std::size_t maxCount) {
+int digits(std::string_view text, std::size_t& pos, std::size_t maxCount) {
     int value = 0;
     std::size_t count = 0;
-    while (pos < text.size() && IsDigit(text[pos]) && count < maxCount) {
+    while (pos < text.size() && isDigit(text[pos]) && count < maxCount) {
         value = value * 10 + (text[pos] - '0');
         ++pos;
         ++count;
     }
-    if (pos < text.size() && IsDigit(text[pos])) return -1;  // too many digits
+    if (pos < text.size() && isDigit(text[pos])) return -1;  // too many digits
     return count == 0 ? -1 : value;
 }
 
-std::optional<Date> ValidDate(int year, int month, int day) {
+std::optional<Date> validDate(int year, int month, int day) {
     using namespace std::chrono;
     if (year < 1000 || month < 1 || month > 12 || day < 1) return std::nullopt;
     const year_month_day ymd{std::chrono::year{year},
@@ -73,8 +73,8 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "july",    "august",   "september", "october", "november", "december"};
 
 // 1..12 for a month name or its first three letters ("Sept" too); 0 otherwise.
-int MonthNumber(std::string_view word) {
-    const std::string folded = FoldName(word);
+int monthNumber(std::string_view word) {
+    const std::string folded = foldName(word);
     if (folded.size() < 3) return 0;
     for (std::size_t m = 0; m < kMonthNames.size(); ++m) {
         const std::string_view name = kMonthNames[m];
@@ -87,20 +87,20 @@ int MonthNumber(std::string_view word) {
 
 // Splits a date into its words: runs of digits or of letters; blanks, commas, '-', '/', '.'
 // separate them. Anything else, or ordinals ("14th"), makes the date unreadable.
-bool DateWords(std::string_view text, std::array<std::string_view, 3>& words) {
+bool dateWords(std::string_view text, std::array<std::string_view, 3>& words) {
     std::size_t count = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char c = text[pos];
-        if (IsBlank(c) || c == ',' || c == '-' || c == '/' || c == '.') {
+        if (isBlank(c) || c == ',' || c == '-' || c == '/' || c == '.') {
             ++pos;
             continue;
         }
-        const bool digits = IsDigit(c);
+        const bool digits = isDigit(c);
         if (!digits && !std::isalpha(static_cast<unsigned char>(c))) return false;
         const std::size_t start = pos;
         while (pos < text.size() &&
-               (digits ? IsDigit(text[pos])
+               (digits ? isDigit(text[pos])
                        : std::isalpha(static_cast<unsigned char>(text[pos])) != 0)) {
             ++pos;
         }
@@ -110,8 +110,8 @@ bool DateWords(std::string_view text, std::array<std::string_view, 3>& words) {
     return count == 3;
 }
 
-std::optional<int> Number(std::string_view word) {
-    if (word.empty() || word.size() > 4 || !IsDigit(word[0])) return std::nullopt;
+std::optional<int> number(std::string_view word) {
+    if (word.empty() || word.size() > 4 || !isDigit(word[0])) return std::nullopt;
     int value = 0;
     for (char c : word) value = value * 10 + (c - '0');
     return value;
@@ -119,20 +119,20 @@ std::optional<int> Number(std::string_view word) {
 
 }  // namespace
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-std::string FoldName(std::string_view text) {
-    std::string folded(Trim(text));
-    for (char& c : folded) c = FoldChar(c);
+std::string foldName(std::string_view text) {
+    std::string folded(trim(text));
+    for (char& c : folded) c = foldChar(c);
     return folded;
 }
 
-std::optional<double> ReadDecimal(std::string_view text) {
-    text = Trim(text);
+std::optional<double> readDecimal(std::string_view text) {
+    text = trim(text);
     double whole = 0;
     double fraction = 0;
     double scale = 1;
@@ -141,7 +141,7 @@ std::optional<double> ReadDecimal(std::string_view text) {
     std::size_t digitsAfter = 0;
     char separator = 0;
     for (char c : text) {
-        if (IsDigit(c)) {
+        if (isDigit(c)) {
             anyDigit = true;
             if (afterSeparator) {
                 scale /= 10;
@@ -162,31 +162,31 @@ std::optional<double> ReadDecimal(std::string_view text) {
     return whole + fraction;
 }
 
-int MinorPerMajor(const UnitNames& units) {
+int minorPerMajor(const UnitNames& units) {
     return units.isMetric() ? 1000 : 16;
 }
 
-std::optional<double> ReadWeight(std::string_view major, std::string_view minor,
+std::optional<double> readWeight(std::string_view major, std::string_view minor,
                                  const UnitNames& units) {
-    major = Trim(major);
-    minor = Trim(minor);
+    major = trim(major);
+    minor = trim(minor);
     if (major.empty() && minor.empty()) return std::nullopt;
     double total = 0;
     if (!major.empty()) {
-        const auto value = ReadDecimal(WithoutUnit(major, units.weightMajorUnit));
+        const auto value = readDecimal(withoutUnit(major, units.weightMajorUnit));
         if (!value) return std::nullopt;
-        total += *value * MinorPerMajor(units);
+        total += *value * minorPerMajor(units);
     }
     if (!minor.empty()) {
-        const auto value = ReadDecimal(WithoutUnit(minor, units.weightMinorUnit));
+        const auto value = readDecimal(withoutUnit(minor, units.weightMinorUnit));
         if (!value) return std::nullopt;
         total += *value;
     }
     return total;
 }
 
-std::optional<int> ReadTime(std::string_view text) {
-    std::string folded = FoldName(text);
+std::optional<int> readTime(std::string_view text) {
+    std::string folded = foldName(text);
     // "a.m." and "p.m." as "am" and "pm".
     std::string compact;
     for (char c : folded) {
@@ -196,27 +196,27 @@ std::optional<int> ReadTime(std::string_view text) {
         }
         compact += c;
     }
-    std::string_view rest = Trim(compact);
+    std::string_view rest = trim(compact);
     int half = 0;  // 1 am, 2 pm
     if (rest.ends_with("am") || rest.ends_with("pm")) {
         half = rest.ends_with("am") ? 1 : 2;
-        rest = Trim(rest.substr(0, rest.size() - 2));
+        rest = trim(rest.substr(0, rest.size() - 2));
     }
     std::size_t pos = 0;
     int hour = 0;
     int minute = 0;
     if (rest.size() == 4 && half == 0 &&
-        std::all_of(rest.begin(), rest.end(), [](char c) { return IsDigit(c); })) {
+        std::all_of(rest.begin(), rest.end(), [](char c) { return isDigit(c); })) {
         hour = (rest[0] - '0') * 10 + (rest[1] - '0');
         minute = (rest[2] - '0') * 10 + (rest[3] - '0');
     } else {
-        hour = Digits(rest, pos, 2);
+        hour = digits(rest, pos, 2);
         if (hour < 0) return std::nullopt;
         if (pos < rest.size()) {
             if (rest[pos] != ':' && rest[pos] != '.') return std::nullopt;
             ++pos;
             const std::size_t start = pos;
-            minute = Digits(rest, pos, 2);
+            minute = digits(rest, pos, 2);
             if (minute < 0 || pos - start != 2 || pos != rest.size()) return std::nullopt;
         } else if (half == 0) {
             return std::nullopt;  // a bare "9" could be morning or evening
@@ -232,34 +232,34 @@ std::optional<int> ReadTime(std::string_view text) {
     return hour * 60 + minute;
 }
 
-std::optional<Date> ReadDate(std::string_view text) {
+std::optional<Date> readDate(std::string_view text) {
     std::array<std::string_view, 3> words;
-    if (!DateWords(Trim(text), words)) return std::nullopt;
-    const auto a = Number(words[0]);
-    const auto b = Number(words[1]);
-    const auto c = Number(words[2]);
+    if (!dateWords(trim(text), words)) return std::nullopt;
+    const auto a = number(words[0]);
+    const auto b = number(words[1]);
+    const auto c = number(words[2]);
     const bool fourDigitYearLast = c && words[2].size() == 4;
     if (a && b && c) {
-        if (words[0].size() == 4) return ValidDate(*a, *b, *c);
+        if (words[0].size() == 4) return validDate(*a, *b, *c);
         if (!fourDigitYearLast) return std::nullopt;
-        if (*a > 12) return ValidDate(*c, *b, *a);
-        return ValidDate(*c, *a, *b);
+        if (*a > 12) return validDate(*c, *b, *a);
+        return validDate(*c, *a, *b);
     }
     if (!fourDigitYearLast) return std::nullopt;
     if (a && !b) {
-        const int month = MonthNumber(words[1]);  // 14 April 2001
-        return month ? ValidDate(*c, month, *a) : std::nullopt;
+        const int month = monthNumber(words[1]);  // 14 April 2001
+        return month ? validDate(*c, month, *a) : std::nullopt;
     }
     if (!a && b) {
-        const int month = MonthNumber(words[0]);  // April 14, 2001
-        return month ? ValidDate(*c, month, *b) : std::nullopt;
+        const int month = monthNumber(words[0]);  // April 14, 2001
+        return month ? validDate(*c, month, *b) : std::nullopt;
     }
     return std::nullopt;
 }
 
-std::optional<long long> ReadPrice(std::string_view text) {
-    text = Trim(text);
-    if (FoldName(text) == "free") return 0;
+std::optional<long long> readPrice(std::string_view text) {
+    text = trim(text);
+    if (foldName(text) == "free") return 0;
     const auto isSign = [](char c) {
         return c == '$' || c == static_cast<char>(0xA3) || c == static_cast<char>(0x80);
     };
@@ -268,12 +268,12 @@ std::optional<long long> ReadPrice(std::string_view text) {
     } else if (!text.empty() && isSign(text.back())) {
         text.remove_suffix(1);
     }
-    text = Trim(text);
+    text = trim(text);
     const std::size_t separator = text.find_first_of(".,");
     if (separator != std::string_view::npos && text.size() - separator - 1 > 2) {
         return std::nullopt;
     }
-    const auto value = ReadDecimal(text);
+    const auto value = readDecimal(text);
     if (!value) return std::nullopt;
     return static_cast<long long>(*value * 100 + 0.5);
 }

@@ -11,7 +11,7 @@
 
 namespace rodwick {
 
-void RegisterStatisticsCommands(CommandRegistry& commands, RecordBook& book,
+void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                                 platform::Platform& platform, QWidget& window) {
     auto open = std::make_shared<QPointer<stats::StatisticsWindow>>();
     commands.add({.name = kStatisticsEntry,

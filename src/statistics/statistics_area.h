@@ -12,7 +12,7 @@ class Platform;
 
 // Registers Statistics on the Options menu, after Find: one statistics window at most, beside
 // `window`, following the book.
-void RegisterStatisticsCommands(CommandRegistry& commands, RecordBook& book,
+void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                                 platform::Platform& platform, QWidget& window);
 
 }  // namespace rodwick

@@ -28,41 +28,41 @@ namespace {
 constexpr int kSortRole = Qt::UserRole + 1;
 constexpr int kRecordRole = Qt::UserRole + 2;
 
-QString Text(const std::string& bytes) {
-    return FromFileText(bytes);
+QString text(const std::string& bytes) {
+    return fromFileText(bytes);
 }
 
-QStandardItem* Cell(const QString& text, const QVariant& sortKey = {}) {
+QStandardItem* cell(const QString& text, const QVariant& sortKey = {}) {
     auto* item = new QStandardItem(text);
     item->setEditable(false);
     item->setData(sortKey.isValid() ? sortKey : QVariant(text.toLower()), kSortRole);
     return item;
 }
-QStandardItem* NumberCell(const QString& text, double value) {
-    QStandardItem* item = Cell(text, value);
+QStandardItem* numberCell(const QString& text, double value) {
+    QStandardItem* item = cell(text, value);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return item;
 }
 // An empty cell sorts below every number.
-QStandardItem* MaybeCell(const std::optional<double>& value, const QString& text) {
-    return value ? NumberCell(text, *value) : NumberCell(QString(), -1.0);
+QStandardItem* maybeCell(const std::optional<double>& value, const QString& text) {
+    return value ? numberCell(text, *value) : numberCell(QString(), -1.0);
 }
-QStandardItem* DateCell(const std::optional<Date>& date) {
-    if (!date) return Cell(QString(), 0);
-    return Cell(Text(FormatDate(*date)), date->year * 10000 + date->month * 100 + date->day);
+QStandardItem* dateCell(const std::optional<Date>& date) {
+    if (!date) return cell(QString(), 0);
+    return cell(text(formatDate(*date)), date->year * 10000 + date->month * 100 + date->day);
 }
 
-QString Notes(const std::vector<LeftOut>& notes) {
+QString notes(const std::vector<LeftOut>& notes) {
     QStringList lines;
-    for (const LeftOut& note : notes) lines << Text(Describe(note));
+    for (const LeftOut& note : notes) lines << text(describe(note));
     return lines.isEmpty() ? QStringLiteral("Every trip counted.") : lines.join(QLatin1Char('\n'));
 }
 
-double InMajor(double minor, const UnitNames& units) {
-    return minor / MinorPerMajor(units);
+double inMajor(double minor, const UnitNames& units) {
+    return minor / minorPerMajor(units);
 }
 
-QChart* NewChart(QChartView* view) {
+QChart* newChart(QChartView* view) {
     auto* chart = new QChart();
     chart->legend()->setVisible(false);
     chart->setMargins(QMargins(2, 2, 2, 2));
@@ -142,7 +142,7 @@ struct StatisticsWindow::Page {
 
     // A bar for each value, the best on top; values come at each fill.
     void makeValueChart() {
-        QChart* plot = NewChart(chart);
+        QChart* plot = newChart(chart);
         set = new QBarSet(QStringLiteral("Average catch"));
         bars = new QHorizontalBarSeries();
         bars->append(set);
@@ -157,7 +157,7 @@ struct StatisticsWindow::Page {
 
     // The catch of each month as bars, its trips as points on an axis of their own.
     void makeMonthChart() {
-        QChart* plot = NewChart(chart);
+        QChart* plot = newChart(chart);
         plot->legend()->setVisible(true);
         plot->legend()->setAlignment(Qt::AlignTop);
         set = new QBarSet(QStringLiteral("Total catch"));
@@ -275,13 +275,13 @@ StatisticsWindow::~StatisticsWindow() = default;
 
 void StatisticsWindow::refresh() {
     QFont font = this->font();
-    font.setFamily(Text(settings_.displayFont));
+    font.setFamily(text(settings_.displayFont));
     pages_->setFont(font);
 
     // The figures are cheap; the tables' models and the charts are not, so only the page shown
     // is rebuilt now.
     units_ = settings_.units;
-    figures_ = FiguresOf(TripsOf(table_), units_);
+    figures_ = figuresOf(tripsOf(table_), units_);
     for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
         page->stale = true;
     }
@@ -310,7 +310,7 @@ void StatisticsWindow::fillShownPage() {
 
 void StatisticsWindow::fillSummary(const Summary& s) {
     const UnitNames& units = units_;
-    const auto weight = [&](double minor) { return Text(FormatWeight(minor, units)); };
+    const auto weight = [&](double minor) { return text(formatWeight(minor, units)); };
     const auto opt = [](const auto& value, const auto& format) {
         return value ? format(*value) : QStringLiteral("none");
     };
@@ -318,34 +318,34 @@ void StatisticsWindow::fillSummary(const Summary& s) {
         {QStringLiteral("Trips"), QString::number(s.trips)},
         {QStringLiteral("Trips with a date"), QString::number(s.datedTrips)},
         {QStringLiteral("First trip"),
-         opt(s.firstDate, [](const Date& d) { return Text(FormatDate(d)); })},
+         opt(s.firstDate, [](const Date& d) { return text(formatDate(d)); })},
         {QStringLiteral("Last trip"),
-         opt(s.lastDate, [](const Date& d) { return Text(FormatDate(d)); })},
+         opt(s.lastDate, [](const Date& d) { return text(formatDate(d)); })},
         {QStringLiteral("Trips with start and finish times"), QString::number(s.timedTrips)},
-        {QStringLiteral("Hours fished"), Text(FormatDuration(s.minutesFished))},
+        {QStringLiteral("Hours fished"), text(formatDuration(s.minutesFished))},
         {QStringLiteral("Trips with a total weight"), QString::number(s.weighedTrips)},
         {QStringLiteral("Total weight caught"), weight(s.totalCatch)},
         {QStringLiteral("Average catch per trip"), opt(s.catchPerTrip, weight)},
         {QStringLiteral("Average catch per hour"), opt(s.catchPerHour, weight)},
         {QStringLiteral("Blank trips"), QString::number(s.blankTrips)},
         {QStringLiteral("Blank trips, share"),
-         opt(s.blankShare, [](double v) { return Text(FormatShare(v)); })},
+         opt(s.blankShare, [](double v) { return text(formatShare(v)); })},
         {QStringLiteral("Trips with a ticket price"), QString::number(s.pricedTrips)},
         {QStringLiteral("Spent on day tickets"),
-         Text(FormatMoney(static_cast<double>(s.ticketTotal)))},
+         text(formatMoney(static_cast<double>(s.ticketTotal)))},
         {QStringLiteral("Average ticket per trip"),
-         opt(s.ticketPerTrip, [](double v) { return Text(FormatMoney(v)); })},
+         opt(s.ticketPerTrip, [](double v) { return text(formatMoney(v)); })},
     };
     summary_->reset({QStringLiteral("Figure"), QStringLiteral("Value")});
     int order = 0;
     for (const auto& [figure, value] : rows) {
-        summary_->model->appendRow({Cell(figure, order), Cell(value, order)});
+        summary_->model->appendRow({cell(figure, order), cell(value, order)});
         ++order;
     }
     summary_->view->setSortingEnabled(false);
     summary_->proxy->sort(-1);
     summary_->view->resizeColumnToContents(0);
-    summary_->notes->setText(Notes(s.notes));
+    summary_->notes->setText(notes(s.notes));
 }
 
 void StatisticsWindow::fillVenues(const VenueTable& venues) {
@@ -356,19 +356,19 @@ void StatisticsWindow::fillVenues(const VenueTable& venues) {
                     QStringLiteral("Last visit")});
     for (const VenueRow& row : venues.rows) {
         venues_->model->appendRow(
-            {Cell(Text(row.venue)), NumberCell(QString::number(row.trips), row.trips),
-             NumberCell(Text(FormatWeight(row.totalCatch, units)), row.totalCatch),
-             MaybeCell(row.averageCatch,
-                       row.averageCatch ? Text(FormatWeight(*row.averageCatch, units)) : QString()),
-             Cell(Text(row.bestFish)),
-             MaybeCell(row.bestWeight,
-                       row.bestWeight ? Text(FormatWeight(*row.bestWeight, units)) : QString()),
-             MaybeCell(row.averageTicket,
-                       row.averageTicket ? Text(FormatMoney(*row.averageTicket)) : QString()),
-             DateCell(row.lastVisit)});
+            {cell(text(row.venue)), numberCell(QString::number(row.trips), row.trips),
+             numberCell(text(formatWeight(row.totalCatch, units)), row.totalCatch),
+             maybeCell(row.averageCatch,
+                       row.averageCatch ? text(formatWeight(*row.averageCatch, units)) : QString()),
+             cell(text(row.bestFish)),
+             maybeCell(row.bestWeight,
+                       row.bestWeight ? text(formatWeight(*row.bestWeight, units)) : QString()),
+             maybeCell(row.averageTicket,
+                       row.averageTicket ? text(formatMoney(*row.averageTicket)) : QString()),
+             dateCell(row.lastVisit)});
     }
     venues_->view->resizeColumnsToContents();
-    venues_->notes->setText(Notes(venues.notes));
+    venues_->notes->setText(notes(venues.notes));
 }
 
 void StatisticsWindow::fillBests(const BestTable& bests) {
@@ -376,14 +376,14 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
                    QStringLiteral("Date"), QStringLiteral("Record")});
     for (const BestRow& row : bests.rows) {
         QList<QStandardItem*> cells = {
-            Cell(Text(row.species)), NumberCell(Text(FormatWeight(row.weight, units_)), row.weight),
-            Cell(Text(row.venue)), Cell(Text(row.date)),
-            NumberCell(QString::number(row.record), row.record)};
+            cell(text(row.species)), numberCell(text(formatWeight(row.weight, units_)), row.weight),
+            cell(text(row.venue)), cell(text(row.date)),
+            numberCell(QString::number(row.record), row.record)};
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
         bests_->model->appendRow(cells);
     }
     bests_->view->resizeColumnsToContents();
-    bests_->notes->setText(Notes(bests.notes));
+    bests_->notes->setText(notes(bests.notes));
 }
 
 void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
@@ -396,14 +396,14 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     double most = 0;
     for (const ValueRow& row : values.rows) {
         page.model->appendRow(
-            {Cell(Text(row.value)), NumberCell(QString::number(row.trips), row.trips),
-             NumberCell(Text(FormatWeight(row.averageCatch, units)), row.averageCatch)});
-        categories.prepend(Text(row.value));  // the best bar on top
-        averages.prepend(InMajor(row.averageCatch, units));
-        most = std::max(most, InMajor(row.averageCatch, units));
+            {cell(text(row.value)), numberCell(QString::number(row.trips), row.trips),
+             numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch)});
+        categories.prepend(text(row.value));  // the best bar on top
+        averages.prepend(inMajor(row.averageCatch, units));
+        most = std::max(most, inMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
-    page.notes->setText(Notes(values.notes));
+    page.notes->setText(notes(values.notes));
 
     // Replaced at once: an attached axis left empty would make up categories of its own.
     page.categories->setCategories(categories);
@@ -413,7 +413,7 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     page.amounts->setTickCount(5);
     page.amounts->setRange(0, most > 0 ? most * 1.1 : 1);
     page.amounts->applyNiceNumbers();
-    page.amounts->setTitleText(Text(units.weightMajorUnit) + QStringLiteral(" per trip"));
+    page.amounts->setTitleText(text(units.weightMajorUnit) + QStringLiteral(" per trip"));
     // Whole numbers once the bars are long enough, so that the labels do not crowd.
     page.amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
@@ -429,20 +429,20 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
     int mostTrips = 0;
     for (std::size_t i = 0; i < months.rows.size(); ++i) {
         const MonthRow& row = months.rows[i];
-        const QString month = Text(FormatMonth(row.year, row.month));
+        const QString month = text(formatMonth(row.year, row.month));
         // A month without trips keeps its row and its place on the chart, empty.
         const QString total =
-            row.weighedTrips > 0 ? Text(FormatWeight(row.totalCatch, units)) : QString();
-        months_->model->appendRow({Cell(month), NumberCell(QString::number(row.trips), row.trips),
-                                   NumberCell(total, row.totalCatch)});
+            row.weighedTrips > 0 ? text(formatWeight(row.totalCatch, units)) : QString();
+        months_->model->appendRow({cell(month), numberCell(QString::number(row.trips), row.trips),
+                                   numberCell(total, row.totalCatch)});
         categories << month;
-        catches.append(InMajor(row.totalCatch, units));
+        catches.append(inMajor(row.totalCatch, units));
         if (row.trips > 0) trips.append(QPointF(static_cast<double>(i), row.trips));
-        mostCatch = std::max(mostCatch, InMajor(row.totalCatch, units));
+        mostCatch = std::max(mostCatch, inMajor(row.totalCatch, units));
         mostTrips = std::max(mostTrips, row.trips);
     }
     months_->view->resizeColumnsToContents();
-    months_->notes->setText(Notes(months.notes));
+    months_->notes->setText(notes(months.notes));
 
     Page& page = *months_;
     page.categories->setCategories(categories);
@@ -454,7 +454,7 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
     page.amounts->setTickCount(5);
     page.amounts->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
     page.amounts->applyNiceNumbers();
-    page.amounts->setTitleText(QStringLiteral("Total catch (") + Text(units.weightMajorUnit) +
+    page.amounts->setTitleText(QStringLiteral("Total catch (") + text(units.weightMajorUnit) +
                                QStringLiteral(")"));
     page.counts->setRange(0, mostTrips + 1);
     page.counts->setTickCount(std::min(mostTrips + 2, 6));

@@ -16,7 +16,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
 };
 
-void AppendUtf8(std::string& out, char32_t cp) {
+void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -36,7 +36,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 // Decodes one UTF-8 sequence at pos, advancing pos past it; pos stays on failure. Rejects overlong
 // forms, surrogates, values above U+10FFFF and truncated sequences.
-std::optional<char32_t> DecodeUtf8(std::string_view in, std::size_t& pos) {
+std::optional<char32_t> decodeUtf8(std::string_view in, std::size_t& pos) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(in[i]); };
     const unsigned char lead = byte(pos);
     int extra = 0;
@@ -79,14 +79,14 @@ std::optional<char32_t> DecodeUtf8(std::string_view in, std::size_t& pos) {
 
 }  // namespace
 
-char32_t Cp1252ToCodePoint(unsigned char byte) {
+char32_t cp1252ToCodePoint(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) {
         return kHighControls[byte - 0x80];
     }
     return byte;
 }
 
-std::optional<unsigned char> CodePointToCp1252(char32_t codePoint) {
+std::optional<unsigned char> codePointToCp1252(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<unsigned char>(codePoint);
     }
@@ -98,25 +98,25 @@ std::optional<unsigned char> CodePointToCp1252(char32_t codePoint) {
     return std::nullopt;
 }
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
+std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
-        AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(c)));
+        appendUtf8(out, cp1252ToCodePoint(static_cast<unsigned char>(c)));
     }
     return out;
 }
 
-std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
+std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
+        const std::optional<char32_t> cp = decodeUtf8(utf8, pos);
         if (!cp) {
             return std::nullopt;
         }
-        const std::optional<unsigned char> byte = CodePointToCp1252(*cp);
+        const std::optional<unsigned char> byte = codePointToCp1252(*cp);
         if (!byte) {
             return std::nullopt;
         }
@@ -125,18 +125,18 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
-char Cp1252OrQuestionMark(char32_t codePoint) {
-    const std::optional<unsigned char> byte = CodePointToCp1252(codePoint);
+char cp1252OrQuestionMark(char32_t codePoint) {
+    const std::optional<unsigned char> byte = codePointToCp1252(codePoint);
     return byte ? static_cast<char>(*byte) : '?';
 }
 
-std::string Utf8ToCp1252Lossy(std::string_view utf8) {
+std::string utf8ToCp1252Lossy(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const std::optional<char32_t> cp = DecodeUtf8(utf8, pos);
-        out.push_back(cp ? Cp1252OrQuestionMark(*cp) : '?');
+        const std::optional<char32_t> cp = decodeUtf8(utf8, pos);
+        out.push_back(cp ? cp1252OrQuestionMark(*cp) : '?');
         if (!cp) ++pos;
     }
     return out;

@@ -2,22 +2,22 @@
 
 namespace rodwick {
 
-Result<std::vector<TripRecord>> ParseDatabase(std::string_view bytes) {
-    const std::vector<std::string> lines = SplitLines(bytes);
+Result<std::vector<TripRecord>> parseDatabase(std::string_view bytes) {
+    const std::vector<std::string> lines = splitLines(bytes);
     if (lines.empty()) {
-        return Result<std::vector<TripRecord>>::Fail("The file is empty.");
+        return Result<std::vector<TripRecord>>::fail("The file is empty.");
     }
-    const long long count = ParseCount(lines[0]);
+    const long long count = parseCount(lines[0]);
     if (count < 0) {
-        return Result<std::vector<TripRecord>>::Fail("The record count is not a whole number.");
+        return Result<std::vector<TripRecord>>::fail("The record count is not a whole number.");
     }
     if (count > RecordTable::kMaxRecords) {
-        return Result<std::vector<TripRecord>>::Fail(
+        return Result<std::vector<TripRecord>>::fail(
             "The file holds more than " + std::to_string(RecordTable::kMaxRecords) + " records.");
     }
     const std::size_t needed = 1 + static_cast<std::size_t>(count) * kFieldCount;
     if (lines.size() < needed) {
-        return Result<std::vector<TripRecord>>::Fail(
+        return Result<std::vector<TripRecord>>::fail(
             "The file ends before record " + std::to_string((lines.size() - 1) / kFieldCount + 1) +
             " is complete.");
     }
@@ -31,31 +31,31 @@ Result<std::vector<TripRecord>> ParseDatabase(std::string_view bytes) {
     return records;
 }
 
-std::string FormatDatabase(const RecordTable& table) {
+std::string formatDatabase(const RecordTable& table) {
     std::string out;
-    AppendTextLine(out, FormatNumber(table.recordCount()));
+    appendTextLine(out, formatNumber(table.recordCount()));
     for (int k = 1; k <= table.recordCount(); ++k) {
         for (const std::string& field : table.slot(k).fields) {
-            AppendTextLine(out, field);
+            appendTextLine(out, field);
         }
     }
     return out;
 }
 
-Result<std::vector<TripRecord>> ReadDatabaseFile(const std::string& path) {
-    Result<std::string> bytes = ReadFileBytes(path);
+Result<std::vector<TripRecord>> readDatabaseFile(const std::string& path) {
+    Result<std::string> bytes = readFileBytes(path);
     if (!bytes) {
-        return Result<std::vector<TripRecord>>::Fail(bytes.error());
+        return Result<std::vector<TripRecord>>::fail(bytes.error());
     }
-    Result<std::vector<TripRecord>> records = ParseDatabase(bytes.value());
+    Result<std::vector<TripRecord>> records = parseDatabase(bytes.value());
     if (!records) {
-        return Result<std::vector<TripRecord>>::Fail(path + ": " + records.error());
+        return Result<std::vector<TripRecord>>::fail(path + ": " + records.error());
     }
     return records;
 }
 
-Status SaveDatabaseFile(const std::string& path, const RecordTable& table, const FileOps& ops) {
-    return WriteFileAtomically(path, FormatDatabase(table), ops);
+Status saveDatabaseFile(const std::string& path, const RecordTable& table, const FileOps& ops) {
+    return writeFileAtomically(path, formatDatabase(table), ops);
 }
 
 }  // namespace rodwick

@@ -15,14 +15,14 @@ namespace rodwick {
 
 // Parses a whole database file. Fails on an unreadable or negative count, a count above 250
 // and a file that ends before the last record is complete. Lines after it are ignored.
-Result<std::vector<TripRecord>> ParseDatabase(std::string_view bytes);
+Result<std::vector<TripRecord>> parseDatabase(std::string_view bytes);
 // The file image of slots 1..recordCount. A CR or CR LF inside a field, which would end the
 // line on reading, is written as one blank; a lone LF is written as it stands.
-std::string FormatDatabase(const RecordTable& table);
+std::string formatDatabase(const RecordTable& table);
 
-Result<std::vector<TripRecord>> ReadDatabaseFile(const std::string& path);
+Result<std::vector<TripRecord>> readDatabaseFile(const std::string& path);
 // Writes the table safely (WriteFileAtomically); the message on failure is the system's reason.
-Status SaveDatabaseFile(const std::string& path, const RecordTable& table,
-                        const FileOps& ops = FileOps::System());
+Status saveDatabaseFile(const std::string& path, const RecordTable& table,
+                        const FileOps& ops = FileOps::system());
 
 }  // namespace rodwick

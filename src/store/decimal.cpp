@@ -6,7 +6,7 @@
 
 namespace rodwick {
 
-std::optional<std::int64_t> ScaledWhole(std::string_view s, int scale) {
+std::optional<std::int64_t> scaledWhole(std::string_view s, int scale) {
     std::size_t p = 0;
     bool negative = false;
     if (p < s.size() && (s[p] == '+' || s[p] == '-')) negative = s[p++] == '-';

@@ -10,6 +10,6 @@ namespace rodwick {
 // a whole number with halves to the even neighbour, computed from the digits so that nothing is
 // lost on the way. Nothing when the form is not a plain decimal number or the result does not
 // fit 64 bits.
-std::optional<std::int64_t> ScaledWhole(std::string_view s, int scale);
+std::optional<std::int64_t> scaledWhole(std::string_view s, int scale);
 
 }  // namespace rodwick

@@ -4,55 +4,55 @@ namespace rodwick {
 
 namespace {
 
-constexpr bool InFieldOrder() {
+constexpr bool inFieldOrder() {
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         if (static_cast<std::size_t>(kFields[i].field) != i) return false;
     }
     return true;
 }
-static_assert(InFieldOrder(), "one row per field, in field order");
+static_assert(inFieldOrder(), "one row per field, in field order");
 
 // A minor part follows its major, which every reader of a split value relies on.
-constexpr bool MinorFollowsMajor() {
+constexpr bool minorFollowsMajor() {
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const UnitKind unit = kFields[i].unit;
-        const bool minor = unit == UnitKind::weightMinor || unit == UnitKind::depthMinor;
+        const bool minor = unit == UnitKind::WeightMinor || unit == UnitKind::DepthMinor;
         if (!minor) continue;
         const UnitKind major =
-            unit == UnitKind::weightMinor ? UnitKind::weightMajor : UnitKind::depthMajor;
+            unit == UnitKind::WeightMinor ? UnitKind::WeightMajor : UnitKind::DepthMajor;
         if (i == 0 || kFields[i - 1].unit != major) return false;
     }
     return true;
 }
-static_assert(MinorFollowsMajor(), "a minor part comes right after its major");
+static_assert(minorFollowsMajor(), "a minor part comes right after its major");
 
 }  // namespace
 
-const std::string& UnitName(UnitKind unit, const UnitNames& units) {
-    static const std::string none;
+const std::string& unitName(UnitKind unit, const UnitNames& units) {
+    static const std::string kNone;
     switch (unit) {
-        case UnitKind::weightMajor:
+        case UnitKind::WeightMajor:
             return units.weightMajorUnit;
-        case UnitKind::weightMinor:
+        case UnitKind::WeightMinor:
             return units.weightMinorUnit;
-        case UnitKind::depthMajor:
+        case UnitKind::DepthMajor:
             return units.depthMajorUnit;
-        case UnitKind::depthMinor:
+        case UnitKind::DepthMinor:
             return units.depthMinorUnit;
-        case UnitKind::none:
-        case UnitKind::temperature:
-        case UnitKind::price:
+        case UnitKind::None:
+        case UnitKind::Temperature:
+        case UnitKind::Price:
             break;
     }
-    return none;
+    return kNone;
 }
 
-std::string FieldHeading(Field field, const UnitNames& units) {
-    std::string_view caption = CaptionAlone(field);
+std::string fieldHeading(Field field, const UnitNames& units) {
+    std::string_view caption = captionAlone(field);
     if (caption.ends_with(':')) caption.remove_suffix(1);
     std::string heading(caption);
-    const UnitKind unit = FieldInfoOf(field).unit;
-    if (HasUnitName(unit)) heading += " (" + UnitName(unit, units) + ")";
+    const UnitKind unit = fieldInfoOf(field).unit;
+    if (hasUnitName(unit)) heading += " (" + unitName(unit, units) + ")";
     return heading;
 }
 

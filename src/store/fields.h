@@ -13,11 +13,11 @@ namespace rodwick {
 // The unit a field's value is given in. A weight and a depth are each split into two fields,
 // the major and the minor part, whose unit names the user chooses (UnitNames); the
 // temperature's and the price's units are fixed.
-enum class UnitKind { none, weightMajor, weightMinor, depthMajor, depthMinor, temperature, price };
+enum class UnitKind { None, WeightMajor, WeightMinor, DepthMajor, DepthMinor, Temperature, Price };
 
 // What a field's text stands for: how it is read and how it sorts. Every field is stored as
 // the text typed; a kind says what that text is meant to be, not that it is.
-enum class ValueKind { text, number, date, time, price, speciesList };
+enum class ValueKind { Text, Number, Date, Time, Price, SpeciesList };
 
 // What the program knows of one field. Texts are UTF-8.
 struct FieldInfo {
@@ -45,74 +45,74 @@ struct FieldInfo {
 // clang-format off
 // In field order: the order of the database file, the record view, search, printing and export.
 inline constexpr std::array<FieldInfo, kFieldCount> kFields{{
-    {Field::venue, "venue", "Venue:", "", "Venue:", "Please select new venue!",
-     "location water lake river fishery place site", UnitKind::none, ValueKind::text},
-    {Field::waterType, "waterType", "Type of water:", "", "Type Of Water:", "Please select type of water.",
-     "", UnitKind::none, ValueKind::text},
-    {Field::ticketPrice, "ticketPrice", "Day Ticket \u00a3", "", "Day Ticket:", "Please type in new ticket price.",
-     "ticket price cost", UnitKind::price, ValueKind::price},
-    {Field::club, "club", "Club:", "", "Club:", "Please select new club",
-     "association society", UnitKind::none, ValueKind::text},
-    {Field::totalWeightMajor, "totalWeightMajor", "Weight:", "", "Total Weight:", "Please type in new Total Weight in ",
-     "weight totalweight totalweightlb totalweightkg catchweight bagweight", UnitKind::weightMajor, ValueKind::number},
-    {Field::totalWeightMinor, "totalWeightMinor", "Weight:", "", "", "Please type in new Total Weight in ",
-     "totalweightoz totalweightg", UnitKind::weightMinor, ValueKind::number},
-    {Field::waterCondition, "waterCondition", "Water Conditions:", "", "Water Condition:", "Please select new water conditions!",
-     "conditions", UnitKind::none, ValueKind::text},
-    {Field::weather, "weather", "Weather:", "", "Weather:", "Please select new weather!",
-     "", UnitKind::none, ValueKind::text},
-    {Field::temperature, "temperature", "Temperature:", "", "Temperature:", "Please select new temperature.",
-     "temp", UnitKind::temperature, ValueKind::number},
-    {Field::method, "method", "Method:", "", "Method:", "Please type in new Method of Fishing:",
-     "technique tactics", UnitKind::none, ValueKind::text},
-    {Field::depthMajor, "depthMajor", "Depth:", "", "Depth:", "Please type in new depth in ",
-     "depth", UnitKind::depthMajor, ValueKind::number},
-    {Field::depthMinor, "depthMinor", "Depth:", "", "", "Please type in new depth in ",
-     "depthin", UnitKind::depthMinor, ValueKind::number},
-    {Field::bait, "bait", "Best Bait,etc:", "", "Best Bait,etc:", "Please select new best Bait:",
-     "bestbait lure fly", UnitKind::none, ValueKind::text},
-    {Field::species, "species", "Species:", "", "Species Caught:", "",
-     "fish", UnitKind::none, ValueKind::speciesList},
-    {Field::bestFish, "bestFish", "Best Fish:", "", "Best Fish:", "Please select new best fish:",
-     "biggestfish", UnitKind::none, ValueKind::text},
-    {Field::bestFishWeightMajor, "bestFishWeightMajor", "Weight:", "Best Fish Weight:", "Weight:", "Please type in new weight in ",
-     "bestfishweight biggestfishweight", UnitKind::weightMajor, ValueKind::number},
-    {Field::bestFishWeightMinor, "bestFishWeightMinor", "Weight:", "Best Fish Weight:", "", "Please type in new weight in ",
-     "", UnitKind::weightMinor, ValueKind::number},
-    {Field::restrictions, "restrictions", "Restrictions:", "", "Restrictions:", "Please enter new restrictions:",
-     "rules", UnitKind::none, ValueKind::text},
-    {Field::remarks, "remarks", "Remarks:", "", "Remarks:", "Please enter new remarks:",
-     "notes note comments comment", UnitKind::none, ValueKind::text},
-    {Field::date, "date", "Date:", "", "Date:", "Please type in new date.",
-     "tripdate", UnitKind::none, ValueKind::date},
-    {Field::startTime, "startTime", "Start Time:", "", "Start Time:", "Please type in new Start Time:",
-     "start from", UnitKind::none, ValueKind::time},
-    {Field::finishTime, "finishTime", "Finish:", "", "Finish Time:", "Please type in new Finish Time:",
-     "end endtime stop", UnitKind::none, ValueKind::time},
+    {Field::Venue, "venue", "Venue:", "", "Venue:", "Please select new venue!",
+     "location water lake river fishery place site", UnitKind::None, ValueKind::Text},
+    {Field::WaterType, "waterType", "Type of water:", "", "Type Of Water:", "Please select type of water.",
+     "", UnitKind::None, ValueKind::Text},
+    {Field::TicketPrice, "ticketPrice", "Day Ticket \u00a3", "", "Day Ticket:", "Please type in new ticket price.",
+     "ticket price cost", UnitKind::Price, ValueKind::Price},
+    {Field::Club, "club", "Club:", "", "Club:", "Please select new club",
+     "association society", UnitKind::None, ValueKind::Text},
+    {Field::TotalWeightMajor, "totalWeightMajor", "Weight:", "", "Total Weight:", "Please type in new Total Weight in ",
+     "weight totalweight totalweightlb totalweightkg catchweight bagweight", UnitKind::WeightMajor, ValueKind::Number},
+    {Field::TotalWeightMinor, "totalWeightMinor", "Weight:", "", "", "Please type in new Total Weight in ",
+     "totalweightoz totalweightg", UnitKind::WeightMinor, ValueKind::Number},
+    {Field::WaterCondition, "waterCondition", "Water Conditions:", "", "Water Condition:", "Please select new water conditions!",
+     "conditions", UnitKind::None, ValueKind::Text},
+    {Field::Weather, "weather", "Weather:", "", "Weather:", "Please select new weather!",
+     "", UnitKind::None, ValueKind::Text},
+    {Field::Temperature, "temperature", "Temperature:", "", "Temperature:", "Please select new temperature.",
+     "temp", UnitKind::Temperature, ValueKind::Number},
+    {Field::Method, "method", "Method:", "", "Method:", "Please type in new Method of Fishing:",
+     "technique tactics", UnitKind::None, ValueKind::Text},
+    {Field::DepthMajor, "depthMajor", "Depth:", "", "Depth:", "Please type in new depth in ",
+     "depth", UnitKind::DepthMajor, ValueKind::Number},
+    {Field::DepthMinor, "depthMinor", "Depth:", "", "", "Please type in new depth in ",
+     "depthin", UnitKind::DepthMinor, ValueKind::Number},
+    {Field::Bait, "bait", "Best Bait,etc:", "", "Best Bait,etc:", "Please select new best Bait:",
+     "bestbait lure fly", UnitKind::None, ValueKind::Text},
+    {Field::Species, "species", "Species:", "", "Species Caught:", "",
+     "fish", UnitKind::None, ValueKind::SpeciesList},
+    {Field::BestFish, "bestFish", "Best Fish:", "", "Best Fish:", "Please select new best fish:",
+     "biggestfish", UnitKind::None, ValueKind::Text},
+    {Field::BestFishWeightMajor, "bestFishWeightMajor", "Weight:", "Best Fish Weight:", "Weight:", "Please type in new weight in ",
+     "bestfishweight biggestfishweight", UnitKind::WeightMajor, ValueKind::Number},
+    {Field::BestFishWeightMinor, "bestFishWeightMinor", "Weight:", "Best Fish Weight:", "", "Please type in new weight in ",
+     "", UnitKind::WeightMinor, ValueKind::Number},
+    {Field::Restrictions, "restrictions", "Restrictions:", "", "Restrictions:", "Please enter new restrictions:",
+     "rules", UnitKind::None, ValueKind::Text},
+    {Field::Remarks, "remarks", "Remarks:", "", "Remarks:", "Please enter new remarks:",
+     "notes note comments comment", UnitKind::None, ValueKind::Text},
+    {Field::Date, "date", "Date:", "", "Date:", "Please type in new date.",
+     "tripdate", UnitKind::None, ValueKind::Date},
+    {Field::StartTime, "startTime", "Start Time:", "", "Start Time:", "Please type in new Start Time:",
+     "start from", UnitKind::None, ValueKind::Time},
+    {Field::FinishTime, "finishTime", "Finish:", "", "Finish Time:", "Please type in new Finish Time:",
+     "end endtime stop", UnitKind::None, ValueKind::Time},
 }};
 // clang-format on
 
-constexpr const FieldInfo& FieldInfoOf(Field field) {
+constexpr const FieldInfo& fieldInfoOf(Field field) {
     return kFields[static_cast<std::size_t>(field)];
 }
 
 // The caption that names the field on its own, as a listener or a spreadsheet needs it.
-constexpr std::string_view CaptionAlone(Field field) {
-    const FieldInfo& info = FieldInfoOf(field);
+constexpr std::string_view captionAlone(Field field) {
+    const FieldInfo& info = fieldInfoOf(field);
     return info.captionAlone.empty() ? info.caption : info.captionAlone;
 }
 
 // Whether the user names the unit (a weight's or a depth's part).
-constexpr bool HasUnitName(UnitKind unit) {
-    return unit == UnitKind::weightMajor || unit == UnitKind::weightMinor ||
-           unit == UnitKind::depthMajor || unit == UnitKind::depthMinor;
+constexpr bool hasUnitName(UnitKind unit) {
+    return unit == UnitKind::WeightMajor || unit == UnitKind::WeightMinor ||
+           unit == UnitKind::DepthMajor || unit == UnitKind::DepthMinor;
 }
 
 // The unit name in force for a weight's or a depth's part; empty for every other kind.
-const std::string& UnitName(UnitKind unit, const UnitNames& units);
+const std::string& unitName(UnitKind unit, const UnitNames& units);
 
 // A column heading for the field: its caption alone without the colon, and the unit in force
 // in brackets where the user names it ("Best Fish Weight (lb)").
-std::string FieldHeading(Field field, const UnitNames& units);
+std::string fieldHeading(Field field, const UnitNames& units);
 
 }  // namespace rodwick

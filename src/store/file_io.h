@@ -13,8 +13,8 @@ namespace rodwick {
 
 // Whole-file input and output for every file the program reads or writes. Paths are UTF-8.
 
-bool FileExists(const std::string& path);
-Result<std::string> ReadFileBytes(const std::string& path);
+bool fileExists(const std::string& path);
+Result<std::string> readFileBytes(const std::string& path);
 
 // The system calls a safe save is made of, replaceable so that tests can make them fail.
 // Each returns what the system call returns and sets errno on failure. Start from System()
@@ -28,7 +28,7 @@ struct FileOps {
     // Opens the target itself, only where it is rewritten in place.
     std::function<int(const char* path, int flags)> open;
 
-    static const FileOps& System();
+    static const FileOps& system();
 };
 
 // Writes to a temporary file in the target's folder, flushes it to disk and renames it over
@@ -36,7 +36,7 @@ struct FileOps {
 // temporary file, an existing writable file is written in place instead. On any failure the
 // target keeps its content and no temporary file is left; the message is the system's reason
 // ("No space left on device"), to follow "path: " in a sentence.
-Status WriteFileAtomically(const std::string& path, std::string_view bytes,
-                           const FileOps& ops = FileOps::System());
+Status writeFileAtomically(const std::string& path, std::string_view bytes,
+                           const FileOps& ops = FileOps::system());
 
 }  // namespace rodwick

@@ -37,16 +37,16 @@ struct FolderProbe {
 };
 
 // exeDir is the executable's folder, absolute, "/" as separator.
-ProgramFiles LocateProgramFiles(const std::string& exeDir, const UserFolders& user,
+ProgramFiles locateProgramFiles(const std::string& exeDir, const UserFolders& user,
                                 const FolderProbe& probe);
 
 // The same, with this process's environment and the real file system.
-ProgramFiles LocateProgramFiles(const std::string& exeDir);
-UserFolders UserFoldersFromEnvironment();
-const FolderProbe& SystemFolderProbe();
+ProgramFiles locateProgramFiles(const std::string& exeDir);
+UserFolders userFoldersFromEnvironment();
+const FolderProbe& systemFolderProbe();
 
 // Makes the folders of the settings and of the user's example, and gives the user a copy of the
 // shipped example when there is none yet. Does nothing where the files stay beside the program.
-Status ProvideUserFiles(const ProgramFiles& files, const FileOps& ops);
+Status provideUserFiles(const ProgramFiles& files, const FileOps& ops);
 
 }  // namespace rodwick

@@ -58,79 +58,79 @@ bool RecordBook::show(int n) {
 }
 
 Status RecordBook::appendRecords(std::vector<TripRecord> records) {
-    if (!table_.AppendRecords(records)) return Status::Fail(kTooManyRecords);
+    if (!table_.appendRecords(records)) return Status::fail(kTooManyRecords);
     notify({.records = true, .currentRecord = empty_ && !records.empty()});
-    return Status::Ok();
+    return Status::success();
 }
 
 Status RecordBook::replaceRecords(std::vector<TripRecord> records) {
-    if (!table_.ReplaceFromFile(records)) return Status::Fail(kTooManyRecords);
+    if (!table_.replaceAll(records)) return Status::fail(kTooManyRecords);
     notify({.records = true, .currentRecord = true});
-    return Status::Ok();
+    return Status::success();
 }
 
 Status RecordBook::replaceRecord(int n, TripRecord record) {
     if (n < 1 || n > table_.recordCount())
-        return Status::Fail("there is no record " + std::to_string(n));
+        return Status::fail("there is no record " + std::to_string(n));
     table_.slot(n) = std::move(record);
     notify({.records = true});
-    return Status::Ok();
+    return Status::success();
 }
 
 Status RecordBook::setField(Field field, std::string text) {
     const int n = table_.currentRecord();
-    if (n < 1 || n > table_.recordCount()) return Status::Fail("there is no current record");
+    if (n < 1 || n > table_.recordCount()) return Status::fail("there is no current record");
     table_.slot(n)[field] = std::move(text);
     notify({.records = true});
-    return Status::Ok();
+    return Status::success();
 }
 
 Status RecordBook::deleteCurrent() {
     const int n = table_.currentRecord();
-    if (n < 1 || n > table_.recordCount()) return Status::Fail("there is no current record");
-    table_.RemoveRecord();
+    if (n < 1 || n > table_.recordCount()) return Status::fail("there is no current record");
+    table_.removeRecord();
     table_.setCurrentRecord(table_.recordCount() == 0 ? 0 : 1);
     notify({.records = true, .currentRecord = true});
-    return Status::Ok();
+    return Status::success();
 }
 
 Status RecordBook::duplicateCurrent() {
-    if (table_.recordCount() >= RecordTable::kMaxRecords) return Status::Fail(kTooManyRecords);
-    if (!table_.AppendRecords()) return Status::Fail("there is no current record");
+    if (table_.recordCount() >= RecordTable::kMaxRecords) return Status::fail(kTooManyRecords);
+    if (!table_.duplicateCurrent()) return Status::fail("there is no current record");
     notify({.records = true});
-    return Status::Ok();
+    return Status::success();
 }
 
 void RecordBook::newDatabase() {
-    table_.ClearTable();
+    table_.clearTable();
     titleName_ = RecordTable::kUntitled;
     notify({.records = true, .currentRecord = true, .fileName = true});
 }
 
 Status RecordBook::load(const std::string& path) {
-    if (!FileExists(path)) {
+    if (!fileExists(path)) {
         // Nothing to read: the name goes back to the one the title shows.
         const bool renamed = fileName_ != titleName_;
         fileName_ = titleName_;
         notify({.fileName = renamed});
-        return Status::Fail("the file does not exist");
+        return Status::fail("the file does not exist");
     }
     // Read into a scratch list first, so that a file that fails half-way leaves the records
     // held before it as they were.
-    Result<std::vector<TripRecord>> records = ReadDatabaseFile(path);
-    if (!records.ok()) return Status::Fail(records.error());
-    if (!table_.ReplaceFromFile(records.value())) return Status::Fail(kTooManyRecords);
+    Result<std::vector<TripRecord>> records = readDatabaseFile(path);
+    if (!records.ok()) return Status::fail(records.error());
+    if (!table_.replaceAll(records.value())) return Status::fail(kTooManyRecords);
     fileName_ = titleName_ = path;
     notify({.records = true, .currentRecord = true, .fileName = true});
-    return Status::Ok();
+    return Status::success();
 }
 
 Status RecordBook::save() {
-    return SaveDatabaseFile(fileName_, table_, ops_);
+    return saveDatabaseFile(fileName_, table_, ops_);
 }
 
 Status RecordBook::saveAs(const std::string& path) {
-    Status saved = SaveDatabaseFile(path, table_, ops_);
+    Status saved = saveDatabaseFile(path, table_, ops_);
     if (!saved.ok()) return saved;
     fileName_ = path;
     notify({.fileName = true});
@@ -138,9 +138,9 @@ Status RecordBook::saveAs(const std::string& path) {
 }
 
 Status RecordBook::merge(const std::string& path) {
-    if (!FileExists(path)) return Status::Fail("the file does not exist");
-    Result<std::vector<TripRecord>> records = ReadDatabaseFile(path);
-    if (!records.ok()) return Status::Fail(records.error());
+    if (!fileExists(path)) return Status::fail("the file does not exist");
+    Result<std::vector<TripRecord>> records = readDatabaseFile(path);
+    if (!records.ok()) return Status::fail(records.error());
     return appendRecords(std::move(records).value());
 }
 

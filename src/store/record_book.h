@@ -115,7 +115,7 @@ class RecordBook {
     Settings settings_;
     std::string fileName_ = RecordTable::kUntitled;
     std::string titleName_ = RecordTable::kUntitled;
-    FileOps ops_ = FileOps::System();
+    FileOps ops_ = FileOps::system();
     bool empty_ = true;
     std::vector<std::shared_ptr<Subscription::Entry>> subscribers_;
 };

@@ -9,26 +9,28 @@ namespace {
 
 // Out-of-range slot numbers are a caller's bug; release builds fall back to the nearest slot
 // rather than read outside the table.
-int ClampSlot(int i) {
+int clampSlot(int i) {
     assert(i >= 0 && i <= RecordTable::kMaxRecords);
     return std::clamp(i, 0, RecordTable::kMaxRecords);
 }
 
 }  // namespace
 
+RecordTable::RecordTable() = default;
+
 TripRecord& RecordTable::slot(int i) {
-    return slots_[ClampSlot(i)];
+    return slots_[clampSlot(i)];
 }
 
 const TripRecord& RecordTable::slot(int i) const {
-    return slots_[ClampSlot(i)];
+    return slots_[clampSlot(i)];
 }
 
 void RecordTable::setCurrentRecord(int n) {
     currentRecord_ = std::clamp(n, 0, recordCount_);
 }
 
-void RecordTable::ClearTable() {
+void RecordTable::clearTable() {
     // Only the slots of the old table are emptied; text above them stays, unseen.
     for (int i = 1; i <= recordCount_; ++i) {
         slots_[i] = TripRecord{};
@@ -37,7 +39,7 @@ void RecordTable::ClearTable() {
     currentRecord_ = 0;
 }
 
-bool RecordTable::ReplaceFromFile(const std::vector<TripRecord>& records) {
+bool RecordTable::replaceAll(const std::vector<TripRecord>& records) {
     if (records.size() > static_cast<std::size_t>(kMaxRecords)) {
         return false;
     }
@@ -50,7 +52,7 @@ bool RecordTable::ReplaceFromFile(const std::vector<TripRecord>& records) {
     return true;
 }
 
-bool RecordTable::AppendRecords(const std::vector<TripRecord>& block) {
+bool RecordTable::appendRecords(const std::vector<TripRecord>& block) {
     const std::size_t room = static_cast<std::size_t>(kMaxRecords - recordCount_);
     if (block.size() > room) {
         return false;  // all or nothing: a block that does not fit adds no record
@@ -65,7 +67,7 @@ bool RecordTable::AppendRecords(const std::vector<TripRecord>& block) {
     return true;
 }
 
-bool RecordTable::AppendRecords() {
+bool RecordTable::duplicateCurrent() {
     if (recordCount_ >= kMaxRecords || currentRecord_ < 1 || currentRecord_ > recordCount_) {
         return false;
     }
@@ -74,7 +76,7 @@ bool RecordTable::AppendRecords() {
     return true;
 }
 
-void RecordTable::RemoveRecord() {
+void RecordTable::removeRecord() {
     if (currentRecord_ < 1 || currentRecord_ > recordCount_) {
         return;
     }

@@ -9,28 +9,28 @@ namespace rodwick {
 // The 22 fields of a trip, in the order of the database file, the record view, search,
 // printing and export. The order must never change.
 enum class Field : int {
-    venue,
-    waterType,
-    ticketPrice,
-    club,
-    totalWeightMajor,
-    totalWeightMinor,
-    waterCondition,
-    weather,
-    temperature,
-    method,
-    depthMajor,
-    depthMinor,
-    bait,
-    species,
-    bestFish,
-    bestFishWeightMajor,
-    bestFishWeightMinor,
-    restrictions,
-    remarks,
-    date,
-    startTime,
-    finishTime,
+    Venue,
+    WaterType,
+    TicketPrice,
+    Club,
+    TotalWeightMajor,
+    TotalWeightMinor,
+    WaterCondition,
+    Weather,
+    Temperature,
+    Method,
+    DepthMajor,
+    DepthMinor,
+    Bait,
+    Species,
+    BestFish,
+    BestFishWeightMajor,
+    BestFishWeightMinor,
+    Restrictions,
+    Remarks,
+    Date,
+    StartTime,
+    FinishTime,
 };
 inline constexpr int kFieldCount = 22;
 
@@ -47,6 +47,9 @@ struct TripRecord {
 // Slot 0 belongs to no record; slots above recordCount may keep stale, invisible text.
 class RecordTable {
   public:
+    // Defined out of line: clang 14 crashes evaluating a local table as a constant.
+    RecordTable();
+
     static constexpr int kMaxRecords = 250;
     static constexpr const char* kUntitled = "Untitled";
 
@@ -60,18 +63,18 @@ class RecordTable {
     void setCurrentRecord(int n);
 
     // Empties slots 1..recordCount, then recordCount = currentRecord = 0.
-    void ClearTable();
+    void clearTable();
     // Slots 1..n take the records, recordCount = n, currentRecord = 1 (0 when n is 0).
     // Refuses (returns false, changes nothing) for more than 250 records.
-    bool ReplaceFromFile(const std::vector<TripRecord>& records);
+    bool replaceAll(const std::vector<TripRecord>& records);
     // Appends a block after the last record; currentRecord becomes 1 if the table was empty.
     // Refuses (returns false, changes nothing) when the result would pass 250 records.
-    bool AppendRecords(const std::vector<TripRecord>& block);
+    bool appendRecords(const std::vector<TripRecord>& block);
     // Appends a copy of the current record. Refuses at 250 records or with no current record.
-    bool AppendRecords();
+    bool duplicateCurrent();
     // Removes the current record; later records move down one place. currentRecord is left
     // as it was: the caller decides where the view goes next.
-    void RemoveRecord();
+    void removeRecord();
 
   private:
     std::array<TripRecord, kMaxRecords + 1> slots_{};

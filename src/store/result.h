@@ -9,14 +9,14 @@ namespace rodwick {
 // Outcome of an operation that can fail: nothing on success, a message otherwise.
 class Status {
   public:
-    static Status Ok() { return Status(); }
-    static Status Fail(std::string message) { return Status(std::move(message)); }
+    static Status success() { return Status(); }
+    static Status fail(std::string message) { return Status(std::move(message)); }
 
     bool ok() const { return !message_.has_value(); }
     explicit operator bool() const { return ok(); }
     const std::string& message() const {
-        static const std::string none;
-        return message_ ? *message_ : none;
+        static const std::string kNone;
+        return message_ ? *message_ : kNone;
     }
 
   private:
@@ -30,7 +30,7 @@ template <typename T>
 class Result {
   public:
     Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
-    static Result Fail(std::string message) {
+    static Result fail(std::string message) {
         Result r;
         r.error_ = std::move(message);
         return r;

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kSettingsLines = 9;
 
-std::string InProgramDir(const std::string& programDir, const char* fileName) {
+std::string inProgramDir(const std::string& programDir, const char* fileName) {
     // An empty directory means the current one, not the file system's root.
     if (programDir.empty()) return fileName;
     if (programDir.back() == '/') return programDir + fileName;
@@ -20,14 +20,14 @@ std::string InProgramDir(const std::string& programDir, const char* fileName) {
 }
 
 // Line 2 is any whole number, surrounding blanks ignored.
-std::optional<long long> ParseWholeNumber(std::string_view line) {
+std::optional<long long> parseWholeNumber(std::string_view line) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     bool negative = false;
     if (!line.empty() && (line.front() == '-' || line.front() == '+')) {
         negative = line.front() == '-';
         line.remove_prefix(1);
     }
-    const long long magnitude = ParseCount(line);
+    const long long magnitude = parseCount(line);
     if (magnitude < 0 || line.empty() || line.front() == ' ' || line.front() == '\t') {
         return std::nullopt;
     }
@@ -36,31 +36,31 @@ std::optional<long long> ParseWholeNumber(std::string_view line) {
 
 }  // namespace
 
-std::string SettingsPath(const std::string& programDir) {
-    return InProgramDir(programDir, kSettingsFileName);
+std::string settingsPath(const std::string& programDir) {
+    return inProgramDir(programDir, kSettingsFileName);
 }
 
-std::string ExamplePath(const std::string& programDir) {
-    return InProgramDir(programDir, kExampleFileName);
+std::string examplePath(const std::string& programDir) {
+    return inProgramDir(programDir, kExampleFileName);
 }
 
-Settings DefaultSettings(const std::string& programDir) {
+Settings defaultSettings(const std::string& programDir) {
     Settings settings;
-    settings.autoloadFile = ExamplePath(programDir);
+    settings.autoloadFile = examplePath(programDir);
     return settings;
 }
 
-std::optional<Settings> ParseSettings(std::string_view bytes) {
-    const std::vector<std::string> lines = SplitLines(bytes);
+std::optional<Settings> parseSettings(std::string_view bytes) {
+    const std::vector<std::string> lines = splitLines(bytes);
     if (lines.size() < kSettingsLines) {
         return std::nullopt;
     }
-    const std::optional<long long> showVenues = ParseWholeNumber(lines[1]);
+    const std::optional<long long> showVenues = parseWholeNumber(lines[1]);
     if (!showVenues) {
         return std::nullopt;
     }
     Settings settings;
-    settings.autoloadFile = Cp1252ToUtf8(lines[0]);
+    settings.autoloadFile = cp1252ToUtf8(lines[0]);
     // Only 1 switches the lists on; a hand-edited other number is written back as 0.
     settings.showVenuesOnEdit = *showVenues == 1;
     settings.units.weightMajorUnit = lines[2];
@@ -73,31 +73,31 @@ std::optional<Settings> ParseSettings(std::string_view bytes) {
     return settings;
 }
 
-std::string FormatSettings(const Settings& settings) {
+std::string formatSettings(const Settings& settings) {
     std::string out;
     // The file cannot say "unknown character": what the code page lacks is written as '?'.
-    AppendTextLine(out, Utf8ToCp1252Lossy(settings.autoloadFile));
-    AppendTextLine(out, FormatNumber(settings.showVenuesOnEdit ? 1 : 0));
-    AppendTextLine(out, settings.units.weightMajorUnit);
-    AppendTextLine(out, settings.units.weightMinorUnit);
-    AppendTextLine(out, settings.reservedWeight);
-    AppendTextLine(out, settings.units.depthMajorUnit);
-    AppendTextLine(out, settings.units.depthMinorUnit);
-    AppendTextLine(out, settings.reservedDepth);
-    AppendTextLine(out, settings.displayFont);
+    appendTextLine(out, utf8ToCp1252Lossy(settings.autoloadFile));
+    appendTextLine(out, formatNumber(settings.showVenuesOnEdit ? 1 : 0));
+    appendTextLine(out, settings.units.weightMajorUnit);
+    appendTextLine(out, settings.units.weightMinorUnit);
+    appendTextLine(out, settings.reservedWeight);
+    appendTextLine(out, settings.units.depthMajorUnit);
+    appendTextLine(out, settings.units.depthMinorUnit);
+    appendTextLine(out, settings.reservedDepth);
+    appendTextLine(out, settings.displayFont);
     return out;
 }
 
-Settings ReadSettingsFile(const std::string& programDir) {
-    return ReadSettingsFile(SettingsPath(programDir), ExamplePath(programDir));
+Settings readSettingsFile(const std::string& programDir) {
+    return readSettingsFile(settingsPath(programDir), examplePath(programDir));
 }
 
-Settings ReadSettingsFile(const std::string& path, const std::string& examplePath) {
+Settings readSettingsFile(const std::string& path, const std::string& examplePath) {
     Settings settings;
     settings.autoloadFile = examplePath;
-    if (FileExists(path)) {
-        if (Result<std::string> bytes = ReadFileBytes(path)) {
-            if (std::optional<Settings> parsed = ParseSettings(bytes.value())) {
+    if (fileExists(path)) {
+        if (Result<std::string> bytes = readFileBytes(path)) {
+            if (std::optional<Settings> parsed = parseSettings(bytes.value())) {
                 settings = std::move(*parsed);
             }
         }

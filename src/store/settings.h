@@ -13,8 +13,8 @@ struct UnitNames {
     std::string depthMajorUnit = "m";
     std::string depthMinorUnit = "cm";
 
-    static UnitNames Metric() { return {}; }
-    static UnitNames Imperial() { return {"lb", "oz", "ft", "inch"}; }
+    static UnitNames metric() { return {}; }
+    static UnitNames imperial() { return {"lb", "oz", "ft", "inch"}; }
     bool isMetric() const { return weightMajorUnit == "Kg"; }
     bool operator==(const UnitNames&) const = default;
 };
@@ -36,18 +36,18 @@ inline constexpr const char* kSettingsFileName = "ANGLEBOX.INI";
 inline constexpr const char* kExampleFileName = "EXAMPLE.RWK";
 
 // programDir is a UTF-8 directory path; "/" is the separator.
-std::string SettingsPath(const std::string& programDir);
-std::string ExamplePath(const std::string& programDir);
-Settings DefaultSettings(const std::string& programDir);
+std::string settingsPath(const std::string& programDir);
+std::string examplePath(const std::string& programDir);
+Settings defaultSettings(const std::string& programDir);
 
 // Nothing when the text has fewer than nine lines or line 2 is not a number.
-std::optional<Settings> ParseSettings(std::string_view bytes);
-std::string FormatSettings(const Settings& settings);
+std::optional<Settings> parseSettings(std::string_view bytes);
+std::string formatSettings(const Settings& settings);
 
 // The settings of the program directory's file, or the defaults when it is missing or cannot
 // be read completely; an empty autoload path becomes the example database. Never writes.
-Settings ReadSettingsFile(const std::string& programDir);
+Settings readSettingsFile(const std::string& programDir);
 // The same for a settings file and an example database wherever they are.
-Settings ReadSettingsFile(const std::string& settingsPath, const std::string& examplePath);
+Settings readSettingsFile(const std::string& settingsPath, const std::string& examplePath);
 
 }  // namespace rodwick

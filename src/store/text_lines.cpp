@@ -6,19 +6,19 @@ namespace rodwick {
 
 namespace {
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
 }  // namespace
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
+std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::string current;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -36,7 +36,7 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
     return lines;
 }
 
-void AppendTextLine(std::string& out, std::string_view text) {
+void appendTextLine(std::string& out, std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r') {
             out.push_back(' ');
@@ -48,14 +48,14 @@ void AppendTextLine(std::string& out, std::string_view text) {
     out.append("\r\n");
 }
 
-std::string FormatNumber(long long n) {
+std::string formatNumber(long long n) {
     // The sign's place is a blank for positive numbers.
     const std::string digits = std::to_string(n);
     return (n < 0 ? "" : " ") + digits + " ";
 }
 
-long long ParseCount(std::string_view line) {
-    const std::string_view digits = TrimBlanks(line);
+long long parseCount(std::string_view line) {
+    const std::string_view digits = trimBlanks(line);
     if (digits.empty()) return -1;
     long long value = 0;
     for (const char c : digits) {

@@ -15,7 +15,7 @@ namespace rodwick {
 
 // A caption as a screen reader should say it: the words as shown, without the access key's
 // '&' ("&&" stands for a shown '&').
-inline QString SpokenCaption(const QString& caption) {
+inline QString spokenCaption(const QString& caption) {
     QString spoken;
     spoken.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
@@ -26,12 +26,12 @@ inline QString SpokenCaption(const QString& caption) {
 }
 
 // Names a control after a caption that does not stand beside it.
-inline void NameByCaption(QWidget& control, const QString& caption) {
-    control.setAccessibleName(SpokenCaption(caption));
+inline void nameByCaption(QWidget& control, const QString& caption) {
+    control.setAccessibleName(spokenCaption(caption));
 }
 
 // Controls whose caption lives in a separate label; buttons and option boxes read their own.
-inline bool NeedsCaption(const QWidget& widget) {
+inline bool needsCaption(const QWidget& widget) {
     return qobject_cast<const QLineEdit*>(&widget) != nullptr ||
            qobject_cast<const QComboBox*>(&widget) != nullptr ||
            qobject_cast<const QListWidget*>(&widget) != nullptr ||
@@ -43,7 +43,7 @@ inline bool NeedsCaption(const QWidget& widget) {
 // The label a reader of the window takes for a control's caption: the nearest one left of it
 // on its row, else the nearest one directly above it. Empty labels (a unit not yet filled in, a
 // picture) caption nothing.
-inline const QLabel* CaptionLabelOf(const QWidget& control) {
+inline const QLabel* captionLabelOf(const QWidget& control) {
     const QWidget* parent = control.parentWidget();
     if (parent == nullptr) return nullptr;
     const QRect box = control.geometry();
@@ -67,11 +67,11 @@ inline const QLabel* CaptionLabelOf(const QWidget& control) {
 
 // Gives each input control of a window that has no name yet the caption of its label, so a
 // screen reader says what the control is for. Call once the captions carry their texts.
-inline void NameControlsByCaptions(QWidget& window) {
+inline void nameControlsByCaptions(QWidget& window) {
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!NeedsCaption(*control) || !control->accessibleName().isEmpty()) continue;
-        if (const QLabel* caption = CaptionLabelOf(*control)) {
-            NameByCaption(*control, caption->text());
+        if (!needsCaption(*control) || !control->accessibleName().isEmpty()) continue;
+        if (const QLabel* caption = captionLabelOf(*control)) {
+            nameByCaption(*control, caption->text());
         }
     }
 }

@@ -13,13 +13,13 @@ class MainView {
     virtual ~MainView() = default;
 
     // A busy text ("Please Wait...") in place of the title while a window builds its lists.
-    virtual void ShowBusyTitle(const QString& text) = 0;
+    virtual void showBusyTitle(const QString& text) = 0;
     // The title drawn from the file state again ("Rodwick DB: " and the name).
-    virtual void ShowFileTitle() = 0;
+    virtual void showFileTitle() = 0;
 
     // Font family of the 22 value labels, as the font command chose it: the settings file may
     // not carry every name, so the labels cannot take it from the settings.
-    virtual void ApplyDisplayFont(const QString& family) = 0;
+    virtual void applyDisplayFont(const QString& family) = 0;
 
     // The main window as a widget, for parenting.
     virtual QWidget& widget() = 0;

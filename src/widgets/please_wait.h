@@ -20,7 +20,7 @@ class BusyPointer {
 
     // Runs ask, a question to the user, under the normal pointer; busy again after it.
     template <typename Ask>
-    auto Normal(const Ask& ask) {
+    auto normal(const Ask& ask) {
         platform_.setBusyPointer(false);
         auto answer = ask();
         platform_.setBusyPointer(true);
@@ -40,11 +40,11 @@ class PleaseWait {
         // The busy title shows under the busy pointer, and the file title comes back under
         // the normal one.
         pointer_.emplace(platform);
-        view_.ShowBusyTitle(text);
+        view_.showBusyTitle(text);
     }
     ~PleaseWait() {
         pointer_.reset();
-        view_.ShowFileTitle();
+        view_.showFileTitle();
     }
     PleaseWait(const PleaseWait&) = delete;
     PleaseWait& operator=(const PleaseWait&) = delete;

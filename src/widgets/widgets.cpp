@@ -2,12 +2,12 @@
 
 namespace rodwick {
 
-void CentreOnScreen(QWidget& window, const platform::Platform& platform) {
+void centreOnScreen(QWidget& window, const platform::Platform& platform) {
     const QSize screen = platform.screenSize();
     window.move((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
 }
 
-QFont CaptionFont() {
+QFont captionFont() {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
                       QStringLiteral("Liberation Sans")});
@@ -15,40 +15,40 @@ QFont CaptionFont() {
     return font;
 }
 
-void MakeFixedDialog(QDialog& dialog, QSize size) {
+void makeFixedDialog(QDialog& dialog, QSize size) {
     dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
     dialog.setFixedSize(size);
-    dialog.setFont(CaptionFont());
+    dialog.setFont(captionFont());
 }
 
-void MakeFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size) {
+void makeFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size) {
     dialog.setObjectName(QString::fromLatin1(name));
     dialog.setWindowTitle(caption);
-    MakeFixedDialog(dialog, size);
+    makeFixedDialog(dialog, size);
 }
 
-QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text) {
+QLabel* plainLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-void OnSelect(QRadioButton* option, QObject* context, std::function<void()> handler) {
+void onSelect(QRadioButton* option, QObject* context, std::function<void()> handler) {
     QObject::connect(option, &QRadioButton::toggled, context,
                      [handler = std::move(handler)](bool on) {
                          if (on) handler();
                      });
 }
 
-void SetTabOrder(std::span<QWidget* const> widgets) {
+void chainTabOrder(std::span<QWidget* const> widgets) {
     for (std::size_t i = 1; i < widgets.size(); ++i) {
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);
     }
 }
 
-platform::Message WriteFailure(const QString& action, const QString& path, const Status& failed,
+platform::Message writeFailure(const QString& action, const QString& path, const Status& failed,
                                const QString& aftermath, const QString& title) {
     return {QStringLiteral("Could not ") + action + QStringLiteral(" to ") + path +
                 QStringLiteral(": ") + QString::fromStdString(failed.message()) +
@@ -56,7 +56,7 @@ platform::Message WriteFailure(const QString& action, const QString& path, const
             title, platform::Buttons::Ok, platform::Icon::Stop};
 }
 
-QString MonthDayYear(const QDate& date) {
+QString monthDayYear(const QDate& date) {
     return date.toString(QStringLiteral("MM-dd-yyyy"));
 }
 

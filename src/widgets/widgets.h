@@ -18,22 +18,22 @@
 namespace rodwick {
 
 // Centres a window on the screen: left = (screen width - width) / 2, and so for the top.
-void CentreOnScreen(QWidget& window, const platform::Platform& platform);
+void centreOnScreen(QWidget& window, const platform::Platform& platform);
 
 // The small sans-serif face of captions and dialogs. Where the old system face is missing, a
 // face of the same width stands in for it rather than whatever wide default the platform picks.
-QFont CaptionFont();
+QFont captionFont();
 
 // The frame every dialog shares: a fixed size, a title bar with a close box but no minimise or
 // maximise buttons, and the caption face.
-void MakeFixedDialog(QDialog& dialog, QSize size);
+void makeFixedDialog(QDialog& dialog, QSize size);
 // The same frame for a dialog named as the window's design names it, with its title.
-void MakeFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size);
+void makeFixedDialog(QDialog& dialog, const char* name, const QString& caption, QSize size);
 
 // A captioned control (button, option, check box, label) named as the window's design names
 // it, at its place.
 template <typename T>
-T* Control(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
+T* control(QWidget* parent, const char* name, const QString& caption, const QRect& geometry) {
     auto* control = new T(caption, parent);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(geometry);
@@ -41,24 +41,24 @@ T* Control(QWidget* parent, const char* name, const QString& caption, const QRec
 }
 
 // A named label that shows its text as written: a caption never turns into markup.
-QLabel* PlainLabel(QWidget* parent, const char* name, const QString& text);
+QLabel* plainLabel(QWidget* parent, const char* name, const QString& text);
 
 // Runs a handler when an option becomes selected, by the user or by code.
-void OnSelect(QRadioButton* option, QObject* context, std::function<void()> handler);
+void onSelect(QRadioButton* option, QObject* context, std::function<void()> handler);
 
 // Tab walks the widgets in the order given.
-void SetTabOrder(std::span<QWidget* const> widgets);
-inline void SetTabOrder(std::initializer_list<QWidget*> widgets) {
-    SetTabOrder(std::span<QWidget* const>(widgets.begin(), widgets.size()));
+void chainTabOrder(std::span<QWidget* const> widgets);
+inline void chainTabOrder(std::initializer_list<QWidget*> widgets) {
+    chainTabOrder(std::span<QWidget* const>(widgets.begin(), widgets.size()));
 }
 
 // The report of a write that failed, as a stop box with one OK button: "Could not ACTION to
 // PATH: REASON. AFTERMATH", the aftermath telling the user where that leaves them.
-platform::Message WriteFailure(const QString& action, const QString& path, const Status& failed,
+platform::Message writeFailure(const QString& action, const QString& path, const Status& failed,
                                const QString& aftermath, const QString& title);
 
 // A date as the program writes it: ten characters, month-day-year with hyphens (04-14-2001),
 // whatever the locale.
-QString MonthDayYear(const QDate& date);
+QString monthDayYear(const QDate& date);
 
 }  // namespace rodwick

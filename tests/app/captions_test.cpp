@@ -83,7 +83,7 @@ const WindowCaptions kCaptions[] = {
 // clang-format on
 
 // The caption of a control as the user reads it, or a note saying why there is none.
-QString CaptionOf(const QWidget& window, const char* name) {
+QString captionOf(const QWidget& window, const char* name) {
     if (*name == '\0') return window.windowTitle();
     const QString objectName = QString::fromLatin1(name);
     QObject* found = window.findChild<QObject*>(objectName);
@@ -99,45 +99,45 @@ QString CaptionOf(const QWidget& window, const char* name) {
 class CaptionsTest : public MainWindowTest {
   protected:
     // Opens a window the way the program does, hands it to `read` while it stands, and closes it.
-    void WithWindow(const std::string& which, const std::function<void(const QWidget&)>& read) {
+    void withWindow(const std::string& which, const std::function<void(const QWidget&)>& read) {
         const auto modal = [&](const char* command) {
-            platform.answerModal([read](QDialog& dialog) {
+            platform_.answerModal([read](QDialog& dialog) {
                 read(dialog);
                 return static_cast<int>(QDialog::Rejected);
             });
-            Action(command)->trigger();
+            action(command)->trigger();
         };
         static const std::map<std::string, const char*> kModals = {
             {"find", "MnuFind"},   {"goto", "MnuGoto"}, {"export", "MnuExp"},
             {"print", "MnuPrint"}, {"copy", "MnuCopy"}, {"preferences", "MnuPref"},
             {"about", "MnuAbo"}};
-        if (which == "main") return read(window);
+        if (which == "main") return read(window_);
         if (kModals.contains(which)) return modal(kModals.at(which));
         if (which == "editor" || which == "species") {
-            Action("MnuAdd")->trigger();
-            QDialog* editor = window.findChild<EditingArea*>()->commands().addEditor();
+            action("MnuAdd")->trigger();
+            QDialog* editor = window_.findChild<EditingArea*>()->commands().addEditor();
             ASSERT_NE(editor, nullptr);
             if (which == "editor") {
                 read(*editor);
             } else {
-                platform.answerModal([read](QDialog& picker) {
+                platform_.answerModal([read](QDialog& picker) {
                     read(picker);
                     return static_cast<int>(QDialog::Rejected);
                 });
-                Child<QPushButton>(*editor, "select")->click();
+                child<QPushButton>(*editor, "select")->click();
             }
             editor->close();
             return;
         }
         if (which == "quick edit") {
             // The temperature's code shows every control that carries a caption.
-            QuickEditDialog dialog(book, platform, window, QuickEditRowFor(Field::temperature),
-                                   &window);
+            QuickEditDialog dialog(book_, platform_, window_, quickEditRowFor(Field::Temperature),
+                                   &window_);
             dialog.load();
             return read(dialog);
         }
         if (which == "splash") {
-            auto splash = std::make_unique<SplashScreen>(platform, window);
+            auto splash = std::make_unique<SplashScreen>(platform_, window_);
             return read(*splash);
         }
         FAIL() << "no way to open " << which;
@@ -145,11 +145,11 @@ class CaptionsTest : public MainWindowTest {
 };
 
 TEST_F(CaptionsTest, EveryWindowCarriesItsDesignedCaptions) {
-    Hold(3);
+    hold(3);
     for (const auto& [which, captions] : kCaptions) {
-        WithWindow(which, [&](const QWidget& shown) {
+        withWindow(which, [&](const QWidget& shown) {
             for (const auto& [name, text] : captions) {
-                EXPECT_EQ(CaptionOf(shown, name), QString::fromUtf8(text))
+                EXPECT_EQ(captionOf(shown, name), QString::fromUtf8(text))
                     << which << ": " << (*name ? name : "title");
             }
         });
@@ -170,12 +170,12 @@ const std::map<std::string, std::vector<std::pair<const char*, const char*>>> kS
 // clang-format on
 
 TEST_F(CaptionsTest, InputControlsAreNamedForAScreenReader) {
-    Hold(3);
+    hold(3);
     for (const auto& [which, names] : kSpokenNames) {
-        WithWindow(which, [&](const QWidget& shown) {
+        withWindow(which, [&](const QWidget& shown) {
             for (const auto& [name, spoken] : names) {
                 QAccessibleInterface* face =
-                    QAccessible::queryAccessibleInterface(Child(shown, name));
+                    QAccessible::queryAccessibleInterface(child(shown, name));
                 ASSERT_NE(face, nullptr) << which << ": " << name;
                 EXPECT_EQ(face->text(QAccessible::Name).toStdString(), spoken)
                     << which << ": " << name;
@@ -190,7 +190,7 @@ TEST(SpokenCaptionTest, DropsTheAccessKeyMarkOnly) {
         {"Co&pies:", "Copies:"}, {"Bait && Tackle", "Bait & Tackle"}, {"Weight:&", "Weight:"}, {"", ""}};
     // clang-format on
     for (const auto& [shown, spoken] : cases) {
-        EXPECT_EQ(SpokenCaption(QString::fromUtf8(shown)).toStdString(), spoken) << shown;
+        EXPECT_EQ(spokenCaption(QString::fromUtf8(shown)).toStdString(), spoken) << shown;
     }
 }
 

@@ -29,7 +29,7 @@ TEST(CommandLineTest, AFileNamedIsOpenedAndTheOptionsAnswerWithoutStarting) {
     for (const auto& [arguments, action, file] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CommandLine line =
-            ParseCommandLine(QStringList{"rodwick"} + arguments, QStringLiteral("/home/ann"));
+            parseCommandLine(QStringList{"rodwick"} + arguments, QStringLiteral("/home/ann"));
         EXPECT_EQ(line.action, action);
         EXPECT_EQ(line.file, file);
         // Help and a refusal both show the usage: the one positional argument and the options.
@@ -52,10 +52,10 @@ TEST(CommandLineTest, OnlyTheAnswersAreReadBeforeTheDisplayIsOpened) {
                                                   {{"-platform", "xcb", "-v"}, true}};
     for (const auto& [arguments, answerOnly] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        EXPECT_EQ(AsksForAnswerOnly(QStringList{"rodwick"} + arguments), answerOnly);
+        EXPECT_EQ(asksForAnswerOnly(QStringList{"rodwick"} + arguments), answerOnly);
     }
     // The program's own name is never taken for an option.
-    EXPECT_FALSE(AsksForAnswerOnly({"--help"}));
+    EXPECT_FALSE(asksForAnswerOnly({"--help"}));
 }
 
 }  // namespace

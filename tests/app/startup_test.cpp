@@ -16,15 +16,15 @@ namespace {
 // settings file of these lines separated by '|', '@' standing for the directory (none if empty).
 struct Program {
     Program(std::vector<std::pair<std::string, std::string>> files, const std::string& lines) {
-        platform.programDir = FromPath(dir.path);
+        platform.programDir = fromPath(dir.path);
         for (const char c : lines.empty() ? lines : lines + "|") {
             settings += c == '|' ? std::string("\r\n") : c == '@' ? dir.path : std::string(1, c);
         }
         if (!settings.empty()) files.emplace_back("ANGLEBOX.INI", settings);
         for (const auto& [name, bytes] : files) {
             std::filesystem::create_directories(
-                std::filesystem::path(dir.File(name)).parent_path());
-            WriteBytes(dir.File(name), bytes);
+                std::filesystem::path(dir.file(name)).parent_path());
+            writeBytes(dir.file(name), bytes);
         }
         splash = new SplashScreen(platform, main);
     }
@@ -33,13 +33,13 @@ struct Program {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // As the program starts: the splash shown, then the start-up.
-    void Start(const std::string& commandLineFile = {}) {
+    void start(const std::string& commandLineFile = {}) {
         splash->start();
-        StartUp(book, platform, main, commandLineFile);
+        startUp(book, platform, main, commandLineFile);
     }
-    QString Text(const char* name) { return main.findChild<QLabel*>(name)->text(); }
-    QTimer* Timer() { return splash->findChild<QTimer*>(QStringLiteral("Timer1")); }
-    long TimesShown(QWidget* widget) const {
+    QString text(const char* name) { return main.findChild<QLabel*>(name)->text(); }
+    QTimer* timer() { return splash->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    long timesShown(QWidget* widget) const {
         return std::count(platform.modelessShown.begin(), platform.modelessShown.end(), widget);
     }
 
@@ -82,64 +82,64 @@ TEST(StartupTest, TheSettingsFileOrTheCommandLineDecidesWhatIsLoadedAndShown) {
     for (const auto& [label, settings, named, example, file, count, units, font] : cases) {
         SCOPED_TRACE(label);
         std::vector<std::pair<std::string, std::string>> files{
-            {"trips.rwk", DatabaseBytes(Trips(1, 3))},
-            {accented, DatabaseBytes(Trips(1, 1))},
-            {"named.rwk", DatabaseBytes(Trips(1, 4))},
+            {"trips.rwk", databaseBytes(trips(1, 3))},
+            {accented, databaseBytes(trips(1, 1))},
+            {"named.rwk", databaseBytes(trips(1, 4))},
             {"damaged.rwk", " 3 \r\nonly one line\r\n"}};
-        if (example) files.emplace_back("EXAMPLE.RWK", DatabaseBytes(Trips(1, 2)));
+        if (example) files.emplace_back("EXAMPLE.RWK", databaseBytes(trips(1, 2)));
         Program run(files, settings);
-        const FeedingPipe pipe(run.dir.File("pipe.rwk"), DatabaseBytes(Trips(1, 1)));
-        run.Start(named.empty() ? named : run.dir.File(named));
+        const FeedingPipe pipe(run.dir.file("pipe.rwk"), databaseBytes(trips(1, 1)));
+        run.start(named.empty() ? named : run.dir.file(named));
 
-        const QString loaded = file.empty() ? "" : FromPath(run.dir.File(file));
+        const QString loaded = file.empty() ? "" : fromPath(run.dir.file(file));
         EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + (file.empty() ? "Untitled" : loaded));
         EXPECT_EQ(run.main.fileListCaptions(), file.empty() ? QStringList() : QStringList{loaded});
         EXPECT_EQ(run.book.table().recordCount(), count);
-        EXPECT_EQ(run.Text("obVen"), count > 0 ? "r1.0" : "");
+        EXPECT_EQ(run.text("obVen"), count > 0 ? "r1.0" : "");
         EXPECT_EQ(run.main.findChild<QLabel*>("ObInfo")->font().family(), font);
         EXPECT_EQ(run.platform.printerFont, "Times New Roman");
-        EXPECT_EQ(run.TimesShown(&run.main), 0);
+        EXPECT_EQ(run.timesShown(&run.main), 0);
         if (!named.empty()) {
-            EXPECT_EQ(run.book.settings().autoloadFile, run.dir.File("trips.rwk"))
+            EXPECT_EQ(run.book.settings().autoloadFile, run.dir.file("trips.rwk"))
                 << "the start-up database stays the one of the settings";
         }
 
         run.splash->tick();
-        EXPECT_EQ(run.TimesShown(&run.main), 1);
-        EXPECT_EQ(UnitTexts(run.main), units);
+        EXPECT_EQ(run.timesShown(&run.main), 1);
+        EXPECT_EQ(unitTexts(run.main), units);
         EXPECT_EQ(run.main.findChild<QScrollBar*>("chrec")->maximum(), std::max(1, count));
-        EXPECT_EQ(ReadBytes(run.dir.File("ANGLEBOX.INI")), run.settings)
+        EXPECT_EQ(readBytes(run.dir.file("ANGLEBOX.INI")), run.settings)
             << "start-up never writes it";
     }
 }
 
 TEST(StartupTest, TheSplashStandsCentredBeforeTheSettingsAreReadUntilTheFirstTick) {
-    Program run({{"trips.rwk", DatabaseBytes(Trips(1, 1))}},
+    Program run({{"trips.rwk", databaseBytes(trips(1, 1))}},
                 "@/trips.rwk| 1 |Kg|g|99|m|cm|99|Hand\x96"
                 "Drawn");
     run.platform.screen = QSize(800, 600);
-    QTimer* timer = run.Timer();
+    QTimer* timer = run.timer();
     ASSERT_NE(timer, nullptr);
     EXPECT_TRUE(timer->isActive());
 
-    run.Start();
+    run.start();
     // The display font is read from the settings in Windows-1252.
     EXPECT_EQ(run.main.findChild<QLabel*>("obVen")->font().family(),
               QStringLiteral("Hand\u2013Drawn"));
-    EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + FromPath(run.dir.File("trips.rwk")));
-    EXPECT_EQ(run.TimesShown(run.splash), 1);
+    EXPECT_EQ(run.main.windowTitle(), "Rodwick DB: " + fromPath(run.dir.file("trips.rwk")));
+    EXPECT_EQ(run.timesShown(run.splash), 1);
     EXPECT_EQ(run.splash->geometry(), QRect(190, 170, 420, 260));
     EXPECT_FALSE(run.main.isVisible());
-    EXPECT_EQ(run.TimesShown(&run.main), 0);
+    EXPECT_EQ(run.timesShown(&run.main), 0);
 
     timer->start(0);  // fire now rather than after three seconds
-    for (int i = 0; i < 1000 && run.TimesShown(&run.main) == 0; ++i) {
+    for (int i = 0; i < 1000 && run.timesShown(&run.main) == 0; ++i) {
         QCoreApplication::processEvents();
     }
-    EXPECT_EQ(run.TimesShown(&run.main), 1) << "the timer runs the tick";
+    EXPECT_EQ(run.timesShown(&run.main), 1) << "the timer runs the tick";
     EXPECT_FALSE(timer->isActive());
     run.splash->tick();
-    EXPECT_EQ(run.TimesShown(&run.main), 1);
+    EXPECT_EQ(run.timesShown(&run.main), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(run.splash.isNull()) << "the splash is discarded after the tick";
 }

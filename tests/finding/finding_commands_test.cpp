@@ -12,7 +12,7 @@ namespace {
 
 // Closes a dialog as a user does: "click:<button>", "return" or "escape" on the focus widget,
 // "close" (the close box), or "double:<row>" on the list.
-void CloseBy(QDialog& dialog, const std::string& how, QWidget* focus) {
+void closeBy(QDialog& dialog, const std::string& how, QWidget* focus) {
     if (how.starts_with("click:")) {
         return dialog.findChild<QPushButton*>(QString::fromStdString(how.substr(6)))->click();
     }
@@ -32,46 +32,46 @@ void CloseBy(QDialog& dialog, const std::string& how, QWidget* focus) {
 class FindingTest : public MainWindowTest {
   protected:
     // Find, with the word typed into FindDialog and the dialog closed by `how`.
-    void FindClosedBy(const std::string& how, const QString& word = QString()) {
-        platform.answerModal([how, word](QDialog& dialog) {
+    void findClosedBy(const std::string& how, const QString& word = QString()) {
+        platform_.answerModal([how, word](QDialog& dialog) {
             auto* find = dialog.findChild<QLineEdit*>(QStringLiteral("find"));
             EXPECT_EQ(find->text(), "") << "the word box starts empty every time";
             find->setText(word);
-            CloseBy(dialog, how, find);
+            closeBy(dialog, how, find);
             return dialog.result();
         });
-        Action("MnuFind")->trigger();
+        action("MnuFind")->trigger();
     }
-    std::string Search() {
-        const SearchWalk& search = window.findChild<FindingArea*>()->searchWalk();
+    std::string searchState() {
+        const SearchWalk& search = window_.findChild<FindingArea*>()->searchWalk();
         return search.searchWord().toStdString() + "@" + std::to_string(search.searchPosition());
     }
 };
 
 TEST_F(FindingTest, FindStopsAtEachHitAndEveryOtherCloseResumes) {
-    Hold(12);
+    hold(12);
     // Records 1 and 10 to 12 hold r1: paused at 10, on at 11 after Cancel, at 12 after Escape,
     // then the close box on an idle search does nothing. Return presses Okay: R3. pauses at 3,
     // and a word found nowhere leaves record 3 on view.
     using enum platform::Answer;
-    for (auto a : {Yes, No, No, Yes, Ok, No, Ok}) platform.answerMessage(a);
+    for (auto a : {Yes, No, No, Yes, Ok, No, Ok}) platform_.answerMessage(a);
     // How the dialog is closed, the word typed, the search afterwards and the record shown.
     const std::tuple<const char*, const char*, const char*, int> finds[] = {
         {"click:okay", "r1", "R1@10", 10}, {"click:cancel", "r2", "R1@11", 11},
         {"escape", "r2", "@0", 12},        {"close", "r2", "@0", 12},
         {"return", "R3.", "R3.@3", 3},     {"click:okay", "zander", "@0", 3}};
     for (const auto& [how, word, search, shown] : finds) {
-        FindClosedBy(how, QString::fromLatin1(word));
-        EXPECT_EQ(Shown(), Showing({.record = shown, .of = 12})) << how;
-        EXPECT_EQ(Search(), search) << how;
+        findClosedBy(how, QString::fromLatin1(word));
+        EXPECT_EQ(viewText(), showing({.record = shown, .of = 12})) << how;
+        EXPECT_EQ(searchState(), search) << how;
     }
 
-    const std::string ask = Describe(
+    const std::string ask = describe(
         {"Continue Search?", "Search", platform::Buttons::YesNo, platform::Icon::Question});
     const std::string end =
-        Describe({"Search Complete", "Search", platform::Buttons::Ok, platform::Icon::Information});
+        describe({"Search Complete", "Search", platform::Buttons::Ok, platform::Icon::Information});
     std::vector<std::string> messages;
-    for (const PlatformCall& call : platform.messages()) messages.push_back(Describe(call));
+    for (const PlatformCall& call : platform_.messages()) messages.push_back(describe(call));
     EXPECT_EQ(messages, std::vector<std::string>({ask, ask, ask, ask, end, ask, end}));
 }
 
@@ -83,11 +83,11 @@ TEST(GotoLine, JoinsNumberVenueDateAndTimeAsStored) {
         {"7", "Caf\xe9", "1/1/99", "5", "7. Café on 1/1/99 at 5"},
     };
     for (const auto& c : cases) {
-        TripRecord record = Tagged("x");
-        record[Field::venue] = c[1];
-        record[Field::date] = c[2];
-        record[Field::startTime] = c[3];
-        EXPECT_EQ(GotoLine(std::stoi(c[0]), record), QString::fromUtf8(c[4]));
+        TripRecord record = tagged("x");
+        record[Field::Venue] = c[1];
+        record[Field::Date] = c[2];
+        record[Field::StartTime] = c[3];
+        EXPECT_EQ(gotoLine(std::stoi(c[0]), record), QString::fromUtf8(c[4]));
     }
 }
 
@@ -102,12 +102,12 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
         {5, "escape", 8, 5, false},         {5, "close", 8, 5, false},
         {5, "click:butgo", -2, 5, false},   {1, "click:butgo", -1, 1, true},
         {250, "click:butgo", -1, 250, true}};
-    Hold(250);
+    hold(250);
     for (const auto& [open, how, pick, current, redrawn] : cases) {
         SCOPED_TRACE(std::to_string(open) + " " + how + " after picking " + std::to_string(pick));
-        ASSERT_TRUE(book.show(open));
-        Find<QLabel>("obVen")->setText("stale");
-        platform.answerModal([&](QDialog& dialog) {
+        ASSERT_TRUE(book_.show(open));
+        find<QLabel>("obVen")->setText("stale");
+        platform_.answerModal([&](QDialog& dialog) {
             dialog.show();
             auto* recsel = dialog.findChild<QListWidget*>(QStringLiteral("recsel"));
             EXPECT_EQ(recsel->count(), 250);
@@ -124,29 +124,29 @@ TEST_F(FindingTest, GotoListsEveryRecordAndJumpsOnlyOnGoto) {
             }
             if (pick >= 0) recsel->setCurrentRow(pick);
             if (pick == -2) recsel->clearSelection();
-            CloseBy(dialog, how, recsel);
+            closeBy(dialog, how, recsel);
             EXPECT_FALSE(dialog.isVisible());
             return dialog.result();
         });
-        Action("MnuGoto")->trigger();
-        EXPECT_EQ(book.table().currentRecord(), current);
-        EXPECT_EQ(Text("obVen") != "stale", redrawn);
+        action("MnuGoto")->trigger();
+        EXPECT_EQ(book_.table().currentRecord(), current);
+        EXPECT_EQ(text("obVen") != "stale", redrawn);
         if (redrawn) {
-            EXPECT_EQ(Shown(), Showing({.record = current, .of = 250}));
+            EXPECT_EQ(viewText(), showing({.record = current, .of = 250}));
         }
     }
 }
 
 TEST_F(FindingTest, AWordLongerThanALineBoxHoldsIsSearchedWhole) {
-    Hold(3);
+    hold(3);
     // Trip 2's venue holds the word's first 40,000 letters but not the word.
     const QString start(40000, QLatin1Char('x'));
-    SetText(book, 2, Field::venue, start.toStdString());
-    platform.answerMessage(platform::Answer::Ok);
-    FindClosedBy("click:okay", start + QStringLiteral("tench"));
-    EXPECT_EQ(LastMessage(), Describe({"Search Complete", "Search", platform::Buttons::Ok,
+    setText(book_, 2, Field::Venue, start.toStdString());
+    platform_.answerMessage(platform::Answer::Ok);
+    findClosedBy("click:okay", start + QStringLiteral("tench"));
+    EXPECT_EQ(lastMessage(), describe({"Search Complete", "Search", platform::Buttons::Ok,
                                        platform::Icon::Information}));
-    EXPECT_EQ(book.currentRecord(), 1);
+    EXPECT_EQ(book_.currentRecord(), 1);
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ TEST(WordMatcher, AnswersAsTheLocaleRule) {
     };
     for (const auto& [locale, field, word, holds] : cases) {
         WordMatcher matcher(locale);
-        matcher.SetWord(locale.toUpper(QString::fromUtf8(word)));
-        EXPECT_EQ(matcher.FieldHolds(field), holds) << locale.name().toStdString() << " " << field;
+        matcher.setWord(locale.toUpper(QString::fromUtf8(word)));
+        EXPECT_EQ(matcher.fieldHolds(field), holds) << locale.name().toStdString() << " " << field;
     }
 }
 
@@ -102,25 +102,25 @@ const Search kSearches[] = {
 // clang-format on
 
 // As the walk is checked: "searchWord@searchPosition #currentRecord".
-std::string Text(const std::string& word, int position, int current) {
+std::string text(const std::string& word, int position, int current) {
     return word + "@" + std::to_string(position) + " #" + std::to_string(current);
 }
 
 TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
     for (const auto& [name, records, steps] : kSearches) {
         SCOPED_TRACE(name);
-        RecordTable table = TableOf(Trips(1, records));
+        RecordTable table = tableOf(trips(1, records));
         if (records == 10) {
-            table.slot(2)[Field::remarks] = "Common  Carp";
-            table.slot(3)[Field::remarks] = "CAF\xc9 on the bank";
-            table.slot(4)[Field::remarks] = "caf\xe9 au lait";
+            table.slot(2)[Field::Remarks] = "Common  Carp";
+            table.slot(3)[Field::Remarks] = "CAF\xc9 on the bank";
+            table.slot(4)[Field::Remarks] = "caf\xe9 au lait";
         }
         SearchWalk walk;
         for (const Step& step : steps) {
             if (step.by == By::Deleting) {
                 while (table.recordCount() > step.keep) {
                     table.setCurrentRecord(table.recordCount());
-                    table.RemoveRecord();
+                    table.removeRecord();
                 }
                 table.setCurrentRecord(table.recordCount());
                 continue;
@@ -136,13 +136,13 @@ TEST(SearchWalk, RunsAsAStateMachineOverFindAfterFind) {
                                         return transcript.back() == 'Y';
                                     },
                                     [&] { transcript += " done"; }};
-            if (step.by == By::Okay) walk.StartWord(QString::fromUtf8(step.word));
+            if (step.by == By::Okay) walk.startWord(QString::fromUtf8(step.word));
             walk.runSearch(table, hooks);
 
             EXPECT_EQ(transcript.empty() ? "" : transcript.substr(1), step.shown) << step.word;
             EXPECT_EQ(
-                Text(walk.searchWord().toStdString(), walk.searchPosition(), table.currentRecord()),
-                Text(step.after.word, step.after.position, step.after.current))
+                text(walk.searchWord().toStdString(), walk.searchPosition(), table.currentRecord()),
+                text(step.after.word, step.after.position, step.after.current))
                 << step.word;
         }
     }

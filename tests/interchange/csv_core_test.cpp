@@ -15,14 +15,14 @@ namespace {
 using Rows = std::vector<std::vector<std::string>>;
 
 // The whole file as import reads it, with what the window would choose by itself.
-CsvImportPlan Import(const std::string& bytes, CsvImportChoice* chosen = nullptr) {
+CsvImportPlan import(const std::string& bytes, CsvImportChoice* chosen = nullptr) {
     CsvImportChoice choice;
-    choice.separator = DetectSeparator(WithoutBom(bytes));
-    choice.encoding = DetectEncoding(bytes);
-    const CsvRows rows = ReadImportRows(bytes, choice.separator);
-    choice.mapping = InitialMapping(rows, true);
+    choice.separator = detectSeparator(withoutBom(bytes));
+    choice.encoding = detectEncoding(bytes);
+    const CsvRows rows = readImportRows(bytes, choice.separator);
+    choice.mapping = initialMapping(rows, true);
     if (chosen) *chosen = choice;
-    return PlanImport(rows, choice);
+    return planImport(rows, choice);
 }
 
 TEST(CsvWriterTest, CellsAreQuotedAndGuardedOnlyWhereNeeded) {
@@ -44,20 +44,20 @@ TEST(CsvWriterTest, CellsAreQuotedAndGuardedOnlyWhereNeeded) {
         {"'-5", "'-5"},
         {"'plain", "'plain"},
     };
-    for (const auto& [text, cell] : cases) EXPECT_EQ(CsvCell(text), cell) << text;
-    EXPECT_EQ(CsvCell("a;b", ';'), "\"a;b\"");
+    for (const auto& [text, cell] : cases) EXPECT_EQ(csvCell(text), cell) << text;
+    EXPECT_EQ(csvCell("a;b", ';'), "\"a;b\"");
 }
 
 TEST(CsvWriterTest, FileHasBomHeaderAndOneCrLfRowPerTripInTableOrder) {
     TripRecord first;
-    first[Field::venue] = "Pond, Big";
-    first[Field::ticketPrice] =
+    first[Field::Venue] = "Pond, Big";
+    first[Field::TicketPrice] =
         "\xA3"
         "5";  // Windows-1252 pound sign
-    first[Field::remarks] = "=1+1";
+    first[Field::Remarks] = "=1+1";
     TripRecord second;
-    second[Field::finishTime] = "17:00";
-    const std::string bytes = CsvFileBytes(TableOf({first, second}), UnitNames::Imperial());
+    second[Field::FinishTime] = "17:00";
+    const std::string bytes = csvFileBytes(tableOf({first, second}), UnitNames::imperial());
 
     const std::string header =
         "Venue,Type of water,Day Ticket \xC2\xA3,Club,Weight (lb),Weight (oz),Water Conditions,"
@@ -69,10 +69,10 @@ TEST(CsvWriterTest, FileHasBomHeaderAndOneCrLfRowPerTripInTableOrder) {
                                  ",,,,,,,,,,,,,,,,,,,,,17:00\r\n";
     EXPECT_EQ(bytes, expected);
 
-    const auto metric = CsvHeaders(UnitNames::Metric());
-    EXPECT_EQ(metric[static_cast<int>(Field::totalWeightMinor)], "Weight (g)");
-    EXPECT_EQ(metric[static_cast<int>(Field::depthMinor)], "Depth (cm)");
-    EXPECT_EQ(metric[static_cast<int>(Field::bestFishWeightMajor)], "Best Fish Weight (Kg)");
+    const auto metric = csvHeaders(UnitNames::metric());
+    EXPECT_EQ(metric[static_cast<int>(Field::TotalWeightMinor)], "Weight (g)");
+    EXPECT_EQ(metric[static_cast<int>(Field::DepthMinor)], "Depth (cm)");
+    EXPECT_EQ(metric[static_cast<int>(Field::BestFishWeightMajor)], "Best Fish Weight (Kg)");
 }
 
 TEST(CsvReaderTest, SplitsRfc4180Text) {
@@ -92,14 +92,14 @@ TEST(CsvReaderTest, SplitsRfc4180Text) {
         {"", ',', {}, false},
     };
     for (const auto& [text, separator, rows, unclosed] : cases) {
-        const CsvRows read = ReadCsvRows(text, separator);
+        const CsvRows read = readCsvRows(text, separator);
         EXPECT_EQ(read.rows, rows) << text;
         EXPECT_EQ(read.totalRows, rows.size()) << text;
         EXPECT_EQ(read.unclosedQuote, unclosed) << text;
     }
 
     // Rows past the limit are counted, not kept, and a quote in them still spans lines.
-    const CsvRows limited = ReadCsvRows("1\r\n2\r\n\"3\r\n3\"\r\n4\r\n", ',', 2);
+    const CsvRows limited = readCsvRows("1\r\n2\r\n\"3\r\n3\"\r\n4\r\n", ',', 2);
     EXPECT_EQ(limited.rows, (Rows{{"1"}, {"2"}}));
     EXPECT_EQ(limited.totalRows, 4u);
 }
@@ -119,7 +119,7 @@ TEST(CsvReaderTest, DetectsSeparatorAndEncoding) {
         {"", ','},
     };
     for (const auto& [text, separator] : separators) {
-        EXPECT_EQ(DetectSeparator(text), separator) << text;
+        EXPECT_EQ(detectSeparator(text), separator) << text;
     }
 
     const std::pair<std::string, CsvEncoding> encodings[] = {
@@ -133,30 +133,30 @@ TEST(CsvReaderTest, DetectsSeparatorAndEncoding) {
         {"cut \xE2\x82", CsvEncoding::Windows1252},
     };
     for (const auto& [text, encoding] : encodings) {
-        EXPECT_EQ(DetectEncoding(text), encoding) << text;
+        EXPECT_EQ(detectEncoding(text), encoding) << text;
     }
-    EXPECT_TRUE(LooksBinary(std::string("PK\x03\x04\0\0", 6)));
-    EXPECT_FALSE(LooksBinary("a,b\r\n"));
+    EXPECT_TRUE(looksBinary(std::string("PK\x03\x04\0\0", 6)));
+    EXPECT_FALSE(looksBinary("a,b\r\n"));
 }
 
 TEST(CsvImportTest, HeadingsMapToTheirFields) {
     // Our own headers in both unit systems map back to the field they were written from.
-    for (const UnitNames& units : {UnitNames::Imperial(), UnitNames::Metric()}) {
-        const auto headers = CsvHeaders(units);
+    for (const UnitNames& units : {UnitNames::imperial(), UnitNames::metric()}) {
+        const auto headers = csvHeaders(units);
         for (int f = 0; f < kFieldCount; ++f) {
-            const auto field = FieldForHeading(headers[f]);
+            const auto field = fieldForHeading(headers[f]);
             ASSERT_TRUE(field.has_value()) << headers[f];
             EXPECT_EQ(static_cast<int>(*field), f) << headers[f];
         }
     }
     const std::pair<std::string, std::optional<Field>> cases[] = {
-        {"LOCATION", Field::venue}, {" water ", Field::venue},
-        {"Notes:", Field::remarks}, {"weight", Field::totalWeightMajor},
-        {"End", Field::finishTime}, {"best_fish_weight_minor", Field::bestFishWeightMinor},
+        {"LOCATION", Field::Venue}, {" water ", Field::Venue},
+        {"Notes:", Field::Remarks}, {"weight", Field::TotalWeightMajor},
+        {"End", Field::FinishTime}, {"best_fish_weight_minor", Field::BestFishWeightMinor},
         {"Rating", std::nullopt},   {"", std::nullopt},
     };
     for (const auto& [heading, field] : cases)
-        EXPECT_EQ(FieldForHeading(heading), field) << heading;
+        EXPECT_EQ(fieldForHeading(heading), field) << heading;
 }
 
 TEST(CsvImportTest, CellsBecomeRecordText) {
@@ -173,22 +173,22 @@ TEST(CsvImportTest, CellsBecomeRecordText) {
     };
     for (const auto& [cell, encoding, text, replaced] : cases) {
         std::size_t count = 0;
-        EXPECT_EQ(CellAsRecordText(cell, encoding, count), text) << cell;
+        EXPECT_EQ(cellAsRecordText(cell, encoding, count), text) << cell;
         EXPECT_EQ(count, replaced) << cell;
     }
 }
 
 TEST(CsvImportTest, ColumnsForOneFieldAreJoinedAndRowsOfOtherWidthCounted) {
     CsvImportChoice choice;
-    const CsvRows rows = ReadImportRows("Notes,Comments,Venue\r\na,b,v\r\n,c,w\r\nonly\r\n", ',');
-    choice.mapping = InitialMapping(rows, true);
+    const CsvRows rows = readImportRows("Notes,Comments,Venue\r\na,b,v\r\n,c,w\r\nonly\r\n", ',');
+    choice.mapping = initialMapping(rows, true);
     EXPECT_EQ(choice.mapping, (std::vector<int>{18, 18, 0}));
-    const CsvImportPlan plan = PlanImport(rows, choice);
+    const CsvImportPlan plan = planImport(rows, choice);
     ASSERT_EQ(plan.records.size(), 3u);
-    EXPECT_EQ(plan.records[0][Field::remarks], "a; b");
-    EXPECT_EQ(plan.records[1][Field::remarks], "c");
-    EXPECT_EQ(plan.records[2][Field::remarks], "only");
-    EXPECT_EQ(plan.records[2][Field::venue], "");
+    EXPECT_EQ(plan.records[0][Field::Remarks], "a; b");
+    EXPECT_EQ(plan.records[1][Field::Remarks], "c");
+    EXPECT_EQ(plan.records[2][Field::Remarks], "only");
+    EXPECT_EQ(plan.records[2][Field::Venue], "");
     EXPECT_EQ(plan.rowsOfOtherWidth, 1u);
 }
 
@@ -204,9 +204,9 @@ TEST(CsvRoundTripTest, AnyTableComesBackByteForByte) {
     for (int b = 1; b < 256; ++b) {
         if (b != '\r' && b != '\n') trips[1].fields[b % kFieldCount] += static_cast<char>(b);
     }
-    for (const UnitNames& units : {UnitNames::Imperial(), UnitNames::Metric()}) {
+    for (const UnitNames& units : {UnitNames::imperial(), UnitNames::metric()}) {
         CsvImportChoice choice;
-        const CsvImportPlan plan = Import(CsvFileBytes(TableOf(trips), units), &choice);
+        const CsvImportPlan plan = import(csvFileBytes(tableOf(trips), units), &choice);
         EXPECT_EQ(choice.separator, ',');
         EXPECT_EQ(choice.encoding, CsvEncoding::Utf8WithBom);
         EXPECT_EQ(plan.replacedCharacters, 0u);
@@ -230,22 +230,22 @@ TEST(CsvImportFilesTest, FilesOtherProgramsWrite) {
     // clang-format off
     const Case cases[] = {
         {"windows1252.csv", CsvEncoding::Windows1252, 1, 0,
-         {{F::ticketPrice, "\xA3" "5.50"}, {F::club, "Caf\xE9 Anglers"}}},
+         {{F::TicketPrice, "\xA3" "5.50"}, {F::Club, "Caf\xE9 Anglers"}}},
         {"other_order.csv", CsvEncoding::Utf8WithBom, 1, 0,
-         {{F::finishTime, "17:00"}, {F::startTime, "08:30"}, {F::bestFishWeightMajor, "9"},
-          {F::bestFishWeightMinor, "4"}, {F::totalWeightMajor, "23"},
-          {F::totalWeightMinor, "12"}, {F::venue, "Ashby Canal"}}},
+         {{F::FinishTime, "17:00"}, {F::StartTime, "08:30"}, {F::BestFishWeightMajor, "9"},
+          {F::BestFishWeightMinor, "4"}, {F::TotalWeightMajor, "23"},
+          {F::TotalWeightMinor, "12"}, {F::Venue, "Ashby Canal"}}},
         {"ragged.csv", CsvEncoding::Utf8, 3, 2,
-         {{F::venue, "Short Row"}, {F::date, "01-01-2024"}, {F::species, ""}}},
+         {{F::Venue, "Short Row"}, {F::Date, "01-01-2024"}, {F::Species, ""}}},
         {"spreadsheet_cells.csv", CsvEncoding::Utf8, 2, 0,
-         {{F::venue, "Two Lines"}, {F::remarks, "=SUM(A1); late"}, {F::method, "'-5"}}},
+         {{F::Venue, "Two Lines"}, {F::Remarks, "=SUM(A1); late"}, {F::Method, "'-5"}}},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         CsvImportChoice choice;
         const CsvImportPlan plan =
-            Import(ReadBytes(std::string(RODWICK_CSV_DATA) + "/" + c.file), &choice);
+            import(readBytes(std::string(RODWICK_CSV_DATA) + "/" + c.file), &choice);
         EXPECT_EQ(choice.separator, ',');
         EXPECT_EQ(choice.encoding, c.encoding);
         EXPECT_EQ(std::tuple(plan.tripCount, plan.records.size(), plan.rowsOfOtherWidth),
@@ -265,7 +265,7 @@ TEST(CsvImportFilesTest, HugeFilesAreReadOnceAndKeepOnlyWhatCanBeUsed) {
     // Every row is counted, but only one trip more than the table can hold is kept.
     std::string rows = "Venue,Date\r\n";
     for (int k = 0; k < 100000; ++k) rows += "Some Lake,01-02-2024\r\n";
-    const CsvImportPlan many = Import(rows);
+    const CsvImportPlan many = import(rows);
     EXPECT_EQ(many.tripCount, 100000u);
     EXPECT_EQ(many.records.size(), static_cast<std::size_t>(RecordTable::kMaxRecords + 1));
 }

@@ -19,19 +19,19 @@ using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
 
-std::string DataFile(const char* name) {
+std::string dataFile(const char* name) {
     return std::string(RODWICK_CSV_DATA) + "/" + name;
 }
 
 template <typename T = QWidget>
-T* Child(QWidget& window, const char* name) {
+T* child(QWidget& window, const char* name) {
     T* child = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;
 }
 
 // Shows the window for real, so that focus and the default button work, and presses a key.
-int PressKey(QDialog& dialog, Qt::Key key) {
+int pressKey(QDialog& dialog, Qt::Key key) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -40,12 +40,12 @@ int PressKey(QDialog& dialog, Qt::Key key) {
     return dialog.result();
 }
 
-QString Summary(QDialog& dialog) {
-    return Child<QLabel>(dialog, "summary")->text();
+QString previewSummary(QDialog& dialog) {
+    return child<QLabel>(dialog, "summary")->text();
 }
 
-QStringList PreviewHeadings(QDialog& dialog) {
-    auto* preview = Child<QTableWidget>(dialog, "preview");
+QStringList previewHeadings(QDialog& dialog) {
+    auto* preview = child<QTableWidget>(dialog, "preview");
     QStringList headings;
     for (int c = 0; c < preview->columnCount(); ++c) {
         headings << preview->horizontalHeaderItem(c)->text();
@@ -56,33 +56,33 @@ QStringList PreviewHeadings(QDialog& dialog) {
 class CsvCommandTest : public ::testing::Test {
   protected:
     CsvCommandTest() {
-        platform.screen = QSize(1024, 768);
-        EXPECT_TRUE(table.ReplaceFromFile(Trips(1, 3)));
+        platform_.screen = QSize(1024, 768);
+        EXPECT_TRUE(table_.replaceAll(trips(1, 3)));
     }
-    ~CsvCommandTest() override { EXPECT_TRUE(platform.allAnswersUsed()); }
+    ~CsvCommandTest() override { EXPECT_TRUE(platform_.allAnswersUsed()); }
 
     // Imports path with the window worked by driver; the table takes what is appended.
-    void Import(const std::string& path, std::function<int(QDialog&)> driver = nullptr) {
-        platform.answerOpenDialog(QString::fromStdString(path));
-        if (driver) platform.answerModal(std::move(driver));
-        ImportCsv(platform, table, UnitNames::Imperial(), [this](std::vector<TripRecord> trips) {
-            ++appends;
-            return table.AppendRecords(trips) ? Status::Ok() : Status::Fail("Refused");
+    void import(const std::string& path, std::function<int(QDialog&)> driver = nullptr) {
+        platform_.answerOpenDialog(QString::fromStdString(path));
+        if (driver) platform_.answerModal(std::move(driver));
+        importCsv(platform_, table_, UnitNames::imperial(), [this](std::vector<TripRecord> trips) {
+            ++appends_;
+            return table_.appendRecords(trips) ? Status::success() : Status::fail("Refused");
         });
     }
-    std::string Message() const {
-        const auto messages = platform.messages();
+    std::string message() const {
+        const auto messages = platform_.messages();
         return messages.empty() ? std::string() : messages.back().text.toStdString();
     }
 
-    ScriptedPlatform platform;
-    RecordTable table;
-    int appends = 0;
-    TempDir dir;
+    ScriptedPlatform platform_;
+    RecordTable table_;
+    int appends_ = 0;
+    TempDir dir_;
 };
 
 TEST_F(CsvCommandTest, ExportWritesEveryTripAfterAskingBeforeReplacing) {
-    const std::string expected = CsvFileBytes(table, UnitNames::Metric());
+    const std::string expected = csvFileBytes(table_, UnitNames::metric());
     // Whether the file exists before, the answer to the overwrite question, what it holds after.
     const std::tuple<bool, std::optional<Answer>, std::string> cases[] = {
         {false, std::nullopt, expected},
@@ -90,54 +90,54 @@ TEST_F(CsvCommandTest, ExportWritesEveryTripAfterAskingBeforeReplacing) {
         {true, Answer::Yes, expected},
     };
     for (const auto& [exists, answer, after] : cases) {
-        const std::string path = dir.File("trips.csv");
+        const std::string path = dir_.file("trips.csv");
         std::filesystem::remove(path);
-        if (exists) WriteBytes(path, "old");
-        platform.clearCalls();
-        platform.answerSaveDialog(QString::fromStdString(path));
-        if (answer) platform.answerMessage(*answer);
-        ExportCsv(table, UnitNames::Metric(), platform);
-        EXPECT_EQ(ReadBytes(path), after);
-        EXPECT_EQ(platform.messages().size(), exists ? 1u : 0u);
+        if (exists) writeBytes(path, "old");
+        platform_.clearCalls();
+        platform_.answerSaveDialog(QString::fromStdString(path));
+        if (answer) platform_.answerMessage(*answer);
+        exportCsv(table_, UnitNames::metric(), platform_);
+        EXPECT_EQ(readBytes(path), after);
+        EXPECT_EQ(platform_.messages().size(), exists ? 1u : 0u);
         if (exists) {
-            EXPECT_EQ(Message(), "This file already exists. Overwrite the file");
+            EXPECT_EQ(message(), "This file already exists. Overwrite the file");
         }
     }
 
     // Cancel writes nothing and says nothing.
-    platform.clearCalls();
-    platform.answerSaveDialog(QString());
-    ExportCsv(table, UnitNames::Metric(), platform);
-    EXPECT_TRUE(platform.messages().empty());
+    platform_.clearCalls();
+    platform_.answerSaveDialog(QString());
+    exportCsv(table_, UnitNames::metric(), platform_);
+    EXPECT_TRUE(platform_.messages().empty());
 }
 
 TEST_F(CsvCommandTest, ExportFailureIsToldAndLeavesNoFile) {
-    const std::string path = dir.File("full.csv");
-    platform.answerSaveDialog(QString::fromStdString(path));
-    platform.answerMessage(Answer::Ok);
-    ExportCsv(table, UnitNames::Imperial(), platform, WriteFailsAfter(10));
-    EXPECT_EQ(Message(),
+    const std::string path = dir_.file("full.csv");
+    platform_.answerSaveDialog(QString::fromStdString(path));
+    platform_.answerMessage(Answer::Ok);
+    exportCsv(table_, UnitNames::imperial(), platform_, writeFailsAfter(10));
+    EXPECT_EQ(message(),
               "Could not export to " + path + ": No space left on device. No file was written.");
-    EXPECT_EQ(platform.messages().back().icon, Icon::Stop);
-    EXPECT_EQ(dir.Names(), std::set<std::string>{});
-    EXPECT_EQ(platform.busyPointerChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(platform_.messages().back().icon, Icon::Stop);
+    EXPECT_EQ(dir_.names(), std::set<std::string>{});
+    EXPECT_EQ(platform_.busyPointerChanges, (std::vector<bool>{true, false}));
 }
 
 TEST_F(CsvCommandTest, ReturnImportsASemicolonFileAsPreviewed) {
-    Import(DataFile("semicolon_decimal_comma.csv"), [](QDialog& window) {
-        EXPECT_EQ(Child<QComboBox>(window, "separator")->currentText(), "Semicolon");
-        EXPECT_EQ(Child<QComboBox>(window, "encoding")->currentText(), "Windows-1252");
-        EXPECT_TRUE(Child<QCheckBox>(window, "header")->isChecked());
-        EXPECT_EQ(PreviewHeadings(window), (QStringList{"Venue", "Weight (lb)", "Best Bait,etc",
-                                                        "Species", "Remarks", "Date"}));
-        EXPECT_EQ(Summary(window), "2 trips will be added.");
-        return PressKey(window, Qt::Key_Return);
-    });
-    ASSERT_EQ(table.recordCount(), 5);
-    EXPECT_EQ(table.slot(4)[Field::venue], "\xC9tang du Moulin");
-    EXPECT_EQ(table.slot(5)[Field::remarks], "Deux \"touches\"");
-    EXPECT_EQ(table.slot(3), Tagged("r3"));
-}
+    import(dataFile("semicolon_decimal_comma.csv"), [](QDialog& window) {
+        EXPECT_EQ(child<QComboBox>(window, "separator")->currentText(), "Semicolon");
+    EXPECT_EQ(child<QComboBox>(window, "encoding")->currentText(), "Windows-1252");
+    EXPECT_TRUE(child<QCheckBox>(window, "header")->isChecked());
+    EXPECT_EQ(previewHeadings(window),
+              (QStringList{"Venue", "Weight (lb)", "Best Bait,etc", "Species", "Remarks", "Date"}));
+    EXPECT_EQ(previewSummary(window), "2 trips will be added.");
+    return pressKey(window, Qt::Key_Return);
+});
+ASSERT_EQ(table_.recordCount(), 5);
+EXPECT_EQ(table_.slot(4)[Field::Venue], "\xC9tang du Moulin");
+EXPECT_EQ(table_.slot(5)[Field::Remarks], "Deux \"touches\"");
+EXPECT_EQ(table_.slot(3), tagged("r3"));
+}  // namespace
 
 // Broken rows are previewed and said so; Cancel leaves the table as it was.
 TEST_F(CsvCommandTest, EscapeAndCancelLeaveTheTableAsItWas) {
@@ -149,80 +149,80 @@ TEST_F(CsvCommandTest, EscapeAndCancelLeaveTheTableAsItWas) {
          "1 trip will be added. A quote is never closed: its cell runs to the end of the file."},
     };
     for (const auto& [file, summary] : cases) {
-        Import(DataFile(file), [summary](QDialog& window) {
-            EXPECT_EQ(Summary(window), summary);
-            Child<QPushButton>(window, "cancel")->click();
-            return window.result();
-        });
-        EXPECT_EQ(appends, 0);
-        EXPECT_EQ(table.recordCount(), 3);
-    }
-}
-
-TEST_F(CsvCommandTest, ChangesInTheWindowChangeWhatIsImported) {
-    Import(DataFile("tab_separated.tsv"), [](QDialog& window) {
-        EXPECT_EQ(Child<QComboBox>(window, "separator")->currentText(), "Tab");
-        EXPECT_EQ(Summary(window),
-                  "2 trips will be added. 1 character the database file cannot hold will be stored "
-                  "as \"?\".");
-        // The heading row taken as a trip, the comments and the lake into other fields.
-        Child<QCheckBox>(window, "header")->setChecked(false);
-        EXPECT_EQ(Summary(window).left(22), "3 trips will be added.");
-        Child<QCheckBox>(window, "header")->setChecked(true);
-        Child<QComboBox>(window, "column5")->setCurrentIndex(0);  // (leave out)
-        Child<QComboBox>(window, "column1")->setCurrentIndex(1 + static_cast<int>(Field::club));
-        EXPECT_EQ(PreviewHeadings(window),
-                  (QStringList{"Club", "Best Bait,etc", "Species", "Date"}));
-        EXPECT_EQ(Summary(window), "2 trips will be added.");
-        Child<QPushButton>(window, "okay")->click();
+        import(dataFile(file), [summary](QDialog& window) {
+            EXPECT_EQ(previewSummary(window), summary);
+        child<QPushButton>(window, "cancel")->click();
         return window.result();
     });
-    ASSERT_EQ(table.recordCount(), 5);
-    EXPECT_EQ(table.slot(4)[Field::club], " B\xE4rensee ");
-    EXPECT_EQ(table.slot(4)[Field::venue], "");
-    EXPECT_EQ(table.slot(4)[Field::remarks], "");
+    EXPECT_EQ(appends_, 0);
+    EXPECT_EQ(table_.recordCount(), 3);
+}
+}  // namespace rodwick::testing
+
+TEST_F(CsvCommandTest, ChangesInTheWindowChangeWhatIsImported) {
+    import(dataFile("tab_separated.tsv"), [](QDialog& window) {
+        EXPECT_EQ(child<QComboBox>(window, "separator")->currentText(), "Tab");
+    EXPECT_EQ(previewSummary(window),
+              "2 trips will be added. 1 character the database file cannot hold will be stored "
+              "as \"?\".");
+    // The heading row taken as a trip, the comments and the lake into other fields.
+    child<QCheckBox>(window, "header")->setChecked(false);
+    EXPECT_EQ(previewSummary(window).left(22), "3 trips will be added.");
+    child<QCheckBox>(window, "header")->setChecked(true);
+    child<QComboBox>(window, "column5")->setCurrentIndex(0);  // (leave out)
+    child<QComboBox>(window, "column1")->setCurrentIndex(1 + static_cast<int>(Field::Club));
+    EXPECT_EQ(previewHeadings(window), (QStringList{"Club", "Best Bait,etc", "Species", "Date"}));
+    EXPECT_EQ(previewSummary(window), "2 trips will be added.");
+    child<QPushButton>(window, "okay")->click();
+    return window.result();
+});
+ASSERT_EQ(table_.recordCount(), 5);
+EXPECT_EQ(table_.slot(4)[Field::Club], " B\xE4rensee ");
+EXPECT_EQ(table_.slot(4)[Field::Venue], "");
+EXPECT_EQ(table_.slot(4)[Field::Remarks], "");
 }
 
 TEST_F(CsvCommandTest, TripsThatWouldPassTheLimitAreRefusedWhole) {
-    ASSERT_TRUE(table.ReplaceFromFile(Trips(1, 249)));
-    platform.answerMessage(Answer::Ok);
-    Import(DataFile("semicolon_decimal_comma.csv"), [](QDialog& window) {
-        EXPECT_EQ(Summary(window),
+    ASSERT_TRUE(table_.replaceAll(trips(1, 249)));
+    platform_.answerMessage(Answer::Ok);
+    import(dataFile("semicolon_decimal_comma.csv"), [](QDialog& window) {
+        EXPECT_EQ(previewSummary(window),
                   "2 trips will be added. Only 1 more fit in the table (250 records at most): "
                   "nothing can be added.");
-        return PressKey(window, Qt::Key_Return);
+    return pressKey(window, Qt::Key_Return);
+});
+EXPECT_EQ(message(),
+          "Only 1 of the 2 trips in this file would fit: a database holds at most 250 records. "
+          "Nothing was imported.");
+EXPECT_EQ(appends_, 0);
+EXPECT_EQ(table_.recordCount(), 249);
+
+// One trip fits exactly.
+    import(dataFile("windows1252.csv"),
+           [](QDialog& window) { return pressKey(window, Qt::Key_Return);
     });
-    EXPECT_EQ(Message(),
-              "Only 1 of the 2 trips in this file would fit: a database holds at most 250 records. "
-              "Nothing was imported.");
-    EXPECT_EQ(appends, 0);
-    EXPECT_EQ(table.recordCount(), 249);
-
-    // One trip fits exactly.
-    Import(DataFile("windows1252.csv"),
-           [](QDialog& window) { return PressKey(window, Qt::Key_Return); });
-    EXPECT_EQ(table.recordCount(), 250);
-}
-
-TEST_F(CsvCommandTest, FilesThatCannotBeImportedAreToldWithoutAWindow) {
-    const std::string bom = dir.File("bom.csv");
-    WriteBytes(bom, "\xEF\xBB\xBF\r\n");
-    const std::pair<std::string, std::string> cases[] = {
-        {DataFile("empty.csv"), DataFile("empty.csv") + " is empty. Nothing was imported."},
-        {bom, bom + " is empty. Nothing was imported."},
-        {DataFile("binary.csv"),
-         DataFile("binary.csv") + " is not a text file. Nothing was imported."},
-        {dir.File("missing.csv"), "Could not read " + dir.File("missing.csv") + ": "},
-    };
-    for (const auto& [path, text] : cases) {
-        platform.answerMessage(Answer::Ok);
-        Import(path);
-        EXPECT_EQ(Message().substr(0, text.size()), text);
-        EXPECT_EQ(platform.messages().back().title, "Import from Spreadsheet");
+    EXPECT_EQ(table_.recordCount(), 250);
     }
-    EXPECT_TRUE(platform.callsOf("modal").empty());
-    EXPECT_EQ(table.recordCount(), 3);
-}
 
-}  // namespace
-}  // namespace rodwick::testing
+    TEST_F(CsvCommandTest, FilesThatCannotBeImportedAreToldWithoutAWindow) {
+        const std::string bom = dir_.file("bom.csv");
+        writeBytes(bom, "\xEF\xBB\xBF\r\n");
+        const std::pair<std::string, std::string> cases[] = {
+            {dataFile("empty.csv"), dataFile("empty.csv") + " is empty. Nothing was imported."},
+            {bom, bom + " is empty. Nothing was imported."},
+            {dataFile("binary.csv"),
+             dataFile("binary.csv") + " is not a text file. Nothing was imported."},
+            {dir_.file("missing.csv"), "Could not read " + dir_.file("missing.csv") + ": "},
+        };
+        for (const auto& [path, text] : cases) {
+            platform_.answerMessage(Answer::Ok);
+            import(path);
+            EXPECT_EQ(message().substr(0, text.size()), text);
+            EXPECT_EQ(platform_.messages().back().title, "Import from Spreadsheet");
+        }
+        EXPECT_TRUE(platform_.callsOf("modal").empty());
+        EXPECT_EQ(table_.recordCount(), 3);
+    }
+
+    }  // namespace
+    }  // namespace rodwick::testing

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
         }
     }
     RecordTable table;
-    table.ReplaceFromFile(trips);
-    std::ofstream(argv[1], std::ios::binary) << CsvFileBytes(table, UnitNames::Imperial());
+    table.replaceAll(trips);
+    std::ofstream(argv[1], std::ios::binary) << csvFileBytes(table, UnitNames::imperial());
 
     std::ofstream fields(argv[2], std::ios::binary);
     for (const TripRecord& trip : trips) {

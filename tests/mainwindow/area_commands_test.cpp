@@ -13,53 +13,53 @@ namespace {
 class StatisticsCommandTest : public MainWindowTest {
   protected:
     // Opens the window from the menu; the one open window, or null.
-    stats::StatisticsWindow* Open() {
-        Action("MnuStats")->trigger();
-        const auto open = window.findChildren<stats::StatisticsWindow*>();
+    stats::StatisticsWindow* open() {
+        action("MnuStats")->trigger();
+        const auto open = window_.findChildren<stats::StatisticsWindow*>();
         return open.size() == 1 ? open.front() : nullptr;
     }
 };
 
 // The window's own figures and its following of the book are the statistics tests' to tell.
 TEST_F(StatisticsCommandTest, IsOffWithNoRecordsAndOpensOneWindowThatFollowsTheBookUntilClosed) {
-    EXPECT_FALSE(Action("MnuStats")->isEnabled());
-    Hold(3);
-    ASSERT_TRUE(Action("MnuStats")->isEnabled());
-    QPointer<stats::StatisticsWindow> statistics = Open();
+    EXPECT_FALSE(action("MnuStats")->isEnabled());
+    hold(3);
+    ASSERT_TRUE(action("MnuStats")->isEnabled());
+    QPointer<stats::StatisticsWindow> statistics = open();
     ASSERT_NE(statistics, nullptr);
     // A second choice raises the open window rather than opening another.
-    EXPECT_EQ(Open(), statistics.data());
-    EXPECT_EQ(platform.callsOf("modeless").size(), 1u);
+    EXPECT_EQ(open(), statistics.data());
+    EXPECT_EQ(platform_.callsOf("modeless").size(), 1u);
 
     // Closing changes nothing, and the command then opens a new one.
-    const std::string before = Shown();
+    const std::string before = viewText();
     statistics->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(statistics.isNull());
-    EXPECT_EQ(Shown(), before);
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(platform.callsOf("modeless").size(), 2u);
+    EXPECT_EQ(viewText(), before);
+    ASSERT_NE(open(), nullptr);
+    EXPECT_EQ(platform_.callsOf("modeless").size(), 2u);
 }
 
 class SpreadsheetCommandTest : public MainWindowTest {};
 
 TEST_F(SpreadsheetCommandTest, ImportIntoAnEmptyTableShowsTheTripsAndSwitchesTheCommandsOn) {
-    ASSERT_TRUE(Action("MnuCsvImp")->isEnabled());
-    ASSERT_FALSE(Action("MnuEdit")->isEnabled());
-    const std::string path = dir.File("trips.csv");
-    WriteBytes(path, "Venue,Method\r\nMill Pond,Float\r\nCanal,Ledger\r\n");
-    platform.answerOpenDialog(QString::fromStdString(path));
-    platform.answerModal([](QDialog& dialog) {
-        Child<QPushButton>(dialog, "okay")->click();
+    ASSERT_TRUE(action("MnuCsvImp")->isEnabled());
+    ASSERT_FALSE(action("MnuEdit")->isEnabled());
+    const std::string path = dir_.file("trips.csv");
+    writeBytes(path, "Venue,Method\r\nMill Pond,Float\r\nCanal,Ledger\r\n");
+    platform_.answerOpenDialog(QString::fromStdString(path));
+    platform_.answerModal([](QDialog& dialog) {
+        child<QPushButton>(dialog, "okay")->click();
         return dialog.result();
     });
-    Action("MnuCsvImp")->trigger();
-    ASSERT_EQ(book.recordCount(), 2);
-    EXPECT_EQ(Text("obVen"), "Mill Pond");
-    EXPECT_EQ(Text("total"), "Record 1 of 2");
-    EXPECT_EQ(Area(), "panel");
-    EXPECT_TRUE(Action("MnuEdit")->isEnabled());
-    EXPECT_TRUE(platform.allAnswersUsed());
+    action("MnuCsvImp")->trigger();
+    ASSERT_EQ(book_.recordCount(), 2);
+    EXPECT_EQ(text("obVen"), "Mill Pond");
+    EXPECT_EQ(text("total"), "Record 1 of 2");
+    EXPECT_EQ(area(), "panel");
+    EXPECT_TRUE(action("MnuEdit")->isEnabled());
+    EXPECT_TRUE(platform_.allAnswersUsed());
 }
 
 }  // namespace

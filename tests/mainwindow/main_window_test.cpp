@@ -10,11 +10,12 @@ namespace rodwick::testing {
 namespace {
 
 TEST_F(MainWindowTest, StartsUntitledWithTheNoticeAndAOneStepScrollBar) {
-    EXPECT_EQ(Window(), WindowOf({.title = "Untitled", .name = "Untitled"}));
-    EXPECT_EQ(Text("total"), "No records available");
-    EXPECT_EQ(Text("Label25"), "No records loaded. Please open a file or add a record.");
-    EXPECT_EQ(Find("Label25")->geometry().topLeft(), Find("Frame1")->geometry().topLeft());
-    EXPECT_EQ(std::tuple(Chrec()->minimum(), Chrec()->maximum(), Chrec()->pageStep()),
+    EXPECT_EQ(window(), windowOf({.title = "Untitled", .name = "Untitled"}));
+    EXPECT_EQ(text("total"), "No records available");
+    EXPECT_EQ(text("Label25"), "No records loaded. Please open a file or add a record.");
+    EXPECT_EQ(find("Label25")->geometry().topLeft(), find("Frame1")->geometry().topLeft());
+    EXPECT_EQ(std::tuple(recordScrollBar()->minimum(), recordScrollBar()->maximum(),
+                         recordScrollBar()->pageStep()),
               std::tuple(1, 1, 10));
 }
 
@@ -30,8 +31,8 @@ TEST_F(MainWindowTest, CaptionsEndJustBeforeTheirValueOnTheSameRowUncut) {
     // clang-format on
     for (const auto& [captionName, valueName] : pairs) {
         SCOPED_TRACE(captionName);
-        QLabel* caption = Find<QLabel>(captionName);
-        QWidget* value = Find(valueName);
+        QLabel* caption = find<QLabel>(captionName);
+        QWidget* value = find(valueName);
         EXPECT_LT(caption->geometry().right(), value->x());
         EXPECT_GE(caption->geometry().right(), value->x() - 10);
         EXPECT_LE(std::abs(caption->y() - value->y()), 1);
@@ -43,34 +44,34 @@ TEST_F(MainWindowTest, CaptionsEndJustBeforeTheirValueOnTheSameRowUncut) {
 TEST_F(MainWindowTest, FontsAndUnitNames) {
     // The display font is the values' alone (the preferences' test changes it).
     for (const char* name : {"Label1", "Label9", "mesw1", "mesl2", "Label24"}) {
-        EXPECT_EQ(Find(name)->font().family(), "MS Sans Serif") << name;
+        EXPECT_EQ(find(name)->font().family(), "MS Sans Serif") << name;
     }
-    EXPECT_EQ(UnitTexts(window), QStringList({"Kg", "g", "Kg", "g", "m", "cm"}));
-    ChangeSettings(book, [&](Settings& s) { s.units = UnitNames::Imperial(); });
-    EXPECT_EQ(UnitTexts(window), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}))
+    EXPECT_EQ(unitTexts(window_), QStringList({"Kg", "g", "Kg", "g", "m", "cm"}));
+    changeSettings(book_, [&](Settings& s) { s.units = UnitNames::imperial(); });
+    EXPECT_EQ(unitTexts(window_), QStringList({"lb", "oz", "lb", "oz", "ft", "inch"}))
         << "a settings change shows the unit names";
 }
 
 TEST_F(MainWindowTest, LoadingShowsTheFirstTripAndSwitchesTheArea) {
-    const std::string spaced = dir.File("spaced.rwk"), none = WriteDatabase("none.rwk", 1, 0);
-    WriteBytes(spaced, FileImage("   5   ", Trips(1, 5)));
-    window.loadDatabase(spaced);
-    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 5}));
-    EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 5}));
-    EXPECT_EQ(Chrec()->maximum(), 5);
-    window.loadDatabase(none);
-    EXPECT_EQ(Window(), WindowOf({.title = none, .name = none}));
-    EXPECT_EQ(Text("total"), "Record 0 of 0");
+    const std::string spaced = dir_.file("spaced.rwk"), none = writeDatabase("none.rwk", 1, 0);
+    writeBytes(spaced, fileImage("   5   ", trips(1, 5)));
+    window_.loadDatabase(spaced);
+    EXPECT_EQ(viewText(), showing({.record = 1, .of = 5}));
+    EXPECT_EQ(window(), windowOf({.title = spaced, .name = spaced, .records = 5}));
+    EXPECT_EQ(recordScrollBar()->maximum(), 5);
+    window_.loadDatabase(none);
+    EXPECT_EQ(window(), windowOf({.title = none, .name = none}));
+    EXPECT_EQ(text("total"), "Record 0 of 0");
 
-    TripRecord trip = Tagged("r1");
-    trip[Field::ticketPrice] = "\xA3 4.50";
-    trip[Field::remarks] = "<b>not bold</b> & more";
-    WriteBytes(spaced, DatabaseBytes({trip}));
-    window.loadDatabase(spaced);
-    EXPECT_EQ(Window(), WindowOf({.title = spaced, .name = spaced, .records = 1}));
-    EXPECT_EQ(Text("ObDay"), "\u00a3 4.50");
-    EXPECT_EQ(Text("ObInfo"), "<b>not bold</b> & more");
-    EXPECT_TRUE(platform.messages().empty());
+    TripRecord trip = tagged("r1");
+    trip[Field::TicketPrice] = "\xA3 4.50";
+    trip[Field::Remarks] = "<b>not bold</b> & more";
+    writeBytes(spaced, databaseBytes({trip}));
+    window_.loadDatabase(spaced);
+    EXPECT_EQ(window(), windowOf({.title = spaced, .name = spaced, .records = 1}));
+    EXPECT_EQ(text("ObDay"), "\u00a3 4.50");
+    EXPECT_EQ(text("ObInfo"), "<b>not bold</b> & more");
+    EXPECT_TRUE(platform_.messages().empty());
 }
 
 TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
@@ -91,9 +92,9 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuRecord|&Record: MnuFirst|Firs&t||R; MnuLast|&Last||R; MnuNext|&Next||R; "
         "MnuPrev|Pre&vious ||R; MnuGoto|&Goto...|Ctrl+G|R; \n"
         "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuAbo|About...|; \n";
-    ASSERT_EQ(book.recordCount(), 0);
+    ASSERT_EQ(book_.recordCount(), 0);
     QString actual;
-    for (const QAction* bar : window.menuBar()->actions()) {
+    for (const QAction* bar : window_.menuBar()->actions()) {
         ASSERT_NE(bar->menu(), nullptr);
         actual += bar->menu()->objectName() + "|" + bar->menu()->title() + ":";
         for (const QAction* a : bar->menu()->actions()) {
@@ -105,12 +106,12 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
     }
     EXPECT_EQ(actual.toStdString(), expected);
     // The opened-files list starts as its hidden separator, numbered 0.
-    EXPECT_FALSE(Action("mnufilearray")->isVisible());
-    EXPECT_EQ(Action("mnufilearray")->property("index"), QVariant(0));
-    EXPECT_TRUE(window.fileListCaptions().isEmpty());
+    EXPECT_FALSE(action("mnufilearray")->isVisible());
+    EXPECT_EQ(action("mnufilearray")->property("index"), QVariant(0));
+    EXPECT_TRUE(window_.fileListCaptions().isEmpty());
     // The record commands, marked above, switch on with the records held.
-    Hold(1);
-    for (const QAction* a : window.findChildren<QAction*>()) {
+    hold(1);
+    for (const QAction* a : window_.findChildren<QAction*>()) {
         EXPECT_TRUE(a->isEnabled() || !a->objectName().startsWith("Mnu"))
             << a->objectName().toStdString();
     }
@@ -131,53 +132,54 @@ const std::tuple<const char*, int, int> kMoves[] = {
 
 TEST_F(MainWindowTest, EveryWayOfMovingStopsAtTheEnds) {
     // A command of the Record menu, or a key pressed on the scroll bar or the window.
-    const auto Move = [this](const std::string& target, int key) {
-        if (key == 0) return Action(target.c_str())->trigger();
-        QTest::keyClick(target == "chrec" ? Chrec() : window.centralWidget(), Qt::Key(key));
+    const auto move = [this](const std::string& target, int key) {
+        if (key == 0) return action(target.c_str())->trigger();
+        QTest::keyClick(target == "chrec" ? recordScrollBar() : window_.centralWidget(),
+                        Qt::Key(key));
     };
-    Hold(20);
-    EXPECT_NE(window.centralWidget()->focusPolicy() & Qt::TabFocus, 0);
+    hold(20);
+    EXPECT_NE(window_.centralWidget()->focusPolicy() & Qt::TabFocus, 0);
     for (const auto& [target, key, expected] : kMoves) {
-        Move(target, key);
-        EXPECT_EQ(Shown(), Showing({.record = expected, .of = 20})) << target << " key " << key;
+        move(target, key);
+        EXPECT_EQ(viewText(), showing({.record = expected, .of = 20})) << target << " key " << key;
     }
-    Hold(1);
+    hold(1);
     for (const auto& [target, key, expected] : kMoves) {
-        Move(target, key);
-        EXPECT_EQ(Shown(), Showing({.record = 1, .of = 1})) << target << " key " << key;
+        move(target, key);
+        EXPECT_EQ(viewText(), showing({.record = 1, .of = 1})) << target << " key " << key;
     }
-    platform.answerMessage(platform::Answer::Yes);
-    window.newDatabase();
-    for (const auto& [target, key, expected] : kMoves) Move(target, key);
-    window.scrollBarMoved();
-    EXPECT_EQ(Text("total"), "Record 0 of 0");
-    EXPECT_EQ(book.table().currentRecord(), 0);
-    EXPECT_EQ(Area(), "notice");
-    EXPECT_EQ(Chrec()->minimum(), 1);
-    EXPECT_EQ(Chrec()->maximum(), 1);
-    EXPECT_FALSE(Chrec()->isEnabled());
+    platform_.answerMessage(platform::Answer::Yes);
+    window_.newDatabase();
+    for (const auto& [target, key, expected] : kMoves) move(target, key);
+    window_.scrollBarMoved();
+    EXPECT_EQ(text("total"), "Record 0 of 0");
+    EXPECT_EQ(book_.table().currentRecord(), 0);
+    EXPECT_EQ(area(), "notice");
+    EXPECT_EQ(recordScrollBar()->minimum(), 1);
+    EXPECT_EQ(recordScrollBar()->maximum(), 1);
+    EXPECT_FALSE(recordScrollBar()->isEnabled());
 }
 
 TEST_F(MainWindowTest, TheViewFollowsTheThumbOnlyWhenItIsReleased) {
-    Hold(20);
-    Chrec()->setSliderDown(true);
-    Chrec()->setSliderPosition(10);
-    EXPECT_EQ(Shown(), Showing({.record = 1, .of = 20}));
-    Chrec()->setSliderDown(false);
-    EXPECT_EQ(Shown(), Showing({.record = 10, .of = 20}));
-    Chrec()->setValue(7);
-    EXPECT_EQ(Shown(), Showing({.record = 7, .of = 20}));
+    hold(20);
+    recordScrollBar()->setSliderDown(true);
+    recordScrollBar()->setSliderPosition(10);
+    EXPECT_EQ(viewText(), showing({.record = 1, .of = 20}));
+    recordScrollBar()->setSliderDown(false);
+    EXPECT_EQ(viewText(), showing({.record = 10, .of = 20}));
+    recordScrollBar()->setValue(7);
+    EXPECT_EQ(viewText(), showing({.record = 7, .of = 20}));
 
     // A table changed elsewhere: the redraw and the scroll bar's end follow it.
-    window.showLastRecord();
-    ASSERT_TRUE(book.deleteCurrent().ok());
-    ASSERT_TRUE(book.show(19));
-    EXPECT_EQ(Shown(), Showing({.record = 19, .of = 19}));
-    ASSERT_TRUE(book.appendRecords(Trips(20, 25)).ok());
-    EXPECT_EQ(Chrec()->maximum(), 25);
-    EXPECT_EQ(Shown(), Showing({.record = 19, .of = 25}));
-    window.setScrollBarMaximum();
-    EXPECT_EQ(Chrec()->maximum(), 25);
+    window_.showLastRecord();
+    ASSERT_TRUE(book_.deleteCurrent().ok());
+    ASSERT_TRUE(book_.show(19));
+    EXPECT_EQ(viewText(), showing({.record = 19, .of = 19}));
+    ASSERT_TRUE(book_.appendRecords(trips(20, 25)).ok());
+    EXPECT_EQ(recordScrollBar()->maximum(), 25);
+    EXPECT_EQ(viewText(), showing({.record = 19, .of = 25}));
+    window_.setScrollBarMaximum();
+    EXPECT_EQ(recordScrollBar()->maximum(), 25);
 }
 
 }  // namespace

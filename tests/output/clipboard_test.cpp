@@ -15,15 +15,15 @@ namespace {
 class ClipboardTest : public MainWindowTest {
   protected:
     ClipboardTest() {
-        TripRecord trip = Tagged("r2");
-        trip[Field::ticketPrice] = {'\xA3', '4'};
-        EXPECT_TRUE(book.replaceRecords({Tagged("r1"), trip, TripRecord{}}));
-        book.show(2);
+        TripRecord trip = tagged("r2");
+        trip[Field::TicketPrice] = {'\xA3', '4'};
+        EXPECT_TRUE(book_.replaceRecords({tagged("r1"), trip, TripRecord{}}));
+        book_.show(2);
     }
 
     // Opens the copy window, lets the test work in the text box, and presses a button.
-    void Copy(const std::function<void(QPlainTextEdit&)>& work, const char* button = "okay") {
-        CopyDialog copy(book, platform);
+    void copy(const std::function<void(QPlainTextEdit&)>& work, const char* button = "okay") {
+        CopyDialog copy(book_, platform_);
         if (work) work(*copy.findChild<QPlainTextEdit*>("cot"));
         copy.findChild<QPushButton*>(button)->click();
     }
@@ -31,20 +31,20 @@ class ClipboardTest : public MainWindowTest {
 
 TEST_F(ClipboardTest, CopyPutsExactlyTheSelectionWithCrLf) {
     // Untouched, the whole text is copied: it is all selected when the window loads.
-    Copy(nullptr);
-    EXPECT_EQ(platform.clipboard, FromFileText(ClipboardText(book.table().slot(2))));
+    copy(nullptr);
+    EXPECT_EQ(platform_.clipboard, fromFileText(clipboardText(book_.table().slot(2))));
     EXPECT_TRUE(
-        platform.clipboard.startsWith(QStringLiteral("r2.0\r\nr2.1\r\n\u00a34\r\nr2.3\r\n")));
+        platform_.clipboard.startsWith(QStringLiteral("r2.0\r\nr2.1\r\n\u00a34\r\nr2.3\r\n")));
     // The user's own line breaks come out as CR LF too; the record stays as it was.
-    Copy([](QPlainTextEdit& cot) {
+    copy([](QPlainTextEdit& cot) {
         cot.setPlainText("one\ntwo\rthree");
         cot.selectAll();
     });
-    EXPECT_EQ(platform.clipboard, "one\r\ntwo\r\nthree");
-    EXPECT_EQ(book.table().slot(2)[Field::venue], "r2.0");
-    platform.clipboard = QStringLiteral("held before");
-    Copy(nullptr, "cancel");
-    EXPECT_EQ(platform.clipboard, "held before") << "Cancel copies nothing";
+    EXPECT_EQ(platform_.clipboard, "one\r\ntwo\r\nthree");
+    EXPECT_EQ(book_.table().slot(2)[Field::Venue], "r2.0");
+    platform_.clipboard = QStringLiteral("held before");
+    copy(nullptr, "cancel");
+    EXPECT_EQ(platform_.clipboard, "held before") << "Cancel copies nothing";
 }
 
 }  // namespace

@@ -17,29 +17,29 @@ using platform::Icon;
 class ExportTest : public MainWindowTest {
   protected:
     ExportTest() {
-        Hold(4);
-        book.show(3);
+        hold(4);
+        book_.show(3);
     }
 
-    QRadioButton* Option(ExportDialog& window, const char* name) {
-        return Child<QRadioButton>(window, name);
+    QRadioButton* optionNamed(ExportDialog& window, const char* name) {
+        return child<QRadioButton>(window, name);
     }
     // Each option as its name, "*" when selected and "-" when disabled.
-    std::string Options(ExportDialog& window) {
+    std::string options(ExportDialog& window) {
         std::string out;
         for (const char* name : {"all", "current", "RWKPC", "Nort", "RWKST"}) {
-            const QRadioButton* option = Option(window, name);
+            const QRadioButton* option = optionNamed(window, name);
             out += std::string(out.empty() ? "" : " ") + name + (option->isChecked() ? "*" : "") +
                    (option->isEnabled() ? "" : "-");
         }
         return out;
     }
     // Chooses a format and scope, presses Export.. and answers the save dialog with path.
-    int Export(ExportDialog& window, const char* format, const char* scope,
-               const std::string& path) {
-        Option(window, format)->click();
-        Option(window, scope)->click();
-        platform.answerSaveDialog(QString::fromStdString(path));
+    int exportAs(ExportDialog& window, const char* format, const char* scope,
+                 const std::string& path) {
+        optionNamed(window, format)->click();
+        optionNamed(window, scope)->click();
+        platform_.answerSaveDialog(QString::fromStdString(path));
         window.findChild<QPushButton*>("okay")->click();
         return window.result();
     }
@@ -57,62 +57,63 @@ TEST_F(ExportTest, OptionRules) {
         {{"all_Click", "RWKST"}, "all current* RWKPC Nort RWKST*"},
     };
     for (const auto& [steps, expected] : cases) {
-        ExportDialog window(book, platform);
+        ExportDialog window(book_, platform_);
         for (const std::string& step : steps) {
-            step == "all_Click" ? window.chooseAllRecords() : Option(window, step.c_str())->click();
+            step == "all_Click" ? window.chooseAllRecords()
+                                : optionNamed(window, step.c_str())->click();
         }
-        EXPECT_EQ(Options(window), expected) << ::testing::PrintToString(steps);
+        EXPECT_EQ(options(window), expected) << ::testing::PrintToString(steps);
     }
-    ExportDialog window(book, platform);
+    ExportDialog window(book_, platform_);
     EXPECT_TRUE(window.findChild<QPushButton*>("cancel")->isDefault());
 }
 
 TEST_F(ExportTest, EachFormatWritesItsFileUnderTheNameChosen) {
     // A format, a scope and the bytes of the file written.
     const std::tuple<const char*, const char*, std::string> cases[] = {
-        {"RWKPC", "current", NativeFileBytes(book.table())},
-        {"Nort", "current", TextFileBytes(book.table(), false)},
-        {"Nort", "all", TextFileBytes(book.table(), true)},
-        {"RWKST", "current", SisterFileBytes(book.table(), false)},
-        {"RWKST", "all", SisterFileBytes(book.table(), true)},
+        {"RWKPC", "current", nativeFileBytes(book_.table())},
+        {"Nort", "current", textFileBytes(book_.table(), false)},
+        {"Nort", "all", textFileBytes(book_.table(), true)},
+        {"RWKST", "current", sisterFileBytes(book_.table(), false)},
+        {"RWKST", "all", sisterFileBytes(book_.table(), true)},
     };
     for (const auto& [format, scope, expected] : cases) {
         SCOPED_TRACE(std::string(format) + " " + scope);
-        const std::string path = dir.File(std::string(format) + scope);  // no extension
-        WriteBytes(path, "an older file of that name");
-        ExportDialog window(book, platform);
-        EXPECT_EQ(Export(window, format, scope, path), QDialog::Accepted);
-        EXPECT_EQ(ReadBytes(path), expected);
+        const std::string path = dir_.file(std::string(format) + scope);  // no extension
+        writeBytes(path, "an older file of that name");
+        ExportDialog window(book_, platform_);
+        EXPECT_EQ(exportAs(window, format, scope, path), QDialog::Accepted);
+        EXPECT_EQ(readBytes(path), expected);
     }
-    EXPECT_EQ(dir.Names().size(), std::size(cases)) << "no other file, no temporary left";
-    EXPECT_EQ(book.table().currentRecord(), 3);
+    EXPECT_EQ(dir_.names().size(), std::size(cases)) << "no other file, no temporary left";
+    EXPECT_EQ(book_.table().currentRecord(), 3);
 }
 
 TEST_F(ExportTest, CancelWritesNothing) {
-    ExportDialog window(book, platform);
-    EXPECT_EQ(Export(window, "Nort", "all", ""), QDialog::Accepted);
-    EXPECT_TRUE(dir.Names().empty());
+    ExportDialog window(book_, platform_);
+    EXPECT_EQ(exportAs(window, "Nort", "all", ""), QDialog::Accepted);
+    EXPECT_TRUE(dir_.names().empty());
 }
 
 TEST_F(ExportTest, AFailedWriteSaysSoAndLeavesNoPartialFile) {
-    const std::string plain = dir.File("plain.txt"), old = dir.File("old.pro");
-    WriteBytes(plain, "not a folder");
-    WriteBytes(old, "the old export");
+    const std::string plain = dir_.file("plain.txt"), old = dir_.file("old.pro");
+    writeBytes(plain, "not a folder");
+    writeBytes(old, "the old export");
     auto sent = std::make_shared<std::size_t>(0);  // the disk fills after 40 bytes
     for (const auto& [path, ops, reason] :
-         {std::tuple{plain + "/new.txt", FileOps::System(), ENOTDIR},
-          {old, WriteFailsAfter(40, 1 << 20, FileOps::System(), sent), ENOSPC}}) {
-        ExportDialog window(book, platform, nullptr, ops);
-        platform.answerMessage(Answer::Ok);
-        EXPECT_EQ(Export(window, "RWKST", "all", path), QDialog::Accepted);
-        EXPECT_EQ(LastMessage(), Describe({"Could not export to " + QString::fromStdString(path) +
+         {std::tuple{plain + "/new.txt", FileOps::system(), ENOTDIR},
+          {old, writeFailsAfter(40, 1 << 20, FileOps::system(), sent), ENOSPC}}) {
+        ExportDialog window(book_, platform_, nullptr, ops);
+        platform_.answerMessage(Answer::Ok);
+        EXPECT_EQ(exportAs(window, "RWKST", "all", path), QDialog::Accepted);
+        EXPECT_EQ(lastMessage(), describe({"Could not export to " + QString::fromStdString(path) +
                                                ": " + strerror(reason) + ". No file was written.",
                                            "Export", Buttons::Ok, Icon::Stop}));
     }
     EXPECT_EQ(*sent, 40u) << "the write did start";
-    EXPECT_EQ(ReadBytes(plain), "not a folder");
-    EXPECT_EQ(ReadBytes(old), "the old export");
-    EXPECT_EQ(dir.Names(), (std::set<std::string>{"plain.txt", "old.pro"}));
+    EXPECT_EQ(readBytes(plain), "not a folder");
+    EXPECT_EQ(readBytes(old), "the old export");
+    EXPECT_EQ(dir_.names(), (std::set<std::string>{"plain.txt", "old.pro"}));
 }
 
 }  // namespace

@@ -11,14 +11,14 @@ namespace rodwick::testing {
 namespace {
 
 // Text written by hand with '|' for each line end: "a|b|" is "a\r\nb\r\n".
-std::string Crlf(std::string text) {
+std::string crlf(std::string text) {
     for (std::size_t at; (at = text.find('|')) != std::string::npos;) text.replace(at, 1, "\r\n");
     return text;
 }
 
 // A trip of readable values: weights 12.8, depth 3.6, best fish 4.2, a price with the pound
 // sign (byte A3) and a remark that starts with blanks.
-TripRecord Trip() {
+TripRecord trip() {
     TripRecord trip;
     trip.fields = {"Canal",         "River",        "\2433.50", "Anglers", "12", "8",
                    "Clear",         "Sunny",        "14",       "Float",   "3",  "6",
@@ -29,40 +29,40 @@ TripRecord Trip() {
 
 TEST(ExportFiles, EmptyTableCurrentAndAll) {
     RecordTable empty;
-    empty.slot(0)[Field::venue] = "slot 0 is no record";
-    EXPECT_EQ(NativeFileBytes(empty), Crlf(" 1 |" + std::string(22, '|')));
-    EXPECT_EQ(SisterFileBytes(empty, false),
-              Crlf("The Rodwick DB Pro by Tamblin| 1 |||||.|||||.||||.||||||"));
-    EXPECT_EQ(TextFileBytes(empty, false),
-              Crlf("Venue:|Type:|Day Ticket Price:|Club:|Weight:.|Water Conditions:|Weather:|"
+    empty.slot(0)[Field::Venue] = "slot 0 is no record";
+    EXPECT_EQ(nativeFileBytes(empty), crlf(" 1 |" + std::string(22, '|')));
+    EXPECT_EQ(sisterFileBytes(empty, false),
+              crlf("The Rodwick DB Pro by Tamblin| 1 |||||.|||||.||||.||||||"));
+    EXPECT_EQ(textFileBytes(empty, false),
+              crlf("Venue:|Type:|Day Ticket Price:|Club:|Weight:.|Water Conditions:|Weather:|"
                    "Temperature:|Method:|Depth:.|Best Bait, etc:|Species Caught:|Best Fish:|"
                    "   Weight:.|Restrictions:|Remarks:|Date:|Start Time:|    Finish:|  |"));
-    EXPECT_EQ(SisterFileBytes(empty, true), Crlf("The Rodwick DB Pro by Tamblin|"));
-    EXPECT_EQ(TextFileBytes(empty, true), "");
+    EXPECT_EQ(sisterFileBytes(empty, true), crlf("The Rodwick DB Pro by Tamblin|"));
+    EXPECT_EQ(textFileBytes(empty, true), "");
 }
 
 TEST(ExportFiles, CurrentRecordInEachFormat) {
-    RecordTable table = TableOf({Tagged("r1"), Trip(), Tagged("r3")});
+    RecordTable table = tableOf({tagged("r1"), trip(), tagged("r3")});
     table.setCurrentRecord(2);
     // The file image of the database format, which the loader's own tests read back.
-    EXPECT_EQ(NativeFileBytes(table), FileImage(" 1 ", {Trip()}));
+    EXPECT_EQ(nativeFileBytes(table), fileImage(" 1 ", {trip()}));
 
-    EXPECT_EQ(TextFileBytes(table, false),
-              Crlf("Venue:Canal|Type:River|Day Ticket Price:\xA3"
+    EXPECT_EQ(textFileBytes(table, false),
+              crlf("Venue:Canal|Type:River|Day Ticket Price:\xA3"
                    "3.50|Club:Anglers|Weight:12.8|Water Conditions:Clear|Weather:Sunny|"
                    "Temperature:14|Method:Float|Depth:3.6|Best Bait, etc:Maggot|"
                    "Species Caught:Roach, Perch|Best Fish:Perch|   Weight:4.2|"
                    "Restrictions:No night fishing|Remarks:  windy later|Date:04-14-2001|"
                    "Start Time:07:00|    Finish:12:30|  |"));
-    EXPECT_EQ(SisterFileBytes(table, false),
-              Crlf("The Rodwick DB Pro by Tamblin| 1 |Canal|River|\xA3"
+    EXPECT_EQ(sisterFileBytes(table, false),
+              crlf("The Rodwick DB Pro by Tamblin| 1 |Canal|River|\xA3"
                    "3.50|Anglers|12.8|Clear|Sunny|14|Float|3.6|Maggot|Roach, Perch|Perch|4.2|"
                    "No night fishing|  windy later|04-14-2001|07:00|12:30|"));
 }
 
 TEST(ExportFiles, AllRecordsEachUnderTheCountExported) {
     // 250 records in the sister format: each block starts with the count for 250.
-    RecordTable table = TableOf(Trips(1, 250));
+    RecordTable table = tableOf(trips(1, 250));
     table.setCurrentRecord(7);
     std::string expected = "The Rodwick DB Pro by Tamblin|";
     for (int k = 1; k <= 250; ++k) {
@@ -74,12 +74,12 @@ TEST(ExportFiles, AllRecordsEachUnderTheCountExported) {
         }
         expected += block;
     }
-    EXPECT_EQ(SisterFileBytes(table, true), Crlf(expected));
+    EXPECT_EQ(sisterFileBytes(table, true), crlf(expected));
 
-    const std::string text = TextFileBytes(TableOf({Trip(), Tagged("r2")}), true);
-    EXPECT_EQ(text, TextFileBytes(TableOf({Trip()}), false) +
-                        TextFileBytes(TableOf({Tagged("r2")}), false));
-    EXPECT_TRUE(text.ends_with(Crlf("|    Finish:r2.21|  |")));
+    const std::string text = textFileBytes(tableOf({trip(), tagged("r2")}), true);
+    EXPECT_EQ(text, textFileBytes(tableOf({trip()}), false) +
+                        textFileBytes(tableOf({tagged("r2")}), false));
+    EXPECT_TRUE(text.ends_with(crlf("|    Finish:r2.21|  |")));
 }
 
 TEST(RecordText, ClipboardTextAndPrintLines) {
@@ -87,11 +87,11 @@ TEST(RecordText, ClipboardTextAndPrintLines) {
         "Canal|River|\xA3"
         "3.50|Anglers|12.8|Clear|Sunny|14|Float|3.6|Maggot|Roach, Perch|Perch|4.2|"
         "No night fishing|  windy later|04-14-2001|07:00|12:30";
-    EXPECT_EQ(ClipboardText(Trip()), Crlf(values));
-    EXPECT_EQ(ClipboardText(TripRecord{}), Crlf("||||.|||||.||||.|||||"));
+    EXPECT_EQ(clipboardText(trip()), crlf(values));
+    EXPECT_EQ(clipboardText(TripRecord{}), crlf("||||.|||||.||||.|||||"));
 
     std::string printed;
-    for (const std::string& line : RecordPrintLines(Trip(), UnitNames::Imperial())) {
+    for (const std::string& line : recordPrintLines(trip(), UnitNames::imperial())) {
         printed += line + "|";
     }
     EXPECT_EQ(printed,
@@ -101,10 +101,10 @@ TEST(RecordText, ClipboardTextAndPrintLines) {
               "Species Caught: Roach, Perch|Best Fish: Perch        Weight: 4.2 lb|"
               "Restrictions: No night fishing|Remarks:   windy later|Date: 04-14-2001|"
               "Start Time: 07:00|Finish Time: 12:30|  |");
-    EXPECT_EQ(RecordPrintLines(TripRecord{}, UnitNames::Metric())[9], "Depth: . m");
+    EXPECT_EQ(recordPrintLines(TripRecord{}, UnitNames::metric())[9], "Depth: . m");
 
     std::string sheet;
-    for (const std::string& line : NoteSheetLines()) sheet += line + "|";
+    for (const std::string& line : noteSheetLines()) sheet += line + "|";
     EXPECT_EQ(sheet,
               "Venue:|Type of Water:|Day Ticket Price:|Club:|Total Weight:|Water Conditions:|"
               "Weather:|Temperature:|Method:|Depth:|Best Bait:|Species Caught:|Best Fish:|"
@@ -123,7 +123,7 @@ TEST(RecordText, WholeNumber16RoundsHalvesToEvenAndKeepsTo16Bits) {
         {"two", none}, {"1,5", none}};
     // clang-format on
     for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(WholeNumber16(text), expected) << '"' << text << '"';
+        EXPECT_EQ(wholeNumber16(text), expected) << '"' << text << '"';
     }
 }
 

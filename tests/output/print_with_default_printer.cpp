@@ -33,7 +33,7 @@ class UnattendedPlatform : public rodwick::platform::QtPlatform {
 };
 
 // A trip from its 22 fields separated by '|'.
-rodwick::TripRecord Trip(const std::string& fields) {
+rodwick::TripRecord trip(const std::string& fields) {
     rodwick::TripRecord trip;
     std::size_t start = 0;
     for (std::string& field : trip.fields) {
@@ -50,17 +50,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     rodwick::RecordBook book;
     (void)book.replaceRecords(
-        {Trip("Grand Union Canal|Canal|\xA3"
+        {trip("Grand Union Canal|Canal|\xA3"
               "2.50|Towpath Anglers|3|12|Clean|Sunny|18|Pole|1|20|"
               "Pinkie|Roach, Perch|Perch|1|4|Barbless hooks only|Boats every ten minutes.|"
               "06-23-2001|06:00|11:30"),
-         Trip("River Trent|River|4.00|Collingham AA|12|350|Satisfactory|Cloudy|11|Feeder|2|40|"
+         trip("River Trent|River|4.00|Collingham AA|12|350|Satisfactory|Cloudy|11|Feeder|2|40|"
               "Maggots|Barbel, Chub|Barbel|4|200|No night fishing|Late barbel.|06-16-2001|07:30|"
               "16:00")});
     book.adopt(book.table(), "/logs/cups-check.RWK");
     rodwick::Settings settings;
     settings.displayFont = "Liberation Sans";
-    settings.units = rodwick::UnitNames::Imperial();
+    settings.units = rodwick::UnitNames::imperial();
     book.setSettings(settings);
 
     // The system's default printer, as the program finds it, with the job named.

@@ -20,11 +20,11 @@ namespace {
 TEST(FileText, Windows1252BothWaysAndQuestionMarksForTheRest) {
     std::string bytes;
     for (int b = 0; b < 256; ++b) bytes.push_back(static_cast<char>(b));
-    ASSERT_EQ(FromFileText(bytes).size(), 256);
-    EXPECT_EQ(ToFileText(FromFileText(bytes)), bytes);
-    EXPECT_EQ(FromFileText("\x80 \x93Tench\x94 Br\xE8me \x81"),
+    ASSERT_EQ(fromFileText(bytes).size(), 256);
+    EXPECT_EQ(toFileText(fromFileText(bytes)), bytes);
+    EXPECT_EQ(fromFileText("\x80 \x93Tench\x94 Br\xE8me \x81"),
               QStringLiteral("€ “Tench” Brème \u0081"));
-    EXPECT_EQ(ToFileText(QStringLiteral("12 € – “ Barbel” Żółw Ω carp 🐟!")),
+    EXPECT_EQ(toFileText(QStringLiteral("12 € – “ Barbel” Żółw Ω carp 🐟!")),
               "12 \x80 \x96 \x93 Barbel\x94 ?\xF3?w ? carp ?!");
 }
 
@@ -33,7 +33,7 @@ TEST(LinePrinter, EachJobIsADocumentAndAMissingPrinterIsReported) {
     enum { Working, Missing, Refusing } mode = Working;
     int jobs = 0;
     const auto fileOf = [&](int job) {
-        return QString::fromStdString(dir.File("job" + std::to_string(job) + ".pdf"));
+        return QString::fromStdString(dir.file("job" + std::to_string(job) + ".pdf"));
     };
     QtPlatform platform([&]() -> std::unique_ptr<QPrinter> {
         ++jobs;
@@ -41,7 +41,7 @@ TEST(LinePrinter, EachJobIsADocumentAndAMissingPrinterIsReported) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(
-            mode == Refusing ? QString::fromStdString(dir.File("none/job.pdf")) : fileOf(jobs));
+            mode == Refusing ? QString::fromStdString(dir.file("none/job.pdf")) : fileOf(jobs));
         return printer;
     });
     const auto pagesOf = [&](int job) {
@@ -116,7 +116,7 @@ TEST(MessageBox, ButtonSetsDefaultAndEscapeButtons) {
         for (std::size_t d = 0; d < 3; ++d) {
             SCOPED_TRACE(::testing::Message() << static_cast<int>(buttons) << ", default " << d);
             auto box =
-                MakeMessageBox({"t", "T", buttons, Icon::None, static_cast<DefaultButton>(d)});
+                makeMessageBox({"t", "T", buttons, Icon::None, static_cast<DefaultButton>(d)});
             EXPECT_EQ(box->standardButtons(), all);
             // A default beyond the set is the first button.
             EXPECT_EQ(box->standardButton(box->defaultButton()),
@@ -132,14 +132,14 @@ const QString kExportFilter = QStringLiteral(
     "All Files (*.*)|*.*");
 
 TEST(FileDialog, FiltersAreTranslatedAndPreselected) {
-    EXPECT_EQ(NameFilters(kDatabaseFilter), (QStringList{"Rodwick DB (*.RWK)", "All files (*.*)"}));
-    EXPECT_TRUE(NameFilters(QString()).isEmpty());
+    EXPECT_EQ(nameFilters(kDatabaseFilter), (QStringList{"Rodwick DB (*.RWK)", "All files (*.*)"}));
+    EXPECT_TRUE(nameFilters(QString()).isEmpty());
     // A description without its patterns in brackets gets them; one without patterns stays.
-    EXPECT_EQ(NameFilters("Logs|*.RWK;*.PRO|Notes (*.TXT)|*.TXT;*.DOC|All (*)"),
+    EXPECT_EQ(nameFilters("Logs|*.RWK;*.PRO|Notes (*.TXT)|*.TXT;*.DOC|All (*)"),
               (QStringList{"Logs (*.RWK *.PRO)", "Notes (*.TXT) (*.TXT *.DOC)", "All (*)"}));
 
     const auto chosen = [](int filterIndex, bool save) {
-        return MakeFileDialog({kExportFilter, filterIndex, {}, {}}, save)->selectedNameFilter();
+        return makeFileDialog({kExportFilter, filterIndex, {}, {}}, save)->selectedNameFilter();
     };
     EXPECT_EQ(chosen(4, true), "All Files (*.*)");
     EXPECT_EQ(chosen(2, false), "Text File (*.TXT)");
@@ -148,7 +148,7 @@ TEST(FileDialog, FiltersAreTranslatedAndPreselected) {
 
 // Answers the next input box the platform shows with OK or Cancel; the box's title goes to
 // `title`, so a box never shown is seen.
-void AnswerInputBox(bool ok, QString* title) {
+void answerInputBox(bool ok, QString* title) {
     QTimer::singleShot(0, [=] {
         auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         if (box == nullptr) return;
@@ -163,7 +163,7 @@ TEST(InputBox, LongAnswersComeBackWholeAndCancelIsEmpty) {
     const QString stored(100000, QLatin1Char('w'));
     for (const bool ok : {true, false}) {
         QString title;
-        AnswerInputBox(ok, &title);
+        answerInputBox(ok, &title);
         const QString got = platform.inputBox(QStringLiteral("Venue:"), "Quickedit", stored);
         EXPECT_EQ(title, "Quickedit") << "the box never opened";
         EXPECT_EQ(got.size(), ok ? stored.size() : 0);

@@ -33,13 +33,13 @@ namespace rodwick::testing {
 // 18  Mill Pond    Lake   £5.50  10 0=160  Clear     Sunny   Float  Maggot    Carp   9 0=144 03-10-2002      07:00   12:00  300
 // 19  Canal Basin  Canal  free   3 0=48    Clear     Sunny   Pole   Maggot    Bream  2 4=36  03-24-2002      08:00   13:00  300
 // 20  -            Lake   £5     0 6=6     Clear     Sunny   Float  Bread     Rudd   -=?     03-31-2002      -       -      ?
-inline std::vector<TripRecord> ExampleTrips() {
+inline std::vector<TripRecord> exampleTrips() {
     // The columns of the table below, left to right.
     constexpr Field kColumns[] = {
-        Field::venue, Field::waterType, Field::ticketPrice, Field::totalWeightMajor,
-        Field::totalWeightMinor, Field::waterCondition, Field::weather, Field::method, Field::bait,
-        Field::bestFish, Field::bestFishWeightMajor, Field::bestFishWeightMinor, Field::date,
-        Field::startTime, Field::finishTime};
+        Field::Venue, Field::WaterType, Field::TicketPrice, Field::TotalWeightMajor,
+        Field::TotalWeightMinor, Field::WaterCondition, Field::Weather, Field::Method, Field::Bait,
+        Field::BestFish, Field::BestFishWeightMajor, Field::BestFishWeightMinor, Field::Date,
+        Field::StartTime, Field::FinishTime};
     const char* const rows[][std::size(kColumns)] = {
         {"Mill Pond", "Lake", "\xA3" "5", "12", "8", "Clear", "Sunny", "Float", "Maggot", "Carp", "6", "4", "04-14-2001", "7:00", "12:00"},
         {"mill pond ", "Lake", "5.00", "3", "0", "Clear", "Cloudy", "Float", "Maggot", "Roach", "0", "12", "04-21-2001", "9:30", "13:30"},

@@ -9,42 +9,42 @@
 namespace rodwick::stats {
 namespace {
 
-const UnitNames kImperial = UnitNames::Imperial();
+const UnitNames kImperial = UnitNames::imperial();
 
-std::vector<std::string> Notes(const std::vector<LeftOut>& notes) {
+std::vector<std::string> notes(const std::vector<LeftOut>& notes) {
     std::vector<std::string> texts;
-    for (const LeftOut& note : notes) texts.push_back(Describe(note));
+    for (const LeftOut& note : notes) texts.push_back(describe(note));
     return texts;
 }
-std::string Weight(const std::optional<double>& minor) {
-    return minor ? FormatWeight(*minor, kImperial) : "none";
+std::string weight(const std::optional<double>& minor) {
+    return minor ? formatWeight(*minor, kImperial) : "none";
 }
 
 class ExampleFigures : public ::testing::Test {
   protected:
-    const std::vector<TripRecord> trips = testing::ExampleTrips();
+    const std::vector<TripRecord> trips_ = testing::exampleTrips();
 };
 
 TEST_F(ExampleFigures, Summary) {
-    const Summary s = SummaryOf(trips, kImperial);
+    const Summary s = summaryOf(trips_, kImperial);
     EXPECT_EQ(s.trips, 20);
     ASSERT_TRUE(s.firstDate && s.lastDate);
-    EXPECT_EQ(FormatDate(*s.firstDate), "04-14-2001");
-    EXPECT_EQ(FormatDate(*s.lastDate), "03-31-2002");
+    EXPECT_EQ(formatDate(*s.firstDate), "04-14-2001");
+    EXPECT_EQ(formatDate(*s.lastDate), "03-31-2002");
     // Trips 7, 15 and 20 lack a time; the others add up to 4770 minutes.
-    EXPECT_EQ(FormatDuration(s.minutesFished), "79 h 30 min");
+    EXPECT_EQ(formatDuration(s.minutesFished), "79 h 30 min");
     // 19 weighed trips (not 13) catch 2016 oz.
-    EXPECT_EQ(Weight(s.totalCatch), "126 lb 0 oz");
-    EXPECT_EQ(Weight(s.catchPerTrip), "6 lb 10 oz");  // 2016 / 19 = 106.1 oz
+    EXPECT_EQ(weight(s.totalCatch), "126 lb 0 oz");
+    EXPECT_EQ(weight(s.catchPerTrip), "6 lb 10 oz");  // 2016 / 19 = 106.1 oz
     // Weighed and timed: 2016 - 96 (15) - 6 (20) = 1914 oz over 4770 - 240 (13) = 4530 min.
-    EXPECT_EQ(Weight(s.catchPerHour), "1 lb 9 oz");  // 25.35 oz
+    EXPECT_EQ(weight(s.catchPerHour), "1 lb 9 oz");  // 25.35 oz
     EXPECT_EQ(s.blankTrips, 3);                      // 3, 7, 11
     ASSERT_TRUE(s.blankShare);
-    EXPECT_EQ(FormatShare(*s.blankShare), "16%");  // 3 / 19
-    EXPECT_EQ(FormatMoney(static_cast<double>(s.ticketTotal)), "78.00");
+    EXPECT_EQ(formatShare(*s.blankShare), "16%");  // 3 / 19
+    EXPECT_EQ(formatMoney(static_cast<double>(s.ticketTotal)), "78.00");
     ASSERT_TRUE(s.ticketPerTrip);
-    EXPECT_EQ(FormatMoney(*s.ticketPerTrip), "4.11");  // 7800 / 19 = 410.5 pence
-    EXPECT_EQ(Notes(s.notes), (std::vector<std::string>{
+    EXPECT_EQ(formatMoney(*s.ticketPerTrip), "4.11");  // 7800 / 19 = 410.5 pence
+    EXPECT_EQ(notes(s.notes), (std::vector<std::string>{
                                   "1 trip without a readable date",
                                   "2 trips without a readable start time",
                                   "2 trips without a readable finish time",
@@ -54,7 +54,7 @@ TEST_F(ExampleFigures, Summary) {
 }
 
 TEST_F(ExampleFigures, ByVenue) {
-    const VenueTable table = VenuesOf(trips, kImperial);
+    const VenueTable table = venuesOf(trips_, kImperial);
     // Venue, trips, total and average catch, best fish and its weight, ticket, last visit.
     using Row = std::tuple<std::string, int, std::string, std::string, std::string, std::string,
                            std::string, std::string>;
@@ -72,20 +72,20 @@ TEST_F(ExampleFigures, ByVenue) {
     std::vector<Row> rows;
     for (const VenueRow& r : table.rows) {
         // A missing ticket or visit shows as an impossible text.
-        rows.emplace_back(r.venue, r.trips, Weight(r.totalCatch), Weight(r.averageCatch),
-                          r.bestFish, Weight(r.bestWeight),
-                          FormatMoney(r.averageTicket.value_or(-1)),
-                          FormatDate(r.lastVisit.value_or(Date{})));
+        rows.emplace_back(r.venue, r.trips, weight(r.totalCatch), weight(r.averageCatch),
+                          r.bestFish, weight(r.bestWeight),
+                          formatMoney(r.averageTicket.value_or(-1)),
+                          formatDate(r.lastVisit.value_or(Date{})));
     }
     EXPECT_EQ(rows, expected);
-    EXPECT_EQ(Notes(table.notes),
+    EXPECT_EQ(notes(table.notes),
               (std::vector<std::string>{"1 trip without a venue",
                                         "1 trip without a readable total weight, left out of "
                                         "the catch"}));
 }
 
 TEST_F(ExampleFigures, PersonalBests) {
-    const BestTable table = BestsOf(trips, kImperial);
+    const BestTable table = bestsOf(trips_, kImperial);
     // Species, weight, venue, date as typed, record number.
     using Row = std::tuple<std::string, std::string, std::string, std::string, int>;
     const std::vector<Row> expected = {
@@ -99,14 +99,14 @@ TEST_F(ExampleFigures, PersonalBests) {
     };
     std::vector<Row> rows;
     for (const BestRow& r : table.rows) {
-        rows.emplace_back(r.species, FormatWeight(r.weight, kImperial), r.venue, r.date, r.record);
+        rows.emplace_back(r.species, formatWeight(r.weight, kImperial), r.venue, r.date, r.record);
     }
     EXPECT_EQ(rows, expected);
     // Of two fish of one weight the first caught keeps the row: trip 13 again as trip 21.
-    std::vector<TripRecord> tied = trips;
-    tied.push_back(trips[12]);
-    EXPECT_EQ(BestsOf(tied, kImperial).rows[1].record, 13);
-    EXPECT_EQ(Notes(table.notes), (std::vector<std::string>{
+    std::vector<TripRecord> tied = trips_;
+    tied.push_back(trips_[12]);
+    EXPECT_EQ(bestsOf(tied, kImperial).rows[1].record, 13);
+    EXPECT_EQ(notes(table.notes), (std::vector<std::string>{
                                       "3 trips without a best fish named",
                                       "1 trip without a readable best fish weight",
                                   }));
@@ -118,24 +118,24 @@ TEST_F(ExampleFigures, WhatWorks) {
     const auto rowsOf = [](const ValueTable& table) {
         Rows rows;
         for (const ValueRow& row : table.rows) {
-            rows.emplace_back(row.value, row.trips, FormatWeight(row.averageCatch, kImperial));
+            rows.emplace_back(row.value, row.trips, formatWeight(row.averageCatch, kImperial));
         }
         return rows;
     };
     // Boilie 808/3, Sweetcorn 416/2, Maggot 516/7, Worm 260/4, Caster 10/2; Bread once
-    const ValueTable baits = ValuesOf(trips, kImperial, Field::bait);
+    const ValueTable baits = valuesOf(trips_, kImperial, Field::Bait);
     EXPECT_EQ(rowsOf(baits), (Rows{{"Boilie", 3, "16 lb 13 oz"},
                                    {"Sweetcorn", 2, "13 lb 0 oz"},
                                    {"Maggot", 7, "4 lb 10 oz"},
                                    {"Worm", 4, "4 lb 1 oz"},
                                    {"Caster", 2, "0 lb 5 oz"}}));
-    EXPECT_EQ(Notes(baits.notes),
+    EXPECT_EQ(notes(baits.notes),
               (std::vector<std::string>{"1 trip without a readable total weight",
                                         "1 trip whose value no other trip shares"}));
 }
 
 TEST_F(ExampleFigures, MonthsKeepTheirGaps) {
-    const MonthTable table = MonthsOf(trips, kImperial);
+    const MonthTable table = monthsOf(trips_, kImperial);
     using Row = std::tuple<std::string, int, std::string>;
     const std::vector<Row> expected = {
         {"2001-04", 2, "15 lb 8 oz"}, {"2001-05", 2, "7 lb 4 oz"},  {"2001-06", 3, "21 lb 8 oz"},
@@ -146,23 +146,23 @@ TEST_F(ExampleFigures, MonthsKeepTheirGaps) {
     };
     std::vector<Row> rows;
     for (const MonthRow& row : table.rows) {
-        rows.emplace_back(FormatMonth(row.year, row.month), row.trips,
-                          FormatWeight(row.totalCatch, kImperial));
+        rows.emplace_back(formatMonth(row.year, row.month), row.trips,
+                          formatWeight(row.totalCatch, kImperial));
     }
     EXPECT_EQ(rows, expected);
-    EXPECT_EQ(Notes(table.notes), std::vector<std::string>{"1 trip without a readable date"});
+    EXPECT_EQ(notes(table.notes), std::vector<std::string>{"1 trip without a readable date"});
 }
 
 TEST(Figures, TextsOfTheFigures) {
-    const UnitNames metric = UnitNames::Metric();
+    const UnitNames metric = UnitNames::metric();
     const std::pair<std::string, std::string> cases[] = {
-        {FormatWeight(1750, metric), "1 Kg 750 g"},
-        {FormatWeight(15.5, kImperial), "1 lb 0 oz"},
-        {FormatDuration(59), "0 h 59 min"},
-        {FormatShare(1.0 / 3), "33%"},
-        {FormatDate({2001, 4, 5}), "04-05-2001"},
-        {Describe({1, "without a venue"}), "1 trip without a venue"},
-        {Describe({2, "without a venue"}), "2 trips without a venue"},
+        {formatWeight(1750, metric), "1 Kg 750 g"},
+        {formatWeight(15.5, kImperial), "1 lb 0 oz"},
+        {formatDuration(59), "0 h 59 min"},
+        {formatShare(1.0 / 3), "33%"},
+        {formatDate({2001, 4, 5}), "04-05-2001"},
+        {describe({1, "without a venue"}), "1 trip without a venue"},
+        {describe({2, "without a venue"}), "2 trips without a venue"},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
 }

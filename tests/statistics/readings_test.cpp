@@ -13,8 +13,8 @@ void PrintTo(const Date& d, std::ostream* out) {
 
 namespace {
 
-const UnitNames kImperial = UnitNames::Imperial();
-const UnitNames kMetric = UnitNames::Metric();
+const UnitNames kImperial = UnitNames::imperial();
+const UnitNames kMetric = UnitNames::metric();
 
 TEST(Readings, WeightsInTheUnitsInForce) {
     struct Case {
@@ -39,7 +39,7 @@ TEST(Readings, WeightsInTheUnitsInForce) {
         {"12 8", "", kImperial, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadWeight(c.major, c.minor, c.units), c.minorUnits)
+        EXPECT_EQ(readWeight(c.major, c.minor, c.units), c.minorUnits)
             << '"' << c.major << "\" + \"" << c.minor << '"';
     }
 }
@@ -61,7 +61,7 @@ TEST(Readings, TimesAsAnglersTypeThem) {
         {"0am", std::nullopt},
         {"9:30 until late", std::nullopt},
     };
-    for (const auto& [text, minutes] : cases) EXPECT_EQ(ReadTime(text), minutes) << text;
+    for (const auto& [text, minutes] : cases) EXPECT_EQ(readTime(text), minutes) << text;
 }
 
 TEST(Readings, DatesInTheProgramsOrderAndCommonOthers) {
@@ -78,7 +78,7 @@ TEST(Readings, DatesInTheProgramsOrderAndCommonOthers) {
         {"Smarch 14 2001", std::nullopt},   {"", std::nullopt},
         {"04-14-2001-1", std::nullopt},
     };
-    for (const auto& [text, date] : cases) EXPECT_EQ(ReadDate(text), date) << text;
+    for (const auto& [text, date] : cases) EXPECT_EQ(readDate(text), date) << text;
 }
 
 TEST(Readings, PricesWithOrWithoutACurrencySign) {
@@ -88,7 +88,7 @@ TEST(Readings, PricesWithOrWithoutACurrencySign) {
         {euro + "3,75", 375}, {pound + " 6.5", 650},   {"FREE", 0},
         {"", std::nullopt},   {"5.505", std::nullopt}, {"about 5", std::nullopt},
     };
-    for (const auto& [text, cents] : cases) EXPECT_EQ(ReadPrice(text), cents) << text;
+    for (const auto& [text, cents] : cases) EXPECT_EQ(readPrice(text), cents) << text;
 }
 
 TEST(Readings, NamesFoldedForGrouping) {
@@ -98,7 +98,7 @@ TEST(Readings, NamesFoldedForGrouping) {
         {"\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"},
         {"\t", ""},
     };
-    for (const auto& [text, folded] : cases) EXPECT_EQ(FoldName(text), folded) << text;
+    for (const auto& [text, folded] : cases) EXPECT_EQ(foldName(text), folded) << text;
 }
 
 }  // namespace

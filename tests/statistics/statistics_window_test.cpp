@@ -22,68 +22,68 @@ namespace {
 class StatisticsWindowTest : public ::testing::Test {
   protected:
     StatisticsWindowTest() {
-        EXPECT_TRUE(table.ReplaceFromFile(ExampleTrips()));
-        settings.units = UnitNames::Imperial();
-        window = new stats::StatisticsWindow(table, settings, platform,
-                                             [this](int record) { shown.push_back(record); });
+        EXPECT_TRUE(table_.replaceAll(exampleTrips()));
+        settings_.units = UnitNames::imperial();
+        window_ = new stats::StatisticsWindow(table_, settings_, platform_,
+                                              [this](int record) { shown_.push_back(record); });
     }
-    ~StatisticsWindowTest() override { delete window.data(); }
+    ~StatisticsWindowTest() override { delete window_.data(); }
 
     // A part of a page, with its page shown first as a user would: pages not shown may hold
     // older figures until they are shown.
     template <class Part>
-    Part* OnItsPage(const char* name) const {
-        auto* part = window->findChild<Part*>(QString::fromLatin1(name));
+    Part* onItsPage(const char* name) const {
+        auto* part = window_->findChild<Part*>(QString::fromLatin1(name));
         for (const char* tabs : {"StatisticsPages", "WhatWorksPages"}) {
-            QTabWidget* pages = Pages(tabs);
+            QTabWidget* pages = tabsNamed(tabs);
             for (int i = 0; i < pages->count(); ++i) {
                 if (pages->widget(i)->isAncestorOf(part)) pages->setCurrentIndex(i);
             }
         }
         return part;
     }
-    QTableView* Table(const char* name) const { return OnItsPage<QTableView>(name); }
-    QString CellText(const char* table, int row, int column) const {
-        const QAbstractItemModel* model = Table(table)->model();
+    QTableView* tableNamed(const char* name) const { return onItsPage<QTableView>(name); }
+    QString cellText(const char* table, int row, int column) const {
+        const QAbstractItemModel* model = tableNamed(table)->model();
         return model->index(row, column).data().toString();
     }
-    int Rows(const char* table) const { return Table(table)->model()->rowCount(); }
+    int rows(const char* table) const { return tableNamed(table)->model()->rowCount(); }
     // The summary's value of one figure, found by its caption.
-    QString Figure(const QString& caption) const {
-        for (int r = 0; r < Rows("SummaryTable"); ++r) {
-            if (CellText("SummaryTable", r, 0) == caption) return CellText("SummaryTable", r, 1);
+    QString figure(const QString& caption) const {
+        for (int r = 0; r < rows("SummaryTable"); ++r) {
+            if (cellText("SummaryTable", r, 0) == caption) return cellText("SummaryTable", r, 1);
         }
         return QStringLiteral("(no such figure)");
     }
-    QString NotesOf(const char* name) const { return OnItsPage<QLabel>(name)->text(); }
-    QTabWidget* Pages(const char* name) const {
-        return window->findChild<QTabWidget*>(QString::fromLatin1(name));
+    QString notesOf(const char* name) const { return onItsPage<QLabel>(name)->text(); }
+    QTabWidget* tabsNamed(const char* name) const {
+        return window_->findChild<QTabWidget*>(QString::fromLatin1(name));
     }
-    RecordTable table;
-    Settings settings;
-    ScriptedPlatform platform;
-    std::vector<int> shown;
-    QPointer<stats::StatisticsWindow> window;
+    RecordTable table_;
+    Settings settings_;
+    ScriptedPlatform platform_;
+    std::vector<int> shown_;
+    QPointer<stats::StatisticsWindow> window_;
 };
 
 // Nothing is computed until the window is refreshed, and a page is rebuilt when shown, never
 // left with the figures it showed before a change.
 TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
-    window->show();
-    EXPECT_EQ(Figure("Hours fished"), "79 h 30 min");
-    EXPECT_TRUE(NotesOf("SummaryNotes").contains("2 trips without a readable finish time"));
-    EXPECT_TRUE(NotesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
+    window_->show();
+    EXPECT_EQ(figure("Hours fished"), "79 h 30 min");
+    EXPECT_TRUE(notesOf("SummaryNotes").contains("2 trips without a readable finish time"));
+    EXPECT_TRUE(notesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
     // A month without trips stays, with no weight.
     const std::tuple<const char*, int, int, QString> cells[] = {
         {"VenueTable", 0, 1, "6"}, {"BestTable", 0, 1, "14 lb 2 oz"},
         {"BestTable", 0, 4, "14"}, {"WaterTypeTable", 2, 2, "1 lb 8 oz"},
         {"MonthTable", 3, 1, "0"}, {"MonthTable", 3, 2, ""}};
     for (const auto& [name, row, column, text] : cells) {
-        EXPECT_EQ(CellText(name, row, column), text) << name << " " << row << "," << column;
+        EXPECT_EQ(cellText(name, row, column), text) << name << " " << row << "," << column;
     }
     // Charts are extra: a bar for each row of the table beside them, best on top.
     const auto bars = [this](const char* chart) {
-        const auto* view = OnItsPage<QChartView>(chart);
+        const auto* view = onItsPage<QChartView>(chart);
         auto* axis = qobject_cast<QBarCategoryAxis*>(view->chart()
                                                          ->axes(Qt::Horizontal | Qt::Vertical)
                                                          .value(0));  // the categories come first
@@ -91,31 +91,31 @@ TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
     };
     EXPECT_EQ(bars("BaitChart"), (QStringList{"Caster", "Worm", "Maggot", "Sweetcorn", "Boilie"}));
 
-    Pages("StatisticsPages")->setCurrentIndex(0);
-    table.setCurrentRecord(1);
-    table.RemoveRecord();  // 200 oz at Mill Pond
-    settings.units = UnitNames::Metric();
-    EXPECT_EQ(Figure("Trips"), "20") << "the window computes nothing by itself";
-    window->refresh();
-    ASSERT_EQ(Figure("Trips"), "19");
-    EXPECT_EQ(CellText("VenueTable", 0, 1), "5");
-    EXPECT_EQ(CellText("BestTable", 0, 1), "14 Kg 2 g");  // read in the units in force
+    tabsNamed("StatisticsPages")->setCurrentIndex(0);
+    table_.setCurrentRecord(1);
+    table_.removeRecord();  // 200 oz at Mill Pond
+    settings_.units = UnitNames::metric();
+    EXPECT_EQ(figure("Trips"), "20") << "the window computes nothing by itself";
+    window_->refresh();
+    ASSERT_EQ(figure("Trips"), "19");
+    EXPECT_EQ(cellText("VenueTable", 0, 1), "5");
+    EXPECT_EQ(cellText("BestTable", 0, 1), "14 Kg 2 g");  // read in the units in force
 
     // A page of what works changed while its neighbour was shown.
-    Pages("WhatWorksPages")->setCurrentIndex(0);
-    table.ClearTable();
-    window->refresh();
-    EXPECT_EQ(Rows("BaitTable"), 0);
+    tabsNamed("WhatWorksPages")->setCurrentIndex(0);
+    table_.clearTable();
+    window_->refresh();
+    EXPECT_EQ(rows("BaitTable"), 0);
     EXPECT_EQ(bars("BaitChart"), QStringList{});
-    EXPECT_EQ(Rows("VenueTable"), 0);
-    EXPECT_EQ(Figure("Average catch per trip"), "none");
+    EXPECT_EQ(rows("VenueTable"), 0);
+    EXPECT_EQ(figure("Average catch per trip"), "none");
 }
 
 TEST_F(StatisticsWindowTest, CopyPutsTheVisibleTableInItsSortedOrder) {
-    Pages("StatisticsPages")->setCurrentIndex(1);
-    Table("VenueTable")->sortByColumn(1, Qt::AscendingOrder);  // by trips
-    window->findChild<QPushButton*>("StatisticsCopy")->click();
-    const QStringList lines = platform.clipboard.split('\n');
+    tabsNamed("StatisticsPages")->setCurrentIndex(1);
+    tableNamed("VenueTable")->sortByColumn(1, Qt::AscendingOrder);  // by trips
+    window_->findChild<QPushButton*>("StatisticsCopy")->click();
+    const QStringList lines = platform_.clipboard.split('\n');
     ASSERT_EQ(lines.size(), 7);  // heading, five venues, the final line break
     EXPECT_EQ(lines[0],
               "Venue\tTrips\tTotal catch\tAverage catch\tBest fish\tBest weight\tAverage "
@@ -124,40 +124,40 @@ TEST_F(StatisticsWindowTest, CopyPutsTheVisibleTableInItsSortedOrder) {
     EXPECT_TRUE(lines[5].startsWith("Mill Pond\t6\t"));
     EXPECT_EQ(lines[6], "");
 
-    Pages("StatisticsPages")->setCurrentIndex(3);
-    Pages("WhatWorksPages")->setCurrentIndex(2);
-    window->copy();
-    EXPECT_TRUE(platform.clipboard.startsWith(
+    tabsNamed("StatisticsPages")->setCurrentIndex(3);
+    tabsNamed("WhatWorksPages")->setCurrentIndex(2);
+    window_->copy();
+    EXPECT_TRUE(platform_.clipboard.startsWith(
         "Weather\tTrips\tAverage catch\nSunny\t7\t9 lb 0 oz\nCloudy\t5\t8 lb 13 oz\n"));
 }
 
 TEST_F(StatisticsWindowTest, ABestFishShowsItsTripByMouseOrKey) {
-    window->show();
+    window_->show();
     const auto activate = [this](const char* name, int row) {
-        QTableView* view = Table(name);
+        QTableView* view = tableNamed(name);
         view->setFocus();
         view->setCurrentIndex(view->model()->index(row, 2));  // by its venue cell
         QTest::keyClick(view, Qt::Key_Return);
     };
     activate("BestTable", 0);
-    Table("BestTable")->sortByColumn(0, Qt::AscendingOrder);  // Barbel first
+    tableNamed("BestTable")->sortByColumn(0, Qt::AscendingOrder);  // Barbel first
     activate("BestTable", 0);
     activate("BestTable", 6);  // Tench
     // Rows that stand for many trips show none.
     activate("VenueTable", 0);
-    EXPECT_EQ(shown, (std::vector<int>{14, 13, 9}));
+    EXPECT_EQ(shown_, (std::vector<int>{14, 13, 9}));
 }
 
 TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNothing) {
-    window->show();
-    QApplication::setActiveWindow(window);
-    QTest::keyClick(window, Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(Pages("StatisticsPages")->currentIndex(), 4);
-    QTest::keyClick(window, Qt::Key_Escape);
+    window_->show();
+    QApplication::setActiveWindow(window_);
+    QTest::keyClick(window_, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(tabsNamed("StatisticsPages")->currentIndex(), 4);
+    QTest::keyClick(window_, Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_EQ(table.recordCount(), 20);
-    EXPECT_TRUE(platform.calls().empty());
+    EXPECT_TRUE(window_.isNull());
+    EXPECT_EQ(table_.recordCount(), 20);
+    EXPECT_TRUE(platform_.calls().empty());
 }
 
 }  // namespace

@@ -11,25 +11,25 @@ TEST(CodecTest, EveryByteComesBackAndTheHighControlsAreTheCodePagesLetters) {
     const std::pair<unsigned char, char32_t> bytes[] = {{0x7F, 0x7F}, {0x80, 0x20AC}, {0x81, 0x81},
                                                         {0x9D, 0x9D}, {0x9F, 0x178},  {0xA0, 0xA0}};
     for (const auto& [byte, codePoint] : bytes) {
-        EXPECT_EQ(Cp1252ToCodePoint(byte), codePoint) << std::hex << int{byte};
+        EXPECT_EQ(cp1252ToCodePoint(byte), codePoint) << std::hex << int{byte};
     }
     std::string all;
     for (int b = 0; b < 256; ++b) {
-        EXPECT_EQ(CodePointToCp1252(Cp1252ToCodePoint(b)), static_cast<unsigned char>(b)) << b;
+        EXPECT_EQ(codePointToCp1252(cp1252ToCodePoint(b)), static_cast<unsigned char>(b)) << b;
         all.push_back(static_cast<char>(b));
     }
-    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
     // U+0080 and U+009E have no byte.
-    EXPECT_EQ(CodePointToCp1252(0x80), std::nullopt);
-    EXPECT_EQ(CodePointToCp1252(0x9E), std::nullopt);
+    EXPECT_EQ(codePointToCp1252(0x80), std::nullopt);
+    EXPECT_EQ(codePointToCp1252(0x9E), std::nullopt);
 }
 
 TEST(CodecTest, KnownCharacters) {
     // Pound, euro, right quote, Y diaeresis and e acute among plain letters.
     const std::string cp1252 = "\xA3 \x80 \x92\x9F caf\xE9 Roach 1lb";
     const std::string utf8 = "\xC2\xA3 \xE2\x82\xAC \xE2\x80\x99\xC5\xB8 caf\xC3\xA9 Roach 1lb";
-    EXPECT_EQ(Cp1252ToUtf8(cp1252), utf8);
-    EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
+    EXPECT_EQ(cp1252ToUtf8(cp1252), utf8);
+    EXPECT_EQ(utf8ToCp1252(utf8), cp1252);
 }
 
 TEST(CodecTest, InvalidUtf8AndWhatTheCodePageCannotCarryAreRefusedOrQuestionMarks) {
@@ -42,10 +42,10 @@ TEST(CodecTest, InvalidUtf8AndWhatTheCodePageCannotCarryAreRefusedOrQuestionMark
         {"\xED\xA0\x80", "???"}, {"\xF4\x90\x80\x80", "????"}, {"\xFF", "?"}};
     // clang-format on
     for (const auto& [bad, lossy] : cases) {
-        EXPECT_EQ(Utf8ToCp1252(bad), std::nullopt) << ::testing::PrintToString(bad);
-        EXPECT_EQ(Utf8ToCp1252Lossy(bad), lossy) << ::testing::PrintToString(bad);
+        EXPECT_EQ(utf8ToCp1252(bad), std::nullopt) << ::testing::PrintToString(bad);
+        EXPECT_EQ(utf8ToCp1252Lossy(bad), lossy) << ::testing::PrintToString(bad);
     }
-    EXPECT_EQ(Utf8ToCp1252Lossy("\xC2\xA3 caf\xC3\xA9 \xE2\x82\xAC"), "\xA3 caf\xE9 \x80");
+    EXPECT_EQ(utf8ToCp1252Lossy("\xC2\xA3 caf\xC3\xA9 \xE2\x82\xAC"), "\xA3 caf\xE9 \x80");
 }
 
 }  // namespace

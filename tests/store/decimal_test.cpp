@@ -50,7 +50,7 @@ TEST(ScaledWhole, RoundsHalvesToEvenOnTheDigitsForEveryScale) {
         {"1e19", 0, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ScaledWhole(c.text, c.scale), c.expected)
+        EXPECT_EQ(scaledWhole(c.text, c.scale), c.expected)
             << '"' << c.text << "\" at scale " << c.scale;
     }
 }

@@ -13,7 +13,7 @@ namespace {
 using namespace testing;
 namespace fs = std::filesystem;
 
-std::string Repeat(const std::string& piece, int times) {
+std::string repeat(const std::string& piece, int times) {
     std::string out;
     for (int i = 0; i < times; ++i) out += piece;
     return out;
@@ -23,19 +23,19 @@ TEST(OddPathsTest, AwkwardNamesAreSavedLoadedAndSavedAgainInPlaceOfThemselves) {
     const std::string names[] = {
         "it's \"quoted\" $HOME.RWK", "--",
         std::string(251, 'a') + ".RWK",    // the longest name a folder takes
-        Repeat("\xC3\xA9", 125) + ".RWK",  // as long, in two-byte letters
+        repeat("\xC3\xA9", 125) + ".RWK",  // as long, in two-byte letters
     };
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
         TempDir dir;
-        const std::string path = dir.File(name);
-        ASSERT_TRUE(SaveDatabaseFile(path, TableOf(Trips(1, 2))).ok());
-        EXPECT_TRUE(FileExists(path));
-        ASSERT_TRUE(SaveDatabaseFile(path, TableOf(Trips(3, 5))).ok()) << "over the old file";
-        const auto loaded = ReadDatabaseFile(path);
+        const std::string path = dir.file(name);
+        ASSERT_TRUE(saveDatabaseFile(path, tableOf(trips(1, 2))).ok());
+        EXPECT_TRUE(fileExists(path));
+        ASSERT_TRUE(saveDatabaseFile(path, tableOf(trips(3, 5))).ok()) << "over the old file";
+        const auto loaded = readDatabaseFile(path);
         ASSERT_TRUE(loaded.ok()) << loaded.error();
-        EXPECT_EQ(loaded.value(), Trips(3, 5));
-        EXPECT_EQ(dir.Names(), std::set<std::string>{name});
+        EXPECT_EQ(loaded.value(), trips(3, 5));
+        EXPECT_EQ(dir.names(), std::set<std::string>{name});
     }
 }
 
@@ -50,55 +50,55 @@ TEST(OddPathsTest, SavingThroughALinkWritesItsFileAndKeepsTheLink) {
     for (const auto& [label, text, exists] : links) {
         SCOPED_TRACE(label);
         TempDir dir;
-        fs::create_directory(dir.File("real"));
-        const std::string real = dir.File("real/TRIPS.RWK"), link = dir.File("LINK.RWK");
+        fs::create_directory(dir.file("real"));
+        const std::string real = dir.file("real/TRIPS.RWK"), link = dir.file("LINK.RWK");
         if (exists) {
-            WriteBytes(real, "old");
+            writeBytes(real, "old");
             fs::permissions(real, fs::perms(0604));
         }
-        fs::create_symlink("real/TRIPS.RWK", dir.File("SECOND.LNK"));
+        fs::create_symlink("real/TRIPS.RWK", dir.file("SECOND.LNK"));
         fs::create_symlink(text, link);
-        FileOps ops = FileOps::System();
+        FileOps ops = FileOps::system();
         std::string renamedFrom;
         ops.rename = [&renamedFrom](const char* from, const char* to) {
             renamedFrom = from;
-            return FileOps::System().rename(from, to);
+            return FileOps::system().rename(from, to);
         };
 
-        ASSERT_TRUE(SaveDatabaseFile(link, TableOf(Trips(1, 2)), ops).ok());
-        EXPECT_TRUE(fs::equivalent(fs::path(renamedFrom).parent_path(), dir.File("real")))
+        ASSERT_TRUE(saveDatabaseFile(link, tableOf(trips(1, 2)), ops).ok());
+        EXPECT_TRUE(fs::equivalent(fs::path(renamedFrom).parent_path(), dir.file("real")))
             << renamedFrom;
         EXPECT_EQ(fs::is_symlink(link) ? fs::read_symlink(link).string() : "no link", text);
-        EXPECT_EQ(ReadBytes(real), DatabaseBytes(Trips(1, 2)));
+        EXPECT_EQ(readBytes(real), databaseBytes(trips(1, 2)));
         if (exists) {
             EXPECT_EQ(fs::status(real).permissions(), fs::perms(0604));
         }
-        const auto loaded = ReadDatabaseFile(link);
+        const auto loaded = readDatabaseFile(link);
         ASSERT_TRUE(loaded.ok()) << loaded.error();
-        EXPECT_EQ(loaded.value(), Trips(1, 2));
-        EXPECT_EQ(dir.Names(), (std::set<std::string>{"LINK.RWK", "SECOND.LNK", "real"}));
+        EXPECT_EQ(loaded.value(), trips(1, 2));
+        EXPECT_EQ(dir.names(), (std::set<std::string>{"LINK.RWK", "SECOND.LNK", "real"}));
     }
 }
 
 TEST(OddPathsTest, ALoopOfLinksIsRefusedAndStaysALoop) {
     TempDir dir;
-    fs::create_symlink("B.LNK", dir.File("A.LNK"));
-    fs::create_symlink("A.LNK", dir.File("B.LNK"));
-    const Status status = SaveDatabaseFile(dir.File("A.LNK"), TableOf(Trips(1, 1)));
+    fs::create_symlink("B.LNK", dir.file("A.LNK"));
+    fs::create_symlink("A.LNK", dir.file("B.LNK"));
+    const Status status = saveDatabaseFile(dir.file("A.LNK"), tableOf(trips(1, 1)));
     EXPECT_EQ(status.ok() ? "saved" : status.message(), std::strerror(ELOOP));
-    EXPECT_TRUE(fs::is_symlink(dir.File("A.LNK")));
-    EXPECT_EQ(dir.Names(), (std::set<std::string>{"A.LNK", "B.LNK"}));
-    EXPECT_FALSE(ReadDatabaseFile(dir.File("A.LNK")).ok());
+    EXPECT_TRUE(fs::is_symlink(dir.file("A.LNK")));
+    EXPECT_EQ(dir.names(), (std::set<std::string>{"A.LNK", "B.LNK"}));
+    EXPECT_FALSE(readDatabaseFile(dir.file("A.LNK")).ok());
 }
 
 // A pipe that a wrong read would wait on for ever feeds a file's bytes instead.
 TEST(OddPathsTest, NamesThatAreNoRegularFileCountAsMissing) {
     TempDir dir;
-    const std::string folder = dir.File("folder.RWK");
+    const std::string folder = dir.file("folder.RWK");
     fs::create_directory(folder);
-    const FeedingPipe pipe(dir.File("pipe.RWK"), DatabaseBytes(Trips(1, 1)));
+    const FeedingPipe pipe(dir.file("pipe.RWK"), databaseBytes(trips(1, 1)));
     for (const std::string& path : {folder, pipe.path(), std::string("/dev/null")}) {
-        EXPECT_FALSE(FileExists(path)) << path;
+        EXPECT_FALSE(fileExists(path)) << path;
     }
 }
 

@@ -10,12 +10,12 @@
 namespace rodwick {
 namespace {
 
-using testing::ReadBytes;
+using testing::readBytes;
 using testing::TempDir;
-using testing::WriteBytes;
+using testing::writeBytes;
 
 // A file system of named folders, some of them writable.
-FolderProbe Folders(std::set<std::string> existing, std::set<std::string> writable) {
+FolderProbe folders(std::set<std::string> existing, std::set<std::string> writable) {
     return {[existing](const std::string& p) { return existing.count(p) > 0; },
             [writable](const std::string& p) { return writable.count(p) > 0; }};
 }
@@ -40,7 +40,7 @@ TEST(ProgramFilesTest, FilesStayBesideTheProgramWhereItsFolderIsWritable) {
         SCOPED_TRACE(label);
         const ProgramFiles expected{folder + "/ANGLEBOX.INI", folder + "/EXAMPLE.RWK",
                                     folder + "/EXAMPLE.RWK", folder + "/ANGLEBOX.doc"};
-        EXPECT_EQ(LocateProgramFiles(exeDir, user, Folders(existing, writable)), expected);
+        EXPECT_EQ(locateProgramFiles(exeDir, user, folders(existing, writable)), expected);
     }
 }
 
@@ -66,51 +66,51 @@ TEST(ProgramFilesTest, ASystemInstallGivesTheUserFilesOfTheirOwn) {
         SCOPED_TRACE(label);
         const ProgramFiles expected{settings, example, share + "/EXAMPLE.RWK",
                                     share + "/ANGLEBOX.doc"};
-        EXPECT_EQ(LocateProgramFiles("/usr/bin", user, Folders({share}, {"/home/ann"})), expected);
+        EXPECT_EQ(locateProgramFiles("/usr/bin", user, folders({share}, {"/home/ann"})), expected);
     }
 }
 
 TEST(ProgramFilesTest, TheUserGetsACopyOfTheExampleOnceAndKeepsTheirChanges) {
     TempDir dir;
-    const std::string shipped = dir.File("share/EXAMPLE.RWK");
-    std::filesystem::create_directories(dir.File("share"));
-    WriteBytes(shipped, "shipped");
-    const ProgramFiles files{dir.File("cfg/rodwick/ANGLEBOX.INI"),
-                             dir.File("data/rodwick/EXAMPLE.RWK"), shipped,
-                             dir.File("share/ANGLEBOX.doc")};
+    const std::string shipped = dir.file("share/EXAMPLE.RWK");
+    std::filesystem::create_directories(dir.file("share"));
+    writeBytes(shipped, "shipped");
+    const ProgramFiles files{dir.file("cfg/rodwick/ANGLEBOX.INI"),
+                             dir.file("data/rodwick/EXAMPLE.RWK"), shipped,
+                             dir.file("share/ANGLEBOX.doc")};
 
-    ASSERT_TRUE(ProvideUserFiles(files, FileOps::System()));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.File("cfg/rodwick")))
+    ASSERT_TRUE(provideUserFiles(files, FileOps::system()));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("cfg/rodwick")))
         << "the preferences are written there later";
-    EXPECT_EQ(ReadBytes(files.example), "shipped");
+    EXPECT_EQ(readBytes(files.example), "shipped");
 
-    WriteBytes(files.example, "the user's trips");
-    ASSERT_TRUE(ProvideUserFiles(files, FileOps::System()));
-    EXPECT_EQ(ReadBytes(files.example), "the user's trips");
+    writeBytes(files.example, "the user's trips");
+    ASSERT_TRUE(provideUserFiles(files, FileOps::system()));
+    EXPECT_EQ(readBytes(files.example), "the user's trips");
 
     // Beside the program there is nothing to provide, even where the example is missing.
-    const ProgramFiles beside{dir.File("p/ANGLEBOX.INI"), dir.File("p/EXAMPLE.RWK"),
-                              dir.File("p/EXAMPLE.RWK"), dir.File("p/ANGLEBOX.doc")};
-    ASSERT_TRUE(ProvideUserFiles(beside, FileOps::System()));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("p")));
+    const ProgramFiles beside{dir.file("p/ANGLEBOX.INI"), dir.file("p/EXAMPLE.RWK"),
+                              dir.file("p/EXAMPLE.RWK"), dir.file("p/ANGLEBOX.doc")};
+    ASSERT_TRUE(provideUserFiles(beside, FileOps::system()));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("p")));
 }
 
 TEST(ProgramFilesTest, AFailedCopySaysWhereAndWhy) {
     TempDir dir;
-    WriteBytes(dir.File("EXAMPLE.RWK"), "shipped");
-    WriteBytes(dir.File("plain file"), "");
-    const std::string copy = dir.File("data/EXAMPLE.RWK");
-    const ProgramFiles files{dir.File("cfg/ANGLEBOX.INI"), copy, dir.File("EXAMPLE.RWK"), ""};
+    writeBytes(dir.file("EXAMPLE.RWK"), "shipped");
+    writeBytes(dir.file("plain file"), "");
+    const std::string copy = dir.file("data/EXAMPLE.RWK");
+    const ProgramFiles files{dir.file("cfg/ANGLEBOX.INI"), copy, dir.file("EXAMPLE.RWK"), ""};
 
-    const Status full = ProvideUserFiles(files, testing::WriteFailsAfter(0));
+    const Status full = provideUserFiles(files, testing::writeFailsAfter(0));
     EXPECT_EQ(full.message(), copy + ": No space left on device");
-    EXPECT_FALSE(FileExists(copy));
+    EXPECT_FALSE(fileExists(copy));
 
     ProgramFiles blocked = files;
-    blocked.settings = dir.File("plain file/ANGLEBOX.INI");
-    const Status notAFolder = ProvideUserFiles(blocked, FileOps::System());
+    blocked.settings = dir.file("plain file/ANGLEBOX.INI");
+    const Status notAFolder = provideUserFiles(blocked, FileOps::system());
     EXPECT_FALSE(notAFolder);
-    EXPECT_EQ(notAFolder.message().rfind(dir.File("plain file") + ": ", 0), 0u)
+    EXPECT_EQ(notAFolder.message().rfind(dir.file("plain file") + ": ", 0), 0u)
         << notAFolder.message();
 }
 

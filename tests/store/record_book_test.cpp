@@ -15,16 +15,16 @@
 namespace rodwick::testing {
 namespace {
 
-const TripRecord kOther = Tagged("x");
+const TripRecord kOther = tagged("x");
 
 TEST(RecordBook, FailuresCarryTheReason) {
     TempDir dir;
     RecordBook book;
-    book.setFileOps(WriteFailsAfter(0));
-    WriteBytes(dir.File("a.rwk"), DatabaseBytes(Trips(1, 2)));
-    ASSERT_TRUE(book.load(dir.File("a.rwk")).ok());
+    book.setFileOps(writeFailsAfter(0));
+    writeBytes(dir.file("a.rwk"), databaseBytes(trips(1, 2)));
+    ASSERT_TRUE(book.load(dir.file("a.rwk")).ok());
     EXPECT_EQ(book.save().message(), std::strerror(ENOSPC));
-    EXPECT_EQ(ReadBytes(dir.File("a.rwk")), DatabaseBytes(Trips(1, 2)));
+    EXPECT_EQ(readBytes(dir.file("a.rwk")), databaseBytes(trips(1, 2)));
 }
 
 TEST(RecordBook, SubscriptionsEndWithTheirObjectEvenWhileTold) {

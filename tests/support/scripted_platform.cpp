@@ -9,7 +9,7 @@ ScriptedPlatform::~ScriptedPlatform() {
 }
 
 template <typename T>
-T ScriptedPlatform::Ask(std::deque<T>& queue, PlatformCall call, T fallback) {
+T ScriptedPlatform::ask(std::deque<T>& queue, PlatformCall call, T fallback) {
     calls_.push_back(call);
     if (queue.empty()) {
         ADD_FAILURE() << "unexpected " << call.kind.toStdString() << ": \""
@@ -36,29 +36,29 @@ bool ScriptedPlatform::allAnswersUsed() const {
 }
 
 platform::Answer ScriptedPlatform::showMessage(const platform::Message& m) {
-    return Ask(messages_, {"message", m.text, m.title, m.buttons, m.icon, m.defaultButton},
+    return ask(messages_, {"message", m.text, m.title, m.buttons, m.icon, m.defaultButton},
                platform::Answer::Cancel);
 }
 
 QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title,
                                    const QString& defaultText) {
-    return Ask(inputs_,
+    return ask(inputs_,
                {.kind = "input", .text = prompt, .title = title, .defaultText = defaultText},
                QString());
 }
 
 QString ScriptedPlatform::openFileDialog(const platform::FileDialogOptions& options) {
-    return Ask(openPaths_, {.kind = "open", .title = options.title, .fileOptions = options},
+    return ask(openPaths_, {.kind = "open", .title = options.title, .fileOptions = options},
                QString());
 }
 
 QString ScriptedPlatform::saveFileDialog(const platform::FileDialogOptions& options) {
-    return Ask(savePaths_, {.kind = "save", .title = options.title, .fileOptions = options},
+    return ask(savePaths_, {.kind = "save", .title = options.title, .fileOptions = options},
                QString());
 }
 
 QString ScriptedPlatform::fontDialog(const QString& currentFont) {
-    return Ask(fonts_, {.kind = "font", .text = currentFont}, QString());
+    return ask(fonts_, {.kind = "font", .text = currentFont}, QString());
 }
 
 void ScriptedPlatform::setPrinterFontAttribute(platform::FontAttribute attribute, bool on) {
@@ -85,7 +85,7 @@ bool ScriptedPlatform::startProgram(const QString& program, const QStringList& a
 }
 
 int ScriptedPlatform::showModal(QDialog& dialog) {
-    auto driver = Ask(modals_, {"modal", dialog.objectName(), dialog.windowTitle()},
+    auto driver = ask(modals_, {"modal", dialog.objectName(), dialog.windowTitle()},
                       std::function<int(QDialog&)>());
     return driver ? driver(dialog) : QDialog::Rejected;
 }

@@ -41,15 +41,15 @@ class MainWindow : public QMainWindow, public MainView {
     void setRecordCommands(bool enabled);
 
     // MainView.
-    void ApplyDisplayFont(const QString& family) override;
-    void ShowBusyTitle(const QString& text) override;
-    void ShowFileTitle() override;
+    void applyDisplayFont(const QString& family) override;
+    void showBusyTitle(const QString& text) override;
+    void showFileTitle() override;
     QWidget& widget() override { return *this; }
     // The six unit labels from the settings' unit names; they follow the settings otherwise.
-    void ShowUnitNames();
+    void showUnitNames();
 
     // Record view and navigation (main_window.cpp).
-    // chrec's maximum to recordCount (the start-up tick does this).
+    // scrollBar's maximum to recordCount (the start-up tick does this).
     void setScrollBarMaximum();
     // Record menu.
     void showFirstRecord();
@@ -86,7 +86,7 @@ class MainWindow : public QMainWindow, public MainView {
   private:
     // Who closes the window: the user from its title bar or system menu, or Exit, which has
     // asked its own question already.
-    enum class CloseReason { byUser, byCode };
+    enum class CloseReason { ByUser, ByCode };
     // True when the window may close; asks the user when the user closes it.
     bool mayClose(CloseReason reason);
     // Keys (key codes are Qt::Key values); true when the scroll bar's key was taken (Up and
@@ -121,7 +121,7 @@ class MainWindow : public QMainWindow, public MainView {
 
     RecordBook& book_;
     platform::Platform& platform_;
-    CloseReason closeReason_ = CloseReason::byUser;
+    CloseReason closeReason_ = CloseReason::ByUser;
 
     // Stands in for the title while a load, a save or a dialog's list building runs.
     QString busyTitle_;

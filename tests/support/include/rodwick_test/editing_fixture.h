@@ -21,53 +21,53 @@ inline const char* const kBoxNames[kFieldCount] = {
     "edtemp",  "edmeth", "edda",   "eddb",   "edbait",  "edspec", "edname",  "edbesta",
     "edbestb", "edrest", "edinfo", "eddat",  "edtime1", "edtime2"};
 
-inline QString BoxText(const QWidget& editor, const char* name) {
-    QWidget* box = Child(editor, name);
+inline QString boxText(const QWidget& editor, const char* name) {
+    QWidget* box = child(editor, name);
     if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->currentText();
     if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
     return qobject_cast<QPlainTextEdit*>(box)->toPlainText();
 }
 
 // Puts a text into a box as typing would leave it.
-inline void Type(QWidget& editor, const char* name, const QString& text) {
-    QWidget* box = Child(editor, name);
+inline void type(QWidget& editor, const char* name, const QString& text) {
+    QWidget* box = child(editor, name);
     if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->setEditText(text);
     if (auto* line = qobject_cast<QLineEdit*>(box)) return line->setText(text);
     qobject_cast<QPlainTextEdit*>(box)->setPlainText(text);
 }
 
 // The 22 boxes as a record, and a record typed into them.
-inline TripRecord Boxes(const QWidget& editor) {
+inline TripRecord boxes(const QWidget& editor) {
     TripRecord record;
     for (int f = 0; f < kFieldCount; ++f)
-        record.fields[f] = BoxText(editor, kBoxNames[f]).toStdString();
+        record.fields[f] = boxText(editor, kBoxNames[f]).toStdString();
     return record;
 }
-inline void TypeRecord(QWidget& editor, const TripRecord& record) {
+inline void typeRecord(QWidget& editor, const TripRecord& record) {
     for (int f = 0; f < kFieldCount; ++f)
-        Type(editor, kBoxNames[f], QString::fromStdString(record.fields[f]));
+        type(editor, kBoxNames[f], QString::fromStdString(record.fields[f]));
 }
 
-inline void Click(const QWidget& dialog, const char* button) {
-    Child<QPushButton>(dialog, button)->click();
+inline void click(const QWidget& dialog, const char* button) {
+    child<QPushButton>(dialog, button)->click();
 }
 
 // The entries of a list box.
-inline QStringList Items(const QWidget& dialog, const char* name) {
+inline QStringList items(const QWidget& dialog, const char* name) {
     QStringList items;
-    auto* combo = Child<QComboBox>(dialog, name);
+    auto* combo = child<QComboBox>(dialog, name);
     for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
     return items;
 }
 
 // Shows a dialog for real, so that focus and keys work, types into a box (the named one, else
 // the one the dialog gave the focus) and presses a key; returns the box.
-inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
+inline QWidget* typeAndPress(QDialog& dialog, const char* text, Qt::Key key,
                              const char* name = nullptr) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    QWidget* box = name ? Child(dialog, name) : QApplication::focusWidget();
+    QWidget* box = name ? child(dialog, name) : QApplication::focusWidget();
     if (auto* combo = qobject_cast<QComboBox*>(box)) box = combo->lineEdit();
     box->setFocus();
     QTest::keyClicks(box, text);
@@ -78,23 +78,24 @@ inline QWidget* TypeAndPress(QDialog& dialog, const char* text, Qt::Key key,
 class EditingTest : public MainWindowTest {
   protected:
     // The Edit menu's state, held by its area beside the main window.
-    const EditCommands& Edits() { return window.findChild<EditingArea*>()->commands(); }
-    RecordEditor* AddEditor() { return Edits().addEditor(); }
-    RecordEditor* OpenAdd() {
-        Action("MnuAdd")->trigger();
-        return AddEditor();
+    const EditCommands& edits() { return window_.findChild<EditingArea*>()->commands(); }
+    RecordEditor* addEditor() { return edits().addEditor(); }
+    RecordEditor* openAdd() {
+        action("MnuAdd")->trigger();
+        return addEditor();
     }
     // Runs the Edit command; the driver works the modal editor.
-    void EditWith(std::function<void(RecordEditor&)> driver) {
-        platform.answerModal([driver](QDialog& dialog) {
+    void editWith(std::function<void(RecordEditor&)> driver) {
+        platform_.answerModal([driver](QDialog& dialog) {
             driver(static_cast<RecordEditor&>(dialog));
             return dialog.result();
         });
-        Action("MnuEdit")->trigger();
+        action("MnuEdit")->trigger();
     }
-    std::vector<TripRecord> Held() {
+    std::vector<TripRecord> heldTrips() {
         std::vector<TripRecord> held;
-        for (int i = 1; i <= book.table().recordCount(); ++i) held.push_back(book.table().slot(i));
+        for (int i = 1; i <= book_.table().recordCount(); ++i)
+            held.push_back(book_.table().slot(i));
         return held;
     }
 };

@@ -22,7 +22,7 @@ inline const char* const kValueLabelNames[kFieldCount] = {
     "ObBestB", "ObRest",   "ObInfo",   "ObDat",    "ObTime1",   "ObTime2"};
 
 // The texts of the six unit labels of a main window.
-inline QStringList UnitTexts(const QWidget& window) {
+inline QStringList unitTexts(const QWidget& window) {
     QStringList texts;
     for (const char* name : {"mesw1", "mesw2", "mesw3", "mesw4", "mesl1", "mesl2"}) {
         texts << window.findChild<QLabel*>(name)->text();
@@ -32,54 +32,54 @@ inline QStringList UnitTexts(const QWidget& window) {
 
 // The child of a widget named so; a missing one fails the test with its name.
 template <typename T = QWidget>
-T* Child(const QWidget& parent, const char* name) {
+T* child(const QWidget& parent, const char* name) {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));
     if (found == nullptr) throw std::runtime_error(std::string("no child named ") + name);
     return found;
 }
 
 // A message as "title | text | buttons icon default", to compare in one go.
-inline std::string Describe(const platform::Message& m) {
+inline std::string describe(const platform::Message& m) {
     return m.title.toStdString() + " | " + m.text.toStdString() + " | " +
            ::testing::PrintToString(m.buttons) + " " + ::testing::PrintToString(m.icon) + " " +
            ::testing::PrintToString(m.defaultButton);
 }
-inline std::string Describe(const PlatformCall& c) {
-    return Describe(platform::Message{c.text, c.title, c.buttons, c.icon, c.defaultButton});
+inline std::string describe(const PlatformCall& c) {
+    return describe(platform::Message{c.text, c.title, c.buttons, c.icon, c.defaultButton});
 }
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() : window(book, platform) {}
+    MainWindowTest() : window_(book_, platform_) {}
 
     // Puts n trips into the table the way a load does, and shows record `shown` of them.
-    void Hold(int n, int shown = 1) {
-        ASSERT_TRUE(book.replaceRecords(Trips(1, n)).ok());
+    void hold(int n, int shown = 1) {
+        ASSERT_TRUE(book_.replaceRecords(trips(1, n)).ok());
         if (n > 0) {
-            ASSERT_TRUE(book.show(shown));
+            ASSERT_TRUE(book_.show(shown));
         }
     }
 
     // Writes a database of trips first..last and returns its path.
-    std::string WriteDatabase(const std::string& name, int first, int last) {
-        WriteBytes(dir.File(name), DatabaseBytes(Trips(first, last)));
-        return dir.File(name);
+    std::string writeDatabase(const std::string& name, int first, int last) {
+        writeBytes(dir_.file(name), databaseBytes(trips(first, last)));
+        return dir_.file(name);
     }
 
     template <typename T = QWidget>
-    T* Find(const char* name) {
-        return Child<T>(window, name);
+    T* find(const char* name) {
+        return child<T>(window_, name);
     }
-    QString Text(const char* name) { return Find<QLabel>(name)->text(); }
-    QAction* Action(const char* name) { return Find<QAction>(name); }
-    QScrollBar* Chrec() { return Find<QScrollBar>("chrec"); }
+    QString text(const char* name) { return find<QLabel>(name)->text(); }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QScrollBar* recordScrollBar() { return find<QScrollBar>("chrec"); }
 
     // The position line, current record, scroll bar and the 22 values the view shows...
-    std::string Shown() {
-        std::string shown = Text("total").toStdString() + " | " +
-                            std::to_string(book.table().currentRecord()) + " | " +
-                            std::to_string(Chrec()->value());
-        for (const char* name : kValueLabelNames) shown += " | " + Text(name).toStdString();
+    std::string viewText() {
+        std::string shown = text("total").toStdString() + " | " +
+                            std::to_string(book_.table().currentRecord()) + " | " +
+                            std::to_string(recordScrollBar()->value());
+        for (const char* name : kValueLabelNames) shown += " | " + text(name).toStdString();
         return shown;
     }
     // ...and what they must be while record `record` of `of` is shown, trip `record` unless
@@ -89,25 +89,25 @@ class MainWindowTest : public ::testing::Test {
         int of;
         int trip = 0;
     };
-    static std::string Showing(const View& v) {
+    static std::string showing(const View& v) {
         std::string shown = "Record " + std::to_string(v.record) + " of " + std::to_string(v.of) +
                             " | " + std::to_string(v.record) + " | " + std::to_string(v.record);
         for (const std::string& field :
-             Tagged("r" + std::to_string(v.trip ? v.trip : v.record)).fields)
+             tagged("r" + std::to_string(v.trip ? v.trip : v.record)).fields)
             shown += " | " + field;
         return shown;
     }
 
     // Which of the two states the record area is in: "panel" or "notice", never both.
-    std::string Area() {
-        return std::string(Find("Frame1")->isVisibleTo(&window) ? "panel" : "") +
-               (Find("Label25")->isVisibleTo(&window) ? "notice" : "");
+    std::string area() {
+        return std::string(find("Frame1")->isVisibleTo(&window_) ? "panel" : "") +
+               (find("Label25")->isVisibleTo(&window_) ? "notice" : "");
     }
     // The title, file name, records held, area and opened-files list in one line...
-    std::string Window() {
-        return window.windowTitle().toStdString() + " | " + book.fileName() + " | " +
-               std::to_string(book.table().recordCount()) + " " + Area() + " | " +
-               window.fileListCaptions().join(' ').toStdString();
+    std::string window() {
+        return window_.windowTitle().toStdString() + " | " + book_.fileName() + " | " +
+               std::to_string(book_.table().recordCount()) + " " + area() + " | " +
+               window_.fileListCaptions().join(' ').toStdString();
     }
     // ...and what they must be: the title "Rodwick DB: <title>", the file name, the records
     // held with the area that goes with them, and the opened files separated by blanks.
@@ -117,19 +117,19 @@ class MainWindowTest : public ::testing::Test {
         int records = 0;
         std::string list = {};
     };
-    static std::string WindowOf(const FileState& s) {
+    static std::string windowOf(const FileState& s) {
         return "Rodwick DB: " + s.title + " | " + s.name + " | " + std::to_string(s.records) +
                (s.records > 0 ? " panel | " : " notice | ") + s.list;
     }
 
-    std::string LastMessage() {
-        return platform.messages().empty() ? "none" : Describe(platform.messages().back());
+    std::string lastMessage() {
+        return platform_.messages().empty() ? "none" : describe(platform_.messages().back());
     }
     // The file dialogs of a kind ("open", "save") asked for so far, as
     // "title|filter|index|extension; " each.
-    std::string FileDialogs(const char* kind) {
+    std::string fileDialogs(const char* kind) {
         QString out;
-        for (const PlatformCall& call : platform.callsOf(kind)) {
+        for (const PlatformCall& call : platform_.callsOf(kind)) {
             const auto& o = call.fileOptions;
             out += o.title + "|" + o.filter + "|" + QString::number(o.filterIndex) + "|" +
                    o.defaultExtension + "; ";
@@ -138,12 +138,12 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // Whatever a test does, the pointer is normal again at its end.
-    void TearDown() override { EXPECT_FALSE(platform.busy) << "the pointer stays busy"; }
+    void TearDown() override { EXPECT_FALSE(platform_.busy) << "the pointer stays busy"; }
 
-    TempDir dir;
-    RecordBook book;
-    ScriptedPlatform platform;
-    MainWindow window;
+    TempDir dir_;
+    RecordBook book_;
+    ScriptedPlatform platform_;
+    MainWindow window_;
 };
 
 }  // namespace rodwick::testing

@@ -95,7 +95,7 @@ class ScriptedPlatform : public platform::Platform {
   private:
     // Records the call and takes the next answer queued for it.
     template <typename T>
-    T Ask(std::deque<T>& queue, PlatformCall call, T fallback);
+    T ask(std::deque<T>& queue, PlatformCall call, T fallback);
 
     std::vector<PlatformCall> calls_;
     std::deque<platform::Answer> messages_;

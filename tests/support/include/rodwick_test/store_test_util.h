@@ -30,8 +30,8 @@ struct TempDir {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
-    std::string File(const std::string& name) const { return path + "/" + name; }
-    std::set<std::string> Names() const {
+    std::string file(const std::string& name) const { return path + "/" + name; }
+    std::set<std::string> names() const {
         std::set<std::string> names;
         for (const auto& e : std::filesystem::directory_iterator(path)) {
             names.insert(e.path().filename().string());
@@ -41,31 +41,31 @@ struct TempDir {
     std::string path = (std::filesystem::temp_directory_path() / "rodwick-XXXXXX").string();
 };
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
+inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-inline std::string ReadBytes(const std::string& path) {
+inline std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A record whose every field names its record and field, so that shifted fields show.
-inline TripRecord Tagged(const std::string& tag) {
+inline TripRecord tagged(const std::string& tag) {
     TripRecord record;
     for (int f = 0; f < kFieldCount; ++f) record.fields[f] = tag + "." + std::to_string(f);
     return record;
 }
 
 // Trips first..last of a test database, tagged "r1", "r2", ... (or with another prefix).
-inline std::vector<TripRecord> Trips(int first, int last, const std::string& prefix = "r") {
+inline std::vector<TripRecord> trips(int first, int last, const std::string& prefix = "r") {
     std::vector<TripRecord> trips;
-    for (int k = first; k <= last; ++k) trips.push_back(Tagged(prefix + std::to_string(k)));
+    for (int k = first; k <= last; ++k) trips.push_back(tagged(prefix + std::to_string(k)));
     return trips;
 }
 
 // The file image of records, built by hand rather than by the code under test.
-inline std::string FileImage(const std::string& countLine, const std::vector<TripRecord>& records) {
+inline std::string fileImage(const std::string& countLine, const std::vector<TripRecord>& records) {
     std::string bytes = countLine + "\r\n";
     for (const TripRecord& record : records) {
         for (const std::string& field : record.fields) bytes += field + "\r\n";
@@ -74,30 +74,30 @@ inline std::string FileImage(const std::string& countLine, const std::vector<Tri
 }
 
 // A database file of trips, count line as the program writes it.
-inline std::string DatabaseBytes(const std::vector<TripRecord>& trips) {
-    return FileImage(" " + std::to_string(trips.size()) + " ", trips);
+inline std::string databaseBytes(const std::vector<TripRecord>& trips) {
+    return fileImage(" " + std::to_string(trips.size()) + " ", trips);
 }
 
-inline RecordTable TableOf(const std::vector<TripRecord>& records) {
+inline RecordTable tableOf(const std::vector<TripRecord>& records) {
     RecordTable table;
-    EXPECT_TRUE(table.ReplaceFromFile(records));
+    EXPECT_TRUE(table.replaceAll(records));
     return table;
 }
 
 // A failed system call: -1 with errno set.
-inline int Fail(int error) {
+inline int fail(int error) {
     errno = error;
     return -1;
 }
 
 // File operations whose writes take at most chunk bytes per call and fail with ENOSPC once
 // limit bytes have gone out (counted in sent): a disk that fills up.
-inline FileOps WriteFailsAfter(
-    std::size_t limit, std::size_t chunk = 1 << 20, FileOps ops = FileOps::System(),
+inline FileOps writeFailsAfter(
+    std::size_t limit, std::size_t chunk = 1 << 20, FileOps ops = FileOps::system(),
     std::shared_ptr<std::size_t> sent = std::make_shared<std::size_t>()) {
     ops.write = [=](int fd, const char* data, std::size_t size) -> long {
-        if (*sent >= limit) return Fail(ENOSPC);
-        const long n = FileOps::System().write(fd, data, std::min({size, chunk, limit - *sent}));
+        if (*sent >= limit) return fail(ENOSPC);
+        const long n = FileOps::system().write(fd, data, std::min({size, chunk, limit - *sent}));
         if (n > 0) *sent += static_cast<std::size_t>(n);
         return n;
     };
@@ -105,7 +105,7 @@ inline FileOps WriteFailsAfter(
 }
 
 // One field of record n changed through the book, as an edit would.
-inline void SetText(RecordBook& book, int n, Field field, std::string text) {
+inline void setText(RecordBook& book, int n, Field field, std::string text) {
     TripRecord record = book.table().slot(n);
     record[field] = std::move(text);
     const Status changed = book.replaceRecord(n, std::move(record));
@@ -114,7 +114,7 @@ inline void SetText(RecordBook& book, int n, Field field, std::string text) {
 
 // The book's settings changed as the given function says.
 template <typename Change>
-void ChangeSettings(RecordBook& book, Change change) {
+void changeSettings(RecordBook& book, Change change) {
     Settings settings = book.settings();
     change(settings);
     book.setSettings(std::move(settings));
