@@ -15,14 +15,14 @@ enum class QuickGesture { Click, DoubleClick };
 
 // What edits the field.
 enum class QuickEditor {
-    InputBox,        // the platform's input box
-    FixedList,       // QuickEditDialog: ots holding one of the fixed lists
-    Suggestions,     // QuickEditDialog: ots holding the venue or club suggestions, under the
-                     // preference
-    DateBox,         // QuickEditDialog: ind and the Today button
-    TemperatureBox,  // QuickEditDialog: hoco with + and -, and the degree mark
-    PriceBox,        // QuickEditDialog: hoco with + and -
-    TextBox,         // QuickEditDialog: the multi-line enttext
+    InputBox,     // the platform's input box
+    FixedList,    // QuickEditDialog: the list box holding one of the fixed lists
+    Suggestions,  // QuickEditDialog: the list box holding the venue or club suggestions, under the
+                  // preference
+    DateBox,      // QuickEditDialog: the date box and the Today button
+    TemperatureBox,  // QuickEditDialog: the number box with + and -, and the degree mark
+    PriceBox,        // QuickEditDialog: the number box with + and -
+    TextBox,         // QuickEditDialog: the multi-line text box
     SpeciesPicker,   // SpeciesPicker on the species of the current record
 };
 

@@ -35,12 +35,12 @@ class QuickEditDialog : public QDialog {
     void confirm();
     // Closes without storing; Escape and the close box do the same.
     void cancel();
-    // Today's date as mm-dd-yyyy into ind.
+    // Today's date as mm-dd-yyyy into the date box.
     void putToday();
-    // The number in hoco up or down by one, within the bounds of its kind.
+    // The number in the number box up or down by one, within the bounds of its kind.
     void stepUp();
     void stepDown();
-    // + and - are enabled exactly while hoco holds a number of the mode's kind.
+    // + and - are enabled exactly while the number box holds a number of the mode's kind.
     void updateSteps();
 
     // The text Okay would store, before line breaks become blanks.
