@@ -1,14 +1,8 @@
 #pragma once
 
-class QWidget;
+#include "area_registration.h"
 
 namespace rodwick {
-
-class CommandRegistry;
-class RecordBook;
-namespace platform {
-class Platform;
-}
 
 // Registers the spreadsheet export after Export and the import after Merge on the File menu.
 void registerInterchangeCommands(CommandRegistry& commands, RecordBook& book,

@@ -1,13 +1,8 @@
 #pragma once
 
-namespace rodwick {
+#include "area_registration.h"
 
-class CommandRegistry;
-class MainView;
-class RecordBook;
-namespace platform {
-class Platform;
-}
+namespace rodwick {
 
 // Registers the commands of every area but the main window's own (the file and record
 // commands), one line each, in the order the menus list areas that share a place. Each area

@@ -1,14 +1,8 @@
 #pragma once
 
-class QWidget;
+#include "area_registration.h"
 
 namespace rodwick {
-
-class CommandRegistry;
-class RecordBook;
-namespace platform {
-class Platform;
-}
 
 // Registers Export and Print on the File menu and Copy To Clipboard on the Edit menu; each
 // opens its window over `window`.

@@ -1,15 +1,8 @@
 #pragma once
 
-class QWidget;
+#include "area_registration.h"
 
 namespace rodwick {
-
-class CommandRegistry;
-class MainView;
-class RecordBook;
-namespace platform {
-class Platform;
-}
 
 // Registers Preferences and Font on the Options menu; the font goes to the main view's value
 // labels.

@@ -1,14 +1,8 @@
 #pragma once
 
-class QWidget;
+#include "area_registration.h"
 
 namespace rodwick {
-
-class CommandRegistry;
-class RecordBook;
-namespace platform {
-class Platform;
-}
 
 // Registers Statistics on the Options menu, after Find: one statistics window at most, beside
 // `window`, following the book.
