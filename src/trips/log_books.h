@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "record_table.h"
+
+namespace rodwick::trips {
+
+// Another log book of the open one's folder, as read from its file. It is never written.
+struct LogBookFile {
+    std::string path;  // UTF-8
+    std::string name;  // the file's name without its folder, UTF-8
+    std::vector<TripRecord> records;
+    // Why the file does not read as a log book; empty when it does.
+    std::string error;
+};
+
+// Every file of the folder whose name ends in ".RWK" in any case, but `openPath` itself,
+// sorted by name; nothing when the folder cannot be listed.
+std::vector<std::string> otherLogBooks(const std::string& openPath);
+LogBookFile readLogBook(const std::string& path);
+
+}  // namespace rodwick::trips
