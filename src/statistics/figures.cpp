@@ -55,11 +55,6 @@ std::vector<Reading> readAll(std::span<const TripRecord> trips, const UnitNames&
     return readings;
 }
 
-// A finish before the start means the trip ran past midnight.
-int minutesFished(int start, int finish) {
-    return finish >= start ? finish - start : finish + 1440 - start;
-}
-
 Summary summaryFrom(std::span<const TripRecord> trips, const std::vector<Reading>& readings) {
     Summary s;
     s.trips = static_cast<int>(trips.size());
@@ -288,6 +283,10 @@ MonthTable monthsFrom(const std::vector<Reading>& readings) {
 }
 
 }  // namespace
+
+int minutesFished(int start, int finish) {
+    return finish >= start ? finish - start : finish + 1440 - start;
+}
 
 std::string describe(const LeftOut& leftOut) {
     return std::to_string(leftOut.trips) + (leftOut.trips == 1 ? " trip " : " trips ") +

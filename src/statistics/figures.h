@@ -40,6 +40,7 @@ struct Summary {
     long long ticketTotal = 0;  // cents
     std::optional<double> ticketPerTrip;
     std::vector<LeftOut> notes;
+    bool operator==(const Summary&) const = default;
 };
 
 struct VenueRow {
@@ -52,10 +53,12 @@ struct VenueRow {
     std::optional<double> bestWeight;
     std::optional<double> averageTicket;  // cents
     std::optional<Date> lastVisit;
+    bool operator==(const VenueRow&) const = default;
 };
 struct VenueTable {
     std::vector<VenueRow> rows;  // in order of first appearance
     std::vector<LeftOut> notes;
+    bool operator==(const VenueTable&) const = default;
 };
 
 struct BestRow {
@@ -64,10 +67,12 @@ struct BestRow {
     std::string venue;
     std::string date;  // as typed
     int record = 0;    // 1-based
+    bool operator==(const BestRow&) const = default;
 };
 struct BestTable {
     std::vector<BestRow> rows;  // heaviest first
     std::vector<LeftOut> notes;
+    bool operator==(const BestTable&) const = default;
 };
 
 // Average catch per trip for one value of a field, over trips whose weight reads.
@@ -75,11 +80,13 @@ struct ValueRow {
     std::string value;
     int trips = 0;
     double averageCatch = 0;
+    bool operator==(const ValueRow&) const = default;
 };
 struct ValueTable {
     Field field = Field::Method;
     std::vector<ValueRow> rows;  // best average first
     std::vector<LeftOut> notes;
+    bool operator==(const ValueTable&) const = default;
 };
 
 struct MonthRow {
@@ -88,10 +95,12 @@ struct MonthRow {
     int trips = 0;
     int weighedTrips = 0;
     double totalCatch = 0;
+    bool operator==(const MonthRow&) const = default;
 };
 struct MonthTable {
     std::vector<MonthRow> rows;  // every month from the first trip's to the last's
     std::vector<LeftOut> notes;
+    bool operator==(const MonthTable&) const = default;
 };
 
 struct Figures {
@@ -100,6 +109,7 @@ struct Figures {
     BestTable bests;
     std::vector<ValueTable> whatWorks;  // method, bait, weather, water condition, water type
     MonthTable months;
+    bool operator==(const Figures&) const = default;
 };
 
 // Trips are the table's records in order; trip k is record k + 1.
@@ -111,6 +121,10 @@ MonthTable monthsOf(std::span<const TripRecord> trips, const UnitNames& units);
 Figures figuresOf(std::span<const TripRecord> trips, const UnitNames& units);
 inline constexpr Field kWhatWorksFields[] = {Field::Method, Field::Bait, Field::Weather,
                                              Field::WaterCondition, Field::WaterType};
+
+// The minutes of one trip from its start and finish (minutes after midnight): a finish before
+// the start means the trip ran past midnight.
+int minutesFished(int start, int finish);
 
 // The records of a table as trips.
 std::span<const TripRecord> tripsOf(const RecordTable& table);
