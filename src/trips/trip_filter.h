@@ -32,8 +32,8 @@ enum class CatchChoice { Any, WithCatch, Blank };
 // Trips dated from `from` to `to` (both included, either open), and only in `month` (1..12)
 // when it is set: "every June" is month 6 with no bounds.
 struct DateRange {
-    std::optional<stats::Date> from;
-    std::optional<stats::Date> to;
+    std::optional<stats::Date> from = {};
+    std::optional<stats::Date> to = {};
     int month = 0;
     bool isSet() const { return from || to || month != 0; }
     bool operator==(const DateRange&) const = default;
@@ -48,14 +48,14 @@ using WordTest = std::function<bool(std::string_view fieldBytes)>;
 
 // What the list and the statistics show. Every part left empty lets every trip through.
 struct TripFilter {
-    std::string word;  // file text; found in any field
-    DateRange dates;
+    std::string word = {};  // file text; found in any field
+    DateRange dates = {};
     // Compared as stats::foldName compares (case and outer blanks ignored); a trip's species
     // field holds a list separated by commas, and matches when any of them is the one chosen.
-    std::string venue;
-    std::string species;
-    std::string method;
-    std::string bait;
+    std::string venue = {};
+    std::string species = {};
+    std::string method = {};
+    std::string bait = {};
     CatchChoice catches = CatchChoice::Any;
     bool isEmpty() const;
     bool operator==(const TripFilter& other) const;
