@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 #include "fish_rod_reel.h"
@@ -32,9 +33,10 @@ QFont fontOf(const char* family, QFont::StyleHint hint, int points) {
     return font;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  const QFont& font, Qt::Alignment alignment) {
-    QLabel* label = plainLabel(parent, name, text);
+// The text comes when the window is on the screen (showControls).
+QLabel* makeLabel(QWidget* parent, const char* name, const QRect& geometry, const QFont& font,
+                  Qt::Alignment alignment) {
+    QLabel* label = plainLabel(parent, name, QString());
     label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(alignment);
@@ -91,8 +93,7 @@ void SplashScreen::buildControls() {
 
     QFont title = fontOf("Times New Roman", QFont::Serif, 24);
     title.setBold(true);
-    titleLabel_ = makeLabel(this, "Label1", QStringLiteral("The Rodwick Database"),
-                            QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
+    titleLabel_ = makeLabel(this, "Label1", QRect(20, 22, kWidth - 40, 44), title, Qt::AlignCenter);
 
     // Both pictures stand on one waterline, 180 pixels down. They are drawn for the first
     // frame (paintEvent), not before the window is shown.
@@ -101,12 +102,12 @@ void SplashScreen::buildControls() {
 
     QFont maker = fontOf("Times New Roman", QFont::Serif, 14);
     maker.setItalic(true);
-    makerLabel_ = makeLabel(this, "Label3", QStringLiteral("Harrowby Software"),
-                            QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
+    makerLabel_ =
+        makeLabel(this, "Label3", QRect(20, 188, kWidth - 40, 28), maker, Qt::AlignCenter);
 
     const QFont version = fontOf("Arial", QFont::SansSerif, 9);
-    versionLabel_ = makeLabel(this, "Label6", QStringLiteral("v " RODWICK_VERSION),
-                              QRect(20, 222, kWidth - 40, 20), version, Qt::AlignCenter);
+    versionLabel_ =
+        makeLabel(this, "Label6", QRect(20, 222, kWidth - 40, 20), version, Qt::AlignCenter);
 }
 
 void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
@@ -115,6 +116,7 @@ void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
         fishPicture_->setPixmap(fishPicture(fishPicture_->size()));
         rodPicture_->setPixmap(rodPicture(rodPicture_->size()));
     }
+    showControls();
     QPainter painter(this);
     QLinearGradient water(0, 0, 0, height());
     water.setColorAt(0.0, kWaterTop);
@@ -131,7 +133,30 @@ void SplashScreen::runAfterFirstPaint() {
 void SplashScreen::start() {
     const QSize screen = platform_.screenSize();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    // The controls and their texts wait for the window to be on the screen: the first control
+    // shown or text given wakes the desktop's accessibility bridge, whose connection to the
+    // session bus (started first where there is none) would otherwise hold the window back.
+    // They are there for its first frame all the same.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->hide();
+    create();
+    windowHandle()->installEventFilter(this);
     platform_.showModeless(*this);
+}
+
+bool SplashScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        windowHandle()->removeEventFilter(this);
+        showControls();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SplashScreen::showControls() {
+    if (!titleLabel_->text().isEmpty()) return;
+    titleLabel_->setText(QStringLiteral("The Rodwick Database"));
+    makerLabel_->setText(QStringLiteral("Harrowby Software"));
+    versionLabel_->setText(QStringLiteral("v " RODWICK_VERSION));
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
 }
 
 void SplashScreen::tick() {

@@ -37,9 +37,11 @@ class SplashScreen : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
+    void showControls();
     void runAfterFirstPaint();
 
     platform::Platform& platform_;

@@ -137,7 +137,9 @@ class CaptionsTest : public MainWindowTest {
             return read(dialog);
         }
         if (which == "splash") {
+            // Its texts come with its first frame.
             auto splash = std::make_unique<SplashScreen>(platform_, window_);
+            splash->grab();
             return read(*splash);
         }
         FAIL() << "no way to open " << which;
