@@ -6,6 +6,7 @@
 #include <string>
 
 #include "figures.h"
+#include "record_book.h"
 #include "rodwick_test/scripted_platform.h"
 #include "statistics_window.h"
 
@@ -66,13 +67,15 @@ QApplication& app() {
 // chart is drawn once.
 void BM_OpenWindow250(benchmark::State& s) {
     app();
-    const RecordTable table = fullTable();
+    RecordBook book;
+    book.adopt(fullTable(), "bench.RWK");
     Settings settings;
     settings.units = UnitNames::imperial();
+    book.setSettings(settings);
     testing::ScriptedPlatform platform;
     const bool everyPage = s.range(0) != 0;
     for (auto _ : s) {
-        auto* window = new stats::StatisticsWindow(table, settings, platform, nullptr);
+        auto* window = new stats::StatisticsWindow(book, platform, nullptr);
         window->show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window->grab());
@@ -94,11 +97,13 @@ BENCHMARK(BM_OpenWindow250)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // shown.
 void BM_Refresh250(benchmark::State& s) {
     app();
-    const RecordTable table = fullTable();
+    RecordBook book;
+    book.adopt(fullTable(), "bench.RWK");
     Settings settings;
     settings.units = UnitNames::imperial();
+    book.setSettings(settings);
     testing::ScriptedPlatform platform;
-    stats::StatisticsWindow window(table, settings, platform, nullptr);
+    stats::StatisticsWindow window(book, platform, nullptr);
     window.findChild<QTabWidget*>(QStringLiteral("StatisticsPages"))
         ->setCurrentIndex(static_cast<int>(s.range(0)));
     window.show();

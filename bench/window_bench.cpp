@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -100,6 +101,41 @@ BENCHMARK_CAPTURE(byCommand, Print, "MnuPrint")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(byCommand, Copy, "MnuCopy")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(byCommand, Preferences, "MnuPref")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(byCommand, About, "MnuAbo")->Unit(benchmark::kMillisecond);
+
+// A window that stays open beside the main window, from its command to painted once; closed
+// after each run so that the next builds a new one.
+void byModeless(benchmark::State& s, const char* command) {
+    Bench bench;
+    for (auto _ : s) {
+        actionOf(bench.window, command)->trigger();
+        if (bench.platform.modelessShown.empty()) {
+            s.SkipWithError("the window never opened");
+            break;
+        }
+        QWidget* shown = bench.platform.modelessShown.back();
+        benchmark::DoNotOptimize(shown->grab());
+        delete shown;
+        bench.platform.modelessShown.clear();
+        bench.platform.clearCalls();
+    }
+}
+BENCHMARK_CAPTURE(byModeless, TripList, "MnuTrips")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byModeless, Statistics, "MnuStats")->Unit(benchmark::kMillisecond);
+
+// The yardstick of the windows above: a bare Qt dialog, a line of text and a button, built and
+// painted once.
+void BM_BareDialog(benchmark::State& s) {
+    for (auto _ : s) {
+        QDialog dialog;
+        auto* text = new QLabel(QStringLiteral("A bare dialog"), &dialog);
+        text->move(12, 12);
+        auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+        button->move(12, 40);
+        dialog.resize(420, 260);
+        benchmark::DoNotOptimize(dialog.grab());
+    }
+}
+BENCHMARK(BM_BareDialog)->Unit(benchmark::kMillisecond);
 
 void byDoubleClick(benchmark::State& s, const char* label) {
     Bench bench;

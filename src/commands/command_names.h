@@ -47,6 +47,7 @@ inline constexpr const char* kLastEntry = "MnuLast";
 inline constexpr const char* kNextEntry = "MnuNext";
 inline constexpr const char* kPreviousEntry = "MnuPrev";
 inline constexpr const char* kGotoEntry = "MnuGoto";
+inline constexpr const char* kTripListEntry = "MnuTrips";
 
 // Help menu.
 inline constexpr const char* kHelpEntry = "MnuHelp";

@@ -21,6 +21,12 @@ void tellImportFailure(platform::Platform& platform, const QString& text) {
 
 void exportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
                const FileOps& ops) {
+    exportCsv(std::span<const TripRecord>(&table.slot(1), table.recordCount()), units, platform,
+              ops);
+}
+
+void exportCsv(std::span<const TripRecord> records, const UnitNames& units,
+               platform::Platform& platform, const FileOps& ops) {
     const platform::FileDialogOptions options{QStringLiteral("CSV files (*.csv)|*.csv"), 1,
                                               QString(), QStringLiteral("csv")};
     const QString chosen = platform.saveFileDialog(options);
@@ -36,7 +42,7 @@ void exportCsv(const RecordTable& table, const UnitNames& units, platform::Platf
 
     const Status written = [&] {
         const BusyPointer busy(platform);
-        return writeFileAtomically(path, csvFileBytes(table, units), ops);
+        return writeFileAtomically(path, csvFileBytes(records, units), ops);
     }();
     if (written.ok()) return;
     platform.showMessage(writeFailure(QStringLiteral("export"), chosen, written,

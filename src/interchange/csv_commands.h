@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "file_io.h"
@@ -17,6 +18,9 @@ namespace rodwick {
 // through ops, so that tests can make them fail.
 void exportCsv(const RecordTable& table, const UnitNames& units, platform::Platform& platform,
                const FileOps& ops = FileOps::system());
+// The same for any trips, in the order given.
+void exportCsv(std::span<const TripRecord> records, const UnitNames& units,
+               platform::Platform& platform, const FileOps& ops = FileOps::system());
 
 // Appends records after the last one, all or none, and redraws what shows them.
 using AppendTrips = std::function<Status(std::vector<TripRecord>)>;

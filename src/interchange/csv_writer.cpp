@@ -80,8 +80,12 @@ std::string csvCell(std::string_view utf8, char separator) {
 }
 
 std::string csvFileBytes(const RecordTable& table, const UnitNames& units) {
+    return csvFileBytes(std::span<const TripRecord>(&table.slot(1), table.recordCount()), units);
+}
+
+std::string csvFileBytes(std::span<const TripRecord> records, const UnitNames& units) {
     std::string bytes(kUtf8Bom);
-    bytes.reserve(static_cast<std::size_t>(table.recordCount() + 1) * 512);
+    bytes.reserve((records.size() + 1) * 512);
     auto row = [&bytes](const auto& cells) {
         bool first = true;
         for (const std::string& cell : cells) {
@@ -95,8 +99,7 @@ std::string csvFileBytes(const RecordTable& table, const UnitNames& units) {
     const auto headers = csvHeaders(units);
     for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(headers[f]);
     row(cells);
-    for (int r = 1; r <= table.recordCount(); ++r) {
-        const TripRecord& record = table.slot(r);
+    for (const TripRecord& record : records) {
         for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(cp1252ToUtf8(record.fields[f]));
         row(cells);
     }

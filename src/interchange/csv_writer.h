@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,7 @@ std::string csvCell(std::string_view utf8, char separator = ',');
 
 // All records in table order, after the header row: comma separated, CR LF line ends, UTF-8.
 std::string csvFileBytes(const RecordTable& table, const UnitNames& units);
+// The same for any trips, in the order given.
+std::string csvFileBytes(std::span<const TripRecord> records, const UnitNames& units);
 
 }  // namespace rodwick

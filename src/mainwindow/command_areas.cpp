@@ -7,6 +7,7 @@
 #include "output_area.h"
 #include "prefs_area.h"
 #include "statistics_area.h"
+#include "trips_area.h"
 
 namespace rodwick {
 
@@ -20,6 +21,7 @@ void registerCommandAreas(CommandRegistry& commands, RecordBook& book, platform:
     registerHelpCommands(commands, platform, window);
     registerStatisticsCommands(commands, book, platform, window);
     registerInterchangeCommands(commands, book, platform, window);
+    registerTripCommands(commands, book, platform, window);
 }
 
 }  // namespace rodwick

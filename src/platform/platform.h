@@ -36,6 +36,15 @@ struct FileDialogOptions {
 
 enum class FontAttribute { Bold, Italic, Underline };
 
+// A report of rows and columns for the printer: the title on the first page, the headings on
+// every page, the notes after the last row and "Page N of M" at the foot of each page.
+struct PrintedTable {
+    QString title;
+    QStringList headings;
+    QList<QStringList> rows;
+    QStringList notes;
+};
+
 // Every service of the windowing system the program uses. Windows call only this, so that
 // tests can answer each question and see each side effect.
 class Platform {
@@ -63,6 +72,9 @@ class Platform {
     virtual bool startPrintJob() = 0;
     virtual bool printLine(const QString& line) = 0;
     virtual void endPrintJob() = 0;
+    // Prints a report as one job of its own, in the printer's font; false when the printer
+    // failed.
+    virtual bool printTable(const PrintedTable& table) = 0;
 
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(const QString& text) = 0;

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 namespace rodwick::platform {
@@ -310,6 +311,108 @@ void QtPlatform::endPrintJob() {
     if (painter_) painter_->end();
     painter_.reset();
     printer_.reset();
+}
+
+bool QtPlatform::printTable(const PrintedTable& table) {
+    if (painter_) return false;
+    std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
+    if (!printer) return false;
+    QPainter painter;
+    if (!painter.begin(printer.get())) return false;
+    QFont font(printerFontName_, 9);
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, printer.get());
+    const QFontMetrics boldMetrics(bold, printer.get());
+    const int line = boldMetrics.lineSpacing();
+    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
+    const int pageWidth = printer->width();
+    const int pageHeight = printer->height();
+
+    // Each column as wide as its widest text; when they do not fit across, every column gives
+    // up width in proportion and its texts are cut short with an ellipsis.
+    const qsizetype columns = table.headings.size();
+    QList<int> widths(columns, 0);
+    for (qsizetype c = 0; c < columns; ++c) {
+        widths[c] = boldMetrics.horizontalAdvance(table.headings[c]);
+        for (const QStringList& row : table.rows) {
+            if (c < row.size()) widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
+        }
+    }
+    const int wanted = std::accumulate(widths.begin(), widths.end(), 0) +
+                       gap * static_cast<int>(std::max<qsizetype>(0, columns - 1));
+    if (wanted > pageWidth && wanted > 0) {
+        const double scale =
+            double(pageWidth - gap * (columns - 1)) / (wanted - gap * (columns - 1));
+        for (int& width : widths) width = std::max(1, int(width * scale));
+    }
+
+    // Laid out twice: once to count the pages for the foot, once to print.
+    QFont title = bold;
+    title.setPointSize(12);
+    const int bottom = pageHeight - 2 * line;
+    int pages = 0;
+    const auto layOut = [&](bool print) {
+        int page = 1;
+        int top = 0;
+        const auto drawRow = [&](const QStringList& cells, const QFontMetrics& used) {
+            int left = 0;
+            for (qsizetype c = 0; print && c < columns && c < cells.size(); ++c) {
+                painter.drawText(QRect(left, top, widths[c], line),
+                                 Qt::AlignLeft | Qt::AlignVCenter,
+                                 used.elidedText(cells[c], Qt::ElideRight, widths[c]));
+                left += widths[c] + gap;
+            }
+            top += line;
+        };
+        const auto startPage = [&] {
+            painter.setFont(bold);
+            drawRow(table.headings, boldMetrics);
+            painter.setFont(font);
+        };
+        const auto endPage = [&] {
+            if (!print) return;
+            painter.drawText(QRect(0, pageHeight - line, pageWidth, line), Qt::AlignCenter,
+                             QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+        };
+        // Another page when the next line would reach the foot; false when the printer fails.
+        const auto room = [&] {
+            if (top + line <= bottom) return true;
+            endPage();
+            if (print && !printer->newPage()) return false;
+            ++page;
+            top = 0;
+            startPage();
+            return true;
+        };
+        if (print) {
+            painter.setFont(title);
+            painter.drawText(QRect(0, 0, pageWidth, 2 * line), Qt::AlignLeft | Qt::AlignVCenter,
+                             table.title);
+        }
+        top = 2 * line;
+        startPage();
+        for (const QStringList& row : table.rows) {
+            if (!room()) return false;
+            drawRow(row, metrics);
+        }
+        top += line;
+        for (const QString& note : table.notes) {
+            if (!room()) return false;
+            if (print) {
+                painter.drawText(QRect(0, top, pageWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
+                                 note);
+            }
+            top += line;
+        }
+        endPage();
+        pages = page;
+        return true;
+    };
+    layOut(false);
+    if (!layOut(true)) return false;
+    return painter.end();
 }
 
 void QtPlatform::clearClipboard() {

@@ -58,6 +58,7 @@ class QtPlatform : public Platform {
     bool startPrintJob() override;
     bool printLine(const QString& line) override;
     void endPrintJob() override;
+    bool printTable(const PrintedTable& table) override;
 
     void clearClipboard() override;
     void setClipboardText(const QString& text) override;

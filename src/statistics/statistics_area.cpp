@@ -26,15 +26,9 @@ void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                           (*open)->activateWindow();
                           return;
                       }
-                      // The book's own table and settings: they stay the same objects across
-                      // loads, so the window reads whatever the book holds now.
                       auto* statistics = new stats::StatisticsWindow(
-                          book.table(), book.settings(), platform,
-                          [&book](int record) { (void)book.show(record); }, &window);
-                      statistics->keepWhileOpen(std::make_shared<RecordBook::Subscription>(
-                          book.subscribe([statistics](const RecordBook::Changes& changes) {
-                              if (changes.records || changes.settings) statistics->refresh();
-                          })));
+                          book, platform, [&book](int record) { (void)book.show(record); },
+                          &window);
                       *open = statistics;
                       // Beside the main window where the screen has room, so that both stay
                       // in sight while the user moves through the trips.

@@ -20,7 +20,10 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "filter_bar.h"
 #include "text.h"
+#include "trip_list_window.h"
+#include "trip_source.h"
 
 namespace rodwick::stats {
 namespace {
@@ -189,18 +192,21 @@ struct StatisticsWindow::Page {
     }
 };
 
-StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& settings,
-                                   platform::Platform& platform,
+StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platform,
                                    std::function<void(int record)> showRecord, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      table_(table),
-      settings_(settings),
+      book_(book),
       platform_(platform),
       showRecord_(std::move(showRecord)) {
     setObjectName(QStringLiteral("StatisticsWindow"));
     setWindowTitle(QStringLiteral("Statistics"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(820, 560);
+    resize(820, 620);
+    source_ = new trips::TripSource(book_, this);
+    filterBar_ = new trips::FilterBar(platform_, this);
+    showing_ = new QLabel(this);
+    showing_->setObjectName(QStringLiteral("StatisticsShowing"));
+    showing_->setTextFormat(Qt::PlainText);
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("StatisticsPages"));
@@ -245,15 +251,28 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
 
     // Enter or a double-click on a row that stands for one trip shows that trip.
     connect(bests_->view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        const int record = index.data(kRecordRole).toInt();
-        if (record > 0 && showRecord_) showRecord_(record);
+        const int trip = index.data(kRecordRole).toInt();
+        if (trip < 1 || trip > static_cast<int>(shownTrips_.size())) return;
+        const trips::TripRef& shown = shownTrips_[static_cast<std::size_t>(trip - 1)];
+        if (shown.book == 0) {
+            if (showRecord_) showRecord_(shown.number);
+        } else if (const trips::LogBookFile* file = source_->otherBook(shown.book)) {
+            trips::showOtherTrip(platform_, *this, file->name, shown, units_);
+        }
     });
+    connect(filterBar_, &trips::FilterBar::changed, this, [this] {
+        source_->setAllLogBooks(filterBar_->allLogBooks());
+        refresh();
+    });
+    connect(source_, &trips::TripSource::changed, this, &StatisticsWindow::refresh);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(copyButton);
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filterBar_);
+    layout->addWidget(showing_);
     layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
 
@@ -275,13 +294,21 @@ StatisticsWindow::~StatisticsWindow() = default;
 
 void StatisticsWindow::refresh() {
     QFont font = this->font();
-    font.setFamily(text(settings_.displayFont));
+    font.setFamily(text(book_.settings().displayFont));
     pages_->setFont(font);
 
     // The figures are cheap; the tables' models and the charts are not, so only the page shown
     // is rebuilt now.
-    units_ = settings_.units;
-    figures_ = figuresOf(tripsOf(table_), units_);
+    units_ = book_.settings().units;
+    const std::vector<trips::TripRef>& all = source_->trips();
+    filterBar_->setChoicesFrom(all);
+    const trips::Filtered filtered =
+        trips::applyFilter(all, filterBar_->filter(), units_, filterBar_->wordTest());
+    shownTrips_.clear();
+    for (int index : filtered.shown) shownTrips_.push_back(all[static_cast<std::size_t>(index)]);
+    showing_->setText(text(trips::showingText(static_cast<int>(shownTrips_.size()),
+                                              static_cast<int>(all.size()), filtered.undated)));
+    figures_ = figuresOf(trips::recordsOf(shownTrips_), units_);
     for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
         page->stale = true;
     }
@@ -375,10 +402,12 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
     bests_->reset({QStringLiteral("Species"), QStringLiteral("Weight"), QStringLiteral("Venue"),
                    QStringLiteral("Date"), QStringLiteral("Record")});
     for (const BestRow& row : bests.rows) {
+        // The record's number in its own log book, not its place among the trips counted.
+        const int number = shownTrips_[static_cast<std::size_t>(row.record - 1)].number;
         QList<QStandardItem*> cells = {
             cell(text(row.species)), numberCell(text(formatWeight(row.weight, units_)), row.weight),
             cell(text(row.venue)), cell(text(row.date)),
-            numberCell(QString::number(row.record), row.record)};
+            numberCell(QString::number(number), number)};
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
         bests_->model->appendRow(cells);
     }

@@ -7,35 +7,40 @@
 
 #include "figures.h"
 #include "platform.h"
-#include "record_table.h"
-#include "settings.h"
+#include "record_book.h"
+#include "trip_filter.h"
 
 class QLabel;
 class QStandardItemModel;
 class QTabWidget;
 class QTableView;
 
+namespace rodwick::trips {
+class FilterBar;
+class TripSource;
+}  // namespace rodwick::trips
+
 namespace rodwick::stats {
 
 // The statistics window: what the records teach, as tables with notes of the trips each
-// figure left out, and charts beside them. Modeless; deletes itself when closed, so nothing
-// is computed while it is closed. It reads the table and settings it was given and redraws
-// only when refresh() is called.
+// figure left out, and charts beside them, over the trips its filter lets through. Modeless;
+// deletes itself when closed, so nothing is computed while it is closed. It follows the book:
+// a change to the trips, the units or the filter redraws it.
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // showRecord(n) shows record n (1-based) in the main window.
-    StatisticsWindow(const RecordTable& table, const Settings& settings,
-                     platform::Platform& platform, std::function<void(int record)> showRecord,
-                     QWidget* parent = nullptr);
+    // showRecord(n) shows record n (1-based) of the open log book in the main window.
+    StatisticsWindow(RecordBook& book, platform::Platform& platform,
+                     std::function<void(int record)> showRecord, QWidget* parent = nullptr);
     ~StatisticsWindow() override;
 
-    // Recomputes every figure from the table and the units in force and redraws the page shown;
-    // the other pages are redrawn from the same figures when they are next shown.
+    // Recomputes every figure from the trips the filter lets through and the units in force
+    // and redraws the page shown; the other pages are redrawn from the same figures when they
+    // are next shown.
     void refresh();
-    // Something (a change subscription) that must live exactly as long as the window.
-    void keepWhileOpen(std::shared_ptr<void> held) { held_.push_back(std::move(held)); }
+    trips::FilterBar& filterBar() const { return *filterBar_; }
+    trips::TripSource& source() const { return *source_; }
 
     // The table of the page shown, copied as tab-separated lines with its heading.
     QString visibleTableText() const;
@@ -53,11 +58,14 @@ class StatisticsWindow : public QWidget {
     void fillValues(std::size_t index, const ValueTable& values);
     void fillMonths(const MonthTable& months);
 
-    const RecordTable& table_;
-    const Settings& settings_;
+    RecordBook& book_;
     platform::Platform& platform_;
     std::function<void(int)> showRecord_;
-    std::vector<std::shared_ptr<void>> held_;
+    trips::TripSource* source_ = nullptr;
+    trips::FilterBar* filterBar_ = nullptr;
+    QLabel* showing_ = nullptr;
+    // The trips the figures were computed over; a figure's trip k is shownTrips_[k - 1].
+    std::vector<trips::TripRef> shownTrips_;
 
     QTabWidget* pages_ = nullptr;
     QTabWidget* whatWorksPages_ = nullptr;

@@ -1,4 +1,4 @@
-// The statistics and spreadsheet commands, run from the main window's menus.
+// The statistics, trip list and spreadsheet commands, run from the main window's menus.
 #include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
@@ -6,40 +6,51 @@
 
 #include "rodwick_test/main_window_fixture.h"
 #include "statistics_window.h"
+#include "trip_list_window.h"
 
 namespace rodwick::testing {
 namespace {
 
-class StatisticsCommandTest : public MainWindowTest {
+// The two windows over many trips: the statistics and the trip list, one of each at most.
+class TripWindowCommandTest : public MainWindowTest,
+                              public ::testing::WithParamInterface<const char*> {
   protected:
     // Opens the window from the menu; the one open window, or null.
-    stats::StatisticsWindow* open() {
-        action("MnuStats")->trigger();
-        const auto open = window_.findChildren<stats::StatisticsWindow*>();
+    QWidget* open() {
+        action(GetParam())->trigger();
+        QList<QWidget*> open;
+        for (QWidget* window : window_.findChildren<QWidget*>()) {
+            if (window->isWindow() && (qobject_cast<stats::StatisticsWindow*>(window) ||
+                                       qobject_cast<trips::TripListWindow*>(window))) {
+                open << window;
+            }
+        }
         return open.size() == 1 ? open.front() : nullptr;
     }
 };
 
-// The window's own figures and its following of the book are the statistics tests' to tell.
-TEST_F(StatisticsCommandTest, IsOffWithNoRecordsAndOpensOneWindowThatFollowsTheBookUntilClosed) {
-    EXPECT_FALSE(action("MnuStats")->isEnabled());
+// The windows' own contents and their following of the book are their own tests' to tell.
+TEST_P(TripWindowCommandTest, IsOffWithNoRecordsAndOpensOneWindowUntilClosed) {
+    EXPECT_FALSE(action(GetParam())->isEnabled());
     hold(3);
-    ASSERT_TRUE(action("MnuStats")->isEnabled());
-    QPointer<stats::StatisticsWindow> statistics = open();
-    ASSERT_NE(statistics, nullptr);
+    ASSERT_TRUE(action(GetParam())->isEnabled());
+    QPointer<QWidget> opened = open();
+    ASSERT_NE(opened, nullptr);
     // A second choice raises the open window rather than opening another.
-    EXPECT_EQ(open(), statistics.data());
+    EXPECT_EQ(open(), opened.data());
     EXPECT_EQ(platform_.callsOf("modeless").size(), 1u);
 
     // Closing changes nothing, and the command then opens a new one.
     const std::string before = viewText();
-    statistics->close();
+    opened->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(statistics.isNull());
+    EXPECT_TRUE(opened.isNull());
     EXPECT_EQ(viewText(), before);
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(platform_.callsOf("modeless").size(), 2u);
 }
+INSTANTIATE_TEST_SUITE_P(StatisticsAndTripList, TripWindowCommandTest,
+                         ::testing::Values("MnuStats", "MnuTrips"));
 
 class SpreadsheetCommandTest : public MainWindowTest {};
 

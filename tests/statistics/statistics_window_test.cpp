@@ -22,9 +22,11 @@ namespace {
 class StatisticsWindowTest : public ::testing::Test {
   protected:
     StatisticsWindowTest() {
-        EXPECT_TRUE(table_.replaceAll(exampleTrips()));
-        settings_.units = UnitNames::imperial();
-        window_ = new stats::StatisticsWindow(table_, settings_, platform_,
+        EXPECT_TRUE(book_.replaceRecords(exampleTrips()).ok());
+        Settings settings;
+        settings.units = UnitNames::imperial();
+        book_.setSettings(settings);
+        window_ = new stats::StatisticsWindow(book_, platform_,
                                               [this](int record) { shown_.push_back(record); });
     }
     ~StatisticsWindowTest() override { delete window_.data(); }
@@ -59,8 +61,7 @@ class StatisticsWindowTest : public ::testing::Test {
     QTabWidget* tabsNamed(const char* name) const {
         return window_->findChild<QTabWidget*>(QString::fromLatin1(name));
     }
-    RecordTable table_;
-    Settings settings_;
+    RecordBook book_;
     ScriptedPlatform platform_;
     std::vector<int> shown_;
     QPointer<stats::StatisticsWindow> window_;
@@ -92,19 +93,16 @@ TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
     EXPECT_EQ(bars("BaitChart"), (QStringList{"Caster", "Worm", "Maggot", "Sweetcorn", "Boilie"}));
 
     tabsNamed("StatisticsPages")->setCurrentIndex(0);
-    table_.setCurrentRecord(1);
-    table_.removeRecord();  // 200 oz at Mill Pond
-    settings_.units = UnitNames::metric();
-    EXPECT_EQ(figure("Trips"), "20") << "the window computes nothing by itself";
-    window_->refresh();
+    ASSERT_TRUE(book_.show(1));
+    ASSERT_TRUE(book_.deleteCurrent().ok());  // 200 oz at Mill Pond
+    book_.setSettings(Settings{});            // metric
     ASSERT_EQ(figure("Trips"), "19");
     EXPECT_EQ(cellText("VenueTable", 0, 1), "5");
     EXPECT_EQ(cellText("BestTable", 0, 1), "14 Kg 2 g");  // read in the units in force
 
     // A page of what works changed while its neighbour was shown.
     tabsNamed("WhatWorksPages")->setCurrentIndex(0);
-    table_.clearTable();
-    window_->refresh();
+    book_.newDatabase();
     EXPECT_EQ(rows("BaitTable"), 0);
     EXPECT_EQ(bars("BaitChart"), QStringList{});
     EXPECT_EQ(rows("VenueTable"), 0);
@@ -156,7 +154,7 @@ TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNoth
     QTest::keyClick(window_, Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window_.isNull());
-    EXPECT_EQ(table_.recordCount(), 20);
+    EXPECT_EQ(book_.recordCount(), 20);
     EXPECT_TRUE(platform_.calls().empty());
 }
 

@@ -79,6 +79,12 @@ bool ScriptedPlatform::printLine(const QString& line) {
     return true;
 }
 
+bool ScriptedPlatform::printTable(const platform::PrintedTable& table) {
+    if (failingPrinterCalls.count(++printerCalls) != 0) return false;
+    printedTables.push_back(table);
+    return true;
+}
+
 bool ScriptedPlatform::startProgram(const QString& program, const QStringList& arguments) {
     startedPrograms.push_back(QStringList{program} + arguments);
     return !missingPrograms.contains(program);

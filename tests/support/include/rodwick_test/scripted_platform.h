@@ -62,6 +62,7 @@ class ScriptedPlatform : public platform::Platform {
     // that fail; a failed line is not printed.
     std::set<int> failingPrinterCalls;
     int printerCalls = 0;
+    std::vector<platform::PrintedTable> printedTables;
     QString clipboard;
     std::vector<QStringList> startedPrograms;
     QStringList missingPrograms;  // programs that cannot be started
@@ -78,6 +79,7 @@ class ScriptedPlatform : public platform::Platform {
     QString fontDialog(const QString& currentFont) override;
     void setPrinterFontName(const QString& fontName) override { printerFont = fontName; }
     QString printerFontName() const override { return printerFont; }
+    bool printTable(const platform::PrintedTable& table) override;
     void setPrinterFontAttribute(platform::FontAttribute attribute, bool on) override;
     bool startPrintJob() override;
     bool printLine(const QString& line) override;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <string>
+#include <vector>
+
+#include "settings.h"
+#include "trip_columns.h"
+#include "trip_filter.h"
+
+namespace rodwick::trips {
+
+// The rows of the trip list: the trips the filter lets through, in the order of the column
+// sorted by. A new set of trips is told to the view as the rows it inserts, removes or
+// changes, so that the view keeps its place and its selection.
+class TripListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    explicit TripListModel(QObject* parent = nullptr);
+
+    // Shows these trips, filtered and sorted; the trips stay owned by the caller and must stay
+    // valid until the next call. wordTest serves a filter with a word.
+    void setTrips(const std::vector<TripRef>& trips, const std::vector<std::string>& bookNames,
+                  const TripFilter& filter, const WordTest& wordTest, const UnitNames& units);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // The trip of a row; rows are those of the model.
+    const TripRef& tripAt(int row) const;
+    // The trips shown, in their order.
+    std::vector<TripRef> shownTrips() const;
+    const Filtered& filtered() const { return filtered_; }
+    int tripCount() const { return static_cast<int>(trips_.size()); }
+    const std::vector<std::string>& bookNames() const { return bookNames_; }
+    const UnitNames& units() const { return units_; }
+    // The row of the trip whose record equals this one in that log book; -1 when none does.
+    int rowOf(int book, const TripRecord& record) const;
+
+  private:
+    // A row as last told to the view: its trip's log book, number and text. A row is the same
+    // trip across a change when its log book and text are; an edited trip keeps its number.
+    struct RowKey {
+        int book = 0;
+        int number = 0;
+        TripRecord record;
+        bool sameTrip(const RowKey& other) const {
+            return book == other.book && record == other.record;
+        }
+    };
+    static RowKey keyOf(const TripRef& trip);
+    void order();
+    void applyRows(std::vector<int> rows);
+
+    std::vector<TripRef> trips_;
+    std::vector<std::string> bookNames_;
+    UnitNames units_;
+    Filtered filtered_;
+    std::vector<int> rows_;  // indices into trips_
+    std::vector<RowKey> keys_;
+    int sortColumn_ = -1;
+    Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+};
+
+}  // namespace rodwick::trips

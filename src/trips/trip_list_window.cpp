@@ -1,0 +1,318 @@
+#include "trip_list_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "csv_commands.h"
+#include "fields.h"
+#include "figures.h"
+#include "filter_bar.h"
+#include "program_files.h"
+#include "text.h"
+#include "trip_list_model.h"
+#include "trip_source.h"
+
+namespace rodwick::trips {
+namespace {
+
+constexpr auto kLayoutGroup = "TripList";
+
+QString counted(int count, const char* one, const char* many) {
+    return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
+}
+
+// " (2 without times)" where some trips were left out of a total.
+QString without(int count, const char* what) {
+    return count == 0 ? QString()
+                      : QStringLiteral(" (%1 without %2)").arg(count).arg(QLatin1String(what));
+}
+
+// The labelled text of a trip: each field under its editor's caption, the weights and the
+// depth with the unit names in force.
+QString labelledText(const TripRecord& record, const UnitNames& units) {
+    QStringList lines;
+    for (const FieldInfo& info : kFields) {
+        if (info.editorCaption.empty()) continue;
+        QString caption =
+            fromUtf8(info.field == Field::BestFishWeightMajor ? captionAlone(info.field)
+                                                              : info.editorCaption);
+        QString value = fromFileText(record[info.field]);
+        if (hasUnitName(info.unit)) {
+            const auto minor = static_cast<Field>(static_cast<int>(info.field) + 1);
+            const UnitKind minorUnit = fieldInfoOf(minor).unit;
+            value =
+                QStringList{fromFileText(record[info.field]),
+                            fromFileText(unitName(info.unit, units)), fromFileText(record[minor]),
+                            fromFileText(unitName(minorUnit, units))}
+                    .join(QLatin1Char(' '));
+        }
+        lines << caption + QLatin1Char(' ') + value;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+std::string windowLayoutFile() {
+    const UserFolders folders = userFoldersFromEnvironment();
+    const std::string config = !folders.configHome.empty() ? folders.configHome
+                               : !folders.home.empty()     ? folders.home + "/.config"
+                                                           : std::string();
+    return config.empty() ? std::string() : config + "/rodwick/windows.conf";
+}
+
+TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
+                               std::string layoutFile, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      book_(book),
+      platform_(platform),
+      layoutFile_(std::move(layoutFile)) {
+    setObjectName(QStringLiteral("TripListWindow"));
+    setWindowTitle(QStringLiteral("Trips"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(900, 520);
+
+    source_ = new TripSource(book_, this);
+    filterBar_ = new FilterBar(platform_, this);
+    model_ = new TripListModel(this);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("TripTable"));
+    table_->setAccessibleName(QStringLiteral("Trips"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setTabKeyNavigation(false);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionsMovable(true);
+    header->setHighlightSections(false);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Rows start in record order; a click on a heading sorts by that column.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+
+    totals_ = new QLabel(this);
+    totals_->setObjectName(QStringLiteral("TripTotals"));
+    totals_->setAccessibleName(QStringLiteral("Totals"));
+    totals_->setTextFormat(Qt::PlainText);
+    totals_->setWordWrap(true);
+    totals_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    totals_->setFocusPolicy(Qt::StrongFocus);
+    leftOut_ = new QLabel(this);
+    leftOut_->setObjectName(QStringLiteral("TripFilesLeftOut"));
+    leftOut_->setTextFormat(Qt::PlainText);
+    leftOut_->setWordWrap(true);
+    leftOut_->setVisible(false);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("TripFolderProgress"));
+    progress_->setAccessibleName(QStringLiteral("Reading the log books of the folder"));
+    progress_->setVisible(false);
+
+    auto* exportButton = new QPushButton(QStringLiteral("Export Shown Trips (CSV)..."), this);
+    exportButton->setObjectName(QStringLiteral("TripExport"));
+    auto* printButton = new QPushButton(QStringLiteral("Print Shown Trips..."), this);
+    printButton->setObjectName(QStringLiteral("TripPrint"));
+    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton->setObjectName(QStringLiteral("TripClose"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(progress_, 1);
+    buttons->addStretch(0);
+    buttons->addWidget(exportButton);
+    buttons->addWidget(printButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filterBar_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(totals_);
+    layout->addWidget(leftOut_);
+    layout->addLayout(buttons);
+
+    connect(exportButton, &QPushButton::clicked, this, &TripListWindow::exportShown);
+    connect(printButton, &QPushButton::clicked, this, &TripListWindow::printShown);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    // Return or a double-click.
+    connect(table_, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { showTrip(index.row()); });
+    connect(header, &QWidget::customContextMenuRequested, this, &TripListWindow::showColumnMenu);
+    connect(filterBar_, &FilterBar::changed, this, [this] {
+        source_->setAllLogBooks(filterBar_->allLogBooks());
+        refresh();
+    });
+    connect(source_, &TripSource::changed, this, &TripListWindow::refresh);
+
+    restoreLayout();
+    refresh();
+    if (model_->rowCount() > 0) {
+        // The trip the main window shows, so the list opens where the user is.
+        const int row = model_->rowOf(0, book_.current());
+        table_->selectRow(row < 0 ? 0 : row);
+    }
+}
+
+TripListWindow::~TripListWindow() = default;
+
+void TripListWindow::refresh() {
+    const std::vector<TripRef>& trips = source_->trips();
+    filterBar_->setChoicesFrom(trips);
+    model_->setTrips(trips, source_->bookNames(), filterBar_->filter(), filterBar_->wordTest(),
+                     book_.settings().units);
+    table_->setColumnHidden(static_cast<int>(Column::LogBook), !source_->allLogBooks());
+    totals_->setText(totalsText());
+
+    const std::vector<std::string> leftOut = source_->leftOutFiles();
+    QStringList lines;
+    for (const std::string& file : leftOut) lines << fromPath(file);
+    leftOut_->setText(QStringLiteral("Left out, not read as a log book:\n") +
+                      lines.join(QLatin1Char('\n')));
+    leftOut_->setVisible(!lines.isEmpty());
+    const int toRead = source_->filesToRead();
+    progress_->setVisible(toRead > 0);
+    progress_->setRange(0, source_->filesInFolder());
+    progress_->setValue(source_->filesInFolder() - toRead);
+}
+
+QString TripListWindow::totalsText() const {
+    const std::vector<TripRef> shown = model_->shownTrips();
+    std::vector<int> all(shown.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+    const Totals totals = totalsOf(shown, all, model_->units());
+    const UnitNames& units = model_->units();
+    QStringList parts;
+    parts << fromUtf8(showingText(static_cast<int>(shown.size()), model_->tripCount(),
+                                  model_->filtered().undated));
+    parts << fromFileText(stats::formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
+                 without(totals.untimed, "times");
+    parts << fromFileText(stats::formatWeight(totals.totalCatch, units)) +
+                 QStringLiteral(" caught") + without(totals.unweighed, "a total weight");
+    parts << counted(totals.blankTrips, "blank trip", "blank trips");
+    parts << QStringLiteral("\u00a3") +
+                 fromFileText(stats::formatMoney(static_cast<double>(totals.ticketCents))) +
+                 QStringLiteral(" on day tickets") + without(totals.unpriced, "a ticket price");
+    return parts.join(QStringLiteral("; "));
+}
+
+void TripListWindow::showTrip(int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    const TripRef& trip = model_->tripAt(row);
+    if (trip.book == 0) {
+        (void)book_.show(trip.number);
+        return;
+    }
+    if (const LogBookFile* file = source_->otherBook(trip.book)) {
+        showOtherTrip(platform_, *this, file->name, trip, book_.settings().units);
+    }
+}
+
+void showOtherTrip(platform::Platform& platform, QWidget& parent, const std::string& bookName,
+                   const TripRef& trip, const UnitNames& units) {
+    // The text is copied: the window stays as it is when the file is read again.
+    auto* window = new QWidget(&parent, Qt::Window);
+    window->setObjectName(QStringLiteral("OtherTripWindow"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(fromPath(bookName) + QStringLiteral(" - Trip ") +
+                           QString::number(trip.number));
+    auto* text = new QPlainTextEdit(labelledText(*trip.record, units), window);
+    text->setObjectName(QStringLiteral("OtherTripText"));
+    text->setAccessibleName(window->windowTitle());
+    text->setReadOnly(true);
+    auto* close = new QPushButton(QStringLiteral("Close"), window);
+    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(text, 1);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    window->resize(460, 480);
+    platform.showModeless(*window);
+}
+
+void TripListWindow::exportShown() {
+    exportCsv(recordsOf(model_->shownTrips()), model_->units(), platform_);
+}
+
+void TripListWindow::printShown() {
+    platform::PrintedTable report;
+    report.title = fromFileText(describe(filterBar_->filter()));
+    const QHeaderView* header = table_->horizontalHeader();
+    std::vector<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (header->isSectionHidden(logical)) continue;
+        columns.push_back(logical);
+        report.headings << model_->headerData(logical, Qt::Horizontal).toString();
+    }
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : columns) cells << model_->index(row, column).data().toString();
+        report.rows << cells;
+    }
+    report.notes << totals_->text();
+    if (!source_->leftOutFiles().empty()) report.notes << leftOut_->text().split('\n');
+    while (!platform_.printTable(report)) {
+        const platform::Message failed{
+            QStringLiteral("The printer is not ready or the report could not be printed."),
+            QStringLiteral("Print Shown Trips"), platform::Buttons::RetryCancel,
+            platform::Icon::Exclamation};
+        if (platform_.showMessage(failed) != platform::Answer::Retry) return;
+    }
+}
+
+void TripListWindow::showColumnMenu(const QPoint& at) {
+    QMenu menu(this);
+    QHeaderView* header = table_->horizontalHeader();
+    for (int column = 0; column < kColumnCount; ++column) {
+        if (column == static_cast<int>(Column::LogBook) && !source_->allLogBooks()) continue;
+        QAction* action = menu.addAction(model_->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!header->isSectionHidden(column));
+        connect(action, &QAction::toggled, this, [this, header, column](bool shown) {
+            // One column always stays, so that the list never becomes an empty frame.
+            if (!shown && header->count() - header->hiddenSectionCount() <= 1) return;
+            header->setSectionHidden(column, !shown);
+            saveLayout();
+        });
+    }
+    menu.exec(header->mapToGlobal(at));
+}
+
+void TripListWindow::closeEvent(QCloseEvent* event) {
+    saveLayout();
+    QWidget::closeEvent(event);
+}
+
+void TripListWindow::saveLayout() const {
+    if (layoutFile_.empty()) return;
+    QSettings layout(fromPath(layoutFile_), QSettings::IniFormat);
+    layout.beginGroup(QLatin1String(kLayoutGroup));
+    layout.setValue(QStringLiteral("columns"), table_->horizontalHeader()->saveState());
+    layout.endGroup();
+}
+
+void TripListWindow::restoreLayout() {
+    if (layoutFile_.empty()) return;
+    const QSettings layout(fromPath(layoutFile_), QSettings::IniFormat);
+    const QByteArray columns =
+        layout.value(QLatin1String(kLayoutGroup) + QStringLiteral("/columns")).toByteArray();
+    QHeaderView* header = table_->horizontalHeader();
+    if (columns.isEmpty() || !header->restoreState(columns)) return;
+    // Rows open in record order whatever order was last chosen.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+}  // namespace rodwick::trips

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform.h"
+#include "record_book.h"
+#include "trip_filter.h"
+
+class QLabel;
+class QProgressBar;
+class QTableView;
+
+namespace rodwick::trips {
+
+class FilterBar;
+class TripListModel;
+class TripSource;
+
+// The trip list: every trip the filter lets through as a row, sortable by any column, with
+// their totals under the table. Modeless; deletes itself when closed. It follows the book:
+// edits, additions and deletions show in it while it is open.
+class TripListWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // layoutFile keeps the columns' order, widths and which are hidden between runs.
+    TripListWindow(RecordBook& book, platform::Platform& platform, std::string layoutFile,
+                   QWidget* parent = nullptr);
+    ~TripListWindow() override;
+
+    TripListModel& model() const { return *model_; }
+    FilterBar& filterBar() const { return *filterBar_; }
+    TripSource& source() const { return *source_; }
+    QTableView& table() const { return *table_; }
+    // The totals row's text, as shown under the table.
+    QString totalsText() const;
+
+    // Shows the trip of a row: a trip of the open log book in the main window, another log
+    // book's in a read-only window of its own.
+    void showTrip(int row);
+    void exportShown();
+    void printShown();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void refresh();
+    void showColumnMenu(const QPoint& at);
+    void saveLayout() const;
+    void restoreLayout();
+
+    RecordBook& book_;
+    platform::Platform& platform_;
+    std::string layoutFile_;
+    TripSource* source_ = nullptr;
+    FilterBar* filterBar_ = nullptr;
+    TripListModel* model_ = nullptr;
+    QTableView* table_ = nullptr;
+    QLabel* totals_ = nullptr;
+    QLabel* leftOut_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+};
+
+// Shows a trip of another log book as its labelled text in a read-only window of its own, over
+// `parent`.
+void showOtherTrip(platform::Platform& platform, QWidget& parent, const std::string& bookName,
+                   const TripRef& trip, const UnitNames& units);
+
+// Where the windows' layouts are kept: the user's configuration folder, never the settings
+// file.
+std::string windowLayoutFile();
+
+}  // namespace rodwick::trips

@@ -1,0 +1,185 @@
+// The trip list as a user works it: it follows the book, keeps its place, filters, totals,
+// shows a trip, writes and prints what it shows, and reads the folder's other log books.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QtTest/QTest>
+
+#include "../statistics/example_trips.h"
+#include "database_file.h"
+#include "filter_bar.h"
+#include "rodwick_test/scripted_platform.h"
+#include "rodwick_test/store_test_util.h"
+#include "trip_list_model.h"
+#include "trip_list_window.h"
+#include "trip_source.h"
+
+namespace rodwick::testing {
+namespace {
+
+using trips::Column;
+
+class TripListWindowTest : public ::testing::Test {
+  protected:
+    TripListWindowTest() {
+        RecordTable table;
+        EXPECT_TRUE(table.replaceAll(exampleTrips()));
+        EXPECT_TRUE(saveDatabaseFile(dir_.file("2001.RWK"), table).ok());
+        EXPECT_TRUE(book_.load(dir_.file("2001.RWK")).ok());
+        Settings settings;
+        settings.units = UnitNames::imperial();
+        book_.setSettings(settings);
+        open();
+    }
+    ~TripListWindowTest() override { delete window_.data(); }
+    void open() {
+        window_ = new trips::TripListWindow(book_, platform_, dir_.file("windows.conf"));
+    }
+    trips::TripListModel& model() const { return window_->model(); }
+    QString cell(int row, Column column) const {
+        return model().index(row, static_cast<int>(column)).data().toString();
+    }
+    // The record numbers of the rows, top to bottom.
+    std::vector<int> numbers() const {
+        std::vector<int> numbers;
+        for (int row = 0; row < model().rowCount(); ++row) {
+            numbers.push_back(model().tripAt(row).number);
+        }
+        return numbers;
+    }
+    int selectedNumber() const {
+        const QModelIndex current = window_->table().currentIndex();
+        return current.isValid() ? model().tripAt(current.row()).number : 0;
+    }
+    void typeWord(const QString& word) {
+        window_->findChild<QLineEdit*>(QStringLiteral("FilterWord"))->setText(word);
+    }
+
+    TempDir dir_;
+    RecordBook book_;
+    ScriptedPlatform platform_;
+    QPointer<trips::TripListWindow> window_;
+};
+
+// Changes arrive as the rows they touch, never as a new model, and the selection stays on its
+// trip while rows come and go around it and while the list is sorted.
+TEST_F(TripListWindowTest, FollowsTheBookRowByRowAndKeepsTheSelectedTrip) {
+    ASSERT_EQ(model().rowCount(), 20);
+    EXPECT_EQ(window_->windowTitle(), "Trips");
+    QSignalSpy resets(&model(), &QAbstractItemModel::modelReset);
+    QSignalSpy removed(&model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy inserted(&model(), &QAbstractItemModel::rowsInserted);
+    window_->table().selectRow(9);  // record 10, River Teme, 09-08-2001
+    ASSERT_EQ(selectedNumber(), 10);
+
+    ASSERT_TRUE(book_.show(3));
+    ASSERT_TRUE(book_.deleteCurrent().ok());
+    EXPECT_EQ(removed.size(), 1);
+    EXPECT_EQ(model().rowCount(), 19);
+    EXPECT_EQ(selectedNumber(), 9) << "the same trip, renumbered";
+    EXPECT_EQ(cell(8, Column::Record), "9");
+
+    ASSERT_TRUE(book_.show(9));
+    ASSERT_TRUE(book_.duplicateCurrent().ok());
+    EXPECT_EQ(inserted.size(), 1);
+    EXPECT_EQ(cell(19, Column::Venue), "River Teme");
+    ASSERT_TRUE(book_.setField(Field::Venue, "Teme at Ludlow").ok());
+    EXPECT_EQ(cell(8, Column::Venue), "Teme at Ludlow");
+    EXPECT_EQ(selectedNumber(), 9) << "an edited trip stays selected";
+
+    // By date, latest first: a trip without a date (record 13, once 14) goes last.
+    window_->table().sortByColumn(static_cast<int>(Column::Date), Qt::DescendingOrder);
+    EXPECT_EQ(cell(0, Column::Date), "03-31-2002");
+    EXPECT_EQ(model().tripAt(19).number, 13);
+    EXPECT_EQ(selectedNumber(), 9);
+    ASSERT_TRUE(book_.setField(Field::Date, "01-01-2003").ok());  // to the top of the list
+    EXPECT_EQ(model().tripAt(0).number, 9);
+    EXPECT_EQ(selectedNumber(), 9);
+    EXPECT_EQ(resets.size(), 0);
+}
+
+TEST_F(TripListWindowTest, ReturnShowsTheTripAndTheFilterNarrowsRowsTotalsAndOutputs) {
+    window_->show();
+    window_->table().setFocus();
+    window_->table().selectRow(4);
+    QTest::keyClick(&window_->table(), Qt::Key_Return);
+    EXPECT_EQ(book_.currentRecord(), 5);
+
+    typeWord(QStringLiteral("teme"));  // Find's rules: any field, any case
+    ASSERT_EQ(model().rowCount(), 5);
+    EXPECT_TRUE(window_->totalsText().startsWith("Showing 5 of 20 trips; "))
+        << window_->totalsText().toStdString();
+    EXPECT_TRUE(window_->totalsText().contains("(1 without a total weight)"));
+
+    // Out in the order shown, with the export's writer and the printer seam.
+    window_->table().sortByColumn(static_cast<int>(Column::Record), Qt::DescendingOrder);
+    platform_.answerSaveDialog(QString::fromStdString(dir_.file("teme.csv")));
+    window_->findChild<QPushButton*>(QStringLiteral("TripExport"))->click();
+    const std::string csv = readBytes(dir_.file("teme.csv"));
+    ASSERT_NE(csv.find("\r\nRiver Teme,"), std::string::npos);
+    EXPECT_LT(csv.find("10-20-2001"), csv.find("05-05-2001"));
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6);
+
+    window_->table().setColumnHidden(static_cast<int>(Column::Species), true);
+    window_->findChild<QPushButton*>(QStringLiteral("TripPrint"))->click();
+    ASSERT_EQ(platform_.printedTables.size(), 1u);
+    const platform::PrintedTable& report = platform_.printedTables.front();
+    EXPECT_EQ(report.rows.size(), 5);
+    EXPECT_FALSE(report.headings.contains("Species"));
+    EXPECT_EQ(report.headings.size(), trips::kColumnCount - 2);  // no log book, no species
+    EXPECT_EQ(report.rows.front().front(), "17");
+    EXPECT_EQ(report.notes.front(), window_->totalsText());
+}
+
+// Hidden and moved columns come back in the next window; the settings file is not touched.
+TEST_F(TripListWindowTest, RemembersItsColumnsInItsOwnFile) {
+    QHeaderView* header = window_->table().horizontalHeader();
+    header->setSectionHidden(static_cast<int>(Column::Bait), true);
+    header->moveSection(static_cast<int>(Column::Date), 0);
+    window_->close();
+    delete window_.data();
+    open();
+    header = window_->table().horizontalHeader();
+    EXPECT_TRUE(header->isSectionHidden(static_cast<int>(Column::Bait)));
+    EXPECT_EQ(header->logicalIndex(0), static_cast<int>(Column::Date));
+    EXPECT_EQ(dir_.names(), (std::set<std::string>{"2001.RWK", "windows.conf"}));
+}
+
+// The other log books of the folder: read, named in their column, shown read-only, read again
+// when they change; a file that is no log book is named with its reason.
+TEST_F(TripListWindowTest, AllLogBooksOfTheFolderReadWithoutWriting) {
+    RecordTable other;
+    ASSERT_TRUE(other.replaceAll({exampleTrips()[0], exampleTrips()[1]}));
+    ASSERT_TRUE(saveDatabaseFile(dir_.file("2002.rwk"), other).ok());
+    writeBytes(dir_.file("Notes.RWK"), "not a log book\r\n");
+    const std::string before = readBytes(dir_.file("2002.rwk"));
+
+    window_->findChild<QComboBox*>(QStringLiteral("FilterScope"))->setCurrentIndex(1);
+    QTRY_COMPARE(window_->source().filesToRead(), 0);
+    ASSERT_EQ(model().rowCount(), 22);
+    EXPECT_FALSE(window_->table().isColumnHidden(static_cast<int>(Column::LogBook)));
+    EXPECT_EQ(cell(20, Column::LogBook), "2002.rwk");
+    const auto* leftOut = window_->findChild<QLabel*>(QStringLiteral("TripFilesLeftOut"));
+    EXPECT_TRUE(leftOut->isVisibleTo(window_) && leftOut->text().contains("Notes.RWK: "));
+
+    window_->showTrip(21);
+    ASSERT_EQ(platform_.modelessShown.size(), 1u);
+    EXPECT_EQ(platform_.modelessShown.back()->windowTitle(), "2002.rwk - Trip 2");
+    EXPECT_EQ(book_.currentRecord(), 1) << "the open log book stays as it is";
+
+    ASSERT_TRUE(other.duplicateCurrent());
+    ASSERT_TRUE(saveDatabaseFile(dir_.file("2002.rwk"), other).ok());
+    QTRY_COMPARE(model().rowCount(), 23);
+    EXPECT_EQ(readBytes(dir_.file("2001.RWK")).size(), formatDatabase(book_.table()).size());
+    EXPECT_NE(readBytes(dir_.file("2002.rwk")), before);  // the test's own write, read again
+}
+
+}  // namespace
+}  // namespace rodwick::testing
