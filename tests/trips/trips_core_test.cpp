@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <random>
 #include <sstream>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "figures.h"
+#include "log_books.h"
+#include "rodwick_test/store_test_util.h"
 #include "trip_columns.h"
 #include "trip_filter.h"
 
@@ -46,13 +49,7 @@ TEST(TripFilterTest, EachPartAndWhatItLeavesOut) {
         {"River Teme",  "Crucian Carp", "",        "",       "sometime",    "3",    "",  ""},
         {"",            "",             "",        "",       "",            "",     "",  ""}});
     const DateRange year2001{D{2001, 1, 1}, D{2001, 12, 31}, 0};
-    struct Case {
-        const char* what;
-        TripFilter filter;
-        std::vector<int> shown;
-        int undated = 0;
-        int unweighed = 0;
-    };
+    struct Case { const char* what; TripFilter filter; std::vector<int> shown; int undated = 0, unweighed = 0; };
     const std::vector<Case> cases = {
         {"nothing set", {}, {0, 1, 2, 3, 4}},
         {"blank venue", {.venue = "  "}, {0, 1, 2, 3, 4}},
@@ -214,12 +211,8 @@ TEST(TripFilterTest, RandomBooksAndFiltersAgreeWithTheRules) {
 }
 
 TEST(TripColumnsTest, Cells) {
-    struct Case {
-        std::vector<std::string> texts;
-        Column column;
-        std::string cell;
-    };
     // clang-format off
+    struct Case { std::vector<std::string> texts; Column column; std::string cell; };
     const std::vector<Field> fields = {F::TotalWeightMajor, F::TotalWeightMinor, F::BestFishWeightMinor, F::StartTime, F::FinishTime};
     const std::vector<Case> cases = {
         {{"12",    "8", "",      "",      ""},       Column::TotalWeight,    "12 lb 8 oz"},
@@ -243,13 +236,8 @@ TEST(TripColumnsTest, Cells) {
 }
 
 TEST(TripColumnsTest, SortsValuesAsValuesUnreadableLastStable) {
-    struct Case {
-        Column column;
-        std::vector<Field> fields;
-        std::vector<std::vector<std::string>> trips;
-        std::vector<int> shown, ascending, descending;
-    };
     // clang-format off
+    struct Case { Column column; std::vector<Field> fields; std::vector<std::vector<std::string>> trips; std::vector<int> shown, ascending, descending; };
     const std::vector<Case> cases = {
         {Column::Date, {F::Date}, {{"12-31-2000"}, {"02-01-2001"}, {"junk"}, {"2000-06-01"}},
          {0, 1, 2, 3}, {3, 0, 1, 2}, {1, 0, 3, 2}},
@@ -296,6 +284,31 @@ TEST(TripColumnsTest, TotalsCountWhatDidNotRead) {
     EXPECT_EQ(std::tuple(t.trips, t.minutesFished, t.untimed, t.totalCatch, t.unweighed,
                          t.blankTrips, t.ticketCents, t.unpriced),
               std::tuple(3, 660, 1, 8.0, 1, 1, 550LL, 1));
+}
+
+TEST(LogBooksTest, TheFoldersOtherLogBooksAndWhatTheyHold) {
+    testing::TempDir dir;
+    testing::writeBytes(dir.file("A.RWK"), testing::databaseBytes(testing::trips(1, 2)));
+    testing::writeBytes(dir.file("b.rwk"), testing::databaseBytes(testing::trips(3, 3)));
+    testing::writeBytes(dir.file("Bad.Rwk"), "a shopping list\r\n");
+    testing::writeBytes(dir.file("Open.RWK"), testing::databaseBytes({}));
+    testing::writeBytes(dir.file("notes.txt"), "");
+    testing::writeBytes(dir.file("A.RWK.bak"), "");
+    std::filesystem::create_directory(dir.file("Sub.RWK"));
+    // The open file under another name is still the open file.
+    std::filesystem::create_hard_link(dir.file("Open.RWK"), dir.file("Same.rwk"));
+    const std::vector<std::string> others = {dir.file("A.RWK"), dir.file("b.rwk"),
+                                             dir.file("Bad.Rwk")};
+    EXPECT_EQ(otherLogBooks(dir.file("Open.RWK")), others);
+    EXPECT_TRUE(otherLogBooks(dir.file("gone/Open.RWK")).empty());
+
+    const LogBookFile good = readLogBook(others[0]);
+    EXPECT_EQ(good.name, "A.RWK");
+    EXPECT_EQ(good.records, testing::trips(1, 2));
+    EXPECT_EQ(good.error, "");
+    const LogBookFile bad = readLogBook(others[2]);
+    EXPECT_TRUE(bad.records.empty());
+    EXPECT_EQ(bad.error, others[2] + ": The record count is not a whole number.");
 }
 
 }  // namespace
