@@ -140,7 +140,7 @@ struct StatisticsWindow::Page {
         layout->addWidget(notes);
     }
 
-    // A bar for each value, the best on top; values come at each fill.
+    // A bar for each value, the first row's on top; values come at each fill.
     void makeValueChart() {
         QChart* plot = newChart(chart);
         set = new QBarSet(QStringLiteral("Average catch"));
@@ -215,11 +215,10 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     whatWorksPages_ = new QTabWidget(pages_);
     whatWorksPages_->setObjectName(QStringLiteral("WhatWorksPages"));
     const std::pair<const char*, const char*> valuePages[] = {
-        {"Method", "&Method"},
-        {"Bait", "B&ait"},
-        {"Weather", "W&eather"},
-        {"WaterCondition", "Water co&ndition"},
-        {"WaterType", "T&ype of water"}};
+        {"Method", "&Method"},           {"Bait", "B&ait"},
+        {"Weather", "W&eather"},         {"WaterCondition", "Water co&ndition"},
+        {"WaterType", "T&ype of water"}, {"Moon", "Moon"},  // every letter of it is taken
+        {"TimeOfDay", "&Time of Day"}};
     for (const auto& [name, caption] : valuePages) {
         values_.push_back(
             std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
@@ -260,9 +259,15 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     summary_->fill = [this] { fillSummary(figures_.summary); };
     venues_->fill = [this] { fillVenues(figures_.venues); };
     bests_->fill = [this] { fillBests(figures_.bests); };
-    for (std::size_t i = 0; i < values_.size(); ++i) {
+    // The fields' pages, then the moon's and the time of day's.
+    const std::size_t fieldPages = std::size(kWhatWorksFields);
+    for (std::size_t i = 0; i < fieldPages; ++i) {
         values_[i]->fill = [this, i] { fillValues(i, figures_.whatWorks[i]); };
     }
+    values_[fieldPages]->fill = [this, fieldPages] { fillValues(fieldPages, figures_.moonPhases); };
+    values_[fieldPages + 1]->fill = [this, fieldPages] {
+        fillValues(fieldPages + 1, figures_.timesOfDay);
+    };
     months_->fill = [this] { fillMonths(figures_.months); };
     // Tabs change their page before anything is painted, so a stale page is filled in time.
     connect(pages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
@@ -390,20 +395,24 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     Page& page = *values_[index];
     const UnitNames& units = units_;
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
-    page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch")});
+    page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch"),
+                QStringLiteral("Blank trips")});
     QList<qreal> averages;
     QStringList categories;
     double most = 0;
     for (const ValueRow& row : values.rows) {
         page.model->appendRow(
             {cell(text(row.value)), numberCell(QString::number(row.trips), row.trips),
-             numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch)});
-        categories.prepend(text(row.value));  // the best bar on top
+             numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch),
+             numberCell(QString::number(row.blankTrips), row.blankTrips)});
+        categories.prepend(text(row.value));  // the first row's bar on top
         averages.prepend(inMajor(row.averageCatch, units));
         most = std::max(most, inMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
-    page.notes->setText(notes(values.notes));
+    const QString leftOut = notes(values.notes);
+    page.notes->setText(values.about.empty() ? leftOut
+                                             : text(values.about) + QLatin1Char('\n') + leftOut);
 
     // Replaced at once: an attached axis left empty would make up categories of its own.
     page.categories->setCategories(categories);
