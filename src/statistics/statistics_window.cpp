@@ -215,10 +215,14 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     whatWorksPages_ = new QTabWidget(pages_);
     whatWorksPages_->setObjectName(QStringLiteral("WhatWorksPages"));
     const std::pair<const char*, const char*> valuePages[] = {
-        {"Method", "&Method"},           {"Bait", "B&ait"},
-        {"Weather", "W&eather"},         {"WaterCondition", "Water co&ndition"},
-        {"WaterType", "T&ype of water"}, {"Moon", "Moon"},  // every letter of it is taken
-        {"TimeOfDay", "&Time of Day"}};
+        {"Method", "&Method"},
+        {"Bait", "B&ait"},
+        {"Weather", "W&eather"},
+        {"WaterCondition", "Water co&ndition"},
+        {"WaterType", "T&ype of water"},
+        {"Moon", "Moon"},  // no letter of it is free for a mnemonic
+        {"TimeOfDay", "&Time of Day"},
+    };
     for (const auto& [name, caption] : valuePages) {
         values_.push_back(
             std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
