@@ -15,7 +15,9 @@ std::string names(const std::vector<PartOfDay>& parts) {
 }
 
 // Dates (UT) of new and full moons as the almanacs publish them, eclipses among them; a week
-// after a new moon is First Quarter. 2024 April goes once round the cycle.
+// after a new moon is First Quarter. 2024 April goes once round the cycle. 2024 July tries the
+// ends of a New Moon: from the new moons of June 6 12:38, July 5 22:57 and August 4 11:13, a
+// sixteenth of the cycle either side runs from July 4 02:48 to July 7 19:13.
 TEST(Almanac, TheMoonsPhaseOnPublishedDates) {
     using enum MoonPhase;
     const std::pair<Date, MoonPhase> cases[] = {
@@ -33,7 +35,9 @@ TEST(Almanac, TheMoonsPhaseOnPublishedDates) {
         {{2024, 3, 29}, WaningGibbous},  {{2024, 4, 1}, LastQuarter},
         {{2024, 4, 5}, WaningCrescent},  {{2024, 4, 8}, NewMoon},
         {{2024, 4, 11}, WaxingCrescent}, {{2024, 4, 15}, FirstQuarter},
-        {{2024, 4, 19}, WaxingGibbous},  {{2024, 8, 19}, FullMoon},
+        {{2024, 4, 19}, WaxingGibbous},  {{2024, 7, 3}, WaningCrescent},
+        {{2024, 7, 4}, NewMoon},         {{2024, 7, 7}, NewMoon},
+        {{2024, 7, 8}, WaxingCrescent},  {{2024, 8, 19}, FullMoon},
         {{2024, 9, 18}, FullMoon},       {{2024, 10, 2}, NewMoon},
         {{2024, 12, 30}, NewMoon},
     };
