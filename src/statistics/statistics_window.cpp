@@ -264,14 +264,12 @@ StatisticsWindow::StatisticsWindow(const RecordTable& table, const Settings& set
     venues_->fill = [this] { fillVenues(figures_.venues); };
     bests_->fill = [this] { fillBests(figures_.bests); };
     // The fields' pages, then the moon's and the time of day's.
-    const std::size_t fieldPages = std::size(kWhatWorksFields);
-    for (std::size_t i = 0; i < fieldPages; ++i) {
+    constexpr std::size_t kFieldPages = std::size(kWhatWorksFields);
+    for (std::size_t i = 0; i < kFieldPages; ++i) {
         values_[i]->fill = [this, i] { fillValues(i, figures_.whatWorks[i]); };
     }
-    values_[fieldPages]->fill = [this, fieldPages] { fillValues(fieldPages, figures_.moonPhases); };
-    values_[fieldPages + 1]->fill = [this, fieldPages] {
-        fillValues(fieldPages + 1, figures_.timesOfDay);
-    };
+    values_[kFieldPages]->fill = [this] { fillValues(kFieldPages, figures_.moonPhases); };
+    values_[kFieldPages + 1]->fill = [this] { fillValues(kFieldPages + 1, figures_.timesOfDay); };
     months_->fill = [this] { fillMonths(figures_.months); };
     // Tabs change their page before anything is painted, so a stale page is filled in time.
     connect(pages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
