@@ -51,11 +51,12 @@ double newMoon(long k) {
     const double latitude =
         160.7108 + 390.67050284 * kd - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4;
     const double node = 124.7746 - 1.56375588 * kd + 0.0020672 * t2 + 0.00000215 * t3;
+    const double powersOfE[] = {1, e, e * e};
     double correction = 0;
     for (const Term& term : kNewMoonTerms) {
         const double angle =
             term.m * sunAnomaly + term.mp * moonAnomaly + term.f * latitude + term.om * node;
-        correction += term.amplitude * std::pow(e, term.ePower) * std::sin(radians(angle));
+        correction += term.amplitude * powersOfE[term.ePower] * std::sin(radians(angle));
     }
     return mean + correction;
 }
