@@ -1,10 +1,12 @@
 #include "figures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
+#include "almanac.h"
 #include "fields.h"
 
 namespace rodwick::stats {
@@ -212,6 +214,7 @@ ValueTable valuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
         std::string value;
         int trips = 0;
         double total = 0;
+        int blanks = 0;
     };
     std::vector<Group> groups;
     std::unordered_map<std::string, std::size_t> groupOf;
@@ -227,9 +230,11 @@ ValueTable valuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
             continue;
         }
         auto [it, added] = groupOf.try_emplace(std::move(key), groups.size());
-        if (added) groups.push_back({std::string(trim(trips[k][field])), 0, 0});
-        ++groups[it->second].trips;
-        groups[it->second].total += *readings[k].weight;
+        if (added) groups.push_back({std::string(trim(trips[k][field])), 0, 0, 0});
+        Group& group = groups[it->second];
+        ++group.trips;
+        group.total += *readings[k].weight;
+        group.blanks += *readings[k].weight == 0;
     }
     int single = 0;
     for (const Group& g : groups) {
@@ -237,7 +242,7 @@ ValueTable valuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
             ++single;
             continue;
         }
-        table.rows.push_back({g.value, g.trips, g.total / g.trips});
+        table.rows.push_back({g.value, g.trips, g.total / g.trips, g.blanks});
     }
     std::stable_sort(
         table.rows.begin(), table.rows.end(),
@@ -245,6 +250,87 @@ ValueTable valuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
     note(table.notes, empty, std::string("without ") + fieldWords(field));
     note(table.notes, unweighed, "without a readable total weight");
     note(table.notes, single, "whose value no other trip shares");
+    return table;
+}
+
+// The weighed trips of each of a fixed set of values, such as the moon's phases.
+template <class Value, std::size_t kCount>
+class Tallies {
+  public:
+    void add(Value value, double weight) {
+        Tally& tally = tallies_[static_cast<std::size_t>(value)];
+        ++tally.trips;
+        tally.total += weight;
+        tally.blanks += weight == 0;
+    }
+    // A row for each value that has a trip, in the values' own order.
+    std::vector<ValueRow> rows() const {
+        std::vector<ValueRow> rows;
+        for (std::size_t i = 0; i < kCount; ++i) {
+            const Tally& t = tallies_[i];
+            if (t.trips == 0) continue;
+            rows.push_back(
+                {std::string(nameOf(static_cast<Value>(i))), t.trips, t.total / t.trips, t.blanks});
+        }
+        return rows;
+    }
+
+  private:
+    struct Tally {
+        int trips = 0;
+        double total = 0;
+        int blanks = 0;
+    };
+    std::array<Tally, kCount> tallies_{};
+};
+
+ValueTable moonPhasesFrom(const std::vector<Reading>& readings) {
+    ValueTable table;
+    table.field = Field::Date;
+    Tallies<MoonPhase, kMoonPhaseCount> tallies;
+    int undated = 0, unweighed = 0;
+    for (const Reading& r : readings) {
+        if (!r.date) {
+            ++undated;
+        } else if (!r.weight) {
+            ++unweighed;
+        } else {
+            tallies.add(moonPhaseOf(*r.date), *r.weight);
+        }
+    }
+    table.rows = tallies.rows();
+    note(table.notes, undated, "without a readable date");
+    note(table.notes, unweighed, "without a readable total weight");
+    table.about =
+        "The moon's phase at midday (UT) on the trip's date, each phase an eighth of "
+        "its cycle.";
+    return table;
+}
+
+ValueTable timesOfDayFrom(const std::vector<Reading>& readings) {
+    ValueTable table;
+    table.field = Field::StartTime;
+    Tallies<PartOfDay, kPartOfDayCount> tallies;
+    int untimed = 0, timeless = 0, unweighed = 0;
+    for (const Reading& r : readings) {
+        if (!r.start || !r.finish) {
+            ++untimed;
+            continue;
+        }
+        const std::vector<PartOfDay> parts = partsOfDay(*r.start, *r.finish);
+        if (parts.empty()) {
+            ++timeless;
+        } else if (!r.weight) {
+            ++unweighed;
+        } else {
+            for (PartOfDay part : parts) tallies.add(part, *r.weight);
+        }
+    }
+    table.rows = tallies.rows();
+    note(table.notes, untimed, "without readable start and finish times");
+    note(table.notes, timeless, "whose start and finish are the same time");
+    note(table.notes, unweighed, "without a readable total weight");
+    table.about = partsOfDayBounds() + "; a trip counts in each part it spans.";
     return table;
 }
 
@@ -325,14 +411,16 @@ static_assert(std::ranges::all_of(kWhatWorksFields, [](Field field) {
 
 Figures figuresOf(std::span<const TripRecord> trips, const UnitNames& units) {
     const std::vector<Reading> readings = readAll(trips, units);
-    Figures figures{summaryFrom(trips, readings),
-                    venuesFrom(trips, readings),
-                    bestsFrom(trips, readings),
-                    {},
-                    monthsFrom(readings)};
+    Figures figures;
+    figures.summary = summaryFrom(trips, readings);
+    figures.venues = venuesFrom(trips, readings);
+    figures.bests = bestsFrom(trips, readings);
     for (Field field : kWhatWorksFields) {
         figures.whatWorks.push_back(valuesFrom(trips, readings, field));
     }
+    figures.months = monthsFrom(readings);
+    figures.moonPhases = moonPhasesFrom(readings);
+    figures.timesOfDay = timesOfDayFrom(readings);
     return figures;
 }
 

@@ -80,12 +80,15 @@ struct ValueRow {
     std::string value;
     int trips = 0;
     double averageCatch = 0;
+    int blankTrips = 0;  // whose weight reads as nothing caught
     bool operator==(const ValueRow&) const = default;
 };
 struct ValueTable {
-    Field field = Field::Method;
-    std::vector<ValueRow> rows;  // best average first
+    Field field = Field::Method;  // the field the values were read from
+    // Best average first; the moon's phases and the parts of the day in their own order.
+    std::vector<ValueRow> rows;
     std::vector<LeftOut> notes;
+    std::string about;  // what the values mean, where that needs saying
     bool operator==(const ValueTable&) const = default;
 };
 
@@ -109,6 +112,8 @@ struct Figures {
     BestTable bests;
     std::vector<ValueTable> whatWorks;  // method, bait, weather, water condition, water type
     MonthTable months;
+    ValueTable moonPhases;  // by the moon's phase on the trip's date
+    ValueTable timesOfDay;  // by the parts of the day fished, a trip in each part it spans
     bool operator==(const Figures&) const = default;
 };
 

@@ -143,7 +143,7 @@ struct StatisticsWindow::Page {
         layout->addWidget(notes);
     }
 
-    // A bar for each value, the best on top; values come at each fill.
+    // A bar for each value, the first row's on top; values come at each fill.
     void makeValueChart() {
         QChart* plot = newChart(chart);
         set = new QBarSet(QStringLiteral("Average catch"));
@@ -225,7 +225,10 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
         {"Bait", "B&ait"},
         {"Weather", "W&eather"},
         {"WaterCondition", "Water co&ndition"},
-        {"WaterType", "T&ype of water"}};
+        {"WaterType", "T&ype of water"},
+        {"Moon", "Moon"},  // no letter of it is free for a mnemonic
+        {"TimeOfDay", "&Time of Day"},
+    };
     for (const auto& [name, caption] : valuePages) {
         values_.push_back(
             std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
@@ -279,9 +282,13 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
     summary_->fill = [this] { fillSummary(figures_.summary); };
     venues_->fill = [this] { fillVenues(figures_.venues); };
     bests_->fill = [this] { fillBests(figures_.bests); };
-    for (std::size_t i = 0; i < values_.size(); ++i) {
+    // The fields' pages, then the moon's and the time of day's.
+    constexpr std::size_t kFieldPages = std::size(kWhatWorksFields);
+    for (std::size_t i = 0; i < kFieldPages; ++i) {
         values_[i]->fill = [this, i] { fillValues(i, figures_.whatWorks[i]); };
     }
+    values_[kFieldPages]->fill = [this] { fillValues(kFieldPages, figures_.moonPhases); };
+    values_[kFieldPages + 1]->fill = [this] { fillValues(kFieldPages + 1, figures_.timesOfDay); };
     months_->fill = [this] { fillMonths(figures_.months); };
     // Tabs change their page before anything is painted, so a stale page is filled in time.
     connect(pages_, &QTabWidget::currentChanged, this, &StatisticsWindow::fillShownPage);
@@ -419,20 +426,24 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     Page& page = *values_[index];
     const UnitNames& units = units_;
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
-    page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch")});
+    page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch"),
+                QStringLiteral("Blank trips")});
     QList<qreal> averages;
     QStringList categories;
     double most = 0;
     for (const ValueRow& row : values.rows) {
         page.model->appendRow(
             {cell(text(row.value)), numberCell(QString::number(row.trips), row.trips),
-             numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch)});
-        categories.prepend(text(row.value));  // the best bar on top
+             numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch),
+             numberCell(QString::number(row.blankTrips), row.blankTrips)});
+        categories.prepend(text(row.value));  // the first row's bar on top
         averages.prepend(inMajor(row.averageCatch, units));
         most = std::max(most, inMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
-    page.notes->setText(notes(values.notes));
+    const QString leftOut = notes(values.notes);
+    page.notes->setText(values.about.empty() ? leftOut
+                                             : text(values.about) + QLatin1Char('\n') + leftOut);
 
     // Replaced at once: an attached axis left empty would make up categories of its own.
     page.categories->setCategories(categories);

@@ -20,6 +20,16 @@ std::string weight(const std::optional<double>& minor) {
     return minor ? formatWeight(*minor, kImperial) : "none";
 }
 
+using Rows = std::vector<std::tuple<std::string, int, std::string, int>>;
+Rows rowsOf(const ValueTable& table) {
+    Rows rows;
+    for (const ValueRow& row : table.rows) {
+        rows.emplace_back(row.value, row.trips, formatWeight(row.averageCatch, kImperial),
+                          row.blankTrips);
+    }
+    return rows;
+}
+
 class ExampleFigures : public ::testing::Test {
   protected:
     const std::vector<TripRecord> trips_ = testing::exampleTrips();
@@ -114,24 +124,56 @@ TEST_F(ExampleFigures, PersonalBests) {
 
 // One field's table stands for all five: they are the same grouping of another field.
 TEST_F(ExampleFigures, WhatWorks) {
-    using Rows = std::vector<std::tuple<std::string, int, std::string>>;
-    const auto rowsOf = [](const ValueTable& table) {
-        Rows rows;
-        for (const ValueRow& row : table.rows) {
-            rows.emplace_back(row.value, row.trips, formatWeight(row.averageCatch, kImperial));
-        }
-        return rows;
-    };
-    // Boilie 808/3, Sweetcorn 416/2, Maggot 516/7, Worm 260/4, Caster 10/2; Bread once
+    // Boilie 808/3, Sweetcorn 416/2, Maggot 516/7, Worm 260/4, Caster 10/2; Bread once.
+    // Blanks: 11 on maggot, 3 on worm, 7 on caster.
     const ValueTable baits = valuesOf(trips_, kImperial, Field::Bait);
-    EXPECT_EQ(rowsOf(baits), (Rows{{"Boilie", 3, "16 lb 13 oz"},
-                                   {"Sweetcorn", 2, "13 lb 0 oz"},
-                                   {"Maggot", 7, "4 lb 10 oz"},
-                                   {"Worm", 4, "4 lb 1 oz"},
-                                   {"Caster", 2, "0 lb 5 oz"}}));
+    EXPECT_EQ(rowsOf(baits), (Rows{{"Boilie", 3, "16 lb 13 oz", 0},
+                                   {"Sweetcorn", 2, "13 lb 0 oz", 0},
+                                   {"Maggot", 7, "4 lb 10 oz", 1},
+                                   {"Worm", 4, "4 lb 1 oz", 1},
+                                   {"Caster", 2, "0 lb 5 oz", 1}}));
     EXPECT_EQ(notes(baits.notes),
               (std::vector<std::string>{"1 trip without a readable total weight",
                                         "1 trip whose value no other trip shares"}));
+}
+
+// The moon's phase and the parts of the day group the trips in their own order, not by catch.
+TEST(Figures, ByTheMoonAndTheTimeOfDay) {
+    // clang-format off
+    const char* const log[][5] = {
+        // date         start    finish   lb      oz
+        {"01-21-2000", "7:00",  "12:00", "4",    "0"},  // full moon; morning
+        {"07-16-2000", "21:00", "03:00", "0",    "0"},  // full moon; night
+        {"06-21-2001", "05:00", "09:00", "2",    "8"},  // new moon; dawn and morning
+        {"06-28-2001", "12:00", "12:00", "1",    "0"},  // first quarter; no time fished
+        {"",           "12:00", "17:00", "3",    "0"},  // afternoon, not evening
+        {"04-08-2024", "dawn",  "10:00", "lots", ""},
+        {"10-17-2024", "16:00", "22:00", "0",    "0"},  // full moon; afternoon to night
+        {"?",          "08:00", "09:00", "?",    ""},
+    };
+    // clang-format on
+    std::vector<TripRecord> trips(std::size(log));
+    for (std::size_t k = 0; k < trips.size(); ++k) {
+        const Field columns[] = {Field::Date, Field::StartTime, Field::FinishTime,
+                                 Field::TotalWeightMajor, Field::TotalWeightMinor};
+        for (std::size_t c = 0; c < std::size(columns); ++c) trips[k][columns[c]] = log[k][c];
+    }
+    const Figures figures = figuresOf(trips, kImperial);
+    EXPECT_EQ(rowsOf(figures.moonPhases), (Rows{{"New Moon", 1, "2 lb 8 oz", 0},
+                                                {"First Quarter", 1, "1 lb 0 oz", 0},
+                                                {"Full Moon", 3, "1 lb 5 oz", 2}}));  // 64 / 3
+    EXPECT_EQ(notes(figures.moonPhases.notes),
+              (std::vector<std::string>{"2 trips without a readable date",
+                                        "1 trip without a readable total weight"}));
+    EXPECT_EQ(rowsOf(figures.timesOfDay), (Rows{{"Dawn", 1, "2 lb 8 oz", 0},
+                                                {"Morning", 2, "3 lb 4 oz", 0},
+                                                {"Afternoon", 2, "1 lb 8 oz", 1},
+                                                {"Evening", 1, "0 lb 0 oz", 1},
+                                                {"Night", 2, "0 lb 0 oz", 2}}));
+    EXPECT_EQ(notes(figures.timesOfDay.notes),
+              (std::vector<std::string>{"1 trip without readable start and finish times",
+                                        "1 trip whose start and finish are the same time",
+                                        "1 trip without a readable total weight"}));
 }
 
 TEST_F(ExampleFigures, MonthsKeepTheirGaps) {

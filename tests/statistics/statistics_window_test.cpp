@@ -126,7 +126,25 @@ TEST_F(StatisticsWindowTest, CopyPutsTheVisibleTableInItsSortedOrder) {
     tabsNamed("WhatWorksPages")->setCurrentIndex(2);
     window_->copy();
     EXPECT_TRUE(platform_.clipboard.startsWith(
-        "Weather\tTrips\tAverage catch\nSunny\t7\t9 lb 0 oz\nCloudy\t5\t8 lb 13 oz\n"));
+        "Weather\tTrips\tAverage catch\tBlank trips\nSunny\t7\t9 lb 0 oz\t0\nCloudy\t5\t8 lb 13 "
+        "oz\t0\n"));
+}
+
+// After the fields' pages: the moon's phase (only 01-12-2002 is near a new moon) and the parts
+// of the day, with their bounds (dawn: 3, a blank, 8, 9 and 14).
+TEST_F(StatisticsWindowTest, TheMoonAndTheTimeOfDayHaveTheirPages) {
+    window_->show();
+    QTabWidget* pages = tabsNamed("WhatWorksPages");
+    ASSERT_EQ(pages->count(), 7);
+    EXPECT_EQ(pages->tabText(5), "Moon");
+    EXPECT_EQ(pages->tabText(6), "&Time of Day");
+    const std::tuple<const char*, int, int, QString> cells[] = {{"MoonTable", 0, 0, "New Moon"},
+                                                                {"TimeOfDayTable", 0, 0, "Dawn"},
+                                                                {"TimeOfDayTable", 0, 3, "1"}};
+    for (const auto& [name, row, column, text] : cells) {
+        EXPECT_EQ(cellText(name, row, column), text) << name << " " << row << "," << column;
+    }
+    EXPECT_TRUE(notesOf("TimeOfDayNotes").startsWith("Dawn 04:00-07:00, Morning 07:00-12:00"));
 }
 
 TEST_F(StatisticsWindowTest, ABestFishShowsItsTripByMouseOrKey) {
