@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -317,34 +318,58 @@ bool QtPlatform::printTable(const PrintedTable& table) {
     if (painter_) return false;
     std::unique_ptr<QPrinter> printer = makePrinter_ ? makePrinter_() : nullptr;
     if (!printer) return false;
+    // Each column as wide as its widest text, in the printer's font at 9 points. A report wider
+    // than the page turns the page, then takes a smaller size down to 6 points; what still does
+    // not fit takes width from every column in proportion, its texts cut short with an ellipsis.
+    const qsizetype columns = table.headings.size();
+    const auto widthsAt = [&](int points) {
+        QFont font(printerFontName_, points);
+        QFont bold = font;
+        bold.setBold(true);
+        const QFontMetrics metrics(font, printer.get());
+        const QFontMetrics boldMetrics(bold, printer.get());
+        QList<int> widths(columns, 0);
+        for (qsizetype c = 0; c < columns; ++c) {
+            widths[c] = boldMetrics.horizontalAdvance(table.headings[c]);
+            for (const QStringList& row : table.rows) {
+                if (c < row.size()) {
+                    widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
+                }
+            }
+        }
+        return widths;
+    };
+    const auto across = [&](const QList<int>& widths, int gap) {
+        return std::accumulate(widths.begin(), widths.end(), 0) +
+               gap * static_cast<int>(std::max<qsizetype>(0, columns - 1));
+    };
+    const auto gapAt = [&](int points) {
+        return QFontMetrics(QFont(printerFontName_, points), printer.get())
+            .horizontalAdvance(QStringLiteral("  "));
+    };
+    int points = 9;
+    if (across(widthsAt(points), gapAt(points)) > printer->width()) {
+        printer->setPageOrientation(QPageLayout::Landscape);
+    }
+    while (points > 6 && across(widthsAt(points), gapAt(points)) > printer->width()) --points;
     QPainter painter;
     if (!painter.begin(printer.get())) return false;
-    QFont font(printerFontName_, 9);
+    QFont font(printerFontName_, points);
     QFont bold = font;
     bold.setBold(true);
     painter.setFont(font);
     const QFontMetrics metrics(font, printer.get());
     const QFontMetrics boldMetrics(bold, printer.get());
     const int line = boldMetrics.lineSpacing();
-    const int gap = metrics.horizontalAdvance(QStringLiteral("  "));
-    const int pageWidth = printer->width();
     const int pageHeight = printer->height();
-
-    // Each column as wide as its widest text; when they do not fit across, every column gives
-    // up width in proportion and its texts are cut short with an ellipsis.
-    const qsizetype columns = table.headings.size();
-    QList<int> widths(columns, 0);
-    for (qsizetype c = 0; c < columns; ++c) {
-        widths[c] = boldMetrics.horizontalAdvance(table.headings[c]);
-        for (const QStringList& row : table.rows) {
-            if (c < row.size()) widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]));
-        }
-    }
-    const int wanted = std::accumulate(widths.begin(), widths.end(), 0) +
-                       gap * static_cast<int>(std::max<qsizetype>(0, columns - 1));
-    if (wanted > pageWidth && wanted > 0) {
-        const double scale =
-            double(pageWidth - gap * (columns - 1)) / (wanted - gap * (columns - 1));
+    // Measured again once printing has begun: only then does the printer measure as it prints.
+    QList<int> widths = widthsAt(points);
+    const int gap = gapAt(points);
+    const int pageWidth = printer->width();
+    const int wanted = across(widths, gap);
+    if (wanted > pageWidth && columns > 0) {
+        const int spaces = gap * static_cast<int>(columns - 1);
+        const double scale = double(pageWidth - spaces) / (wanted - spaces);
         for (int& width : widths) width = std::max(1, int(width * scale));
     }
 
@@ -359,9 +384,13 @@ bool QtPlatform::printTable(const PrintedTable& table) {
         const auto drawRow = [&](const QStringList& cells, const QFontMetrics& used) {
             int left = 0;
             for (qsizetype c = 0; print && c < columns && c < cells.size(); ++c) {
+                // A text measured to fit is drawn whole: eliding to its own width may cut it.
+                const QString& text = cells[c];
                 painter.drawText(QRect(left, top, widths[c], line),
-                                 Qt::AlignLeft | Qt::AlignVCenter,
-                                 used.elidedText(cells[c], Qt::ElideRight, widths[c]));
+                                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                                 used.horizontalAdvance(text) <= widths[c]
+                                     ? text
+                                     : used.elidedText(text, Qt::ElideRight, widths[c]));
                 left += widths[c] + gap;
             }
             top += line;

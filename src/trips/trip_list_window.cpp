@@ -156,8 +156,16 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     });
     connect(source_, &TripSource::changed, this, &TripListWindow::refresh);
 
-    restoreLayout();
+    const bool restored = restoreLayout();
     refresh();
+    if (!restored) {
+        // First opened: each column as wide as its heading and its texts, up to a limit a long
+        // remark or venue cannot push the others out of sight with.
+        table_->resizeColumnsToContents();
+        for (int column = 0; column < kColumnCount; ++column) {
+            header->resizeSection(column, std::min(header->sectionSize(column), 220));
+        }
+    }
     if (model_->rowCount() > 0) {
         // The trip the main window shows, so the list opens where the user is.
         const int row = model_->rowOf(0, book_.current());
@@ -304,15 +312,16 @@ void TripListWindow::saveLayout() const {
     layout.endGroup();
 }
 
-void TripListWindow::restoreLayout() {
-    if (layoutFile_.empty()) return;
+bool TripListWindow::restoreLayout() {
+    if (layoutFile_.empty()) return false;
     const QSettings layout(fromPath(layoutFile_), QSettings::IniFormat);
     const QByteArray columns =
         layout.value(QLatin1String(kLayoutGroup) + QStringLiteral("/columns")).toByteArray();
     QHeaderView* header = table_->horizontalHeader();
-    if (columns.isEmpty() || !header->restoreState(columns)) return;
+    if (columns.isEmpty() || !header->restoreState(columns)) return false;
     // Rows open in record order whatever order was last chosen.
     header->setSortIndicator(-1, Qt::AscendingOrder);
+    return true;
 }
 
 }  // namespace rodwick::trips

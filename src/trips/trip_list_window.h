@@ -51,7 +51,8 @@ class TripListWindow : public QWidget {
     void refresh();
     void showColumnMenu(const QPoint& at);
     void saveLayout() const;
-    void restoreLayout();
+    // False when there was no layout to restore.
+    bool restoreLayout();
 
     RecordBook& book_;
     platform::Platform& platform_;

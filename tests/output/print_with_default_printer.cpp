@@ -1,7 +1,8 @@
-// Prints two hand-written trips through the print window on the system's default printer,
-// the way a user does: All, Include Filename, one copy. Exit status 0 when printing went
-// through, 3 when the printer message came up (answered with Cancel).
-// Usage: print_with_default_printer [TITLE]
+// Prints two hand-written trips on the system's default printer the way a user does: through
+// the print window (All, Include Filename, one copy), or with "report" as the trip list's
+// report of the trips shown. Exit status 0 when printing went through, 3 when the printer
+// message came up (answered with Cancel).
+// Usage: print_with_default_printer [TITLE [report]]
 // TITLE names the print job, so that its output can be told from any earlier job's.
 #include <QApplication>
 #include <QPrinter>
@@ -16,6 +17,7 @@
 #include "print_dialog.h"
 #include "qt_platform.h"
 #include "record_book.h"
+#include "trip_list_window.h"
 
 namespace {
 
@@ -72,6 +74,11 @@ int main(int argc, char** argv) {
         if (!title.isEmpty()) printer->setDocName(title);
         return printer;
     });
+    if (argc > 2 && std::string(argv[2]) == "report") {
+        rodwick::trips::TripListWindow list(book, platform, std::string());
+        list.findChild<QPushButton*>(QStringLiteral("TripPrint"))->click();
+        return platform.messages == 0 ? 0 : 3;
+    }
     rodwick::PrintDialog window(book, platform);
     window.findChild<QPushButton*>(QStringLiteral("Print"))->click();
     return platform.messages == 0 ? 0 : 3;

@@ -5,7 +5,9 @@
 # after that title in the user's home (PDF/) must read back, line for line, as the printout.
 # The title, not the job number, tells this run's PDF apart: a fresh scheduler numbers its
 # jobs from 1 again, so a name made of the job number may be an earlier run's file.
-# Usage: run_cups_print.sh PATH_TO_print_with_default_printer
+# With "report", the program prints the trip list's report of the two trips instead, and the
+# PDF must hold its title, headings, rows, totals and page number.
+# Usage: run_cups_print.sh PATH_TO_print_with_default_printer [report]
 # Exit status 77 (skipped) when CUPS cannot be set up here.
 set -u
 
@@ -28,8 +30,9 @@ fail() {
 # shellcheck source=../../scripts/virtual_screen.sh
 . "$(dirname "$0")/../../scripts/virtual_screen.sh"
 
-[ $# -eq 1 ] || fail "usage: $0 PRINTOUT_PROGRAM"
+[ $# -eq 1 ] || [ $# -eq 2 ] || fail "usage: $0 PRINTOUT_PROGRAM [report]"
 printout=$1
+mode=${2:-records}
 [ -x "$printout" ] || fail "no printout program at $printout"
 
 [ "$(id -u)" -eq 0 ] || skip "running a CUPS scheduler and the cups-pdf backend needs root"
@@ -118,7 +121,7 @@ note "queue PDF is the default: $(timeout 5 lpstat -d)"
 
 [ -d "$out" ] || made_out=1
 mkdir -p "$out"
-timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" "$title" >"$work/log/printout" 2>&1
+timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" "$title" "$mode" >"$work/log/printout" 2>&1
 status=$?
 [ "$status" -eq 0 ] || fail "the printout program ended with status $status: $(cat "$work/log/printout")"
 note "printout handed to the default printer as \"$title\""
@@ -140,6 +143,23 @@ note "the job came out as $pdf"
 # Runs of blanks read back as one, blank lines dropped.
 timeout 30 pdftotext -layout "$pdf" "$work/printout.txt" || fail "pdftotext cannot read $pdf"
 sed -e 's/[[:space:]]\+/ /g' -e 's/^ //' -e 's/ $//' -e '/^$/d' "$work/printout.txt" >"$work/read.txt"
+if [ "$mode" = report ]; then
+    # Columns come out of the PDF as far apart as they were printed: each line is looked for
+    # with its cells in order ("fi" may come back as one ligature).
+    while read -r pattern; do
+        grep -q -- "$pattern" "$work/read.txt" ||
+            fail "the report has no line like \"$pattern\"; it reads:$(printf '\n%s' "$(cat "$work/read.txt")")"
+    done <<'LINES'
+^All trips$
+^No\. Date Venue Type of Water Species
+^1 06-23-2001 Grand Union Canal Canal Roach, Perch Perch
+^2 06-16-2001 River Trent River Barbel, Chub Barbel
+^Showing 2 of 2 trips; 14 h 0 min .*shed; 37 lb 10 oz caught; 0 blank trips; .6.50 on day tickets$
+^Page 1 of 1$
+LINES
+    note "PASS: the trip report came out of CUPS with its title, rows, totals and page number"
+    exit 0
+fi
 cat >"$work/expected.txt" <<'TEXT'
 /logs/cups-check.RWK -
 Venue: Grand Union Canal

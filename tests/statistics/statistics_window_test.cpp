@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -162,6 +163,23 @@ TEST_F(StatisticsWindowTest, ABestFishShowsItsTripByMouseOrKey) {
     // Rows that stand for many trips show none.
     activate("VenueTable", 0);
     EXPECT_EQ(shown_, (std::vector<int>{14, 13, 9}));
+}
+
+// The figures of the trips the filter lets through; a trip named by a figure keeps its own
+// record number.
+TEST_F(StatisticsWindowTest, TheFilterNarrowsEveryFigureAndABestFishStillShowsItsOwnTrip) {
+    window_->show();
+    auto* venues = window_->findChild<QComboBox*>(QStringLiteral("FilterVenue"));
+    venues->setCurrentIndex(venues->findText(QStringLiteral("River Teme")));
+    EXPECT_EQ(window_->findChild<QLabel*>(QStringLiteral("StatisticsShowing"))->text(),
+              "Showing 5 of 20 trips");
+    EXPECT_EQ(figure("Trips"), "5");
+    EXPECT_EQ(cellText("BestTable", 0, 4), "13");  // the Barbel of 7 lb
+    QTableView* bests = tableNamed("BestTable");
+    bests->setFocus();
+    bests->setCurrentIndex(bests->model()->index(0, 0));
+    QTest::keyClick(bests, Qt::Key_Return);
+    EXPECT_EQ(shown_, std::vector<int>{13});
 }
 
 TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNothing) {
