@@ -149,7 +149,14 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     // Return or a double-click.
     connect(table_, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { showTrip(index.row()); });
-    connect(header, &QWidget::customContextMenuRequested, this, &TripListWindow::showColumnMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, [this, header](const QPoint& at) {
+        showColumnMenu(header->mapToGlobal(at));
+    });
+    // The same menu from the keyboard (the menu key or Shift+F10 on the table).
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        showColumnMenu(table_->viewport()->mapToGlobal(at));
+    });
     connect(filterBar_, &FilterBar::changed, this, [this] {
         source_->setAllLogBooks(filterBar_->allLogBooks());
         refresh();
@@ -281,7 +288,7 @@ void TripListWindow::printShown() {
     }
 }
 
-void TripListWindow::showColumnMenu(const QPoint& at) {
+void TripListWindow::showColumnMenu(const QPoint& globalAt) {
     QMenu menu(this);
     QHeaderView* header = table_->horizontalHeader();
     for (int column = 0; column < kColumnCount; ++column) {
@@ -296,7 +303,7 @@ void TripListWindow::showColumnMenu(const QPoint& at) {
             saveLayout();
         });
     }
-    menu.exec(header->mapToGlobal(at));
+    menu.exec(globalAt);
 }
 
 void TripListWindow::closeEvent(QCloseEvent* event) {

@@ -49,7 +49,8 @@ class TripListWindow : public QWidget {
 
   private:
     void refresh();
-    void showColumnMenu(const QPoint& at);
+    // Shows or hides columns; at a place on the screen.
+    void showColumnMenu(const QPoint& globalAt);
     void saveLayout() const;
     // False when there was no layout to restore.
     bool restoreLayout();
