@@ -100,6 +100,9 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionsMovable(true);
     header->setHighlightSections(false);
+    // Widths from the rows in sight and a few more, not from every trip: a full log book
+    // would cost the window its quick start.
+    header->setResizeContentsPrecision(20);
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     // Rows start in record order; a click on a heading sorts by that column.
     header->setSortIndicator(-1, Qt::AscendingOrder);
