@@ -2,11 +2,11 @@
 #include "trips_area.h"
 
 #include <QPointer>
-#include <QRect>
 #include <memory>
 
 #include "command_registry.h"
 #include "trip_list_window.h"
+#include "widgets.h"
 
 namespace rodwick {
 
@@ -20,21 +20,10 @@ void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform:
                   .after = kGotoEntry,
                   .needsRecords = true,
                   .handler = [&book, &platform, &window, open] {
-                      if (*open) {
-                          (*open)->raise();
-                          (*open)->activateWindow();
-                          return;
-                      }
-                      auto* list = new trips::TripListWindow(book, platform,
-                                                             trips::windowLayoutFile(), &window);
-                      *open = list;
-                      // Beside the main window where the screen has room, so that the trip
-                      // shown on Return stays in sight.
-                      const QRect main = window.frameGeometry();
-                      if (main.right() + 8 + list->width() <= platform.screenSize().width()) {
-                          list->move(main.right() + 8, main.top());
-                      }
-                      platform.showModeless(*list);
+                      showOneBeside<trips::TripListWindow>(*open, window, platform, [&] {
+                          return new trips::TripListWindow(book, platform,
+                                                           trips::windowLayoutFile(), &window);
+                      });
                   }});
 }
 

@@ -2,6 +2,14 @@
 
 namespace rodwick {
 
+void showBeside(QWidget& window, const QWidget& main, platform::Platform& platform) {
+    const QRect frame = main.frameGeometry();
+    if (frame.right() + 8 + window.width() <= platform.screenSize().width()) {
+        window.move(frame.right() + 8, frame.top());
+    }
+    platform.showModeless(window);
+}
+
 void centreOnScreen(QWidget& window, const platform::Platform& platform) {
     const QSize screen = platform.screenSize();
     window.move((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPen>
+#include <QPointer>
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
@@ -19,6 +20,22 @@ namespace rodwick {
 
 // Centres a window on the screen: left = (screen width - width) / 2, and so for the top.
 void centreOnScreen(QWidget& window, const platform::Platform& platform);
+
+// A window that stays open beside `main`: one at most. While `open` holds one, it is raised;
+// otherwise `make` builds it and it is shown to the right of `main` where the screen has room,
+// so that both stay in sight.
+void showBeside(QWidget& window, const QWidget& main, platform::Platform& platform);
+template <class Window>
+void showOneBeside(QPointer<Window>& open, QWidget& main, platform::Platform& platform,
+                   const std::function<Window*()>& make) {
+    if (open) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    open = make();
+    showBeside(*open, main, platform);
+}
 
 // The small sans-serif face of captions and dialogs. Where the old system face is missing, a
 // face of the same width stands in for it rather than whatever wide default the platform picks.
