@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "csv_commands.h"
 #include "fields.h"
@@ -152,14 +153,12 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     // Return or a double-click.
     connect(table_, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { showTrip(index.row()); });
-    connect(header, &QWidget::customContextMenuRequested, this, [this, header](const QPoint& at) {
-        showColumnMenu(header->mapToGlobal(at));
-    });
+    connect(header, &QWidget::customContextMenuRequested, this,
+            [this, header](const QPoint& at) { showColumnMenu(header->mapToGlobal(at)); });
     // The same menu from the keyboard (the menu key or Shift+F10 on the table).
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        showColumnMenu(table_->viewport()->mapToGlobal(at));
-    });
+    connect(table_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showColumnMenu(table_->viewport()->mapToGlobal(at)); });
     connect(filterBar_, &FilterBar::changed, this, [this] {
         source_->setAllLogBooks(filterBar_->allLogBooks());
         refresh();
@@ -218,7 +217,8 @@ QString TripListWindow::totalsText() const {
                  without(totals.untimed, "times");
     parts << fromFileText(stats::formatWeight(totals.totalCatch, units)) +
                  QStringLiteral(" caught") + without(totals.unweighed, "a total weight");
-    parts << counted(totals.blankTrips, "blank trip", "blank trips");
+    parts << counted(totals.blankTrips, "blank trip", "blank trips") +
+                 without(totals.unweighed, "a total weight");
     parts << QStringLiteral("\u00a3") +
                  fromFileText(stats::formatMoney(static_cast<double>(totals.ticketCents))) +
                  QStringLiteral(" on day tickets") + without(totals.unpriced, "a ticket price");
@@ -267,6 +267,10 @@ void TripListWindow::exportShown() {
 void TripListWindow::printShown() {
     platform::PrintedTable report;
     report.title = fromFileText(describe(filterBar_->filter()));
+    if (source_->allLogBooks()) {
+        report.title += QStringLiteral(", in every log book of ") +
+                        fromPath(std::filesystem::path(book_.fileName()).parent_path().string());
+    }
     const QHeaderView* header = table_->horizontalHeader();
     std::vector<int> columns;
     for (int visual = 0; visual < header->count(); ++visual) {

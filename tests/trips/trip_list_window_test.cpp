@@ -169,6 +169,11 @@ TEST_F(TripListWindowTest, AllLogBooksOfTheFolderReadWithoutWriting) {
     const auto* leftOut = window_->findChild<QLabel*>(QStringLiteral("TripFilesLeftOut"));
     EXPECT_TRUE(leftOut->isVisibleTo(window_) && leftOut->text().contains("Notes.RWK: "));
 
+    window_->printShown();
+    ASSERT_EQ(platform_.printedTables.size(), 1u);
+    EXPECT_EQ(platform_.printedTables[0].title,
+              QString::fromStdString("All trips, in every log book of " + dir_.path));
+
     window_->showTrip(21);
     ASSERT_EQ(platform_.modelessShown.size(), 1u);
     EXPECT_EQ(platform_.modelessShown.back()->windowTitle(), "2002.rwk - Trip 2");
