@@ -35,6 +35,8 @@ void startUp(RecordBook& book, platform::Platform& platform, MainWindow& mainWin
     loadSettingsAndDatabase(book, platform, mainWindow, commandLineFile);
     // Only a file the load actually found goes into the list of opened files.
     if (fileExists(book.fileName())) mainWindow.addToFileList();
+    // Trips of a table never saved, left by a run that ended without saving them.
+    mainWindow.offerUnsavedTable();
 
     // Printing sets the display font itself when it prints.
     platform.setPrinterFontName(QStringLiteral("Times New Roman"));
