@@ -15,13 +15,16 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Recovery copies and backups go to folders of each test's own, so that no test is asked
     // about trips another one left.
-    struct FreshUserFolders : ::testing::EmptyTestEventListener {
+    class FreshUserFolders : public ::testing::EmptyTestEventListener {
+      public:
         explicit FreshUserFolders(QString root) : root_(std::move(root)) {}
         void OnTestStart(const ::testing::TestInfo&) override {
             const QString folder = root_ + QStringLiteral("/test-%1").arg(++count_);
             qputenv("XDG_STATE_HOME", (folder + QStringLiteral("/state")).toLocal8Bit());
             qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toLocal8Bit());
         }
+
+      private:
         QString root_;
         int count_ = 0;
     };
