@@ -1,5 +1,7 @@
 #include "startup.h"
 
+#include <QGuiApplication>
+
 #include "file_io.h"
 #include "program_files.h"
 #include "settings.h"
@@ -32,9 +34,16 @@ void loadSettingsAndDatabase(RecordBook& book, platform::Platform& platform, Mai
 
 void startUp(RecordBook& book, platform::Platform& platform, MainWindow& mainWindow,
              const std::string& commandLineFile) {
+    // A recovery question answered while only the splash stands would close the last window
+    // that counts and end the program before its main window is shown.
+    const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     loadSettingsAndDatabase(book, platform, mainWindow, commandLineFile);
     // Only a file the load actually found goes into the list of opened files.
     if (fileExists(book.fileName())) mainWindow.addToFileList();
+    // Trips of a table never saved, left by a run that ended without saving them.
+    mainWindow.offerUnsavedTable();
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
 
     // Printing sets the display font itself when it prints.
     platform.setPrinterFontName(QStringLiteral("Times New Roman"));

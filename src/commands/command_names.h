@@ -21,6 +21,7 @@ inline constexpr const char* kExportEntry = "MnuExp";
 inline constexpr const char* kCsvExportEntry = "MnuCsvExp";
 inline constexpr const char* kMergeEntry = "MnuMer";
 inline constexpr const char* kCsvImportEntry = "MnuCsvImp";
+inline constexpr const char* kBackupsEntry = "MnuBackups";
 inline constexpr const char* kFileSeparator = "Empty1";
 inline constexpr const char* kPrintEntry = "MnuPrint";
 inline constexpr const char* kExitEntry = "MnuExit";

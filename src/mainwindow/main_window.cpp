@@ -11,6 +11,7 @@
 
 #include "accessible_names.h"
 #include "command_areas.h"
+#include "recovery.h"
 #include "text.h"
 #include "toolbar.h"
 
@@ -24,6 +25,7 @@ MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* 
     registerCommandAreas(commands_, book_, platform_, *this);
     buildWindow();
     connectQuickEditGestures();
+    keepUnsavedTrips();
 
     showFileTitle();
     // A table handed over with records shows its panel; an empty one shows Label25.
@@ -31,6 +33,8 @@ MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* 
     bookSubscription_ =
         book_.subscribe([this](const RecordBook::Changes& changes) { showChanges(changes); });
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::showChanges(const RecordBook::Changes& changes) {
     // The record commands first: a first record added is shown with its commands on.

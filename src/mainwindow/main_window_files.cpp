@@ -49,6 +49,11 @@ void MainWindow::registerFileCommands() {
         row(kSaveEntry, "&Save", "Ctrl+S", 30, &MainWindow::save),
         row(kSaveAsEntry, "Save As..   ", "Ctrl+Y", 40, &MainWindow::saveAs),
         row(kMergeEntry, "&Merge", "Ctrl+M", 60, &MainWindow::merge),
+        {.name = kBackupsEntry,
+         .caption = "Backups...",
+         .menu = kFileMenu,
+         .after = kCsvImportEntry,
+         .handler = [this] { showBackups(); }},
         {.name = kFileSeparator, .menu = kFileMenu, .order = 70},
         row(kExitEntry, "Exit", "Ctrl+X", 90, &MainWindow::leave),
         {.name = kFileListHead, .menu = kFileMenu, .order = 100},
@@ -72,7 +77,7 @@ void MainWindow::showFileTitle() {
 void MainWindow::loadDatabase(const std::string& path) {
     const PleaseWait wait(*this, platform_, QStringLiteral("Loading. Please wait..."));
     // Silent by design: a missing or unreadable file leaves what the book held.
-    (void)book_.load(path);
+    if (book_.load(path).ok()) offerRecovery(path);
 }
 
 void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
@@ -84,11 +89,14 @@ void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
 }
 
 bool MainWindow::saveDatabase() {
-    const Status saved = [this] {
+    Status backedUp = Status::success();
+    const Status saved = [this, &backedUp] {
         const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));
+        backedUp = backUp(book_.fileName());
         return book_.save();
     }();
     if (!saved.ok()) tellSaveFailed(book_.fileName(), saved);
+    if (saved.ok()) tableSaved(backedUp);
     return saved.ok();
 }
 
@@ -160,11 +168,14 @@ void MainWindow::saveAs() {
     }
 
     // A Save As that failed does not send later Saves to the new path.
+    Status backedUp = Status::success();
     const Status saved = [&] {
         const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));
+        backedUp = backUp(path);
         return book_.saveAs(path);
     }();
     if (!saved.ok()) tellSaveFailed(path, saved);
+    if (saved.ok()) tableSaved(backedUp);
 }
 
 void MainWindow::merge() {

@@ -128,6 +128,10 @@ void Toolbar::showButtonHelp(PictureButton& button) {
     helpdata_->setText(QString::fromLatin1(button.entry().statusText));
 }
 
+void Toolbar::showStatus(const QString& text) {
+    helpdata_->setText(text);
+}
+
 void Toolbar::pointerOverBackground() {
     helpdata_->clear();
 }

@@ -101,6 +101,8 @@ class Toolbar : public QObject {
     void releaseButton(PictureButton& button);
     void clickButton(PictureButton& button);
     void showButtonHelp(PictureButton& button);
+    // A notice in the status line, until the pointer next clears it.
+    void showStatus(const QString& text);
     // Moves over the window's background and over the record view.
     void pointerOverBackground();
     void pointerOverRecordView();

@@ -82,7 +82,18 @@ ProgramFiles locateProgramFiles(const std::string& exeDir) {
 }
 
 UserFolders userFoldersFromEnvironment() {
-    return {environment("HOME"), environment("XDG_CONFIG_HOME"), environment("XDG_DATA_HOME")};
+    return {environment("HOME"), environment("XDG_CONFIG_HOME"), environment("XDG_DATA_HOME"),
+            environment("XDG_STATE_HOME")};
+}
+
+std::string recoveryFolder(const UserFolders& user) {
+    const std::string state = xdgFolder(user.stateHome, user.home, ".local/state");
+    return state.empty() ? state : join(state, kFolderName);
+}
+
+std::string backupFolder(const UserFolders& user) {
+    const std::string data = xdgFolder(user.dataHome, user.home, ".local/share");
+    return data.empty() ? data : join(join(data, kFolderName), "backups");
 }
 
 const FolderProbe& systemFolderProbe() {

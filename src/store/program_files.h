@@ -23,11 +23,12 @@ struct ProgramFiles {
     bool operator==(const ProgramFiles&) const = default;
 };
 
-// The values of HOME, XDG_CONFIG_HOME and XDG_DATA_HOME; empty where unset.
+// The values of HOME, XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_STATE_HOME; empty where unset.
 struct UserFolders {
     std::string home;
     std::string configHome;
     std::string dataHome;
+    std::string stateHome;
 };
 
 // What the file system says about a folder.
@@ -43,6 +44,11 @@ ProgramFiles locateProgramFiles(const std::string& exeDir, const UserFolders& us
 // The same, with this process's environment and the real file system.
 ProgramFiles locateProgramFiles(const std::string& exeDir);
 UserFolders userFoldersFromEnvironment();
+
+// The user's folder of recovery copies (STATE/rodwick) and of dated backups
+// (DATA/rodwick/backups); "" where neither the variable nor a home folder is known.
+std::string recoveryFolder(const UserFolders& user);
+std::string backupFolder(const UserFolders& user);
 const FolderProbe& systemFolderProbe();
 
 // Makes the folders of the settings and of the user's example, and gives the user a copy of the

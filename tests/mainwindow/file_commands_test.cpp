@@ -1,7 +1,13 @@
 #include <QMenu>
 #include <cstring>
 
+#include <QTreeWidget>
+#include <cstdlib>
+
+#include "backups.h"
 #include "database_file.h"
+#include "program_files.h"
+#include "recovery.h"
 #include "rodwick_test/main_window_fixture.h"
 
 namespace rodwick::testing {
@@ -210,7 +216,10 @@ TEST_F(FileCommandsTest, OpenedFilesAreListedOnceInOrderAndReopenWithoutAQuestio
     tail[1]->trigger();
     EXPECT_EQ(viewText(), showing({.record = 1, .of = 2}));
     EXPECT_EQ(window(), windowOf({.title = lower, .name = lower, .records = 2, .list = list}));
+    // The edit left unsaved is offered back; No keeps the file's trips.
+    platform_.answerMessage(Answer::No);
     window_.openListedFile(3);
+    EXPECT_EQ(platform_.callsOf("message").back().title, "Recover");
     EXPECT_EQ(viewText(), showing({.record = 1, .of = 1, .trip = 6}));
 }
 
@@ -263,6 +272,97 @@ TEST_F(FileCommandsTest, ExitAndClosingTheWindowAskOnceBeforeEndingTheProgram) {
     EXPECT_EQ(platform_.messages().size(), 4u);
     EXPECT_EQ(lastMessage(), describe({"Really leave The Rodwick Database by Harrowby Software",
                                        "Exit", Buttons::YesNo, Icon::Question}));
+}
+
+TEST_F(FileCommandsTest, ALoadOffersTheTripsLeftUnsavedAndASaveKeepsThemForGood) {
+    const std::string a = writeDatabase("a.rwk", 1, 3);
+    const std::string state = recoveryFolder(userFoldersFromEnvironment());
+    const auto question = [&](const std::string& path) {
+        const auto copy = parseRecoveryCopy(readBytes(recoveryFileFor(state, path)));
+        return describe({kQ(path.empty() ? "Untitled" : path) + " has unsaved changes from " +
+                             kQ(copy.value().time) + ". Recover them?",
+                         "Recover", Buttons::YesNo, Icon::Question});
+    };
+    window_.loadDatabase(a);
+    setText(book_, 2, Field::Venue, "Lake");
+    const std::string edited = heldTrips();
+
+    // No: the file's trips, and the copy is gone; Yes: the kept trips, unsaved, as a.
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        const std::string asked = question(a);
+        platform_.answerMessage(answer);
+        window_.loadDatabase(a);
+        EXPECT_EQ(lastMessage(), asked);
+        EXPECT_EQ(heldTrips(), answer == Answer::Yes ? edited : databaseBytes(trips(1, 3)));
+        EXPECT_EQ(fileExists(recoveryFileFor(state, a)), answer == Answer::Yes);
+        if (answer == Answer::No) setText(book_, 2, Field::Venue, "Lake");
+    }
+    EXPECT_EQ(book_.titleName(), a);
+    EXPECT_EQ(readBytes(a), databaseBytes(trips(1, 3))) << "only a save writes the file";
+
+    // A save removes the copy and keeps the replaced file; the next load asks nothing.
+    action("MnuSave")->trigger();
+    EXPECT_FALSE(fileExists(recoveryFileFor(state, a)));
+    const std::vector<Backup> backups = listBackups(a, backupFolder(userFoldersFromEnvironment()));
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(readBytes(backups[0].path), databaseBytes(trips(1, 3)));
+    window_.loadDatabase(a);
+    EXPECT_EQ(heldTrips(), edited);
+
+    // A table never saved is offered untitled, so that Save asks for its name.
+    book_.adopt(RecordTable{}, RecordTable::kUntitled);
+    ASSERT_TRUE(book_.appendRecords(trips(7, 8)).ok());
+    book_.adopt(RecordTable{}, RecordTable::kUntitled);
+    const std::string asked = question("");
+    platform_.answerMessage(Answer::Yes);
+    window_.offerUnsavedTable();
+    EXPECT_EQ(lastMessage(), asked);
+    EXPECT_EQ(heldTrips(), databaseBytes(trips(7, 8)));
+    EXPECT_TRUE(book_.isUntitled());
+}
+
+TEST_F(FileCommandsTest, BackupsListsTheDatedCopiesAndOpensTheOneChosen) {
+    const std::string a = writeDatabase("a.rwk", 1, 3);
+    window_.loadDatabase(a);
+    setText(book_, 1, Field::Venue, "Lake");
+    action("MnuSave")->trigger();
+    const std::string backup = listBackups(a, backupFolder(userFoldersFromEnvironment()))[0].path;
+    for (const int button : {QDialog::Rejected, QDialog::Accepted}) {
+        platform_.answerModal([&](QDialog& dialog) {
+            const auto* list = dialog.findChild<QTreeWidget*>("BackupList");
+            EXPECT_EQ(list->topLevelItemCount(), 1);
+            EXPECT_EQ(list->currentItem()->text(1), "3");
+            EXPECT_EQ(list->currentItem()->text(2),
+                      QString::number(databaseBytes(trips(1, 3)).size()));
+            return button;
+        });
+        action("MnuBackups")->trigger();
+    }
+    EXPECT_EQ(book_.titleName(), backup);
+    EXPECT_EQ(heldTrips(), databaseBytes(trips(1, 3)));
+    EXPECT_EQ(window_.fileListCaptions().back(), kQ(backup));
+}
+
+TEST_F(FileCommandsTest, EditsAndSavesGoOnWhereNoCopyOrBackupCanBeKept) {
+    const std::string a = writeDatabase("a.rwk", 1, 3);
+    const UserFolders user = userFoldersFromEnvironment();
+    // Files where the folders should be: nothing can be written under them.
+    std::filesystem::create_directories(user.stateHome);
+    std::filesystem::create_directories(user.dataHome + "/rodwick");
+    writeBytes(recoveryFolder(user), "");
+    writeBytes(backupFolder(user), "");
+    window_.loadDatabase(a);
+    setText(book_, 1, Field::Venue, "Lake");
+    EXPECT_EQ(text("helpdata"),
+              kQ("Changes are not being kept in a recovery copy: ") + std::strerror(ENOTDIR) + ".");
+    platform_.answerMessage(Answer::Ok);
+    action("MnuSave")->trigger();
+    EXPECT_EQ(readBytes(a), heldTrips());
+    EXPECT_EQ(lastMessage(),
+              describe({"The database was saved, but the file it replaced could not be kept as a "
+                        "backup in " +
+                            kQ(backupFolder(user)) + ": " + std::strerror(ENOTDIR) + ".",
+                        "Save", Buttons::Ok, Icon::Exclamation}));
 }
 
 }  // namespace

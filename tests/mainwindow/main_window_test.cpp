@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuFile|&File: MnuNew|Ne&w|Ctrl+W; MnuOpen|&Open...|Ctrl+O; MnuSave|&Save|Ctrl+S; "
         "MnuSas|Save As..   |Ctrl+Y; MnuExp|E&xport...|; "
         "MnuCsvExp|Export to Spreadsheet (CSV)...|; MnuMer|&Merge|Ctrl+M; "
-        "MnuCsvImp|Import from Spreadsheet (CSV)...|; Empty1|-|; "
+        "MnuCsvImp|Import from Spreadsheet (CSV)...|; MnuBackups|Backups...|; Empty1|-|; "
         "MnuPrint|&Print...|Ctrl+P|R; MnuExit|Exit|Ctrl+X; mnufilearray|-|; \n"
         "MnuTed|&Edit: MnuCopy|&Copy To Clipboard   |Ctrl+C|R; empty3|-|; "
         "MnuEdit|&Edit Record...|Ctrl+E|R; MnuDel|&Delete Record...  |Del|R; "

@@ -21,7 +21,7 @@ FolderProbe folders(std::set<std::string> existing, std::set<std::string> writab
 }
 
 TEST(ProgramFilesTest, FilesStayBesideTheProgramWhereItsFolderIsWritable) {
-    const UserFolders user{"/home/ann", "", ""};
+    const UserFolders user{"/home/ann", "", "", ""};
     const std::string share = "/usr/share/rodwick";
     // What is the case, the executable's folder, the folders that exist, the writable ones, and
     // the folder the settings, example and manual are expected in.
@@ -52,21 +52,32 @@ TEST(ProgramFilesTest, ASystemInstallGivesTheUserFilesOfTheirOwn) {
                       homeData = "/home/ann/.local/share/rodwick/EXAMPLE.RWK",
                       xdgConfig = "/cfg/rodwick/ANGLEBOX.INI", xdgData = "/dat/rodwick/EXAMPLE.RWK";
     // clang-format off
-    const std::tuple<const char*, UserFolders, std::string, std::string> cases[] = {
-        {"home only", {"/home/ann", "", ""}, homeConfig, homeData},
-        {"home with a trailing slash", {"/home/ann/", "", ""}, homeConfig, homeData},
-        {"both XDG folders", {"/home/ann", "/cfg", "/dat/"}, xdgConfig, xdgData},
-        {"relative XDG folders are ignored", {"/home/ann", "cfg", "dat"}, homeConfig, homeData},
-        {"XDG folders without a home", {"", "/cfg", "/dat"}, xdgConfig, xdgData},
-        {"no home at all", {"", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK"},
-        {"a relative home", {"ann", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK"},
+    // The user's recovery copies and backups follow the same rules.
+    const std::string homeState = "/home/ann/.local/state/rodwick",
+                      homeBackups = "/home/ann/.local/share/rodwick/backups";
+    const std::tuple<const char*, UserFolders, std::string, std::string, std::string, std::string>
+        cases[] = {
+        {"home only", {"/home/ann", "", "", ""}, homeConfig, homeData, homeState, homeBackups},
+        {"home with a trailing slash", {"/home/ann/", "", "", ""}, homeConfig, homeData, homeState,
+         homeBackups},
+        {"the XDG folders", {"/home/ann", "/cfg", "/dat/", "/st"}, xdgConfig, xdgData,
+         "/st/rodwick", "/dat/rodwick/backups"},
+        {"relative XDG folders are ignored", {"/home/ann", "cfg", "dat", "st"}, homeConfig,
+         homeData, homeState, homeBackups},
+        {"XDG folders without a home", {"", "/cfg", "/dat", "/st"}, xdgConfig, xdgData,
+         "/st/rodwick", "/dat/rodwick/backups"},
+        {"no home at all", {"", "", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK", "", ""},
+        {"a relative home", {"ann", "", "", ""}, share + "/ANGLEBOX.INI", share + "/EXAMPLE.RWK",
+         "", ""},
     };
     // clang-format on
-    for (const auto& [label, user, settings, example] : cases) {
+    for (const auto& [label, user, settings, example, state, backups] : cases) {
         SCOPED_TRACE(label);
         const ProgramFiles expected{settings, example, share + "/EXAMPLE.RWK",
                                     share + "/ANGLEBOX.doc"};
         EXPECT_EQ(locateProgramFiles("/usr/bin", user, folders({share}, {"/home/ann"})), expected);
+        EXPECT_EQ(recoveryFolder(user), state);
+        EXPECT_EQ(backupFolder(user), backups);
     }
 }
 

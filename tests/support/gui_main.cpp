@@ -13,5 +13,21 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Recovery copies and backups go to folders of each test's own, so that no test is asked
+    // about trips another one left.
+    class FreshUserFolders : public ::testing::EmptyTestEventListener {
+      public:
+        explicit FreshUserFolders(QString root) : root_(std::move(root)) {}
+        void OnTestStart(const ::testing::TestInfo&) override {
+            const QString folder = root_ + QStringLiteral("/test-%1").arg(++count_);
+            qputenv("XDG_STATE_HOME", (folder + QStringLiteral("/state")).toLocal8Bit());
+            qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toLocal8Bit());
+        }
+
+      private:
+        QString root_;
+        int count_ = 0;
+    };
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshUserFolders(config.path()));
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ class QScrollBar;
 namespace rodwick {
 
 class Clock;
+class Recovery;
 class Toolbar;
 struct QuickEditRow;
 
@@ -32,6 +34,7 @@ class MainWindow : public QMainWindow, public MainView {
 
   public:
     MainWindow(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Redraws the value labels, the scroll bar and the position text from the book; runs on
     // the book's notifications.
@@ -77,6 +80,11 @@ class MainWindow : public QMainWindow, public MainView {
     void merge();
     void leave();
     void openListedFile(int index);
+    // The dated copies of the open database; the one chosen is opened as Open does.
+    void showBackups();
+    // Offers the trips of a table never saved that a previous run left behind; the start-up
+    // runs it after its database has loaded.
+    void offerUnsavedTable();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -118,6 +126,16 @@ class MainWindow : public QMainWindow, public MainView {
     void drawTitle();
     // Watches the 22 value labels for their quick-edit gestures; once, on construction.
     void connectQuickEditGestures();
+    // The recovery copy and the backups (main_window_recovery.cpp): set up once, on construction.
+    void keepUnsavedTrips();
+    // Asks whether the trips a recovery copy kept for path ("" for a table never saved) are to
+    // be the table; removes the copy when they are not.
+    void offerRecovery(const std::string& path);
+    // Keeps the file a save to path replaces as a dated backup; the reason when it could not.
+    Status backUp(const std::string& path);
+    // After a save that went through: the recovery copy goes, and a backup that could not be
+    // made is told.
+    void tableSaved(const Status& backedUp);
 
     RecordBook& book_;
     platform::Platform& platform_;
@@ -141,6 +159,9 @@ class MainWindow : public QMainWindow, public MainView {
 
     Toolbar* toolbar_ = nullptr;
     Clock* clock_ = nullptr;
+    // Keeps the unsaved trips; its own subscription ends with it.
+    std::unique_ptr<Recovery> recovery_;
+    std::string backupFolder_;
     // Last member: ends before the widgets it redraws.
     RecordBook::Subscription bookSubscription_;
 };

@@ -1,0 +1,75 @@
+// Nothing typed is lost: the recovery copy of unsaved trips, offered again when their database
+// is loaded, and the dated backup every save keeps of the file it replaces.
+#include <ctime>
+
+#include "backups.h"
+#include "backups_dialog.h"
+#include "main_window.h"
+#include "program_files.h"
+#include "recovery.h"
+#include "text.h"
+#include "toolbar.h"
+
+namespace rodwick {
+
+void MainWindow::keepUnsavedTrips() {
+    const UserFolders user = userFoldersFromEnvironment();
+    backupFolder_ = backupFolder(user);
+    recovery_ = std::make_unique<Recovery>(book_, recoveryFolder(user));
+    recovery_->onWriteFailure([this](const std::string& reason) {
+        toolbar_->showStatus(QStringLiteral("Changes are not being kept in a recovery copy: ") +
+                             fromPath(reason) + u'.');
+    });
+}
+
+void MainWindow::offerRecovery(const std::string& path) {
+    const auto copy = recovery_->pendingFor(path);
+    if (!copy) return;
+    const QString name = path.empty() ? fromPath(RecordTable::kUntitled) : fromPath(path);
+    const platform::Message question{QStringLiteral("%1 has unsaved changes from %2. Recover them?")
+                                         .arg(name, QString::fromStdString(copy->time)),
+                                     QStringLiteral("Recover"), platform::Buttons::YesNo,
+                                     platform::Icon::Question};
+    if (platform_.showMessage(question) != platform::Answer::Yes) {
+        recovery_->discard(path);
+        return;
+    }
+    if (!path.empty()) {
+        // The recovered trips are the loaded file's, still unsaved: its copy stays until a save.
+        (void)book_.replaceRecords(copy->records);
+        return;
+    }
+    // A table never saved comes back untitled, so that Save asks where it goes.
+    RecordTable table;
+    (void)table.replaceAll(copy->records);
+    book_.adopt(std::move(table), RecordTable::kUntitled);
+}
+
+void MainWindow::offerUnsavedTable() {
+    offerRecovery({});
+}
+
+Status MainWindow::backUp(const std::string& path) {
+    return backUpBeforeSave(path, backupFolder_, std::time(nullptr));
+}
+
+void MainWindow::tableSaved(const Status& backedUp) {
+    recovery_->tableSaved();
+    if (backedUp.ok()) return;
+    platform_.showMessage(
+        {QStringLiteral("The database was saved, but the file it replaced could "
+                        "not be kept as a backup in ") +
+             fromPath(backupFolder_) + QStringLiteral(": ") + fromPath(backedUp.message()) + u'.',
+         QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Exclamation});
+}
+
+void MainWindow::showBackups() {
+    const std::vector<Backup> backups =
+        book_.isUntitled() ? std::vector<Backup>{} : listBackups(book_.fileName(), backupFolder_);
+    const auto chosen = chooseBackup(platform_, *this, backups);
+    if (!chosen) return;
+    loadDatabase(*chosen);
+    if (fileExists(book_.fileName())) addToFileList();
+}
+
+}  // namespace rodwick

@@ -1,0 +1,145 @@
+// The recovery copy that keeps unsaved trips, and the dated backups a save leaves.
+#include "recovery.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "backups.h"
+#include "database_file.h"
+#include "rodwick_test/store_test_util.h"
+
+namespace rodwick::testing {
+namespace {
+
+// A fixed moment, so that the copies' times and the backups' names are known.
+constexpr std::time_t kNoon = 1718280000;  // 06-13-2024, 12:00 UTC
+
+struct RecoveryTest : ::testing::Test {
+    RecoveryTest() {
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+        writeBytes(dir.file("a.rwk"), databaseBytes(trips(1, 3)));
+    }
+    std::string copyOf(const std::string& path) const {
+        return readBytes(recoveryFileFor(dir.file("state"), path));
+    }
+    TempDir dir;
+    RecordBook book;
+    Recovery recovery{book, dir.file("state"), [] { return kNoon; }};
+};
+
+TEST_F(RecoveryTest, EveryChangeIsKeptUntilTheTableIsSaved) {
+    const std::string a = dir.file("a.rwk");
+    ASSERT_TRUE(book.load(a).ok());
+    EXPECT_FALSE(fileExists(recoveryFileFor(dir.file("state"), a)))
+        << "a load is what the file holds";
+    ASSERT_TRUE(book.deleteCurrent().ok());
+    EXPECT_EQ(copyOf(a), "Rodwick recovery copy\r\n" + a + "\r\n06-13-2024 12:00\r\n" +
+                             databaseBytes(trips(2, 3)));
+    EXPECT_EQ(readBytes(a), databaseBytes(trips(1, 3))) << "the database is never written";
+
+    // New and Open drop the table, not its copy; the table then edited goes to its own copy.
+    book.newDatabase();
+    EXPECT_EQ(parseRecoveryCopy(copyOf(a)).value().records, trips(2, 3));
+    ASSERT_TRUE(book.appendRecords(trips(7, 7)).ok());
+    EXPECT_EQ(parseRecoveryCopy(copyOf("")).value().records, trips(7, 7));
+    ASSERT_TRUE(book.saveAs(dir.file("b.rwk")).ok());
+    recovery.tableSaved();
+    EXPECT_FALSE(fileExists(recoveryFileFor(dir.file("state"), ""))) << "saved";
+    EXPECT_TRUE(fileExists(recoveryFileFor(dir.file("state"), a))) << "another table's copy";
+
+    // A table loaded and then saved under another name takes its copy with it.
+    ASSERT_TRUE(book.load(a).ok());
+    ASSERT_TRUE(book.appendRecords(trips(8, 8)).ok());
+    ASSERT_TRUE(book.saveAs(dir.file("c.rwk")).ok());
+    recovery.tableSaved();
+    EXPECT_FALSE(fileExists(recoveryFileFor(dir.file("state"), a)));
+}
+
+TEST_F(RecoveryTest, ACopyIsOfferedOnlyWhenItHoldsOtherTrips) {
+    const std::string a = dir.file("a.rwk");
+    const auto keep = [&](const std::string& path, const std::vector<TripRecord>& records) {
+        std::filesystem::create_directories(dir.file("state"));
+        writeBytes(recoveryFileFor(dir.file("state"), path),
+                   formatRecoveryCopy(path, "01-02-2024 03:04", tableOf(records)));
+    };
+    // What is kept for which path, and whether it is offered for a.
+    const struct {
+        const char* label;
+        std::string keptFor;
+        std::vector<TripRecord> kept;
+        std::string askedFor;
+        bool offered;
+    } cases[] = {
+        {"nothing kept", "", {}, a, false},
+        {"the file's own trips", a, trips(1, 3), a, false},
+        {"other trips", a, trips(1, 4), a, true},
+        {"no trips left", a, {}, a, true},
+        {"another file's copy", dir.file("b.rwk"), trips(9, 9), a, false},
+        {"a missing file's copy", dir.file("gone.rwk"), trips(9, 9), dir.file("gone.rwk"), true},
+        {"a table never saved", "", trips(1, 1), "", true},
+        {"an empty table never saved", "", {}, "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::filesystem::remove_all(dir.file("state"));
+        if (c.label != std::string("nothing kept")) keep(c.keptFor, c.kept);
+        const auto offered = recovery.pendingFor(c.askedFor);
+        ASSERT_EQ(offered.has_value(), c.offered);
+        if (offered) {
+            EXPECT_EQ(offered->records, c.kept);
+            EXPECT_EQ(offered->time, "01-02-2024 03:04");
+        }
+    }
+    recovery.discard(dir.file("gone.rwk"));
+    EXPECT_FALSE(recovery.pendingFor(dir.file("gone.rwk")));
+}
+
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenStopsNoEditAndIsToldOnce) {
+    std::vector<std::string> told;
+    RecordBook other;
+    // The folder is a file: no copy can go there.
+    writeBytes(dir.file("blocked"), "");
+    Recovery blocked(other, dir.file("blocked") + "/state", [] { return kNoon; });
+    blocked.onWriteFailure([&](const std::string& reason) { told.push_back(reason); });
+    Recovery full(
+        other, dir.file("full"), [] { return kNoon; }, writeFailsAfter(100));
+    full.onWriteFailure([&](const std::string& reason) { told.push_back(reason); });
+    ASSERT_TRUE(other.appendRecords(trips(1, 1)).ok());
+    ASSERT_TRUE(other.appendRecords(trips(2, 2)).ok());
+    EXPECT_EQ(other.recordCount(), 2);
+    EXPECT_EQ(told, (std::vector<std::string>{std::strerror(ENOTDIR), std::strerror(ENOSPC)}));
+}
+
+TEST_F(RecoveryTest, BackupsAreDatedAndTheLastTwentyKept) {
+    const std::string a = dir.file("FISH.RWK"), folder = dir.file("backups");
+    writeBytes(a, databaseBytes(trips(1, 1)));
+    writeBytes(dir.file("FISH-2.RWK"), databaseBytes(trips(1, 2)));
+    ASSERT_TRUE(backUpBeforeSave(dir.file("FISH-2.RWK"), folder, kNoon).ok());
+    for (int save = 0; save < 25; ++save) {
+        writeBytes(a, databaseBytes(trips(1, save + 1)));
+        ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + save * 61).ok());
+    }
+    const std::vector<Backup> kept = listBackups(a, folder);
+    ASSERT_EQ(kept.size(), 20u);
+    EXPECT_EQ(kept.front().stamp, "20240613-122424");
+    EXPECT_EQ(kept.front().trips, 25);
+    EXPECT_EQ(kept.front().size, databaseBytes(trips(1, 25)).size());
+    EXPECT_EQ(kept.back().path, folder + "/FISH-20240613-120505.RWK");
+    EXPECT_EQ(kept.back().trips, 6);
+    EXPECT_EQ(listBackups(dir.file("FISH-2.RWK"), folder).size(), 1u) << "FISH-2's own";
+    EXPECT_TRUE(backUpBeforeSave(dir.file("none.rwk"), folder, kNoon).ok()) << "nothing to keep";
+
+    // A full disk or a folder that cannot be made: the reason, and the database untouched.
+    EXPECT_EQ(backUpBeforeSave(a, folder, kNoon + 9999, writeFailsAfter(10)).message(),
+              std::strerror(ENOSPC));
+    EXPECT_EQ(backUpBeforeSave(a, a + "/backups", kNoon).message(), std::strerror(ENOTDIR));
+    EXPECT_EQ(readBytes(a), databaseBytes(trips(1, 25)));
+    EXPECT_EQ(listBackups(a, folder).size(), 20u);
+}
+
+}  // namespace
+}  // namespace rodwick::testing
