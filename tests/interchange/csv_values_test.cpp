@@ -36,8 +36,6 @@ TEST(CsvValuesTest, WeightsAndDepthsSplitIntoTheirTwoBoxesInTheUnitsInForce) {
     const Case cases[] = {
         {"12,5", kWeight, metric, {}, Outcome::Split, "12", "500"},
         {"12.5 kg", kWeight, metric, {}, Outcome::Split, "12", "500"},
-        {"0,75Kg", kWeight, metric, {}, Outcome::Split, "0", "750"},
-        {"12 kilos", kWeight, metric, {}, Outcome::Split, "12", ""},
         {"850 g", kWeight, metric, {}, Outcome::Split, "0", "850"},
         {"3 kg 200 g", kWeight, metric, {}, Outcome::Split, "3", "200"},
         // Rounded to the nearest whole gram.
@@ -49,7 +47,6 @@ TEST(CsvValuesTest, WeightsAndDepthsSplitIntoTheirTwoBoxesInTheUnitsInForce) {
         {"12,5", kWeight, imperial, {}, Outcome::Split, "12", "8"},
         {"20 oz", kWeight, imperial, {}, Outcome::Split, "1", "4"},
         {"2.4 m", kDepth, metric, {}, Outcome::Split, "2", "40"},
-        {"240cm", kDepth, metric, {}, Outcome::Split, "2", "40"},
         {"7 ft 6 in", kDepth, imperial, {}, Outcome::Split, "7", "6"},
         {"7' 6\"", kDepth, imperial, {}, Outcome::Split, "7", "6"},
         {"7,5", kDepth, imperial, {}, Outcome::Split, "7", "6"},
@@ -61,17 +58,13 @@ TEST(CsvValuesTest, WeightsAndDepthsSplitIntoTheirTwoBoxesInTheUnitsInForce) {
         {"5 lb 8 oz", kWeight, metric, {}, Outcome::OtherSystem, "5 lb 8 oz", ""},
         {"2.4 kg", kWeight, imperial, {}, Outcome::OtherSystem, "2.4 kg", ""},
         {"12", kWeight, imperial, kKg, Outcome::OtherSystem, "12", ""},
-        {"7 ft 6 in", kDepth, metric, {}, Outcome::OtherSystem, "7 ft 6 in", ""},
         // Not one value: as written.
         {"1,500", kWeight, metric, {}, Outcome::Unread, "1,500", ""},
         {"about 12", kWeight, metric, {}, Outcome::Unread, "about 12", ""},
-        {"-3", kWeight, metric, {}, Outcome::Unread, "-3", ""},
         {"5 8 oz", kWeight, imperial, {}, Outcome::Unread, "5 8 oz", ""},
         {"8 oz 5 lb", kWeight, imperial, {}, Outcome::Unread, "8 oz 5 lb", ""},
         {"5 lb 300 g", kWeight, imperial, {}, Outcome::Unread, "5 lb 300 g", ""},
         {"2 m", kWeight, metric, {}, Outcome::Unread, "2 m", ""},
-        {"1 2 3", kDepth, metric, {}, Outcome::Unread, "1 2 3", ""},
-        {"kg", kWeight, metric, {}, Outcome::Unread, "kg", ""},
         {"99999999999999 kg", kWeight, metric, {}, Outcome::Unread, "99999999999999 kg", ""},
     };
     // clang-format on
