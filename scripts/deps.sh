@@ -14,6 +14,8 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(dbus-daemon at-spi2-core python3-pyatspi)
     # The fuzz targets: clang and its libFuzzer runtime.
     packages+=(clang libclang-rt-14-dev)
+    # A log book sent through a real spreadsheet program and back.
+    packages+=(libreoffice-calc-nogui)
     # The formatting and naming checks.
     packages+=(clang-format clang-tidy)
 fi

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "codec.h"
+#include "csv_values.h"
 #include "csv_writer.h"
 #include "fields.h"
 
@@ -123,6 +124,29 @@ CsvImportPlan planImport(const CsvRows& rows, const CsvImportChoice& choice) {
     plan.tripCount = rows.totalRows > first ? rows.totalRows - first : 0;
     if (rows.rows.empty()) return plan;
 
+    // Which fields get more than their cells: a weight or a depth whose minor box no column
+    // fills (our own export fills both, and each keeps its own cell), and the two times.
+    std::array<int, kFieldCount> columns{};
+    std::array<std::optional<CellUnit>, kFieldCount> unitOfColumn;
+    for (std::size_t c = 0; c < choice.mapping.size(); ++c) {
+        const int field = choice.mapping[c];
+        if (field < 0 || field >= kFieldCount) continue;
+        ++columns[field];
+        if (choice.firstRowIsHeader && c < rows.rows.front().size()) {
+            unitOfColumn[field] = headingUnit(rows.rows.front()[c], kFields[field].unit);
+        }
+    }
+    std::vector<Field> splitFields;
+    for (const FieldInfo& info : kFields) {
+        const int f = static_cast<int>(info.field);
+        if ((info.unit == UnitKind::WeightMajor || info.unit == UnitKind::DepthMajor) &&
+            columns[f] > 0 && columns[f + 1] == 0) {
+            splitFields.push_back(info.field);
+            // Two columns joined into one box: neither heading speaks for the joined text.
+            if (columns[f] > 1) unitOfColumn[f].reset();
+        }
+    }
+
     const std::size_t width = rows.rows.front().size();
     for (std::size_t r = first; r < rows.rows.size(); ++r) {
         const auto& cells = rows.rows[r];
@@ -136,6 +160,29 @@ CsvImportPlan planImport(const CsvRows& rows, const CsvImportChoice& choice) {
             // Two columns for one field are joined; an empty one adds nothing.
             if (text.empty()) continue;
             into = into.empty() ? std::move(text) : into + "; " + text;
+        }
+        const std::size_t index = plan.records.size();
+        for (const Field field : splitFields) {
+            std::string& major = record[field];
+            if (major.empty()) continue;
+            const int f = static_cast<int>(field);
+            SplitValue split = splitValue(major, kFields[f].unit, choice.units, unitOfColumn[f]);
+            if (split.outcome == SplitValue::Outcome::Split) {
+                plan.notes.push_back({index, field, CsvCellNote::Kind::Split, major});
+                major = std::move(split.major);
+                record.fields[f + 1] = std::move(split.minor);
+            } else if (split.outcome == SplitValue::Outcome::OtherSystem) {
+                plan.notes.push_back({index, field, CsvCellNote::Kind::OtherSystem, major});
+                ++plan.otherSystemValues;
+            }
+        }
+        for (const Field field : {Field::StartTime, Field::FinishTime}) {
+            std::string& time = record[field];
+            if (columns[static_cast<int>(field)] == 0 || time.empty()) continue;
+            if (auto shown = spreadsheetTime(time); shown && *shown != time) {
+                plan.notes.push_back({index, field, CsvCellNote::Kind::Time, time});
+                time = std::move(*shown);
+            }
         }
         plan.records.push_back(std::move(record));
     }

@@ -8,6 +8,7 @@
 
 #include "csv_reader.h"
 #include "record_table.h"
+#include "settings.h"
 
 namespace rodwick {
 
@@ -18,8 +19,28 @@ struct CsvImportChoice {
     bool firstRowIsHeader = true;
     // Per column of the file: the field (0..21) it goes into, or kLeaveOut.
     std::vector<int> mapping;
+    // The units in force, which a weight or a depth is split into.
+    UnitNames units;
 };
 inline constexpr int kLeaveOut = -1;
+
+// A cell the import stores other than as written, or keeps as written where the user might
+// expect otherwise; the preview tells which and why.
+struct CsvCellNote {
+    enum class Kind {
+        // A weight or a depth split into its two boxes.
+        Split,
+        // A weight or a depth in the other unit system, kept as written in the major box.
+        OtherSystem,
+        // A spreadsheet's time ("07:30:00 AM") stored as the record view shows times.
+        Time,
+    };
+    std::size_t record = 0;
+    Field field = Field::Venue;
+    Kind kind = Kind::Split;
+    // The field's text as the file gives it (Windows-1252).
+    std::string asWritten;
+};
 
 // What importing would add, known before the user confirms.
 struct CsvImportPlan {
@@ -32,6 +53,9 @@ struct CsvImportPlan {
     // Rows whose cells are more or fewer than the first row's.
     std::size_t rowsOfOtherWidth = 0;
     bool unclosedQuote = false;
+    // In record order, for the records kept.
+    std::vector<CsvCellNote> notes;
+    std::size_t otherSystemValues = 0;
 };
 
 // The rows of a whole file, byte-order mark left out. Only as many rows are kept as an
@@ -53,6 +77,9 @@ std::string cellAsUtf8(std::string_view cell, CsvEncoding encoding);
 // become '?' and are added to replaced.
 std::string cellAsRecordText(std::string_view cell, CsvEncoding encoding, std::size_t& replaced);
 
+// The trips of the rows. A weight or a depth whose major box alone is mapped is split into its
+// two boxes (splitValue), a bare number taken in the unit its column heading names; a start or
+// finish time in a spreadsheet's form is stored as the record view shows times.
 CsvImportPlan planImport(const CsvRows& rows, const CsvImportChoice& choice);
 
 }  // namespace rodwick

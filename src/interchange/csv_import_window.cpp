@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "csv_writer.h"
+#include "fields.h"
 #include "text.h"
 #include "widgets.h"
 
@@ -110,6 +111,7 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     layout->addLayout(buttons);
 
     // What the file itself suggests, before any handler is connected.
+    choice_.units = units;
     choice_.separator = detectSeparator(withoutBom(fileBytes_));
     choice_.encoding = detectEncoding(fileBytes_);
     separator_->setCurrentIndex(indexOf(choice_.separator));
@@ -190,11 +192,16 @@ void CsvImportWindow::replan() {
 }
 
 void CsvImportWindow::showPreview() {
+    const auto mapped = [this](int f) {
+        return std::find(choice_.mapping.begin(), choice_.mapping.end(), f) !=
+               choice_.mapping.end();
+    };
+    // A minor box is shown beside its major where a split may fill it.
     std::vector<int> fields;
     for (int f = 0; f < kFieldCount; ++f) {
-        if (std::find(choice_.mapping.begin(), choice_.mapping.end(), f) != choice_.mapping.end()) {
-            fields.push_back(f);
-        }
+        const UnitKind unit = kFields[f].unit;
+        const bool minor = unit == UnitKind::WeightMinor || unit == UnitKind::DepthMinor;
+        if (mapped(f) || (minor && mapped(f - 1))) fields.push_back(f);
     }
     const int rows = static_cast<int>(std::min<std::size_t>(plan_.records.size(), kPreviewRows));
     preview_->clear();
@@ -209,7 +216,43 @@ void CsvImportWindow::showPreview() {
             preview_->setItem(r, k, new QTableWidgetItem(shortened(fromFileText(text))));
         }
     }
+    for (const CsvCellNote& note : plan_.notes) {
+        if (note.record >= static_cast<std::size_t>(rows)) break;
+        const auto column = std::find(fields.begin(), fields.end(), static_cast<int>(note.field));
+        if (column == fields.end()) continue;
+        markCell(*preview_->item(static_cast<int>(note.record),
+                                 static_cast<int>(column - fields.begin())),
+                 note);
+    }
     preview_->resizeColumnsToContents();
+}
+
+void CsvImportWindow::markCell(QTableWidgetItem& item, const CsvCellNote& note) const {
+    const QString written =
+        QStringLiteral("\u201C") + fromFileText(note.asWritten) + QStringLiteral("\u201D");
+    QString why;
+    switch (note.kind) {
+        case CsvCellNote::Kind::Split:
+            why = QStringLiteral("Split into its two boxes from ") + written + QLatin1Char('.');
+            break;
+        case CsvCellNote::Kind::Time:
+            why = QStringLiteral("Read as a time from ") + written + QLatin1Char('.');
+            break;
+        case CsvCellNote::Kind::OtherSystem:
+            why = QStringLiteral(
+                      "Kept as written: the value is in %1 units, the %2 units are in "
+                      "force, and weights and depths are never converted.")
+                      .arg(choice_.units.isMetric() ? QStringLiteral("imperial")
+                                                    : QStringLiteral("metric"),
+                           choice_.units.isMetric() ? QStringLiteral("metric")
+                                                    : QStringLiteral("imperial"));
+            // Seen at a glance, not only when pointed at.
+            item.setBackground(palette().color(QPalette::ToolTipBase));
+            item.setForeground(palette().color(QPalette::ToolTipText));
+            break;
+    }
+    item.setToolTip(why);
+    item.setData(Qt::AccessibleDescriptionRole, why);
 }
 
 void CsvImportWindow::showSummary() {
@@ -230,6 +273,10 @@ void CsvImportWindow::showSummary() {
         lines << counted(plan_.rowsOfOtherWidth, "row has", "rows have") +
                      QStringLiteral(
                          " more or fewer cells than the first row: missing cells stay empty.");
+    }
+    if (plan_.otherSystemValues > 0) {
+        lines << counted(plan_.otherSystemValues, "weight or depth is", "weights or depths are") +
+                     QStringLiteral(" in the other unit system and will be kept as written.");
     }
     if (plan_.unclosedQuote) {
         lines << QStringLiteral("A quote is never closed: its cell runs to the end of the file.");

@@ -14,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace rodwick {
 
@@ -40,6 +41,8 @@ class CsvImportWindow : public QDialog {
     void buildColumnBoxes();
     void replan();
     void showPreview();
+    // The preview's cell says how and why its text differs from the file's.
+    void markCell(QTableWidgetItem& item, const CsvCellNote& note) const;
     void showSummary();
 
     std::string_view fileBytes_;

@@ -129,13 +129,19 @@ TEST_F(CsvCommandTest, ReturnImportsASemicolonFileAsPreviewed) {
     EXPECT_EQ(child<QComboBox>(window, "encoding")->currentText(), "Windows-1252");
     EXPECT_TRUE(child<QCheckBox>(window, "header")->isChecked());
     EXPECT_EQ(previewHeadings(window),
-              (QStringList{"Venue", "Weight (lb)", "Best Bait,etc", "Species", "Remarks", "Date"}));
+              (QStringList{"Venue", "Weight (lb)", "Weight (oz)", "Best Bait,etc", "Species",
+                           "Remarks", "Date"}));
+    // "12,5" pounds, split before anything is added.
+    EXPECT_EQ(child<QTableWidget>(window, "preview")->item(0, 2)->text(), "8");
     EXPECT_EQ(previewSummary(window), "2 trips will be added.");
     return pressKey(window, Qt::Key_Return);
 });
 ASSERT_EQ(table_.recordCount(), 5);
 EXPECT_EQ(table_.slot(4)[Field::Venue], "\xC9tang du Moulin");
 EXPECT_EQ(table_.slot(5)[Field::Remarks], "Deux \"touches\"");
+EXPECT_EQ(std::pair(table_.slot(5)[Field::TotalWeightMajor],
+                    table_.slot(5)[Field::TotalWeightMinor]),
+          std::pair(std::string("4"), std::string("4")));
 EXPECT_EQ(table_.slot(3), tagged("r3"));
 }  // namespace
 
@@ -158,6 +164,38 @@ TEST_F(CsvCommandTest, EscapeAndCancelLeaveTheTableAsItWas) {
     EXPECT_EQ(table_.recordCount(), 3);
 }
 }  // namespace rodwick::testing
+
+TEST_F(CsvCommandTest, ThePreviewSaysWhichValuesAreKeptOrReadOtherwise) {
+    import(dataFile("other_units.csv"), [](QDialog& window) {
+        EXPECT_EQ(previewSummary(window),
+                  "1 trip will be added. 2 weights or depths are in the other unit system and will "
+                  "be kept as written.");
+    auto* preview = child<QTableWidget>(window, "preview");
+    EXPECT_EQ(previewHeadings(window), (QStringList{"Venue", "Weight (lb)", "Weight (oz)",
+                                                    "Depth (ft)", "Depth (inch)", "Start Time"}));
+    // Cell, its text, what it says of itself and whether it stands out.
+    const std::tuple<int, QString, QString, bool> cells[] = {
+        {0, "Lake", "", false},
+        {1, "2.4 kg",
+         "Kept as written: the value is in metric units, the imperial units are in force, "
+         "and weights and depths are never converted.",
+         true},
+        {3, "2,4", "Kept as written: the value is in metric units", true},
+        {5, "07:30", "Read as a time from \u201C07:30:00 AM\u201D.", false},
+    };
+    const QColor plain = preview->item(0, 0)->background().color();
+    for (const auto& [column, text, why, marked] : cells) {
+        const QTableWidgetItem* item = preview->item(0, column);
+        EXPECT_EQ(item->text(), text);
+        EXPECT_EQ(item->toolTip().left(why.size()), why);
+        EXPECT_EQ(item->data(Qt::AccessibleDescriptionRole).toString(), item->toolTip());
+        EXPECT_EQ(item->background().color() != plain, marked) << column;
+    }
+    child<QPushButton>(window, "cancel")->click();
+    return window.result();
+});
+EXPECT_EQ(appends_, 0);
+}
 
 TEST_F(CsvCommandTest, ChangesInTheWindowChangeWhatIsImported) {
     import(dataFile("tab_separated.tsv"), [](QDialog& window) {
