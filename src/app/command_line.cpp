@@ -34,7 +34,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     // is given even beside options unknown here, as Qt's own (-platform, -style) are when
     // they are not read by a QApplication.
     const bool understood = parser.parse(arguments);
-    if (parser.isSet(help)) {
+    // Qt's --help-all lists QApplication's options too, which are not known before it runs:
+    // the usage is the answer, and no run starts without a display.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         line.action = CommandLine::Action::ShowHelp;
         line.text = parser.helpText();
         return line;

@@ -21,6 +21,7 @@ TEST(CommandLineTest, AFileNamedIsOpenedAndTheOptionsAnswerWithoutStarting) {
         {{"/data/Pêche 2024.rwk"}, Action::Run, "/data/Pêche 2024.rwk"},
         {{"--", "-odd.RWK"}, Action::Run, "/home/ann/-odd.RWK"},
         {{"TRIPS.RWK", "--help"}, Action::ShowHelp, ""},
+        {{"--help-all"}, Action::ShowHelp, ""},
         {{"-v"}, Action::ShowVersion, ""},
         {{"-platform", "offscreen", "--version"}, Action::ShowVersion, ""},
         {{"-style", "fusion", "--help"}, Action::ShowHelp, ""},
