@@ -148,7 +148,10 @@ CsvImportPlan planImport(const CsvRows& rows, const CsvImportChoice& choice) {
     }
 
     const std::size_t width = rows.rows.front().size();
-    for (std::size_t r = first; r < rows.rows.size(); ++r) {
+    // One trip more than an empty table takes tells "too many"; without a heading row the
+    // rows read hold one more.
+    const std::size_t last = std::min(rows.rows.size(), first + RecordTable::kMaxRecords + 1);
+    for (std::size_t r = first; r < last; ++r) {
         const auto& cells = rows.rows[r];
         if (cells.size() != width) ++plan.rowsOfOtherWidth;
         TripRecord record;
