@@ -274,7 +274,8 @@ std::optional<long long> readPrice(std::string_view text) {
         return std::nullopt;
     }
     const auto value = readDecimal(text);
-    if (!value) return std::nullopt;
+    // Beyond any ticket, and beyond what the cents of a long long hold.
+    if (!value || *value > 1e12) return std::nullopt;
     return static_cast<long long>(*value * 100 + 0.5);
 }
 
