@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs that are not there yet.
-# Usage: scripts/deps.sh [run|test]
+# Usage: scripts/deps.sh [run|test|coverage]
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation)
-if [[ "${1:-run}" == test ]]; then
+if [[ "${1:-run}" == test || "${1:-run}" == coverage ]]; then
     packages+=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth xdotool python3)
     # The desktop entry, metainfo and MIME type checked by their own validators.
     packages+=(desktop-file-utils appstream shared-mime-info)
@@ -18,6 +18,10 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(libreoffice-calc-nogui)
     # The formatting and naming checks.
     packages+=(clang-format clang-tidy)
+fi
+if [[ "${1:-run}" == coverage ]]; then
+    # Line and branch coverage of the tests (scripts/coverage.sh).
+    packages+=(gcovr)
 fi
 
 missing=()
