@@ -31,6 +31,8 @@ std::string stepCaption(RecordBook::StepName name, int added) {
             return "Import of " + std::to_string(added) + (added == 1 ? " Trip" : " Trips");
         case New:
             return "New";
+        case Recovery:
+            return "Recovery";
         case Replace:
             break;
     }
@@ -262,7 +264,10 @@ void RecordBook::crossStep(Step& step, bool undoing) {
     const std::string& title = undoing ? step.titleBefore : step.titleAfter;
     const bool retitled = titleName_ != title;
     titleName_ = title;
-    notify({.records = true, .currentRecord = true, .fileName = retitled});
+    // Redone, New tells what it told the first time: a table emptied, not one edited, so that
+    // nothing kept of the table it replaced is overwritten.
+    const bool emptied = !undoing && step.kind == StepName::New;
+    notify({.records = true, .currentRecord = true, .fileName = retitled || emptied});
 }
 
 void RecordBook::clearHistory() {

@@ -44,7 +44,8 @@ class RecordBook {
         Merge,
         Import,
         New,
-        Replace
+        Replace,
+        Recovery
     };
 
     // Ends the subscription when destroyed; safe during a notification and after the book.

@@ -168,8 +168,9 @@ class Stress {
     void tell(RecordBook::Changes changes) { expected_ = changes; }
 
     Snapshot snapshot() const { return {model_.records, model_.current, model_.titleName}; }
-    void restore(const Snapshot& to) {
-        const bool retitled = to.titleName != model_.titleName;
+    // Redoing New tells what New told, a new file name also where the title stays.
+    void restore(const Snapshot& to, bool renamed = false) {
+        const bool retitled = renamed || to.titleName != model_.titleName;
         model_.records = to.records;
         model_.current = to.current;
         model_.titleName = to.titleName;
@@ -196,7 +197,9 @@ class Stress {
     void redo() {
         const bool ok = model_.done < model_.history.size();
         expect(book_.redo(), ok);
-        if (ok) restore(model_.history[model_.done++].after);
+        if (!ok) return;
+        const ModelStep& step = model_.history[model_.done++];
+        restore(step.after, step.name == "New");
     }
     void expect(const Status& status, bool ok, const std::string& message = "") {
         EXPECT_EQ(status.ok(), ok) << status.message();
