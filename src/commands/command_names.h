@@ -35,6 +35,9 @@ inline constexpr const char* kEditEntry = "MnuEdit";
 inline constexpr const char* kDeleteEntry = "MnuDel";
 inline constexpr const char* kAddEntry = "MnuAdd";
 inline constexpr const char* kDuplicateEntry = "MnuDup";
+inline constexpr const char* kUndoSeparator = "empty4";
+inline constexpr const char* kUndoEntry = "MnuUndo";
+inline constexpr const char* kRedoEntry = "MnuRedo";
 
 // Options menu.
 inline constexpr const char* kFindEntry = "MnuFind";

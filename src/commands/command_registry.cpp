@@ -126,6 +126,7 @@ Status CommandRegistry::buildMenus(QMenuBar& bar, const std::vector<MenuHead>& m
             if (row->handler) QObject::connect(action, &QAction::triggered, &context, row->handler);
             if (row->needsRecords) built_->recordCommands.push_back(action);
             built_->actions.emplace(row->name, action);
+            if (row->built) row->built(*action);
         }
     }
     return Status::success();

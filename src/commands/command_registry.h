@@ -31,6 +31,9 @@ struct CommandRow {
     // Switched off with the other record commands while the table is empty.
     bool needsRecords = false;
     std::function<void()> handler = {};
+    // Called once with the entry's action when the menus are built, for an area that changes
+    // the action's caption or state later (Undo naming its step).
+    std::function<void(QAction&)> built = {};
 };
 
 // A menu of the menu bar, left to right.

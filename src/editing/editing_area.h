@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include "edit_commands.h"
+
+class QAction;
 
 namespace rodwick {
 
 class CommandRegistry;
 
-// The Edit menu's record commands with the state they share (EditCommands). The area is a
-// child of the main view's window, so that the state lives as long as the window does.
+// The Edit menu's record commands with the state they share (EditCommands), and Undo and Redo
+// following the book's history. The area is a child of the main view's window, so that the
+// state lives as long as the window does.
 class EditingArea : public QObject {
     Q_OBJECT
 
@@ -19,11 +23,22 @@ class EditingArea : public QObject {
     const EditCommands& commands() const { return commands_; }
     EditCommands& commands() { return commands_; }
 
+    // From now on the action's caption names the step it would undo (or redo), and it is
+    // greyed while there is none.
+    void followHistory(QAction& action, bool redo);
+
   private:
+    void showHistory();
+
+    RecordBook& book_;
     EditCommands commands_;
+    QPointer<QAction> undo_;
+    QPointer<QAction> redo_;
+    RecordBook::Subscription history_;
 };
 
-// Registers Edit, Delete, Add and Duplicate beneath the output area's copy command.
+// Registers Edit, Delete, Add and Duplicate beneath the output area's copy command, then Undo
+// and Redo.
 void registerEditingCommands(CommandRegistry& commands, RecordBook& book,
                              platform::Platform& platform, MainView& view);
 

@@ -93,7 +93,8 @@ void SpeciesPicker::appendSpecies(const QListWidgetItem& item) {
 void SpeciesPicker::confirm() {
     const QString selection = multiLineText(*selection_);
     if (book_ != nullptr) {
-        (void)book_->setField(Field::Species, toFileText(lineBreaksToBlanks(selection)));
+        (void)book_->setField(Field::Species, toFileText(lineBreaksToBlanks(selection)),
+                              RecordBook::StepName::Species);
     } else {
         editorBox_->setPlainText(selection);
     }

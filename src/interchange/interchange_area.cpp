@@ -28,7 +28,7 @@ void registerInterchangeCommands(CommandRegistry& commands, RecordBook& book,
              [&book, &platform, &window] {
                  // The book tells every window of the new records.
                  const AppendTrips append = [&book](std::vector<TripRecord> trips) {
-                     return book.appendRecords(std::move(trips));
+                     return book.appendRecords(std::move(trips), RecordBook::StepName::Import);
                  };
                  importCsv(platform, book.table(), book.settings().units, append, &window);
              }},

@@ -36,7 +36,7 @@ void MainWindow::offerRecovery(const std::string& path) {
     }
     if (!path.empty()) {
         // The recovered trips are the loaded file's, still unsaved: its copy stays until a save.
-        (void)book_.replaceRecords(copy->records);
+        (void)book_.replaceRecords(copy->records, RecordBook::StepName::Recovery);
         return;
     }
     // A table never saved comes back untitled, so that Save asks where it goes.

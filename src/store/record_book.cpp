@@ -10,6 +10,46 @@ namespace {
 
 const char* const kTooManyRecords = "only 250 records are allowed in one file";
 
+std::string stepCaption(RecordBook::StepName name, int added) {
+    using enum RecordBook::StepName;
+    switch (name) {
+        case Add:
+            return "Add";
+        case Edit:
+            return "Edit";
+        case QuickEdit:
+            return "Quick Edit";
+        case Species:
+            return "Species";
+        case Delete:
+            return "Delete";
+        case Duplicate:
+            return "Duplicate";
+        case Merge:
+            return "Merge";
+        case Import:
+            return "Import of " + std::to_string(added) + (added == 1 ? " Trip" : " Trips");
+        case New:
+            return "New";
+        case Recovery:
+            return "Recovery";
+        case Replace:
+            break;
+    }
+    return "Replace";
+}
+
+// What records keep in memory: the slots, and the text too long to live inside a string.
+std::size_t recordBytes(const TripRecord* records, std::size_t count) {
+    std::size_t bytes = count * sizeof(TripRecord);
+    for (std::size_t k = 0; k < count; ++k) {
+        for (const std::string& text : records[k].fields) {
+            if (text.capacity() > std::string().capacity()) bytes += text.capacity() + 1;
+        }
+    }
+    return bytes;
+}
+
 }  // namespace
 
 RecordBook::Subscription& RecordBook::Subscription::operator=(Subscription&& other) noexcept {
@@ -57,30 +97,40 @@ bool RecordBook::show(int n) {
     return true;
 }
 
-Status RecordBook::appendRecords(std::vector<TripRecord> records) {
+Status RecordBook::appendRecords(std::vector<TripRecord> records, StepName name) {
+    Step step = beginStep(name, table_.recordCount() + 1, 0);
     if (!table_.appendRecords(records)) return Status::fail(kTooManyRecords);
+    endStep(std::move(step));
     notify({.records = true, .currentRecord = empty_ && !records.empty()});
     return Status::success();
 }
 
-Status RecordBook::replaceRecords(std::vector<TripRecord> records) {
+Status RecordBook::replaceRecords(std::vector<TripRecord> records, StepName name) {
+    if (records.size() > static_cast<std::size_t>(RecordTable::kMaxRecords))
+        return Status::fail(kTooManyRecords);
+    Step step = beginStep(name, 1, table_.recordCount());
     if (!table_.replaceAll(records)) return Status::fail(kTooManyRecords);
+    endStep(std::move(step));
     notify({.records = true, .currentRecord = true});
     return Status::success();
 }
 
-Status RecordBook::replaceRecord(int n, TripRecord record) {
+Status RecordBook::replaceRecord(int n, TripRecord record, StepName name) {
     if (n < 1 || n > table_.recordCount())
         return Status::fail("there is no record " + std::to_string(n));
+    Step step = beginStep(name, n, 1);
     table_.slot(n) = std::move(record);
+    endStep(std::move(step));
     notify({.records = true});
     return Status::success();
 }
 
-Status RecordBook::setField(Field field, std::string text) {
+Status RecordBook::setField(Field field, std::string text, StepName name) {
     const int n = table_.currentRecord();
     if (n < 1 || n > table_.recordCount()) return Status::fail("there is no current record");
+    Step step = beginStep(name, n, 1);
     table_.slot(n)[field] = std::move(text);
+    endStep(std::move(step));
     notify({.records = true});
     return Status::success();
 }
@@ -88,22 +138,28 @@ Status RecordBook::setField(Field field, std::string text) {
 Status RecordBook::deleteCurrent() {
     const int n = table_.currentRecord();
     if (n < 1 || n > table_.recordCount()) return Status::fail("there is no current record");
+    Step step = beginStep(StepName::Delete, n, 1);
     table_.removeRecord();
     table_.setCurrentRecord(table_.recordCount() == 0 ? 0 : 1);
+    endStep(std::move(step));
     notify({.records = true, .currentRecord = true});
     return Status::success();
 }
 
 Status RecordBook::duplicateCurrent() {
     if (table_.recordCount() >= RecordTable::kMaxRecords) return Status::fail(kTooManyRecords);
+    Step step = beginStep(StepName::Duplicate, table_.recordCount() + 1, 0);
     if (!table_.duplicateCurrent()) return Status::fail("there is no current record");
+    endStep(std::move(step));
     notify({.records = true});
     return Status::success();
 }
 
 void RecordBook::newDatabase() {
+    Step step = beginStep(StepName::New, 1, table_.recordCount());
     table_.clearTable();
     titleName_ = RecordTable::kUntitled;
+    endStep(std::move(step));
     notify({.records = true, .currentRecord = true, .fileName = true});
 }
 
@@ -121,6 +177,7 @@ Status RecordBook::load(const std::string& path) {
     if (!records.ok()) return Status::fail(records.error());
     if (!table_.replaceAll(records.value())) return Status::fail(kTooManyRecords);
     fileName_ = titleName_ = path;
+    clearHistory();
     notify({.records = true, .currentRecord = true, .fileName = true});
     return Status::success();
 }
@@ -141,18 +198,104 @@ Status RecordBook::merge(const std::string& path) {
     if (!fileExists(path)) return Status::fail("the file does not exist");
     Result<std::vector<TripRecord>> records = readDatabaseFile(path);
     if (!records.ok()) return Status::fail(records.error());
-    return appendRecords(std::move(records).value());
+    return appendRecords(std::move(records).value(), StepName::Merge);
 }
 
 void RecordBook::adopt(RecordTable table, std::string fileName) {
     table_ = std::move(table);
     fileName_ = titleName_ = std::move(fileName);
+    clearHistory();
     notify({.records = true, .currentRecord = true, .fileName = true});
 }
 
 void RecordBook::setSettings(Settings settings) {
     settings_ = std::move(settings);
     notify({.settings = true});
+}
+
+RecordBook::Step RecordBook::beginStep(StepName name, int first, int count) const {
+    Step step;
+    step.kind = name;
+    step.first = first;
+    if (count > 0) step.other.assign(&table_.slot(first), &table_.slot(first) + count);
+    step.currentBefore = table_.currentRecord();
+    step.titleBefore = titleName_;
+    step.countBefore = table_.recordCount();
+    return step;
+}
+
+void RecordBook::endStep(Step step) {
+    const int taken = static_cast<int>(step.other.size());
+    step.held = taken + table_.recordCount() - step.countBefore;
+    step.currentAfter = table_.currentRecord();
+    step.titleAfter = titleName_;
+    const TripRecord* held = step.held > 0 ? &table_.slot(step.first) : nullptr;
+    const bool unchanged = step.held == taken && step.currentAfter == step.currentBefore &&
+                           step.titleAfter == step.titleBefore &&
+                           std::equal(step.other.begin(), step.other.end(), held);
+    if (unchanged) return;
+    step.name = stepCaption(step.kind, step.held);
+    step.bytes = sizeof(Step) + step.name.size() + step.titleBefore.size() +
+                 step.titleAfter.size() +
+                 std::max(recordBytes(step.other.data(), step.other.size()),
+                          recordBytes(held, static_cast<std::size_t>(step.held)));
+
+    while (history_.size() > done_) {
+        historyBytes_ -= history_.back().bytes;
+        history_.pop_back();
+    }
+    historyBytes_ += step.bytes;
+    history_.push_back(std::move(step));
+    ++done_;
+    while (history_.size() > static_cast<std::size_t>(kHistorySteps) ||
+           (historyBytes_ > kHistoryBytes && history_.size() > 1)) {
+        historyBytes_ -= history_.front().bytes;
+        history_.pop_front();
+        --done_;
+    }
+}
+
+void RecordBook::crossStep(Step& step, bool undoing) {
+    const int taken = static_cast<int>(step.other.size());
+    // The history only holds steps that lead to the table as it is, so this cannot refuse.
+    (void)table_.exchangeRecords(step.first, step.held, step.other);
+    step.held = taken;
+    table_.setCurrentRecord(undoing ? step.currentBefore : step.currentAfter);
+    const std::string& title = undoing ? step.titleBefore : step.titleAfter;
+    const bool retitled = titleName_ != title;
+    titleName_ = title;
+    // Redone, New tells what it told the first time: a table emptied, not one edited, so that
+    // nothing kept of the table it replaced is overwritten.
+    const bool emptied = !undoing && step.kind == StepName::New;
+    notify({.records = true, .currentRecord = true, .fileName = retitled || emptied});
+}
+
+void RecordBook::clearHistory() {
+    history_.clear();
+    done_ = 0;
+    historyBytes_ = 0;
+}
+
+std::string RecordBook::undoName() const {
+    return canUndo() ? history_[done_ - 1].name : std::string();
+}
+
+std::string RecordBook::redoName() const {
+    return canRedo() ? history_[done_].name : std::string();
+}
+
+Status RecordBook::undo() {
+    if (!canUndo()) return Status::fail("there is nothing to undo");
+    --done_;
+    crossStep(history_[done_], true);
+    return Status::success();
+}
+
+Status RecordBook::redo() {
+    if (!canRedo()) return Status::fail("there is nothing to redo");
+    ++done_;
+    crossStep(history_[done_ - 1], false);
+    return Status::success();
 }
 
 }  // namespace rodwick

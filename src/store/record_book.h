@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +31,22 @@ class RecordBook {
         bool operator==(const Changes&) const = default;
     };
     using Listener = std::function<void(const Changes&)>;
+
+    // What a step of the history is called in the Undo and Redo commands. The book cannot tell
+    // a quick edit from the species picker, or an added trip from an import: the windows say.
+    enum class StepName {
+        Add,
+        Edit,
+        QuickEdit,
+        Species,
+        Delete,
+        Duplicate,
+        Merge,
+        Import,
+        New,
+        Replace,
+        Recovery
+    };
 
     // Ends the subscription when destroyed; safe during a notification and after the book.
     class Subscription {
@@ -72,14 +90,17 @@ class RecordBook {
     bool show(int n);
     // Appends the block after the last record, all or nothing; record 1 becomes current when
     // the table was empty. Refuses past 250 records.
-    [[nodiscard]] Status appendRecords(std::vector<TripRecord> records);
+    [[nodiscard]] Status appendRecords(std::vector<TripRecord> records,
+                                       StepName name = StepName::Add);
     // The table becomes exactly these records, record 1 current (0 when there are none), as
     // after a load; the file state stays. Refuses more than 250 records.
-    [[nodiscard]] Status replaceRecords(std::vector<TripRecord> records);
+    [[nodiscard]] Status replaceRecords(std::vector<TripRecord> records,
+                                        StepName name = StepName::Replace);
     // Record n (1..recordCount) becomes the record given.
-    [[nodiscard]] Status replaceRecord(int n, TripRecord record);
+    [[nodiscard]] Status replaceRecord(int n, TripRecord record, StepName name = StepName::Edit);
     // One field of the current record.
-    [[nodiscard]] Status setField(Field field, std::string text);
+    [[nodiscard]] Status setField(Field field, std::string text,
+                                  StepName name = StepName::QuickEdit);
     // Removes the current record and shows record 1, or the empty view.
     [[nodiscard]] Status deleteCurrent();
     // Appends a copy of the current record; the current record stays where it was.
@@ -106,10 +127,64 @@ class RecordBook {
     // File operations of saving; tests make saves fail through them.
     void setFileOps(FileOps ops) { ops_ = std::move(ops); }
 
+    // The history: each operation above that changes the records, the current record's place
+    // in them or the title is one step (one that changes nothing is none). A successful load
+    // and adopt start a new history; saving and the settings leave it. Undo puts back the
+    // records, the current record and the title as they were before the step and tells the
+    // subscribers as any change does; redo puts back what the step left. A new step drops
+    // the steps that were undone.
+    //
+    // Memory: a step keeps only the records it changed (one trip for an edit or a delete, the
+    // whole table for New), never a copy of the rest. The history keeps the last
+    // kHistorySteps steps, and drops older ones beyond that or once its steps hold more than
+    // kHistoryBytes. A step on a full table of 250 ordinary trips is about 200 KB, so 100 of
+    // them stay well inside the budget; the newest step is always kept.
+    static constexpr int kHistorySteps = 100;
+    static constexpr std::size_t kHistoryBytes = std::size_t{32} << 20;
+    bool canUndo() const { return done_ > 0; }
+    bool canRedo() const { return done_ < history_.size(); }
+    // The step undo or redo would take as the commands name it ("Delete", "Import of 12
+    // Trips"); empty when there is none.
+    std::string undoName() const;
+    std::string redoName() const;
+    [[nodiscard]] Status undo();
+    [[nodiscard]] Status redo();
+    // Steps held, undone ones included, and the bytes of trips they keep.
+    std::size_t historySteps() const { return history_.size(); }
+    std::size_t historyBytes() const { return historyBytes_; }
+
   private:
     // Tells the subscribers, adding the emptiness change when the table's emptiness differs
     // from the one last told.
     void notify(Changes changes);
+
+    // One step of the history: the records it changed, from record `first` on, as they are on
+    // the side of the step the table is not on (before it while it is done, after it while
+    // it is undone), and how many records the table holds in their place.
+    struct Step {
+        StepName kind = StepName::Add;
+        std::string name;  // as the commands show it
+        int first = 1;
+        int held = 0;
+        std::vector<TripRecord> other;
+        int currentBefore = 0;
+        int currentAfter = 0;
+        std::string titleBefore;
+        std::string titleAfter;
+        int countBefore = 0;    // while the step is being taken
+        std::size_t bytes = 0;  // the larger of the two sides' records
+    };
+    // Keeps records first..first+count-1 before an operation changes them.
+    Step beginStep(StepName name, int first, int count) const;
+    // Completes the step from the table the operation left and adds it to the history.
+    void endStep(Step step);
+    // Puts the table on the other side of the step, current record and title included.
+    void crossStep(Step& step, bool undoing);
+    void clearHistory();
+
+    std::deque<Step> history_;
+    std::size_t done_ = 0;  // steps done; those after them were undone
+    std::size_t historyBytes_ = 0;
 
     RecordTable table_;
     Settings settings_;

@@ -86,4 +86,27 @@ void RecordTable::removeRecord() {
     }
 }
 
+bool RecordTable::exchangeRecords(int first, int count, std::vector<TripRecord>& records) {
+    const int given = static_cast<int>(records.size());
+    if (first < 1 || count < 0 || first + count - 1 > recordCount_ ||
+        given > kMaxRecords - (recordCount_ - count)) {
+        return false;
+    }
+    const auto at = slots_.begin() + first;
+    std::vector<TripRecord> taken(std::make_move_iterator(at), std::make_move_iterator(at + count));
+    // The records after the range move to just after the ones put in.
+    const auto tail = at + count;
+    const auto end = slots_.begin() + recordCount_ + 1;
+    if (given < count) {
+        std::move(tail, end, at + given);
+    } else if (given > count) {
+        std::move_backward(tail, end, end + (given - count));
+    }
+    std::move(records.begin(), records.end(), at);
+    recordCount_ += given - count;
+    currentRecord_ = std::clamp(currentRecord_, 0, recordCount_);
+    records = std::move(taken);
+    return true;
+}
+
 }  // namespace rodwick

@@ -75,6 +75,12 @@ class RecordTable {
     // Removes the current record; later records move down one place. currentRecord is left
     // as it was: the caller decides where the view goes next.
     void removeRecord();
+    // Exchanges the count records from record first on with the given ones, which then hold
+    // the records taken out; later records move to follow them. Undo and redo go through
+    // this, so a step keeps only the records it changed. The caller sets the current record.
+    // Refuses (returns false, changes nothing) for a range outside the records or a result
+    // past 250 records.
+    bool exchangeRecords(int first, int count, std::vector<TripRecord>& records);
 
   private:
     std::array<TripRecord, kMaxRecords + 1> slots_{};

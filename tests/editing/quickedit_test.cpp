@@ -209,6 +209,12 @@ TEST_F(QuickEditTest, OkayStoresEvenEmptyTextAndCancelStoresNothing) {
         });
         std::string(label) == "ObDay" ? singleClick(label) : doubleClick(label);
         EXPECT_EQ(stored(field, label), after + "|" + after) << label;
+        // What Undo would take back: the change behind the view, or the dialog's.
+        const bool stayed = after == "behind";
+        EXPECT_EQ(book_.undoName(), stayed                    ? "Edit"
+                                    : field == Field::Species ? "Species"
+                                                              : "Quick Edit")
+            << label;
     }
     EXPECT_EQ(text("total"), "Record 2 of 3");
 }

@@ -71,6 +71,11 @@ TEST_F(SpreadsheetCommandTest, ImportIntoAnEmptyTableShowsTheTripsAndSwitchesThe
     EXPECT_EQ(area(), "panel");
     EXPECT_TRUE(action("MnuEdit")->isEnabled());
     EXPECT_TRUE(platform_.allAnswersUsed());
+    // One step, undone as one.
+    ASSERT_EQ(action("MnuUndo")->text(), "&Undo Import of 2 Trips");
+    action("MnuUndo")->trigger();
+    EXPECT_EQ(area(), "notice");
+    EXPECT_EQ(action("MnuRedo")->text(), "&Redo Import of 2 Trips");
 }
 
 }  // namespace

@@ -295,6 +295,8 @@ TEST_F(FileCommandsTest, ALoadOffersTheTripsLeftUnsavedAndASaveKeepsThemForGood)
         EXPECT_EQ(lastMessage(), asked);
         EXPECT_EQ(heldTrips(), answer == Answer::Yes ? edited : databaseBytes(trips(1, 3)));
         EXPECT_EQ(fileExists(recoveryFileFor(state, a)), answer == Answer::Yes);
+        // A load starts a new history, and the recovered trips are one step of it.
+        EXPECT_EQ(book_.undoName(), answer == Answer::Yes ? "Recovery" : "");
         if (answer == Answer::No) setText(book_, 2, Field::Venue, "Lake");
     }
     EXPECT_EQ(book_.titleName(), a);

@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, LoadingShowsTheFirstTripAndSwitchesTheArea) {
 TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
     // The one table of the menus: each menu on a line of its own, then its entries as
     // name|caption|shortcut ("-": separator), with "|R" on the record commands, the ones off
-    // while there are no records.
+    // while there are no records, and on Undo and Redo, off with nothing to undo or redo.
     const std::string expected =
         "MnuFile|&File: MnuNew|Ne&w|Ctrl+W; MnuOpen|&Open...|Ctrl+O; MnuSave|&Save|Ctrl+S; "
         "MnuSas|Save As..   |Ctrl+Y; MnuExp|E&xport...|; "
@@ -86,7 +86,8 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuPrint|&Print...|Ctrl+P|R; MnuExit|Exit|Ctrl+X; mnufilearray|-|; \n"
         "MnuTed|&Edit: MnuCopy|&Copy To Clipboard   |Ctrl+C|R; empty3|-|; "
         "MnuEdit|&Edit Record...|Ctrl+E|R; MnuDel|&Delete Record...  |Del|R; "
-        "MnuAdd|&Add Record...|Ctrl+A; MnuDup|D&uplicate Record|Ctrl+T|R; \n"
+        "MnuAdd|&Add Record...|Ctrl+A; MnuDup|D&uplicate Record|Ctrl+T|R; empty4|-|; "
+        "MnuUndo|&Undo|Ctrl+Z|R; MnuRedo|&Redo|Ctrl+Shift+Z|R; \n"
         "MnuOption|&Options: MnuFind|&Find...|Ctrl+F|R; MnuStats|Statistics...|Ctrl+K|R; "
         "MnuPref|Preferences...   |Ctrl+U; MnuFont|Font...|; \n"
         "MnuRecord|&Record: MnuFirst|Firs&t||R; MnuLast|&Last||R; MnuNext|&Next||R; "
@@ -109,10 +110,11 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
     EXPECT_FALSE(action("mnufilearray")->isVisible());
     EXPECT_EQ(action("mnufilearray")->property("index"), QVariant(0));
     EXPECT_TRUE(window_.fileListCaptions().isEmpty());
-    // The record commands, marked above, switch on with the records held.
+    // The record commands, marked above, switch on with the records held; nothing is undone yet.
     hold(1);
     for (const QAction* a : window_.findChildren<QAction*>()) {
-        EXPECT_TRUE(a->isEnabled() || !a->objectName().startsWith("Mnu"))
+        EXPECT_TRUE(a->isEnabled() || !a->objectName().startsWith("Mnu") ||
+                    a->objectName() == "MnuRedo")
             << a->objectName().toStdString();
     }
 }
@@ -158,6 +160,32 @@ TEST_F(MainWindowTest, EveryWayOfMovingStopsAtTheEnds) {
     EXPECT_EQ(recordScrollBar()->minimum(), 1);
     EXPECT_EQ(recordScrollBar()->maximum(), 1);
     EXPECT_FALSE(recordScrollBar()->isEnabled());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoNameTheirStepAndWorkFromTheKeys) {
+    window_.loadDatabase(writeDatabase("a.rwk", 1, 1));
+    window_.show();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    // The two captions, whether each is on, and the record shown.
+    const auto commands = [this] {
+        QString shown;
+        for (const char* name : {"MnuUndo", "MnuRedo"})
+            shown += action(name)->text() + (action(name)->isEnabled() ? " on; " : " off; ");
+        return (shown + text("total")).toStdString();
+    };
+    ASSERT_EQ(commands(), "&Undo off; &Redo off; Record 1 of 1");
+    platform_.answerMessage(platform::Answer::Yes);
+    action("MnuDel")->trigger();
+    const std::string deleted = "&Undo Delete on; &Redo off; Record 0 of 0";
+    EXPECT_EQ(commands(), deleted);
+    QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(commands(), "&Undo off; &Redo Delete on; Record 1 of 1");
+    EXPECT_EQ(viewText(), showing({.record = 1, .of = 1}));
+    EXPECT_TRUE(action("MnuDel")->isEnabled());
+    QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(commands(), deleted);
+    EXPECT_FALSE(action("MnuDel")->isEnabled());
 }
 
 TEST_F(MainWindowTest, TheViewFollowsTheThumbOnlyWhenItIsReleased) {

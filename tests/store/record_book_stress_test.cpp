@@ -1,7 +1,8 @@
 // Random sequences of the record book's operations, each checked against a small reference
-// model: the records, the current record, the names, the settings, the files on disk and the
-// notifications a window redraws from. Seeded and reproducible; a failure names its seed and
-// step. The ways a write fails are the writer failure tests' own.
+// model: the records, the current record, the names, the settings, the files on disk, the
+// notifications a window redraws from, and undo and redo against the model's own history. Seeded
+// and reproducible; a failure names its seed and step. The ways a write fails are the writer
+// failure tests' own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,6 +44,21 @@ struct OnDisk {
     std::optional<std::vector<TripRecord>> records;
 };
 
+// What undo and redo put back.
+struct Snapshot {
+    std::vector<TripRecord> records;
+    int current = 0;
+    std::string titleName;
+    bool operator==(const Snapshot&) const = default;
+};
+
+// A step of the model's history: its name and the table before and after it.
+struct ModelStep {
+    std::string name;
+    Snapshot before;
+    Snapshot after;
+};
+
 // The reference model: plain values, changed by the rules the book promises.
 struct Model {
     std::vector<TripRecord> records;
@@ -51,6 +67,8 @@ struct Model {
     std::string titleName = RecordTable::kUntitled;
     Settings settings;
     std::map<std::string, OnDisk> files;  // regular files only, beside the one folder
+    std::vector<ModelStep> history;
+    std::size_t done = 0;
 };
 
 class Stress {
@@ -80,12 +98,16 @@ class Stress {
         const bool emptyBefore = model_.records.empty();
         // Each operation with the share of steps it takes, in percent.
         static constexpr std::pair<int, void (Stress::*)()> kOperations[] = {
-            {14, &Stress::navigate},      {10, &Stress::add},        {6, &Stress::replaceAll},
-            {8, &Stress::edit},           {10, &Stress::quickEdit},  {8, &Stress::deleteRecord},
-            {8, &Stress::duplicate},      {3, &Stress::newDatabase}, {8, &Stress::load},
-            {6, &Stress::merge},          {7, &Stress::save},        {6, &Stress::saveAs},
-            {4, &Stress::changeSettings}, {2, &Stress::adopt}};
+            {10, &Stress::navigate},      {10, &Stress::add},
+            {6, &Stress::replaceAll},     {8, &Stress::edit},
+            {8, &Stress::quickEdit},      {8, &Stress::deleteRecord},
+            {6, &Stress::duplicate},      {3, &Stress::newDatabase},
+            {6, &Stress::load},           {6, &Stress::merge},
+            {5, &Stress::save},           {4, &Stress::saveAs},
+            {4, &Stress::changeSettings}, {2, &Stress::adopt},
+            {9, &Stress::undo},           {5, &Stress::redo}};
         int pick = uniform(0, 99);
+        before_ = snapshot();
         for (const auto& [share, operation] : kOperations) {
             if ((pick -= share) < 0) {
                 (this->*operation)();
@@ -144,17 +166,53 @@ class Stress {
     }
 
     void tell(RecordBook::Changes changes) { expected_ = changes; }
+
+    Snapshot snapshot() const { return {model_.records, model_.current, model_.titleName}; }
+    // Redoing New tells what New told, a new file name also where the title stays.
+    void restore(const Snapshot& to, bool renamed = false) {
+        const bool retitled = renamed || to.titleName != model_.titleName;
+        model_.records = to.records;
+        model_.current = to.current;
+        model_.titleName = to.titleName;
+        tell({.records = true, .currentRecord = true, .fileName = retitled});
+    }
+    // An operation that changed the table, the current record or the title is one step of the
+    // history: the steps undone before it are gone, and only the last 100 stay.
+    void stepped(const std::string& name) {
+        if (snapshot() == before_) return;
+        model_.history.resize(model_.done);
+        model_.history.push_back({name, before_, snapshot()});
+        if (model_.history.size() > static_cast<std::size_t>(RecordBook::kHistorySteps))
+            model_.history.erase(model_.history.begin());
+        model_.done = model_.history.size();
+    }
+    void newHistory() {
+        model_.history.clear();
+        model_.done = 0;
+    }
+    void undo() {
+        expect(book_.undo(), model_.done > 0);
+        if (model_.done > 0) restore(model_.history[--model_.done].before);
+    }
+    void redo() {
+        const bool ok = model_.done < model_.history.size();
+        expect(book_.redo(), ok);
+        if (!ok) return;
+        const ModelStep& step = model_.history[model_.done++];
+        restore(step.after, step.name == "New");
+    }
     void expect(const Status& status, bool ok, const std::string& message = "") {
         EXPECT_EQ(status.ok(), ok) << status.message();
         if (!ok && !message.empty()) {
             EXPECT_EQ(status.message(), message);
         }
     }
-    void appended(const std::vector<TripRecord>& block) {
+    void appended(const std::vector<TripRecord>& block, const std::string& name) {
         const bool wasEmpty = model_.records.empty();
         model_.records.insert(model_.records.end(), block.begin(), block.end());
         if (wasEmpty && !block.empty()) model_.current = 1;
         tell({.records = true, .currentRecord = wasEmpty && !block.empty()});
+        stepped(name);
     }
 
     void navigate() {
@@ -174,8 +232,14 @@ class Stress {
     void add() {
         const std::vector<TripRecord> block = randomRecords(blockSize());
         const bool fits = modelCount() + static_cast<int>(block.size()) <= kMax;
-        expect(book_.appendRecords(block), fits, kTooMany);
-        if (fits) appended(block);
+        // Added in the record editor, or imported from a spreadsheet.
+        const bool imported = chance(30);
+        expect(book_.appendRecords(
+                   block, imported ? RecordBook::StepName::Import : RecordBook::StepName::Add),
+               fits, kTooMany);
+        const std::string trips =
+            std::to_string(block.size()) + (block.size() == 1 ? " Trip" : " Trips");
+        if (fits) appended(block, imported ? "Import of " + trips : "Add");
     }
     void replaceAll() {
         const int n = chance(10) ? kMax + 1 : uniform(0, chance(20) ? kMax : 5);
@@ -185,6 +249,7 @@ class Stress {
         model_.records = records;
         model_.current = n > 0 ? 1 : 0;
         tell({.records = true, .currentRecord = true});
+        stepped("Replace");
     }
     void edit() {
         const int n = chance(80) ? model_.current : uniform(-1, modelCount() + 1);
@@ -194,14 +259,21 @@ class Stress {
         if (!inRange) return;
         model_.records[n - 1] = record;
         tell({.records = true});
+        stepped("Edit");
     }
     void quickEdit() {
         const Field field = static_cast<Field>(uniform(0, kFieldCount - 1));
         const std::string text = randomText();
-        expect(book_.setField(field, text), model_.current > 0);
+        // Typed, or picked from the species list.
+        const bool picked = chance(20);
+        expect(book_.setField(
+                   field, text,
+                   picked ? RecordBook::StepName::Species : RecordBook::StepName::QuickEdit),
+               model_.current > 0);
         if (model_.current == 0) return;
         model_.records[model_.current - 1][field] = text;
         tell({.records = true});
+        stepped(picked ? "Species" : "Quick Edit");
     }
     void deleteRecord() {
         expect(book_.deleteCurrent(), model_.current > 0);
@@ -209,6 +281,7 @@ class Stress {
         model_.records.erase(model_.records.begin() + (model_.current - 1));
         model_.current = model_.records.empty() ? 0 : 1;
         tell({.records = true, .currentRecord = true});
+        stepped("Delete");
     }
     void duplicate() {
         const bool full = modelCount() >= kMax;
@@ -217,6 +290,7 @@ class Stress {
         if (!ok) return;
         model_.records.push_back(model_.records[model_.current - 1]);
         tell({.records = true});
+        stepped("Duplicate");
     }
     void newDatabase() {
         book_.newDatabase();
@@ -224,6 +298,7 @@ class Stress {
         model_.current = 0;
         model_.titleName = RecordTable::kUntitled;
         tell({.records = true, .currentRecord = true, .fileName = true});
+        stepped("New");
     }
     void load() {
         const std::string path = anyPath();
@@ -242,6 +317,7 @@ class Stress {
         model_.current = model_.records.empty() ? 0 : 1;
         model_.fileName = model_.titleName = path;
         tell({.records = true, .currentRecord = true, .fileName = true});
+        newHistory();
     }
     void merge() {
         const std::string path = anyPath();
@@ -253,7 +329,7 @@ class Stress {
         }
         const bool fits = modelCount() + static_cast<int>(file->second.records->size()) <= kMax;
         expect(merged, fits, kTooMany);
-        if (fits) appended(*file->second.records);
+        if (fits) appended(*file->second.records, "Merge");
     }
 
     void save() { saveTo(false); }
@@ -304,6 +380,7 @@ class Stress {
         model_.records = std::move(records);
         model_.fileName = model_.titleName = path;
         tell({.records = true, .currentRecord = true, .fileName = true});
+        newHistory();
     }
 
     // What is on disk is what the model believes.
@@ -326,6 +403,9 @@ class Stress {
         EXPECT_EQ(book_.fileName(), model_.fileName);
         EXPECT_EQ(book_.titleName(), model_.titleName);
         EXPECT_EQ(book_.settings(), model_.settings);
+        const auto& history = model_.history;
+        EXPECT_EQ(book_.undoName(), model_.done > 0 ? history[model_.done - 1].name : "");
+        EXPECT_EQ(book_.redoName(), model_.done < history.size() ? history[model_.done].name : "");
 
         const std::vector<RecordBook::Changes> expected =
             expected_ ? std::vector{*expected_} : std::vector<RecordBook::Changes>{};
@@ -340,6 +420,7 @@ class Stress {
     Model model_;
     std::vector<std::string> paths_;
     int made_ = 0;
+    Snapshot before_;  // the table before this step's operation
     std::optional<RecordBook::Changes> expected_;
     std::vector<RecordBook::Changes> told_;
     bool toldConsistent_ = true;

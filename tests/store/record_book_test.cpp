@@ -1,6 +1,6 @@
-// A failed save of the loaded file, and the record book's subscriptions; its operations, their
-// notifications, limits and the files they leave are checked against a model in
-// record_book_stress_test.cpp.
+// A failed save of the loaded file, the record book's subscriptions and the bounds of its
+// history; its operations, their notifications, limits, the files they leave and undo and redo
+// are checked against a model in record_book_stress_test.cpp.
 #include "record_book.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +53,31 @@ TEST(RecordBook, SubscriptionsEndWithTheirObjectEvenWhileTold) {
     EXPECT_EQ(told, "1") << "a moved subscription goes on";
     book.reset();
     moved.reset();  // after the book: nothing to end
+}
+
+TEST(RecordBook, HistoryKeepsTheLastStepsWithinItsBudget) {
+    RecordBook book;
+    ASSERT_TRUE(book.appendRecords({kOther}).ok());
+    constexpr int kEdits = RecordBook::kHistorySteps + 50;
+    for (int k = 1; k <= kEdits; ++k)
+        ASSERT_TRUE(book.setField(Field::Venue, std::to_string(k)).ok());
+    int undone = 0;
+    while (book.undo().ok()) ++undone;
+    EXPECT_EQ(undone, RecordBook::kHistorySteps);
+    EXPECT_EQ(book.current()[Field::Venue], std::to_string(kEdits - RecordBook::kHistorySteps));
+    while (book.redo().ok()) {
+    }
+    EXPECT_EQ(book.current()[Field::Venue], std::to_string(kEdits));
+
+    // Steps that keep a long text each: the oldest go once the budget is spent.
+    const std::string longText(RecordBook::kHistoryBytes / 8, 'x');
+    for (int k = 0; k < 20; ++k)
+        ASSERT_TRUE(book.setField(Field::Remarks, longText + std::to_string(k)).ok());
+    EXPECT_LE(book.historyBytes(), RecordBook::kHistoryBytes);
+    const std::size_t fit = RecordBook::kHistoryBytes / (longText.size() + 1);
+    EXPECT_EQ(book.historySteps(), fit);
+    for (std::size_t k = 0; k < fit; ++k) ASSERT_TRUE(book.undo().ok());
+    EXPECT_EQ(book.current()[Field::Remarks], longText + std::to_string(19 - fit));
 }
 
 }  // namespace

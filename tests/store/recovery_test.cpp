@@ -46,6 +46,12 @@ TEST_F(RecoveryTest, EveryChangeIsKeptUntilTheTableIsSaved) {
     EXPECT_EQ(parseRecoveryCopy(copyOf(a)).value().records, trips(2, 3));
     ASSERT_TRUE(book.appendRecords(trips(7, 7)).ok());
     EXPECT_EQ(parseRecoveryCopy(copyOf("")).value().records, trips(7, 7));
+    // New redone drops the table as New does, not its copy.
+    book.newDatabase();
+    ASSERT_TRUE(book.undo().ok());
+    ASSERT_TRUE(book.redo().ok());
+    EXPECT_EQ(parseRecoveryCopy(copyOf("")).value().records, trips(7, 7));
+    ASSERT_TRUE(book.undo().ok());
     ASSERT_TRUE(book.saveAs(dir.file("b.rwk")).ok());
     recovery.tableSaved();
     EXPECT_FALSE(fileExists(recoveryFileFor(dir.file("state"), ""))) << "saved";
