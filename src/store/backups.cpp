@@ -71,8 +71,12 @@ Status backUpBeforeSave(const std::string& path, const std::string& folder, std:
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) return Status::fail(error.message());
+    // A second save within the same second takes the next free second rather than replacing
+    // the copy the first one kept.
+    std::time_t stamp = time;
+    while (fileExists(folder + "/" + backupNameFor(path, stamp))) ++stamp;
     if (Status written =
-            writeFileAtomically(folder + "/" + backupNameFor(path, time), bytes.value(), ops);
+            writeFileAtomically(folder + "/" + backupNameFor(path, stamp), bytes.value(), ops);
         !written.ok())
         return written;
     const auto kept = backupsOf(databaseName(path), folder);

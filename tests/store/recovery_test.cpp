@@ -138,6 +138,11 @@ TEST_F(RecoveryTest, BackupsAreDatedAndTheLastTwentyKept) {
     EXPECT_EQ(kept.back().trips, 6);
     EXPECT_EQ(listBackups(dir.file("FISH-2.RWK"), folder).size(), 1u) << "FISH-2's own";
     EXPECT_TRUE(backUpBeforeSave(dir.file("none.rwk"), folder, kNoon).ok()) << "nothing to keep";
+    // Two saves within one second keep two copies.
+    ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + 3600).ok());
+    ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + 3600).ok());
+    EXPECT_EQ(listBackups(a, folder)[0].stamp, "20240613-130001");
+    EXPECT_EQ(listBackups(a, folder)[1].stamp, "20240613-130000");
 
     // A full disk or a folder that cannot be made: the reason, and the database untouched.
     EXPECT_EQ(backUpBeforeSave(a, folder, kNoon + 9999, writeFailsAfter(10)).message(),
