@@ -39,7 +39,8 @@ PY
 
 summary() {
     # gcovr --print-summary ends with "lines: P% (covered out of total)" and "branches: ...".
-    gcovr --add-tracefile "$build/coverage/all.json" "$@" --print-summary -o /dev/null |
+    # Never "-o /dev/null": gcovr deletes its output file after trying it, as root the device too.
+    gcovr --add-tracefile "$build/coverage/all.json" "$@" --print-summary -o "$build/coverage/summary.txt" |
         awk '/^lines:/ {l = $2 " " $3 " " $4 " " $5 " " $6} /^branches:/ {b = $2 " " $3 " " $4 " " $5 " " $6}
              END {printf "%-26s %-28s %s\n", name, l, b}' name="$label"
 }

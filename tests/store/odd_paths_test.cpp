@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "database_file.h"
 #include "rodwick_test/store_test_util.h"
@@ -97,7 +98,10 @@ TEST(OddPathsTest, NamesThatAreNoRegularFileCountAsMissing) {
     const std::string folder = dir.file("folder.RWK");
     fs::create_directory(folder);
     const FeedingPipe pipe(dir.file("pipe.RWK"), databaseBytes(trips(1, 1)));
-    for (const std::string& path : {folder, pipe.path(), std::string("/dev/null")}) {
+    std::vector<std::string> paths{folder, pipe.path()};
+    // Only where /dev/null is still a device: a tool run as root may have replaced it.
+    if (fs::is_character_file("/dev/null")) paths.emplace_back("/dev/null");
+    for (const std::string& path : paths) {
         EXPECT_FALSE(fileExists(path)) << path;
     }
 }
