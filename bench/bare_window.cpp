@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the program's start-up: the least a Qt Widgets program does to put a
 // window of the splash's size on the screen. Built with the same compiler, flags and Qt as the
 // program, so the difference between the two is the program's own start-up work.

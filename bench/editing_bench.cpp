@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the record editor's venue and club suggestion lists on a full table.
 #include <benchmark/benchmark.h>
 

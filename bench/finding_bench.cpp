@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search's pass over a full table that holds the word nowhere, and the goto list's lines.
 #include <benchmark/benchmark.h>
 

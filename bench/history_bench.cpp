@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the undo history adds to the changes of a full table of 250 trips: a quick edit with
 // its step against the same edit of a bare table, undo and redo, and the steps that keep the
 // whole table (New), with the memory such a step holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet export and import of a full table of 250 trips.
 #include <benchmark/benchmark.h>
 

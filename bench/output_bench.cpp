@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export writers and the record printout over a full table of 250 records.
 #include <benchmark/benchmark.h>
 

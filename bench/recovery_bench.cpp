@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy written after every change: a full table of 250 trips must go out in well
 // under 2 ms, so that a quick edit stays instant.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and reading a full database of 250 trips, by the safe rename and by the in-place
 // fallback for folders that take no temporary file.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of a full log book: every figure the window shows, and the window opening.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and prints the milliseconds from just before it is started to the moment
 // the X server maps its first top-level window, then ends the program. The X connection is
 // made and the root window watched before the clock starts, so the measuring adds the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trip list's work: one log book filtered, sorted and totalled, and a folder of 40 log books
 // listed, read, filtered, sorted, totalled and summed up by every figure.
 #include <benchmark/benchmark.h>

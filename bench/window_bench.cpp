@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each window from its command to built and painted once, over a full table of 250 varied
 // records; and the main window's redraw after Next. The aim is one frame (16 ms) each.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 bytes to Unicode and back, in the store's codec and at the window boundary,
 // give the bytes they started from; UTF-8 from outside converts without reading past it.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any argument list, NUL-separated after the program's name: the command line is answered
 // without a crash, and the answer is one of the four it can be: a file to open (absolute and
 // clean), the usage, the version, or a refusal with the usage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes, read as a spreadsheet file is read: no crash and no hang under any separator, and
 // the same bytes taken as cells: what our writer makes of them reads back as the same cells,
 // and a file of trips it writes is taken for comma-separated UTF-8 with a byte-order mark.

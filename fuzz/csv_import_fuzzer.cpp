@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any header and rows, mapped by their headings or at random, planned as an import: every trip
 // of the plan is one the database file holds as it stands (no line break in a field), the plan
 // keeps one trip more than an empty table takes and counts the rest, a weight split into its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes, read as loading reads a database file: the table either takes the file whole
 // or is left as it was, and a table that took it saves to bytes that load back the same.
 #include <cstddef>

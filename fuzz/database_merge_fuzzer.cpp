@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A merge of any bytes into a table already holding 0 to 250 records (the first byte says
 // how many): refused whole, leaving the table as it was, or appended exactly after it.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the price and temperature boxes and the print boxes' number boxes: a number
 // read, stepped and printed is always a text that reads back as that number, and a step
 // never leaves its range.

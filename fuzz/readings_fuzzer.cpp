@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in the fields the statistics read: no reader crashes, a value read and written
 // back as the program writes it reads the same, and no reader takes a text that could mean
 // two things (the forms the reader tests list, and the fuzzer's variations of them).

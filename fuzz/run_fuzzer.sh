@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target: first every seed once as it stands, then the given number of runs or
 # seconds of new inputs grown from the seeds, kept in a scratch folder.
 # Usage: run_fuzzer.sh TARGET SEEDS SCRATCH [libFuzzer options...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: what is read, written and read again is the same, and
 // writing it a second time gives the same bytes.
 #include <cstddef>

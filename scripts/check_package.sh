@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the DEB package, installs it in a fresh Debian 12 root made with debootstrap, and
 # starts the program there as an ordinary user on a virtual X screen: the main window must
 # appear on the user's own copy of the example database.

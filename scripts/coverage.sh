@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds with gcc's coverage counters in build-coverage/, runs every test, and prints line and
 # branch coverage per library (each add_library of src/), then the whole. The browsable report
 # is build-coverage/coverage/index.html. A developer's tool: CI does not run it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs that are not there yet.
 # Usage: scripts/deps.sh [run|test|coverage]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang in build-fuzz/ and runs each one in turn for SECONDS
 # (60 by default), growing new inputs from the seeds in fuzz/corpus/ into build-fuzz/scratch/.
 # An input that breaks a target is written to build-fuzz/scratch/ (crash-..., leak-...);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the processor time the program spends while it sits idle with its main window shown:
 # starts it on its own virtual X screen, waits for the main window, and reports the CPU time
 # (user + system, all threads) it used over a quiet interval as a percentage of one core.

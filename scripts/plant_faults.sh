@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants the small faults kept as patches in tests/faults/ one at a time, builds, runs the tests
 # and prints which test caught each fault, or "survived". A fault that survives is a behaviour no
 # test guards. A developer's tool, slow (one build and one test run per fault), not part of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares the program's start-up with a bare Qt Widgets program's: starts each in turn on a
 # virtual X screen of its own, times each start from the process starting to its first window
 # mapped (the splash for the program), and prints the medians, their spread and their ratio.

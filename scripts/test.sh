@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the formatting and the names, builds, and runs every test:
 # once as a Release build and once with AddressSanitizer and UndefinedBehaviorSanitizer, both
 # with warnings as errors; then a short run of every fuzz target (clang, libFuzzer) over its

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that run the program on a virtual X screen of their own (the
 # end-to-end tests and the idle measurement). Source it after defining fail() and setting
 # LIMIT (seconds allowed for each awaited step); TOTAL, if set, caps every deadline.

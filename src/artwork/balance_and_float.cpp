@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "balance_and_float.h"
 
 #include "round_pen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page_printer_clipboard.h"
 
 #include "round_pen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What an area's registration function takes, declared once: the registry it adds its rows to,

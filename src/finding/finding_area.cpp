@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The finding commands: the word search and the goto list.
 #include "finding_area.h"
 

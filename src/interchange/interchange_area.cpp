@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet export and import on the File menu.
 #include "interchange_area.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu: New, Open, Save, Save As, Merge, Exit and the list of opened files, with
 // the load, save and merge routines and the title that carries the file's state.
 #include <QAction>

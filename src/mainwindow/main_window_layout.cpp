@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's look: the layout tables, the menus, the decorations and the record panel.
 #include <QAction>
 #include <QFont>

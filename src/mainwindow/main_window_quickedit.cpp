@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quick edit of one field: every value label of the record panel opens an editor for its own
 // field of the current record, on a double-click (a single click for the day-ticket price), or
 // on F2 or Return while it has the keyboard focus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing typed is lost: the recovery copy of unsaved trips, offered again when their database
 // is loaded, and the dated backup every save keeps of the file it replaces.
 #include <ctime>

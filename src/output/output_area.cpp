@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output commands: export, print and copy to the clipboard.
 #include "output_area.h"
 

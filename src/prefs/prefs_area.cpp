@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options and Help menu commands: preferences, font, manual, About.
 #include "prefs_area.h"
 

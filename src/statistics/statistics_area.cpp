@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window on the Options menu: one window at most, following the book.
 #include "statistics_area.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trip list on the Record menu: one window at most, beside the main window.
 #include "trips_area.h"
 

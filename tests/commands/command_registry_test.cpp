@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry refuses rows that would build wrong menus, and names the row at fault.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ends of a log book's trip through a spreadsheet program: the export as the File menu
 // writes it, and the import of what the spreadsheet saved, compared with the log book field
 // for field.

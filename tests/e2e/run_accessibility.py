@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the main window as a screen reader does, over AT-SPI.
 
 Finds the value labels, the record scroll bar and the toolbar's buttons by their accessible

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The main window as a screen reader reads it: starts the program on a virtual X screen inside
 # a D-Bus session of its own with Qt's accessibility bridge on, and lets run_accessibility.py
 # read the values, the record position and the toolbar's buttons over AT-SPI.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A log book sent through LibreOffice Calc as a user would: exported, opened by Calc and saved
 # as a spreadsheet, saved again as CSV, imported into an empty log book; every field of every
 # trip must come back. Skipped (77) where Calc is not installed.

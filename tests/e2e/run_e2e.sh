@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check of start-up and exit, driven through X like a user would:
 #   the splash "The Rodwick Database" comes first, the main window on the example database
 #   follows it, Ctrl+X asks the "Exit" question, Return (Yes) ends the program with status 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end check that unsaved trips survive: the real program is killed with SIGKILL after
 # edits, and later left through a confirmed Exit; each time the next start on the same
 # database asks to recover them, Yes brings them back, and a save writes exactly those trips

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A system install used by an ordinary user: installs the built program into a prefix owned
 # by root, starts it as the user "nobody" on a virtual X screen, and checks that the user gets
 # a copy of the example database of their own, can save it, and can confirm the preferences,

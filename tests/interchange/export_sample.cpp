@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a spreadsheet export of random trips and, beside it, each field's bytes as hex (one
 // trip a line, fields separated by blanks, "-" for an empty field), so that another reader can
 // check every cell.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a spreadsheet export with Python's csv module and checks every cell against the
 trips' own bytes, with this file's own idea of the formula guard and of Windows-1252."""
 import csv

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics, trip list and spreadsheet commands, run from the main window's menus.
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints two hand-written trips on the system's default printer the way a user does: through
 // the print window (All, Include Filename, one copy), or with "report" as the trip list's
 // report of the trips shown. Exit status 0 when printing went through, 3 when the printer

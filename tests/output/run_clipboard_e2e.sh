@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The copy command on a real X clipboard: the program starts on a one-trip database, Ctrl+C
 # opens "Copy", Tab and Space press its Copy button, and another program (xclip) must read
 # the trip's text from the clipboard while the program still runs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The record printout on paper, as far as a test can see paper: a CUPS scheduler of this
 # script's own with the cups-pdf printer as its default queue; the printout program prints
 # two trips on the default printer under a job title of this run's own, and the PDF named

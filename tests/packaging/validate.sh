@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the desktop's own validators over the files the install lays out: the desktop entry,
 # the AppStream metainfo and the shared MIME type.
 # Usage: validate.sh DESKTOP_FILE METAINFO_FILE MIME_FILE

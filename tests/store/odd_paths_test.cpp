@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files under names the shell and other programs find awkward, behind symbolic links, and
 // names that are no regular file.
 #include <gtest/gtest.h>

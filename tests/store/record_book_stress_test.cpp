@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random sequences of the record book's operations, each checked against a small reference
 // model: the records, the current record, the names, the settings, the files on disk, the
 // notifications a window redraws from, and undo and redo against the model's own history. Seeded

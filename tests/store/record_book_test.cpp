@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A failed save of the loaded file, the record book's subscriptions and the bounds of its
 // history; its operations, their notifications, limits, the files they leave and undo and redo
 // are checked against a model in record_book_stress_test.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy that keeps unsaved trips, and the dated backups a save leaves.
 #include "recovery.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program writes goes through one atomic write, here failed at each of its
 // steps: the old file stays byte for byte, no temporary file is left, the reason is given.
 #include <gtest/gtest.h>

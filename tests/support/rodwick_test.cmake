@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How every test executable is made, so the folders list their sources and libraries only.
 #
 # rodwick_add_test(<name> SOURCES <files...> [LIBS <targets...>] [DEFINITIONS <defs...>])

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rodwick_test/scripted_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trip list as a user works it: it follows the book, keeps its place, filters, totals,
 // shows a trip, writes and prints what it shows, and reads the folder's other log books.
 #include <gtest/gtest.h>
