@@ -12,7 +12,6 @@
 
 #include "command_line.h"
 #include "fuzz_check.h"
-#include "version.h"
 
 using namespace rodwick;
 using rodwick::fuzz::require;
@@ -57,9 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "help and a refusal show the usage");
             break;
         case CommandLine::Action::ShowVersion:
-            require(
-                line.file.isEmpty() && line.text == QStringLiteral("rodwick " RODWICK_VERSION "\n"),
-                "the version is the program's");
+            require(line.file.isEmpty() && line.text == versionText(),
+                    "the version is the program's");
             break;
     }
     // What is read before the display opens is answered: a run would need the display.

@@ -8,6 +8,17 @@
 
 namespace rodwick {
 
+QString versionText() {
+    // As GNU programs say it: the version, the holder and the licence in a line each.
+    return QStringLiteral("rodwick " RODWICK_VERSION
+                          "\n"
+                          "Copyright (C) 2026 Harrowby Software\n"
+                          "License GPLv3+: GNU GPL version 3 or later "
+                          "<https://gnu.org/licenses/gpl.html>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n");
+}
+
 bool asksForAnswerOnly(const QStringList& arguments) {
     static const QStringList kAnswers{QStringLiteral("--help"),    QStringLiteral("-h"),
                                       QStringLiteral("-?"),        QStringLiteral("--help-all"),
@@ -44,7 +55,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     }
     if (parser.isSet(version)) {
         line.action = CommandLine::Action::ShowVersion;
-        line.text = QStringLiteral("rodwick " RODWICK_VERSION "\n");
+        line.text = versionText();
         return line;
     }
     if (!understood) {

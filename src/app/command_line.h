@@ -16,6 +16,9 @@ struct CommandLine {
     QString text;
 };
 
+// What --version prints: the program, its version, the copyright and the licence.
+QString versionText();
+
 // Whether the command line asks only for an answer (--help, -h, -?, --help-all, --version,
 // -v), so it can be read without a display. Everything after "--" is a file name.
 bool asksForAnswerOnly(const QStringList& arguments);

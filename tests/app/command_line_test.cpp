@@ -39,9 +39,13 @@ TEST(CommandLineTest, AFileNamedIsOpenedAndTheOptionsAnswerWithoutStarting) {
                            line.text.contains("--version");
         EXPECT_EQ(usage, action == Action::ShowHelp || action == Action::Refuse);
         if (!usage) {
-            EXPECT_EQ(line.text, action == Action::Run ? "" : "rodwick " RODWICK_VERSION "\n");
+            EXPECT_EQ(line.text, action == Action::Run ? "" : versionText());
         }
     }
+    // The version comes first, alone on its line, and the licence is named.
+    EXPECT_TRUE(versionText().startsWith("rodwick " RODWICK_VERSION "\n"));
+    EXPECT_TRUE(versionText().contains("GNU GPL version 3 or later"));
+    EXPECT_TRUE(versionText().endsWith(".\n"));
 }
 
 TEST(CommandLineTest, OnlyTheAnswersAreReadBeforeTheDisplayIsOpened) {
