@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
-#include <QStyle>
 #include <unordered_map>
 
 #include "box_text.h"
@@ -77,13 +76,13 @@ class QuickEditGestures : public QObject {
     }
 
   private:
-    // The focused value is drawn in the selection colours, its frame left as it is.
+    // The focused value is drawn in a selection blue, its frame left as it is. Both colours are
+    // fixed, as the value's own white and black are, so that no theme changes them; the blue is
+    // dark enough for white text to keep 4.5:1.
     static void showFocus(QWidget& label, bool focused) {
         QPalette colours = label.palette();
-        const QPalette& system = label.style()->standardPalette();
-        colours.setColor(QPalette::Window, focused ? system.color(QPalette::Highlight) : Qt::white);
-        colours.setColor(QPalette::WindowText,
-                         focused ? system.color(QPalette::HighlightedText) : Qt::black);
+        colours.setColor(QPalette::Window, focused ? QColor(0x24, 0x68, 0x9a) : Qt::white);
+        colours.setColor(QPalette::WindowText, focused ? Qt::white : Qt::black);
         label.setPalette(colours);
     }
 

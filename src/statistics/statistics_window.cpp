@@ -77,6 +77,26 @@ QChart* newChart(QChartView* view) {
     return chart;
 }
 
+// The charts draw from their own theme, not the widget palette: they take the dark theme under a
+// dark desktop and the light one otherwise, and series colours that keep 3:1 against that plot.
+void followPalette(QChart& chart, const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    chart.setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    const QColor bars = dark ? QColor(0x5e, 0xb8, 0xff) : QColor(0x1f, 0x6f, 0xb2);
+    const QColor points = dark ? QColor(0xff, 0xc8, 0x57) : QColor(0xc2, 0x4e, 0x00);
+    for (QAbstractSeries* series : chart.series()) {
+        if (auto* barSeries = qobject_cast<QAbstractBarSeries*>(series)) {
+            for (QBarSet* set : barSeries->barSets()) {
+                set->setColor(bars);
+                set->setBorderColor(bars);
+            }
+        } else if (auto* scatter = qobject_cast<QScatterSeries*>(series)) {
+            scatter->setColor(points);
+            scatter->setBorderColor(points);
+        }
+    }
+}
+
 }  // namespace
 
 // One table with its notes and, where there is one, its chart.
@@ -157,6 +177,7 @@ struct StatisticsWindow::Page {
         amounts = new QValueAxis();
         plot->addAxis(amounts, Qt::AlignBottom);
         bars->attachAxis(amounts);
+        followPalette(*plot, chart->palette());
     }
 
     // The catch of each month as bars, its trips as points on an axis of their own.
@@ -185,6 +206,7 @@ struct StatisticsWindow::Page {
         counts->setTitleText(QStringLiteral("Trips"));
         plot->addAxis(counts, Qt::AlignRight);
         points->attachAxis(counts);
+        followPalette(*plot, chart->palette());
     }
 
     void reset(const QStringList& headings) {
@@ -299,6 +321,15 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
 }
 
 StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::changeEvent(QEvent* event) {
+    // A desktop switching between a light and a dark theme while the window is open.
+    if (event->type() == QEvent::PaletteChange) {
+        followPalette(*months_->chart->chart(), palette());
+        for (const auto& page : values_) followPalette(*page->chart->chart(), palette());
+    }
+    QWidget::changeEvent(event);
+}
 
 void StatisticsWindow::refresh() {
     QFont font = this->font();

@@ -47,6 +47,9 @@ class StatisticsWindow : public QWidget {
     QString visibleTableText() const;
     void copy();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     struct Page;
     QTableView* visibleTable() const;
