@@ -17,8 +17,9 @@ if ! "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratc
     cat "$scratch/cpack.log" >&2
     exit 1
 fi
-deb=$(ls "$scratch"/rodwick_*.deb 2>/dev/null | head -n1)
-[ -n "$deb" ] || { echo "lintian: cpack made no DEB" >&2; exit 1; }
+debs=("$scratch"/rodwick_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || { echo "lintian: cpack made no DEB" >&2; exit 1; }
 
 ignored=()
 [ $# -gt 0 ] && ignored=(--suppress-tags "$(IFS=,; echo "$*")")

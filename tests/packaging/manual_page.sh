@@ -32,5 +32,5 @@ for name in $names; do
         status=1
     fi
 done
-echo "manual page: $(echo $names) checked"
+echo "manual page: checked $(tr '\n' ' ' <<<"$names")"
 exit $status
