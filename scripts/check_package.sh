@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the DEB package, installs it in a fresh Debian 12 root made with debootstrap, and
+# Builds the DEB package, which lintian must pass without an error or a warning, installs it
+# in a fresh Debian 12 root made with debootstrap, reads its manual page there with man, and
 # starts the program there as an ordinary user on a virtual X screen: the main window must
 # appear on the user's own copy of the example database.
 # Usage: scripts/check_package.sh   (as root; slow: it downloads a minimal Debian and Qt)
@@ -15,8 +16,9 @@ fail() {
 note() { echo "check_package: $*"; }
 
 [ "$(id -u)" -eq 0 ] || fail "run it as root (debootstrap and chroot need it)"
-for tool in debootstrap cpack chroot; do
-    command -v "$tool" >/dev/null || fail "$tool is not installed (apt-get install debootstrap cmake)"
+for tool in debootstrap cpack chroot lintian; do
+    command -v "$tool" >/dev/null ||
+        fail "$tool is not installed (apt-get install debootstrap cmake lintian)"
 done
 
 mirror=${MIRROR:-}
@@ -38,6 +40,16 @@ deb=$(ls build-package/rodwick_*.deb | head -n1)
 [ -f "$deb" ] || fail "cpack made no DEB"
 note "built $(basename "$deb") and $(basename "$(ls build-package/rodwick-*.tar.gz | head -n1)")"
 dpkg-deb --field "$deb" Package Version Depends | sed 's/^/    /'
+
+note "lintian $(basename "$deb")"
+# stderr only says that root should not run it.
+status=0
+report=$(lintian --fail-on error,warning "$deb" 2>/dev/null) || status=$?
+[ -z "$report" ] || sed 's/^/    /' <<<"$report"
+if [ "$status" -ne 0 ] || grep -qE '^[EW]: ' <<<"$report"; then
+    fail "lintian reports errors or warnings (status $status)"
+fi
+note "lintian: no error, no warning"
 
 root=$(mktemp -d)
 # The root folder becomes "/" for the ordinary user too.
@@ -67,17 +79,23 @@ apt-get update -qq
 apt-get install -y -qq --no-install-recommends /tmp/rodwick.deb >/tmp/install.log 2>&1 ||
     { tail -n 30 /tmp/install.log; exit 1; }
 # The tools of this check only, not the program's.
-apt-get install -y -qq --no-install-recommends xvfb xdotool >>/tmp/install.log 2>&1
+apt-get install -y -qq --no-install-recommends xvfb xdotool man-db >>/tmp/install.log 2>&1
 echo "    installed: $(dpkg-query -W -f='${Package} ${Version}' rodwick)"
 for file in /usr/bin/rodwick /usr/share/rodwick/EXAMPLE.RWK /usr/share/rodwick/ANGLEBOX.doc \
     /usr/share/applications/org.rodwick.Rodwick.desktop \
     /usr/share/mime/packages/org.rodwick.Rodwick.xml \
     /usr/share/metainfo/org.rodwick.Rodwick.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/org.rodwick.Rodwick.svg \
-    /usr/share/icons/hicolor/48x48/apps/org.rodwick.Rodwick.png; do
+    /usr/share/icons/hicolor/48x48/apps/org.rodwick.Rodwick.png \
+    /usr/share/doc/rodwick/copyright /usr/share/doc/rodwick/changelog.gz \
+    /usr/share/man/man1/rodwick.1.gz; do
     [ -e "$file" ] || { echo "    missing: $file"; exit 1; }
 done
 rodwick --version | sed 's/^/    --version: /'
+# Not on a terminal, man prints the page as plain text.
+page=$(MANWIDTH=80 man rodwick 2>&1) || { echo "    man rodwick failed: $page"; exit 1; }
+grep -q '^NAME' <<<"$page" || { echo "    man rodwick shows no page: $page"; exit 1; }
+echo "    man rodwick: $(sed -n '/^NAME/{n;s/^ *//;p;q}' <<<"$page")"
 
 useradd --create-home angler
 Xvfb :42 -nolisten tcp -screen 0 1024x768x24 >/tmp/xvfb.log 2>&1 &

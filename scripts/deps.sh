@@ -17,6 +17,8 @@ if [[ "${1:-run}" == test || "${1:-run}" == coverage ]]; then
     packages+=(clang libclang-rt-14-dev)
     # A log book sent through a real spreadsheet program and back.
     packages+=(libreoffice-calc-nogui)
+    # The Debian package checked by lintian, its manual page formatted by man.
+    packages+=(lintian man-db)
     # The formatting and naming checks.
     packages+=(clang-format clang-tidy)
 fi

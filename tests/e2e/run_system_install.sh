@@ -3,7 +3,7 @@
 # A system install used by an ordinary user: installs the built program into a prefix owned
 # by root, starts it as the user "nobody" on a virtual X screen, and checks that the user gets
 # a copy of the example database of their own, can save it, and can confirm the preferences,
-# all without a message, before leaving through Exit.
+# all without a message, before leaving through Exit; man shows the installed manual page.
 # Usage: run_system_install.sh BUILD_DIR
 # Exits 77 (skipped) where it cannot run as another user.
 set -u
@@ -43,6 +43,15 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 for file in bin/rodwick share/rodwick/EXAMPLE.RWK share/rodwick/ANGLEBOX.doc; do
     [ -e "$prefix/$file" ] || fail "the install has no $file"
 done
+# The manual page is found under the prefix, as man finds it for an install in /usr/local.
+if command -v man >/dev/null; then
+    found=$(man -M "$prefix/share/man" -w rodwick 2>&1)
+    [ "$found" = "$prefix/share/man/man1/rodwick.1.gz" ] ||
+        fail "man does not find the installed page: $found"
+    MANWIDTH=80 man -M "$prefix/share/man" rodwick 2>&1 | grep -q '^SYNOPSIS' ||
+        fail "man shows no page for rodwick"
+    note "man finds and shows the installed page"
+fi
 
 home=$work/home
 mkdir "$home"
