@@ -252,6 +252,10 @@ TEST(TripColumnsTest, SortsValuesAsValuesUnreadableLastStable) {
          {0, 1, 2, 3}, {3, 0, 1, 2}, {1, 0, 3, 2}},
         {Column::DayTicket, {F::TicketPrice}, {{"5"}, {"free"}, {"4.50"}, {"?"}},
          {0, 1, 2, 3}, {1, 2, 0, 3}, {0, 2, 1, 3}},
+        // Past midnight counts on into the next day: 21:00 to 03:00 is the longest.
+        {Column::HoursFished, {F::StartTime, F::FinishTime},
+         {{"07:00", "12:00"}, {"21:00", "03:00"}, {"dawn", "10:00"}, {"1:00", "2:00"}},
+         {0, 1, 2, 3}, {3, 0, 1, 2}, {1, 0, 3, 2}},
         {Column::Record, {}, {{}, {}, {}}, {2, 0}, {0, 2}, {2, 0}},
     };
     // clang-format on
