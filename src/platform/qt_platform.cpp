@@ -489,6 +489,13 @@ void QtPlatform::showModeless(QWidget& window) {
     window.show();
     window.raise();
     window.activateWindow();
+    // A question still waiting for its answer (a recovery offer at start-up, when the splash
+    // hands over to the main window) stays in front of the window that appeared meanwhile.
+    QWidget* waiting = QApplication::activeModalWidget();
+    if (waiting && waiting != &window && !waiting->isAncestorOf(&window)) {
+        waiting->raise();
+        waiting->activateWindow();
+    }
 }
 
 }  // namespace rodwick::platform

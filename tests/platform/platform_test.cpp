@@ -127,6 +127,27 @@ TEST(MessageBox, ButtonSetsDefaultAndEscapeButtons) {
     }
 }
 
+// A window that appears while a question waits (the main window after the splash, with a
+// recovery question still open) must not hide the question.
+TEST(MessageBox, StaysInFrontOfAWindowShownWhileItWaits) {
+    QtPlatform platform;
+    QWidget window;
+    QWidget* front = nullptr;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "the question is not open";
+        platform.showModeless(window);
+        QCoreApplication::processEvents();
+        front = QApplication::activeWindow();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(platform.showMessage({"Recover them?", "Recover", Buttons::YesNo, Icon::Question}),
+              Answer::No);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_NE(front, nullptr);
+    EXPECT_NE(front, &window) << "the new window came in front of the question";
+}
+
 const QString kDatabaseFilter = QStringLiteral("Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*");
 const QString kExportFilter = QStringLiteral(
     "Rodwick Db PC (*.RWK)|*.RWK|Text File (*.TXT)|*.TXT|Rodwick Db ST (*.PRO)|*.PRO|"
