@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "backups.h"
@@ -119,6 +122,52 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenStopsNoEditAndIsToldOnce) {
     ASSERT_TRUE(other.appendRecords(trips(2, 2)).ok());
     EXPECT_EQ(other.recordCount(), 2);
     EXPECT_EQ(told, (std::vector<std::string>{std::strerror(ENOTDIR), std::strerror(ENOSPC)}));
+}
+
+// The system's own failures on a small file system of the test's own (mounted where the test
+// may, as root does in CI): full, then read-only. The edit and the database are untouched, the
+// reason is the system's, and nothing half written is left in the folders.
+TEST_F(RecoveryTest, AFullOrReadOnlyFileSystemKeepsNoCopyAndNoHalfFile) {
+    const std::string small = dir.file("small");
+    std::filesystem::create_directory(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "no file system of our own here: " << std::strerror(errno);
+    }
+    const std::shared_ptr<void> unmount(nullptr,
+                                        [&](void*) { ::umount2(small.c_str(), MNT_DETACH); });
+    const std::string a = dir.file("a.rwk");
+    {
+        std::FILE* filler = std::fopen((small + "/filler").c_str(), "wb");
+        ASSERT_NE(filler, nullptr);
+        const std::string block(4096, 'x');
+        while (std::fwrite(block.data(), 1, block.size(), filler) == block.size()) {
+        }
+        std::fclose(filler);
+    }
+    for (const int expected : {ENOSPC, EROFS}) {
+        SCOPED_TRACE(std::strerror(expected));
+        if (expected == EROFS) {
+            std::filesystem::remove(small + "/filler");
+            ASSERT_EQ(::mount(nullptr, small.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        }
+        std::vector<std::string> told;
+        RecordBook other;
+        ASSERT_TRUE(other.load(a).ok());
+        Recovery kept(other, small + "/state", [] { return kNoon; });
+        kept.onWriteFailure([&](const std::string& reason) { told.push_back(reason); });
+        ASSERT_TRUE(other.deleteCurrent().ok());
+        EXPECT_EQ(other.recordCount(), 2) << "the edit went on";
+        EXPECT_EQ(told, std::vector<std::string>{std::strerror(expected)});
+        EXPECT_EQ(backUpBeforeSave(a, small + "/backups", kNoon).message(),
+                  std::strerror(expected));
+        EXPECT_EQ(readBytes(a), databaseBytes(trips(1, 3)));
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(small)) {
+            if (entry.is_regular_file()) left.push_back(entry.path().filename().string());
+        }
+        EXPECT_EQ(left, expected == ENOSPC ? std::vector<std::string>{"filler"}
+                                           : std::vector<std::string>{});
+    }
 }
 
 TEST_F(RecoveryTest, BackupsAreDatedAndTheLastTwentyKept) {
