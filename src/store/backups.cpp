@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 
 #include "database_file.h"
 
@@ -39,17 +40,69 @@ std::string stampOf(const std::string& fileName, const std::string& name) {
     return stamp;
 }
 
-// The backups of name in folder as (stamp, path), oldest first.
-std::vector<std::pair<std::string, std::string>> backupsOf(const std::string& name,
+// Which database each backup was taken from, so that log books of one name in different
+// folders keep their own twenty and their own list: "FILE\0DATABASE\0" records, FILE the
+// backup's name in the folder. A backup the index does not name counts for every database of
+// its name.
+constexpr std::string_view kOriginsFile = "origins";
+
+// One database reached by different names (a link, a relative path) is one origin.
+std::string originOf(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+    return error ? path : canonical.string();
+}
+
+std::map<std::string, std::string> readOrigins(const std::string& folder) {
+    std::map<std::string, std::string> origins;
+    const Result<std::string> bytes = readFileBytes(folder + "/" + std::string(kOriginsFile));
+    if (!bytes.ok()) return origins;
+    const std::string& text = bytes.value();
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t fileEnd = text.find('\0', at);
+        const std::size_t pathEnd =
+            fileEnd == std::string::npos ? fileEnd : text.find('\0', fileEnd + 1);
+        if (pathEnd == std::string::npos) break;
+        origins[text.substr(at, fileEnd - at)] = text.substr(fileEnd + 1, pathEnd - fileEnd - 1);
+        at = pathEnd + 1;
+    }
+    return origins;
+}
+
+// The backups of the database at path in folder as (stamp, path), oldest first.
+std::vector<std::pair<std::string, std::string>> backupsOf(const std::string& path,
                                                            const std::string& folder) {
+    const std::string name = databaseName(path), origin = originOf(path);
+    const std::map<std::string, std::string> origins = readOrigins(folder);
     std::vector<std::pair<std::string, std::string>> found;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        std::string stamp = stampOf(entry.path().filename().string(), name);
-        if (!stamp.empty()) found.emplace_back(std::move(stamp), entry.path().string());
+        const std::string fileName = entry.path().filename().string();
+        std::string stamp = stampOf(fileName, name);
+        if (stamp.empty()) continue;
+        if (const auto known = origins.find(fileName);
+            known != origins.end() && known->second != origin)
+            continue;
+        found.emplace_back(std::move(stamp), entry.path().string());
     }
     std::sort(found.begin(), found.end());
     return found;
+}
+
+// Names the new backup's database in the index, and forgets backups that are gone. The backup
+// stands whether or not the index can be written: it is then listed for every database of its
+// name, as before the index.
+void recordOrigin(const std::string& folder, const std::string& fileName, const std::string& path,
+                  const FileOps& ops) {
+    std::map<std::string, std::string> origins = readOrigins(folder);
+    origins[fileName] = originOf(path);
+    std::string bytes;
+    for (const auto& [file, database] : origins) {
+        if (!fileExists(folder + "/" + file)) continue;
+        bytes += file + '\0' + database + '\0';
+    }
+    (void)writeFileAtomically(folder + "/" + std::string(kOriginsFile), bytes, ops);
 }
 
 }  // namespace
@@ -76,11 +129,12 @@ Status backUpBeforeSave(const std::string& path, const std::string& folder, std:
     // the copy the first one kept.
     std::time_t stamp = time;
     while (fileExists(folder + "/" + backupNameFor(path, stamp))) ++stamp;
-    if (Status written =
-            writeFileAtomically(folder + "/" + backupNameFor(path, stamp), bytes.value(), ops);
+    const std::string fileName = backupNameFor(path, stamp);
+    if (Status written = writeFileAtomically(folder + "/" + fileName, bytes.value(), ops);
         !written.ok())
         return written;
-    const auto kept = backupsOf(databaseName(path), folder);
+    recordOrigin(folder, fileName, path, ops);
+    const auto kept = backupsOf(path, folder);
     for (std::size_t i = 0; i + kBackupsKept < kept.size(); ++i) ::unlink(kept[i].second.c_str());
     return Status::success();
 }
@@ -88,7 +142,7 @@ Status backUpBeforeSave(const std::string& path, const std::string& folder, std:
 std::vector<Backup> listBackups(const std::string& path, const std::string& folder) {
     std::vector<Backup> backups;
     if (folder.empty()) return backups;
-    const auto found = backupsOf(databaseName(path), folder);
+    const auto found = backupsOf(path, folder);
     for (auto it = found.rbegin(); it != found.rend(); ++it) {
         Backup backup{.path = it->second, .stamp = it->first};
         std::error_code error;

@@ -172,9 +172,14 @@ TEST_F(RecoveryTest, AFullOrReadOnlyFileSystemKeepsNoCopyAndNoHalfFile) {
 
 TEST_F(RecoveryTest, BackupsAreDatedAndTheLastTwentyKept) {
     const std::string a = dir.file("FISH.RWK"), folder = dir.file("backups");
+    // A log book of the same name in another folder keeps its own backups.
+    const std::string namesake = dir.file("club/FISH.RWK");
     writeBytes(a, databaseBytes(trips(1, 1)));
+    std::filesystem::create_directory(dir.file("club"));
+    writeBytes(namesake, databaseBytes(trips(1, 7)));
     writeBytes(dir.file("FISH-2.RWK"), databaseBytes(trips(1, 2)));
     ASSERT_TRUE(backUpBeforeSave(dir.file("FISH-2.RWK"), folder, kNoon).ok());
+    ASSERT_TRUE(backUpBeforeSave(namesake, folder, kNoon - 60).ok());
     for (int save = 0; save < 25; ++save) {
         writeBytes(a, databaseBytes(trips(1, save + 1)));
         ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + save * 61).ok());
@@ -187,6 +192,10 @@ TEST_F(RecoveryTest, BackupsAreDatedAndTheLastTwentyKept) {
     EXPECT_EQ(kept.back().path, folder + "/FISH-20240613-120505.RWK");
     EXPECT_EQ(kept.back().trips, 6);
     EXPECT_EQ(listBackups(dir.file("FISH-2.RWK"), folder).size(), 1u) << "FISH-2's own";
+    ASSERT_EQ(listBackups(namesake, folder).size(), 1u) << "the namesake's own, still kept";
+    EXPECT_EQ(listBackups(namesake, folder)[0].trips, 7);
+    std::filesystem::create_directory_symlink(dir.path, dir.file("link"));
+    EXPECT_EQ(listBackups(dir.file("link/FISH.RWK"), folder).size(), 20u) << "one file, two names";
     EXPECT_TRUE(backUpBeforeSave(dir.file("none.rwk"), folder, kNoon).ok()) << "nothing to keep";
     // Two saves within one second keep two copies.
     ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + 3600).ok());
