@@ -82,7 +82,9 @@ LogBookFile readLogBook(const std::string& path) {
     if (records) {
         book.records = std::move(records).value();
     } else {
+        // The list names the file already: its path before the reason would say it twice.
         book.error = records.error();
+        if (book.error.starts_with(path + ": ")) book.error.erase(0, path.size() + 2);
     }
     return book;
 }

@@ -29,6 +29,8 @@ namespace rodwick::trips {
 namespace {
 
 constexpr auto kLayoutGroup = "TripList";
+// The widest a column is first made: a long remark or venue cannot push the others out of sight.
+constexpr int kWidestColumn = 220;
 
 QString counted(int count, const char* one, const char* many) {
     return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
@@ -173,7 +175,7 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
         // remark or venue cannot push the others out of sight with.
         table_->resizeColumnsToContents();
         for (int column = 0; column < kColumnCount; ++column) {
-            header->resizeSection(column, std::min(header->sectionSize(column), 220));
+            header->resizeSection(column, std::min(header->sectionSize(column), kWidestColumn));
         }
     }
     if (model_->rowCount() > 0) {
@@ -190,7 +192,15 @@ void TripListWindow::refresh() {
     filterBar_->setChoicesFrom(trips);
     model_->setTrips(trips, source_->bookNames(), filterBar_->filter(), filterBar_->wordTest(),
                      book_.settings().units);
-    table_->setColumnHidden(static_cast<int>(Column::LogBook), !source_->allLogBooks());
+    const int logBook = static_cast<int>(Column::LogBook);
+    table_->setColumnHidden(logBook, !source_->allLogBooks());
+    // The column was hidden when the widths were first set (or last kept), so it has none of
+    // its own: it takes its texts' width when first shown. A width the user gave it stays.
+    QHeaderView* header = table_->horizontalHeader();
+    if (source_->allLogBooks() && header->sectionSize(logBook) < header->minimumSectionSize()) {
+        table_->resizeColumnToContents(logBook);
+        header->resizeSection(logBook, std::min(header->sectionSize(logBook), kWidestColumn));
+    }
     totals_->setText(totalsText());
 
     const std::vector<std::string> leftOut = source_->leftOutFiles();

@@ -166,6 +166,9 @@ TEST_F(TripListWindowTest, AllLogBooksOfTheFolderReadWithoutWriting) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
     ASSERT_EQ(model().rowCount(), 22);
     EXPECT_FALSE(window_->table().isColumnHidden(static_cast<int>(Column::LogBook)));
+    EXPECT_GE(window_->table().columnWidth(static_cast<int>(Column::LogBook)),
+              window_->table().horizontalHeader()->fontMetrics().horizontalAdvance("Log Book"))
+        << "the column hidden when the widths were set must be seen once shown";
     EXPECT_EQ(cell(20, Column::LogBook), "2002.rwk");
     const auto* leftOut = window_->findChild<QLabel*>(QStringLiteral("TripFilesLeftOut"));
     EXPECT_TRUE(leftOut->isVisibleTo(window_) && leftOut->text().contains("Notes.RWK: "));
