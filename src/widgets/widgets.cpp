@@ -5,8 +5,14 @@ namespace rodwick {
 
 void showBeside(QWidget& window, const QWidget& main, platform::Platform& platform) {
     const QRect frame = main.frameGeometry();
-    if (frame.right() + 8 + window.width() <= platform.screenSize().width()) {
+    const QSize screen = platform.screenSize();
+    // The window's frame will be as much larger than its contents as the main window's is.
+    const QSize framed = window.size() + frame.size() - main.size();
+    if (frame.right() + 8 + framed.width() <= screen.width()) {
         window.move(frame.right() + 8, frame.top());
+    } else if (frame.bottom() + 8 + framed.height() <= screen.height()) {
+        // Too wide to stand beside it: below it, so that both still stay in sight.
+        window.move(frame.left(), frame.bottom() + 8);
     }
     platform.showModeless(window);
 }

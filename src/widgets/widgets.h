@@ -24,7 +24,7 @@ void centreOnScreen(QWidget& window, const platform::Platform& platform);
 
 // A window that stays open beside `main`: one at most. While `open` holds one, it is raised;
 // otherwise `make` builds it and it is shown to the right of `main` where the screen has room,
-// so that both stay in sight.
+// else below it, so that both stay in sight.
 void showBeside(QWidget& window, const QWidget& main, platform::Platform& platform);
 template <class Window>
 void showOneBeside(QPointer<Window>& open, QWidget& main, platform::Platform& platform,

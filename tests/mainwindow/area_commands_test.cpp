@@ -50,6 +50,24 @@ TEST_P(TripWindowCommandTest, IsOffWithNoRecordsAndOpensOneWindowUntilClosed) {
     ASSERT_NE(open(), nullptr);
     EXPECT_EQ(platform_.callsOf("modeless").size(), 2u);
 }
+// Both stay in sight: the window stands to the right of the main window where the screen has
+// room, else below it, else where the desktop puts it.
+TEST_P(TripWindowCommandTest, StandsBesideOrBelowTheMainWindowWhereTheScreenHasRoom) {
+    hold(3);
+    const QRect main = window_.frameGeometry();
+    for (const bool wide : {true, false}) {
+        platform_.screen = wide ? QSize(main.right() + 1400, 800) : QSize(main.width(), 2000);
+        QWidget* opened = open();
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->pos(), wide ? QPoint(main.right() + 8, main.top())
+                                      : QPoint(main.left(), main.bottom() + 8));
+        delete opened;
+    }
+    platform_.screen = main.size();
+    const QPoint placed = open()->pos();
+    EXPECT_NE(placed, QPoint(main.right() + 8, main.top()));
+    EXPECT_NE(placed, QPoint(main.left(), main.bottom() + 8));
+}
 INSTANTIATE_TEST_SUITE_P(StatisticsAndTripList, TripWindowCommandTest,
                          ::testing::Values("MnuStats", "MnuTrips"));
 
