@@ -221,6 +221,7 @@ RecordBook::Step RecordBook::beginStep(StepName name, int first, int count) cons
     if (count > 0) step.other.assign(&table_.slot(first), &table_.slot(first) + count);
     step.currentBefore = table_.currentRecord();
     step.titleBefore = titleName_;
+    step.fileBefore = fileName_;
     step.countBefore = table_.recordCount();
     return step;
 }
@@ -230,6 +231,7 @@ void RecordBook::endStep(Step step) {
     step.held = taken + table_.recordCount() - step.countBefore;
     step.currentAfter = table_.currentRecord();
     step.titleAfter = titleName_;
+    step.fileAfter = fileName_;
     const TripRecord* held = step.held > 0 ? &table_.slot(step.first) : nullptr;
     const bool unchanged = step.held == taken && step.currentAfter == step.currentBefore &&
                            step.titleAfter == step.titleBefore &&
@@ -237,7 +239,7 @@ void RecordBook::endStep(Step step) {
     if (unchanged) return;
     step.name = stepCaption(step.kind, step.held);
     step.bytes = sizeof(Step) + step.name.size() + step.titleBefore.size() +
-                 step.titleAfter.size() +
+                 step.titleAfter.size() + step.fileBefore.size() + step.fileAfter.size() +
                  std::max(recordBytes(step.other.data(), step.other.size()),
                           recordBytes(held, static_cast<std::size_t>(step.held)));
 
@@ -264,6 +266,9 @@ void RecordBook::crossStep(Step& step, bool undoing) {
     table_.setCurrentRecord(undoing ? step.currentBefore : step.currentAfter);
     const std::string& title = undoing ? step.titleBefore : step.titleAfter;
     const bool retitled = titleName_ != title;
+    // The title comes back with the file a Save then writes: under a title given back alone, a
+    // Save could go to a file the title does not show (one named "Untitled", after a failed load).
+    if (retitled) fileName_ = undoing ? step.fileBefore : step.fileAfter;
     titleName_ = title;
     // Redone, New tells what it told the first time: a table emptied, not one edited, so that
     // nothing kept of the table it replaced is overwritten.

@@ -172,6 +172,8 @@ class RecordBook {
         int currentAfter = 0;
         std::string titleBefore;
         std::string titleAfter;
+        std::string fileBefore;  // the file a Save writes, given back with its title
+        std::string fileAfter;
         int countBefore = 0;    // while the step is being taken
         std::size_t bytes = 0;  // the larger of the two sides' records
     };

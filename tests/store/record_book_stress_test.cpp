@@ -50,6 +50,7 @@ struct Snapshot {
     std::vector<TripRecord> records;
     int current = 0;
     std::string titleName;
+    std::string fileName;  // comes back with the title, never alone
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -168,12 +169,15 @@ class Stress {
 
     void tell(RecordBook::Changes changes) { expected_ = changes; }
 
-    Snapshot snapshot() const { return {model_.records, model_.current, model_.titleName}; }
+    Snapshot snapshot() const {
+        return {model_.records, model_.current, model_.titleName, model_.fileName};
+    }
     // Redoing New tells what New told, a new file name also where the title stays.
     void restore(const Snapshot& to, bool renamed = false) {
         const bool retitled = renamed || to.titleName != model_.titleName;
         model_.records = to.records;
         model_.current = to.current;
+        if (to.titleName != model_.titleName) model_.fileName = to.fileName;
         model_.titleName = to.titleName;
         tell({.records = true, .currentRecord = true, .fileName = retitled});
     }
@@ -340,6 +344,9 @@ class Stress {
         if (!as && model_.titleName == RecordTable::kUntitled) as = true;
         EXPECT_EQ(book_.isUntitled(), model_.titleName == RecordTable::kUntitled);
         const std::string path = as ? anyPath() : model_.fileName;
+        // A Save goes where the title says, never to a file named after no database.
+        EXPECT_NE(path, RecordTable::kUntitled)
+            << "a plain save under the title " << model_.titleName;
         const Status saved = as ? book_.saveAs(path) : book_.save();
         // A path in no folder, or a folder, cannot be written; the book keeps its names.
         const std::optional<int> error = path == dir_.file("folder.rwk") ? std::optional(EISDIR)
