@@ -107,8 +107,6 @@ struct StatisticsWindow::Page {
                 chart = chartOnTop ? maker->makeMonthChart(widget) : maker->makeValueChart(widget);
                 place = chart->widget();
                 place->setObjectName(name + QStringLiteral("Chart"));
-                place->setMinimumHeight(chartOnTop ? 260 : 160);
-                place->setFocusPolicy(Qt::NoFocus);
             } else {
                 // The tables and notes are all there; the chart's place says why it is empty.
                 auto* missing = new QLabel(

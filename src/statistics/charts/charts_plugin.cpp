@@ -49,8 +49,11 @@ void followPalette(QChart& chart, const QPalette& palette) {
 // costs far more than new values in the old ones.
 class ChartPage : public QChartView, public PageChart {
   public:
-    explicit ChartPage(QWidget* parent) : QChartView(parent) {
+    // The view takes its height before its chart, which is made to the view's size.
+    ChartPage(QWidget* parent, int minimumHeight) : QChartView(parent) {
         setRenderHint(QPainter::Antialiasing);
+        setMinimumHeight(minimumHeight);
+        setFocusPolicy(Qt::NoFocus);
     }
     QWidget* widget() override { return this; }
     void followPalette(const QPalette& palette) override {
@@ -65,7 +68,8 @@ class ChartPage : public QChartView, public PageChart {
 
 class ValueChart : public ChartPage {
   public:
-    explicit ValueChart(QWidget* parent) : ChartPage(parent) {
+    // Beside its table.
+    explicit ValueChart(QWidget* parent) : ChartPage(parent, 160) {
         QChart* plot = newChart(this);
         set_ = new QBarSet(QStringLiteral("Average catch"));
         auto* bars = new QHorizontalBarSeries();
@@ -99,7 +103,8 @@ class ValueChart : public ChartPage {
 
 class MonthChart : public ChartPage {
   public:
-    explicit MonthChart(QWidget* parent) : ChartPage(parent) {
+    // Above its table, the larger.
+    explicit MonthChart(QWidget* parent) : ChartPage(parent, 260) {
         QChart* plot = newChart(this);
         plot->legend()->setVisible(true);
         plot->legend()->setAlignment(Qt::AlignTop);
