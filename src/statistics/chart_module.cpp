@@ -24,14 +24,14 @@ ChartModule loadChartModule(const QString& file) {
 }
 
 const ChartModule& chartModule() {
-    static const ChartModule module = [] {
+    static const ChartModule kLoaded = [] {
         const QString programDir = QCoreApplication::applicationDirPath();
         const QString beside = programDir + QStringLiteral("/" RODWICK_CHARTS_MODULE);
         const QString installed = programDir + QStringLiteral("/" RODWICK_CHARTS_DIR_FROM_PROGRAM
                                                               "/" RODWICK_CHARTS_MODULE);
         return loadChartModule(QFileInfo::exists(beside) ? beside : installed);
     }();
-    return module;
+    return kLoaded;
 }
 
 }  // namespace rodwick::stats
