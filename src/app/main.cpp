@@ -11,6 +11,7 @@
 #include "record_book.h"
 #include "splash_screen.h"
 #include "startup.h"
+#include "statistics_area.h"
 #include "text.h"
 #include "version.h"
 
@@ -63,6 +64,8 @@ int main(int argc, char* argv[]) {
         splash->setMainWindow(*mainWindow);
         rodwick::startUp(book, platform, *mainWindow, commandLineFile);
     });
+    // The splash goes once the main window is on the screen; the charts are loaded after that.
+    QObject::connect(splash, &QObject::destroyed, &rodwick::loadChartsWhenIdle);
     splash->start();
 
     return app->exec();

@@ -3,8 +3,10 @@
 #include "statistics_area.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
+#include "chart_module.h"
 #include "command_registry.h"
 #include "record_book.h"
 #include "statistics_window.h"
@@ -28,6 +30,12 @@ void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                               &window);
                       });
                   }});
+}
+
+void loadChartsWhenIdle() {
+    // Long enough for the main window's first frames, short against a user reaching for Ctrl+K.
+    constexpr int kAfterMilliseconds = 300;
+    QTimer::singleShot(kAfterMilliseconds, [] { (void)stats::chartModule(); });
 }
 
 }  // namespace rodwick

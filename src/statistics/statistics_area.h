@@ -10,4 +10,8 @@ namespace rodwick {
 void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                                 platform::Platform& platform, QWidget& window);
 
+// Loads the charts module once the event loop has had a moment to itself, so that the first
+// statistics window does not wait for it. The window loads it itself if it is opened sooner.
+void loadChartsWhenIdle();
+
 }  // namespace rodwick

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics_window.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -19,7 +13,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include "filter_bar.h"
 #include "text.h"
@@ -66,37 +59,6 @@ double inMajor(double minor, const UnitNames& units) {
     return minor / minorPerMajor(units);
 }
 
-QChart* newChart(QChartView* view) {
-    auto* chart = new QChart();
-    chart->legend()->setVisible(false);
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    // The view gives up the chart it held without deleting it.
-    QChart* old = view->chart();
-    view->setChart(chart);
-    delete old;
-    return chart;
-}
-
-// The charts draw from their own theme, not the widget palette: they take the dark theme under a
-// dark desktop and the light one otherwise, and series colours that keep 3:1 against that plot.
-void followPalette(QChart& chart, const QPalette& palette) {
-    const bool dark = palette.color(QPalette::Window).lightness() < 128;
-    chart.setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    const QColor bars = dark ? QColor(0x5e, 0xb8, 0xff) : QColor(0x1f, 0x6f, 0xb2);
-    const QColor points = dark ? QColor(0xff, 0xc8, 0x57) : QColor(0xc2, 0x4e, 0x00);
-    for (QAbstractSeries* series : chart.series()) {
-        if (auto* barSeries = qobject_cast<QAbstractBarSeries*>(series)) {
-            for (QBarSet* set : barSeries->barSets()) {
-                set->setColor(bars);
-                set->setBorderColor(bars);
-            }
-        } else if (auto* scatter = qobject_cast<QScatterSeries*>(series)) {
-            scatter->setColor(points);
-            scatter->setBorderColor(points);
-        }
-    }
-}
-
 }  // namespace
 
 // One table with its notes and, where there is one, its chart.
@@ -106,20 +68,14 @@ struct StatisticsWindow::Page {
     QSortFilterProxyModel* proxy = nullptr;
     QTableView* view = nullptr;
     QLabel* notes = nullptr;
-    QChartView* chart = nullptr;
-    // The chart's parts, made once and refilled: a new chart with its series and axes costs
-    // far more than new values in the old ones.
-    QAbstractBarSeries* bars = nullptr;
-    QBarSet* set = nullptr;
-    QScatterSeries* points = nullptr;
-    QBarCategoryAxis* categories = nullptr;
-    QValueAxis* amounts = nullptr;
-    QValueAxis* counts = nullptr;
+    // Made once and refilled; none where the page has no chart or the module did not load.
+    PageChart* chart = nullptr;
     // Redraws this page from the window's last figures; stale until it has done so.
     std::function<void()> fill;
     bool stale = true;
 
-    Page(QWidget* parent, const QString& name, bool withChart, bool chartOnTop) {
+    Page(QWidget* parent, const QString& name, PageChartKind kind = PageChartKind::None,
+         const ChartModule* charts = nullptr) {
         widget = new QWidget(parent);
         model = new QStandardItemModel(widget);
         proxy = new QSortFilterProxyModel(widget);
@@ -144,16 +100,27 @@ struct StatisticsWindow::Page {
         notes->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
         notes->setFocusPolicy(Qt::StrongFocus);
         auto* layout = new QVBoxLayout(widget);
-        if (withChart) {
-            chart = new QChartView(widget);
-            chart->setObjectName(name + QStringLiteral("Chart"));
-            chart->setRenderHint(QPainter::Antialiasing);
-            chart->setMinimumHeight(chartOnTop ? 260 : 160);
-            chart->setFocusPolicy(Qt::NoFocus);
+        if (kind != PageChartKind::None) {
+            const bool chartOnTop = kind == PageChartKind::Months;
+            QWidget* place = nullptr;
+            if (ChartMaker* maker = charts->maker) {
+                chart = chartOnTop ? maker->makeMonthChart(widget) : maker->makeValueChart(widget);
+                place = chart->widget();
+                place->setObjectName(name + QStringLiteral("Chart"));
+            } else {
+                // The tables and notes are all there; the chart's place says why it is empty.
+                auto* missing = new QLabel(
+                    QStringLiteral("Charts are not available: ") + charts->error, widget);
+                missing->setTextFormat(Qt::PlainText);
+                missing->setObjectName(name + QStringLiteral("ChartUnavailable"));
+                missing->setAlignment(Qt::AlignCenter);
+                missing->setWordWrap(true);
+                place = missing;
+            }
             auto* split = new QSplitter(chartOnTop ? Qt::Vertical : Qt::Horizontal, widget);
-            if (chartOnTop) split->addWidget(chart);
+            if (chartOnTop) split->addWidget(place);
             split->addWidget(view);
-            if (!chartOnTop) split->addWidget(chart);
+            if (!chartOnTop) split->addWidget(place);
             // A bar chart beside its table needs the larger share for its value labels.
             split->setStretchFactor(0, chartOnTop ? 3 : 2);
             split->setStretchFactor(1, chartOnTop ? 2 : 3);
@@ -164,51 +131,6 @@ struct StatisticsWindow::Page {
         layout->addWidget(notes);
     }
 
-    // A bar for each value, the first row's on top; values come at each fill.
-    void makeValueChart() {
-        QChart* plot = newChart(chart);
-        set = new QBarSet(QStringLiteral("Average catch"));
-        bars = new QHorizontalBarSeries();
-        bars->append(set);
-        plot->addSeries(bars);
-        categories = new QBarCategoryAxis();
-        plot->addAxis(categories, Qt::AlignLeft);
-        bars->attachAxis(categories);
-        amounts = new QValueAxis();
-        plot->addAxis(amounts, Qt::AlignBottom);
-        bars->attachAxis(amounts);
-        followPalette(*plot, chart->palette());
-    }
-
-    // The catch of each month as bars, its trips as points on an axis of their own.
-    void makeMonthChart() {
-        QChart* plot = newChart(chart);
-        plot->legend()->setVisible(true);
-        plot->legend()->setAlignment(Qt::AlignTop);
-        set = new QBarSet(QStringLiteral("Total catch"));
-        bars = new QBarSeries();
-        bars->append(set);
-        plot->addSeries(bars);
-        points = new QScatterSeries();
-        points->setName(QStringLiteral("Trips"));
-        points->setMarkerSize(9);
-        plot->addSeries(points);
-        categories = new QBarCategoryAxis();
-        plot->addAxis(categories, Qt::AlignBottom);
-        bars->attachAxis(categories);
-        points->attachAxis(categories);
-        amounts = new QValueAxis();
-        amounts->setLabelFormat(QStringLiteral("%.0f"));
-        plot->addAxis(amounts, Qt::AlignLeft);
-        bars->attachAxis(amounts);
-        counts = new QValueAxis();
-        counts->setLabelFormat(QStringLiteral("%.0f"));
-        counts->setTitleText(QStringLiteral("Trips"));
-        plot->addAxis(counts, Qt::AlignRight);
-        points->attachAxis(counts);
-        followPalette(*plot, chart->palette());
-    }
-
     void reset(const QStringList& headings) {
         model->clear();
         model->setHorizontalHeaderLabels(headings);
@@ -216,7 +138,8 @@ struct StatisticsWindow::Page {
 };
 
 StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platform,
-                                   std::function<void(int record)> showRecord, QWidget* parent)
+                                   std::function<void(int record)> showRecord, QWidget* parent,
+                                   const ChartModule& charts)
     : QWidget(parent, Qt::Window),
       book_(book),
       platform_(platform),
@@ -233,9 +156,9 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("StatisticsPages"));
-    summary_ = std::make_unique<Page>(pages_, QStringLiteral("Summary"), false, false);
-    venues_ = std::make_unique<Page>(pages_, QStringLiteral("Venue"), false, false);
-    bests_ = std::make_unique<Page>(pages_, QStringLiteral("Best"), false, false);
+    summary_ = std::make_unique<Page>(pages_, QStringLiteral("Summary"));
+    venues_ = std::make_unique<Page>(pages_, QStringLiteral("Venue"));
+    bests_ = std::make_unique<Page>(pages_, QStringLiteral("Best"));
     pages_->addTab(summary_->widget, QStringLiteral("&Summary"));
     pages_->addTab(venues_->widget, QStringLiteral("By &venue"));
     pages_->addTab(bests_->widget, QStringLiteral("Personal &bests"));
@@ -253,15 +176,14 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
         {"TimeOfDay", "&Time of Day"},
     };
     for (const auto& [name, caption] : valuePages) {
-        values_.push_back(
-            std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name), true, false));
+        values_.push_back(std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name),
+                                                 PageChartKind::Values, &charts));
         whatWorksPages_->addTab(values_.back()->widget, QString::fromLatin1(caption));
-        values_.back()->makeValueChart();
     }
     pages_->addTab(whatWorksPages_, QStringLiteral("&What works"));
-    months_ = std::make_unique<Page>(pages_, QStringLiteral("Month"), true, true);
+    months_ =
+        std::make_unique<Page>(pages_, QStringLiteral("Month"), PageChartKind::Months, &charts);
     months_->view->setSortingEnabled(false);
-    months_->makeMonthChart();
     pages_->addTab(months_->widget, QStringLiteral("&Over time"));
 
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
@@ -325,8 +247,10 @@ StatisticsWindow::~StatisticsWindow() = default;
 void StatisticsWindow::changeEvent(QEvent* event) {
     // A desktop switching between a light and a dark theme while the window is open.
     if (event->type() == QEvent::PaletteChange) {
-        followPalette(*months_->chart->chart(), palette());
-        for (const auto& page : values_) followPalette(*page->chart->chart(), palette());
+        if (months_->chart != nullptr) months_->chart->followPalette(palette());
+        for (const auto& page : values_) {
+            if (page->chart != nullptr) page->chart->followPalette(palette());
+        }
     }
     QWidget::changeEvent(event);
 }
@@ -460,45 +384,28 @@ void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
     page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch"),
                 QStringLiteral("Blank trips")});
-    QList<qreal> averages;
-    QStringList categories;
-    double most = 0;
+    ChartData chartData;
     for (const ValueRow& row : values.rows) {
         page.model->appendRow(
             {cell(text(row.value)), numberCell(QString::number(row.trips), row.trips),
              numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch),
              numberCell(QString::number(row.blankTrips), row.blankTrips)});
-        categories.prepend(text(row.value));  // the first row's bar on top
-        averages.prepend(inMajor(row.averageCatch, units));
-        most = std::max(most, inMajor(row.averageCatch, units));
+        chartData.categories.prepend(text(row.value));  // the first row's bar on top
+        chartData.amounts.prepend(inMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
     const QString leftOut = notes(values.notes);
     page.notes->setText(values.about.empty() ? leftOut
                                              : text(values.about) + QLatin1Char('\n') + leftOut);
-
-    // Replaced at once: an attached axis left empty would make up categories of its own.
-    page.categories->setCategories(categories);
-    page.set->remove(0, page.set->count());
-    page.set->append(averages);
-    // The tick count nice numbers chose last time would change what they choose now.
-    page.amounts->setTickCount(5);
-    page.amounts->setRange(0, most > 0 ? most * 1.1 : 1);
-    page.amounts->applyNiceNumbers();
-    page.amounts->setTitleText(text(units.weightMajorUnit) + QStringLiteral(" per trip"));
-    // Whole numbers once the bars are long enough, so that the labels do not crowd.
-    page.amounts->setLabelFormat(most >= 5 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    chartData.amountTitle = text(units.weightMajorUnit) + QStringLiteral(" per trip");
+    if (page.chart != nullptr) page.chart->showData(chartData);
 }
 
 void StatisticsWindow::fillMonths(const MonthTable& months) {
     const UnitNames& units = units_;
     months_->reset(
         {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
-    QList<qreal> catches;
-    QList<QPointF> trips;
-    QStringList categories;
-    double mostCatch = 0;
-    int mostTrips = 0;
+    ChartData chartData;
     for (std::size_t i = 0; i < months.rows.size(); ++i) {
         const MonthRow& row = months.rows[i];
         const QString month = text(formatMonth(row.year, row.month));
@@ -507,29 +414,15 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
             row.weighedTrips > 0 ? text(formatWeight(row.totalCatch, units)) : QString();
         months_->model->appendRow({cell(month), numberCell(QString::number(row.trips), row.trips),
                                    numberCell(total, row.totalCatch)});
-        categories << month;
-        catches.append(inMajor(row.totalCatch, units));
-        if (row.trips > 0) trips.append(QPointF(static_cast<double>(i), row.trips));
-        mostCatch = std::max(mostCatch, inMajor(row.totalCatch, units));
-        mostTrips = std::max(mostTrips, row.trips);
+        chartData.categories << month;
+        chartData.amounts.append(inMajor(row.totalCatch, units));
+        if (row.trips > 0) chartData.trips.append(QPointF(static_cast<double>(i), row.trips));
     }
     months_->view->resizeColumnsToContents();
     months_->notes->setText(notes(months.notes));
-
-    Page& page = *months_;
-    page.categories->setCategories(categories);
-    // Upright month labels would be cut short beyond half a year.
-    page.categories->setLabelsAngle(categories.size() > 6 ? -90 : 0);
-    page.set->remove(0, page.set->count());
-    page.set->append(catches);
-    page.points->replace(trips);
-    page.amounts->setTickCount(5);
-    page.amounts->setRange(0, mostCatch > 0 ? mostCatch * 1.1 : 1);
-    page.amounts->applyNiceNumbers();
-    page.amounts->setTitleText(QStringLiteral("Total catch (") + text(units.weightMajorUnit) +
-                               QStringLiteral(")"));
-    page.counts->setRange(0, mostTrips + 1);
-    page.counts->setTickCount(std::min(mostTrips + 2, 6));
+    chartData.amountTitle =
+        QStringLiteral("Total catch (") + text(units.weightMajorUnit) + QStringLiteral(")");
+    if (months_->chart != nullptr) months_->chart->showData(chartData);
 }
 
 QTableView* StatisticsWindow::visibleTable() const {

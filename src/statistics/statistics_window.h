@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "chart_module.h"
 #include "figures.h"
 #include "platform.h"
 #include "record_book.h"
@@ -31,9 +32,11 @@ class StatisticsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // showRecord(n) shows record n (1-based) of the open log book in the main window.
+    // showRecord(n) shows record n (1-based) of the open log book in the main window. The charts
+    // come from the charts module; without it the window shows everything else.
     StatisticsWindow(RecordBook& book, platform::Platform& platform,
-                     std::function<void(int record)> showRecord, QWidget* parent = nullptr);
+                     std::function<void(int record)> showRecord, QWidget* parent = nullptr,
+                     const ChartModule& charts = chartModule());
     ~StatisticsWindow() override;
 
     // Recomputes every figure from the trips the filter lets through and the units in force
@@ -51,6 +54,7 @@ class StatisticsWindow : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    enum class PageChartKind { None, Values, Months };
     struct Page;
     QTableView* visibleTable() const;
     Page* shownPage() const;

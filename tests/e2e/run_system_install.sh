@@ -3,7 +3,8 @@
 # A system install used by an ordinary user: installs the built program into a prefix owned
 # by root, starts it as the user "nobody" on a virtual X screen, and checks that the user gets
 # a copy of the example database of their own, can save it, and can confirm the preferences,
-# all without a message, before leaving through Exit; man shows the installed manual page.
+# all without a message, before leaving through Exit; man shows the installed manual page, and
+# the program loads its charts module from the install once its main window stands.
 # Usage: run_system_install.sh BUILD_DIR
 # Exits 77 (skipped) where it cannot run as another user.
 set -u
@@ -43,6 +44,9 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
 for file in bin/rodwick share/rodwick/EXAMPLE.RWK share/rodwick/ANGLEBOX.doc; do
     [ -e "$prefix/$file" ] || fail "the install has no $file"
 done
+# In LIBDIR/rodwick, which is lib/ or lib/ARCH/ as the configuration chose.
+module=$(find "$prefix/lib" -path '*/rodwick/librodwick_charts.so' | head -n1)
+[ -n "$module" ] || fail "the install has no LIBDIR/rodwick/librodwick_charts.so"
 # The manual page is found under the prefix, as man finds it for an install in /usr/local.
 if command -v man >/dev/null; then
     found=$(man -M "$prefix/share/man" -w rodwick 2>&1)
@@ -124,6 +128,26 @@ title=$(xdotool getwindowname "$main_id")
 cmp -s "$copy" "$prefix/share/rodwick/EXAMPLE.RWK" || fail "the copy differs from the example"
 no_message "at start"
 note "the main window shows the user's copy of the example"
+
+# The program itself, not runuser before it.
+program_process() {
+    local exe
+    for exe in /proc/[0-9]*/exe; do
+        if [ "$(readlink "$exe" 2>/dev/null)" = "$prefix/bin/rodwick" ]; then
+            exe=${exe#/proc/}
+            echo "${exe%/exe}"
+            return
+        fi
+    done
+}
+charts_loaded() { grep -qF "$module" "/proc/$(program_process)/maps" 2>/dev/null; }
+set_deadline
+until charts_loaded; do
+    running || fail "the program ended while waiting for its charts module"
+    [ $SECONDS -lt $deadline ] || fail "the program did not load $module within ${LIMIT}s"
+    sleep 0.2
+done
+note "the charts module was loaded from the install"
 
 # Ctrl+S saves over the copy through a temporary file renamed over it: a new inode.
 inode=$(stat -c %i "$copy")

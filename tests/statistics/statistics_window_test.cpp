@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +17,7 @@
 
 #include "example_trips.h"
 #include "rodwick_test/scripted_platform.h"
+#include "rodwick_test/store_test_util.h"
 #include "statistics_window.h"
 
 namespace rodwick::testing {
@@ -72,6 +74,8 @@ class StatisticsWindowTest : public ::testing::Test {
 // Nothing is computed until the window is refreshed, and a page is rebuilt when shown, never
 // left with the figures it showed before a change.
 TEST_F(StatisticsWindowTest, APageShownAfterAChangeShowsTheNewFigures) {
+    // The charts module stands beside the test as it stands beside the program.
+    ASSERT_NE(stats::chartModule().maker, nullptr) << stats::chartModule().error.toStdString();
     window_->show();
     EXPECT_EQ(figure("Hours fished"), "79 h 30 min");
     EXPECT_TRUE(notesOf("SummaryNotes").contains("2 trips without a readable finish time"));
@@ -193,6 +197,38 @@ TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNoth
     EXPECT_TRUE(window_.isNull());
     EXPECT_EQ(book_.recordCount(), 20);
     EXPECT_TRUE(platform_.calls().empty());
+}
+
+// A module that is missing or is not ours takes the charts away, nothing else: every table and
+// note is there, each chart's place gives the loader's reason, and no message interrupts.
+TEST_F(StatisticsWindowTest, WithoutTheChartsModuleEverythingButTheChartsIsShown) {
+    TempDir dir;
+    writeBytes(dir.file("librodwick_charts.so"), "not a module");
+    const std::pair<const char*, QString> modules[] = {
+        {"missing", QString::fromStdString(dir.file("none.so"))},
+        {"not a module", QString::fromStdString(dir.file("librodwick_charts.so"))},
+        {"another plugin",
+         QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so"},
+    };
+    for (const auto& [what, file] : modules) {
+        const stats::ChartModule module = stats::loadChartModule(file);
+        ASSERT_EQ(module.maker, nullptr) << what;
+        delete window_.data();
+        window_ = new stats::StatisticsWindow(book_, platform_, nullptr, nullptr, module);
+        window_->show();
+        EXPECT_EQ(window_->findChildren<QChartView*>().size(), 0) << what;
+        const auto places = window_->findChildren<QLabel*>(QRegularExpression("ChartUnavailable$"));
+        EXPECT_EQ(places.size(), 8) << what;  // seven pages of what works and the months
+        for (const QLabel* place : places) {
+            EXPECT_EQ(place->text(), "Charts are not available: " + module.error) << what;
+        }
+        EXPECT_TRUE(module.error.contains(file)) << what;
+        EXPECT_EQ(rows("BaitTable"), 5) << what;
+        EXPECT_EQ(cellText("MonthTable", 3, 1), "0") << what;
+        EXPECT_TRUE(notesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
+        window_->setPalette(QPalette(Qt::black));  // a change of theme, with no chart to follow
+        EXPECT_TRUE(platform_.calls().empty()) << what;
+    }
 }
 
 }  // namespace
