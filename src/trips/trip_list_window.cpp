@@ -156,12 +156,15 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     // Return or a double-click.
     connect(table_, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { showTrip(index.row()); });
-    connect(header, &QWidget::customContextMenuRequested, this,
-            [this, header](const QPoint& at) { showColumnMenu(header->mapToGlobal(at)); });
-    // The same menu from the keyboard (the menu key or Shift+F10 on the table).
+    connect(header, &QWidget::customContextMenuRequested, this, [this, header](const QPoint& at) {
+        showColumnMenu(header->mapToGlobal(at), header->logicalIndexAt(at));
+    });
+    // The same menu from the keyboard (the menu key or Shift+F10 on the table), on the column
+    // of the current cell.
     table_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(table_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { showColumnMenu(table_->viewport()->mapToGlobal(at)); });
+    connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        showColumnMenu(table_->viewport()->mapToGlobal(at), table_->currentIndex().column());
+    });
     connect(filterBar_, &FilterBar::changed, this, [this] {
         source_->setAllLogBooks(filterBar_->allLogBooks());
         refresh();
@@ -306,8 +309,36 @@ void TripListWindow::printShown() {
     }
 }
 
-void TripListWindow::showColumnMenu(const QPoint& globalAt) {
+void TripListWindow::showColumnMenu(const QPoint& globalAt, int column) {
     QMenu menu(this);
+    QHeaderView* header = table_->horizontalHeader();
+    addColumnChoices(menu);
+    if (column < 0) {
+        menu.exec(globalAt);
+        return;
+    }
+    // The column moves past its next shown neighbour; hidden columns are stepped over.
+    const int at = header->visualIndex(column);
+    const auto shownNeighbour = [header, at](int step) {
+        for (int visual = at + step; visual >= 0 && visual < header->count(); visual += step) {
+            if (!header->isSectionHidden(header->logicalIndex(visual))) return visual;
+        }
+        return -1;
+    };
+    menu.addSeparator();
+    for (const auto& [caption, step] : {std::pair{"Move Left", -1}, std::pair{"Move Right", 1}}) {
+        const int to = shownNeighbour(step);
+        QAction* move = menu.addAction(QString::fromLatin1(caption));
+        move->setEnabled(to >= 0);
+        connect(move, &QAction::triggered, this, [this, header, at, to] {
+            header->moveSection(at, to);
+            saveLayout();
+        });
+    }
+    menu.exec(globalAt);
+}
+
+void TripListWindow::addColumnChoices(QMenu& menu) {
     QHeaderView* header = table_->horizontalHeader();
     for (int column = 0; column < kColumnCount; ++column) {
         if (column == static_cast<int>(Column::LogBook) && !source_->allLogBooks()) continue;
@@ -321,7 +352,6 @@ void TripListWindow::showColumnMenu(const QPoint& globalAt) {
             saveLayout();
         });
     }
-    menu.exec(globalAt);
 }
 
 void TripListWindow::closeEvent(QCloseEvent* event) {

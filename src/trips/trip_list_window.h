@@ -11,6 +11,7 @@
 #include "trip_filter.h"
 
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QTableView;
 
@@ -50,8 +51,10 @@ class TripListWindow : public QWidget {
 
   private:
     void refresh();
-    // Shows or hides columns; at a place on the screen.
-    void showColumnMenu(const QPoint& globalAt);
+    // Shows, hides and moves columns; at a place on the screen, on a column (-1: none).
+    void showColumnMenu(const QPoint& globalAt, int column);
+    // An entry for each column, checked while it is shown.
+    void addColumnChoices(QMenu& menu);
     void saveLayout() const;
     // False when there was no layout to restore.
     bool restoreLayout();

@@ -3,14 +3,17 @@
 // shows a trip, writes and prints what it shows, and reads the folder's other log books.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include "../statistics/example_trips.h"
@@ -139,11 +142,32 @@ TEST_F(TripListWindowTest, ReturnShowsTheTripAndTheFilterNarrowsRowsTotalsAndOut
     EXPECT_EQ(report.notes.front(), window_->totalsText());
 }
 
-// Hidden and moved columns come back in the next window; the settings file is not touched.
+// Columns are hidden and moved from their menu, which the keyboard opens on the current
+// column; they come back in the next window, and the settings file is not touched.
 TEST_F(TripListWindowTest, RemembersItsColumnsInItsOwnFile) {
     QHeaderView* header = window_->table().horizontalHeader();
-    header->setSectionHidden(static_cast<int>(Column::Bait), true);
-    header->moveSection(static_cast<int>(Column::Date), 0);
+    // Opens the menu from the keyboard and chooses the entry of that caption, if any; the
+    // captions of the greyed entries.
+    const auto choose = [this](const QString& caption) {
+        QString greyed;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions()) {
+                if (!action->isEnabled()) greyed += action->text();
+                if (action->text() == caption && action->isEnabled()) action->trigger();
+            }
+            menu->close();
+        });
+        emit window_->table().customContextMenuRequested(QPoint(1, 1));
+        return greyed;
+    };
+    window_->table().setCurrentIndex(model().index(0, static_cast<int>(Column::Date)));
+    choose("Bait");
+    EXPECT_EQ(choose("Move Left"), "");
+    // Past the hidden log book column, to the front, and no further.
+    EXPECT_EQ(header->logicalIndex(0), static_cast<int>(Column::Date));
+    EXPECT_EQ(choose(""), "Move Left");
     window_->close();
     delete window_.data();
     open();
