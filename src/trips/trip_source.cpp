@@ -99,18 +99,21 @@ void TripSource::folderChanged() {
     if (!toRead_.empty()) reader_->start();
 }
 
-// One file a turn of the event loop, so that a folder of many files keeps the window answering.
+// A few files a turn of the event loop, so that a folder of many files keeps the window
+// answering, and the windows work out their figures once for each few files, not for each.
 void TripSource::readNext() {
-    if (toRead_.empty()) return;
-    const std::string path = toRead_.back();
-    toRead_.pop_back();
-    auto file = std::make_unique<LogBookFile>(readLogBook(path));
-    file->name = nameOf(path);
-    watcher_->addPath(fromPath(path));
-    const auto place = std::lower_bound(others_.begin(), others_.end(), file->name,
-                                        [](const std::unique_ptr<LogBookFile>& other,
-                                           const std::string& name) { return other->name < name; });
-    others_.insert(place, std::move(file));
+    for (int read = 0; read < kFilesPerTurn && !toRead_.empty(); ++read) {
+        const std::string path = toRead_.back();
+        toRead_.pop_back();
+        auto file = std::make_unique<LogBookFile>(readLogBook(path));
+        file->name = nameOf(path);
+        watcher_->addPath(fromPath(path));
+        const auto place =
+            std::lower_bound(others_.begin(), others_.end(), file->name,
+                             [](const std::unique_ptr<LogBookFile>& other,
+                                const std::string& name) { return other->name < name; });
+        others_.insert(place, std::move(file));
+    }
     rebuild();
     if (!toRead_.empty()) reader_->start();
 }

@@ -38,6 +38,9 @@ class TripSource : public QObject {
     std::vector<std::string> leftOutFiles() const;
     // Files of the folder still to be read; 0 once every file is in.
     int filesToRead() const { return static_cast<int>(toRead_.size()); }
+    // Log books read in one turn of the event loop: a full one reads in well under a
+    // millisecond.
+    static constexpr int kFilesPerTurn = 8;
     int filesInFolder() const { return static_cast<int>(others_.size() + toRead_.size()); }
 
   signals:

@@ -214,5 +214,22 @@ TEST_F(TripListWindowTest, AllLogBooksOfTheFolderReadWithoutWriting) {
     EXPECT_NE(readBytes(dir_.file("2002.rwk")), before);  // the test's own write, read again
 }
 
+// A folder of many log books is read a few files a turn: every trip comes in, and the list
+// works out its rows once for each few files rather than for each.
+TEST_F(TripListWindowTest, AFolderOfManyLogBooksIsReadAFewFilesATurn) {
+    constexpr int kFiles = 2 * trips::TripSource::kFilesPerTurn + 1;
+    for (int file = 0; file < kFiles; ++file) {
+        RecordTable other;
+        ASSERT_TRUE(other.replaceAll({exampleTrips()[file % 3]}));
+        ASSERT_TRUE(saveDatabaseFile(dir_.file("b" + std::to_string(file) + ".rwk"), other).ok());
+    }
+    const int own = model().rowCount();
+    QSignalSpy changes(&window_->source(), &trips::TripSource::changed);
+    window_->findChild<QComboBox*>(QStringLiteral("FilterScope"))->setCurrentIndex(1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
+    EXPECT_EQ(model().rowCount(), own + kFiles);
+    EXPECT_EQ(changes.count(), 1 + 3) << "the folder listed, then three turns of reading";
+}
+
 }  // namespace
 }  // namespace rodwick::testing
