@@ -88,7 +88,7 @@ for file in /usr/bin/rodwick /usr/share/rodwick/EXAMPLE.RWK /usr/share/rodwick/A
     /usr/share/icons/hicolor/scalable/apps/org.rodwick.Rodwick.svg \
     /usr/share/icons/hicolor/48x48/apps/org.rodwick.Rodwick.png \
     /usr/share/doc/rodwick/copyright /usr/share/doc/rodwick/changelog.gz \
-    /usr/share/man/man1/rodwick.1.gz; do
+    /usr/share/man/man1/rodwick.1.gz /usr/lib/*/rodwick/librodwick_charts.so; do
     [ -e "$file" ] || { echo "    missing: $file"; exit 1; }
 done
 rodwick --version | sed 's/^/    --version: /'
@@ -118,6 +118,14 @@ for _ in $(seq 150); do
     kill -0 "$program" 2>/dev/null || break
     sleep 0.2
 done
+# The charts module comes in once the main window is up; the statistics window needs it.
+charts=""
+for _ in $(seq 50); do
+    [ -n "$title" ] || break
+    charts=$(cat /proc/[0-9]*/maps 2>/dev/null | grep -o '/[^ ]*librodwick_charts\.so' | head -n1 || true)
+    [ -n "$charts" ] && break
+    sleep 0.2
+done
 kill "$program" 2>/dev/null || true
 kill "$xvfb" 2>/dev/null || true
 wait 2>/dev/null || true
@@ -127,5 +135,7 @@ if [ "$title" != "Rodwick DB: /home/angler/.local/share/rodwick/EXAMPLE.RWK" ]; 
     exit 1
 fi
 echo "    main window: $title"
+[ -n "$charts" ] || { echo "    the charts module was not loaded"; exit 1; }
+echo "    charts module: $charts"
 INSIDE
 note "PASS: the DEB installs in a fresh Debian 12 and starts for an ordinary user"
