@@ -122,7 +122,10 @@ done
 charts=""
 for _ in $(seq 50); do
     [ -n "$title" ] || break
-    charts=$(cat /proc/[0-9]*/maps 2>/dev/null | grep -o '/[^ ]*librodwick_charts\.so' | head -n1 || true)
+    # The program is runuser's child (or runuser itself, where it runs the program in place).
+    charts=$(for pid in "$program" $(cat "/proc/$program/task/"*/children 2>/dev/null); do
+        cat "/proc/$pid/maps" 2>/dev/null
+    done | grep -o '/[^ ]*librodwick_charts\.so' | head -n1 || true)
     [ -n "$charts" ] && break
     sleep 0.2
 done
