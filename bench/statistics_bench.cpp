@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QTabWidget>
+#include <cstdlib>
 #include <string>
 
 #include "figures.h"
@@ -55,19 +56,9 @@ void BM_EveryFigure250(benchmark::State& s) {
 }
 BENCHMARK(BM_EveryFigure250)->Unit(benchmark::kMicrosecond);
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "statistics_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // Built, filled, shown and painted; with every page painted in turn when asked, so that each
 // chart is drawn once.
 void BM_OpenWindow250(benchmark::State& s) {
-    app();
     RecordBook book;
     book.adopt(fullTable(), "bench.RWK");
     Settings settings;
@@ -97,7 +88,6 @@ BENCHMARK(BM_OpenWindow250)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // What a change costs while the window is open, on the first page or with the largest chart
 // shown.
 void BM_Refresh250(benchmark::State& s) {
-    app();
     RecordBook book;
     book.adopt(fullTable(), "bench.RWK");
     Settings settings;
@@ -118,3 +108,15 @@ BENCHMARK(BM_Refresh250)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace rodwick
+
+// The window's benchmarks need a QApplication, which must go before the charts module it
+// loads is unloaded at exit: one of main's own, as the window benchmarks have.
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
