@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QTabWidget>
-#include <cstdlib>
 #include <string>
 
 #include "figures.h"
@@ -108,15 +107,3 @@ BENCHMARK(BM_Refresh250)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace rodwick
-
-// The window's benchmarks need a QApplication, which must go before the charts module it
-// loads is unloaded at exit: one of main's own, as the window benchmarks have.
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

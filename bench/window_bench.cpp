@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -186,14 +185,3 @@ BENCHMARK(BM_MainWindowNext)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace rodwick
-
-int main(int argc, char** argv) {
-    // Windows are built and painted without a screen.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
