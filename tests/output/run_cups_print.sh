@@ -122,6 +122,14 @@ note "queue PDF is the default: $(timeout 5 lpstat -d)"
 
 [ -d "$out" ] || made_out=1
 mkdir -p "$out"
+# The backend makes its spool folder at its first job on a new machine, and a job that races
+# another backend making it is cancelled: make it first, as the backend would (root's, 0751).
+spool=$(sed -n 's/^Spool[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n1)
+spool=${spool:-/var/spool/cups-pdf/SPOOL}
+if [ ! -d "$spool" ]; then
+    mkdir -p "$spool" && chmod 0751 "$spool" || fail "cannot make the cups-pdf spool folder $spool"
+    note "made the cups-pdf spool folder $spool"
+fi
 timeout "$LIMIT" env QT_QPA_PLATFORM=offscreen "$printout" "$title" "$mode" >"$work/log/printout" 2>&1
 status=$?
 [ "$status" -eq 0 ] || fail "the printout program ended with status $status: $(cat "$work/log/printout")"
