@@ -114,7 +114,6 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
 
     totals_ = new QLabel(this);
     totals_->setObjectName(QStringLiteral("TripTotals"));
-    totals_->setAccessibleName(QStringLiteral("Totals"));
     totals_->setTextFormat(Qt::PlainText);
     totals_->setWordWrap(true);
     totals_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -205,6 +204,9 @@ void TripListWindow::refresh() {
         header->resizeSection(logBook, std::min(header->sectionSize(logBook), kWidestColumn));
     }
     totals_->setText(totalsText());
+    // A name replaces a label's text for a screen reader: it carries the figures, as the
+    // record view's names carry their values.
+    totals_->setAccessibleName(QStringLiteral("Totals: ") + totals_->text());
 
     const std::vector<std::string> leftOut = source_->leftOutFiles();
     QStringList lines;

@@ -3,6 +3,7 @@
 // shows a trip, writes and prints what it shows, and reads the folder's other log books.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -62,6 +63,12 @@ class TripListWindowTest : public ::testing::Test {
         const QModelIndex current = window_->table().currentIndex();
         return current.isValid() ? model().tripAt(current.row()).number : 0;
     }
+    // The totals line as assistive technologies read it.
+    QString totalsHeard() const {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(
+            window_->findChild<QLabel*>(QStringLiteral("TripTotals")));
+        return face != nullptr ? face->text(QAccessible::Name) : QString();
+    }
     void typeWord(const QString& word) {
         window_->findChild<QLineEdit*>(QStringLiteral("FilterWord"))->setText(word);
     }
@@ -116,11 +123,14 @@ TEST_F(TripListWindowTest, ReturnShowsTheTripAndTheFilterNarrowsRowsTotalsAndOut
     QTest::keyClick(&window_->table(), Qt::Key_Return);
     EXPECT_EQ(book_.currentRecord(), 5);
 
+    EXPECT_EQ(totalsHeard(), "Totals: " + window_->totalsText());
     typeWord(QStringLiteral("teme"));  // Find's rules: any field, any case
     ASSERT_EQ(model().rowCount(), 5);
     EXPECT_TRUE(window_->totalsText().startsWith("Showing 5 of 20 trips; "))
         << window_->totalsText().toStdString();
     EXPECT_TRUE(window_->totalsText().contains("(1 without a total weight)"));
+    // A screen reader hears the figures of the trips now shown, not the word alone.
+    EXPECT_EQ(totalsHeard(), "Totals: " + window_->totalsText());
 
     // Out in the order shown, with the export's writer and the printer seam.
     window_->table().sortByColumn(static_cast<int>(Column::Record), Qt::DescendingOrder);
