@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "backups.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
+#include "conflict_copies.h"
 #include "database_file.h"
 
 namespace rodwick {
@@ -70,16 +76,35 @@ std::map<std::string, std::string> readOrigins(const std::string& folder) {
     return origins;
 }
 
-// The backups of the database at path in folder as (stamp, path), oldest first.
-std::vector<std::pair<std::string, std::string>> backupsOf(const std::string& path,
-                                                           const std::string& folder) {
+// YYYYMMDD-HHMMSS of a file's modification time, local time.
+std::string modificationStamp(const std::filesystem::path& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0) return "00000000-000000";
+    std::tm local{};
+    ::localtime_r(&status.st_mtime, &local);
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return stamp;
+}
+
+// The files of folder that belong to the database at path, as (stamp, path), oldest first:
+// its dated backups, or the conflict copies of it kept here.
+std::vector<std::pair<std::string, std::string>> filesOf(const std::string& path,
+                                                         const std::string& folder,
+                                                         bool conflictCopies) {
     const std::string name = databaseName(path), origin = originOf(path);
     const std::map<std::string, std::string> origins = readOrigins(folder);
     std::vector<std::pair<std::string, std::string>> found;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const std::string fileName = entry.path().filename().string();
-        std::string stamp = stampOf(fileName, name);
+        std::string stamp;
+        if (!conflictCopies) {
+            stamp = stampOf(fileName, name);
+        } else if (const auto of = conflictCopyOf(fileName); of && databaseName(*of) == name) {
+            stamp = modificationStamp(entry.path());
+        }
         if (stamp.empty()) continue;
         if (const auto known = origins.find(fileName);
             known != origins.end() && known->second != origin)
@@ -88,6 +113,12 @@ std::vector<std::pair<std::string, std::string>> backupsOf(const std::string& pa
     }
     std::sort(found.begin(), found.end());
     return found;
+}
+
+// The dated backups alone: the twenty kept are counted among these.
+std::vector<std::pair<std::string, std::string>> backupsOf(const std::string& path,
+                                                           const std::string& folder) {
+    return filesOf(path, folder, false);
 }
 
 // Names the new backup's database in the index, and forgets backups that are gone. The backup
@@ -139,12 +170,43 @@ Status backUpBeforeSave(const std::string& path, const std::string& folder, std:
     return Status::success();
 }
 
+Status keepConflictCopy(const std::string& copyPath, const std::string& path,
+                        const std::string& folder, const FileOps& ops) {
+    if (folder.empty()) return Status::fail("no home folder is known");
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) return Status::fail(error.message());
+    const std::string fileName = std::filesystem::path(copyPath).filename().string();
+    const std::string target = folder + "/" + fileName;
+    const Result<std::string> bytes = readFileBytes(copyPath);
+    if (!bytes.ok()) return Status::fail(bytes.error());
+    if (fileExists(target)) {
+        // Kept before (a copy the sync program brought back): the one here stays.
+        const Result<std::string> kept = readFileBytes(target);
+        if (!kept.ok() || kept.value() != bytes.value())
+            return Status::fail("another file named " + fileName + " is kept there already");
+    } else if (ops.rename(copyPath.c_str(), target.c_str()) != 0) {
+        // Another file system: a copy written safely, then the original removed.
+        if (Status written = writeFileAtomically(target, bytes.value(), ops); !written.ok())
+            return written;
+    }
+    recordOrigin(folder, fileName, path, ops);
+    if (fileExists(copyPath) && ::unlink(copyPath.c_str()) != 0)
+        return Status::fail(std::strerror(errno));
+    return Status::success();
+}
+
 std::vector<Backup> listBackups(const std::string& path, const std::string& folder) {
     std::vector<Backup> backups;
     if (folder.empty()) return backups;
-    const auto found = backupsOf(path, folder);
+    // Newest first, the conflict copies kept placed by their times among the dated backups.
+    std::vector<std::tuple<std::string, std::string, bool>> found;
+    for (auto& [stamp, file] : backupsOf(path, folder)) found.emplace_back(stamp, file, false);
+    for (auto& [stamp, file] : filesOf(path, folder, true)) found.emplace_back(stamp, file, true);
+    std::sort(found.begin(), found.end());
     for (auto it = found.rbegin(); it != found.rend(); ++it) {
-        Backup backup{.path = it->second, .stamp = it->first};
+        const auto& [stamp, file, copy] = *it;
+        Backup backup{.path = file, .stamp = stamp, .conflictCopy = copy};
         std::error_code error;
         backup.size = std::filesystem::file_size(backup.path, error);
         if (const auto records = readDatabaseFile(backup.path); records.ok())

@@ -20,6 +20,9 @@ struct Backup {
     std::string stamp;  // YYYYMMDD-HHMMSS, local time
     int trips = -1;     // -1 where the copy cannot be read
     std::uintmax_t size = 0;
+    // A sync program's conflict copy of the database, kept here after its trips were merged:
+    // it keeps its own name, its stamp is its modification time, and it is never rotated out.
+    bool conflictCopy = false;
 };
 
 // The backup's file name for the database at path, made at time.
@@ -29,7 +32,13 @@ std::string backupNameFor(const std::string& path, std::time_t time);
 // reason; the save goes on without the backup.
 Status backUpBeforeSave(const std::string& path, const std::string& folder, std::time_t time,
                         const FileOps& ops = FileOps::system());
-// The backups of the database at path, newest first.
+// Moves a sync program's conflict copy of the database at path out of the synced folder into
+// the backup folder, under its own name, where the backups list shows it; nothing is deleted.
+// A file of that name already there with the same bytes is the copy kept before. The message
+// on failure is the system's reason; the copy then stays where it was.
+Status keepConflictCopy(const std::string& copyPath, const std::string& path,
+                        const std::string& folder, const FileOps& ops = FileOps::system());
+// The backups of the database at path, newest first, the conflict copies kept among them.
 std::vector<Backup> listBackups(const std::string& path, const std::string& folder);
 
 }  // namespace rodwick

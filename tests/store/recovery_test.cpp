@@ -7,6 +7,7 @@
 #include <sys/mount.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -209,6 +210,51 @@ TEST_F(RecoveryTest, BackupsAreDatedAndTheLastTwentyKept) {
     EXPECT_EQ(backUpBeforeSave(a, a + "/backups", kNoon).message(), std::strerror(ENOTDIR));
     EXPECT_EQ(readBytes(a), databaseBytes(trips(1, 25)));
     EXPECT_EQ(listBackups(a, folder).size(), 20u);
+}
+
+// A sync program's conflict copy, once merged, leaves the synced folder for the backups: listed
+// there by its time among the dated backups, and never rotated out by later saves.
+TEST_F(RecoveryTest, AConflictCopyIsKeptAmongTheBackupsAndNeverRotatedOut) {
+    const std::string a = dir.file("FISH.RWK"), folder = dir.file("backups");
+    const std::string copyName = "FISH.sync-conflict-20240613-121500-ABCDEF1.RWK";
+    const std::string copy = dir.file(copyName);
+    writeBytes(a, databaseBytes(trips(1, 2)));
+    writeBytes(copy, databaseBytes(trips(1, 3)));
+    const auto at = [](std::time_t time) {
+        return std::filesystem::file_time_type::clock::from_sys(
+            std::chrono::system_clock::from_time_t(time));
+    };
+    std::filesystem::last_write_time(copy, at(kNoon + 900));
+
+    ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon).ok());
+    ASSERT_TRUE(keepConflictCopy(copy, a, folder).ok());
+    EXPECT_FALSE(fileExists(copy)) << "moved, not copied: the synced folder no longer holds it";
+    ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + 1800).ok());
+    std::vector<Backup> listed = listBackups(a, folder);
+    ASSERT_EQ(listed.size(), 3u);
+    EXPECT_EQ(listed[1].path, folder + "/" + copyName) << "between the two saves, by its time";
+    EXPECT_EQ(listed[1].stamp, "20240613-121500");
+    EXPECT_TRUE(listed[1].conflictCopy);
+    EXPECT_EQ(listed[1].trips, 3);
+    EXPECT_FALSE(listed[0].conflictCopy || listed[2].conflictCopy);
+    EXPECT_TRUE(listBackups(dir.file("club/FISH.RWK"), folder).empty())
+        << "a namesake in another folder: the index names the log book the copy came from";
+
+    for (int save = 1; save <= 25; ++save)
+        ASSERT_TRUE(backUpBeforeSave(a, folder, kNoon + 3600 * save).ok());
+    listed = listBackups(a, folder);
+    EXPECT_EQ(listed.size(), 21u) << "twenty dated backups and the copy";
+    EXPECT_TRUE(listed.back().conflictCopy);
+
+    // The sync program brings the same copy back: it is kept once. Another of that name stays
+    // where it is, with the reason.
+    writeBytes(copy, databaseBytes(trips(1, 3)));
+    EXPECT_TRUE(keepConflictCopy(copy, a, folder).ok());
+    EXPECT_FALSE(fileExists(copy));
+    writeBytes(copy, databaseBytes(trips(1, 4)));
+    EXPECT_FALSE(keepConflictCopy(copy, a, folder).ok());
+    EXPECT_EQ(readBytes(copy), databaseBytes(trips(1, 4)));
+    EXPECT_EQ(readBytes(folder + "/" + copyName), databaseBytes(trips(1, 3)));
 }
 
 }  // namespace
