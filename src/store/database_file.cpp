@@ -48,7 +48,11 @@ Result<std::vector<TripRecord>> readDatabaseFile(const std::string& path) {
     if (!bytes) {
         return Result<std::vector<TripRecord>>::fail(bytes.error());
     }
-    Result<std::vector<TripRecord>> records = parseDatabase(bytes.value());
+    return parseDatabaseFile(path, bytes.value());
+}
+
+Result<std::vector<TripRecord>> parseDatabaseFile(const std::string& path, std::string_view bytes) {
+    Result<std::vector<TripRecord>> records = parseDatabase(bytes);
     if (!records) {
         return Result<std::vector<TripRecord>>::fail(path + ": " + records.error());
     }

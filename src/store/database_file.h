@@ -21,6 +21,8 @@ Result<std::vector<TripRecord>> parseDatabase(std::string_view bytes);
 // line on reading, is written as one blank; a lone LF is written as it stands.
 std::string formatDatabase(const RecordTable& table);
 
+// parseDatabase with the path in front of its message, as every reader of a file reports it.
+Result<std::vector<TripRecord>> parseDatabaseFile(const std::string& path, std::string_view bytes);
 Result<std::vector<TripRecord>> readDatabaseFile(const std::string& path);
 // Writes the table safely (WriteFileAtomically); the message on failure is the system's reason.
 Status saveDatabaseFile(const std::string& path, const RecordTable& table,

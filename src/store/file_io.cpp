@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 namespace rodwick {
 
@@ -159,6 +160,12 @@ Status writeInPlace(const std::string& target, std::string_view bytes, const Fil
     return Status::success();
 }
 
+FileStamp stampOf(const struct stat& st) {
+    return {.size = static_cast<std::uintmax_t>(st.st_size),
+            .modifiedNs =
+                static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
 }  // namespace
 
 bool fileExists(const std::string& path) {
@@ -176,6 +183,38 @@ Result<std::string> readFileBytes(const std::string& path) {
         return Result<std::string>::fail("Cannot read " + path + ": " + reason(err));
     }
     return bytes;
+}
+
+Result<std::optional<FileStamp>> fileStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return std::optional<FileStamp>();
+        return Result<std::optional<FileStamp>>::fail(reason(errno));
+    }
+    if (!S_ISREG(st.st_mode)) return std::optional<FileStamp>();
+    return std::optional<FileStamp>(stampOf(st));
+}
+
+Result<FileContent> readFileContent(const std::string& path) {
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        return Result<FileContent>::fail("Cannot open " + path + ": " + reason(errno));
+    }
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0) {
+        return Result<FileContent>::fail("Cannot read " + path + ": " + reason(errno));
+    }
+    FileContent content{.bytes = {}, .stamp = stampOf(st)};
+    if (const int err = readAll(file.get(), content.bytes)) {
+        return Result<FileContent>::fail("Cannot read " + path + ": " + reason(err));
+    }
+    return content;
+}
+
+std::int64_t wallClockNs() {
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
 const FileOps& FileOps::system() {

@@ -4,7 +4,9 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,28 @@ namespace rodwick {
 
 bool fileExists(const std::string& path);
 Result<std::string> readFileBytes(const std::string& path);
+
+// What the system says of a file without reading it: enough to tell cheaply that it has not
+// been written since, as long as it was not written twice within one tick of its clock.
+struct FileStamp {
+    std::uintmax_t size = 0;
+    std::int64_t modifiedNs = 0;  // since the epoch
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the regular file at path (a link is followed); nothing where there is none (a
+// missing file, a folder, a pipe). The message on failure is the system's reason.
+Result<std::optional<FileStamp>> fileStamp(const std::string& path);
+
+struct FileContent {
+    std::string bytes;
+    FileStamp stamp;
+};
+// Reads a whole file as readFileBytes does, with its stamp taken before the first byte is read:
+// a write during or after the reading then shows as a stamp other than this one.
+Result<FileContent> readFileContent(const std::string& path);
+
+// The system's clock, as file times count: nanoseconds since the epoch.
+std::int64_t wallClockNs();
 
 // The system calls a safe save is made of, replaceable so that tests can make them fail.
 // Each returns what the system call returns and sets errno on failure. Start from System()

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,7 @@
 #include "record_table.h"
 #include "result.h"
 #include "settings.h"
+#include "trip_merge.h"
 
 namespace rodwick {
 
@@ -46,7 +50,10 @@ class RecordBook {
         Import,
         New,
         Replace,
-        Recovery
+        Recovery,
+        Reload,         // the file changed on disk and nothing was unsaved: its trips taken
+        MergeFromDisk,  // the file changed on disk: merged with the unsaved trips
+        ConflictCopy    // a sync program's conflict copy merged in
     };
 
     // Ends the subscription when destroyed; safe during a notification and after the book.
@@ -128,6 +135,86 @@ class RecordBook {
     // File operations of saving; tests make saves fail through them.
     void setFileOps(FileOps ops) { ops_ = std::move(ops); }
 
+    // The file on disk. The book remembers its file as last loaded or saved: the trips it held
+    // then (the base a change made elsewhere is merged against) and a stamp of the file (size,
+    // time and bytes), so that the window can tell a change made by another program (a sync
+    // program bringing another machine's save) from the book's own saves.
+    //
+    // The book has a file once a load, a save or adopt names one, and while fileName() is it.
+    // New leaves it without one (undoing New gives it back), as does a failed load that turns
+    // fileName() back to the title's: such a table belongs to no file until it is saved.
+    bool hasFile() const;
+    // The trips as last loaded, saved or taken in from the file; none without a file.
+    std::span<const TripRecord> savedTrips() const;
+    // The records differ from the file's as last loaded, saved or taken in (an undo back to
+    // them is nothing unsaved). Without a file, any trip held is unsaved; an empty table has
+    // nothing to lose.
+    bool unsaved() const;
+
+    enum class FileState {
+        Same,        // the file holds what the book last loaded, saved or took in
+        Changed,     // another program wrote other trips: change() has them
+        Missing,     // no file at fileName() (removed, renamed, or a sync still under way)
+        Unreadable,  // the file is there but could not be read or parsed: reason says why
+        NoFile,      // the book has no file to check
+    };
+    // The file's trips as a disk check found them, to be taken in by takeInDiskChange.
+    class DiskChange {
+      public:
+        const std::vector<TripRecord>& trips() const { return trips_; }
+        const std::string& path() const { return path_; }
+
+      private:
+        friend class RecordBook;
+        std::vector<TripRecord> trips_;
+        std::string path_;
+        std::string bytes_;
+        FileStamp stamp_;
+        std::int64_t readNs_ = 0;
+        std::uint64_t generation_ = 0;  // the book's knowledge of the file it was found against
+    };
+    struct DiskCheck {
+        FileState state = FileState::NoFile;
+        DiskChange change;   // Changed
+        std::string reason;  // Unreadable: the message, the path in front
+    };
+    // Whether the file still holds what the book last loaded, saved or took in. Cheap while it
+    // does: a file whose size and time are the stamp's is not read. Otherwise the file is read:
+    // the same bytes (a touch, the book's own save) are no change and renew the stamp, and so are
+    // other bytes of the same trips. A file written within kRacyNs of the moment its stamp was
+    // taken is read at every check until a later one finds it older: a second write within the
+    // same tick of the file's clock would keep size and time.
+    [[nodiscard]] DiskCheck checkDisk();
+    static constexpr std::int64_t kRacyNs = 2'000'000'000;  // FAT keeps times in 2 s steps
+
+    // Takes in what a disk check found: with nothing unsaved the records become the file's
+    // (one step, "Reload"); otherwise the merge of the unsaved records with the file's against
+    // savedTrips() (mergeTrips; one step, "Merge from Disk"). The file's trips then become
+    // savedTrips() and its stamp the book's, so the book has unsaved changes exactly where the
+    // merge differs from the file. The current record stays on the trip given (by default the
+    // current one) where the result holds it, the copy nearest its place; otherwise the same
+    // place, within the records. The summary counts against the records before.
+    // A result past 250 trips is not taken: nothing changes (summary.tooMany()), and the book
+    // keeps its knowledge of the file, so every later check finds the change again. Fails,
+    // changing nothing, for a change found before the book last loaded, saved or took in its
+    // file, or of another file.
+    [[nodiscard]] Result<MergeSummary> takeInDiskChange(const DiskChange& change,
+                                                        std::optional<TripRecord> stayOn = {});
+    // Merges the trips of a sync program's conflict copy of the book's file into the records as
+    // one step ("Merge of Conflicted Copy"): three ways against the earlier version that shares
+    // the most trips with both (chooseCommonBase of olderVersions, given oldest first, and
+    // savedTrips() as the newest), the records' order kept with the copy's added trips after;
+    // without such a version every trip of either once (unionTrips). The file is not written:
+    // the merged trips are unsaved. The summary counts against the records before (added: the
+    // trips that came only from the copy). Past 250 trips nothing changes (summary.tooMany()).
+    [[nodiscard]] MergeSummary mergeConflictCopy(
+        const std::vector<TripRecord>& copy,
+        std::span<const std::vector<TripRecord>> olderVersions = {});
+    // The record (1..recordCount) holding exactly this trip, the one nearest record near where
+    // several do; 0 when none does. A window that kept a trip's text (an editor open on it)
+    // finds it again after the records changed under it.
+    int findTrip(const TripRecord& trip, int near) const;
+
     // The history: each operation above that changes the records, the current record's place
     // in them or the title is one step (one that changes nothing is none). A successful load
     // and adopt start a new history; saving and the settings leave it. Undo puts back the
@@ -174,6 +261,8 @@ class RecordBook {
         std::string titleAfter;
         std::string fileBefore;  // the file a Save writes, given back with its title
         std::string fileAfter;
+        bool detachedBefore = false;  // New leaves the table without a file; undo gives it back
+        bool detachedAfter = false;
         int countBefore = 0;    // while the step is being taken
         std::size_t bytes = 0;  // the larger of the two sides' records
     };
@@ -185,6 +274,25 @@ class RecordBook {
     void crossStep(Step& step, bool undoing);
     void clearHistory();
 
+    // The book's file as last loaded, saved or taken in.
+    struct KnownFile {
+        std::string path;
+        std::vector<TripRecord> trips;     // the records it held: the base of a merge
+        std::optional<std::string> bytes;  // nothing for a table adopted without reading it
+        std::optional<FileStamp> stamp;
+        bool racy = true;  // the stamp alone cannot be trusted: the file is read at each check
+    };
+    void knowFile(std::string path, std::vector<TripRecord> trips, std::optional<std::string> bytes,
+                  std::optional<FileStamp> stamp, std::int64_t stampedNs);
+    void restamp(FileStamp stamp, std::int64_t stampedNs);
+    // Writes the table to path and knows it as the book's file.
+    Status writeFile(const std::string& path);
+    std::vector<TripRecord> records() const;
+    // The table becomes trips as one step, the current record on stayOn (or the current trip)
+    // where trips hold it, else at its place.
+    void takeTrips(std::vector<TripRecord> trips, StepName name,
+                   const std::optional<TripRecord>& stayOn);
+
     std::deque<Step> history_;
     std::size_t done_ = 0;  // steps done; those after them were undone
     std::size_t historyBytes_ = 0;
@@ -194,6 +302,9 @@ class RecordBook {
     std::string fileName_ = RecordTable::kUntitled;
     std::string titleName_ = RecordTable::kUntitled;
     FileOps ops_ = FileOps::system();
+    std::optional<KnownFile> file_;
+    bool detached_ = false;
+    std::uint64_t fileGeneration_ = 0;  // counts the changes of file_ but its stamp's renewal
     bool empty_ = true;
     std::vector<std::shared_ptr<Subscription::Entry>> subscribers_;
 };
