@@ -93,6 +93,9 @@ class Platform {
     // Our own windows: modal returns the dialog's result code, modeless returns at once.
     virtual int showModal(QDialog& dialog) = 0;
     virtual void showModeless(QWidget& window) = 0;
+    // True while a modal window waits for the user (a message box, a file dialog, one of our
+    // own): what the records looked like when it opened must not change under it.
+    virtual bool modalOpen() const = 0;
 };
 
 }  // namespace rodwick::platform

@@ -272,4 +272,8 @@ void QtPlatform::showModeless(QWidget& window) {
     }
 }
 
+bool QtPlatform::modalOpen() const {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 }  // namespace rodwick::platform

@@ -73,6 +73,7 @@ class QtPlatform : public Platform {
 
     int showModal(QDialog& dialog) override;
     void showModeless(QWidget& window) override;
+    bool modalOpen() const override;
 
   private:
     QFont printerFont() const;

@@ -94,7 +94,11 @@ bool ScriptedPlatform::startProgram(const QString& program, const QStringList& a
 int ScriptedPlatform::showModal(QDialog& dialog) {
     auto driver = ask(modals_, {"modal", dialog.objectName(), dialog.windowTitle()},
                       std::function<int(QDialog&)>());
-    return driver ? driver(dialog) : QDialog::Rejected;
+    if (!driver) return QDialog::Rejected;
+    ++modalDepth_;
+    const int result = driver(dialog);
+    --modalDepth_;
+    return result;
 }
 
 void ScriptedPlatform::showModeless(QWidget& window) {

@@ -94,6 +94,8 @@ class ScriptedPlatform : public platform::Platform {
     QString programDirectory() const override { return programDir; }
     int showModal(QDialog& dialog) override;
     void showModeless(QWidget& window) override;
+    // True while a dialog's driver runs, as the real one is while its dialog waits.
+    bool modalOpen() const override { return modalDepth_ > 0; }
 
   private:
     // Records the call and takes the next answer queued for it.
@@ -107,6 +109,7 @@ class ScriptedPlatform : public platform::Platform {
     std::deque<QString> savePaths_;
     std::deque<QString> fonts_;
     std::deque<std::function<int(QDialog&)>> modals_;
+    int modalDepth_ = 0;
 };
 
 }  // namespace rodwick::testing
