@@ -7,6 +7,7 @@
 
 #include "command_registry.h"
 #include "database_file.h"
+#include "file_watch.h"
 #include "main_window.h"
 #include "please_wait.h"
 #include "text.h"
@@ -78,7 +79,9 @@ void MainWindow::showFileTitle() {
 void MainWindow::loadDatabase(const std::string& path) {
     const PleaseWait wait(*this, platform_, QStringLiteral("Loading. Please wait..."));
     // Silent by design: a missing or unreadable file leaves what the book held.
-    if (book_.load(path).ok()) offerRecovery(path);
+    if (!book_.load(path).ok()) return;
+    offerRecovery(path);
+    fileWatch_->loaded();
 }
 
 void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
@@ -90,6 +93,8 @@ void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
 }
 
 bool MainWindow::saveDatabase() {
+    // What another program wrote since the last load or save is merged first, never lost.
+    if (!fileWatch_->readyToSave()) return false;
     Status backedUp = Status::success();
     const Status saved = [this, &backedUp] {
         const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));

@@ -5,6 +5,7 @@
 
 #include "backups.h"
 #include "backups_dialog.h"
+#include "file_watch.h"
 #include "main_window.h"
 #include "program_files.h"
 #include "recovery.h"
@@ -21,6 +22,11 @@ void MainWindow::keepUnsavedTrips() {
         toolbar_->showStatus(QStringLiteral("Changes are not being kept in a recovery copy: ") +
                              fromPath(reason) + u'.');
     });
+    fileWatch_ =
+        new FileWatch(book_, platform_,
+                      {.showStatus = [this](const QString& text) { toolbar_->showStatus(text); },
+                       .backupFolder = backupFolder_},
+                      this);
 }
 
 void MainWindow::offerRecovery(const std::string& path) {

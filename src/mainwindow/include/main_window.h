@@ -22,6 +22,7 @@ class QScrollBar;
 namespace rodwick {
 
 class Clock;
+class FileWatch;
 class Recovery;
 class Toolbar;
 struct QuickEditRow;
@@ -163,6 +164,8 @@ class MainWindow : public QMainWindow, public MainView {
     // Keeps the unsaved trips; its own subscription ends with it.
     std::unique_ptr<Recovery> recovery_;
     std::string backupFolder_;
+    // Takes in what another program writes to the open file; a child of the window.
+    FileWatch* fileWatch_ = nullptr;
     // Last member: ends before the widgets it redraws.
     RecordBook::Subscription bookSubscription_;
 };

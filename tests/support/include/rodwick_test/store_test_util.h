@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <thread>
@@ -21,6 +22,13 @@
 #include "file_io.h"
 #include "record_book.h"
 #include "record_table.h"
+
+namespace rodwick {
+// A trip in failure messages: its venue and date, enough to tell the tests' trips apart.
+inline void PrintTo(const TripRecord& trip, std::ostream* out) {
+    *out << '{' << trip[Field::Venue] << ", " << trip[Field::Date] << '}';
+}
+}  // namespace rodwick
 
 namespace rodwick::testing {
 
