@@ -48,10 +48,11 @@ work=$(mktemp -d)
 trap 'stop_pair; rm -rf "$work"' EXIT
 trap 'fail "interrupted"' INT TERM HUP
 
-# A log book of some of the example's trips, by number: the count line, then 22 lines a trip,
-# each line ending CR LF as in the example.
+# A log book of some of the example's trips, by number, as the program writes one: the count
+# line (a blank in the sign's place, the digits, a blank), then 22 lines a trip, each line
+# ending CR LF.
 book() {
-    printf '%d\r\n' $#
+    printf ' %d \r\n' $#
     local trip
     for trip in "$@"; do
         sed -n "$((22 * trip - 20)),$((22 * trip + 1))p" "$example"
