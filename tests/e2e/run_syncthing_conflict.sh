@@ -131,6 +131,7 @@ note "${kept}'s version is the log book, the other is ${copy[a]} (named for $nam
 # is started on a virtual X screen on A's log book before the two sides come together; the
 # conflict copy appears beside the file it has open, and the program is asked to merge it:
 # both trips (2 and 3) must then be in the log book, on both sides once in sync again.
+# run_syncthing_program.sh goes that far with the program, up to the merge.
 
 check_loopback_only
 note "PASS: every socket of both daemons was on 127.0.0.1"
