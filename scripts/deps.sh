@@ -19,6 +19,8 @@ if [[ "${1:-run}" == test || "${1:-run}" == coverage ]]; then
     packages+=(libreoffice-calc-nogui)
     # The Debian package checked by lintian, its manual page formatted by man.
     packages+=(lintian man-db)
+    # One log book on two machines: two Syncthing daemons on 127.0.0.1, driven over REST.
+    packages+=(syncthing curl jq iproute2)
     # The formatting and naming checks.
     packages+=(clang-format clang-tidy)
 fi
