@@ -5,9 +5,8 @@
 # apart, B adds another; together again, Syncthing leaves a conflict copy beside the file the
 # program has open.
 #
-# Not yet in CTest: the program's side (taking in the file changed under it and merging the
-# conflict copy) is still to come. The run goes as far as the copy beside the open log book and
-# then fails at the marked step, where the program is to be asked to merge it.
+# The program then takes in the version Syncthing left under the name, merges the conflict copy
+# when asked, and saves; together again, both sides hold every trip once and no conflict copy.
 # Usage: run_syncthing_program.sh PATH_TO_EXECUTABLE PATH_TO_EXAMPLE_RWK
 # Exit status 77 (skipped) where the daemons cannot be started.
 set -u
@@ -133,8 +132,65 @@ copies=("$work"/a/LOG.sync-conflict-*.RWK)
 running || fail "the program ended when Syncthing changed the folder of its log book"
 note "the conflict copy ${copies[0]##*/} lies beside the log book the program has open"
 
-# --- The program's part, still to write. --------------------------------------------------
-# The program, watching its open file, takes in the version Syncthing put there and sees the
-# conflict copy beside it; asked to merge it (its question answered Yes), it saves, and once the
-# two sides are in sync again both log books hold trip 1 twice and trip 3.
-fail "the program is not yet asked to merge the conflict copy"
+# The program takes in the version Syncthing left under the log book's name, sees the conflict
+# copy beside it and asks; Yes (the default) merges its trips, a message says how many, and the
+# copy moves to the backups.
+# Presses Return on each window titled $1 until none has stood for a second.
+answer_all() {
+    local title=$1 quiet=0 id
+    set_deadline
+    while [ $quiet -lt 10 ]; do
+        running || fail "the program ended while \"$title\" was asked"
+        [ $SECONDS -lt "$deadline" ] || fail "\"$title\" kept asking"
+        id=$(window "^$title\$")
+        if [ -n "$id" ]; then
+            quiet=0
+            xdotool windowfocus --sync "$id" 2>/dev/null
+            xdotool key Return
+            sleep 0.3
+        else
+            quiet=$((quiet + 1))
+            sleep 0.1
+        fi
+    done
+}
+set_deadline
+until [ -n "$(window '^Conflict Copy$')" ]; do
+    running || fail "the program ended before it asked about the conflict copy"
+    [ $SECONDS -lt "$deadline" ] || fail "no question about the conflict copy within ${LIMIT}s"
+    sleep 0.1
+done
+note "the program asks whether to merge the conflict copy"
+answer_all 'Conflict Copy'
+[ ! -e "${copies[0]}" ] || fail "the merged conflict copy still lies beside the log book"
+kept=$(find "$XDG_STATE_HOME" "$XDG_DATA_HOME" -name "${copies[0]##*/}" 2>/dev/null | head -n1)
+[ -n "$kept" ] || fail "the conflict copy is kept nowhere among the backups"
+note "the copy was merged and is kept among the backups as $kept"
+
+# The trips of a log book, one per line as the hex of its 22 lines, sorted: the same trips
+# whatever their order.
+trips_of() {
+    python3 - "$1" <<'PY'
+import sys
+lines = open(sys.argv[1], 'rb').read().split(b'\r\n')
+count = int(lines[0])
+print('\n'.join(sorted(b'|'.join(lines[1 + 22 * k:23 + 22 * k]).hex() for k in range(count))))
+PY
+}
+book 1 1 3 >"$work/expected.RWK"
+keys ctrl+s
+set_deadline
+until [ "$(trips_of "$work/a/LOG.RWK" 2>/dev/null)" = "$(trips_of "$work/expected.RWK")" ]; do
+    running || fail "the program ended while saving the merged trips"
+    [ $SECONDS -lt "$deadline" ] || fail "A's log book does not hold trip 1 twice and trip 3" \
+        "after the save: $(head -c 200 "$work/a/LOG.RWK" | tr '\r\n' '  ')"
+    sleep 0.1
+done
+note "the program saved the merged trips"
+
+wait_in_sync
+cmp -s "$work/a/LOG.RWK" "$work/b/LOG.RWK" || fail "B does not hold A's merged log book"
+left=("$work"/a/LOG.sync-conflict-*.RWK "$work"/b/LOG.sync-conflict-*.RWK)
+[ ${#left[@]} -eq 0 ] || fail "conflict copies are left: ${left[*]##*/}"
+running || fail "the program ended"
+note "PASS: both sides hold every trip once, trip 1 twice as saved, and no conflict copy"
