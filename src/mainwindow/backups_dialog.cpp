@@ -34,9 +34,11 @@ std::optional<std::string> chooseBackup(platform::Platform& platform, QWidget& p
         {QStringLiteral("Date"), QStringLiteral("Trips"), QStringLiteral("Size")});
     for (const Backup& backup : backups) {
         auto* row = new QTreeWidgetItem(
-            list, {stampText(backup.stamp),
-                   backup.trips < 0 ? QStringLiteral("?") : QString::number(backup.trips),
-                   QString::number(backup.size)});
+            list,
+            {backup.conflictCopy ? stampText(backup.stamp) + QStringLiteral(" (conflict copy)")
+                                 : stampText(backup.stamp),
+             backup.trips < 0 ? QStringLiteral("?") : QString::number(backup.trips),
+             QString::number(backup.size)});
         row->setData(0, Qt::UserRole, fromPath(backup.path));
     }
     list->header()->resizeSections(QHeaderView::ResizeToContents);

@@ -3,6 +3,7 @@
 // save, a second window): read again, merged with what is unsaved, never lost at Save.
 #include <QDialog>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -262,6 +263,14 @@ TEST_F(FileWatchTest, AConflictCopyIsOfferedAndYesMergesItIntoTheLogBook) {
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_TRUE(backups[0].conflictCopy);
     EXPECT_EQ(readBytes(backups[0].path), databaseBytes(trips(2, 5)));
+    platform_.answerModal([](QDialog& dialog) {
+        const auto* list = dialog.findChild<QTreeWidget*>("BackupList");
+        EXPECT_EQ(list->topLevelItemCount(), 1);
+        EXPECT_TRUE(list->topLevelItem(0)->text(0).endsWith(" (conflict copy)"))
+            << list->topLevelItem(0)->text(0).toStdString();
+        return QDialog::Rejected;
+    });
+    action("MnuBackups")->trigger();
 
     // One appearing while the log book is open is offered too, as the folder's watch sees it.
     const std::size_t asked = platform_.messages().size();
