@@ -36,7 +36,7 @@ QLabel* captionFor(QWidget* parent, const QString& caption, QWidget* buddy) {
     return label;
 }
 
-stats::Date dateOf(const QDate& date) {
+Date dateOf(const QDate& date) {
     return {date.year(), date.month(), date.day()};
 }
 
@@ -149,7 +149,7 @@ TripFilter FilterBar::filter() const {
     TripFilter filter;
     filter.word = toFileText(word_->text());
     const int dates = dates_->currentIndex();
-    const stats::Date today = dateOf(platform_.now().date());
+    const Date today = dateOf(platform_.now().date());
     if (dates >= 1 && dates <= 3) {
         const QuickDates quick[] = {QuickDates::ThisYear, QuickDates::LastYear,
                                     QuickDates::Last12Months};

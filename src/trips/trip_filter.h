@@ -33,15 +33,15 @@ enum class CatchChoice { Any, WithCatch, Blank };
 // Trips dated from `from` to `to` (both included, either open), and only in `month` (1..12)
 // when it is set: "every June" is month 6 with no bounds.
 struct DateRange {
-    std::optional<stats::Date> from = {};
-    std::optional<stats::Date> to = {};
+    std::optional<Date> from = {};
+    std::optional<Date> to = {};
     int month = 0;
     bool isSet() const { return from || to || month != 0; }
     bool operator==(const DateRange&) const = default;
 };
 enum class QuickDates { ThisYear, LastYear, Last12Months };
 // The range a quick choice stands for on `today`.
-DateRange quickDates(QuickDates choice, const stats::Date& today);
+DateRange quickDates(QuickDates choice, const Date& today);
 
 // Tests one field's file text for the filter's word with Find's rules (the window supplies
 // Find's own matcher, which upper-cases through the locale).
@@ -51,7 +51,7 @@ using WordTest = std::function<bool(std::string_view fieldBytes)>;
 struct TripFilter {
     std::string word = {};  // file text; found in any field
     DateRange dates = {};
-    // Compared as stats::foldName compares (case and outer blanks ignored); a trip's species
+    // Compared as foldName compares (case and outer blanks ignored); a trip's species
     // field holds a list separated by commas, and matches when any of them is the one chosen.
     std::string venue = {};
     std::string species = {};

@@ -227,14 +227,14 @@ QString TripListWindow::totalsText() const {
     QStringList parts;
     parts << fromUtf8(showingText(static_cast<int>(shown.size()), model_->tripCount(),
                                   model_->filtered().undated));
-    parts << fromFileText(stats::formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
+    parts << fromFileText(formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
                  without(totals.untimed, "times");
-    parts << fromFileText(stats::formatWeight(totals.totalCatch, units)) +
-                 QStringLiteral(" caught") + without(totals.unweighed, "a total weight");
+    parts << fromFileText(formatWeight(totals.totalCatch, units)) + QStringLiteral(" caught") +
+                 without(totals.unweighed, "a total weight");
     parts << counted(totals.blankTrips, "blank trip", "blank trips") +
                  without(totals.unweighed, "a total weight");
     parts << QStringLiteral("\u00a3") +
-                 fromFileText(stats::formatMoney(static_cast<double>(totals.ticketCents))) +
+                 fromFileText(formatMoney(static_cast<double>(totals.ticketCents))) +
                  QStringLiteral(" on day tickets") + without(totals.unpriced, "a ticket price");
     return parts.join(QStringLiteral("; "));
 }

@@ -19,7 +19,7 @@ namespace rodwick::trips {
 namespace {
 
 using F = Field;
-using D = stats::Date;
+using D = Date;
 const UnitNames kImperial = UnitNames::imperial();
 
 // Trips as rows of texts under the fields named, every other field empty.
@@ -34,7 +34,7 @@ std::vector<TripRecord> tripsWith(const std::vector<Field>& fields,
 
 // Find's rule in the small: the word anywhere in the field, case ignored.
 bool holdsWord(std::string_view field, const std::string& word) {
-    return stats::foldName(field).find(stats::foldName(word)) != std::string::npos;
+    return foldName(field).find(foldName(word)) != std::string::npos;
 }
 WordTest wordTestOf(const std::string& word) {
     return [word](std::string_view field) { return holdsWord(field, word); };
@@ -92,7 +92,7 @@ TEST(TripFilterTest, QuickDatesAroundYearEndsAndLeapDays) {
         {QuickDates::Last12Months, {2025, 1, 1}, {2024, 1, 2}, {2025, 1, 1}},
     };
     for (const auto& [choice, today, from, to] : cases) {
-        EXPECT_EQ(quickDates(choice, today), (DateRange{from, to, 0})) << stats::formatDate(today);
+        EXPECT_EQ(quickDates(choice, today), (DateRange{from, to, 0})) << formatDate(today);
     }
 }
 
@@ -127,7 +127,7 @@ TEST(TripFilterTest, ValuesPresentAndTexts) {
 enum class Verdict { Shown, Out, Undated, Unweighed };
 Verdict reference(const TripRecord& r, const TripFilter& f) {
     const auto same = [](std::string_view a, std::string_view b) {
-        return stats::foldName(a) == stats::foldName(b);
+        return foldName(a) == foldName(b);
     };
     bool wordFound = f.word.empty();
     for (const std::string& field : r.fields) wordFound = wordFound || holdsWord(field, f.word);
@@ -140,7 +140,7 @@ Verdict reference(const TripRecord& r, const TripFilter& f) {
         return Verdict::Out;
     }
     if (f.dates.isSet()) {
-        const auto d = stats::readDate(r[F::Date]);
+        const auto d = readDate(r[F::Date]);
         if (!d) return Verdict::Undated;
         if ((f.dates.from && *d < *f.dates.from) || (f.dates.to && *d > *f.dates.to) ||
             (f.dates.month != 0 && d->month != f.dates.month)) {
@@ -148,7 +148,7 @@ Verdict reference(const TripRecord& r, const TripFilter& f) {
         }
     }
     if (f.catches == CatchChoice::Any) return Verdict::Shown;
-    const auto w = stats::readWeight(r[F::TotalWeightMajor], r[F::TotalWeightMinor], kImperial);
+    const auto w = readWeight(r[F::TotalWeightMajor], r[F::TotalWeightMinor], kImperial);
     if (!w) return Verdict::Unweighed;
     return (f.catches == CatchChoice::WithCatch ? *w > 0 : *w == 0) ? Verdict::Shown : Verdict::Out;
 }
