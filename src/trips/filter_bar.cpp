@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include "search_walk.h"
 #include "text.h"
 
 namespace rodwick::trips {
