@@ -17,6 +17,17 @@
 namespace rodwick::trips {
 namespace {
 
+using filtering::applyFilter;
+using filtering::CatchChoice;
+using filtering::Filtered;
+using filtering::LogBookFile;
+using filtering::otherLogBooks;
+using filtering::readLogBook;
+using filtering::recordsOf;
+using filtering::TripFilter;
+using filtering::TripRef;
+using filtering::tripsOf;
+
 const UnitNames kUnits = UnitNames::imperial();
 
 // 250 trips over 25 venues and two years, typed with the usual variety, some not reading.

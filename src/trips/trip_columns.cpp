@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "figures.h"
+#include "readings.h"
 
 namespace rodwick::trips {
 namespace {
@@ -56,7 +56,8 @@ std::optional<int> minutesOf(const TripRecord& record) {
     return minutesFished(*start, *finish);
 }
 
-const std::string& bookName(const TripRef& trip, std::span<const std::string> bookNames) {
+const std::string& bookName(const filtering::TripRef& trip,
+                            std::span<const std::string> bookNames) {
     static const std::string kNone;
     const auto k = static_cast<std::size_t>(trip.book);
     return trip.book >= 0 && k < bookNames.size() ? bookNames[k] : kNone;
@@ -69,7 +70,8 @@ struct SortKey {
     std::string text;
 };
 
-std::optional<double> numberOf(const TripRef& trip, Column column, const UnitNames& units) {
+std::optional<double> numberOf(const filtering::TripRef& trip, Column column,
+                               const UnitNames& units) {
     const TripRecord& record = *trip.record;
     switch (column) {
         case Column::Record:
@@ -114,7 +116,7 @@ bool isText(Column column) {
     }
 }
 
-SortKey keyOf(const TripRef& trip, Column column, const UnitNames& units,
+SortKey keyOf(const filtering::TripRef& trip, Column column, const UnitNames& units,
               std::span<const std::string> bookNames) {
     SortKey key;
     if (isText(column)) {
@@ -166,7 +168,7 @@ std::string columnHeading(Column column, const UnitNames& units) {
     return {};
 }
 
-std::string cellText(const TripRef& trip, Column column, const UnitNames& units,
+std::string cellText(const filtering::TripRef& trip, Column column, const UnitNames& units,
                      std::span<const std::string> bookNames) {
     const TripRecord& record = *trip.record;
     switch (column) {
@@ -194,8 +196,8 @@ std::string cellText(const TripRef& trip, Column column, const UnitNames& units,
     }
 }
 
-std::vector<int> sortedBy(std::span<const TripRef> trips, std::span<const int> shown, Column column,
-                          bool descending, const UnitNames& units,
+std::vector<int> sortedBy(std::span<const filtering::TripRef> trips, std::span<const int> shown,
+                          Column column, bool descending, const UnitNames& units,
                           std::span<const std::string> bookNames) {
     std::vector<SortKey> keys;
     keys.reserve(shown.size());
@@ -217,7 +219,7 @@ std::vector<int> sortedBy(std::span<const TripRef> trips, std::span<const int> s
     return sorted;
 }
 
-Totals totalsOf(std::span<const TripRef> trips, std::span<const int> shown,
+Totals totalsOf(std::span<const filtering::TripRef> trips, std::span<const int> shown,
                 const UnitNames& units) {
     Totals totals;
     for (int k : shown) {

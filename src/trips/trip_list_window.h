@@ -15,11 +15,14 @@ class QMenu;
 class QProgressBar;
 class QTableView;
 
+namespace rodwick::filtering {
+class FilterBar;
+class TripSource;
+}  // namespace rodwick::filtering
+
 namespace rodwick::trips {
 
-class FilterBar;
 class TripListModel;
-class TripSource;
 
 // The trip list: every trip the filter lets through as a row, sortable by any column, with
 // their totals under the table. Modeless; deletes itself when closed. It follows the book:
@@ -34,8 +37,8 @@ class TripListWindow : public QWidget {
     ~TripListWindow() override;
 
     TripListModel& model() const { return *model_; }
-    FilterBar& filterBar() const { return *filterBar_; }
-    TripSource& source() const { return *source_; }
+    filtering::FilterBar& filterBar() const { return *filterBar_; }
+    filtering::TripSource& source() const { return *source_; }
     QTableView& table() const { return *table_; }
     // The totals row's text, as shown under the table.
     QString totalsText() const;
@@ -62,19 +65,14 @@ class TripListWindow : public QWidget {
     RecordBook& book_;
     platform::Platform& platform_;
     std::string layoutFile_;
-    TripSource* source_ = nullptr;
-    FilterBar* filterBar_ = nullptr;
+    filtering::TripSource* source_ = nullptr;
+    filtering::FilterBar* filterBar_ = nullptr;
     TripListModel* model_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* totals_ = nullptr;
     QLabel* leftOut_ = nullptr;
     QProgressBar* progress_ = nullptr;
 };
-
-// Shows a trip of another log book as its labelled text in a read-only window of its own, over
-// `parent`.
-void showOtherTrip(platform::Platform& platform, QWidget& parent, const std::string& bookName,
-                   const TripRef& trip, const UnitNames& units);
 
 // Where the windows' layouts are kept: the user's configuration folder, never the settings
 // file.

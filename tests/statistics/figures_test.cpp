@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "example_trips.h"
 #include "figures.h"
+#include "rodwick_test/example_trips.h"
 
 namespace rodwick::stats {
 namespace {

@@ -16,9 +16,9 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "../statistics/example_trips.h"
 #include "database_file.h"
 #include "filter_bar.h"
+#include "rodwick_test/example_trips.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "trip_list_model.h"
@@ -217,14 +217,14 @@ TEST_F(TripListWindowTest, AllLogBooksOfTheFolderReadWithoutWriting) {
 // A folder of many log books is read a few files a turn: every trip comes in, and the list
 // works out its rows once for each few files rather than for each.
 TEST_F(TripListWindowTest, AFolderOfManyLogBooksIsReadAFewFilesATurn) {
-    constexpr int kFiles = 2 * trips::TripSource::kFilesPerTurn + 1;
+    constexpr int kFiles = 2 * filtering::TripSource::kFilesPerTurn + 1;
     for (int file = 0; file < kFiles; ++file) {
         RecordTable other;
         ASSERT_TRUE(other.replaceAll({exampleTrips()[file % 3]}));
         ASSERT_TRUE(saveDatabaseFile(dir_.file("b" + std::to_string(file) + ".rwk"), other).ok());
     }
     const int own = model().rowCount();
-    QSignalSpy changes(&window_->source(), &trips::TripSource::changed);
+    QSignalSpy changes(&window_->source(), &filtering::TripSource::changed);
     window_->findChild<QComboBox*>(QStringLiteral("FilterScope"))->setCurrentIndex(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
     EXPECT_EQ(model().rowCount(), own + kFiles);

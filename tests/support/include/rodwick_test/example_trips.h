@@ -9,7 +9,7 @@
 namespace rodwick::testing {
 
 // clang-format off
-// The example log book of the statistics tests: 20 trips in lb/oz, typed the way anglers
+// The example log book of the statistics, filter and trip list tests: 20 trips in lb/oz, typed the way anglers
 // type (mixed case, blanks, currency signs, times with '.', a trip past midnight, words where
 // numbers belong). Every figure the tests expect was worked out by hand from this table.
 //

@@ -7,9 +7,9 @@
 #include <unordered_set>
 
 #include "fields.h"
-#include "figures.h"
+#include "readings.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 namespace {
 
 // Whether any of the comma-separated names of a species field folds to `folded`.
@@ -66,7 +66,8 @@ constexpr std::array<const char*, 12> kMonthNames = {
 }  // namespace
 
 std::vector<TripRef> tripsOf(const RecordTable& table, int book) {
-    return tripsOf(stats::tripsOf(table), book);
+    if (table.recordCount() == 0) return {};
+    return tripsOf(std::span(&table.slot(1), static_cast<std::size_t>(table.recordCount())), book);
 }
 
 std::vector<TripRef> tripsOf(std::span<const TripRecord> records, int book) {
@@ -213,4 +214,4 @@ std::string showingText(int shown, int total, int undated) {
     return text;
 }
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

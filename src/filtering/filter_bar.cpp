@@ -11,7 +11,7 @@
 
 #include "text.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 namespace {
 
 // The date list's entries after "Any date" and the three quick ranges.
@@ -198,4 +198,4 @@ void FilterBar::setChoicesFrom(std::span<const TripRef> trips) {
     }
 }
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

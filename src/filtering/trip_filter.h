@@ -12,7 +12,7 @@
 #include "record_table.h"
 #include "settings.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 
 // One trip as the list shows it: its record and the log book it belongs to. The record is
 // owned by the book's table or by a log book read from the folder and outlives the list.
@@ -84,4 +84,4 @@ std::string describe(const TripFilter& filter);
 // "Showing 37 of 212 trips", and "; 3 left out because their date did not read" when some were.
 std::string showingText(int shown, int total, int undated);
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering
