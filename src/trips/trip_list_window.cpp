@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "csv_commands.h"
 #include "filter_bar.h"
 #include "other_trip_window.h"
 #include "program_files.h"
@@ -52,11 +51,12 @@ std::string windowLayoutFile() {
 }
 
 TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
-                               std::string layoutFile, QWidget* parent)
+                               std::string layoutFile, ExportTrips exportTrips, QWidget* parent)
     : QWidget(parent, Qt::Window),
       book_(book),
       platform_(platform),
-      layoutFile_(std::move(layoutFile)) {
+      layoutFile_(std::move(layoutFile)),
+      exportTrips_(std::move(exportTrips)) {
     setObjectName(QStringLiteral("TripListWindow"));
     setWindowTitle(QStringLiteral("Trips"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -227,7 +227,7 @@ void TripListWindow::showTrip(int row) {
 }
 
 void TripListWindow::exportShown() {
-    exportCsv(filtering::recordsOf(model_->shownTrips()), model_->units(), platform_);
+    if (exportTrips_) exportTrips_(filtering::recordsOf(model_->shownTrips()), model_->units());
 }
 
 void TripListWindow::printShown() {

@@ -4,10 +4,12 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform.h"
 #include "record_book.h"
+#include "settings.h"
 #include "trip_filter.h"
 
 class QLabel;
@@ -24,6 +26,10 @@ namespace rodwick::trips {
 
 class TripListModel;
 
+// Writes trips, in the order given, to a spreadsheet file the user names. The list knows no
+// file format: whoever opens it hands in the spreadsheet export.
+using ExportTrips = std::function<void(std::span<const TripRecord> trips, const UnitNames& units)>;
+
 // The trip list: every trip the filter lets through as a row, sortable by any column, with
 // their totals under the table. Modeless; deletes itself when closed. It follows the book:
 // edits, additions and deletions show in it while it is open.
@@ -31,9 +37,10 @@ class TripListWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // layoutFile keeps the columns' order, widths and which are hidden between runs.
+    // layoutFile keeps the columns' order, widths and which are hidden between runs;
+    // exportTrips writes the trips shown.
     TripListWindow(RecordBook& book, platform::Platform& platform, std::string layoutFile,
-                   QWidget* parent = nullptr);
+                   ExportTrips exportTrips, QWidget* parent = nullptr);
     ~TripListWindow() override;
 
     TripListModel& model() const { return *model_; }
@@ -65,6 +72,7 @@ class TripListWindow : public QWidget {
     RecordBook& book_;
     platform::Platform& platform_;
     std::string layoutFile_;
+    ExportTrips exportTrips_;
     filtering::TripSource* source_ = nullptr;
     filtering::FilterBar* filterBar_ = nullptr;
     TripListModel* model_ = nullptr;
