@@ -72,6 +72,31 @@ TEST(TripFilterTest, EachPartAndWhatItLeavesOut) {
     EXPECT_TRUE(applyFilter(trips, {.word = "carp"}, kImperial, {}).shown.empty());
 }
 
+// A name chosen is a whole name: one that is the start of another takes only itself.
+TEST(TripFilterTest, ANameIsNeverTheStartOfAnother) {
+    // clang-format off
+    const std::vector<TripRecord> records = tripsWith(
+        {F::Venue,       F::Species}, {
+        {"Mill Pond",    "Codling"},
+        {"Mill",         "cod"},
+        {"Mill Pond",    "Pikeperch, Perch"},
+        {"River",        "Roach, pike "},
+        {"Mill Pond",    "Cod Codling"}});
+    const std::pair<TripFilter, std::vector<int>> cases[] = {
+        {{.species = "Cod"}, {1}},
+        {{.species = "Codling"}, {0}},
+        {{.species = "Pike"}, {3}},
+        {{.species = "Perch"}, {2}},
+        {{.species = "Pikeperch"}, {2}},
+        {{.venue = "Mill"}, {1}},
+    };
+    // clang-format on
+    const std::vector<TripRef> trips = tripsOf(records, 0);
+    for (const auto& [filter, shown] : cases) {
+        EXPECT_EQ(applyFilter(trips, filter, kImperial, {}).shown, shown) << describe(filter);
+    }
+}
+
 TEST(TripFilterTest, QuickDatesAroundYearEndsAndLeapDays) {
     const std::vector<std::tuple<QuickDates, D, D, D>> cases = {
         {QuickDates::ThisYear, {2024, 2, 29}, {2024, 1, 1}, {2024, 12, 31}},
