@@ -17,6 +17,17 @@
 namespace rodwick::trips {
 namespace {
 
+using filtering::applyFilter;
+using filtering::CatchChoice;
+using filtering::Filtered;
+using filtering::LogBookFile;
+using filtering::otherLogBooks;
+using filtering::readLogBook;
+using filtering::recordsOf;
+using filtering::TripFilter;
+using filtering::TripRef;
+using filtering::tripsOf;
+
 const UnitNames kUnits = UnitNames::imperial();
 
 // 250 trips over 25 venues and two years, typed with the usual variety, some not reading.
@@ -53,7 +64,7 @@ RecordTable fullTable(int seed) {
 }
 
 const TripFilter kFilter{.word = "carp",
-                         .dates = {stats::Date{2000, 1, 1}, stats::Date{2001, 6, 30}, 0},
+                         .dates = {Date{2000, 1, 1}, Date{2001, 6, 30}, 0},
                          .catches = CatchChoice::WithCatch};
 
 // Arg 0: every trip shown; 1: a word, a date range and a catch choice.
@@ -64,7 +75,7 @@ const TripFilter& filterOf(const benchmark::State& s) {
 
 // Find's matcher in the small: the word in any case.
 bool holdsWord(std::string_view field) {
-    const std::string folded = stats::foldName(field);
+    const std::string folded = foldName(field);
     return folded.find("carp") != std::string::npos;
 }
 

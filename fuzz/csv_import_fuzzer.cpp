@@ -58,8 +58,7 @@ void checkNotes(const CsvImportPlan& plan, const UnitNames& units) {
                 require(!record.fields[f].empty() && record.fields[f] != note.asWritten,
                         "a split changes the major box");
                 if (unit == UnitKind::WeightMajor) {
-                    require(stats::readWeight(record.fields[f], record.fields[f + 1], units)
-                                .has_value(),
+                    require(readWeight(record.fields[f], record.fields[f + 1], units).has_value(),
                             "a split weight reads as a weight in the units in force");
                 }
                 break;
@@ -70,7 +69,7 @@ void checkNotes(const CsvImportPlan& plan, const UnitNames& units) {
             case CsvCellNote::Kind::Time:
                 require(note.field == Field::StartTime || note.field == Field::FinishTime,
                         "only the start and finish times are made over");
-                require(record.fields[f].size() == 5 && stats::readTime(record.fields[f]),
+                require(record.fields[f].size() == 5 && readTime(record.fields[f]),
                         "a time made over reads as HH:MM");
                 break;
         }

@@ -14,7 +14,6 @@
 #include "readings.h"
 
 using namespace rodwick;
-using namespace rodwick::stats;
 using rodwick::fuzz::require;
 
 namespace {

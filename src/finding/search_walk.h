@@ -4,37 +4,14 @@
 #include <QLocale>
 #include <QString>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform.h"
 #include "record_book.h"
+#include "text.h"
 
 namespace rodwick {
-
-// Tests the file text of a field for a word, both upper-cased through one locale after the
-// codec. The test is an ordinal substring test of the two upper-cased texts.
-class WordMatcher {
-  public:
-    explicit WordMatcher(const QLocale& locale = QLocale::system());
-
-    // The locale's upper-casing of letters; other characters stay as they are.
-    QString upperCase(const QString& text) const { return locale_.toUpper(text); }
-    // The word the fields are tested for, upper-cased already.
-    void setWord(const QString& upperWord);
-    // True when the field, upper-cased, holds the word anywhere.
-    bool fieldHolds(std::string_view fieldBytes) const;
-
-  private:
-    QLocale locale_;
-    QString word_;
-    // Most fields are plain ASCII. Where the locale gives every ASCII character its ASCII
-    // capital (it does not in Turkish, for one), such a field is upper-cased byte by byte
-    // without the trip through Unicode; it cannot hold a word with any other character.
-    bool asciiCapitals_ = false;
-    std::optional<std::string> asciiWord_;
-};
 
 // What the search asks of the windows around it.
 struct SearchHooks {

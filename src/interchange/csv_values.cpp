@@ -163,7 +163,7 @@ SplitValue splitValue(std::string_view text, UnitKind kind, const UnitNames& uni
             if (k == 1 && !part.unit) unit = {first->metric, true};
             if (k == 1 && (unit.metric != first->metric || !unit.minor)) return value;
         }
-        const auto number = stats::readDecimal(part.number);
+        const auto number = readDecimal(part.number);
         if (!number) return value;
         otherSystem = otherSystem || unit.metric != metric;
         total += unit.minor ? *number : *number * perMajor;
@@ -183,7 +183,7 @@ SplitValue splitValue(std::string_view text, UnitKind kind, const UnitNames& uni
 }
 
 std::optional<std::string> spreadsheetTime(std::string_view text) {
-    text = stats::trim(text);
+    text = trim(text);
     std::size_t pos = 0;
     auto twoDigits = [&](bool oneWillDo) -> int {
         const std::size_t start = pos;

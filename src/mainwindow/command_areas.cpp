@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_areas.h"
 
+#include "csv_commands.h"
 #include "editing_area.h"
 #include "finding_area.h"
 #include "interchange_area.h"
@@ -22,7 +23,11 @@ void registerCommandAreas(CommandRegistry& commands, RecordBook& book, platform:
     registerHelpCommands(commands, platform, window);
     registerStatisticsCommands(commands, book, platform, window);
     registerInterchangeCommands(commands, book, platform, window);
-    registerTripCommands(commands, book, platform, window);
+    // The trip list writes the trips it shows as the spreadsheet export writes them.
+    registerTripCommands(commands, book, platform, window,
+                         [&platform](std::span<const TripRecord> trips, const UnitNames& units) {
+                             exportCsv(trips, units, platform);
+                         });
 }
 
 }  // namespace rodwick

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text.h"
 
+#include <algorithm>
+
 #include "codec.h"
 
 namespace rodwick {
@@ -36,6 +38,52 @@ QString fromPath(const std::string& utf8Path) {
 
 std::string toPath(const QString& path) {
     return path.toStdString();
+}
+
+namespace {
+
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char asciiCapital(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// True when the locale upper-cases every ASCII character to its ASCII capital, itself for
+// all but the 26 small letters.
+bool givesAsciiCapitals(const QLocale& locale) {
+    for (int code = 0; code < 0x80; ++code) {
+        const char c = static_cast<char>(code);
+        const QString upper = locale.toUpper(QString(QChar::fromLatin1(c)));
+        if (upper != QString(QChar::fromLatin1(asciiCapital(c)))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+WordMatcher::WordMatcher(const QLocale& locale)
+    : locale_(locale), asciiCapitals_(givesAsciiCapitals(locale)) {}
+
+void WordMatcher::setWord(const QString& upperWord) {
+    word_ = upperWord;
+    asciiWord_.reset();
+    bool ascii = true;
+    for (QChar c : upperWord) ascii = ascii && c.unicode() < 0x80;
+    if (ascii) asciiWord_ = upperWord.toStdString();
+}
+
+bool WordMatcher::fieldHolds(std::string_view fieldBytes) const {
+    if (asciiCapitals_ && isAscii(fieldBytes)) {
+        if (!asciiWord_) return false;
+        const std::string& word = *asciiWord_;
+        return std::search(fieldBytes.begin(), fieldBytes.end(), word.begin(), word.end(),
+                           [](char field, char w) { return asciiCapital(field) == w; }) !=
+               fieldBytes.end();
+    }
+    return upperCase(fromFileText(fieldBytes)).contains(word_);
 }
 
 }  // namespace rodwick

@@ -371,10 +371,6 @@ MonthTable monthsFrom(const std::vector<Reading>& readings) {
 
 }  // namespace
 
-int minutesFished(int start, int finish) {
-    return finish >= start ? finish - start : finish + 1440 - start;
-}
-
 std::string describe(const LeftOut& leftOut) {
     return std::to_string(leftOut.trips) + (leftOut.trips == 1 ? " trip " : " trips ") +
            leftOut.why;
@@ -423,30 +419,6 @@ Figures figuresOf(std::span<const TripRecord> trips, const UnitNames& units) {
     figures.moonPhases = moonPhasesFrom(readings);
     figures.timesOfDay = timesOfDayFrom(readings);
     return figures;
-}
-
-std::string formatWeight(double minorUnits, const UnitNames& units) {
-    const long long perMajor = minorPerMajor(units);
-    const long long whole = std::llround(minorUnits);
-    return std::to_string(whole / perMajor) + " " + units.weightMajorUnit + " " +
-           std::to_string(whole % perMajor) + " " + units.weightMinorUnit;
-}
-
-std::string formatMoney(double cents) {
-    const long long whole = std::llround(cents);
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld.%02lld", whole / 100, whole % 100);
-    return text;
-}
-
-std::string formatDuration(int minutes) {
-    return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
-}
-
-std::string formatDate(const Date& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
-    return text;
 }
 
 std::string formatShare(double share) {

@@ -128,19 +128,11 @@ Figures figuresOf(std::span<const TripRecord> trips, const UnitNames& units);
 inline constexpr Field kWhatWorksFields[] = {Field::Method, Field::Bait, Field::Weather,
                                              Field::WaterCondition, Field::WaterType};
 
-// The minutes of one trip from its start and finish (minutes after midnight): a finish before
-// the start means the trip ran past midnight.
-int minutesFished(int start, int finish);
-
 // The records of a table as trips.
 std::span<const TripRecord> tripsOf(const RecordTable& table);
 
-// Texts of the figures, in the units in force: "12 lb 8 oz", "1 Kg 250 g" (rounded to whole
-// minor units), "5.50", "12 h 30 min", "04-14-2001", "25%", "2001-04" for a month.
-std::string formatWeight(double minorUnits, const UnitNames& units);
-std::string formatMoney(double cents);
-std::string formatDuration(int minutes);
-std::string formatDate(const Date& date);
+// Texts of the figures beside those of the values read (readings.h): "25%", "2001-04" for a
+// month.
 std::string formatShare(double share);
 std::string formatMonth(int year, int month);
 

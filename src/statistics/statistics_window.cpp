@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 #include "filter_bar.h"
+#include "other_trip_window.h"
 #include "text.h"
-#include "trip_list_window.h"
 #include "trip_source.h"
 
 namespace rodwick::stats {
@@ -148,8 +148,8 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
     setWindowTitle(QStringLiteral("Statistics"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(820, 620);
-    source_ = new trips::TripSource(book_, this);
-    filterBar_ = new trips::FilterBar(platform_, this);
+    source_ = new filtering::TripSource(book_, this);
+    filterBar_ = new filtering::FilterBar(platform_, this);
     showing_ = new QLabel(this);
     showing_->setObjectName(QStringLiteral("StatisticsShowing"));
     showing_->setTextFormat(Qt::PlainText);
@@ -201,18 +201,18 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
     connect(bests_->view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         const int trip = index.data(kRecordRole).toInt();
         if (trip < 1 || trip > static_cast<int>(shownTrips_.size())) return;
-        const trips::TripRef& shown = shownTrips_[static_cast<std::size_t>(trip - 1)];
+        const filtering::TripRef& shown = shownTrips_[static_cast<std::size_t>(trip - 1)];
         if (shown.book == 0) {
             if (showRecord_) showRecord_(shown.number);
-        } else if (const trips::LogBookFile* file = source_->otherBook(shown.book)) {
-            trips::showOtherTrip(platform_, *this, file->name, shown, units_);
+        } else if (const filtering::LogBookFile* file = source_->otherBook(shown.book)) {
+            filtering::showOtherTrip(platform_, *this, file->name, shown, units_);
         }
     });
-    connect(filterBar_, &trips::FilterBar::changed, this, [this] {
+    connect(filterBar_, &filtering::FilterBar::changed, this, [this] {
         source_->setAllLogBooks(filterBar_->allLogBooks());
         refresh();
     });
-    connect(source_, &trips::TripSource::changed, this, &StatisticsWindow::refresh);
+    connect(source_, &filtering::TripSource::changed, this, &StatisticsWindow::refresh);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -263,15 +263,15 @@ void StatisticsWindow::refresh() {
     // The figures are cheap; the tables' models and the charts are not, so only the page shown
     // is rebuilt now.
     units_ = book_.settings().units;
-    const std::vector<trips::TripRef>& all = source_->trips();
+    const std::vector<filtering::TripRef>& all = source_->trips();
     filterBar_->setChoicesFrom(all);
-    const trips::Filtered filtered =
-        trips::applyFilter(all, filterBar_->filter(), units_, filterBar_->wordTest());
+    const filtering::Filtered filtered =
+        filtering::applyFilter(all, filterBar_->filter(), units_, filterBar_->wordTest());
     shownTrips_.clear();
     for (int index : filtered.shown) shownTrips_.push_back(all[static_cast<std::size_t>(index)]);
-    showing_->setText(text(trips::showingText(static_cast<int>(shownTrips_.size()),
-                                              static_cast<int>(all.size()), filtered.undated)));
-    figures_ = figuresOf(trips::recordsOf(shownTrips_), units_);
+    showing_->setText(text(filtering::showingText(static_cast<int>(shownTrips_.size()),
+                                                  static_cast<int>(all.size()), filtered.undated)));
+    figures_ = figuresOf(filtering::recordsOf(shownTrips_), units_);
     for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
         page->stale = true;
     }

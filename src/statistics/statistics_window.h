@@ -17,10 +17,10 @@ class QStandardItemModel;
 class QTabWidget;
 class QTableView;
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 class FilterBar;
 class TripSource;
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering
 
 namespace rodwick::stats {
 
@@ -43,8 +43,8 @@ class StatisticsWindow : public QWidget {
     // and redraws the page shown; the other pages are redrawn from the same figures when they
     // are next shown.
     void refresh();
-    trips::FilterBar& filterBar() const { return *filterBar_; }
-    trips::TripSource& source() const { return *source_; }
+    filtering::FilterBar& filterBar() const { return *filterBar_; }
+    filtering::TripSource& source() const { return *source_; }
 
     // The table of the page shown, copied as tab-separated lines with its heading.
     QString visibleTableText() const;
@@ -69,11 +69,11 @@ class StatisticsWindow : public QWidget {
     RecordBook& book_;
     platform::Platform& platform_;
     std::function<void(int)> showRecord_;
-    trips::TripSource* source_ = nullptr;
-    trips::FilterBar* filterBar_ = nullptr;
+    filtering::TripSource* source_ = nullptr;
+    filtering::FilterBar* filterBar_ = nullptr;
     QLabel* showing_ = nullptr;
     // The trips the figures were computed over; a figure's trip k is shownTrips_[k - 1].
-    std::vector<trips::TripRef> shownTrips_;
+    std::vector<filtering::TripRef> shownTrips_;
 
     QTabWidget* pages_ = nullptr;
     QTabWidget* whatWorksPages_ = nullptr;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "figures.h"
+#include "readings.h"
 
 namespace rodwick::trips {
 namespace {
@@ -46,17 +46,18 @@ Field minorOf(Field major) {
 
 std::optional<double> weightOf(const TripRecord& record, Column column, const UnitNames& units) {
     const Field major = weightMajor(column);
-    return stats::readWeight(record[major], record[minorOf(major)], units);
+    return readWeight(record[major], record[minorOf(major)], units);
 }
 
 std::optional<int> minutesOf(const TripRecord& record) {
-    const auto start = stats::readTime(record[Field::StartTime]);
-    const auto finish = stats::readTime(record[Field::FinishTime]);
+    const auto start = readTime(record[Field::StartTime]);
+    const auto finish = readTime(record[Field::FinishTime]);
     if (!start || !finish) return std::nullopt;
-    return stats::minutesFished(*start, *finish);
+    return minutesFished(*start, *finish);
 }
 
-const std::string& bookName(const TripRef& trip, std::span<const std::string> bookNames) {
+const std::string& bookName(const filtering::TripRef& trip,
+                            std::span<const std::string> bookNames) {
     static const std::string kNone;
     const auto k = static_cast<std::size_t>(trip.book);
     return trip.book >= 0 && k < bookNames.size() ? bookNames[k] : kNone;
@@ -69,13 +70,14 @@ struct SortKey {
     std::string text;
 };
 
-std::optional<double> numberOf(const TripRef& trip, Column column, const UnitNames& units) {
+std::optional<double> numberOf(const filtering::TripRef& trip, Column column,
+                               const UnitNames& units) {
     const TripRecord& record = *trip.record;
     switch (column) {
         case Column::Record:
             return trip.number;
         case Column::Date:
-            if (const auto date = stats::readDate(record[Field::Date])) {
+            if (const auto date = readDate(record[Field::Date])) {
                 return date->year * 10000 + date->month * 100 + date->day;
             }
             return std::nullopt;
@@ -84,13 +86,13 @@ std::optional<double> numberOf(const TripRef& trip, Column column, const UnitNam
             return weightOf(record, column, units);
         case Column::Start:
         case Column::Finish:
-            if (const auto time = stats::readTime(record[*fieldOf(column)])) return *time;
+            if (const auto time = readTime(record[*fieldOf(column)])) return *time;
             return std::nullopt;
         case Column::HoursFished:
             if (const auto minutes = minutesOf(record)) return *minutes;
             return std::nullopt;
         case Column::DayTicket:
-            if (const auto cents = stats::readPrice(record[Field::TicketPrice])) {
+            if (const auto cents = readPrice(record[Field::TicketPrice])) {
                 return static_cast<double>(*cents);
             }
             return std::nullopt;
@@ -114,12 +116,12 @@ bool isText(Column column) {
     }
 }
 
-SortKey keyOf(const TripRef& trip, Column column, const UnitNames& units,
+SortKey keyOf(const filtering::TripRef& trip, Column column, const UnitNames& units,
               std::span<const std::string> bookNames) {
     SortKey key;
     if (isText(column)) {
-        key.text = stats::foldName(column == Column::LogBook ? bookName(trip, bookNames)
-                                                             : (*trip.record)[*fieldOf(column)]);
+        key.text = foldName(column == Column::LogBook ? bookName(trip, bookNames)
+                                                      : (*trip.record)[*fieldOf(column)]);
         key.reads = !key.text.empty();
     } else if (const auto number = numberOf(trip, column, units)) {
         key.reads = true;
@@ -166,7 +168,7 @@ std::string columnHeading(Column column, const UnitNames& units) {
     return {};
 }
 
-std::string cellText(const TripRef& trip, Column column, const UnitNames& units,
+std::string cellText(const filtering::TripRef& trip, Column column, const UnitNames& units,
                      std::span<const std::string> bookNames) {
     const TripRecord& record = *trip.record;
     switch (column) {
@@ -177,25 +179,25 @@ std::string cellText(const TripRef& trip, Column column, const UnitNames& units,
         case Column::BestFishWeight:
         case Column::TotalWeight: {
             if (const auto weight = weightOf(record, column, units)) {
-                return stats::formatWeight(*weight, units);
+                return formatWeight(*weight, units);
             }
             const Field major = weightMajor(column);
-            const std::string_view majorText = stats::trim(record[major]);
-            const std::string_view minorText = stats::trim(record[minorOf(major)]);
+            const std::string_view majorText = trim(record[major]);
+            const std::string_view minorText = trim(record[minorOf(major)]);
             std::string text(majorText);
             if (!text.empty() && !minorText.empty()) text += ' ';
             return text += minorText;
         }
         case Column::HoursFished:
-            if (const auto minutes = minutesOf(record)) return stats::formatDuration(*minutes);
+            if (const auto minutes = minutesOf(record)) return formatDuration(*minutes);
             return {};
         default:
             return record[*fieldOf(column)];
     }
 }
 
-std::vector<int> sortedBy(std::span<const TripRef> trips, std::span<const int> shown, Column column,
-                          bool descending, const UnitNames& units,
+std::vector<int> sortedBy(std::span<const filtering::TripRef> trips, std::span<const int> shown,
+                          Column column, bool descending, const UnitNames& units,
                           std::span<const std::string> bookNames) {
     std::vector<SortKey> keys;
     keys.reserve(shown.size());
@@ -217,7 +219,7 @@ std::vector<int> sortedBy(std::span<const TripRef> trips, std::span<const int> s
     return sorted;
 }
 
-Totals totalsOf(std::span<const TripRef> trips, std::span<const int> shown,
+Totals totalsOf(std::span<const filtering::TripRef> trips, std::span<const int> shown,
                 const UnitNames& units) {
     Totals totals;
     for (int k : shown) {
@@ -234,7 +236,7 @@ Totals totalsOf(std::span<const TripRef> trips, std::span<const int> shown,
         } else {
             ++totals.unweighed;
         }
-        if (const auto cents = stats::readPrice(record[Field::TicketPrice])) {
+        if (const auto cents = readPrice(record[Field::TicketPrice])) {
             totals.ticketCents += *cents;
         } else {
             ++totals.unpriced;

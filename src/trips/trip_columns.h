@@ -43,15 +43,15 @@ std::string columnHeading(Column column, const UnitNames& units);
 // figures write it ("12 lb 8 oz"), else its two parts as typed joined by a blank; hours
 // fished from the start and finish times as the figures write a duration ("7 h 30 min"),
 // empty when either time does not read. bookNames[k] names log book k.
-std::string cellText(const TripRef& trip, Column column, const UnitNames& units,
+std::string cellText(const filtering::TripRef& trip, Column column, const UnitNames& units,
                      std::span<const std::string> bookNames = {});
 
 // The order of `shown` (indices into trips) sorted by a column: values as values (dates as
 // dates, weights in minor units of the units in force, times and durations as minutes,
 // prices as cents, the record number as a number, texts folded), values that do not read
 // (an empty text included) last in either direction, ties in the order given.
-std::vector<int> sortedBy(std::span<const TripRef> trips, std::span<const int> shown, Column column,
-                          bool descending, const UnitNames& units,
+std::vector<int> sortedBy(std::span<const filtering::TripRef> trips, std::span<const int> shown,
+                          Column column, bool descending, const UnitNames& units,
                           std::span<const std::string> bookNames = {});
 
 // The totals row over the trips shown, each with the trips it left out because a value did not
@@ -66,6 +66,7 @@ struct Totals {
     long long ticketCents = 0;
     int unpriced = 0;  // day ticket does not read
 };
-Totals totalsOf(std::span<const TripRef> trips, std::span<const int> shown, const UnitNames& units);
+Totals totalsOf(std::span<const filtering::TripRef> trips, std::span<const int> shown,
+                const UnitNames& units);
 
 }  // namespace rodwick::trips

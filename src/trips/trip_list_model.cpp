@@ -26,14 +26,15 @@ bool isNumber(Column column) {
 
 TripListModel::TripListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TripListModel::setTrips(const std::vector<TripRef>& trips,
-                             const std::vector<std::string>& bookNames, const TripFilter& filter,
-                             const WordTest& wordTest, const UnitNames& units) {
+void TripListModel::setTrips(const std::vector<filtering::TripRef>& trips,
+                             const std::vector<std::string>& bookNames,
+                             const filtering::TripFilter& filter,
+                             const filtering::WordTest& wordTest, const UnitNames& units) {
     const bool headingsChanged = !(units == units_);
     trips_ = trips;
     bookNames_ = bookNames;
     units_ = units;
-    filtered_ = applyFilter(trips_, filter, units_, wordTest);
+    filtered_ = filtering::applyFilter(trips_, filter, units_, wordTest);
     if (headingsChanged) emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
     order();
 }
@@ -175,12 +176,12 @@ QVariant TripListModel::headerData(int section, Qt::Orientation orientation, int
     return fromFileText(columnHeading(static_cast<Column>(section), units_));
 }
 
-const TripRef& TripListModel::tripAt(int row) const {
+const filtering::TripRef& TripListModel::tripAt(int row) const {
     return trips_[static_cast<std::size_t>(rows_[static_cast<std::size_t>(row)])];
 }
 
-std::vector<TripRef> TripListModel::shownTrips() const {
-    std::vector<TripRef> shown;
+std::vector<filtering::TripRef> TripListModel::shownTrips() const {
+    std::vector<filtering::TripRef> shown;
     shown.reserve(rows_.size());
     for (int row : rows_) shown.push_back(trips_[static_cast<std::size_t>(row)]);
     return shown;
@@ -193,7 +194,7 @@ int TripListModel::rowOf(int book, const TripRecord& record) const {
     return -1;
 }
 
-TripListModel::RowKey TripListModel::keyOf(const TripRef& trip) {
+TripListModel::RowKey TripListModel::keyOf(const filtering::TripRef& trip) {
     return {trip.book, trip.number, *trip.record};
 }
 

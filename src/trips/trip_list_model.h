@@ -22,8 +22,9 @@ class TripListModel : public QAbstractTableModel {
 
     // Shows these trips, filtered and sorted; the trips stay owned by the caller and must stay
     // valid until the next call. wordTest serves a filter with a word.
-    void setTrips(const std::vector<TripRef>& trips, const std::vector<std::string>& bookNames,
-                  const TripFilter& filter, const WordTest& wordTest, const UnitNames& units);
+    void setTrips(const std::vector<filtering::TripRef>& trips,
+                  const std::vector<std::string>& bookNames, const filtering::TripFilter& filter,
+                  const filtering::WordTest& wordTest, const UnitNames& units);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,10 +34,10 @@ class TripListModel : public QAbstractTableModel {
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     // The trip of a row; rows are those of the model.
-    const TripRef& tripAt(int row) const;
+    const filtering::TripRef& tripAt(int row) const;
     // The trips shown, in their order.
-    std::vector<TripRef> shownTrips() const;
-    const Filtered& filtered() const { return filtered_; }
+    std::vector<filtering::TripRef> shownTrips() const;
+    const filtering::Filtered& filtered() const { return filtered_; }
     int tripCount() const { return static_cast<int>(trips_.size()); }
     const std::vector<std::string>& bookNames() const { return bookNames_; }
     const UnitNames& units() const { return units_; }
@@ -54,14 +55,14 @@ class TripListModel : public QAbstractTableModel {
             return book == other.book && record == other.record;
         }
     };
-    static RowKey keyOf(const TripRef& trip);
+    static RowKey keyOf(const filtering::TripRef& trip);
     void order();
     void applyRows(std::vector<int> rows);
 
-    std::vector<TripRef> trips_;
+    std::vector<filtering::TripRef> trips_;
     std::vector<std::string> bookNames_;
     UnitNames units_;
-    Filtered filtered_;
+    filtering::Filtered filtered_;
     std::vector<int> rows_;  // indices into trips_
     std::vector<RowKey> keys_;
     int sortColumn_ = -1;

@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -16,11 +15,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "csv_commands.h"
-#include "fields.h"
-#include "figures.h"
 #include "filter_bar.h"
+#include "other_trip_window.h"
 #include "program_files.h"
+#include "readings.h"
 #include "text.h"
 #include "trip_list_model.h"
 #include "trip_source.h"
@@ -42,30 +40,6 @@ QString without(int count, const char* what) {
                       : QStringLiteral(" (%1 without %2)").arg(count).arg(QLatin1String(what));
 }
 
-// The labelled text of a trip: each field under its editor's caption, the weights and the
-// depth with the unit names in force.
-QString labelledText(const TripRecord& record, const UnitNames& units) {
-    QStringList lines;
-    for (const FieldInfo& info : kFields) {
-        if (info.editorCaption.empty()) continue;
-        QString caption =
-            fromUtf8(info.field == Field::BestFishWeightMajor ? captionAlone(info.field)
-                                                              : info.editorCaption);
-        QString value = fromFileText(record[info.field]);
-        if (hasUnitName(info.unit)) {
-            const auto minor = static_cast<Field>(static_cast<int>(info.field) + 1);
-            const UnitKind minorUnit = fieldInfoOf(minor).unit;
-            value =
-                QStringList{fromFileText(record[info.field]),
-                            fromFileText(unitName(info.unit, units)), fromFileText(record[minor]),
-                            fromFileText(unitName(minorUnit, units))}
-                    .join(QLatin1Char(' '));
-        }
-        lines << caption + QLatin1Char(' ') + value;
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
 }  // namespace
 
 std::string windowLayoutFile() {
@@ -77,18 +51,19 @@ std::string windowLayoutFile() {
 }
 
 TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
-                               std::string layoutFile, QWidget* parent)
+                               std::string layoutFile, ExportTrips exportTrips, QWidget* parent)
     : QWidget(parent, Qt::Window),
       book_(book),
       platform_(platform),
-      layoutFile_(std::move(layoutFile)) {
+      layoutFile_(std::move(layoutFile)),
+      exportTrips_(std::move(exportTrips)) {
     setObjectName(QStringLiteral("TripListWindow"));
     setWindowTitle(QStringLiteral("Trips"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(900, 520);
 
-    source_ = new TripSource(book_, this);
-    filterBar_ = new FilterBar(platform_, this);
+    source_ = new filtering::TripSource(book_, this);
+    filterBar_ = new filtering::FilterBar(platform_, this);
     model_ = new TripListModel(this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("TripTable"));
@@ -164,11 +139,11 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     connect(table_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         showColumnMenu(table_->viewport()->mapToGlobal(at), table_->currentIndex().column());
     });
-    connect(filterBar_, &FilterBar::changed, this, [this] {
+    connect(filterBar_, &filtering::FilterBar::changed, this, [this] {
         source_->setAllLogBooks(filterBar_->allLogBooks());
         refresh();
     });
-    connect(source_, &TripSource::changed, this, &TripListWindow::refresh);
+    connect(source_, &filtering::TripSource::changed, this, &TripListWindow::refresh);
 
     const bool restored = restoreLayout();
     refresh();
@@ -190,7 +165,7 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
 TripListWindow::~TripListWindow() = default;
 
 void TripListWindow::refresh() {
-    const std::vector<TripRef>& trips = source_->trips();
+    const std::vector<filtering::TripRef>& trips = source_->trips();
     filterBar_->setChoicesFrom(trips);
     model_->setTrips(trips, source_->bookNames(), filterBar_->filter(), filterBar_->wordTest(),
                      book_.settings().units);
@@ -221,68 +196,45 @@ void TripListWindow::refresh() {
 }
 
 QString TripListWindow::totalsText() const {
-    const std::vector<TripRef> shown = model_->shownTrips();
+    const std::vector<filtering::TripRef> shown = model_->shownTrips();
     std::vector<int> all(shown.size());
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
     const Totals totals = totalsOf(shown, all, model_->units());
     const UnitNames& units = model_->units();
     QStringList parts;
-    parts << fromUtf8(showingText(static_cast<int>(shown.size()), model_->tripCount(),
-                                  model_->filtered().undated));
-    parts << fromFileText(stats::formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
+    parts << fromUtf8(filtering::showingText(static_cast<int>(shown.size()), model_->tripCount(),
+                                             model_->filtered().undated));
+    parts << fromFileText(formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
                  without(totals.untimed, "times");
-    parts << fromFileText(stats::formatWeight(totals.totalCatch, units)) +
-                 QStringLiteral(" caught") + without(totals.unweighed, "a total weight");
+    parts << fromFileText(formatWeight(totals.totalCatch, units)) + QStringLiteral(" caught") +
+                 without(totals.unweighed, "a total weight");
     parts << counted(totals.blankTrips, "blank trip", "blank trips") +
                  without(totals.unweighed, "a total weight");
     parts << QStringLiteral("\u00a3") +
-                 fromFileText(stats::formatMoney(static_cast<double>(totals.ticketCents))) +
+                 fromFileText(formatMoney(static_cast<double>(totals.ticketCents))) +
                  QStringLiteral(" on day tickets") + without(totals.unpriced, "a ticket price");
     return parts.join(QStringLiteral("; "));
 }
 
 void TripListWindow::showTrip(int row) {
     if (row < 0 || row >= model_->rowCount()) return;
-    const TripRef& trip = model_->tripAt(row);
+    const filtering::TripRef& trip = model_->tripAt(row);
     if (trip.book == 0) {
         (void)book_.show(trip.number);
         return;
     }
-    if (const LogBookFile* file = source_->otherBook(trip.book)) {
-        showOtherTrip(platform_, *this, file->name, trip, book_.settings().units);
+    if (const filtering::LogBookFile* file = source_->otherBook(trip.book)) {
+        filtering::showOtherTrip(platform_, *this, file->name, trip, book_.settings().units);
     }
 }
 
-void showOtherTrip(platform::Platform& platform, QWidget& parent, const std::string& bookName,
-                   const TripRef& trip, const UnitNames& units) {
-    // The text is copied: the window stays as it is when the file is read again.
-    auto* window = new QWidget(&parent, Qt::Window);
-    window->setObjectName(QStringLiteral("OtherTripWindow"));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(fromPath(bookName) + QStringLiteral(" - Trip ") +
-                           QString::number(trip.number));
-    auto* text = new QPlainTextEdit(labelledText(*trip.record, units), window);
-    text->setObjectName(QStringLiteral("OtherTripText"));
-    text->setAccessibleName(window->windowTitle());
-    text->setReadOnly(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), window);
-    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(text, 1);
-    layout->addWidget(close, 0, Qt::AlignRight);
-    window->resize(460, 480);
-    platform.showModeless(*window);
-}
-
 void TripListWindow::exportShown() {
-    exportCsv(recordsOf(model_->shownTrips()), model_->units(), platform_);
+    if (exportTrips_) exportTrips_(filtering::recordsOf(model_->shownTrips()), model_->units());
 }
 
 void TripListWindow::printShown() {
     platform::PrintedTable report;
-    report.title = fromFileText(describe(filterBar_->filter()));
+    report.title = fromFileText(filtering::describe(filterBar_->filter()));
     if (source_->allLogBooks()) {
         report.title += QStringLiteral(", in every log book of ") +
                         fromPath(std::filesystem::path(book_.fileName()).parent_path().string());

@@ -4,10 +4,12 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform.h"
 #include "record_book.h"
+#include "settings.h"
 #include "trip_filter.h"
 
 class QLabel;
@@ -15,11 +17,18 @@ class QMenu;
 class QProgressBar;
 class QTableView;
 
+namespace rodwick::filtering {
+class FilterBar;
+class TripSource;
+}  // namespace rodwick::filtering
+
 namespace rodwick::trips {
 
-class FilterBar;
 class TripListModel;
-class TripSource;
+
+// Writes trips, in the order given, to a spreadsheet file the user names. The list knows no
+// file format: whoever opens it hands in the spreadsheet export.
+using ExportTrips = std::function<void(std::span<const TripRecord> trips, const UnitNames& units)>;
 
 // The trip list: every trip the filter lets through as a row, sortable by any column, with
 // their totals under the table. Modeless; deletes itself when closed. It follows the book:
@@ -28,14 +37,15 @@ class TripListWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // layoutFile keeps the columns' order, widths and which are hidden between runs.
+    // layoutFile keeps the columns' order, widths and which are hidden between runs;
+    // exportTrips writes the trips shown.
     TripListWindow(RecordBook& book, platform::Platform& platform, std::string layoutFile,
-                   QWidget* parent = nullptr);
+                   ExportTrips exportTrips, QWidget* parent = nullptr);
     ~TripListWindow() override;
 
     TripListModel& model() const { return *model_; }
-    FilterBar& filterBar() const { return *filterBar_; }
-    TripSource& source() const { return *source_; }
+    filtering::FilterBar& filterBar() const { return *filterBar_; }
+    filtering::TripSource& source() const { return *source_; }
     QTableView& table() const { return *table_; }
     // The totals row's text, as shown under the table.
     QString totalsText() const;
@@ -62,19 +72,15 @@ class TripListWindow : public QWidget {
     RecordBook& book_;
     platform::Platform& platform_;
     std::string layoutFile_;
-    TripSource* source_ = nullptr;
-    FilterBar* filterBar_ = nullptr;
+    ExportTrips exportTrips_;
+    filtering::TripSource* source_ = nullptr;
+    filtering::FilterBar* filterBar_ = nullptr;
     TripListModel* model_ = nullptr;
     QTableView* table_ = nullptr;
     QLabel* totals_ = nullptr;
     QLabel* leftOut_ = nullptr;
     QProgressBar* progress_ = nullptr;
 };
-
-// Shows a trip of another log book as its labelled text in a read-only window of its own, over
-// `parent`.
-void showOtherTrip(platform::Platform& platform, QWidget& parent, const std::string& bookName,
-                   const TripRef& trip, const UnitNames& units);
 
 // Where the windows' layouts are kept: the user's configuration folder, never the settings
 // file.

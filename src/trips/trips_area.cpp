@@ -12,7 +12,7 @@
 namespace rodwick {
 
 void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
-                          QWidget& window) {
+                          QWidget& window, trips::ExportTrips exportTrips) {
     auto open = std::make_shared<QPointer<trips::TripListWindow>>();
     commands.add({.name = kTripListEntry,
                   .caption = "Trip List...",
@@ -20,10 +20,10 @@ void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform:
                   .menu = kRecordMenu,
                   .after = kGotoEntry,
                   .needsRecords = true,
-                  .handler = [&book, &platform, &window, open] {
+                  .handler = [&book, &platform, &window, open, exportTrips] {
                       showOneBeside<trips::TripListWindow>(*open, window, platform, [&] {
-                          return new trips::TripListWindow(book, platform,
-                                                           trips::windowLayoutFile(), &window);
+                          return new trips::TripListWindow(
+                              book, platform, trips::windowLayoutFile(), exportTrips, &window);
                       });
                   }});
 }

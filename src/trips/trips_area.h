@@ -2,11 +2,13 @@
 #pragma once
 
 #include "area_registration.h"
+#include "trip_list_window.h"
 
 namespace rodwick {
 
-// "Trip List..." on the Record menu: the trip list window, one at most.
+// "Trip List..." on the Record menu: the trip list window, one at most, writing the trips it
+// shows through exportTrips.
 void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
-                          QWidget& window);
+                          QWidget& window, trips::ExportTrips exportTrips);
 
 }  // namespace rodwick

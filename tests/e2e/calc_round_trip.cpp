@@ -46,8 +46,8 @@ int compare(const std::vector<TripRecord>& trips, const std::string& bytes) {
             if (was == is) continue;
             // A spreadsheet keeps a price as a number and writes it in its shortest form
             // ("4.00" comes back as "4"): the same amount is all that can be asked.
-            if (info.field == Field::TicketPrice && stats::readPrice(was) &&
-                stats::readPrice(was) == stats::readPrice(is)) {
+            if (info.field == Field::TicketPrice && readPrice(was) &&
+                readPrice(was) == readPrice(is)) {
                 continue;
             }
             ++differences;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QLocale>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -12,26 +11,6 @@
 
 namespace rodwick::testing {
 namespace {
-
-// The matcher skips the way through Unicode for ASCII fields where the locale allows it; it
-// must answer as the rule it stands for: field and word upper-cased through the locale after
-// the codec, then an ordinal substring test. Turkish capitalises i to a dotted capital, so it
-// must not take the short way.
-TEST(WordMatcher, AnswersAsTheLocaleRule) {
-    // The locale, the field in Windows-1252, the word as typed and whether the field holds it.
-    const QLocale c = QLocale::c(), turkish(QLocale::Turkish);
-    const std::tuple<QLocale, const char*, const char*, bool> cases[] = {
-        {c, "Common Carp", "cArP", true},       {c, "common  carp", "n c", false},
-        {c, "Caf\xe9 pool", "CAF\u00c9", true}, {c, "Gro\xdf", "SS", true},
-        {c, "odd \x81 byte", "\u0081", true},   {turkish, "fish", "FISH", false},
-        {turkish, "fish", "F\u0130SH", true},   {turkish, "FISH", "f\u0131sh", true},
-    };
-    for (const auto& [locale, field, word, holds] : cases) {
-        WordMatcher matcher(locale);
-        matcher.setWord(locale.toUpper(QString::fromUtf8(word)));
-        EXPECT_EQ(matcher.fieldHolds(field), holds) << locale.name().toStdString() << " " << field;
-    }
-}
 
 // How one Find ends: the dialog closed with Okay and a word, or with Cancel; or, between two
 // Finds, records deleted from the end until `keep` are left.

@@ -127,11 +127,10 @@ TEST(CsvValuesTest, ASemicolonFilesDecimalCommaWeightsReadAsTheStatisticsReadWei
         metric);
     ASSERT_EQ(plan.records.size(), 2u);
     const TripRecord& lac = plan.records[0];
-    EXPECT_EQ(stats::readWeight(lac[Field::TotalWeightMajor], lac[Field::TotalWeightMinor], metric),
+    EXPECT_EQ(readWeight(lac[Field::TotalWeightMajor], lac[Field::TotalWeightMinor], metric),
               12500);
-    EXPECT_EQ(
-        stats::readWeight(lac[Field::BestFishWeightMajor], lac[Field::BestFishWeightMinor], metric),
-        3250);
+    EXPECT_EQ(readWeight(lac[Field::BestFishWeightMajor], lac[Field::BestFishWeightMinor], metric),
+              3250);
     EXPECT_EQ(std::tuple(lac[Field::DepthMajor], lac[Field::DepthMinor], lac[Field::StartTime],
                          lac[Field::FinishTime]),
               std::tuple("2", "40", "07:30", "19:30"));

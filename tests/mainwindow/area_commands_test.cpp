@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 #include "rodwick_test/main_window_fixture.h"
 #include "statistics_window.h"
@@ -84,6 +85,21 @@ TEST_F(SpreadsheetCommandTest, ImportIntoAnEmptyTableShowsTheTripsAndSwitchesThe
     action("MnuUndo")->trigger();
     EXPECT_EQ(area(), "notice");
     EXPECT_EQ(action("MnuRedo")->text(), "&Redo Import of 2 Trips");
+}
+
+// The trip list writes what it shows with the spreadsheet export the main window hands it.
+TEST_F(SpreadsheetCommandTest, TheTripListExportsTheTripsShownAsASpreadsheet) {
+    hold(3);
+    action("MnuTrips")->trigger();
+    auto* list = window_.findChild<trips::TripListWindow*>();
+    ASSERT_NE(list, nullptr);
+    const std::string path = dir_.file("shown.csv");
+    platform_.answerSaveDialog(QString::fromStdString(path));
+    child<QPushButton>(*list, "TripExport")->click();
+    const std::string csv = readBytes(path);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4) << "the heading and three trips";
+    EXPECT_LT(csv.find("r1.0"), csv.find("r3.0"));
+    EXPECT_TRUE(platform_.allAnswersUsed());
 }
 
 }  // namespace

@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
         return printer;
     });
     if (argc > 2 && std::string(argv[2]) == "report") {
-        rodwick::trips::TripListWindow list(book, platform, std::string());
+        // Printing alone: nothing here is exported.
+        rodwick::trips::TripListWindow list(book, platform, std::string(), {});
         list.findChild<QPushButton*>(QStringLiteral("TripPrint"))->click();
         return platform.messages == 0 ? 0 : 3;
     }

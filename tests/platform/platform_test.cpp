@@ -5,10 +5,12 @@
 #include <QCursor>
 #include <QFile>
 #include <QInputDialog>
+#include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <tuple>
 #include <vector>
 
 #include "qt_platform.h"
@@ -27,6 +29,26 @@ TEST(FileText, Windows1252BothWaysAndQuestionMarksForTheRest) {
               QStringLiteral("€ “Tench” Brème \u0081"));
     EXPECT_EQ(toFileText(QStringLiteral("12 € – “ Barbel” Żółw Ω carp 🐟!")),
               "12 \x80 \x96 \x93 Barbel\x94 ?\xF3?w ? carp ?!");
+}
+
+// The matcher skips the way through Unicode for ASCII fields where the locale allows it; it
+// must answer as the rule it stands for: field and word upper-cased through the locale after
+// the codec, then an ordinal substring test. Turkish capitalises i to a dotted capital, so it
+// must not take the short way.
+TEST(WordMatcher, AnswersAsTheLocaleRule) {
+    // The locale, the field in Windows-1252, the word as typed and whether the field holds it.
+    const QLocale c = QLocale::c(), turkish(QLocale::Turkish);
+    const std::tuple<QLocale, const char*, const char*, bool> cases[] = {
+        {c, "Common Carp", "cArP", true},       {c, "common  carp", "n c", false},
+        {c, "Caf\xe9 pool", "CAF\u00c9", true}, {c, "Gro\xdf", "SS", true},
+        {c, "odd \x81 byte", "\u0081", true},   {turkish, "fish", "FISH", false},
+        {turkish, "fish", "F\u0130SH", true},   {turkish, "FISH", "f\u0131sh", true},
+    };
+    for (const auto& [locale, field, word, holds] : cases) {
+        WordMatcher matcher(locale);
+        matcher.setWord(locale.toUpper(QString::fromUtf8(word)));
+        EXPECT_EQ(matcher.fieldHolds(field), holds) << locale.name().toStdString() << " " << field;
+    }
 }
 
 TEST(LinePrinter, EachJobIsADocumentAndAMissingPrinterIsReported) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "example_trips.h"
 #include "figures.h"
+#include "rodwick_test/example_trips.h"
 
 namespace rodwick::stats {
 namespace {
@@ -197,13 +197,8 @@ TEST_F(ExampleFigures, MonthsKeepTheirGaps) {
 }
 
 TEST(Figures, TextsOfTheFigures) {
-    const UnitNames metric = UnitNames::metric();
     const std::pair<std::string, std::string> cases[] = {
-        {formatWeight(1750, metric), "1 Kg 750 g"},
-        {formatWeight(15.5, kImperial), "1 lb 0 oz"},
-        {formatDuration(59), "0 h 59 min"},
         {formatShare(1.0 / 3), "33%"},
-        {formatDate({2001, 4, 5}), "04-05-2001"},
         {describe({1, "without a venue"}), "1 trip without a venue"},
         {describe({2, "without a venue"}), "2 trips without a venue"},
     };

@@ -15,7 +15,7 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "example_trips.h"
+#include "rodwick_test/example_trips.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "statistics_window.h"

@@ -73,6 +73,16 @@ inline std::vector<TripRecord> trips(int first, int last, const std::string& pre
     return trips;
 }
 
+inline  // Trips as rows of texts under the fields named, every other field empty.
+    std::vector<TripRecord>
+    tripsWith(const std::vector<Field>& fields, const std::vector<std::vector<std::string>>& rows) {
+    std::vector<TripRecord> records(rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        for (std::size_t i = 0; i < fields.size(); ++i) records[k][fields[i]] = rows[k][i];
+    }
+    return records;
+}
+
 // The file image of records, built by hand rather than by the code under test.
 inline std::string fileImage(const std::string& countLine, const std::vector<TripRecord>& records) {
     std::string bytes = countLine + "\r\n";

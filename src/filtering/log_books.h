@@ -6,7 +6,7 @@
 
 #include "record_table.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 
 // Another log book of the open one's folder, as read from its file. It is never written.
 struct LogBookFile {
@@ -22,4 +22,4 @@ struct LogBookFile {
 std::vector<std::string> otherLogBooks(const std::string& openPath);
 LogBookFile readLogBook(const std::string& path);
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

@@ -7,16 +7,16 @@
 #include <unordered_set>
 
 #include "fields.h"
-#include "figures.h"
+#include "readings.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 namespace {
 
 // Whether any of the comma-separated names of a species field folds to `folded`.
 bool listHolds(std::string_view list, std::string_view folded) {
     while (true) {
         const std::size_t comma = list.find(',');
-        if (stats::foldName(list.substr(0, comma)) == folded) return true;
+        if (foldName(list.substr(0, comma)) == folded) return true;
         if (comma == std::string_view::npos) return false;
         list.remove_prefix(comma + 1);
     }
@@ -24,18 +24,17 @@ bool listHolds(std::string_view list, std::string_view folded) {
 
 // A name part of the filter is set when it holds more than blanks.
 bool isSet(const std::string& name) {
-    return !stats::trim(name).empty();
+    return !trim(name).empty();
 }
 
 // Whether the trip passes the name parts (venue, species, method, bait).
 bool namesPass(const TripRecord& record, const TripFilter& filter) {
     const auto same = [&](Field field, const std::string& chosen) {
-        return !isSet(chosen) || stats::foldName(record[field]) == stats::foldName(chosen);
+        return !isSet(chosen) || foldName(record[field]) == foldName(chosen);
     };
     return same(Field::Venue, filter.venue) && same(Field::Method, filter.method) &&
            same(Field::Bait, filter.bait) &&
-           (!isSet(filter.species) ||
-            listHolds(record[Field::Species], stats::foldName(filter.species)));
+           (!isSet(filter.species) || listHolds(record[Field::Species], foldName(filter.species)));
 }
 
 bool wordPasses(const TripRecord& record, const WordTest& wordTest) {
@@ -44,18 +43,18 @@ bool wordPasses(const TripRecord& record, const WordTest& wordTest) {
                                [&](const std::string& field) { return wordTest(field); });
 }
 
-bool inRange(const stats::Date& date, const DateRange& range) {
+bool inRange(const Date& date, const DateRange& range) {
     if (range.from && date < *range.from) return false;
     if (range.to && date > *range.to) return false;
     return range.month == 0 || date.month == range.month;
 }
 
-std::chrono::year_month_day ymdOf(const stats::Date& date) {
+std::chrono::year_month_day ymdOf(const Date& date) {
     return {std::chrono::year{date.year}, std::chrono::month{static_cast<unsigned>(date.month)},
             std::chrono::day{static_cast<unsigned>(date.day)}};
 }
 
-stats::Date dateOf(const std::chrono::year_month_day& ymd) {
+Date dateOf(const std::chrono::year_month_day& ymd) {
     return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
             static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
@@ -67,7 +66,8 @@ constexpr std::array<const char*, 12> kMonthNames = {
 }  // namespace
 
 std::vector<TripRef> tripsOf(const RecordTable& table, int book) {
-    return tripsOf(stats::tripsOf(table), book);
+    if (table.recordCount() == 0) return {};
+    return tripsOf(std::span(&table.slot(1), static_cast<std::size_t>(table.recordCount())), book);
 }
 
 std::vector<TripRef> tripsOf(std::span<const TripRecord> records, int book) {
@@ -86,13 +86,13 @@ std::vector<TripRecord> recordsOf(std::span<const TripRef> trips) {
     return records;
 }
 
-DateRange quickDates(QuickDates choice, const stats::Date& today) {
+DateRange quickDates(QuickDates choice, const Date& today) {
     using namespace std::chrono;
     switch (choice) {
         case QuickDates::ThisYear:
-            return {stats::Date{today.year, 1, 1}, stats::Date{today.year, 12, 31}, 0};
+            return {Date{today.year, 1, 1}, Date{today.year, 12, 31}, 0};
         case QuickDates::LastYear:
-            return {stats::Date{today.year - 1, 1, 1}, stats::Date{today.year - 1, 12, 31}, 0};
+            return {Date{today.year - 1, 1, 1}, Date{today.year - 1, 12, 31}, 0};
         case QuickDates::Last12Months: {
             year_month_day yearAgo = ymdOf({today.year - 1, today.month, today.day});
             // A year before February 29 is February 28, so the range starts on March 1.
@@ -123,7 +123,7 @@ Filtered applyFilter(std::span<const TripRef> trips, const TripFilter& filter,
         if (!filter.word.empty() && !wordPasses(record, wordTest)) continue;
         if (!namesPass(record, filter)) continue;
         if (byDate) {
-            const auto date = stats::readDate(record[Field::Date]);
+            const auto date = readDate(record[Field::Date]);
             if (!date) {
                 ++result.undated;
                 continue;
@@ -131,8 +131,8 @@ Filtered applyFilter(std::span<const TripRef> trips, const TripFilter& filter,
             if (!inRange(*date, filter.dates)) continue;
         }
         if (filter.catches != CatchChoice::Any) {
-            const auto weight = stats::readWeight(record[Field::TotalWeightMajor],
-                                                  record[Field::TotalWeightMinor], units);
+            const auto weight =
+                readWeight(record[Field::TotalWeightMajor], record[Field::TotalWeightMinor], units);
             if (!weight) {
                 ++result.unweighed;
                 continue;
@@ -149,9 +149,9 @@ std::vector<std::string> valuesPresent(std::span<const TripRef> trips, Field fie
     std::vector<std::pair<std::string, std::string>> values;  // folded, as first typed
     std::unordered_set<std::string> seen;
     const auto add = [&](std::string_view text) {
-        const std::string_view typed = stats::trim(text);
+        const std::string_view typed = trim(text);
         if (typed.empty()) return;
-        std::string folded = stats::foldName(typed);
+        std::string folded = foldName(typed);
         if (seen.insert(folded).second) values.emplace_back(std::move(folded), typed);
     };
     for (const TripRef& trip : trips) {
@@ -179,7 +179,7 @@ std::string describe(const TripFilter& filter) {
     std::vector<std::string> parts;
     if (!filter.word.empty()) parts.push_back("containing \"" + filter.word + "\"");
     const auto name = [&](const char* words, const std::string& value) {
-        if (isSet(value)) parts.push_back(words + std::string(stats::trim(value)));
+        if (isSet(value)) parts.push_back(words + std::string(trim(value)));
     };
     name("at ", filter.venue);
     name("for ", filter.species);
@@ -191,12 +191,11 @@ std::string describe(const TripFilter& filter) {
                         (dates.from || dates.to ? "" : " of every year"));
     }
     if (dates.from && dates.to) {
-        parts.push_back("from " + stats::formatDate(*dates.from) + " to " +
-                        stats::formatDate(*dates.to));
+        parts.push_back("from " + formatDate(*dates.from) + " to " + formatDate(*dates.to));
     } else if (dates.from) {
-        parts.push_back("from " + stats::formatDate(*dates.from));
+        parts.push_back("from " + formatDate(*dates.from));
     } else if (dates.to) {
-        parts.push_back("up to " + stats::formatDate(*dates.to));
+        parts.push_back("up to " + formatDate(*dates.to));
     }
     if (filter.catches == CatchChoice::WithCatch) parts.push_back("with a catch");
     if (filter.catches == CatchChoice::Blank) parts.push_back("without a catch");
@@ -215,4 +214,4 @@ std::string showingText(int shown, int total, int undated) {
     return text;
 }
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

@@ -5,8 +5,10 @@
 #include <array>
 #include <cctype>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 
-namespace rodwick::stats {
+namespace rodwick {
 namespace {
 
 bool isBlank(char c) {
@@ -280,4 +282,32 @@ std::optional<long long> readPrice(std::string_view text) {
     return static_cast<long long>(*value * 100 + 0.5);
 }
 
-}  // namespace rodwick::stats
+int minutesFished(int start, int finish) {
+    return finish >= start ? finish - start : finish + 1440 - start;
+}
+
+std::string formatWeight(double minorUnits, const UnitNames& units) {
+    const long long perMajor = minorPerMajor(units);
+    const long long whole = std::llround(minorUnits);
+    return std::to_string(whole / perMajor) + " " + units.weightMajorUnit + " " +
+           std::to_string(whole % perMajor) + " " + units.weightMinorUnit;
+}
+
+std::string formatMoney(double cents) {
+    const long long whole = std::llround(cents);
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%02lld", whole / 100, whole % 100);
+    return text;
+}
+
+std::string formatDuration(int minutes) {
+    return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min";
+}
+
+std::string formatDate(const Date& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.month, date.day, date.year);
+    return text;
+}
+
+}  // namespace rodwick

@@ -7,7 +7,7 @@
 
 #include "database_file.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 namespace {
 
 namespace fs = std::filesystem;
@@ -89,4 +89,4 @@ LogBookFile readLogBook(const std::string& path) {
     return book;
 }
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

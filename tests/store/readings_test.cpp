@@ -6,7 +6,7 @@
 
 #include "readings.h"
 
-namespace rodwick::stats {
+namespace rodwick {
 
 void PrintTo(const Date& d, std::ostream* out) {
     *out << d.year << '-' << d.month << '-' << d.day;
@@ -102,5 +102,16 @@ TEST(Readings, NamesFoldedForGrouping) {
     for (const auto& [text, folded] : cases) EXPECT_EQ(foldName(text), folded) << text;
 }
 
+TEST(Readings, WrittenAsTheProgramWritesThem) {
+    const std::pair<std::string, std::string> cases[] = {
+        {formatWeight(1750, kMetric), "1 Kg 750 g"},
+        {formatWeight(15.5, kImperial), "1 lb 0 oz"},
+        {formatMoney(805), "8.05"},
+        {formatDuration(59), "0 h 59 min"},
+        {formatDate({2001, 4, 5}), "04-05-2001"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
+}
+
 }  // namespace
-}  // namespace rodwick::stats
+}  // namespace rodwick

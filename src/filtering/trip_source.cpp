@@ -8,7 +8,7 @@
 
 #include "text.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 namespace {
 
 std::string nameOf(const std::string& path) {
@@ -145,4 +145,4 @@ void TripSource::rebuild() {
     emit changed();
 }
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

@@ -9,9 +9,10 @@
 namespace rodwick::testing {
 
 // clang-format off
-// The example log book of the statistics tests: 20 trips in lb/oz, typed the way anglers
-// type (mixed case, blanks, currency signs, times with '.', a trip past midnight, words where
-// numbers belong). Every figure the tests expect was worked out by hand from this table.
+// The example log book of the statistics, filter and trip list tests: 20 trips in lb/oz, typed
+// the way anglers type (mixed case, blanks, currency signs, times with '.', a trip past
+// midnight, words where numbers belong). Every figure the tests expect was worked out by hand
+// from this table.
 //
 //  #  venue        water  price  total     cond      weather method bait      best   weight  date            start   finish
 //  1  Mill Pond    Lake   £5     12 8=200  Clear     Sunny   Float  Maggot    Carp   6 4=100 04-14-2001      7:00    12:00  300 min

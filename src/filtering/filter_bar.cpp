@@ -9,10 +9,9 @@
 #include <QLineEdit>
 #include <QLocale>
 
-#include "search_walk.h"
 #include "text.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 namespace {
 
 // The date list's entries after "Any date" and the three quick ranges.
@@ -36,7 +35,7 @@ QLabel* captionFor(QWidget* parent, const QString& caption, QWidget* buddy) {
     return label;
 }
 
-stats::Date dateOf(const QDate& date) {
+Date dateOf(const QDate& date) {
     return {date.year(), date.month(), date.day()};
 }
 
@@ -149,7 +148,7 @@ TripFilter FilterBar::filter() const {
     TripFilter filter;
     filter.word = toFileText(word_->text());
     const int dates = dates_->currentIndex();
-    const stats::Date today = dateOf(platform_.now().date());
+    const Date today = dateOf(platform_.now().date());
     if (dates >= 1 && dates <= 3) {
         const QuickDates quick[] = {QuickDates::ThisYear, QuickDates::LastYear,
                                     QuickDates::Last12Months};
@@ -199,4 +198,4 @@ void FilterBar::setChoicesFrom(std::span<const TripRef> trips) {
     }
 }
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

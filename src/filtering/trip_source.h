@@ -13,7 +13,7 @@
 class QFileSystemWatcher;
 class QTimer;
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 
 // The trips a window lists or counts: the open log book's, as the book holds them now, and,
 // when asked, those of every other log book of its folder, read from their files and read
@@ -67,4 +67,4 @@ class TripSource : public QObject {
     QTimer* reader_ = nullptr;
 };
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

@@ -7,10 +7,11 @@
 
 #include "settings.h"
 
-namespace rodwick::stats {
+namespace rodwick {
 
-// Tolerant readers of the numbers people type into free-text fields. A text that does not
-// read unambiguously gives nothing: a figure leaves that trip out rather than guess.
+// Tolerant readers of the numbers people type into free-text fields, and the texts the program
+// writes them as. A text that does not read unambiguously gives nothing: whatever counts the
+// trips (the statistics, the trip list) leaves that trip out rather than guess.
 
 // A plain non-negative decimal: "12", "2.5", ".5", "1,5". A comma followed by exactly three
 // digits ("1,500") could be a thousands separator or a decimal comma, so it does not read.
@@ -49,4 +50,15 @@ std::optional<long long> readPrice(std::string_view text);
 std::string foldName(std::string_view text);
 std::string_view trim(std::string_view text);
 
-}  // namespace rodwick::stats
+// The minutes of one trip from its start and finish (minutes after midnight): a finish before
+// the start means the trip ran past midnight.
+int minutesFished(int start, int finish);
+
+// The values read, written in the units in force: "12 lb 8 oz", "1 Kg 250 g" (rounded to whole
+// minor units), "5.50", "12 h 30 min", "04-14-2001".
+std::string formatWeight(double minorUnits, const UnitNames& units);
+std::string formatMoney(double cents);
+std::string formatDuration(int minutes);
+std::string formatDate(const Date& date);
+
+}  // namespace rodwick

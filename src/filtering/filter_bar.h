@@ -15,7 +15,7 @@ namespace rodwick {
 class WordMatcher;
 }
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 
 // The filter of the trip list and the statistics window: a word, a range of dates, a venue,
 // a species, a method, a bait, catches or blanks, and whether the open log book's trips are
@@ -57,4 +57,4 @@ class FilterBar : public QWidget {
     QComboBox* scope_ = nullptr;
 };
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering

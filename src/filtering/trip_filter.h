@@ -12,7 +12,7 @@
 #include "record_table.h"
 #include "settings.h"
 
-namespace rodwick::trips {
+namespace rodwick::filtering {
 
 // One trip as the list shows it: its record and the log book it belongs to. The record is
 // owned by the book's table or by a log book read from the folder and outlives the list.
@@ -33,15 +33,15 @@ enum class CatchChoice { Any, WithCatch, Blank };
 // Trips dated from `from` to `to` (both included, either open), and only in `month` (1..12)
 // when it is set: "every June" is month 6 with no bounds.
 struct DateRange {
-    std::optional<stats::Date> from = {};
-    std::optional<stats::Date> to = {};
+    std::optional<Date> from = {};
+    std::optional<Date> to = {};
     int month = 0;
     bool isSet() const { return from || to || month != 0; }
     bool operator==(const DateRange&) const = default;
 };
 enum class QuickDates { ThisYear, LastYear, Last12Months };
 // The range a quick choice stands for on `today`.
-DateRange quickDates(QuickDates choice, const stats::Date& today);
+DateRange quickDates(QuickDates choice, const Date& today);
 
 // Tests one field's file text for the filter's word with Find's rules (the window supplies
 // Find's own matcher, which upper-cases through the locale).
@@ -51,7 +51,7 @@ using WordTest = std::function<bool(std::string_view fieldBytes)>;
 struct TripFilter {
     std::string word = {};  // file text; found in any field
     DateRange dates = {};
-    // Compared as stats::foldName compares (case and outer blanks ignored); a trip's species
+    // Compared as foldName compares (case and outer blanks ignored); a trip's species
     // field holds a list separated by commas, and matches when any of them is the one chosen.
     std::string venue = {};
     std::string species = {};
@@ -84,4 +84,4 @@ std::string describe(const TripFilter& filter);
 // "Showing 37 of 212 trips", and "; 3 left out because their date did not read" when some were.
 std::string showingText(int shown, int total, int undated);
 
-}  // namespace rodwick::trips
+}  // namespace rodwick::filtering
