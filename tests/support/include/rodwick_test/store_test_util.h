@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <thread>
@@ -21,6 +22,16 @@
 #include "file_io.h"
 #include "record_book.h"
 #include "record_table.h"
+
+namespace rodwick {
+
+// A merge's summary in failure messages.
+inline void PrintTo(const MergeSummary& summary, std::ostream* out) {
+    *out << "{added " << summary.added << ", removed " << summary.removed << ", kept both "
+         << summary.keptBoth << ", total " << summary.total << "}";
+}
+
+}  // namespace rodwick
 
 namespace rodwick::testing {
 
