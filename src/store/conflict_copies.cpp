@@ -55,11 +55,11 @@ bool isTimeText(std::string_view text) {
     return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
 }
 
-// Syncthing's short device id: seven capitals and digits.
+// Syncthing's short device id (seven characters, where the name places it): capitals and
+// digits.
 bool isDeviceId(std::string_view text) {
-    return text.size() == 7 && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= 'A' && c <= 'Z') || isDigit(c);
-           });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || isDigit(c); });
 }
 
 // The log book's name without its extension, from a copy's name without its extension; empty

@@ -218,13 +218,9 @@ void RecordBook::adopt(RecordTable table, std::string fileName) {
     table_ = std::move(table);
     fileName_ = titleName_ = std::move(fileName);
     // The table stands for its file as if loaded from it; the file itself is first read by the
-    // next disk check, which finds it changed only where its trips are others.
-    if (isUntitled()) {
-        file_.reset();
-        ++fileGeneration_;
-    } else {
-        knowFile(fileName_, records(), std::nullopt, std::nullopt, 0);
-    }
+    // next disk check, which finds it changed only where its trips are others. An untitled
+    // table has no file: fileName() is no file's that the book knows.
+    if (!isUntitled()) knowFile(fileName_, records(), std::nullopt, std::nullopt, 0);
     detached_ = false;
     clearHistory();
     notify({.records = true, .currentRecord = true, .fileName = true});

@@ -120,7 +120,8 @@ class RecordBook {
     // file leaves the table and the title, and the file name goes back to the one the title
     // shows; a file that cannot be read leaves table, title and file name as they were.
     [[nodiscard]] Status load(const std::string& path);
-    // Writes the table to fileName(); the message on failure is the system's reason.
+    // Writes the table to fileName(); the message on failure is the system's reason. A load and
+    // a save make the file the book's own (hasFile(), savedTrips()).
     [[nodiscard]] Status save();
     // Saves to path, which then takes later saves; a failed save keeps the old file name.
     [[nodiscard]] Status saveAs(const std::string& path);
@@ -153,7 +154,7 @@ class RecordBook {
 
     enum class FileState {
         Same,        // the file holds what the book last loaded, saved or took in
-        Changed,     // another program wrote other trips: change() has them
+        Changed,     // another program wrote other trips: the check's change has them
         Missing,     // no file at fileName() (removed, renamed, or a sync still under way)
         Unreadable,  // the file is there but could not be read or parsed: reason says why
         NoFile,      // the book has no file to check

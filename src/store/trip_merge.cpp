@@ -95,7 +95,8 @@ struct Alignment {
 
 // With movedToo, a base trip the sequence left unmatched is then matched with a copy of it the
 // side holds elsewhere, so that a trip the side moved (a file sorted another way) is found
-// where it stands; stretchOf and replacementOf keep to the sequence.
+// where it stands. Stretches run between the trips the sequence matched; a moved trip is
+// neither one of them nor an added trip.
 Alignment alignToBase(const Ids& base, const Ids& side, bool movedToo) {
     Alignment al;
     al.sideOfBase = align(base, side);
@@ -104,24 +105,12 @@ Alignment alignToBase(const Ids& base, const Ids& side, bool movedToo) {
         if (al.sideOfBase[j] >= 0)
             al.baseOfSide[static_cast<std::size_t>(al.sideOfBase[j])] = static_cast<int>(j);
     }
-    // nextKept[j]: the first base index at or after j that the side kept.
-    std::vector<std::size_t> nextKept(base.size() + 1, base.size());
+    // nextInSequence[j]: the first base index at or after j that the sequence matched.
+    std::vector<std::size_t> nextInSequence(base.size() + 1, base.size());
     for (std::size_t j = base.size(); j-- > 0;)
-        nextKept[j] = al.sideOfBase[j] >= 0 ? j : nextKept[j + 1];
-    al.stretchOf.assign(side.size(), -1);
-    al.replacementOf.assign(base.size(), -1);
-    std::size_t stretch = 0;   // first base index after the last kept one
-    std::size_t nthAdded = 0;  // trips added since it
-    for (std::size_t q = 0; q < side.size(); ++q) {
-        if (al.baseOfSide[q] >= 0) {
-            stretch = static_cast<std::size_t>(al.baseOfSide[q]) + 1;
-            nthAdded = 0;
-            continue;
-        }
-        al.stretchOf[q] = static_cast<int>(stretch);
-        const std::size_t replaced = stretch + nthAdded++;
-        if (replaced < nextKept[stretch]) al.replacementOf[replaced] = side[q];
-    }
+        nextInSequence[j] = al.sideOfBase[j] >= 0 ? j : nextInSequence[j + 1];
+    const std::vector<int> inSequence = al.baseOfSide;
+
     if (movedToo) {
         std::unordered_map<int, std::vector<std::size_t>> unmatched;  // id -> side indexes
         for (std::size_t q = side.size(); q-- > 0;) {
@@ -136,6 +125,21 @@ Alignment alignToBase(const Ids& base, const Ids& side, bool movedToo) {
             al.sideOfBase[j] = static_cast<int>(q);
             al.baseOfSide[q] = static_cast<int>(j);
         }
+    }
+
+    al.stretchOf.assign(side.size(), -1);
+    al.replacementOf.assign(base.size(), -1);
+    std::size_t stretch = 0;  // first base index after the last one the sequence matched
+    std::size_t removed = 0;  // the next base trip of the stretch the side removed
+    for (std::size_t q = 0; q < side.size(); ++q) {
+        if (inSequence[q] >= 0) {
+            stretch = removed = static_cast<std::size_t>(inSequence[q]) + 1;
+            continue;
+        }
+        if (al.baseOfSide[q] >= 0) continue;  // moved
+        al.stretchOf[q] = static_cast<int>(stretch);
+        while (removed < nextInSequence[stretch] && al.sideOfBase[removed] >= 0) ++removed;
+        if (removed < nextInSequence[stretch]) al.replacementOf[removed++] = side[q];
     }
     return al;
 }

@@ -36,6 +36,7 @@ TEST(ConflictCopies, NamesOfTheSyncPrograms) {
         {"Sea (2026) (conflicted copy 2026-02-28 000000).rwk", "Sea (2026).rwk"},
         {"Trips (conflicted copy 2026-12-32 101530).RWK", nullptr},  // day 32
         {"Trips (conflicted copy 2026-12-07 1015).RWK", nullptr},
+        {"Trips (conflicted copy 2026-12-07 106030).RWK", nullptr},        // minute 60
         {"Trips (conflicted copy 2026-12-07 101530) notes.RWK", nullptr},  // a log book's own name
         {"Trips(conflicted copy 2026-12-07 101530).RWK", nullptr},
         {"(conflicted copy 2026-12-07 101530).RWK", nullptr},

@@ -86,6 +86,14 @@ TEST(RecordBookDisk, CheckFindsWhatAnotherProgramDid) {
              setModified(l.path, was);
          },
          State::Changed, sameSize},
+        {"checked, then other bytes of the same size and time, within the tick", false,
+         [&](Loaded& l) {
+             const struct timespec was = modifiedAt(l.path);
+             EXPECT_EQ(l.book.checkDisk().state, State::Same);
+             l.written(sameSize);
+             setModified(l.path, was);
+         },
+         State::Changed, sameSize},
         // The cheap check a window runs every few seconds: an old file whose size and time
         // stayed is not read.
         {"other bytes of the same size and time, long after the file's", true,
@@ -313,6 +321,15 @@ TEST(RecordBookDisk, TheTripAnEditorWasChangingIsFoundAgain) {
     EXPECT_EQ(book.undoName(), "Merge from Disk");
     EXPECT_EQ(book.current(), editing);
     EXPECT_EQ(book.findTrip(editing, book.currentRecord()), book.currentRecord());
+
+    // Of two copies, the one nearest the place the editor was opened at.
+    ASSERT_TRUE(book.appendRecords({editing}).ok());
+    const int first = book.currentRecord(), second = book.recordCount();
+    ASSERT_EQ(second - first, 2);
+    EXPECT_EQ(book.findTrip(editing, second), second);
+    EXPECT_EQ(book.findTrip(editing, first + 1), first) << "the earlier of two as near";
+    EXPECT_EQ(book.findTrip(editing, 1), first);
+    ASSERT_TRUE(book.undo().ok());
 
     std::vector<TripRecord> theirs = held(book);
     theirs[book.currentRecord() - 1][Field::Remarks] = "changed there";

@@ -3,7 +3,9 @@
 // model: the records, the current record, the names, the settings, the files on disk, the
 // notifications a window redraws from, and undo and redo against the model's own history. Seeded
 // and reproducible; a failure names its seed and step. The ways a write fails are the writer
-// failure tests' own.
+// failure tests' own. Another machine writes the folder's files now and then: the model knows
+// which file the book belongs to, what it last loaded or saved there (the base of a merge) and
+// so what a disk check finds and what is unsaved; the merges themselves are the merge tests'.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +16,7 @@
 
 #include "database_file.h"
 #include "rodwick_test/store_test_util.h"
+#include "trip_merge.h"
 
 namespace rodwick::testing {
 namespace {
@@ -59,6 +62,15 @@ struct ModelStep {
     std::string name;
     Snapshot before;
     Snapshot after;
+    bool detachedBefore = false;  // New leaves the table without a file
+    bool detachedAfter = false;
+};
+
+// The book's file as it last loaded, saved or took it in.
+struct ModelFile {
+    std::string path;
+    std::vector<TripRecord> trips;
+    std::optional<std::string> bytes;  // nothing for an adopted table
 };
 
 // The reference model: plain values, changed by the rules the book promises.
@@ -71,6 +83,16 @@ struct Model {
     std::map<std::string, OnDisk> files;  // regular files only, beside the one folder
     std::vector<ModelStep> history;
     std::size_t done = 0;
+    std::optional<ModelFile> disk;
+    bool detached = false;
+    int generation = 0;  // how often the book came to know its file anew
+};
+
+// A change a disk check found, kept to be taken in later (by then perhaps stale).
+struct FoundChange {
+    RecordBook::DiskChange change;
+    std::string bytes;
+    int generation = 0;
 };
 
 class Stress {
@@ -100,16 +122,16 @@ class Stress {
         const bool emptyBefore = model_.records.empty();
         // Each operation with the share of steps it takes, in percent.
         static constexpr std::pair<int, void (Stress::*)()> kOperations[] = {
-            {10, &Stress::navigate},      {10, &Stress::add},
-            {6, &Stress::replaceAll},     {8, &Stress::edit},
-            {8, &Stress::quickEdit},      {8, &Stress::deleteRecord},
-            {6, &Stress::duplicate},      {3, &Stress::newDatabase},
-            {6, &Stress::load},           {6, &Stress::merge},
-            {5, &Stress::save},           {4, &Stress::saveAs},
-            {4, &Stress::changeSettings}, {2, &Stress::adopt},
-            {9, &Stress::undo},           {5, &Stress::redo}};
+            {8, &Stress::navigate},       {8, &Stress::add},          {5, &Stress::replaceAll},
+            {8, &Stress::edit},           {7, &Stress::quickEdit},    {8, &Stress::deleteRecord},
+            {5, &Stress::duplicate},      {3, &Stress::newDatabase},  {6, &Stress::load},
+            {5, &Stress::merge},          {5, &Stress::save},         {4, &Stress::saveAs},
+            {3, &Stress::changeSettings}, {2, &Stress::adopt},        {8, &Stress::undo},
+            {4, &Stress::redo},           {4, &Stress::otherMachine}, {5, &Stress::takeIn},
+            {2, &Stress::conflictCopy}};
         int pick = uniform(0, 99);
         before_ = snapshot();
+        detachedBefore_ = model_.detached;
         for (const auto& [share, operation] : kOperations) {
             if ((pick -= share) < 0) {
                 (this->*operation)();
@@ -186,7 +208,7 @@ class Stress {
     void stepped(const std::string& name) {
         if (snapshot() == before_) return;
         model_.history.resize(model_.done);
-        model_.history.push_back({name, before_, snapshot()});
+        model_.history.push_back({name, before_, snapshot(), detachedBefore_, model_.detached});
         if (model_.history.size() > static_cast<std::size_t>(RecordBook::kHistorySteps))
             model_.history.erase(model_.history.begin());
         model_.done = model_.history.size();
@@ -197,7 +219,10 @@ class Stress {
     }
     void undo() {
         expect(book_.undo(), model_.done > 0);
-        if (model_.done > 0) restore(model_.history[--model_.done].before);
+        if (model_.done == 0) return;
+        const ModelStep& step = model_.history[--model_.done];
+        restore(step.before);
+        if (step.detachedBefore != step.detachedAfter) model_.detached = step.detachedBefore;
     }
     void redo() {
         const bool ok = model_.done < model_.history.size();
@@ -205,6 +230,21 @@ class Stress {
         if (!ok) return;
         const ModelStep& step = model_.history[model_.done++];
         restore(step.after, step.name == "New");
+        if (step.detachedBefore != step.detachedAfter) model_.detached = step.detachedAfter;
+    }
+
+    // The book's file: loaded or saved, and still the one a Save writes.
+    bool hasFile() const {
+        return !model_.detached && model_.disk && model_.disk->path == model_.fileName;
+    }
+    bool unsaved() const {
+        return hasFile() ? model_.records != model_.disk->trips : !model_.records.empty();
+    }
+    void knowFile(const std::string& path, std::vector<TripRecord> trips,
+                  std::optional<std::string> bytes) {
+        model_.disk = ModelFile{path, std::move(trips), std::move(bytes)};
+        model_.detached = false;
+        ++model_.generation;
     }
     void expect(const Status& status, bool ok, const std::string& message = "") {
         EXPECT_EQ(status.ok(), ok) << status.message();
@@ -302,6 +342,7 @@ class Stress {
         model_.records.clear();
         model_.current = 0;
         model_.titleName = RecordTable::kUntitled;
+        model_.detached = true;
         tell({.records = true, .currentRecord = true, .fileName = true});
         stepped("New");
     }
@@ -323,6 +364,7 @@ class Stress {
         model_.fileName = model_.titleName = path;
         tell({.records = true, .currentRecord = true, .fileName = true});
         newHistory();
+        knowFile(path, model_.records, file->second.bytes);
     }
     void merge() {
         const std::string path = anyPath();
@@ -358,6 +400,7 @@ class Stress {
             EXPECT_EQ(saved.message(), std::strerror(*error)) << path;
         } else {
             model_.files[path] = {image(model_.records), storedRecords(model_.records)};
+            knowFile(path, model_.records, image(model_.records));
             if (as) {
                 model_.fileName = path;
                 tell({.fileName = true});
@@ -389,6 +432,143 @@ class Stress {
         model_.fileName = model_.titleName = path;
         tell({.records = true, .currentRecord = true, .fileName = true});
         newHistory();
+        knowFile(path, model_.records, std::nullopt);
+    }
+
+    // Another machine's save of a file of the folder, mostly of the book's own: its trips
+    // changed, a touch that keeps the bytes, a damaged file, or the file removed.
+    void otherMachine() {
+        const std::string path = hasFile() && chance(70) ? model_.disk->path : anyPath();
+        if (path == dir_.file("folder.rwk") || path.find("/no folder/") != std::string::npos)
+            return;
+        const auto file = model_.files.find(path);
+        const int what = uniform(0, 9);
+        if (what == 0) {
+            std::filesystem::remove(path);
+            model_.files.erase(path);
+        } else if (what == 1) {
+            writeFile(path, fileImage(" 3 ", randomRecords(2)));
+        } else if (what == 2 && file != model_.files.end()) {
+            writeBytes(path, file->second.bytes);
+        } else {
+            const std::vector<TripRecord> from = file != model_.files.end() && file->second.records
+                                                     ? *file->second.records
+                                                 : hasFile() ? model_.disk->trips
+                                                             : model_.records;
+            const std::vector<TripRecord> trips = variant(from);
+            writeFile(path, image(trips));
+            model_.files[path].records = storedRecords(trips);
+        }
+        checkDisk(path);
+    }
+    void writeFile(const std::string& path, const std::string& bytes) {
+        writeBytes(path, bytes);
+        model_.files[path] = {bytes, std::nullopt};
+    }
+    // Trips as another machine changed them: some removed, changed or copied, some added, now
+    // and then enough to pass 250 with the book's.
+    std::vector<TripRecord> variant(std::vector<TripRecord> trips) {
+        for (int n = uniform(0, 3); n > 0 && !trips.empty(); --n) {
+            const auto at = trips.begin() + uniform(0, static_cast<int>(trips.size()) - 1);
+            const int change = uniform(0, 2);
+            if (change == 0) {
+                trips.erase(at);
+            } else if (change == 1) {
+                at->fields[uniform(0, kFieldCount - 1)] = randomText();
+            } else {
+                trips.insert(trips.begin() + uniform(0, static_cast<int>(trips.size())), *at);
+            }
+        }
+        for (const TripRecord& trip : randomRecords(chance(10) ? uniform(0, kMax) : uniform(0, 2)))
+            trips.push_back(trip);
+        if (trips.size() > static_cast<std::size_t>(kMax)) trips.resize(kMax);
+        return trips;
+    }
+
+    // A disk check, against what the model knows of the book's file; the change it finds is
+    // taken in, or one found before (by then perhaps stale), the current record kept on a trip
+    // an editor might be open on.
+    void takeIn() {
+        RecordBook::DiskCheck check = book_.checkDisk();
+        const RecordBook::FileState expected = expectedCheck();
+        EXPECT_EQ(check.state, expected) << check.reason;
+        if (check.state != expected) return;
+        if (expected == RecordBook::FileState::Changed) {
+            const OnDisk& file = model_.files.at(model_.disk->path);
+            EXPECT_EQ(check.change.trips(), *file.records);
+            found_ = FoundChange{std::move(check.change), file.bytes, model_.generation};
+        } else if (!found_ || chance(70)) {
+            return;
+        }
+        const FoundChange& change = *found_;
+        std::optional<TripRecord> stayOn;
+        if (!model_.records.empty() && chance(20))
+            stayOn = model_.records[uniform(0, modelCount() - 1)];
+        const Result<MergeSummary> taken = book_.takeInDiskChange(change.change, stayOn);
+        const bool fresh = hasFile() && change.change.path() == model_.disk->path &&
+                           change.generation == model_.generation;
+        EXPECT_EQ(taken.ok(), fresh) << taken.error();
+        if (!fresh) return;
+        const std::vector<TripRecord>& theirs = change.change.trips();
+        const std::vector<TripRecord> merged =
+            unsaved() ? mergeTrips(model_.disk->trips, model_.records, theirs).trips : theirs;
+        EXPECT_EQ(taken.value().total, static_cast<int>(merged.size()));
+        if (merged.size() > static_cast<std::size_t>(kMax)) return;
+        takeTrips(merged, unsaved() ? "Merge from Disk" : "Reload", stayOn);
+        knowFile(model_.disk->path, theirs, change.bytes);
+    }
+    RecordBook::FileState expectedCheck() {
+        using enum RecordBook::FileState;
+        if (!hasFile()) return NoFile;
+        const auto file = model_.files.find(model_.disk->path);
+        if (file == model_.files.end()) return Missing;
+        if (model_.disk->bytes == file->second.bytes) return Same;
+        if (!file->second.records) return Unreadable;
+        if (*file->second.records != model_.disk->trips) return Changed;
+        model_.disk->bytes = file->second.bytes;
+        return Same;
+    }
+    // A sync program's conflict copy of the book's file merged in, with a few earlier versions.
+    void conflictCopy() {
+        const std::vector<TripRecord> copy =
+            variant(hasFile() ? model_.disk->trips : model_.records);
+        std::vector<std::vector<TripRecord>> older;
+        for (int n = uniform(0, 2); n > 0; --n) older.push_back(variant(copy));
+        const MergeSummary summary = book_.mergeConflictCopy(copy, older);
+        std::vector<std::vector<TripRecord>> candidates = older;
+        if (hasFile()) candidates.push_back(model_.disk->trips);
+        const auto base = chooseCommonBase(candidates, copy, model_.records);
+        const std::vector<TripRecord> merged =
+            base ? mergeTrips(candidates[*base], copy, model_.records).trips
+                 : unionTrips(model_.records, copy).trips;
+        EXPECT_EQ(summary.total, static_cast<int>(merged.size()));
+        if (merged.size() <= static_cast<std::size_t>(kMax))
+            takeTrips(merged, "Merge of Conflicted Copy", std::nullopt);
+    }
+    // The records become trips as one step; the current record stays on its trip (the copy
+    // nearest its place, the earlier of two as near), else at its place.
+    void takeTrips(const std::vector<TripRecord>& trips, const std::string& name,
+                   std::optional<TripRecord> stayOn) {
+        const int was = model_.current, count = static_cast<int>(trips.size());
+        if (!stayOn && was > 0) stayOn = model_.records[was - 1];
+        int now = count == 0 ? 0 : std::clamp(was, 1, count);
+        for (int d = 0; stayOn && count > 0 && d <= kMax; ++d) {
+            const int place = std::max(was, 1);
+            if (place - d >= 1 && place - d <= count && trips[place - d - 1] == *stayOn) {
+                now = place - d;
+                break;
+            }
+            if (place + d <= count && trips[place + d - 1] == *stayOn) {
+                now = place + d;
+                break;
+            }
+        }
+        const bool same = trips == model_.records;
+        if (same && now == was) return;
+        model_.records = trips;
+        model_.current = now;
+        tell({.records = !same, .currentRecord = true});
+        stepped(name);
     }
 
     // What is on disk is what the model believes.
@@ -410,6 +590,8 @@ class Stress {
             << "the records differ from the model";
         EXPECT_EQ(book_.fileName(), model_.fileName);
         EXPECT_EQ(book_.titleName(), model_.titleName);
+        EXPECT_EQ(book_.hasFile(), hasFile());
+        EXPECT_EQ(book_.unsaved(), unsaved());
         EXPECT_EQ(book_.settings(), model_.settings);
         const auto& history = model_.history;
         EXPECT_EQ(book_.undoName(), model_.done > 0 ? history[model_.done - 1].name : "");
@@ -429,6 +611,8 @@ class Stress {
     std::vector<std::string> paths_;
     int made_ = 0;
     Snapshot before_;  // the table before this step's operation
+    bool detachedBefore_ = false;
+    std::optional<FoundChange> found_;
     std::optional<RecordBook::Changes> expected_;
     std::vector<RecordBook::Changes> told_;
     bool toldConsistent_ = true;

@@ -60,6 +60,8 @@ const MergeCase kMergeCases[] = {
     {"changed here stays in place in theirs' order", "abc", "aBc", "cba", "cBa", 0, 0, 0},
     {"the last trip changed here, one added there", "abc", "abC", "abcy", "abCy", 1, 0, 0},
     {"theirs' order, our additions after", "abc", "abcx", "cab", "cabx", 0, 0, 0},
+    {"moved there beside one added there: ours stands where theirs moved it", "abcd", "aBcd",
+     "aDcbd", "aDcBd", 1, 0, 0},
     {"our change lands beside theirs where theirs removed that trip and more", "abcd", "aBcd", "aD",
      "aDB", 1, 2, 1},
     {"a trip duplicated here", "a", "aa", "a", "aa", 0, 0, 0},

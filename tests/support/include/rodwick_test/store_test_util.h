@@ -28,6 +28,13 @@ namespace rodwick {
 inline void PrintTo(const TripRecord& trip, std::ostream* out) {
     *out << '{' << trip[Field::Venue] << ", " << trip[Field::Date] << '}';
 }
+
+// A merge's summary in failure messages.
+inline void PrintTo(const MergeSummary& summary, std::ostream* out) {
+    *out << "{added " << summary.added << ", removed " << summary.removed << ", kept both "
+         << summary.keptBoth << ", total " << summary.total << "}";
+}
+
 }  // namespace rodwick
 
 namespace rodwick::testing {
