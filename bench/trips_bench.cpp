@@ -105,7 +105,8 @@ void BM_EveryLogBookOfTheFolder(benchmark::State& s) {
     const std::string open = folder + "/BOOK0.RWK";
     for (auto _ : s) {
         std::vector<LogBookFile> books = {readLogBook(open)};
-        for (const std::string& path : otherLogBooks(open)) books.push_back(readLogBook(path));
+        for (const std::string& path : otherLogBooks(open).paths)
+            books.push_back(readLogBook(path));
         std::vector<TripRef> trips;
         std::vector<std::string> names;
         for (std::size_t k = 0; k < books.size(); ++k) {

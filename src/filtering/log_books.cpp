@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "conflict_copies.h"
 #include "database_file.h"
 
 namespace rodwick::filtering {
@@ -46,7 +47,7 @@ bool isOpenFile(const fs::path& entry, const fs::path& open, const fs::path& ope
 
 }  // namespace
 
-std::vector<std::string> otherLogBooks(const std::string& openPath) {
+FolderLogBooks otherLogBooks(const std::string& openPath) {
     if (openPath.empty()) return {};
     const fs::path open(openPath);
     const fs::path folder = open.parent_path();
@@ -55,6 +56,7 @@ std::vector<std::string> otherLogBooks(const std::string& openPath) {
     if (error) openCanonical.clear();
     fs::directory_iterator entries(folder.empty() ? fs::path(".") : folder, error);
     if (error) return {};
+    FolderLogBooks listed;
     std::vector<std::pair<std::string, std::string>> found;  // name, path
     for (const fs::directory_iterator end; entries != end; entries.increment(error)) {
         if (error) return {};
@@ -63,15 +65,18 @@ std::vector<std::string> otherLogBooks(const std::string& openPath) {
         std::error_code typeError;
         if (!hasLogBookSuffix(name) || !entry.is_regular_file(typeError) || typeError) continue;
         if (isOpenFile(entry.path(), open, openCanonical)) continue;
+        if (conflictCopyOf(name)) {
+            ++listed.conflictCopies;
+            continue;
+        }
         found.emplace_back(std::move(name), (folder / entry.path().filename()).string());
     }
     if (error) return {};
     std::ranges::sort(found,
                       [](const auto& a, const auto& b) { return nameBefore(a.first, b.first); });
-    std::vector<std::string> paths;
-    paths.reserve(found.size());
-    for (auto& [name, path] : found) paths.push_back(std::move(path));
-    return paths;
+    listed.paths.reserve(found.size());
+    for (auto& [name, path] : found) listed.paths.push_back(std::move(path));
+    return listed;
 }
 
 LogBookFile readLogBook(const std::string& path) {

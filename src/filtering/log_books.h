@@ -17,9 +17,15 @@ struct LogBookFile {
     std::string error;
 };
 
-// Every file of the folder whose name ends in ".RWK" in any case, but `openPath` itself,
-// sorted by name; nothing when the folder cannot be listed.
-std::vector<std::string> otherLogBooks(const std::string& openPath);
+// The open log book's folder as the list counts it.
+struct FolderLogBooks {
+    // Every file whose name ends in ".RWK" in any case, but the open file itself and the
+    // conflict copies, sorted by name; nothing when the folder cannot be listed.
+    std::vector<std::string> paths;
+    // A sync program's second versions of a log book: never a log book of their own.
+    int conflictCopies = 0;
+};
+FolderLogBooks otherLogBooks(const std::string& openPath);
 LogBookFile readLogBook(const std::string& path);
 
 }  // namespace rodwick::filtering

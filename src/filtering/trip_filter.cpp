@@ -204,9 +204,13 @@ std::string describe(const TripFilter& filter) {
     return text;
 }
 
-std::string showingText(int shown, int total, int undated) {
+std::string showingText(int shown, int total, int undated, int conflictCopies) {
     std::string text = "Showing " + std::to_string(shown) + " of " + std::to_string(total) +
                        (total == 1 ? " trip" : " trips");
+    if (conflictCopies > 0) {
+        text += "; " + std::to_string(conflictCopies) +
+                (conflictCopies == 1 ? " conflict copy" : " conflict copies") + " not counted";
+    }
     if (undated > 0) {
         text += "; " + std::to_string(undated) + " left out because " +
                 (undated == 1 ? "its" : "their") + " date did not read";

@@ -81,7 +81,9 @@ std::vector<std::string> valuesPresent(std::span<const TripRef> trips, Field fie
 // a catch"; "All trips" when it is empty. Dates as the program writes them (MM-DD-YYYY).
 std::string describe(const TripFilter& filter);
 
-// "Showing 37 of 212 trips", and "; 3 left out because their date did not read" when some were.
-std::string showingText(int shown, int total, int undated);
+// "Showing 37 of 212 trips", "; 1 conflict copy not counted" when the folder's log books are
+// counted beside a sync program's conflict copies, and "; 3 left out because their date did not
+// read" when some were.
+std::string showingText(int shown, int total, int undated, int conflictCopies);
 
 }  // namespace rodwick::filtering

@@ -80,8 +80,9 @@ void TripSource::listFolder() {
 
 // A log book added to or taken from the folder: the new ones are read, the others kept.
 void TripSource::folderChanged() {
-    const std::vector<std::string> paths =
-        folderOf_.empty() ? std::vector<std::string>() : otherLogBooks(folderOf_);
+    FolderLogBooks folder = folderOf_.empty() ? FolderLogBooks{} : otherLogBooks(folderOf_);
+    conflictCopies_ = folder.conflictCopies;
+    const std::vector<std::string>& paths = folder.paths;
     std::erase_if(others_, [&](const std::unique_ptr<LogBookFile>& other) {
         return std::find(paths.begin(), paths.end(), other->path) == paths.end();
     });

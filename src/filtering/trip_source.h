@@ -42,6 +42,9 @@ class TripSource : public QObject {
     // millisecond.
     static constexpr int kFilesPerTurn = 8;
     int filesInFolder() const { return static_cast<int>(others_.size() + toRead_.size()); }
+    // The sync program's conflict copies in the folder, not counted as log books; 0 while only
+    // the open log book is shown.
+    int conflictCopies() const { return all_ ? conflictCopies_ : 0; }
 
   signals:
     // The trips, the names, the files left out or the settings changed; also after each file
@@ -59,6 +62,7 @@ class TripSource : public QObject {
     RecordBook::Subscription subscription_;
     bool all_ = false;
     std::string folderOf_;  // the open file the folder was listed for
+    int conflictCopies_ = 0;
     std::vector<std::unique_ptr<LogBookFile>> others_;
     std::vector<std::string> toRead_;
     std::vector<TripRef> trips_;

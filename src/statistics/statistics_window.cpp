@@ -270,7 +270,8 @@ void StatisticsWindow::refresh() {
     shownTrips_.clear();
     for (int index : filtered.shown) shownTrips_.push_back(all[static_cast<std::size_t>(index)]);
     showing_->setText(text(filtering::showingText(static_cast<int>(shownTrips_.size()),
-                                                  static_cast<int>(all.size()), filtered.undated)));
+                                                  static_cast<int>(all.size()), filtered.undated,
+                                                  source_->conflictCopies())));
     figures_ = figuresOf(filtering::recordsOf(shownTrips_), units_);
     for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
         page->stale = true;

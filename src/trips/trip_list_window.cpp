@@ -203,7 +203,8 @@ QString TripListWindow::totalsText() const {
     const UnitNames& units = model_->units();
     QStringList parts;
     parts << fromUtf8(filtering::showingText(static_cast<int>(shown.size()), model_->tripCount(),
-                                             model_->filtered().undated));
+                                             model_->filtered().undated,
+                                             source_->conflictCopies()));
     parts << fromFileText(formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
                  without(totals.untimed, "times");
     parts << fromFileText(formatWeight(totals.totalCatch, units)) + QStringLiteral(" caught") +

@@ -122,11 +122,13 @@ TEST(TripFilterTest, ValuesPresentAndTexts) {
     EXPECT_EQ(valuesPresent(trips, F::Venue), (Names{"abbey lake", "mill pond", "Zed"}));
     EXPECT_EQ(valuesPresent(trips, F::Species), (Names{"carp", "Roach", "Tench"}));
 
-    EXPECT_EQ(showingText(37, 212, 0), "Showing 37 of 212 trips");
-    EXPECT_EQ(showingText(1, 1, 0), "Showing 1 of 1 trip");
-    EXPECT_EQ(showingText(0, 5, 1),
+    EXPECT_EQ(showingText(37, 212, 0, 0), "Showing 37 of 212 trips");
+    EXPECT_EQ(showingText(1, 1, 0, 0), "Showing 1 of 1 trip");
+    EXPECT_EQ(showingText(4, 5, 0, 1), "Showing 4 of 5 trips; 1 conflict copy not counted");
+    EXPECT_EQ(showingText(4, 5, 0, 3), "Showing 4 of 5 trips; 3 conflict copies not counted");
+    EXPECT_EQ(showingText(0, 5, 1, 0),
               "Showing 0 of 5 trips; 1 left out because its date did not read");
-    EXPECT_EQ(showingText(2, 9, 3),
+    EXPECT_EQ(showingText(2, 9, 3, 0),
               "Showing 2 of 9 trips; 3 left out because their date did not read");
     EXPECT_EQ(describe(TripFilter{}), "All trips");
     EXPECT_EQ(
@@ -234,10 +236,16 @@ TEST(LogBooksTest, TheFoldersOtherLogBooksAndWhatTheyHold) {
     std::filesystem::create_directory(dir.file("Sub.RWK"));
     // The open file under another name is still the open file.
     std::filesystem::create_hard_link(dir.file("Open.RWK"), dir.file("Same.rwk"));
+    // A sync program's second versions are no log books of their own, the open one's or not.
+    for (const char* copy : {"A.sync-conflict-20261207-101530-ABCDEF1.RWK",
+                             "Open (conflicted copy 2026-12-07 101530).RWK",
+                             "b (Jo's conflicted copy 2026-12-07).rwk"})
+        testing::writeBytes(dir.file(copy), testing::databaseBytes(testing::trips(1, 1)));
     const std::vector<std::string> others = {dir.file("A.RWK"), dir.file("b.rwk"),
                                              dir.file("Bad.Rwk")};
-    EXPECT_EQ(otherLogBooks(dir.file("Open.RWK")), others);
-    EXPECT_TRUE(otherLogBooks(dir.file("gone/Open.RWK")).empty());
+    EXPECT_EQ(otherLogBooks(dir.file("Open.RWK")).paths, others);
+    EXPECT_EQ(otherLogBooks(dir.file("Open.RWK")).conflictCopies, 3);
+    EXPECT_TRUE(otherLogBooks(dir.file("gone/Open.RWK")).paths.empty());
 
     const LogBookFile good = readLogBook(others[0]);
     EXPECT_EQ(good.name, "A.RWK");

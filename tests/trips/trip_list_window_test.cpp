@@ -202,11 +202,20 @@ TEST_F(TripListWindowTest, AllLogBooksOfTheFolderReadWithoutWriting) {
     ASSERT_TRUE(other.replaceAll({exampleTrips()[0], exampleTrips()[1]}));
     ASSERT_TRUE(saveDatabaseFile(dir_.file("2002.rwk"), other).ok());
     writeBytes(dir_.file("Notes.RWK"), "not a log book\r\n");
+    // A sync program's second version of the open log book counts no trip twice.
+    ASSERT_TRUE(
+        saveDatabaseFile(dir_.file("2001.sync-conflict-20261207-101530-ABCDEF1.RWK"), book_.table())
+            .ok());
     const std::string before = readBytes(dir_.file("2002.rwk"));
+    EXPECT_FALSE(window_->totalsText().contains("conflict"))
+        << "only the open log book: nothing to say of the folder";
 
     window_->findChild<QComboBox*>(QStringLiteral("FilterScope"))->setCurrentIndex(1);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
     ASSERT_EQ(model().rowCount(), 22);
+    EXPECT_TRUE(
+        window_->totalsText().startsWith("Showing 22 of 22 trips; 1 conflict copy not counted; "))
+        << window_->totalsText().toStdString();
     EXPECT_FALSE(window_->table().isColumnHidden(static_cast<int>(Column::LogBook)));
     EXPECT_GE(window_->table().columnWidth(static_cast<int>(Column::LogBook)),
               window_->table().horizontalHeader()->fontMetrics().horizontalAdvance("Log Book"))
