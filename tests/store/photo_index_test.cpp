@@ -91,6 +91,7 @@ TEST(PhotoIndex, WrittenAndReadAgainIsTheSame) {
         photo("e.jpg", TripLink{"x: y", "#7", "caf\xC3\xA9", 250})};
     const std::string text = formatPhotoIndex(photos);
     EXPECT_TRUE(text.starts_with(std::string(kPhotoIndexHeader) + "\n"));
+    EXPECT_EQ(text.find_first_of("\t\r"), std::string::npos) << "one line per value, no tab in it";
     EXPECT_EQ(parsePhotoIndex(text), photos);
 }
 

@@ -218,6 +218,7 @@ TEST(TripMerge, FollowTripsThroughAChange) {
         {"two replaced by two", "abcd", "aXYd", "0--3"},
         {"everything replaced", "abc", "xyz", "---"},
         {"the one trip replaced", "a", "x", "0"},
+        {"edited into a copy of the next", "ab", "bb", "01"},
         {"everything deleted", "ab", "", "--"},
         {"none before", "", "ab", ""},
     };
