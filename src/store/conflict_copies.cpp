@@ -11,8 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kExtension = ".rwk";
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -103,14 +101,13 @@ std::string_view originalStem(std::string_view stem) {
 
 }  // namespace
 
-std::optional<std::string> conflictCopyOf(std::string_view fileName) {
-    if (fileName.size() <= kExtension.size()) return std::nullopt;
-    const std::string_view extension = fileName.substr(fileName.size() - kExtension.size());
-    if (!std::equal(extension.begin(), extension.end(), kExtension.begin(),
+std::optional<std::string> conflictCopyOf(std::string_view fileName, std::string_view kind) {
+    if (fileName.size() <= kind.size()) return std::nullopt;
+    const std::string_view extension = fileName.substr(fileName.size() - kind.size());
+    if (!std::equal(extension.begin(), extension.end(), kind.begin(),
                     [](char a, char b) { return lowerAscii(a) == b; }))
         return std::nullopt;
-    const std::string_view name =
-        originalStem(fileName.substr(0, fileName.size() - kExtension.size()));
+    const std::string_view name = originalStem(fileName.substr(0, fileName.size() - kind.size()));
     if (name.empty()) return std::nullopt;
     return std::string(name) + std::string(extension);
 }
@@ -119,6 +116,8 @@ std::vector<std::string> listConflictCopies(const std::string& logBookPath) {
     const fs::path book(logBookPath);
     const std::string bookName = book.filename().string();
     const fs::path folder = book.parent_path();
+    std::string kind = book.extension().string();
+    std::transform(kind.begin(), kind.end(), kind.begin(), lowerAscii);
     std::error_code error;
     fs::directory_iterator entries(folder.empty() ? fs::path(".") : folder, error);
     if (error) return {};
@@ -127,7 +126,8 @@ std::vector<std::string> listConflictCopies(const std::string& logBookPath) {
         if (error) break;
         std::string name = entries->path().filename().string();
         std::error_code typeError;
-        if (conflictCopyOf(name) != bookName || !entries->is_regular_file(typeError)) continue;
+        if (conflictCopyOf(name, kind) != bookName || !entries->is_regular_file(typeError))
+            continue;
         names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());

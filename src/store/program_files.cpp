@@ -97,6 +97,11 @@ std::string backupFolder(const UserFolders& user) {
     return data.empty() ? data : join(join(data, kFolderName), "backups");
 }
 
+std::string untitledPhotoFolder(const UserFolders& user) {
+    const std::string state = recoveryFolder(user);
+    return state.empty() ? state : join(state, "untitled photos");
+}
+
 const FolderProbe& systemFolderProbe() {
     static const FolderProbe kProbe{
         [](const std::string& path) {

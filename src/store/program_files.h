@@ -50,6 +50,9 @@ UserFolders userFoldersFromEnvironment();
 // (DATA/rodwick/backups); "" where neither the variable nor a home folder is known.
 std::string recoveryFolder(const UserFolders& user);
 std::string backupFolder(const UserFolders& user);
+// Where the photos of a table never saved wait for its first save (STATE/rodwick/untitled
+// photos, beside the table's recovery copy); "" as above.
+std::string untitledPhotoFolder(const UserFolders& user);
 const FolderProbe& systemFolderProbe();
 
 // Makes the folders of the settings and of the user's example, and gives the user a copy of the

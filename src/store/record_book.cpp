@@ -247,6 +247,7 @@ RecordBook::Step RecordBook::beginStep(StepName name, int first, int count) cons
 void RecordBook::endStep(Step step) {
     const int taken = static_cast<int>(step.other.size());
     step.held = taken + table_.recordCount() - step.countBefore;
+    lastChange_ = ChangedRecords{.first = step.first, .removed = taken, .added = step.held};
     step.currentAfter = table_.currentRecord();
     step.titleAfter = titleName_;
     step.fileAfter = fileName_;
@@ -279,6 +280,7 @@ void RecordBook::endStep(Step step) {
 
 void RecordBook::crossStep(Step& step, bool undoing) {
     const int taken = static_cast<int>(step.other.size());
+    lastChange_ = ChangedRecords{.first = step.first, .removed = step.held, .added = taken};
     // The history only holds steps that lead to the table as it is, so this cannot refuse.
     (void)table_.exchangeRecords(step.first, step.held, step.other);
     step.held = taken;
@@ -299,6 +301,7 @@ void RecordBook::crossStep(Step& step, bool undoing) {
 }
 
 void RecordBook::clearHistory() {
+    lastChange_.reset();
     history_.clear();
     done_ = 0;
     historyBytes_ = 0;

@@ -211,6 +211,19 @@ class RecordBook {
     [[nodiscard]] MergeSummary mergeConflictCopy(
         const std::vector<TripRecord>& copy,
         std::span<const std::vector<TripRecord>> olderVersions = {});
+    // Which records the change being told replaced, for whatever follows trips through a change
+    // (the photos' links): from record first on, `removed` records of the table before it became
+    // the `added` records now there, the rest kept (moved up or down after them). Undo and redo
+    // tell the step's records the other way round. Nothing after a load or adopt: their table
+    // is another one.
+    struct ChangedRecords {
+        int first = 1;
+        int removed = 0;
+        int added = 0;
+        bool operator==(const ChangedRecords&) const = default;
+    };
+    const std::optional<ChangedRecords>& lastChange() const { return lastChange_; }
+
     // The record (1..recordCount) holding exactly this trip, the one nearest record near where
     // several do; 0 when none does. A window that kept a trip's text (an editor open on it)
     // finds it again after the records changed under it.
@@ -295,6 +308,7 @@ class RecordBook {
                    const std::optional<TripRecord>& stayOn);
 
     std::deque<Step> history_;
+    std::optional<ChangedRecords> lastChange_;
     std::size_t done_ = 0;  // steps done; those after them were undone
     std::size_t historyBytes_ = 0;
 

@@ -287,6 +287,57 @@ MergeSummary summarizeChange(std::span<const TripRecord> before,
     return summaryOf(countsOf(was, ids.count()), countsOf(is, ids.count()), after.size());
 }
 
+std::vector<int> followTrips(std::span<const TripRecord> before,
+                             std::span<const TripRecord> after) {
+    std::vector<int> follow(before.size(), -1);
+    if (before.size() == after.size()) {
+        std::size_t differ = 0;
+        for (std::size_t i = 0; i < before.size(); ++i) differ += before[i] == after[i] ? 0 : 1;
+        if (differ <= 1) {
+            for (std::size_t i = 0; i < before.size(); ++i) follow[i] = static_cast<int>(i);
+            return follow;
+        }
+    }
+
+    TripIds ids;
+    const Ids b = ids.of(before), a = ids.of(after);
+    const std::vector<int> inSequence = align(b, a);
+    std::vector<int> beforeOf(a.size(), -1);
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        follow[i] = inSequence[i];
+        if (follow[i] >= 0) beforeOf[static_cast<std::size_t>(follow[i])] = static_cast<int>(i);
+    }
+    // Moved: a trip the sequence left out, found elsewhere.
+    std::unordered_map<int, std::vector<std::size_t>> unmatched;  // id -> positions in after
+    for (std::size_t j = a.size(); j-- > 0;) {
+        if (beforeOf[j] < 0) unmatched[a[j]].push_back(j);
+    }
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        auto copies = unmatched.find(b[i]);
+        if (follow[i] >= 0 || copies == unmatched.end() || copies->second.empty()) continue;
+        follow[i] = static_cast<int>(copies->second.back());
+        beforeOf[copies->second.back()] = static_cast<int>(i);
+        copies->second.pop_back();
+    }
+    // Edited in place: between two trips the sequence kept, one trip gone and one come.
+    std::size_t i = 0, j = 0;  // the stretch after the last kept trip
+    for (std::size_t k = 0; k <= b.size(); ++k) {
+        if (k < b.size() && inSequence[k] < 0) continue;
+        const std::size_t end = k < b.size() ? static_cast<std::size_t>(inSequence[k]) : a.size();
+        std::vector<std::size_t> gone, come;
+        for (std::size_t p = i; p < k; ++p) {
+            if (follow[p] < 0) gone.push_back(p);
+        }
+        for (std::size_t q = j; q < end; ++q) {
+            if (beforeOf[q] < 0) come.push_back(q);
+        }
+        if (gone.size() == 1 && come.size() == 1) follow[gone[0]] = static_cast<int>(come[0]);
+        i = k + 1;
+        j = end + 1;
+    }
+    return follow;
+}
+
 std::optional<std::size_t> findNearest(std::span<const TripRecord> trips, const TripRecord& trip,
                                        std::size_t near) {
     std::optional<std::size_t> found;

@@ -64,4 +64,13 @@ MergeSummary summarizeChange(std::span<const TripRecord> before, std::span<const
 std::optional<std::size_t> findNearest(std::span<const TripRecord> trips, const TripRecord& trip,
                                        std::size_t near);
 
+// Which trip became which when the trips changed (an edit, a delete, an undo, a merge, a
+// reload): for each trip of before, the position (0-based) of the same trip in after, or -1
+// where it is gone. Equal trips match in order (the longest common subsequence), then a trip the
+// change moved is found where it now stands; a trip replaced in its place by one other trip,
+// with nothing else removed or added between the trips kept on either side, is that trip
+// edited; so are lists of one length that differ in one place. Which of a run of equal trips
+// was removed or added the lists cannot tell: RecordBook::lastChange() can.
+std::vector<int> followTrips(std::span<const TripRecord> before, std::span<const TripRecord> after);
+
 }  // namespace rodwick

@@ -91,5 +91,23 @@ TEST(ConflictCopies, ListedBesideTheirLogBookInOrderOfName) {
     EXPECT_TRUE(listConflictCopies(dir.file("Missing/Trips.RWK")).empty());
 }
 
+// The photos' index beside the photos gets copies of the same forms, and is no log book.
+TEST(ConflictCopies, OfThePhotosIndex) {
+    TempDir dir;
+    for (const char* name : {"photos.txt", "photos.sync-conflict-20261207-101530-ABCDEF1.txt",
+                             "photos (conflicted copy 2026-12-06 090000).txt",
+                             "photos (Jo's conflicted copy 2026-12-07).TXT",
+                             "photos.sync-conflict-20261207-101530-ABCDEF1.RWK",
+                             "other.sync-conflict-20261207-101530-ABCDEF1.txt"})
+        writeBytes(dir.file(name), "photo: a.jpg\n");
+    EXPECT_EQ(listConflictCopies(dir.file("photos.txt")),
+              (std::vector<std::string>{
+                  dir.file("photos (conflicted copy 2026-12-06 090000).txt"),
+                  dir.file("photos.sync-conflict-20261207-101530-ABCDEF1.txt"),
+              }));
+    EXPECT_EQ(conflictCopyOf("photos (Jo's conflicted copy 2026-12-07).TXT", ".txt"), "photos.TXT");
+    EXPECT_EQ(conflictCopyOf("photos.sync-conflict-20261207-101530-ABCDEF1.txt"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace rodwick::testing

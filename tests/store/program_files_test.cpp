@@ -79,6 +79,7 @@ TEST(ProgramFilesTest, ASystemInstallGivesTheUserFilesOfTheirOwn) {
         EXPECT_EQ(locateProgramFiles("/usr/bin", user, folders({share}, {"/home/ann"})), expected);
         EXPECT_EQ(recoveryFolder(user), state);
         EXPECT_EQ(backupFolder(user), backups);
+        EXPECT_EQ(untitledPhotoFolder(user), state.empty() ? state : state + "/untitled photos");
     }
 }
 

@@ -83,5 +83,47 @@ TEST(RecordBook, HistoryKeepsTheLastStepsWithinItsBudget) {
     EXPECT_EQ(book.current()[Field::Remarks], longText + std::to_string(19 - fit));
 }
 
+// Which records each operation replaced, as whatever follows trips through it reads it: exact
+// where the trips alone cannot tell which of two equal ones went or came.
+TEST(RecordBook, LastChangeNamesTheRecordsReplaced) {
+    using Range = RecordBook::ChangedRecords;
+    TempDir dir;
+    writeBytes(dir.file("a.rwk"), databaseBytes({kOther, kOther, tagged("y")}));
+    RecordBook book;
+    const auto step = [&](const char* what, auto operation, std::optional<Range> expected) {
+        SCOPED_TRACE(what);
+        operation();
+        EXPECT_EQ(book.lastChange(), expected);
+    };
+    step(
+        "load", [&] { ASSERT_TRUE(book.load(dir.file("a.rwk")).ok()); }, std::nullopt);
+    step(
+        "edit", [&] { setText(book, 3, Field::Venue, "z"); }, Range{3, 1, 1});
+    step(
+        "delete the second of two equal trips",
+        [&] {
+            ASSERT_TRUE(book.show(2));
+            ASSERT_TRUE(book.deleteCurrent().ok());
+        },
+        Range{2, 1, 0});
+    step(
+        "its undo", [&] { ASSERT_TRUE(book.undo().ok()); }, Range{2, 0, 1});
+    step(
+        "its redo", [&] { ASSERT_TRUE(book.redo().ok()); }, Range{2, 1, 0});
+    step(
+        "duplicate the first", [&] { ASSERT_TRUE(book.duplicateCurrent().ok()); }, Range{3, 0, 1});
+    step(
+        "its undo", [&] { ASSERT_TRUE(book.undo().ok()); }, Range{3, 1, 0});
+    step(
+        "append two", [&] { ASSERT_TRUE(book.appendRecords(trips(1, 2)).ok()); }, Range{3, 0, 2});
+    step(
+        "replace the table", [&] { ASSERT_TRUE(book.replaceRecords(trips(1, 3)).ok()); },
+        Range{1, 4, 3});
+    step(
+        "New", [&] { book.newDatabase(); }, Range{1, 3, 0});
+    step(
+        "adopt", [&] { book.adopt(tableOf(trips(1, 2)), dir.file("b.rwk")); }, std::nullopt);
+}
+
 }  // namespace
 }  // namespace rodwick::testing

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The merge of two versions of a log book's trips: one table of three-way cases (each rule,
 // duplicates, empty sides, order), the merge without a common version, and the choice of the
-// earlier version to merge against.
+// earlier version to merge against; which trip became which through a change.
 #include "trip_merge.h"
 
 #include <gtest/gtest.h>
@@ -192,6 +192,43 @@ TEST(TripMerge, FindNearestTakesTheCopyClosestToThePlace) {
     EXPECT_EQ(findNearest(list, a, 5), 4u);
     EXPECT_EQ(findNearest(list, a, 99), 4u);
     EXPECT_EQ(findNearest(list, tagged("z"), 0), std::nullopt);
+}
+
+// For each trip of before, where it went: its position in after, or '-' where it is gone.
+TEST(TripMerge, FollowTripsThroughAChange) {
+    const struct {
+        const char* what;
+        const char* before;
+        const char* after;
+        const char* went;
+    } kCases[] = {
+        {"nothing changed", "abc", "abc", "012"},
+        {"edited in place", "abc", "aBc", "012"},
+        {"the first and the last edited", "abc", "Abc", "012"},
+        {"edited in two places apart", "abcde", "aBcDe", "01234"},
+        {"deleted", "abc", "ac", "0-1"},
+        {"added before", "abc", "xabc", "123"},
+        {"appended after", "ab", "abxy", "01"},
+        {"edited, and one appended", "abc", "aBcx", "012"},
+        {"sorted the other way", "abcd", "dcba", "3210"},
+        {"one moved to the end", "abcd", "bcda", "3012"},
+        {"edited, and another moved", "abcd", "aBdc", "0132"},
+        {"edited and moved: not followed", "abcd", "dacB", "1-20"},
+        {"one replaced by two: neither is it", "abc", "aXYc", "0-3"},
+        {"two replaced by two", "abcd", "aXYd", "0--3"},
+        {"everything replaced", "abc", "xyz", "---"},
+        {"the one trip replaced", "a", "x", "0"},
+        {"edited into a copy of the next", "ab", "bb", "01"},
+        {"everything deleted", "ab", "", "--"},
+        {"none before", "", "ab", ""},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        std::string went;
+        for (const int j : followTrips(lettered(c.before), lettered(c.after)))
+            went += j < 0 ? '-' : static_cast<char>('0' + j);
+        EXPECT_EQ(went, c.went);
+    }
 }
 
 }  // namespace
