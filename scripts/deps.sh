@@ -5,6 +5,9 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev fonts-liberation)
+# Photos: their metadata through Exiv2, HEIC through libheif (Debian's Qt has no HEIF plugin),
+# WebP and TIFF through Qt's extra image format plugins.
+packages+=(libexiv2-dev libheif-dev qt6-image-formats-plugins)
 if [[ "${1:-run}" == test || "${1:-run}" == coverage ]]; then
     packages+=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth xdotool python3)
     # The desktop entry, metainfo and MIME type checked by their own validators.

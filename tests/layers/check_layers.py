@@ -20,7 +20,7 @@ import tempfile
 # Bottom first. The folders of one layer stand beside one another.
 LAYERS = [
     ["store"],
-    ["platform", "artwork", "commands"],
+    ["platform", "artwork", "commands", "photos"],
     ["widgets"],
     ["filtering"],
     ["editing", "finding", "output", "prefs", "statistics", "interchange", "trips"],
