@@ -53,6 +53,7 @@ inline constexpr const char* kNextEntry = "MnuNext";
 inline constexpr const char* kPreviousEntry = "MnuPrev";
 inline constexpr const char* kGotoEntry = "MnuGoto";
 inline constexpr const char* kTripListEntry = "MnuTrips";
+inline constexpr const char* kPhotosEntry = "MnuPhotos";
 
 // Help menu.
 inline constexpr const char* kHelpEntry = "MnuHelp";

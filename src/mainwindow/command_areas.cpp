@@ -7,14 +7,15 @@
 #include "interchange_area.h"
 #include "main_view.h"
 #include "output_area.h"
+#include "photos_area.h"
 #include "prefs_area.h"
 #include "statistics_area.h"
 #include "trips_area.h"
 
 namespace rodwick {
 
-void registerCommandAreas(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
-                          MainView& view) {
+void registerCommandAreas(CommandRegistry& commands, RecordBook& book, PhotoShelf& photos,
+                          platform::Platform& platform, MainView& view) {
     QWidget& window = view.widget();
     registerEditingCommands(commands, book, platform, view);
     registerFindingCommands(commands, book, platform, window);
@@ -28,6 +29,7 @@ void registerCommandAreas(CommandRegistry& commands, RecordBook& book, platform:
                          [&platform](std::span<const TripRecord> trips, const UnitNames& units) {
                              exportCsv(trips, units, platform);
                          });
+    registerPhotoCommands(commands, book, photos, platform, window);
 }
 
 }  // namespace rodwick

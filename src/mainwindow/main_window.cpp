@@ -12,6 +12,7 @@
 
 #include "accessible_names.h"
 #include "command_areas.h"
+#include "photo_shelf.h"
 #include "recovery.h"
 #include "text.h"
 #include "toolbar.h"
@@ -23,7 +24,8 @@ MainWindow::MainWindow(RecordBook& book, platform::Platform& platform, QWidget* 
     setObjectName(QStringLiteral("form1"));
     registerFileCommands();
     registerRecordCommands();
-    registerCommandAreas(commands_, book_, platform_, *this);
+    photos_ = makePhotoShelf(book_);
+    registerCommandAreas(commands_, book_, *photos_, platform_, *this);
     buildWindow();
     connectQuickEditGestures();
     keepUnsavedTrips();

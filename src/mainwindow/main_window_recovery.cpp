@@ -7,6 +7,7 @@
 #include "backups_dialog.h"
 #include "file_watch.h"
 #include "main_window.h"
+#include "photo_shelf.h"
 #include "program_files.h"
 #include "recovery.h"
 #include "text.h"
@@ -27,6 +28,19 @@ void MainWindow::keepUnsavedTrips() {
                       {.showStatus = [this](const QString& text) { toolbar_->showStatus(text); },
                        .backupFolder = backupFolder_},
                       this);
+}
+
+std::unique_ptr<PhotoShelf> MainWindow::makePhotoShelf(RecordBook& book) {
+    const UserFolders user = userFoldersFromEnvironment();
+    auto shelf = std::make_unique<PhotoShelf>(
+        book,
+        PhotoShelf::Folders{.untitled = untitledPhotoFolder(user), .backups = backupFolder(user)});
+    shelf->onWriteFailure([this](const std::string& reason) {
+        if (toolbar_ != nullptr)
+            toolbar_->showStatus(QStringLiteral("The photos could not be kept: ") +
+                                 fromPath(reason) + u'.');
+    });
+    return shelf;
 }
 
 void MainWindow::offerRecovery(const std::string& path) {

@@ -60,6 +60,8 @@ class Platform {
     // File dialogs; return the chosen path, empty on Cancel.
     virtual QString openFileDialog(const FileDialogOptions& options) = 0;
     virtual QString saveFileDialog(const FileDialogOptions& options) = 0;
+    // An open dialog in which several files may be chosen at once; empty on Cancel.
+    virtual QStringList openFilesDialog(const FileDialogOptions& options) = 0;
     // Font dialog; returns the chosen family name, empty on Cancel.
     virtual QString fontDialog(const QString& currentFont) = 0;
 

@@ -225,6 +225,12 @@ QString QtPlatform::saveFileDialog(const FileDialogOptions& options) {
     return runFileDialog(options, true);
 }
 
+QStringList QtPlatform::openFilesDialog(const FileDialogOptions& options) {
+    auto dialog = makeFileDialog(options, false, dialogParent());
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles() : QStringList();
+}
+
 QString QtPlatform::fontDialog(const QString& currentFont) {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, QFont(currentFont, 8), dialogParent());

@@ -51,6 +51,7 @@ class QtPlatform : public Platform {
                      const QString& defaultText) override;
     QString openFileDialog(const FileDialogOptions& options) override;
     QString saveFileDialog(const FileDialogOptions& options) override;
+    QStringList openFilesDialog(const FileDialogOptions& options) override;
     QString fontDialog(const QString& currentFont) override;
 
     void setPrinterFontName(const QString& fontName) override;

@@ -262,7 +262,10 @@ void RecordBook::endStep(Step step) {
                  step.titleAfter.size() + step.fileBefore.size() + step.fileAfter.size() +
                  std::max(recordBytes(step.other.data(), step.other.size()),
                           recordBytes(held, static_cast<std::size_t>(step.held)));
+    pushStep(std::move(step));
+}
 
+void RecordBook::pushStep(Step step) {
     while (history_.size() > done_) {
         historyBytes_ -= history_.back().bytes;
         history_.pop_back();
@@ -471,17 +474,41 @@ void RecordBook::takeTrips(std::vector<TripRecord> trips, StepName name,
     notify({.records = !sameRecords, .currentRecord = true});
 }
 
+void RecordBook::recordOutsideStep(std::string name, OutsideChange change) {
+    Step step;
+    step.name = std::move(name);
+    step.outside = std::move(change);
+    step.bytes = sizeof(Step) + step.name.size();
+    pushStep(std::move(step));
+    notify({.history = true});
+}
+
 Status RecordBook::undo() {
     if (!canUndo()) return Status::fail("there is nothing to undo");
+    Step& step = history_[done_ - 1];
+    if (step.outside) {
+        // What is outside the records may have gone (a file removed meanwhile): the step stays.
+        if (Status undone = step.outside(true); !undone.ok()) return undone;
+        --done_;
+        notify({.history = true});
+        return Status::success();
+    }
     --done_;
-    crossStep(history_[done_], true);
+    crossStep(step, true);
     return Status::success();
 }
 
 Status RecordBook::redo() {
     if (!canRedo()) return Status::fail("there is nothing to redo");
+    Step& step = history_[done_];
+    if (step.outside) {
+        if (Status redone = step.outside(false); !redone.ok()) return redone;
+        ++done_;
+        notify({.history = true});
+        return Status::success();
+    }
     ++done_;
-    crossStep(history_[done_ - 1], false);
+    crossStep(step, false);
     return Status::success();
 }
 

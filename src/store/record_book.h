@@ -32,7 +32,10 @@ class RecordBook {
         bool fileName = false;   // the file that loading reads and saving writes, or the title's
         bool emptiness = false;  // the table went from empty to holding records, or back
         bool settings = false;
-        bool any() const { return records || currentRecord || fileName || emptiness || settings; }
+        bool history = false;  // a step outside the records was taken, undone or redone
+        bool any() const {
+            return records || currentRecord || fileName || emptiness || settings || history;
+        }
         bool operator==(const Changes&) const = default;
     };
     using Listener = std::function<void(const Changes&)>;
@@ -243,6 +246,11 @@ class RecordBook {
     // them stay well inside the budget; the newest step is always kept.
     static constexpr int kHistorySteps = 100;
     static constexpr std::size_t kHistoryBytes = std::size_t{32} << 20;
+    // A change outside the records that Edit, Undo takes back among theirs (a photo removed):
+    // change(true) puts it back, change(false) makes it again. One step named `name`; it drops
+    // the steps undone, as any step does. The change must stay callable as long as the book.
+    using OutsideChange = std::function<Status(bool undoing)>;
+    void recordOutsideStep(std::string name, OutsideChange change);
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < history_.size(); }
     // The step undo or redo would take as the commands name it ("Delete", "Import of 12
@@ -277,6 +285,7 @@ class RecordBook {
         std::string fileAfter;
         bool detachedBefore = false;  // New leaves the table without a file; undo gives it back
         bool detachedAfter = false;
+        OutsideChange outside;  // a step outside the records: no records, current or title
         int countBefore = 0;    // while the step is being taken
         std::size_t bytes = 0;  // the larger of the two sides' records
     };
@@ -284,6 +293,9 @@ class RecordBook {
     Step beginStep(StepName name, int first, int count) const;
     // Completes the step from the table the operation left and adds it to the history.
     void endStep(Step step);
+    // Adds a completed step to the history, dropping those undone and the oldest beyond the
+    // history's bounds.
+    void pushStep(Step step);
     // Puts the table on the other side of the step, current record and title included.
     void crossStep(Step& step, bool undoing);
     void clearHistory();

@@ -20,9 +20,9 @@ import tempfile
 # Bottom first. The folders of one layer stand beside one another.
 LAYERS = [
     ["store"],
-    ["platform", "artwork", "commands", "photos"],
+    ["platform", "artwork", "commands"],
     ["widgets"],
-    ["filtering"],
+    ["filtering", "photos"],
     ["editing", "finding", "output", "prefs", "statistics", "interchange", "trips"],
     ["mainwindow"],
     ["app"],

@@ -92,7 +92,8 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuOption|&Options: MnuFind|&Find...|Ctrl+F|R; MnuStats|Statistics...|Ctrl+K|R; "
         "MnuPref|Preferences...   |Ctrl+U; MnuFont|Font...|; \n"
         "MnuRecord|&Record: MnuFirst|Firs&t||R; MnuLast|&Last||R; MnuNext|&Next||R; "
-        "MnuPrev|Pre&vious ||R; MnuGoto|&Goto...|Ctrl+G|R; MnuTrips|Trip List...|Ctrl+L|R; \n"
+        "MnuPrev|Pre&vious ||R; MnuGoto|&Goto...|Ctrl+G|R; MnuTrips|Trip List...|Ctrl+L|R; "
+        "MnuPhotos|Photos...|Ctrl+I|R; \n"
         "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuAbo|About...|; \n";
     ASSERT_EQ(book_.recordCount(), 0);
     QString actual;

@@ -33,7 +33,7 @@ std::vector<PlatformCall> ScriptedPlatform::callsOf(const QString& kind) const {
 
 bool ScriptedPlatform::allAnswersUsed() const {
     return messages_.empty() && inputs_.empty() && openPaths_.empty() && savePaths_.empty() &&
-           fonts_.empty() && modals_.empty();
+           openFiles_.empty() && fonts_.empty() && modals_.empty();
 }
 
 platform::Answer ScriptedPlatform::showMessage(const platform::Message& m) {
@@ -51,6 +51,11 @@ QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title,
 QString ScriptedPlatform::openFileDialog(const platform::FileDialogOptions& options) {
     return ask(openPaths_, {.kind = "open", .title = options.title, .fileOptions = options},
                QString());
+}
+
+QStringList ScriptedPlatform::openFilesDialog(const platform::FileDialogOptions& options) {
+    return ask(openFiles_, {.kind = "open files", .title = options.title, .fileOptions = options},
+               QStringList());
 }
 
 QString ScriptedPlatform::saveFileDialog(const platform::FileDialogOptions& options) {

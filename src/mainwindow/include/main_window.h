@@ -23,6 +23,7 @@ namespace rodwick {
 
 class Clock;
 class FileWatch;
+class PhotoShelf;
 class Recovery;
 class Toolbar;
 struct QuickEditRow;
@@ -138,6 +139,8 @@ class MainWindow : public QMainWindow, public MainView {
     // After a save that went through: the recovery copy goes, and a backup that could not be
     // made is told.
     void tableSaved(const Status& backedUp);
+    // The shelf of the book's photos, in the user's folders, its failures told in the status line.
+    std::unique_ptr<PhotoShelf> makePhotoShelf(RecordBook& book);
 
     RecordBook& book_;
     platform::Platform& platform_;
@@ -164,6 +167,8 @@ class MainWindow : public QMainWindow, public MainView {
     // Keeps the unsaved trips; its own subscription ends with it.
     std::unique_ptr<Recovery> recovery_;
     std::string backupFolder_;
+    // The photos of the trips, kept in step with the records; before the commands that show them.
+    std::unique_ptr<PhotoShelf> photos_;
     // Takes in what another program writes to the open file; a child of the window.
     FileWatch* fileWatch_ = nullptr;
     // Last member: ends before the widgets it redraws.

@@ -20,7 +20,7 @@ namespace rodwick::testing {
 
 // One call the code under test made to the platform.
 struct PlatformCall {
-    QString kind = {};  // "message", "input", "open", "save", "font", "modal", "modeless"
+    QString kind = {};  // "message", "input", "open", "open files", "save", "font", "modal", ...
     QString text = {};  // message text, prompt, current font, or the dialog's object name
     QString title = {};
     platform::Buttons buttons = platform::Buttons::Ok;
@@ -41,6 +41,7 @@ class ScriptedPlatform : public platform::Platform {
     void answerInput(const QString& text) { inputs_.push_back(text); }
     void answerOpenDialog(const QString& path) { openPaths_.push_back(path); }
     void answerSaveDialog(const QString& path) { savePaths_.push_back(path); }
+    void answerOpenFilesDialog(const QStringList& paths) { openFiles_.push_back(paths); }
     void answerFontDialog(const QString& family) { fonts_.push_back(family); }
     // Drives a modal dialog of our own and returns its result code.
     void answerModal(std::function<int(QDialog&)> driver) { modals_.push_back(std::move(driver)); }
@@ -77,6 +78,7 @@ class ScriptedPlatform : public platform::Platform {
                      const QString& defaultText) override;
     QString openFileDialog(const platform::FileDialogOptions& options) override;
     QString saveFileDialog(const platform::FileDialogOptions& options) override;
+    QStringList openFilesDialog(const platform::FileDialogOptions& options) override;
     QString fontDialog(const QString& currentFont) override;
     void setPrinterFontName(const QString& fontName) override { printerFont = fontName; }
     QString printerFontName() const override { return printerFont; }
@@ -107,6 +109,7 @@ class ScriptedPlatform : public platform::Platform {
     std::deque<QString> inputs_;
     std::deque<QString> openPaths_;
     std::deque<QString> savePaths_;
+    std::deque<QStringList> openFiles_;
     std::deque<QString> fonts_;
     std::deque<std::function<int(QDialog&)>> modals_;
     int modalDepth_ = 0;
