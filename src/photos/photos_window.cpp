@@ -86,7 +86,8 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
     setWindowTitle(QStringLiteral("Photos"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
-    resize(640, 480);
+    // Beside the main window on a screen of 1280 pixels.
+    resize(600, 420);
 
     trip_ = new QLabel(this);
     trip_->setObjectName(QStringLiteral("PhotoTrip"));
