@@ -5,6 +5,7 @@
 
 #include <QImageReader>
 #include <QtEndian>
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -107,9 +108,15 @@ Result<QImage> decodeHeif(const QByteArray& bytes, QSize bounds) {
     const QSize wanted = fitted(full, bounds);
     Handle thumbnail = full != wanted ? thumbnailAtLeast(handle, wanted) : Handle();
     if (thumbnail) handle = thumbnail.get();
-    if (!withinAllocationLimit(sizeOf(handle))) {
+    const QSize declared = sizeOf(handle);
+    if (!withinAllocationLimit(declared)) {
         return Result<QImage>::fail("The picture is too large to be shown");
     }
+    // libheif 1.15 decodes a grid of tiles at the size the grid claims, whatever size the
+    // picture declares: a file of 1 KB had it allocate 800 MB. The decoding is held to the size
+    // declared, with room for the coding's padding of a tile.
+    heif_context_set_maximum_image_size_limit(primary.value().context.get(),
+                                              std::max(declared.width(), declared.height()) + 256);
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
     Options options(heif_decoding_options_alloc());

@@ -6,6 +6,7 @@
 #include <QTimeZone>
 #include <exception>
 #include <exiv2/exiv2.hpp>
+#include <exiv2/webpimage.hpp>
 #include <memory>
 #include <string>
 #include <vector>
@@ -149,8 +150,18 @@ Result<PhotoMetadata> caught(Read read) {
     }
 }
 
+// The photo formats read (DNG and the raw formats built on TIFF among them). Debian's Exiv2
+// reads videos too, and its QuickTime reader takes a box's size on trust (0.27.6 asks for 2 GB
+// for a file of 83 bytes): a file that is no photo never reaches it.
+bool isPhotoType(int type) {
+    return type == Exiv2::ImageType::jpeg || type == Exiv2::ImageType::png ||
+           type == Exiv2::ImageType::webp || type == Exiv2::ImageType::tiff;
+}
+
 Result<PhotoMetadata> fromImage(std::unique_ptr<Exiv2::Image> image) {
-    if (!image) return Result<PhotoMetadata>::fail("Not a photo this program can read");
+    if (!image || !isPhotoType(image->imageType())) {
+        return Result<PhotoMetadata>::fail("Not a photo this program can read");
+    }
     image->readMetadata();
     return metadataOf(image->exifData());
 }
@@ -174,7 +185,7 @@ Result<PhotoMetadata> fromMemory(const QByteArray& bytes) {
     const int type = guarded([&] {
                          return std::optional(Exiv2::ImageFactory::getType(data, size));
                      }).value_or(Exiv2::ImageType::none);
-    if (type == Exiv2::ImageType::none) {
+    if (!isPhotoType(type)) {
         return Result<PhotoMetadata>::fail("Not a photo this program can read");
     }
     return caught([&] {

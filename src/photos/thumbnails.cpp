@@ -258,6 +258,8 @@ Status ThumbnailCache::store(const QString& photoPath, ThumbnailSize size, const
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
+    // zlib's level 4 rather than its default 6: a third of the time for a tenth more bytes.
+    writer.setQuality(50);
     if (!writer.write(tagged)) return Status::fail(writer.errorString().toStdString());
     return writeReplacing(target, png);
 }

@@ -3,6 +3,7 @@
 // whose tags Exiv2 wrote, and from damaged ones.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -25,6 +26,13 @@ namespace {
 
 using testing::PhotoFormat;
 using testing::PhotoTags;
+
+// An input kept among the seeds of the photo reading fuzz target.
+QByteArray seed(const char* name) {
+    QFile file(QStringLiteral(RODWICK_PHOTO_SEEDS "/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
 
 const QImage& smallPicture() {
     static const QImage kPicture = testing::quadrants(QSize(64, 48));
@@ -107,7 +115,9 @@ TEST(PhotoMetadata, FallbacksAndOddTags) {
          1,
          std::nullopt},
         {"original never set, digitized kept",
-         {.original = "0000:00:00 00:00:00", .digitized = "2023:05:01 07:00:00"},
+         {.original = "0000:00:00 00:00:00",
+          .digitized = "2023:05:01 07:00:00",
+          .changed = "2023:05:02 08:00:00"},
          PhotoTime{may1, QTime(7, 0), std::nullopt, TimeSource::Digitized},
          1,
          std::nullopt},
@@ -187,6 +197,8 @@ TEST(PhotoMetadata, DamagedFiles) {
         {"heic cut in half", heic.left(heic.size() / 2), false},
         {"heic's first bytes", heic.left(40), false},
         {"garbled Exif", garbledExif, true},
+        // A video's box that claims 4 GB, which Exiv2's QuickTime reader would allocate.
+        {"video", seed("video_box_of_gigabytes"), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -21,6 +21,13 @@ using testing::PhotoFormat;
 constexpr PhotoFormat kFormats[] = {PhotoFormat::Jpeg, PhotoFormat::Png,  PhotoFormat::PngExifChunk,
                                     PhotoFormat::WebP, PhotoFormat::Tiff, PhotoFormat::Heic};
 
+// An input kept among the seeds of the photo reading fuzz target.
+QByteArray seed(const char* name) {
+    QFile file(QStringLiteral(RODWICK_PHOTO_SEEDS "/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
 // Which quadrant colour lies in each quadrant of the picture, top left first.
 std::vector<int> quadrantsOf(const QImage& picture) {
     std::vector<int> seen;
@@ -91,6 +98,9 @@ TEST(FittedPicture, DamagedFilesGiveAReason) {
         {"png header alone", png.left(40), "The picture cannot be read"},
         {"heic cut short", heic.left(heic.size() - 40), "The HEIF file is damaged"},
         {"heic header alone", heic.left(40), "The HEIF file is damaged"},
+        // A grid claiming 16400 x 16408 pixels in a picture declared 24 x 16.
+        {"heic grid beyond its size", seed("heic_grid_beyond_its_size"),
+         "The HEIF file is damaged"},
     };
     const QTemporaryDir dir;
     for (const Case& c : cases) {
