@@ -25,7 +25,7 @@ void registerCommandAreas(CommandRegistry& commands, RecordBook& book, PhotoShel
     registerStatisticsCommands(commands, book, platform, window);
     registerInterchangeCommands(commands, book, platform, window);
     // The trip list writes the trips it shows as the spreadsheet export writes them.
-    registerTripCommands(commands, book, platform, window,
+    registerTripCommands(commands, book, photos, platform, window,
                          [&platform](std::span<const TripRecord> trips, const UnitNames& units) {
                              exportCsv(trips, units, platform);
                          });

@@ -164,6 +164,8 @@ std::string columnHeading(Column column, const UnitNames& units) {
             return "Hours Fished";
         case Column::DayTicket:
             return "Day Ticket";
+        case Column::Photos:
+            return "Photos";
     }
     return {};
 }

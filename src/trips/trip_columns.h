@@ -31,18 +31,20 @@ enum class Column {
     Finish,
     HoursFished,
     DayTicket,
+    Photos,
 };
-inline constexpr int kColumnCount = 15;
+inline constexpr int kColumnCount = 16;
 
 // "No.", "Log Book", "Date", "Venue", "Type of Water", "Species", "Best Fish", "Best Fish
-// Weight", "Total Weight", "Method", "Bait", "Start", "Finish", "Hours Fished", "Day Ticket";
-// the weights name the major unit in force in brackets: "Total Weight (lb)".
+// Weight", "Total Weight", "Method", "Bait", "Start", "Finish", "Hours Fished", "Day Ticket",
+// "Photos"; the weights name the major unit in force in brackets: "Total Weight (lb)".
 std::string columnHeading(Column column, const UnitNames& units);
 
 // A cell's file text (Windows-1252): the field as typed; a weight whose parts read as the
 // figures write it ("12 lb 8 oz"), else its two parts as typed joined by a blank; hours
 // fished from the start and finish times as the figures write a duration ("7 h 30 min"),
-// empty when either time does not read. bookNames[k] names log book k.
+// empty when either time does not read. bookNames[k] names log book k. The photos are not the
+// trip's text: their column is the list's own, empty here.
 std::string cellText(const filtering::TripRef& trip, Column column, const UnitNames& units,
                      std::span<const std::string> bookNames = {});
 

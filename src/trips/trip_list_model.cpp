@@ -16,6 +16,7 @@ bool isNumber(Column column) {
         case Column::TotalWeight:
         case Column::HoursFished:
         case Column::DayTicket:
+        case Column::Photos:
             return true;
         default:
             return false;
@@ -49,9 +50,7 @@ void TripListModel::sort(int column, Qt::SortOrder order) {
     for (const QModelIndex& index : before) {
         keysBefore.push_back(keys_[static_cast<std::size_t>(index.row())]);
     }
-    rows_ = sortColumn_ < 0 ? filtered_.shown
-                            : sortedBy(trips_, filtered_.shown, static_cast<Column>(sortColumn_),
-                                       sortOrder_ == Qt::DescendingOrder, units_, bookNames_);
+    rows_ = sortedRows();
     keys_.clear();
     for (int row : rows_) keys_.push_back(keyOf(trips_[row]));
     QModelIndexList after;
@@ -67,12 +66,40 @@ void TripListModel::sort(int column, Qt::SortOrder order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+std::vector<int> TripListModel::sortedRows() const {
+    if (sortColumn_ < 0) return filtered_.shown;
+    const bool descending = sortOrder_ == Qt::DescendingOrder;
+    if (static_cast<Column>(sortColumn_) != Column::Photos) {
+        return sortedBy(trips_, filtered_.shown, static_cast<Column>(sortColumn_), descending,
+                        units_, bookNames_);
+    }
+    // By how many photos; trips whose photos are not known last in either direction.
+    std::vector<int> rows = filtered_.shown;
+    const auto count = [this](int row) {
+        return photoCount_ ? photoCount_(trips_[static_cast<std::size_t>(row)]) : -1;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        const int ca = count(a), cb = count(b);
+        if ((ca < 0) != (cb < 0)) return cb < 0;
+        return descending ? ca > cb : ca < cb;
+    });
+    return rows;
+}
+
 void TripListModel::order() {
-    std::vector<int> rows =
-        sortColumn_ < 0 ? filtered_.shown
-                        : sortedBy(trips_, filtered_.shown, static_cast<Column>(sortColumn_),
-                                   sortOrder_ == Qt::DescendingOrder, units_, bookNames_);
-    applyRows(std::move(rows));
+    applyRows(sortedRows());
+}
+
+void TripListModel::setPhotos(PhotoCount count, CoverTip cover) {
+    photoCount_ = std::move(count);
+    coverTip_ = std::move(cover);
+    photosChanged();
+}
+
+void TripListModel::photosChanged() {
+    const int column = static_cast<int>(Column::Photos);
+    if (!rows_.empty()) emit dataChanged(index(0, column), index(rowCount() - 1, column));
+    if (sortColumn_ == column) sort(sortColumn_, sortOrder_);
 }
 
 // Tells the view what changed as a run of rows replaced: the rows before it and after it that
@@ -161,7 +188,13 @@ QVariant TripListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
+            if (column == Column::Photos) {
+                const int count = photoCount_ ? photoCount_(tripAt(index.row())) : -1;
+                return count < 0 ? QString() : QString::number(count);
+            }
             return fromFileText(cellText(tripAt(index.row()), column, units_, bookNames_));
+        case Qt::ToolTipRole:
+            return coverTip_ ? coverTip_(tripAt(index.row())) : QVariant();
         case Qt::TextAlignmentRole:
             return isNumber(column) ? int(Qt::AlignRight | Qt::AlignVCenter)
                                     : int(Qt::AlignLeft | Qt::AlignVCenter);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,14 @@ class TripListModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    // How many photos a trip has; -1 where it is not known (a log book of the folder).
+    using PhotoCount = std::function<int(const filtering::TripRef&)>;
+    // A row's tooltip: its trip's cover photo, as rich text; empty for none.
+    using CoverTip = std::function<QString(const filtering::TripRef&)>;
     explicit TripListModel(QObject* parent = nullptr);
+    // The photos column's counts and the rows' cover tooltips; every row's cell is told again.
+    void setPhotos(PhotoCount count, CoverTip cover);
+    void photosChanged();
 
     // Shows these trips, filtered and sorted; the trips stay owned by the caller and must stay
     // valid until the next call. wordTest serves a filter with a word.
@@ -57,6 +65,8 @@ class TripListModel : public QAbstractTableModel {
     };
     static RowKey keyOf(const filtering::TripRef& trip);
     void order();
+    // The rows of the trips shown in the order of the column sorted by.
+    std::vector<int> sortedRows() const;
     void applyRows(std::vector<int> rows);
 
     std::vector<filtering::TripRef> trips_;
@@ -65,6 +75,8 @@ class TripListModel : public QAbstractTableModel {
     filtering::Filtered filtered_;
     std::vector<int> rows_;  // indices into trips_
     std::vector<RowKey> keys_;
+    PhotoCount photoCount_;
+    CoverTip coverTip_;
     int sortColumn_ = -1;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trip_list_window.h"
 
+#include <QFileInfo>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@
 #include "program_files.h"
 #include "readings.h"
 #include "text.h"
+#include "thumbnails.h"
 #include "trip_list_model.h"
 #include "trip_source.h"
 
@@ -164,7 +167,52 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
 
 TripListWindow::~TripListWindow() = default;
 
+void TripListWindow::showPhotos(PhotoShelf& shelf) {
+    photos_ = &shelf;
+    model_->setPhotos(
+        [this](const filtering::TripRef& trip) {
+            // The folder's other log books keep photos of their own, not shown here.
+            if (trip.book != 0 || trip.number < 1 ||
+                trip.number > static_cast<int>(photoCounts_.size()))
+                return -1;
+            return photoCounts_[static_cast<std::size_t>(trip.number - 1)];
+        },
+        [this](const filtering::TripRef& trip) { return coverTip(trip); });
+    countPhotos();
+}
+
+void TripListWindow::countPhotos() {
+    if (photos_ == nullptr) return;
+    std::vector<int> counts = photos_->photoCounts();
+    if (counts == photoCounts_) return;
+    photoCounts_ = std::move(counts);
+    model_->photosChanged();
+}
+
+QString TripListWindow::coverTip(const filtering::TripRef& trip) const {
+    if (photos_ == nullptr || trip.book != 0) return {};
+    const auto cover = photos_->coverOf(trip.number);
+    if (!cover) return {};
+    // The desktop's thumbnail of it where there is one, made now where there is none: a
+    // tooltip never decodes a whole photo.
+    const QString photo = fromPath(photos_->pathOf(cover->name));
+    const photos::ThumbnailCache cache = photos::ThumbnailCache::standard();
+    const QString thumbnail = cache.fileFor(photo, photos::ThumbnailSize::Normal);
+    if (!QFileInfo::exists(thumbnail) &&
+        !photos::thumbnailOf(photo, photos::ThumbnailSize::Normal, &cache).ok())
+        return {};
+    return QStringLiteral("<img src=\"%1\"><br>%2")
+        .arg(QFileInfo::exists(thumbnail) ? thumbnail : photo,
+             fromUtf8(cover->caption).toHtmlEscaped());
+}
+
+void TripListWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) countPhotos();
+}
+
 void TripListWindow::refresh() {
+    countPhotos();
     const std::vector<filtering::TripRef>& trips = source_->trips();
     filterBar_->setChoicesFrom(trips);
     model_->setTrips(trips, source_->bookNames(), filterBar_->filter(), filterBar_->wordTest(),

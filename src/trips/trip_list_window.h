@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "photo_shelf.h"
 #include "platform.h"
 #include "record_book.h"
 #include "settings.h"
@@ -44,6 +45,9 @@ class TripListWindow : public QWidget {
     ~TripListWindow() override;
 
     TripListModel& model() const { return *model_; }
+    // The open log book's photos: their number in the Photos column, the cover as a row's
+    // tooltip.
+    void showPhotos(PhotoShelf& shelf);
     filtering::FilterBar& filterBar() const { return *filterBar_; }
     filtering::TripSource& source() const { return *source_; }
     QTableView& table() const { return *table_; }
@@ -59,8 +63,14 @@ class TripListWindow : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void refresh();
+    // The counts again from the shelf: photos are added and removed in their own window.
+    void countPhotos();
+    QString coverTip(const filtering::TripRef& trip) const;
     // Shows, hides and moves columns; at a place on the screen, on a column (-1: none).
     void showColumnMenu(const QPoint& globalAt, int column);
     // An entry for each column, checked while it is shown.
@@ -70,6 +80,8 @@ class TripListWindow : public QWidget {
     bool restoreLayout();
 
     RecordBook& book_;
+    PhotoShelf* photos_ = nullptr;
+    std::vector<int> photoCounts_;
     platform::Platform& platform_;
     std::string layoutFile_;
     ExportTrips exportTrips_;

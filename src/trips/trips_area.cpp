@@ -11,8 +11,9 @@
 
 namespace rodwick {
 
-void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
-                          QWidget& window, trips::ExportTrips exportTrips) {
+void registerTripCommands(CommandRegistry& commands, RecordBook& book, PhotoShelf& photos,
+                          platform::Platform& platform, QWidget& window,
+                          trips::ExportTrips exportTrips) {
     auto open = std::make_shared<QPointer<trips::TripListWindow>>();
     commands.add({.name = kTripListEntry,
                   .caption = "Trip List...",
@@ -20,10 +21,12 @@ void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform:
                   .menu = kRecordMenu,
                   .after = kGotoEntry,
                   .needsRecords = true,
-                  .handler = [&book, &platform, &window, open, exportTrips] {
+                  .handler = [&book, &photos, &platform, &window, open, exportTrips] {
                       showOneBeside<trips::TripListWindow>(*open, window, platform, [&] {
-                          return new trips::TripListWindow(
+                          auto* list = new trips::TripListWindow(
                               book, platform, trips::windowLayoutFile(), exportTrips, &window);
+                          list->showPhotos(photos);
+                          return list;
                       });
                   }});
 }

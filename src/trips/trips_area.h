@@ -7,8 +7,9 @@
 namespace rodwick {
 
 // "Trip List..." on the Record menu: the trip list window, one at most, writing the trips it
-// shows through exportTrips.
-void registerTripCommands(CommandRegistry& commands, RecordBook& book, platform::Platform& platform,
-                          QWidget& window, trips::ExportTrips exportTrips);
+// shows through exportTrips and counting the open log book's photos.
+void registerTripCommands(CommandRegistry& commands, RecordBook& book, PhotoShelf& photos,
+                          platform::Platform& platform, QWidget& window,
+                          trips::ExportTrips exportTrips);
 
 }  // namespace rodwick

@@ -12,13 +12,16 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QtTest/QTest>
 
 #include "database_file.h"
 #include "filter_bar.h"
+#include "photo_shelf.h"
 #include "rodwick_test/example_trips.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
@@ -256,6 +259,68 @@ TEST_F(TripListWindowTest, AFolderOfManyLogBooksIsReadAFewFilesATurn) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
     EXPECT_EQ(model().rowCount(), own + kFiles);
     EXPECT_EQ(changes.count(), 1 + 3) << "the folder listed, then three turns of reading";
+}
+
+// The open log book's photos: counted in their column (sorted by it too), the cover as a
+// row's tooltip; counted again when photos change in their own window and this one is back.
+TEST_F(TripListWindowTest, ThePhotosColumnCountsEachTripsPhotosAndTheCoverIsItsTooltip) {
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.file("cache")));
+    std::filesystem::create_directories(dir_.file("camera"));
+    for (const char* name : {"a.png", "b.png", "c.png"}) {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        ASSERT_TRUE(picture.save(QString::fromStdString(dir_.file("camera/") + name)));
+    }
+    PhotoShelf shelf(book_, {.untitled = dir_.file("untitled"), .backups = dir_.file("backups")});
+    const auto picked = [this](const char* name) {
+        return PhotoShelf::Picked{.path = dir_.file("camera/") + name, .taken = std::nullopt};
+    };
+    ASSERT_TRUE(shelf.addPhotos(3, {picked("a.png"), picked("b.png")}).ok());
+    window_->showPhotos(shelf);
+    const auto photosCell = [this](int number) {
+        return cell(model().rowOf(0, book_.table().slot(number)), Column::Photos);
+    };
+    EXPECT_EQ(model().headerData(static_cast<int>(Column::Photos), Qt::Horizontal), "Photos");
+    EXPECT_EQ(photosCell(3), "2");
+    EXPECT_EQ(photosCell(1), "0");
+    window_->table().sortByColumn(static_cast<int>(Column::Photos), Qt::DescendingOrder);
+    EXPECT_EQ(model().tripAt(0).number, 3);
+
+    const QModelIndex row3 = model().index(0, static_cast<int>(Column::Venue));
+    EXPECT_TRUE(row3.data(Qt::ToolTipRole).toString().isEmpty()) << "no cover chosen yet";
+    ASSERT_TRUE(shelf.setCover(shelf.photosOf(3)[1].name, true).ok());
+    const QString tip = row3.data(Qt::ToolTipRole).toString();
+    EXPECT_TRUE(tip.startsWith("<img src=\"" + QString::fromStdString(dir_.file("cache/"))))
+        << tip.toStdString() << ": the desktop's thumbnail, never the whole photo";
+    EXPECT_TRUE(tip.endsWith("b.png"));
+
+    // Added in the Photos window: counted when the list is the active window again.
+    ASSERT_TRUE(shelf.addPhotos(1, {picked("c.png")}).ok());
+    QEvent activated(QEvent::ActivationChange);
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+    QApplication::sendEvent(window_, &activated);
+    EXPECT_EQ(photosCell(1), "1");
+    EXPECT_EQ(model().tripAt(1).number, 1) << "still sorted by the count";
+}
+
+// A layout kept before the Photos column existed still restores the columns it names.
+TEST_F(TripListWindowTest, ALayoutKeptBeforeThePhotosColumnStillRestores) {
+    QStandardItemModel older(0, trips::kColumnCount - 1);
+    QTableView table;
+    table.setModel(&older);
+    table.horizontalHeader()->hideSection(static_cast<int>(Column::Bait));
+    {
+        QSettings layout(QString::fromStdString(dir_.file("windows.conf")), QSettings::IniFormat);
+        layout.setValue("TripList/columns", table.horizontalHeader()->saveState());
+    }
+    delete window_.data();
+    open();
+    const QHeaderView* header = window_->table().horizontalHeader();
+    EXPECT_TRUE(header->isSectionHidden(static_cast<int>(Column::Bait)));
+    EXPECT_FALSE(header->isSectionHidden(static_cast<int>(Column::Photos)));
+    EXPECT_GT(header->sectionSize(static_cast<int>(Column::Photos)), 0);
 }
 
 }  // namespace
