@@ -185,7 +185,7 @@ Result<PhotoMetadata> fromMemory(const QByteArray& bytes) {
     const int type = guarded([&] {
                          return std::optional(Exiv2::ImageFactory::getType(data, size));
                      }).value_or(Exiv2::ImageType::none);
-    if (!isPhotoType(type)) {
+    if (type == Exiv2::ImageType::none) {
         return Result<PhotoMetadata>::fail("Not a photo this program can read");
     }
     return caught([&] {

@@ -158,14 +158,17 @@ TEST_F(ThumbnailLoaderTest, ANewListDropsTheOld) {
 TEST_F(ThumbnailLoaderTest, LetGoOfWhileItWorks) {
     const QStringList paths = photos("photo", 30);
     {
-        ThumbnailLoader loader(cache_, ThumbnailSize::Large);
+        // A cache of its own, sharing no text with the test's: what the threads read of it
+        // after the loader's end would be freed.
+        ThumbnailLoader loader(ThumbnailCache(dir_.filePath("own cache")), ThumbnailSize::Large);
         listen(loader);
         loader.load(paths);
     }
     settle();
     EXPECT_EQ(deliveries_, 0);
 
-    auto loader = std::make_unique<ThumbnailLoader>(std::nullopt, ThumbnailSize::Large);
+    auto loader = std::make_unique<ThumbnailLoader>(ThumbnailCache(dir_.filePath("own cache")),
+                                                    ThumbnailSize::Large);
     listen(*loader);
     loader->load(paths);
     ASSERT_TRUE(waitFor([&] { return deliveries_ > 0; }));

@@ -245,6 +245,7 @@ TEST_F(CachedThumbnails, UsedOnlyWhileItMatches) {
     // Another photo's thumbnail under this photo's name.
     const QString other = dir_.filePath("photos/other.jpg");
     ASSERT_TRUE(QFile::copy(photo_, other));
+    ASSERT_TRUE(setModified(other, 1'700'000'060));
     ASSERT_TRUE(
         cache_.store(other, ThumbnailSize::Normal, marker, *PhotoFileState::of(other)).ok());
     ASSERT_TRUE(QFile::remove(cache_.fileFor(photo_, ThumbnailSize::Normal)));
