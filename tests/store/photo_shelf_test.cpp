@@ -2,7 +2,7 @@
 // The photos of a log book's trips kept in step with the records: one table of changes (edits,
 // deletes and their undo, duplicates, adds, merges, reloads) and where each photo is after it;
 // a trip changed while the program was closed; the queries and edits of the photos; removal
-// and its undo; the untitled table's photos at its first save and Save As; two machines.
+// and its undo. The folders and two machines are photo_shelf_folders_test.cpp's.
 #include "photo_shelf.h"
 
 #include <gtest/gtest.h>
@@ -13,77 +13,11 @@
 #include <functional>
 #include <memory>
 
+#include "photo_shelf_fixture.h"
 #include "rodwick_test/store_test_util.h"
 
-namespace rodwick::testing {
+namespace rodwick::testing::shelf {
 namespace {
-
-namespace fs = std::filesystem;
-
-const std::vector<Field> kLinkFields = {Field::Date, Field::StartTime, Field::Venue,
-                                        Field::Remarks};
-
-// Trips 2 and 3 are alike (date, start and venue): photo p is of the first, q of the second.
-const std::vector<TripRecord> kTrips =
-    tripsWith(kLinkFields, {
-                               {"06-13-2024", "07:00", "Lake", "a"},
-                               {"06-14-2024", "06:00", "River", "b"},
-                               {"06-14-2024", "06:00", "River", "c"},
-                               {"06-15-2024", "08:00", "Canal", "d"},
-                           });
-
-TripRecord trip(std::string date, std::string start, std::string venue, std::string remark) {
-    return tripsWith(kLinkFields,
-                     {{std::move(date), std::move(start), std::move(venue), std::move(remark)}})[0];
-}
-
-std::vector<std::string> namesOf(const std::vector<PhotoEntry>& photos) {
-    std::vector<std::string> names;
-    for (const PhotoEntry& photo : photos) names.push_back(photo.name);
-    return names;
-}
-
-// A log book Trips.RWK loaded, its shelf, and photos picked from a memory card.
-struct Shelved {
-    explicit Shelved(const std::vector<TripRecord>& onDisk = kTrips) {
-        writeBytes(path, databaseBytes(onDisk));
-        EXPECT_TRUE(book.load(path).ok());
-        open();
-    }
-    void open() {
-        shelf = std::make_unique<PhotoShelf>(
-            book, PhotoShelf::Folders{dir.file("state/untitled photos"), dir.file("backups")},
-            [] { return std::time_t{1718273730}; },
-            [n = std::uint64_t{0}]() mutable { return n++; });
-        shelf->onWriteFailure([this](const std::string& reason) { failures.push_back(reason); });
-    }
-    std::string picked(const std::string& name) {
-        fs::create_directories(dir.file("card"));
-        writeBytes(dir.file("card/" + name), "picture " + name);
-        return dir.file("card/" + name);
-    }
-    // A photo of record n picked from the card.
-    std::string add(int n, const std::string& pickedName) {
-        const auto names = shelf->addPhotos(n, {{picked(pickedName), std::nullopt}});
-        EXPECT_TRUE(names.ok()) << names.error();
-        return names.ok() ? names.value().at(0) : std::string();
-    }
-    // Another machine's save of the log book, read again as the window would.
-    void reloaded(const std::vector<TripRecord>& onDisk) {
-        writeBytes(path, databaseBytes(onDisk));
-        RecordBook::DiskCheck check = book.checkDisk();
-        ASSERT_EQ(check.state, RecordBook::FileState::Changed) << check.reason;
-        ASSERT_TRUE(book.takeInDiskChange(check.change).ok());
-    }
-    std::string index() const { return shelf->folder() + "/" + kPhotoIndexName; }
-    std::vector<PhotoEntry> onDisk() const { return parsePhotoIndex(readBytes(index())); }
-
-    TempDir dir;
-    std::string path = dir.file("Trips.RWK");
-    RecordBook book;
-    std::unique_ptr<PhotoShelf> shelf;
-    std::vector<std::string> failures;
-};
 
 TEST(PhotoShelf, LinksFollowTheTripsThroughEveryChange) {
     using Step = std::function<void(Shelved&)>;
@@ -356,155 +290,5 @@ TEST(PhotoShelf, ARemovedPhotoIsKeptAmongTheBackupsUntilRestored) {
     EXPECT_EQ(readBytes(other.value().keptAt), "another");
 }
 
-TEST(PhotoShelf, AnUntitledTablesPhotosMoveBesideItAtItsFirstSave) {
-    TempDir dir;
-    RecordBook book;
-    ASSERT_TRUE(book.appendRecords(kTrips).ok());
-    const std::string untitled = dir.file("state/untitled photos");
-    PhotoShelf shelf(book, {untitled, dir.file("backups")});
-    std::vector<std::string> failures;
-    shelf.onWriteFailure([&](const std::string& reason) { failures.push_back(reason); });
-    writeBytes(dir.file("p.jpg"), "picture");
-    const auto added = shelf.addPhotos(2, {{dir.file("p.jpg"), std::nullopt}});
-    ASSERT_TRUE(added.ok()) << added.error();
-    const std::string p = added.value().at(0);
-    EXPECT_EQ(shelf.folder(), untitled);
-    EXPECT_EQ(readBytes(untitled + "/" + p), "picture");
-
-    ASSERT_TRUE(book.saveAs(dir.file("Trips.RWK")).ok());
-    EXPECT_EQ(shelf.folder(), dir.file("Trips photos"));
-    EXPECT_EQ(readBytes(shelf.pathOf(p)), "picture");
-    EXPECT_EQ(shelf.recordOf(p), 2);
-    EXPECT_FALSE(fs::exists(untitled + "/" + p)) << "moved, not copied";
-    EXPECT_FALSE(fs::exists(untitled + "/" + kPhotoIndexName));
-    EXPECT_EQ(parsePhotoIndex(readBytes(shelf.folder() + "/" + kPhotoIndexName)), shelf.photos());
-
-    // Save As: the photos and the index beside the new name too; later changes go there.
-    ASSERT_TRUE(book.saveAs(dir.file("Copy.RWK")).ok());
-    EXPECT_EQ(shelf.folder(), dir.file("Copy photos"));
-    EXPECT_EQ(readBytes(shelf.pathOf(p)), "picture");
-    EXPECT_EQ(readBytes(dir.file("Trips photos/") + p), "picture");
-    ASSERT_TRUE(shelf.setCaption(p, "copy's").ok());
-    EXPECT_EQ(parsePhotoIndex(readBytes(dir.file("Copy photos/photos.txt")))[0].caption, "copy's");
-    EXPECT_EQ(parsePhotoIndex(readBytes(dir.file("Trips photos/photos.txt")))[0].caption, "p.jpg");
-
-    // New: a table without a file again; undone, the log book's photos are back.
-    book.newDatabase();
-    EXPECT_EQ(shelf.folder(), untitled);
-    EXPECT_TRUE(shelf.photos().empty());
-    ASSERT_TRUE(book.undo().ok());
-    EXPECT_EQ(shelf.folder(), dir.file("Copy photos"));
-    EXPECT_EQ(shelf.recordOf(p), 2);
-    EXPECT_TRUE(failures.empty());
-}
-
-TEST(PhotoShelf, SaveAsOverAnotherLogBookKeepsItsPhotosToo) {
-    Shelved s;
-    const std::string p = s.add(2, "p.jpg");
-    fs::create_directories(s.dir.file("Old photos"));
-    writeBytes(s.dir.file("Old photos/") + p, "a photo of the same name");
-    writeBytes(s.dir.file("Old photos/old.jpg"), "old");
-    ASSERT_TRUE(s.book.saveAs(s.dir.file("Old.RWK")).ok());
-    const std::vector<PhotoEntry> photos = s.shelf->photos();
-    ASSERT_EQ(photos.size(), 3u);
-    EXPECT_EQ(readBytes(s.shelf->pathOf(p)), "a photo of the same name");
-    EXPECT_EQ(readBytes(s.shelf->pathOf(photos[0].name)), "picture p.jpg") << "given a new name";
-    EXPECT_EQ(s.shelf->recordOf(photos[0].name), 2);
-    EXPECT_EQ(s.shelf->recordOf(p), 0);
-    EXPECT_EQ(readBytes(s.shelf->pathOf("old.jpg")), "old");
-}
-
-TEST(PhotoShelf, AnotherLogBookOpenedShowsItsOwnPhotos) {
-    Shelved s;
-    const std::string p = s.add(2, "p.jpg");
-    writeBytes(s.dir.file("Other.RWK"), databaseBytes(kTrips));
-    ASSERT_TRUE(s.book.load(s.dir.file("Other.RWK")).ok());
-    EXPECT_EQ(s.shelf->folder(), s.dir.file("Other photos"));
-    EXPECT_TRUE(s.shelf->photos().empty());
-    EXPECT_FALSE(fs::exists(s.dir.file("Other photos")));
-    ASSERT_TRUE(s.book.load(s.path).ok());
-    EXPECT_EQ(s.shelf->recordOf(p), 2);
-}
-
-TEST(PhotoShelf, ALogBookWithoutPhotosGetsNoFolder) {
-    Shelved s;
-    setText(s.book, 2, Field::Date, "06-20-2024");
-    ASSERT_TRUE(s.book.saveAs(s.dir.file("Other.RWK")).ok());
-    setText(s.book, 1, Field::Date, "06-20-2024");
-    EXPECT_EQ(s.dir.names(), (std::set<std::string>{"Other.RWK", "Trips.RWK"}));
-}
-
-// Both machines add photos to the synced folder: the other machine's index is merged, never
-// written over, and the index's conflict copies are merged and put among the backups.
-TEST(PhotoShelf, TwoMachinesAddPhotosToOneFolder) {
-    Shelved s;
-    const std::string mine = s.add(2, "mine.jpg");
-    // The other machine added a photo to trip 3 and captioned ours.
-    std::vector<PhotoEntry> theirs = s.onDisk();
-    theirs[0].caption = "theirs";
-    PhotoEntry added;
-    added.name = "20240614-070000-zzzzzz.jpg";
-    added.link = linkOf(kTrips, 2);
-    theirs.push_back(added);
-    writeBytes(s.index(), formatPhotoIndex(theirs));
-    writeBytes(s.shelf->pathOf(added.name), "theirs");
-
-    const std::string next = s.add(4, "next.jpg");
-    EXPECT_EQ(namesOf(s.shelf->photos()), (std::vector<std::string>{mine, next, added.name}));
-    EXPECT_EQ(s.shelf->photosOf(2)[0].caption, "theirs");
-    EXPECT_EQ(s.shelf->recordOf(added.name), 3);
-    EXPECT_EQ(s.onDisk(), s.shelf->photos());
-
-    // A conflict copy: a caption and a photo of the other machine's, its file synced first.
-    std::vector<PhotoEntry> copy = s.onDisk();
-    copy[1].caption = "from the copy";
-    PhotoEntry third;
-    third.name = "20240615-080000-yyyyyy.jpg";
-    third.link = linkOf(kTrips, 3);
-    copy.push_back(third);
-    const std::string copyPath =
-        s.shelf->folder() + "/photos.sync-conflict-20240616-101530-ABCDEF1.txt";
-    writeBytes(copyPath, formatPhotoIndex(copy));
-    writeBytes(s.shelf->pathOf(third.name), "third");
-    writeBytes(s.shelf->pathOf("dropped in.jpg"), "by hand");
-    ASSERT_TRUE(s.shelf->takeInSyncedChanges().ok());
-    EXPECT_EQ(namesOf(s.shelf->photos()),
-              (std::vector<std::string>{mine, next, added.name, third.name, "dropped in.jpg"}));
-    EXPECT_EQ(s.shelf->photosOf(4)[0].caption, "from the copy");
-    EXPECT_EQ(s.shelf->recordOf(third.name), 4);
-    EXPECT_EQ(s.shelf->recordOf("dropped in.jpg"), 0);
-    EXPECT_FALSE(fs::exists(copyPath));
-    EXPECT_EQ(
-        readBytes(s.dir.file("backups/photos/photos.sync-conflict-20240616-101530-ABCDEF1.txt")),
-        formatPhotoIndex(copy));
-    EXPECT_EQ(s.onDisk(), s.shelf->photos());
-}
-
-TEST(PhotoShelf, AnIndexThatCannotBeWrittenIsToldAndWrittenAtTheNextChange) {
-    Shelved s;
-    const std::string p = s.add(2, "p.jpg");
-    const std::string before = readBytes(s.index());
-    auto full = std::make_shared<bool>(true);
-    FileOps ops = FileOps::system();
-    ops.write = [full](int fd, const char* data, std::size_t size) -> long {
-        return *full ? fail(ENOSPC) : FileOps::system().write(fd, data, size);
-    };
-    s.shelf = std::make_unique<PhotoShelf>(
-        s.book, PhotoShelf::Folders{s.dir.file("state"), s.dir.file("backups")}, systemTime,
-        systemRandom(), ops);
-    s.shelf->onWriteFailure([&](const std::string& reason) { s.failures.push_back(reason); });
-    setText(s.book, 2, Field::Venue, "Weir");
-    EXPECT_EQ(s.failures, std::vector<std::string>{s.index() + ": " + std::strerror(ENOSPC)});
-    EXPECT_EQ(readBytes(s.index()), before);
-    EXPECT_EQ(s.shelf->recordOf(p), 2);
-
-    *full = false;
-    setText(s.book, 1, Field::Remarks, "any change");
-    const std::vector<PhotoEntry> photos = s.shelf->photos();
-    s.open();
-    EXPECT_EQ(s.shelf->photos(), photos) << "read from the index written at last";
-    EXPECT_EQ(s.shelf->recordOf(p), 2);
-}
-
 }  // namespace
-}  // namespace rodwick::testing
+}  // namespace rodwick::testing::shelf
