@@ -194,7 +194,7 @@ TEST_F(PhotosWindowTest, APhotoIsSeenLargeUprightAndLeftRightGoThroughTheTrip) {
 TEST_F(PhotosWindowTest, ADropAddsPicturesAndAPhotoThatCannotBeReadSaysWhy) {
     const QString damaged = QString::fromStdString(dir_.file("camera/broken.jpg"));
     std::filesystem::create_directories(dir_.file("camera"));
-    ASSERT_TRUE(writeFile(damaged, QByteArray("\xff\xd8\xff\xe0 not a picture", 21)));
+    ASSERT_TRUE(writeFile(damaged, QByteArray::fromHex("ffd8ffe0") + " not a picture"));
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(camera("drop.webp", PhotoFormat::WebP)),
                   QUrl::fromLocalFile(damaged),
