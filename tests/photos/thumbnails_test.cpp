@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "rodwick_test/sample_photos.h"
+#include "rodwick_test/store_test_util.h"
 #include "thumbnails.h"
 
 namespace rodwick::photos {
@@ -116,6 +117,11 @@ TEST(FittedPicture, DamagedFilesGiveAReason) {
     }
     EXPECT_EQ(readFittedPicture(dir.filePath("gone.jpg"), QSize()).error(),
               "No such file or directory");
+    EXPECT_EQ(readFittedPicture(dir.path(), QSize()).error(), "Not a photo file");
+    const rodwick::testing::FeedingPipe pipe(dir.filePath("pipe.jpg").toStdString(),
+                                             jpeg.toStdString());
+    EXPECT_EQ(readFittedPicture(QString::fromStdString(pipe.path()), QSize()).error(),
+              "Not a photo file");
 }
 
 TEST(ThumbnailCache, FileUris) {
