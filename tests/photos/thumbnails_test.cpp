@@ -102,6 +102,9 @@ TEST(FittedPicture, DamagedFilesGiveAReason) {
         // A grid claiming 16400 x 16408 pixels in a picture declared 24 x 16.
         {"heic grid beyond its size", seed("heic_grid_beyond_its_size"),
          "The HEIF file is damaged"},
+        // The same grid in a picture declared 24 x 16400, which a limit on one side lets by.
+        {"heic grid beyond its area", seed("heic_grid_beyond_its_area"),
+         "The picture is too large to be shown"},
     };
     const QTemporaryDir dir;
     for (const Case& c : cases) {
