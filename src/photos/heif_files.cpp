@@ -7,6 +7,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "media_libraries.h"
@@ -86,10 +87,11 @@ Handle thumbnailAtLeast(heif_image_handle* primary, QSize wanted) {
     return best;
 }
 
-bool withinAllocationLimit(QSize size) {
+// The pixels of a picture QImageReader's allocation limit allows; none where it sets none.
+std::optional<qint64> pixelBudget() {
     const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    if (size.isEmpty()) return false;
-    return limitBytes <= 0 || qint64(size.width()) * size.height() * 4 <= limitBytes;
+    if (limitBytes <= 0) return std::nullopt;
+    return limitBytes / 4;
 }
 
 }  // namespace
@@ -108,15 +110,21 @@ Result<QImage> decodeHeif(const QByteArray& bytes, QSize bounds) {
     const QSize wanted = fitted(full, bounds);
     Handle thumbnail = full != wanted ? thumbnailAtLeast(handle, wanted) : Handle();
     if (thumbnail) handle = thumbnail.get();
+    // libheif 1.15 decodes a grid of tiles at the size the grid claims, whatever size the
+    // picture declares: a file of 1 KB had it allocate 800 MB. Its one limit is a side, for
+    // width and height alike: the decoding is held to the declared longest side (with room for
+    // a tile's padding), and a picture whose square on that side exceeds four times the
+    // allocation limit (a panorama past about 16000 pixels under Qt's 256 MB) is refused.
     const QSize declared = sizeOf(handle);
-    if (!withinAllocationLimit(declared)) {
+    const qint64 side = std::max(declared.width(), declared.height()) + 256;
+    const std::optional<qint64> budget = pixelBudget();
+    if (declared.isEmpty())
+        return Result<QImage>::fail("The HEIF file is damaged: no picture in it");
+    if (budget &&
+        (qint64(declared.width()) * declared.height() > *budget || side * side > 4 * *budget)) {
         return Result<QImage>::fail("The picture is too large to be shown");
     }
-    // libheif 1.15 decodes a grid of tiles at the size the grid claims, whatever size the
-    // picture declares: a file of 1 KB had it allocate 800 MB. The decoding is held to the size
-    // declared, with room for the coding's padding of a tile.
-    heif_context_set_maximum_image_size_limit(primary.value().context.get(),
-                                              std::max(declared.width(), declared.height()) + 256);
+    heif_context_set_maximum_image_size_limit(primary.value().context.get(), int(side));
 
     const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
     Options options(heif_decoding_options_alloc());

@@ -19,7 +19,9 @@ bool isHeif(QByteArrayView head);
 // The primary picture upright (the file's own rotation and mirroring applied, as HEIF asks;
 // its Exif orientation is not applied again), scaled down to fit within bounds where it is
 // larger; an invalid bounds keeps its size. A thumbnail the file carries is used where it is
-// large enough. A picture beyond QImageReader's allocation limit is refused, as Qt refuses one.
+// large enough. A picture beyond QImageReader's allocation limit is refused, as Qt refuses one,
+// and so is one whose longest side is past twice that of the largest square the limit allows
+// (about 16000 pixels under Qt's 256 MB).
 Result<QImage> decodeHeif(const QByteArray& bytes, QSize bounds);
 
 // The primary picture's Exif block, from its TIFF header on (as Exif parsers take it); empty

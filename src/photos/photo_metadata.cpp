@@ -210,6 +210,10 @@ Result<PhotoMetadata> readPhotoMetadata(const QByteArray& bytes) {
 }
 
 Result<PhotoMetadata> readPhotoMetadata(const QString& path) {
+    // A named pipe would hold the reading until something wrote to it.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        return Result<PhotoMetadata>::fail("Not a photo file");
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Result<PhotoMetadata>::fail(file.errorString().toStdString());

@@ -3,6 +3,7 @@
 
 #include <QMetaObject>
 #include <QThread>
+#include <exception>
 
 namespace rodwick::photos {
 
@@ -30,7 +31,13 @@ void ThumbnailLoader::load(const QStringList& paths) {
     for (int index = 0; index < paths.size(); ++index) {
         pool_.start([this, list, index, path = paths[index]] {
             if (list_ != list) return;
-            const Result<QImage> thumbnail = thumbnailOf(path, size_, cache_ ? &*cache_ : nullptr);
+            // Nothing may leave the pool's thread: a photo too large for the memory left is one
+            // more photo without a thumbnail.
+            Result<QImage> thumbnail = Result<QImage>::fail("Out of memory");
+            try {
+                thumbnail = thumbnailOf(path, size_, cache_ ? &*cache_ : nullptr);
+            } catch (const std::exception&) {
+            }
             if (list_ != list) return;
             const QImage image = thumbnail ? thumbnail.value() : QImage();
             const QString reason =

@@ -109,6 +109,10 @@ Result<QImage> readFittedPicture(const QByteArray& bytes, QSize bounds) {
 }
 
 Result<QImage> readFittedPicture(const QString& path, QSize bounds) {
+    // A named pipe would hold the reading until something wrote to it.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        return Result<QImage>::fail("Not a photo file");
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Result<QImage>::fail(file.errorString().toStdString());

@@ -9,6 +9,7 @@
 
 #include "photo_metadata.h"
 #include "rodwick_test/sample_photos.h"
+#include "rodwick_test/store_test_util.h"
 
 namespace rodwick::photos {
 
@@ -218,6 +219,10 @@ TEST(PhotoMetadata, DamagedFiles) {
     const Result<PhotoMetadata> missing = readPhotoMetadata(dir.filePath("gone.jpg"));
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.error(), "No such file or directory");
+    EXPECT_EQ(readPhotoMetadata(dir.path()).error(), "Not a photo file");
+    const rodwick::testing::FeedingPipe pipe(dir.filePath("pipe.jpg").toStdString(),
+                                             jpeg.toStdString());
+    EXPECT_EQ(readPhotoMetadata(QString::fromStdString(pipe.path())).error(), "Not a photo file");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "rodwick_test/sample_photos.h"
+#include "rodwick_test/store_test_util.h"
 #include "thumbnails.h"
 
 namespace rodwick::photos {
@@ -101,6 +102,9 @@ TEST(FittedPicture, DamagedFilesGiveAReason) {
         // A grid claiming 16400 x 16408 pixels in a picture declared 24 x 16.
         {"heic grid beyond its size", seed("heic_grid_beyond_its_size"),
          "The HEIF file is damaged"},
+        // The same grid in a picture declared 24 x 16400, which a limit on one side lets by.
+        {"heic grid beyond its area", seed("heic_grid_beyond_its_area"),
+         "The picture is too large to be shown"},
     };
     const QTemporaryDir dir;
     for (const Case& c : cases) {
@@ -116,6 +120,11 @@ TEST(FittedPicture, DamagedFilesGiveAReason) {
     }
     EXPECT_EQ(readFittedPicture(dir.filePath("gone.jpg"), QSize()).error(),
               "No such file or directory");
+    EXPECT_EQ(readFittedPicture(dir.path(), QSize()).error(), "Not a photo file");
+    const rodwick::testing::FeedingPipe pipe(dir.filePath("pipe.jpg").toStdString(),
+                                             jpeg.toStdString());
+    EXPECT_EQ(readFittedPicture(QString::fromStdString(pipe.path()), QSize()).error(),
+              "Not a photo file");
 }
 
 TEST(ThumbnailCache, FileUris) {
