@@ -15,13 +15,7 @@ readonly TOTAL=$((SECONDS + 180)) # before CTest's own limit, so that the daemon
 
 fail() {
     echo "syncthing e2e: FAIL: $*" >&2
-    local side
-    for side in A B; do
-        if [ -n "${pair_log[$side]:-}" ] && [ -s "${pair_log[$side]}" ]; then
-            echo "syncthing e2e: the last lines of Syncthing $side's log:" >&2
-            tail -n 15 "${pair_log[$side]}" | sed 's/^/    /' >&2
-        fi
-    done
+    show_pair_logs "syncthing e2e"
     exit 1
 }
 skip() {

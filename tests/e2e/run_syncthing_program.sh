@@ -21,13 +21,7 @@ fail() {
         echo "syncthing program e2e: program output:" >&2
         sed 's/^/    /' "$work/program.log" >&2
     fi
-    local side
-    for side in A B; do
-        if [ -n "${pair_log[$side]:-}" ] && [ -s "${pair_log[$side]}" ]; then
-            echo "syncthing program e2e: the last lines of Syncthing $side's log:" >&2
-            tail -n 15 "${pair_log[$side]}" | sed 's/^/    /' >&2
-        fi
-    done
+    show_pair_logs "syncthing program e2e"
     exit 1
 }
 skip() {

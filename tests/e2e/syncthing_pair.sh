@@ -325,3 +325,14 @@ check_loopback_only() {
         [ -z "$others" ] || fail "Syncthing $side holds sockets off the loopback address: $others"
     done
 }
+
+# The last lines of each daemon's log on standard error, after PREFIX: what a failure shows.
+show_pair_logs() {
+    local side
+    for side in A B; do
+        if [ -n "${pair_log[$side]:-}" ] && [ -s "${pair_log[$side]}" ]; then
+            echo "$1: the last lines of Syncthing $side's log:" >&2
+            tail -n 15 "${pair_log[$side]}" | sed 's/^/    /' >&2
+        fi
+    done
+}
