@@ -22,6 +22,10 @@ QDateTime PhotoTime::dateTime() const {
     return QDateTime(date, time);
 }
 
+rodwick::PhotoTime PhotoTime::clockTime() const {
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
 namespace {
 
 // Photos larger than this are no photos this program keeps with a trip.

@@ -8,6 +8,7 @@
 #include <QTime>
 #include <optional>
 
+#include "photo_index.h"
 #include "result.h"
 
 namespace rodwick::photos {
@@ -26,6 +27,9 @@ struct PhotoTime {
 
     // The moment, in its zone where known, else as local time.
     QDateTime dateTime() const;
+    // The camera's clock to the second, as an angler writes a trip's times: the zone is not
+    // applied, so that photos of a trip abroad keep the times of where they were taken.
+    rodwick::PhotoTime clockTime() const;
     bool operator==(const PhotoTime&) const = default;
 };
 

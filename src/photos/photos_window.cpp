@@ -281,10 +281,7 @@ void PhotosWindow::addFiles(const QStringList& paths) {
         // The time the camera recorded, never the file's: a copy or a sync changes that.
         if (const auto metadata = readPhotoMetadata(path);
             metadata.ok() && metadata.value().taken) {
-            const QDateTime at = metadata.value().taken->dateTime().toLocalTime();
-            one.taken =
-                rodwick::PhotoTime{at.date().year(), at.date().month(),  at.date().day(),
-                                   at.time().hour(), at.time().minute(), at.time().second()};
+            one.taken = metadata.value().taken->clockTime();
         }
         picked.push_back(std::move(one));
     }

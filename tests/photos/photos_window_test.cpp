@@ -49,7 +49,9 @@ class PhotosWindowTest : public ::testing::Test {
         return path;
     }
     static PhotoTags onTheTweed() {
+        // A zone far from the machine's: the camera's clock is shown, not this machine's.
         return {.original = "2024:06:13 10:15:30",
+                .offset = "+09:30",
                 .latitude = "55/1 39/1 3600/100",
                 .latitudeRef = "N",
                 .longitude = "2/1 7/1 1200/100",
