@@ -265,10 +265,14 @@ std::optional<std::size_t> chooseCommonBase(std::span<const std::vector<TripReco
     // version is taken: a base older than the true common one can only bring back a trip that
     // was deleted, while a newer one (a version only one side ever had) makes that side's
     // additions look like deletions by the other side, and they would be lost.
+    // A version one side holds as it is is no base either: merged against it, every trip that
+    // side added since the true common version would look deleted by the other side. Without a
+    // base the sides are joined, which at worst brings back a trip one side deleted.
     std::optional<std::size_t> best;
     int bestScore = 0;
     for (std::size_t c = 0; c < versions.size(); ++c) {
         const std::vector<int> inVersion = countsOf(versions[c], ids.count());
+        if (inVersion == inMine || inVersion == inTheirs) continue;
         int score = 0;
         for (std::size_t k = 0; k < inVersion.size(); ++k)
             score += std::min({inVersion[k], inMine[k], inTheirs[k]});

@@ -411,5 +411,19 @@ TEST(RecordBookDisk, ConflictCopyMergesAgainstTheBestEarlierVersion) {
     EXPECT_EQ(book.undoName(), "Merge of Conflicted Copy");
 }
 
+// This machine's save won and no earlier version was kept: the file as saved here is no common
+// version, and the trip added here must not look deleted by the other machine.
+TEST(RecordBookDisk, ConflictCopyWithoutAnEarlierVersionKeepsTheTripsAddedHere) {
+    std::vector<TripRecord> here = trips(1, 4), there = trips(1, 4);
+    here.push_back(tagged("here"));
+    there.push_back(tagged("there"));
+    Loaded loaded(here);
+    const MergeSummary merged = loaded.book.mergeConflictCopy(there, {});
+    EXPECT_EQ(merged.added, 1);
+    EXPECT_EQ(merged.removed, 0);
+    there.insert(there.end() - 1, tagged("here"));
+    EXPECT_EQ(held(loaded.book), there);
+}
+
 }  // namespace
 }  // namespace rodwick::testing

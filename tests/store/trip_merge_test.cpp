@@ -162,7 +162,10 @@ TEST(TripMerge, CommonBaseSharesTheMostTripsWithBothTheOlderOfEqualOnes) {
         {"the one sharing more, though newer", {"ab", "abcd"}, "abcdx", "abcdy", 1},
         {"the older of two equal", {"abc", "abc"}, "abcx", "abcy", 0},
         {"copies count", {"a", "aa"}, "aab", "aac", 1},
-        {"shared with one side only does not count", {"ab", "abxy"}, "abxy", "ab", 0},
+        {"shared with one side only does not count", {"ab", "abxy"}, "abxyw", "abz", 0},
+        // This side's own last save, with no older version kept: x would be lost against it.
+        {"a version one side holds as it is", {"abcx"}, "abcy", "abcx", std::nullopt},
+        {"the same, in any order", {"xcba", "ab"}, "abcx", "abcy", 1},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.what);
