@@ -343,7 +343,9 @@ Status PhotoShelf::relink(const std::string& name, int n) {
     photo->link = link;
     photo->gone = false;
     resolve();
-    return save();
+    const Status saved = save();
+    changed_.notify();
+    return saved;
 }
 
 Status PhotoShelf::setCover(const std::string& name, bool cover) {
@@ -417,6 +419,8 @@ Status PhotoShelf::restore(const Removed& removed) {
 
 Status PhotoShelf::takeInSyncedChanges() {
     if (folder_.empty()) return Status::success();
+    const std::vector<PhotoEntry> before = photos_;
+    const std::vector<int> linkedBefore = recordOf_;
     const std::vector<PhotoEntry> base =
         known_ ? parsePhotoIndex(*known_) : std::vector<PhotoEntry>{};
     takeInIndexOnDisk();
@@ -430,12 +434,14 @@ Status PhotoShelf::takeInSyncedChanges() {
         if (bytes.ok()) photos_ = mergePhotoIndexes(base, photos_, parsePhotoIndex(bytes.value()));
     }
     resolve();
-    if (Status saved = save(); !saved.ok()) return saved;
-    for (const std::string& copy : copies) {
+    Status status = save();
+    for (std::size_t k = 0; status.ok() && k < copies.size(); ++k) {
         std::string keptAt;
-        if (Status kept = keepInBackups(copy, keptAt); !kept.ok()) return kept;
+        status = keepInBackups(copies[k], keptAt);
     }
-    return Status::success();
+    // Most calls find nothing new (the folder changed by this program's own writes).
+    if (photos_ != before || recordOf_ != linkedBefore) changed_.notify();
+    return status;
 }
 
 Status PhotoShelf::save() {
