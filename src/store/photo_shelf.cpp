@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <system_error>
 #include <tuple>
@@ -431,7 +432,15 @@ Status PhotoShelf::takeInSyncedChanges() {
     const std::vector<std::string> copies = listConflictCopies(folder_ + "/" + kPhotoIndexName);
     for (const std::string& copy : copies) {
         const Result<std::string> bytes = readFileBytes(copy);
-        if (bytes.ok()) photos_ = mergePhotoIndexes(base, photos_, parsePhotoIndex(bytes.value()));
+        if (!bytes.ok()) continue;
+        const std::vector<PhotoEntry> theirs = parsePhotoIndex(bytes.value());
+        // The version the copy came from is not known: a photo it lacks was added here since,
+        // not removed there, so only the photos it holds are taken as base.
+        std::vector<PhotoEntry> shared;
+        std::copy_if(base.begin(), base.end(), std::back_inserter(shared), [&](const auto& photo) {
+            return std::ranges::any_of(theirs, [&](const auto& t) { return t.name == photo.name; });
+        });
+        photos_ = mergePhotoIndexes(shared, photos_, theirs);
     }
     resolve();
     Status status = save();
