@@ -32,6 +32,8 @@ class PhotoWatch : public QObject {
     // Takes in what the folder holds now; waits while a modal window is open. The watcher runs
     // it once its events have settled, and a newly loaded log book once.
     void checkNow();
+    // Whether a look is due: the watcher's events settling, or waiting for a modal window.
+    bool due() const { return settle_.isActive() || retry_.isActive(); }
 
     static constexpr int kSettleMs = 300;
     static constexpr int kModalRetryMs = 250;

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "photo_index.h"
+#include "photo_watch.h"
 #include "photos_window.h"
 #include "program_files.h"
 #include "rodwick_test/main_window_fixture.h"
@@ -57,6 +58,9 @@ class PhotoWatchTest : public MainWindowTest {
 
 TEST_F(PhotoWatchTest, TheOtherMachinesPhotosAndConflictCopiesShowWithoutARestart) {
     window_.loadDatabase(path_);
+    // The look at a newly loaded log book's photos done first: what follows is seen arriving.
+    auto* watch = find<PhotoWatch>("PhotoWatch");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch->due(); }, 5000));
     // The first photos of the log book come from the other machine, folder and all.
     photos::PhotosWindow& window = openPhotos(2);
     ASSERT_TRUE(window.shownNames().isEmpty());
