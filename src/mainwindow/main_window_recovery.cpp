@@ -8,6 +8,7 @@
 #include "file_watch.h"
 #include "main_window.h"
 #include "photo_shelf.h"
+#include "photo_watch.h"
 #include "program_files.h"
 #include "recovery.h"
 #include "text.h"
@@ -28,6 +29,9 @@ void MainWindow::keepUnsavedTrips() {
                       {.showStatus = [this](const QString& text) { toolbar_->showStatus(text); },
                        .backupFolder = backupFolder_},
                       this);
+    new PhotoWatch(book_, *photos_, platform_,
+                   {.showStatus = [this](const QString& text) { toolbar_->showStatus(text); }},
+                   this);
 }
 
 std::unique_ptr<PhotoShelf> MainWindow::makePhotoShelf(RecordBook& book) {

@@ -13,6 +13,7 @@
 #include <QStyledItemDelegate>
 #include <QUrl>
 
+#include "no_trip_bar.h"
 #include "photo_metadata.h"
 #include "photo_view.h"
 #include "photos_area.h"
@@ -132,6 +133,12 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
     connect(remove_, &QPushButton::clicked, this, &PhotosWindow::removeSelected);
     connect(cover_, &QPushButton::clicked, this, &PhotosWindow::setSelectedAsCover);
 
+    noTrip_ = new NoTripBar(book_, shelf_, this);
+    connect(noTrip_, &NoTripBar::showingChanged, this, &PhotosWindow::refresh);
+    connect(noTrip_, &NoTripBar::failed, this, [this](const QString& reason) {
+        tellFailure(QStringLiteral("be linked to its trip"), toPath(reason));
+    });
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add_);
     buttons->addWidget(remove_);
@@ -140,9 +147,11 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(trip_);
     layout->addWidget(list_, 1);
+    layout->addWidget(noTrip_);
     layout->addWidget(place_);
     layout->addLayout(buttons);
-    setTabOrder(list_, add_);
+    setTabOrder(list_, noTrip_);
+    setTabOrder(noTrip_, add_);
     setTabOrder(add_, remove_);
     setTabOrder(remove_, cover_);
 
@@ -152,6 +161,7 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
     connect(list_, &QListWidget::currentRowChanged, this, [this] {
         showPlace();
         updateButtons();
+        noTrip_->offerFor(selectedName());
     });
     connect(&loader_, &ThumbnailLoader::thumbnailReady, this, &PhotosWindow::showThumbnail);
 
@@ -159,6 +169,7 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
         if (changes.records || changes.currentRecord || changes.fileName || changes.history)
             refresh();
     });
+    shelfSubscription_ = shelf_.subscribe([this] { refresh(); });
     refresh();
 }
 
@@ -185,8 +196,15 @@ QString PhotosWindow::spokenText(int row) const {
 void PhotosWindow::refresh() {
     const QString keep = selectedName();
     const int current = book_.currentRecord();
-    shown_ = current > 0 ? shelf_.photosOf(current) : std::vector<PhotoEntry>{};
-    if (current > 0) {
+    std::vector<PhotoEntry> noTrip = shelf_.photosOfNoTrip();
+    noTrip_->setCount(static_cast<int>(noTrip.size()));
+    if (noTrip_->showing()) {
+        shown_ = std::move(noTrip);
+        trip_->setText(
+            QStringLiteral("Photos of no trip: their trip was changed outside this "
+                           "program. Choose the trip each is of."));
+    } else if (current > 0) {
+        shown_ = shelf_.photosOf(current);
         const TripRecord& trip = book_.current();
         trip_->setText(QStringLiteral("Trip %1 of %2: %3, %4")
                            .arg(current)
@@ -194,6 +212,7 @@ void PhotosWindow::refresh() {
                            .arg(fromFileText(trip[Field::Venue]).trimmed(),
                                 fromFileText(trip[Field::Date]).trimmed()));
     } else {
+        shown_.clear();
         trip_->setText(QStringLiteral("No trip is shown."));
     }
 
@@ -223,6 +242,7 @@ void PhotosWindow::refresh() {
     loader_.load(paths);
     showPlace();
     updateButtons();
+    noTrip_->offerFor(selectedName());
 }
 
 void PhotosWindow::showThumbnail(int row, const QImage& thumbnail, const QString& reason) {
@@ -249,11 +269,12 @@ void PhotosWindow::showPlace() {
 }
 
 void PhotosWindow::updateButtons() {
-    const bool trip = book_.currentRecord() > 0;
+    // Photos of no trip are linked, not added to or made a cover.
+    const bool trip = book_.currentRecord() > 0 && !noTrip_->showing();
     const bool photo = !selectedName().isEmpty();
     add_->setEnabled(trip);
     remove_->setEnabled(photo);
-    cover_->setEnabled(photo);
+    cover_->setEnabled(photo && trip);
 }
 
 void PhotosWindow::tellFailure(const QString& what, const std::string& reason) {
@@ -274,7 +295,7 @@ void PhotosWindow::addPhotos() {
 
 void PhotosWindow::addFiles(const QStringList& paths) {
     const int record = book_.currentRecord();
-    if (record < 1 || paths.isEmpty()) return;
+    if (record < 1 || paths.isEmpty() || noTrip_->showing()) return;
     std::vector<PhotoShelf::Picked> picked;
     for (const QString& path : paths) {
         PhotoShelf::Picked one{.path = toPath(path), .taken = std::nullopt};
@@ -320,7 +341,8 @@ void PhotosWindow::openLarge(int row) {
 }
 
 void PhotosWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && book_.currentRecord() > 0) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() && book_.currentRecord() > 0 && !noTrip_->showing())
+        event->acceptProposedAction();
 }
 
 void PhotosWindow::dropEvent(QDropEvent* event) {

@@ -18,10 +18,14 @@ class QPushButton;
 
 namespace rodwick::photos {
 
+class NoTripBar;
+
 // The photos of the trip shown in the main window, as thumbnails with their captions and the
 // time each was taken: added from a file dialog or dropped from a file manager, removed (to
 // the backups; Edit, Undo brings a photo back), made the trip's cover, captioned in place, and
-// opened large. It follows the current trip as the statistics window follows the records.
+// opened large. It follows the current trip as the statistics window follows the records, and
+// the shelf as it takes in another machine's photos. While the log book has photos of no trip,
+// a bar under the list shows them and links each to its trip again.
 class PhotosWindow : public QWidget {
     Q_OBJECT
 
@@ -70,8 +74,10 @@ class PhotosWindow : public QWidget {
     QPushButton* add_ = nullptr;
     QPushButton* remove_ = nullptr;
     QPushButton* cover_ = nullptr;
+    NoTripBar* noTrip_ = nullptr;
     std::vector<PhotoEntry> shown_;
     ThumbnailLoader loader_;
+    Notifier::Subscription shelfSubscription_;
     // Last member: ends before the widgets it redraws.
     RecordBook::Subscription subscription_;
 };

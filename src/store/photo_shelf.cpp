@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <system_error>
 #include <tuple>
@@ -343,7 +344,9 @@ Status PhotoShelf::relink(const std::string& name, int n) {
     photo->link = link;
     photo->gone = false;
     resolve();
-    return save();
+    const Status saved = save();
+    changed_.notify();
+    return saved;
 }
 
 Status PhotoShelf::setCover(const std::string& name, bool cover) {
@@ -417,6 +420,8 @@ Status PhotoShelf::restore(const Removed& removed) {
 
 Status PhotoShelf::takeInSyncedChanges() {
     if (folder_.empty()) return Status::success();
+    const std::vector<PhotoEntry> before = photos_;
+    const std::vector<int> linkedBefore = recordOf_;
     const std::vector<PhotoEntry> base =
         known_ ? parsePhotoIndex(*known_) : std::vector<PhotoEntry>{};
     takeInIndexOnDisk();
@@ -427,15 +432,25 @@ Status PhotoShelf::takeInSyncedChanges() {
     const std::vector<std::string> copies = listConflictCopies(folder_ + "/" + kPhotoIndexName);
     for (const std::string& copy : copies) {
         const Result<std::string> bytes = readFileBytes(copy);
-        if (bytes.ok()) photos_ = mergePhotoIndexes(base, photos_, parsePhotoIndex(bytes.value()));
+        if (!bytes.ok()) continue;
+        const std::vector<PhotoEntry> theirs = parsePhotoIndex(bytes.value());
+        // The version the copy came from is not known: a photo it lacks was added here since,
+        // not removed there, so only the photos it holds are taken as base.
+        std::vector<PhotoEntry> shared;
+        std::copy_if(base.begin(), base.end(), std::back_inserter(shared), [&](const auto& photo) {
+            return std::ranges::any_of(theirs, [&](const auto& t) { return t.name == photo.name; });
+        });
+        photos_ = mergePhotoIndexes(shared, photos_, theirs);
     }
     resolve();
-    if (Status saved = save(); !saved.ok()) return saved;
-    for (const std::string& copy : copies) {
+    Status status = save();
+    for (std::size_t k = 0; status.ok() && k < copies.size(); ++k) {
         std::string keptAt;
-        if (Status kept = keepInBackups(copy, keptAt); !kept.ok()) return kept;
+        status = keepInBackups(copies[k], keptAt);
     }
-    return Status::success();
+    // Most calls find nothing new (the folder changed by this program's own writes).
+    if (photos_ != before || recordOf_ != linkedBefore) changed_.notify();
+    return status;
 }
 
 Status PhotoShelf::save() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "file_io.h"
+#include "notifier.h"
 #include "photo_index.h"
 #include "record_book.h"
 #include "recovery.h"
@@ -43,6 +44,12 @@ class PhotoShelf {
     PhotoShelf& operator=(const PhotoShelf&) = delete;
 
     void onWriteFailure(FailureListener listener) { failed_ = std::move(listener); }
+    // Told after the photos changed where the book's notifications cannot tell: another
+    // machine's photos taken in (takeInSyncedChanges) and a photo linked again (relink). The
+    // windows that show photos or count them follow with it.
+    [[nodiscard]] Notifier::Subscription subscribe(Notifier::Listener listener) {
+        return changed_.subscribe(std::move(listener));
+    }
 
     // The folder of the book's photos now, and a photo's path in it.
     const std::string& folder() const { return folder_; }
@@ -124,6 +131,7 @@ class PhotoShelf {
     std::vector<int> recordOf_;         // photos_[k] is of record recordOf_[k], or 0
     std::optional<std::string> known_;  // the index as last read or written
     std::vector<TripRecord> records_;   // the records as last told
+    Notifier changed_;
     // Last member: ends before the rest.
     RecordBook::Subscription subscription_;
 };

@@ -178,6 +178,7 @@ void TripListWindow::showPhotos(PhotoShelf& shelf) {
             return photoCounts_[static_cast<std::size_t>(trip.number - 1)];
         },
         [this](const filtering::TripRef& trip) { return coverTip(trip); });
+    photosChanged_ = shelf.subscribe([this] { countPhotos(); });
     countPhotos();
 }
 

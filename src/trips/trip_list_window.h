@@ -92,6 +92,9 @@ class TripListWindow : public QWidget {
     QLabel* totals_ = nullptr;
     QLabel* leftOut_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    // Photos linked again or brought by another machine are counted at once. Last member:
+    // ends before the model it redraws.
+    Notifier::Subscription photosChanged_;
 };
 
 // Where the windows' layouts are kept: the user's configuration folder, never the settings

@@ -137,6 +137,63 @@ TEST(PhotoShelf, TwoMachinesAddPhotosToOneFolder) {
     EXPECT_EQ(s.onDisk(), s.shelf->photos());
 }
 
+// A conflict copy is the other machine's version from before it saw the photos added here
+// since: those keep their trips and captions, while its own changes are taken in.
+TEST(PhotoShelf, AConflictCopyKeepsThePhotosItNeverSaw) {
+    Shelved s;
+    const std::string first = s.add(1, "first.jpg");
+    std::vector<PhotoEntry> copy = s.onDisk();
+    copy[0].caption = "theirs";
+    PhotoEntry third;
+    third.name = "20240615-080000-yyyyyy.jpg";
+    third.link = linkOf(kTrips, 2);
+    copy.push_back(third);
+    const std::string second = s.add(2, "second.jpg");
+    writeBytes(s.shelf->pathOf(third.name), "third");
+    writeBytes(s.shelf->folder() + "/photos.sync-conflict-20240616-101530-ABCDEF1.txt",
+               formatPhotoIndex(copy));
+    ASSERT_TRUE(s.shelf->takeInSyncedChanges().ok());
+    EXPECT_EQ(namesOf(s.shelf->photos()), (std::vector<std::string>{first, second, third.name}));
+    EXPECT_EQ(s.shelf->photoCounts(), (std::vector<int>{1, 1, 1, 0}));
+    ASSERT_EQ(s.shelf->recordOf(second), 2);
+    EXPECT_EQ(s.shelf->photosOf(1).at(0).caption, "theirs");
+    EXPECT_EQ(s.shelf->photosOf(2).at(0).caption, "second.jpg");
+    EXPECT_EQ(s.shelf->recordOf(third.name), 3);
+    EXPECT_EQ(s.onDisk(), s.shelf->photos());
+}
+
+// The windows that show photos are told when the other machine's photos came in and when a
+// photo is linked again; a look that finds nothing new, as after the shelf's own write, tells
+// nothing, and an ended subscription is told no more.
+TEST(PhotoShelf, ItTellsOfPhotosTakenInFromDiskAndLinkedAgain) {
+    Shelved s;
+    int told = 0;
+    auto subscription = s.shelf->subscribe([&] { ++told; });
+    const std::string mine = s.add(1, "mine.jpg");
+    ASSERT_TRUE(s.shelf->takeInSyncedChanges().ok());
+    EXPECT_EQ(told, 0) << "the shelf's own index is nothing new";
+
+    std::vector<PhotoEntry> theirs = s.onDisk();
+    PhotoEntry added;
+    added.name = "20240615-080000-zzzzzz.jpg";
+    added.link = linkOf(kTrips, 3);
+    theirs.push_back(added);
+    writeBytes(s.shelf->pathOf(added.name), "theirs");
+    writeBytes(s.index(), formatPhotoIndex(theirs));
+    ASSERT_TRUE(s.shelf->takeInSyncedChanges().ok());
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(s.shelf->recordOf(added.name), 4);
+    ASSERT_TRUE(s.shelf->takeInSyncedChanges().ok());
+    EXPECT_EQ(told, 1);
+
+    ASSERT_TRUE(s.shelf->relink(added.name, 2).ok());
+    EXPECT_EQ(told, 2);
+    subscription.reset();
+    ASSERT_TRUE(s.shelf->relink(added.name, 1).ok());
+    EXPECT_EQ(told, 2);
+    EXPECT_EQ(s.shelf->photoCounts(), (std::vector<int>{2, 0, 0, 0}));
+}
+
 TEST(PhotoShelf, AnIndexThatCannotBeWrittenIsToldAndWrittenAtTheNextChange) {
     Shelved s;
     const std::string p = s.add(2, "p.jpg");

@@ -262,7 +262,8 @@ TEST_F(TripListWindowTest, AFolderOfManyLogBooksIsReadAFewFilesATurn) {
 }
 
 // The open log book's photos: counted in their column (sorted by it too), the cover as a
-// row's tooltip; counted again when photos change in their own window and this one is back.
+// row's tooltip; counted again when photos change in their own window and this one is back,
+// and at once when the shelf tells of a change.
 TEST_F(TripListWindowTest, ThePhotosColumnCountsEachTripsPhotosAndTheCoverIsItsTooltip) {
     qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.file("cache")));
     std::filesystem::create_directories(dir_.file("camera"));
@@ -303,6 +304,12 @@ TEST_F(TripListWindowTest, ThePhotosColumnCountsEachTripsPhotosAndTheCoverIsItsT
     QApplication::sendEvent(window_, &activated);
     EXPECT_EQ(photosCell(1), "1");
     EXPECT_EQ(model().tripAt(1).number, 1) << "still sorted by the count";
+
+    // A photo linked again (or another machine's taken in) is counted at once, the list
+    // active all the while.
+    ASSERT_TRUE(shelf.relink(shelf.photosOf(1)[0].name, 2).ok());
+    EXPECT_EQ(photosCell(1), "0");
+    EXPECT_EQ(photosCell(2), "1");
 }
 
 // A layout kept before the Photos column existed still restores the columns it names.
