@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -243,14 +244,22 @@ TEST_F(FileWatchTest, AConflictCopyIsOfferedAndYesMergesItIntoTheLogBook) {
     watch().checkNow();
     EXPECT_EQ(platform_.messages().size(), 1u) << "asked once a load";
 
+    // This side adds trip 9 and saves, keeping the version both sides had among the backups.
+    ASSERT_TRUE(book_.appendRecords({trip(9)}).ok());
+    action("MnuSave")->trigger();
+    std::vector<TripRecord> saved = trips(1, 3);
+    saved.push_back(trip(9));
+    ASSERT_EQ(readBytes(path_), databaseBytes(saved));
+
     platform_.answerMessage(Answer::Yes);
     platform_.answerMessage(Answer::Ok);
     window_.loadDatabase(path_);
     EXPECT_EQ(describe(platform_.messages()[1]), question);
-    // Merged three ways against the trips as loaded: the copy's side removed trip 1.
-    EXPECT_EQ(held(), trips(2, 5));
+    // Merged three ways against the version both sides had: the copy's side removed trip 1,
+    // this side's trip 9 stays.
+    EXPECT_EQ(held(), (std::vector<TripRecord>{trip(2), trip(3), trip(9), trip(4), trip(5)}));
     EXPECT_TRUE(book_.unsaved());
-    EXPECT_EQ(readBytes(path_), databaseBytes(trips(1, 3))) << "written only by Save";
+    EXPECT_EQ(readBytes(path_), databaseBytes(saved)) << "written only by Save";
     EXPECT_EQ(lastMessage(),
               describe({"The trips of " + kQ(copyName) +
                             " are merged into LOG.RWK: 2 trips came only from the copy, 1 trip "
@@ -260,14 +269,18 @@ TEST_F(FileWatchTest, AConflictCopyIsOfferedAndYesMergesItIntoTheLogBook) {
                         "Conflict Copy", Buttons::Ok, Icon::Information}));
     EXPECT_FALSE(fileExists(copy));
     const auto backups = listBackups(path_, backupFolder(userFoldersFromEnvironment()));
-    ASSERT_EQ(backups.size(), 1u);
-    EXPECT_TRUE(backups[0].conflictCopy);
-    EXPECT_EQ(readBytes(backups[0].path), databaseBytes(trips(2, 5)));
+    ASSERT_EQ(backups.size(), 2u) << "the copy beside the save's backup";
+    const auto kept = std::find_if(backups.begin(), backups.end(),
+                                   [](const Backup& backup) { return backup.conflictCopy; });
+    ASSERT_NE(kept, backups.end());
+    EXPECT_EQ(readBytes(kept->path), databaseBytes(trips(2, 5)));
     platform_.answerModal([](QDialog& dialog) {
         const auto* list = dialog.findChild<QTreeWidget*>("BackupList");
-        EXPECT_EQ(list->topLevelItemCount(), 1);
-        EXPECT_TRUE(list->topLevelItem(0)->text(0).endsWith(" (conflict copy)"))
-            << list->topLevelItem(0)->text(0).toStdString();
+        EXPECT_EQ(list->topLevelItemCount(), 2);
+        int copies = 0;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            copies += list->topLevelItem(i)->text(0).endsWith(" (conflict copy)");
+        EXPECT_EQ(copies, 1);
         return QDialog::Rejected;
     });
     action("MnuBackups")->trigger();
