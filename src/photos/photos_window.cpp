@@ -34,7 +34,11 @@ class CaptionDelegate : public QStyledItemDelegate {
     CaptionDelegate(Commit commit, QObject* parent)
         : QStyledItemDelegate(parent), commit_(std::move(commit)) {}
 
+    // Filled once: a thumbnail arriving while the caption is typed changes its item, and the
+    // view would otherwise put the old caption back over what was typed.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (editor->property(kFilled).toBool()) return;
+        editor->setProperty(kFilled, true);
         editor->setProperty("text", index.data(kCaptionRole).toString());
     }
     void setModelData(QWidget* editor, QAbstractItemModel*,
@@ -43,6 +47,7 @@ class CaptionDelegate : public QStyledItemDelegate {
     }
 
   private:
+    static constexpr const char* kFilled = "rodwickCaptionFilled";
     Commit commit_;
 };
 

@@ -132,6 +132,9 @@ TEST_F(PhotosWindowTest, ACaptionIsEditedInPlaceAndOneCoverMarked) {
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), "b.jpg") << "the caption alone, without its time";
     editor->setText("Barbel, 9 lb 2 oz");
+    // A thumbnail arriving while the caption is typed leaves what was typed.
+    list.item(1)->setIcon(QIcon(QPixmap(4, 4)));
+    EXPECT_EQ(editor->text(), "Barbel, 9 lb 2 oz");
     QTest::keyClick(editor, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([this] { return shownCaptions()[1] != "b.jpg"; }, 5000));
     EXPECT_EQ(shownCaptions(), (QStringList{"a.jpg", "Barbel, 9 lb 2 oz"}));
