@@ -14,6 +14,10 @@
 namespace rodwick::testing {
 namespace {
 
+// The captions of the photos picked for a morning on the Tweed (below), sorted.
+const std::vector<std::string> kTweedCaptions{"IMG_0002.JPG", "IMG_0003.JPG", "broken.jpg",
+                                              "scan.jpg", "swim.png"};
+
 class NewTripFromPhotosTest : public EditingTest {
   protected:
     // The log book of three trips, loaded as the user opens it.
@@ -75,10 +79,10 @@ class NewTripFromPhotosTest : public EditingTest {
         return found.photosOf(n);
     }
     static std::vector<std::string> captions(const std::vector<PhotoEntry>& photos) {
-        std::vector<std::string> captions;
-        for (const PhotoEntry& photo : photos) captions.push_back(photo.caption);
-        std::sort(captions.begin(), captions.end());
-        return captions;
+        std::vector<std::string> texts;
+        for (const PhotoEntry& photo : photos) texts.push_back(photo.caption);
+        std::sort(texts.begin(), texts.end());
+        return texts;
     }
     std::vector<std::string> heldCaptions() {
         std::vector<std::string> all;
@@ -89,9 +93,6 @@ class NewTripFromPhotosTest : public EditingTest {
         return all;
     }
     bool photoFolderMade() { return std::filesystem::exists(dir_.file("LOG photos")); }
-
-    const std::vector<std::string> kTweedCaptions{"IMG_0002.JPG", "IMG_0003.JPG", "broken.jpg",
-                                                  "scan.jpg", "swim.png"};
 };
 
 TEST_F(NewTripFromPhotosTest, TheEditorAddsTheTripWithTheTimesItsPhotosRecordedAndThePhotos) {
@@ -102,7 +103,7 @@ TEST_F(NewTripFromPhotosTest, TheEditorAddsTheTripWithTheTimesItsPhotosRecordedA
 
     // The photos are picked as Add Photos picks them.
     ASSERT_EQ(platform_.callsOf("open files").size(), 1u);
-    const auto& dialog = platform_.callsOf("open files")[0].fileOptions;
+    const platform::FileDialogOptions dialog = platform_.callsOf("open files")[0].fileOptions;
     EXPECT_EQ(dialog.title, "New Trip from Photos");
     EXPECT_TRUE(dialog.filter.startsWith("Photos (*.jpg *.jpeg *.png"))
         << dialog.filter.toStdString();
