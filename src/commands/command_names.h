@@ -54,6 +54,7 @@ inline constexpr const char* kPreviousEntry = "MnuPrev";
 inline constexpr const char* kGotoEntry = "MnuGoto";
 inline constexpr const char* kTripListEntry = "MnuTrips";
 inline constexpr const char* kPhotosEntry = "MnuPhotos";
+inline constexpr const char* kNewTripFromPhotosEntry = "MnuNewTripFromPhotos";
 
 // Help menu.
 inline constexpr const char* kHelpEntry = "MnuHelp";

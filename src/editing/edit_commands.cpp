@@ -13,7 +13,17 @@ bool EditCommands::raiseAddEditor() {
 }
 
 void EditCommands::add() {
+    addFilled({}, {});
+}
+
+void EditCommands::addFilled(const Prepare& prepare, Added added) {
     if (raiseAddEditor()) return;
+    FieldTexts texts;
+    if (prepare) {
+        std::optional<FieldTexts> prepared = prepare();
+        if (!prepared) return;
+        texts = std::move(*prepared);
+    }
     editorMode_ = EditorMode::Add;
     auto* editor = new RecordEditor(book_, platform_, view_, editorMode_, &view_.widget());
     addEditor_ = editor;
@@ -22,7 +32,9 @@ void EditCommands::add() {
         if (addEditor_ == editor) addEditor_.clear();
         editor->deleteLater();
     });
+    if (added) QObject::connect(editor, &RecordEditor::added, &guard_, std::move(added));
     editor->load();
+    editor->fill(texts);
     platform_.showModeless(*editor);
 }
 

@@ -3,6 +3,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 #include "main_view.h"
 #include "platform.h"
@@ -26,6 +28,13 @@ class EditCommands {
 
     // Add: opens the record editor without blocking the main window.
     void add();
+    // Add with some boxes filled in. As Add, an open add editor is only brought to the front,
+    // and then prepare is not called; otherwise prepare gives the texts to fill in (nothing:
+    // no editor opens), and added is called with the new record's number when Okay adds the
+    // trip. Cancel calls nothing.
+    using Prepare = std::function<std::optional<FieldTexts>()>;
+    using Added = std::function<void(int n)>;
+    void addFilled(const Prepare& prepare, Added added);
     // Edit: the record editor on the current record, modal; redraws when it closes.
     void edit();
     // Asks, removes the current record and shows record 1 (or the empty view).

@@ -30,8 +30,8 @@ void EditingArea::showHistory() {
     show(redo_, "&Redo", book_.redoName());
 }
 
-void registerEditingCommands(CommandRegistry& commands, RecordBook& book,
-                             platform::Platform& platform, MainView& view) {
+EditCommands& registerEditingCommands(CommandRegistry& commands, RecordBook& book,
+                                      platform::Platform& platform, MainView& view) {
     auto* area = new EditingArea(book, platform, view);
     EditCommands& edit = area->commands();
     // Beneath the copy command of the output area.
@@ -81,6 +81,7 @@ void registerEditingCommands(CommandRegistry& commands, RecordBook& book,
          .handler = [&book] { (void)book.redo(); },
          .built = [area](QAction& action) { area->followHistory(action, true); }},
     });
+    return edit;
 }
 
 }  // namespace rodwick

@@ -39,8 +39,9 @@ class EditingArea : public QObject {
 };
 
 // Registers Edit, Delete, Add and Duplicate beneath the output area's copy command, then Undo
-// and Redo.
-void registerEditingCommands(CommandRegistry& commands, RecordBook& book,
-                             platform::Platform& platform, MainView& view);
+// and Redo. The commands' state, which lives as long as the view's window, for other areas'
+// commands that open the editor.
+EditCommands& registerEditingCommands(CommandRegistry& commands, RecordBook& book,
+                                      platform::Platform& platform, MainView& view);
 
 }  // namespace rodwick

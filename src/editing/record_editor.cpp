@@ -333,6 +333,10 @@ void RecordEditor::load() {
     venueBox_->setFocus();
 }
 
+void RecordEditor::fill(const FieldTexts& texts) {
+    for (const auto& [field, text] : texts) setBoxText(field, fromFileText(text));
+}
+
 std::ostream& operator<<(std::ostream& out, EditorMode mode) {
     switch (mode) {
         case EditorMode::Add:
@@ -368,9 +372,11 @@ void RecordEditor::confirm() {
     TripRecord record = boxesAsRecord();
     // Neither can fail here: an add is below the limit, as checked above, and the edit editor
     // is modal, so its record is still there. An empty table shows a first record as record 1.
-    (void)(mode_ != EditorMode::Edit
-               ? book_.appendRecords({std::move(record)})
-               : book_.replaceRecord(table.currentRecord(), std::move(record)));
+    if (mode_ != EditorMode::Edit) {
+        if (book_.appendRecords({std::move(record)}).ok()) emit added(table.recordCount());
+    } else {
+        (void)book_.replaceRecord(table.currentRecord(), std::move(record));
+    }
     accept();
 }
 

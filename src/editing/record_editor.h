@@ -43,6 +43,8 @@ class RecordEditor : public QDialog {
     // Caption, unit labels, the boxes' texts, the fixed lists and the suggestions, under the
     // busy title and pointer.
     void load();
+    // Puts file texts into the boxes of their fields, after load, as if typed.
+    void fill(const FieldTexts& texts);
     // The commit: the limit of 250 records when adding, the question when editing, then the
     // boxes into the table, the editor closed and the main window redrawn.
     void confirm();
@@ -56,6 +58,11 @@ class RecordEditor : public QDialog {
     void updatePriceSteps();
     void updateTemperatureSteps();
 
+  signals:
+    // An add's trip has gone into the table as record n; sent before the editor closes.
+    void added(int n);
+
+  public:
     EditorMode mode() const { return mode_; }
     // The text of the box of a field, as it would be committed before line breaks are turned
     // into blanks.

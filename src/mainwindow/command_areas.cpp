@@ -17,7 +17,7 @@ namespace rodwick {
 void registerCommandAreas(CommandRegistry& commands, RecordBook& book, PhotoShelf& photos,
                           platform::Platform& platform, MainView& view) {
     QWidget& window = view.widget();
-    registerEditingCommands(commands, book, platform, view);
+    EditCommands& edit = registerEditingCommands(commands, book, platform, view);
     registerFindingCommands(commands, book, platform, window);
     registerOutputCommands(commands, book, platform, window);
     registerPrefsCommands(commands, book, platform, view);
@@ -29,7 +29,11 @@ void registerCommandAreas(CommandRegistry& commands, RecordBook& book, PhotoShel
                          [&platform](std::span<const TripRecord> trips, const UnitNames& units) {
                              exportCsv(trips, units, platform);
                          });
-    registerPhotoCommands(commands, book, photos, platform, window);
+    // A trip made from photos opens the record editor as Add does, its times filled in.
+    registerPhotoCommands(commands, book, photos, platform, window,
+                          [&edit](const EditCommands::Prepare& prepare, EditCommands::Added added) {
+                              edit.addFilled(prepare, std::move(added));
+                          });
 }
 
 }  // namespace rodwick

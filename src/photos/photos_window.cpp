@@ -291,27 +291,13 @@ void PhotosWindow::tellFailure(const QString& what, const std::string& reason) {
 
 void PhotosWindow::addPhotos() {
     if (book_.currentRecord() < 1) return;
-    const QStringList chosen = platform_.openFilesDialog(
-        {QStringLiteral("Photos (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.heic *.heif)|*.jpg;"
-                        "*.jpeg;*.png;*.webp;*.tif;*.tiff;*.heic;*.heif|All files (*.*)|*.*"),
-         1, QStringLiteral("Add Photos"), QString()});
-    addFiles(chosen);
+    addFiles(platform_.openFilesDialog(photoFileDialog(QStringLiteral("Add Photos"))));
 }
 
 void PhotosWindow::addFiles(const QStringList& paths) {
     const int record = book_.currentRecord();
     if (record < 1 || paths.isEmpty() || noTrip_->showing()) return;
-    std::vector<PhotoShelf::Picked> picked;
-    for (const QString& path : paths) {
-        PhotoShelf::Picked one{.path = toPath(path), .taken = std::nullopt};
-        // The time the camera recorded, never the file's: a copy or a sync changes that.
-        if (const auto metadata = readPhotoMetadata(path);
-            metadata.ok() && metadata.value().taken) {
-            one.taken = metadata.value().taken->clockTime();
-        }
-        picked.push_back(std::move(one));
-    }
-    const auto added = shelf_.addPhotos(record, picked);
+    const auto added = shelf_.addPhotos(record, pickedPhotos(paths));
     if (!added.ok()) tellFailure(QStringLiteral("be added"), added.error());
     refresh();
 }

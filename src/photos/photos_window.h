@@ -47,6 +47,8 @@ class PhotosWindow : public QWidget {
     void openLarge(int row);
     // The photo at row as assistive technologies read it: its caption and time.
     QString spokenText(int row) const;
+    // The trip's photos again, from the shelf; the selection kept on its photo.
+    void refresh();
 
     // Rows of thumbnails still to come.
     int thumbnailsPending() const { return loader_.pending(); }
@@ -57,8 +59,6 @@ class PhotosWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The trip's photos again, from the shelf; the selection kept on its photo.
-    void refresh();
     void showThumbnail(int row, const QImage& thumbnail, const QString& reason);
     void showPlace();
     void updateButtons();

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rodwick {
@@ -43,6 +44,10 @@ struct TripRecord {
     const std::string& operator[](Field f) const { return fields[static_cast<int>(f)]; }
     bool operator==(const TripRecord&) const = default;
 };
+
+// Texts for some of a trip's fields, as the file holds them: what a command fills in before the
+// user sees the record editor.
+using FieldTexts = std::vector<std::pair<Field, std::string>>;
 
 // The in-memory database: slots 0 to 250, records in slots 1..recordCount without gaps.
 // Slot 0 belongs to no record; slots above recordCount may keep stale, invisible text.

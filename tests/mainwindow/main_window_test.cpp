@@ -93,7 +93,8 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuPref|Preferences...   |Ctrl+U; MnuFont|Font...|; \n"
         "MnuRecord|&Record: MnuFirst|Firs&t||R; MnuLast|&Last||R; MnuNext|&Next||R; "
         "MnuPrev|Pre&vious ||R; MnuGoto|&Goto...|Ctrl+G|R; MnuTrips|Trip List...|Ctrl+L|R; "
-        "MnuPhotos|Photos...|Ctrl+I|R; \n"
+        "MnuPhotos|Photos...|Ctrl+I|R; MnuNewTripFromPhotos|New Trip from Photos...|Ctrl+Shift+I; "
+        "\n"
         "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuAbo|About...|; \n";
     ASSERT_EQ(book_.recordCount(), 0);
     QString actual;
