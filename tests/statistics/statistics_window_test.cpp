@@ -22,6 +22,7 @@
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "statistics_window.h"
+#include "trip_source.h"
 
 namespace rodwick::testing {
 namespace {
@@ -295,6 +296,26 @@ TEST_F(StatisticsCoversTest, ABestFishsTripShowsItsCoverAndNoOtherTripsPhoto) {
     EXPECT_TRUE(coverIn(9).startsWith("placeholder: The cover photo cannot be shown: "))
         << coverIn(9).toStdString();
     EXPECT_TRUE(platform_.calls().empty());
+}
+
+// Counting every log book of the folder, a best fish of another log book shows no cover: the
+// open log book's photos are of its own trips, whatever number the other trip has.
+TEST_F(StatisticsCoversTest, ABestFishOfAnotherLogBookShowsNone) {
+    TripRecord pike = exampleTrips()[13];
+    pike[Field::BestFish] = "Pike";
+    pike[Field::BestFishWeightMajor] = "20";
+    writeBytes(dir_.file("OTHER.RWK"), databaseBytes({pike}));
+    writeBytes(dir_.file("LOG.RWK"), databaseBytes(exampleTrips()));
+    ASSERT_TRUE(book_.load(dir_.file("LOG.RWK")).ok());
+    addPhoto(1, Qt::red, true);  // record 1 of this log book, the pike's number in its own
+    addPhoto(14, Qt::blue, true);
+    window_->show();
+    showCovers();
+    window_->findChild<QComboBox*>(QStringLiteral("FilterScope"))->setCurrentIndex(1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
+    ASSERT_EQ(cellText("BestTable", 0, 0), "Pike");
+    EXPECT_EQ(coverIn(1), "none");
+    EXPECT_EQ(coverIn(14), "#0000ff");
 }
 
 // A cover chosen or taken away in the Photos window is seen when the window is active again.
