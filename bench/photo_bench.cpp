@@ -11,9 +11,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "photo_log_book.h"
 #include "rodwick_test/sample_photos.h"
 #include "thumbnail_loader.h"
 #include "thumbnails.h"
@@ -24,14 +24,10 @@ using namespace rodwick::photos;
 
 constexpr int kPhotos = 50;
 
-QImage photoLike(QSize size);
-
 // The photos, made at the first use and removed at the end of the program.
 struct TripPhotos {
     TripPhotos() {
-        const QByteArray photo = rodwick::testing::photoBytes(
-            photoLike(QSize(4000, 3000)), rodwick::testing::PhotoFormat::Jpeg,
-            {.original = "2023:05:01 06:30:15", .orientation = 6});
+        const QByteArray photo = rodwick::cameraJpeg(rodwick::photoLike(QSize(4000, 3000)));
         for (int i = 0; i < kPhotos; ++i) {
             paths << dir.filePath(QString("IMG_%1.jpg").arg(1000 + i));
             rodwick::testing::writeFile(paths.back(), photo);
@@ -42,23 +38,6 @@ struct TripPhotos {
     QStringList paths;
     qint64 bytes = 0;
 };
-
-// A picture a JPEG encoder finds about as much to keep in as in a photo: a sky's gradient
-// under fine grain.
-QImage photoLike(QSize size) {
-    QImage picture(size, QImage::Format_RGB32);
-    QRandomGenerator grain(12);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        const int sky = 80 + 120 * y / size.height();
-        for (int x = 0; x < size.width(); ++x) {
-            const int g = int(grain.bounded(24)) - 12;
-            line[x] = qRgb(qBound(0, sky / 2 + g, 255), qBound(0, sky + g, 255),
-                           qBound(0, 255 - sky / 3 + g, 255));
-        }
-    }
-    return picture;
-}
 
 const TripPhotos& tripPhotos() {
     static const TripPhotos kTrip;

@@ -10,11 +10,14 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
 #include "editing_area.h"
 #include "main_window.h"
+#include "photo_log_book.h"
 #include "record_book.h"
 #include "rodwick_test/scripted_platform.h"
 
@@ -54,6 +57,23 @@ std::vector<TripRecord> variedTrips() {
     return trips;
 }
 
+// The full table as a log book on disk, alone or with 1,000 photos beside it (4 a trip, copies
+// of four JPEGs of 1024 x 768, linked by the program's own photo shelf). Made once.
+const std::string& logBookFile(bool withPhotos) {
+    static const QTemporaryDir kDir;
+    static const std::string kAlone =
+        makePhotoLogBook(kDir.filePath("alone").toStdString(), "Trips 2001", variedTrips(), 0, {});
+    static const std::string kWithPhotos = [] {
+        std::vector<QByteArray> jpegs;
+        for (int seed = 1; seed <= 4; ++seed) {
+            jpegs.push_back(cameraJpeg(photoLike({1024, 768}, seed)));
+        }
+        return makePhotoLogBook(kDir.filePath("photos").toStdString(), "Trips 2001", variedTrips(),
+                                4, jpegs);
+    }();
+    return withPhotos ? kWithPhotos : kAlone;
+}
+
 // A main window over the full table, its dialogs answered by painting them once and closing.
 struct Bench {
     Bench() : window(book, platform) {
@@ -62,6 +82,12 @@ struct Bench {
         book.adopt(table, "/home/angler/Trips 2001.RWK");
         book.show(125);
         window.show();
+    }
+    // Over the log book file, loaded as the program loads it.
+    explicit Bench(const std::string& file) : window(book, platform) {
+        window.show();
+        if (!book.load(file).ok()) std::abort();
+        book.show(125);
     }
     // Runs `open` once with a modal dialog painted and closed as soon as it stands.
     void modal(benchmark::State& s, const std::function<void()>& open) {
@@ -122,6 +148,34 @@ void byModeless(benchmark::State& s, const char* command) {
 BENCHMARK_CAPTURE(byModeless, TripList, "MnuTrips")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(byModeless, Statistics, "MnuStats")->Unit(benchmark::kMillisecond);
 
+// The same over the log book's file, with and without its photos folder beside it: the trip
+// list counts each trip's photos, the statistics window's bests look up their covers.
+void byModelessOnFile(benchmark::State& s, const char* command) {
+    const bool withPhotos = s.range(0) != 0;
+    Bench bench(logBookFile(withPhotos));
+    for (auto _ : s) {
+        actionOf(bench.window, command)->trigger();
+        if (bench.platform.modelessShown.empty()) {
+            s.SkipWithError("the window never opened");
+            break;
+        }
+        QWidget* shown = bench.platform.modelessShown.back();
+        benchmark::DoNotOptimize(shown->grab());
+        delete shown;
+        bench.platform.modelessShown.clear();
+        bench.platform.clearCalls();
+    }
+    s.SetLabel(withPhotos ? "1000 photos" : "no photos");
+}
+BENCHMARK_CAPTURE(byModelessOnFile, TripList, "MnuTrips")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(byModelessOnFile, Statistics, "MnuStats")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
 // The yardstick of the windows above: a bare Qt dialog, a line of text and a button, built and
 // painted once.
 void BM_BareDialog(benchmark::State& s) {
@@ -172,6 +226,27 @@ void BM_MainWindow(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_MainWindow)->Unit(benchmark::kMillisecond);
+
+// The main window built and its log book loaded from disk, as at start-up, with and without
+// the photos folder beside it (the photo shelf reads its index and lists its files).
+void BM_MainWindowLoading(benchmark::State& s) {
+    const bool withPhotos = s.range(0) != 0;
+    const std::string& file = logBookFile(withPhotos);
+    testing::ScriptedPlatform platform;
+    for (auto _ : s) {
+        RecordBook book;
+        MainWindow window(book, platform);
+        if (!book.load(file).ok()) {
+            s.SkipWithError("the log book did not load");
+            break;
+        }
+        window.setRecordCommands(true);
+        window.showCurrentRecord();
+        benchmark::DoNotOptimize(window.grab());
+    }
+    s.SetLabel(withPhotos ? "1000 photos" : "no photos");
+}
+BENCHMARK(BM_MainWindowLoading)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_MainWindowNext(benchmark::State& s) {
     Bench bench;

@@ -22,7 +22,13 @@ void registerCommandAreas(CommandRegistry& commands, RecordBook& book, PhotoShel
     registerOutputCommands(commands, book, platform, window);
     registerPrefsCommands(commands, book, platform, view);
     registerHelpCommands(commands, platform, window);
-    registerStatisticsCommands(commands, book, platform, window);
+    // The personal bests show the covers of their trips.
+    registerStatisticsCommands(commands, book, platform, window,
+                               [&photos](int record) -> std::optional<std::string> {
+                                   const auto cover = photos.coverOf(record);
+                                   if (!cover) return std::nullopt;
+                                   return photos.pathOf(cover->name);
+                               });
     registerInterchangeCommands(commands, book, platform, window);
     // The trip list writes the trips it shows as the spreadsheet export writes them.
     registerTripCommands(commands, book, photos, platform, window,

@@ -15,7 +15,8 @@
 namespace rodwick {
 
 void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
-                                platform::Platform& platform, QWidget& window) {
+                                platform::Platform& platform, QWidget& window,
+                                stats::CoverOf coverOf) {
     auto open = std::make_shared<QPointer<stats::StatisticsWindow>>();
     commands.add({.name = kStatisticsEntry,
                   .caption = "Statistics...",
@@ -23,11 +24,13 @@ void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                   .menu = kOptionsMenu,
                   .after = kFindEntry,
                   .needsRecords = true,
-                  .handler = [&book, &platform, &window, open] {
+                  .handler = [&book, &platform, &window, open, coverOf] {
                       showOneBeside<stats::StatisticsWindow>(*open, window, platform, [&] {
-                          return new stats::StatisticsWindow(
+                          auto* statistics = new stats::StatisticsWindow(
                               book, platform, [&book](int record) { (void)book.show(record); },
                               &window);
+                          statistics->showCovers(coverOf);
+                          return statistics;
                       });
                   }});
 }

@@ -244,7 +244,17 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
 
 StatisticsWindow::~StatisticsWindow() = default;
 
+void StatisticsWindow::showCovers(CoverOf coverOf) {
+    covers_ = new BestCovers(*bests_->view, *bests_->model, std::move(coverOf));
+    bests_->stale = true;
+    fillShownPage();
+}
+
 void StatisticsWindow::changeEvent(QEvent* event) {
+    // Back from the Photos window, where a cover may have changed.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && covers_ != nullptr) {
+        covers_->recheck();
+    }
     // A desktop switching between a light and a dark theme while the window is open.
     if (event->type() == QEvent::PaletteChange) {
         if (months_->chart != nullptr) months_->chart->followPalette(palette());
@@ -363,11 +373,14 @@ void StatisticsWindow::fillVenues(const VenueTable& venues) {
 }
 
 void StatisticsWindow::fillBests(const BestTable& bests) {
+    std::vector<int> records;
     bests_->reset({QStringLiteral("Species"), QStringLiteral("Weight"), QStringLiteral("Venue"),
                    QStringLiteral("Date"), QStringLiteral("Record")});
     for (const BestRow& row : bests.rows) {
         // The record's number in its own log book, not its place among the trips counted.
-        const int number = shownTrips_[static_cast<std::size_t>(row.record - 1)].number;
+        const filtering::TripRef& trip = shownTrips_[static_cast<std::size_t>(row.record - 1)];
+        const int number = trip.number;
+        records.push_back(trip.book == 0 ? number : 0);
         QList<QStandardItem*> cells = {
             cell(text(row.species)), numberCell(text(formatWeight(row.weight, units_)), row.weight),
             cell(text(row.venue)), cell(text(row.date)),
@@ -375,6 +388,7 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
         bests_->model->appendRow(cells);
     }
+    if (covers_ != nullptr) covers_->show(std::move(records));
     bests_->view->resizeColumnsToContents();
     bests_->notes->setText(notes(bests.notes));
 }

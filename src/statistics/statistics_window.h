@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "best_covers.h"
 #include "chart_module.h"
 #include "figures.h"
 #include "platform.h"
@@ -45,6 +46,10 @@ class StatisticsWindow : public QWidget {
     void refresh();
     filtering::FilterBar& filterBar() const { return *filterBar_; }
     filtering::TripSource& source() const { return *source_; }
+    // Shows the cover photo of each personal best's trip of the open log book beside it.
+    void showCovers(CoverOf coverOf);
+    // Cover photos of the personal bests still to arrive.
+    int coversPending() const { return covers_ ? covers_->pending() : 0; }
 
     // The table of the page shown, copied as tab-separated lines with its heading.
     QString visibleTableText() const;
@@ -82,6 +87,7 @@ class StatisticsWindow : public QWidget {
     std::unique_ptr<Page> bests_;
     std::vector<std::unique_ptr<Page>> values_;
     std::unique_ptr<Page> months_;
+    BestCovers* covers_ = nullptr;
 
     // The figures of the last refresh, with the units they were read in: a page shown later
     // shows these, not whatever the table holds by then.

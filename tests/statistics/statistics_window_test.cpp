@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QChartView>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPointer>
@@ -13,12 +14,15 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtTest/QTest>
+#include <filesystem>
 #include <memory>
 
+#include "photo_shelf.h"
 #include "rodwick_test/example_trips.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "statistics_window.h"
+#include "trip_source.h"
 
 namespace rodwick::testing {
 namespace {
@@ -197,6 +201,140 @@ TEST_F(StatisticsWindowTest, PagesAreReachedFromTheKeyboardAndClosingChangesNoth
     EXPECT_TRUE(window_.isNull());
     EXPECT_EQ(book_.recordCount(), 20);
     EXPECT_TRUE(platform_.calls().empty());
+}
+
+// The personal bests with the open log book's photos: each best fish's trip that has a cover
+// shows it in its row, whatever the filter lets through.
+class StatisticsCoversTest : public StatisticsWindowTest {
+  protected:
+    StatisticsCoversTest() : oldCache_(qgetenv("XDG_CACHE_HOME")) {
+        qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir_.file("cache")));
+        std::filesystem::create_directories(dir_.file("camera"));
+    }
+    ~StatisticsCoversTest() override {
+        delete window_.data();  // before the shelf it asks
+        qputenv("XDG_CACHE_HOME", oldCache_);
+    }
+    // A photo of one colour (or bytes of no picture) added to record n.
+    std::string addPhoto(int record, const QColor& colour, bool cover) {
+        const std::string path = dir_.file("camera/" + std::to_string(++photos_) + ".png");
+        if (colour.isValid()) {
+            QImage picture(64, 48, QImage::Format_RGB32);
+            picture.fill(colour);
+            EXPECT_TRUE(picture.save(QString::fromStdString(path)));
+        } else {
+            writeBytes(path, "\x89PNG but nothing after it");
+        }
+        const auto added = shelf_.addPhotos(record, {{.path = path, .taken = std::nullopt}});
+        EXPECT_TRUE(added.ok());
+        if (cover) {
+            EXPECT_TRUE(shelf_.setCover(added.value().front(), true).ok());
+        }
+        return added.value().front();
+    }
+    void showCovers() {
+        window_->showCovers([this](int record) -> std::optional<std::string> {
+            const auto cover = shelf_.coverOf(record);
+            if (!cover) return std::nullopt;
+            return shelf_.pathOf(cover->name);
+        });
+    }
+    // The cover shown in the row of the best fish of record n: its colour at the middle,
+    // "placeholder" with the reason where it could not be read, "none" without one.
+    QString coverIn(int record) {
+        QTableView* bests = tableNamed("BestTable");
+        if (!QTest::qWaitFor([this] { return window_->coversPending() == 0; }, 10000))
+            return QStringLiteral("still loading");
+        const QAbstractItemModel* model = bests->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (model->index(row, 4).data().toInt() != record) continue;
+            const QModelIndex first = model->index(row, 0);
+            const QVariant decoration = first.data(Qt::DecorationRole);
+            if (!decoration.isValid()) return QStringLiteral("none");
+            const QString tip = first.data(Qt::ToolTipRole).toString();
+            if (!tip.isEmpty()) return QStringLiteral("placeholder: ") + tip;
+            const QImage shown = qvariant_cast<QIcon>(decoration).pixmap(40).toImage();
+            return shown.pixelColor(shown.width() / 2, shown.height() / 2).name();
+        }
+        return QStringLiteral("no row");
+    }
+
+    TempDir dir_;
+    QByteArray oldCache_;
+    int photos_ = 0;
+    PhotoShelf shelf_{book_, {.untitled = dir_.file("untitled"), .backups = dir_.file("backups")}};
+};
+
+TEST_F(StatisticsCoversTest, ABestFishsTripShowsItsCoverAndNoOtherTripsPhoto) {
+    addPhoto(14, Qt::green, false);  // not the cover: the carp's trip shows the red one
+    addPhoto(14, Qt::red, true);
+    addPhoto(13, Qt::blue, true);
+    addPhoto(10, Qt::yellow, false);  // photos, but no cover
+    addPhoto(9, QColor(), true);
+    window_->show();
+    showCovers();
+    struct Case {
+        const char* venue;  // the filter's venue, "" for every trip
+        int record;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"", 14, "#ff0000"},
+        {"", 13, "#0000ff"},
+        {"", 10, "none"},
+        {"", 19, "none"},
+        // Among the River Teme's five trips the barbel is the fourth, and record 13 still.
+        {"River Teme", 13, "#0000ff"},
+        {"River Teme", 10, "none"},
+    };
+    auto* venues = window_->findChild<QComboBox*>(QStringLiteral("FilterVenue"));
+    for (const auto& [venue, record, shown] : cases) {
+        venues->setCurrentIndex(*venue ? venues->findText(QString::fromLatin1(venue)) : 0);
+        EXPECT_EQ(coverIn(record), QString::fromLatin1(shown)) << venue << " record " << record;
+    }
+    venues->setCurrentIndex(0);
+    EXPECT_TRUE(coverIn(9).startsWith("placeholder: The cover photo cannot be shown: "))
+        << coverIn(9).toStdString();
+    EXPECT_TRUE(platform_.calls().empty());
+}
+
+// Counting every log book of the folder, a best fish of another log book shows no cover: the
+// open log book's photos are of its own trips, whatever number the other trip has.
+TEST_F(StatisticsCoversTest, ABestFishOfAnotherLogBookShowsNone) {
+    TripRecord pike = exampleTrips()[13];
+    pike[Field::BestFish] = "Pike";
+    pike[Field::BestFishWeightMajor] = "20";
+    writeBytes(dir_.file("OTHER.RWK"), databaseBytes({pike}));
+    writeBytes(dir_.file("LOG.RWK"), databaseBytes(exampleTrips()));
+    ASSERT_TRUE(book_.load(dir_.file("LOG.RWK")).ok());
+    addPhoto(1, Qt::red, true);  // record 1 of this log book, the pike's number in its own
+    addPhoto(14, Qt::blue, true);
+    window_->show();
+    showCovers();
+    window_->findChild<QComboBox*>(QStringLiteral("FilterScope"))->setCurrentIndex(1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window_->source().filesToRead() == 0; }));
+    ASSERT_EQ(cellText("BestTable", 0, 0), "Pike");
+    EXPECT_EQ(coverIn(1), "none");
+    EXPECT_EQ(coverIn(14), "#0000ff");
+}
+
+// A cover chosen or taken away in the Photos window is seen when the window is active again.
+TEST_F(StatisticsCoversTest, ACoverChangedElsewhereIsShownOnReturn) {
+    const std::string red = addPhoto(14, Qt::red, true);
+    const std::string green = addPhoto(14, Qt::green, false);
+    window_->show();
+    showCovers();
+    EXPECT_EQ(coverIn(14), "#ff0000");
+    const std::pair<std::pair<std::string, bool>, const char*> changes[] = {
+        {{green, true}, "#00ff00"}, {{green, false}, "none"}, {{red, true}, "#ff0000"}};
+    for (const auto& [change, shown] : changes) {
+        ASSERT_TRUE(shelf_.setCover(change.first, change.second).ok());
+        QEvent activation(QEvent::ActivationChange);
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+        QApplication::sendEvent(window_, &activation);
+        EXPECT_EQ(coverIn(14), QString::fromLatin1(shown)) << change.first;
+    }
 }
 
 // A module that is missing or is not ours takes the charts away, nothing else: every table and
