@@ -26,6 +26,13 @@ QIcon placeholder() {
     return QIcon(blank);
 }
 
+// Holds a cover's place in a row without one, so that the species of every row line up.
+QIcon blankCover() {
+    QPixmap blank(kCoverEdge, kCoverEdge);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
 }  // namespace
 
 BestCovers::BestCovers(QTableView& view, QStandardItemModel& model, CoverOf coverOf)
@@ -73,6 +80,10 @@ void BestCovers::load(QStringList paths) {
     if (photos.isEmpty()) {
         if (loader_) loader_->cancel();
         return;
+    }
+    const QIcon blank = blankCover();
+    for (int row = 0; row < paths_.size(); ++row) {
+        if (QStandardItem* first = model_.item(row, 0)) first->setData(blank, Qt::DecorationRole);
     }
     if (!loader_) {
         loader_ = std::make_unique<photos::ThumbnailLoader>(photos::ThumbnailCache::standard(),
