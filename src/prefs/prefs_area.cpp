@@ -2,6 +2,7 @@
 // The Options and Help menu commands: preferences, font, manual, About.
 #include "prefs_area.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "command_registry.h"
 #include "display_font.h"
 #include "help.h"
+#include "language_dialog.h"
 #include "preferences_dialog.h"
 
 namespace rodwick {
@@ -50,6 +52,11 @@ void registerHelpCommands(CommandRegistry& commands, platform::Platform& platfor
                  openManual(platform, manualPath(platform.programDirectory()), wordProcessors());
              }},
         {.name = kHelpSeparator, .menu = kHelpMenu, .order = 20},
+        {.name = kLanguageEntry,
+         .caption = QT_TRANSLATE_NOOP("HelpMenu", "Switch Application &Language..."),
+         .menu = kHelpMenu,
+         .order = 25,
+         .handler = [&platform, &window] { switchApplicationLanguage(platform, window); }},
         {.name = kAboutEntry,
          .caption = "About...",
          .menu = kHelpMenu,
