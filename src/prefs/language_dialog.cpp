@@ -86,9 +86,12 @@ void LanguageDialog::confirm() {
         if (options_[k]->isChecked()) language = kOptions[k].language;
     }
     if (Status written = writeLanguageChoice(choiceFile_, language); !written) {
-        platform_.showMessage(
-            writeFailure(tr("keep the language"), QString::fromStdString(choiceFile_), written,
-                         tr("The language stays as it was."), tr("Switch Application Language")));
+        platform_.showMessage({tr("Could not keep the language in %1: %2. The language stays as "
+                                  "it was.")
+                                   .arg(QString::fromStdString(choiceFile_),
+                                        QString::fromStdString(written.message())),
+                               tr("Switch Application Language"), platform::Buttons::Ok,
+                               platform::Icon::Stop});
         return;
     }
     accept();

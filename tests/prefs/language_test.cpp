@@ -102,11 +102,12 @@ TEST_F(LanguageTest, AFailedWriteIsSaidAndTheDialogStaysOpen) {
               }),
               QDialog::Rejected);
     const std::string said = lastMessage();
-    EXPECT_NE(
-        said.find("Switch Application Language | Could not keep the language to " + choiceFile()),
-        std::string::npos)
+    EXPECT_EQ(said.rfind("Switch Application Language | Could not keep the language in " +
+                             choiceFile() + ": ",
+                         0),
+              0u)
         << said;
-    EXPECT_NE(said.find("The language stays as it was."), std::string::npos) << said;
+    EXPECT_NE(said.find(". The language stays as it was. | "), std::string::npos) << said;
 }
 
 TEST(LanguageDialog, TheFirstOptionNamesTheSystemsLanguageInItsOwnWords) {
