@@ -2,10 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Help</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Due to Windows problems, you must load this file manually. Please load up ANGLEBOX.DOC - Press OK to run your Word Processor. Alternatively select Anglebox Manual from the Harrowby Software program group</source>
+        <translation>Das Handbuch muss von Hand geladen werden. Bitte öffnen Sie ANGLEBOX.DOC – mit OK starten Sie Ihre Textverarbeitung. Sie finden das Anglebox-Handbuch auch in der Programmgruppe von Harrowby Software.</translation>
+    </message>
+    <message>
+        <source>Sorry - Cannot find ANGLEBOX.doc!</source>
+        <translation>ANGLEBOX.doc wurde leider nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Oops. Somethings gone wrong. Please check that you have WRITE.EXE and ANGLEBOX.WRI</source>
+        <translation>Da ist etwas schiefgegangen. Bitte prüfen Sie, ob eine Textverarbeitung und ANGLEBOX.WRI vorhanden sind.</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <source>Switch Application &amp;Language...</source>
         <translation>Anwendungs&amp;sprache wechseln...</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>Preferences...   </source>
+        <translation>Einstellungen...   </translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Schriftart...</translation>
+    </message>
+</context>
+<context>
+    <name>PleaseWait</name>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>Could not %1 to %2: %3. %4</source>
+        <extracomment>%1 is what failed, as its caller words it (&quot;save the preferences&quot;), %2 the file, %3 the system&apos;s reason, %4 where that leaves the user.</extracomment>
+        <translation>%1 in %2 war nicht möglich: %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::AboutDialog</name>
+    <message>
+        <source>Welcome to The Rodwick Database, by Harrowby Software.
+Keep a log of every fishing trip you make: where you fished, the water and the weather, the method and bait that worked, and what you caught, down to the weight of your best fish. The more trips you record, the more the log tells you: search it for a species, for example, and it shows you every place where that fish has been caught. Everything the program can do is explained in the manual, the file ANGLEBOX.doc beside the program.</source>
+        <translation>Willkommen bei The Rodwick Database von Harrowby Software.
+Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und das Wetter, die Methode und den Köder, die gefangen haben, und was Sie gefangen haben, bis zum Gewicht Ihres besten Fisches. Je mehr Angeltage Sie eintragen, desto mehr verrät Ihnen das Fangbuch: Suchen Sie zum Beispiel nach einer Fischart, zeigt es Ihnen jede Stelle, an der dieser Fisch gefangen wurde. Alles, was das Programm kann, erklärt das Handbuch, die Datei ANGLEBOX.doc neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -37,6 +107,57 @@
     <message>
         <source>Could not keep the language in %1: %2. The language stays as it was.</source>
         <translation>Die Sprache konnte nicht in %1 gespeichert werden: %2. Die Sprache bleibt, wie sie war.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Show possible venues and clubs on edit.</source>
+        <translation>Gewässer und Vereine beim Bearbeiten vorschlagen.</translation>
+    </message>
+    <message>
+        <source>Autoload File</source>
+        <translation>Beim Start laden</translation>
+    </message>
+    <message>
+        <source>Select..</source>
+        <translation>Wählen..</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Maßeinheiten</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Britisch</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>save the preferences</source>
+        <translation>Das Speichern der Einstellungen</translation>
+    </message>
+    <message>
+        <source>They stay in force until the program ends.</source>
+        <translation>Sie gelten, bis das Programm beendet wird.</translation>
     </message>
 </context>
 </TS>

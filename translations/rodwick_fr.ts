@@ -2,10 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Help</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Due to Windows problems, you must load this file manually. Please load up ANGLEBOX.DOC - Press OK to run your Word Processor. Alternatively select Anglebox Manual from the Harrowby Software program group</source>
+        <translation>Le manuel doit être ouvert à la main. Veuillez ouvrir ANGLEBOX.DOC – OK lance votre traitement de texte. Le manuel Anglebox se trouve aussi dans le groupe de programmes Harrowby Software.</translation>
+    </message>
+    <message>
+        <source>Sorry - Cannot find ANGLEBOX.doc!</source>
+        <translation>Désolé – ANGLEBOX.doc est introuvable !</translation>
+    </message>
+    <message>
+        <source>Oops. Somethings gone wrong. Please check that you have WRITE.EXE and ANGLEBOX.WRI</source>
+        <translation>Un problème est survenu. Vérifiez qu&apos;un traitement de texte et ANGLEBOX.WRI sont bien installés.</translation>
+    </message>
+</context>
+<context>
     <name>HelpMenu</name>
     <message>
         <source>Switch Application &amp;Language...</source>
         <translation>Changer la &amp;langue de l&apos;application...</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>Preferences...   </source>
+        <translation>Préférences...   </translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+</context>
+<context>
+    <name>PleaseWait</name>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>Could not %1 to %2: %3. %4</source>
+        <extracomment>%1 is what failed, as its caller words it (&quot;save the preferences&quot;), %2 the file, %3 the system&apos;s reason, %4 where that leaves the user.</extracomment>
+        <translation>%1 dans %2 impossible : %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::AboutDialog</name>
+    <message>
+        <source>Welcome to The Rodwick Database, by Harrowby Software.
+Keep a log of every fishing trip you make: where you fished, the water and the weather, the method and bait that worked, and what you caught, down to the weight of your best fish. The more trips you record, the more the log tells you: search it for a species, for example, and it shows you every place where that fish has been caught. Everything the program can do is explained in the manual, the file ANGLEBOX.doc beside the program.</source>
+        <translation>Bienvenue dans The Rodwick Database, de Harrowby Software.
+Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&apos;eau et la météo, la technique et l&apos;appât qui ont marché, et ce que vous avez pris, jusqu&apos;au poids de votre plus beau poisson. Plus vous notez de sorties, plus le carnet vous en apprend : cherchez une espèce, par exemple, et il vous montre chaque coin où ce poisson a été pris. Tout ce que fait le programme est expliqué dans le manuel, le fichier ANGLEBOX.doc à côté du programme.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -37,6 +107,57 @@
     <message>
         <source>Could not keep the language in %1: %2. The language stays as it was.</source>
         <translation>Impossible d&apos;enregistrer la langue dans %1 : %2. La langue reste inchangée.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Show possible venues and clubs on edit.</source>
+        <translation>Proposer lieux et clubs lors de la saisie.</translation>
+    </message>
+    <message>
+        <source>Autoload File</source>
+        <translation>Fichier chargé au démarrage</translation>
+    </message>
+    <message>
+        <source>Select..</source>
+        <translation>Choisir..</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métriques</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Impériales</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>save the preferences</source>
+        <translation>L&apos;enregistrement des préférences</translation>
+    </message>
+    <message>
+        <source>They stay in force until the program ends.</source>
+        <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
     </message>
 </context>
 </TS>

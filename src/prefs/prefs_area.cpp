@@ -21,7 +21,7 @@ void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
     auto chosenFont = std::make_shared<QString>();
     commands.add({
         {.name = kPreferencesEntry,
-         .caption = "Preferences...   ",
+         .caption = QT_TRANSLATE_NOOP("OptionsMenu", "Preferences...   "),
          .shortcut = "Ctrl+U",
          .menu = kOptionsMenu,
          .order = 20,
@@ -31,7 +31,7 @@ void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
                  platform.showModal(dialog);
              }},
         {.name = kFontEntry,
-         .caption = "Font...",
+         .caption = QT_TRANSLATE_NOOP("OptionsMenu", "Font..."),
          .menu = kOptionsMenu,
          .order = 30,
          .handler = [&book, &platform, &view,
@@ -43,7 +43,7 @@ void registerHelpCommands(CommandRegistry& commands, platform::Platform& platfor
                           QWidget& window) {
     commands.add({
         {.name = kHelpEntry,
-         .caption = "Contents",
+         .caption = QT_TRANSLATE_NOOP("HelpMenu", "Contents"),
          .shortcut = "Ctrl+H",
          .menu = kHelpMenu,
          .order = 10,
@@ -58,7 +58,7 @@ void registerHelpCommands(CommandRegistry& commands, platform::Platform& platfor
          .order = 25,
          .handler = [&platform, &window] { switchApplicationLanguage(platform, window); }},
         {.name = kAboutEntry,
-         .caption = "About...",
+         .caption = QT_TRANSLATE_NOOP("HelpMenu", "About..."),
          .menu = kHelpMenu,
          .order = 30,
          .handler =
