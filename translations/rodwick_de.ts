@@ -45,12 +45,38 @@
         <source>Font...</source>
         <translation>Schriftart...</translation>
     </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWait</name>
     <message>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>RecordMenu</name>
+    <message>
+        <source>&amp;Goto...</source>
+        <translation>&amp;Gehe zu...</translation>
+    </message>
+</context>
+<context>
+    <name>Search</name>
+    <message>
+        <source>Continue Search?</source>
+        <translation>Weitersuchen?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search Complete</source>
+        <translation>Suche abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -76,6 +102,49 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FindDialog</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Please type in the word for me to search for. I will search all fields in all records for the word you specify. Upper and lower case are no problem for me!</source>
+        <translation>Bitte geben Sie das Wort ein, nach dem ich suchen soll. Ich durchsuche alle Felder aller Angeltage nach diesem Wort. Groß- und Kleinschreibung spielen keine Rolle!</translation>
+    </message>
+    <message>
+        <source>Word:</source>
+        <translation>Wort:</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::GotoDialog</name>
+    <message>
+        <source>Goto</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Angeltage:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1. %2 on %3 at %4</source>
+        <extracomment>A line of the goto list: the record&apos;s number, venue, date and start time.</extracomment>
+        <translation>%1. %2 am %3 um %4</translation>
     </message>
 </context>
 <context>

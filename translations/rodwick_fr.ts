@@ -45,12 +45,38 @@
         <source>Font...</source>
         <translation>Police...</translation>
     </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
 </context>
 <context>
     <name>PleaseWait</name>
     <message>
         <source>Please Wait...</source>
         <translation>Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>RecordMenu</name>
+    <message>
+        <source>&amp;Goto...</source>
+        <translation>&amp;Aller à...</translation>
+    </message>
+</context>
+<context>
+    <name>Search</name>
+    <message>
+        <source>Continue Search?</source>
+        <translation>Continuer la recherche ?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search Complete</source>
+        <translation>Recherche terminée</translation>
     </message>
 </context>
 <context>
@@ -76,6 +102,49 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FindDialog</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Please type in the word for me to search for. I will search all fields in all records for the word you specify. Upper and lower case are no problem for me!</source>
+        <translation>Tapez le mot à rechercher. Je le cherche dans tous les champs de toutes les sorties. Majuscules et minuscules, peu importe !</translation>
+    </message>
+    <message>
+        <source>Word:</source>
+        <translation>Mot :</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::GotoDialog</name>
+    <message>
+        <source>Goto</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Sorties :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1. %2 on %3 at %4</source>
+        <extracomment>A line of the goto list: the record&apos;s number, venue, date and start time.</extracomment>
+        <translation>%1. %2 le %3 à %4</translation>
     </message>
 </context>
 <context>

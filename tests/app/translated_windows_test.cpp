@@ -20,11 +20,14 @@
 #include <vector>
 
 #include "about_dialog.h"
+#include "find_dialog.h"
+#include "goto_dialog.h"
 #include "language_dialog.h"
 #include "preferences_dialog.h"
 #include "record_book.h"
 #include "rodwick_test/marking_translator.h"
 #include "rodwick_test/scripted_platform.h"
+#include "search_walk.h"
 #include "translation.h"
 
 namespace rodwick::testing {
@@ -34,6 +37,7 @@ namespace {
 struct Parts {
     RecordBook book;
     ScriptedPlatform platform;
+    SearchWalk walk;
 };
 
 // One window: how to build it, and the controls whose text is no caption of ours (data, the
@@ -56,6 +60,8 @@ const std::vector<Window>& windows() {
                                                      QStringLiteral("de"));
          },
          {"LanguageEnglish", "LanguageGerman", "LanguageFrench"}},
+        {"find", [](Parts& p) { return std::make_unique<FindDialog>(p.walk, p.platform); }},
+        {"goto", [](Parts& p) { return std::make_unique<GotoDialog>(p.book, p.platform); }},
     };
     return kWindows;
 }
