@@ -63,6 +63,10 @@
         <source>&amp;Goto...</source>
         <translation>&amp;Gehe zu...</translation>
     </message>
+    <message>
+        <source>Trip List...</source>
+        <translation>Angeltage-Liste...</translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -77,6 +81,30 @@
     <message>
         <source>Search Complete</source>
         <translation>Suche abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>TripCounts</name>
+    <message numerus="yes">
+        <source>Showing %1 of %n trip(s)</source>
+        <translation>
+            <numerusform>%1 von %n Angeltag</numerusform>
+            <numerusform>%1 von %n Angeltagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict copy(ies) not counted</source>
+        <translation>
+            <numerusform>%n Konfliktkopie nicht gezählt</numerusform>
+            <numerusform>%n Konfliktkopien nicht gezählt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out because its/their date did not read</source>
+        <translation>
+            <numerusform>%n ausgelassen, weil das Datum nicht lesbar war</numerusform>
+            <numerusform>%n ausgelassen, weil ihr Datum nicht lesbar war</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -227,6 +255,91 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Sie gelten, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::trips::TripListWindow</name>
+    <message numerus="yes">
+        <source> (%n without times)</source>
+        <translation>
+            <numerusform> (%n ohne Uhrzeiten)</numerusform>
+            <numerusform> (%n ohne Uhrzeiten)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a total weight)</source>
+        <translation>
+            <numerusform> (%n ohne Gesamtgewicht)</numerusform>
+            <numerusform> (%n ohne Gesamtgewicht)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a ticket price)</source>
+        <translation>
+            <numerusform> (%n ohne Kartenpreis)</numerusform>
+            <numerusform> (%n ohne Kartenpreis)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Angeltage</translation>
+    </message>
+    <message>
+        <source>Reading the log books of the folder</source>
+        <translation>Die Fangbücher des Ordners werden gelesen</translation>
+    </message>
+    <message>
+        <source>Export Shown Trips (CSV)...</source>
+        <translation>Gezeigte Angeltage exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips...</source>
+        <translation>Gezeigte Angeltage drucken...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Totals: %1</source>
+        <translation>Summen: %1</translation>
+    </message>
+    <message>
+        <source>Left out, not read as a log book:
+</source>
+        <translation>Ausgelassen, nicht als Fangbuch lesbar:
+</translation>
+    </message>
+    <message>
+        <source>%1 fished</source>
+        <translation>%1 geangelt</translation>
+    </message>
+    <message>
+        <source>%1 caught</source>
+        <translation>%1 gefangen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank trip(s)</source>
+        <translation>
+            <numerusform>%n Schneidertag</numerusform>
+            <numerusform>%n Schneidertage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>£%1 on day tickets</source>
+        <translation>£%1 für Tageskarten</translation>
+    </message>
+    <message>
+        <source>, in every log book of %1</source>
+        <translation>, in allen Fangbüchern von %1</translation>
+    </message>
+    <message>
+        <source>The printer is not ready or the report could not be printed.</source>
+        <translation>Der Drucker ist nicht bereit, oder der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips</source>
+        <translation>Gezeigte Angeltage drucken</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,10 @@
         <source>&amp;Goto...</source>
         <translation>&amp;Aller à...</translation>
     </message>
+    <message>
+        <source>Trip List...</source>
+        <translation>Liste des sorties...</translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -77,6 +81,30 @@
     <message>
         <source>Search Complete</source>
         <translation>Recherche terminée</translation>
+    </message>
+</context>
+<context>
+    <name>TripCounts</name>
+    <message numerus="yes">
+        <source>Showing %1 of %n trip(s)</source>
+        <translation>
+            <numerusform>%1 sur %n sortie</numerusform>
+            <numerusform>%1 sur %n sorties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict copy(ies) not counted</source>
+        <translation>
+            <numerusform>%n copie de conflit non comptée</numerusform>
+            <numerusform>%n copies de conflit non comptées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out because its/their date did not read</source>
+        <translation>
+            <numerusform>%n omise car sa date est illisible</numerusform>
+            <numerusform>%n omises car leur date est illisible</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -227,6 +255,91 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::trips::TripListWindow</name>
+    <message numerus="yes">
+        <source> (%n without times)</source>
+        <translation>
+            <numerusform> (%n sans horaires)</numerusform>
+            <numerusform> (%n sans horaires)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a total weight)</source>
+        <translation>
+            <numerusform> (%n sans poids total)</numerusform>
+            <numerusform> (%n sans poids total)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a ticket price)</source>
+        <translation>
+            <numerusform> (%n sans prix de carte)</numerusform>
+            <numerusform> (%n sans prix de carte)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Reading the log books of the folder</source>
+        <translation>Lecture des carnets du dossier</translation>
+    </message>
+    <message>
+        <source>Export Shown Trips (CSV)...</source>
+        <translation>Exporter les sorties affichées (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips...</source>
+        <translation>Imprimer les sorties affichées...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Totals: %1</source>
+        <translation>Totaux : %1</translation>
+    </message>
+    <message>
+        <source>Left out, not read as a log book:
+</source>
+        <translation>Omis, illisibles comme carnet :
+</translation>
+    </message>
+    <message>
+        <source>%1 fished</source>
+        <translation>%1 de pêche</translation>
+    </message>
+    <message>
+        <source>%1 caught</source>
+        <translation>%1 pris</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank trip(s)</source>
+        <translation>
+            <numerusform>%n bredouille</numerusform>
+            <numerusform>%n bredouilles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>£%1 on day tickets</source>
+        <translation>%1 £ en cartes journalières</translation>
+    </message>
+    <message>
+        <source>, in every log book of %1</source>
+        <translation>, dans tous les carnets de %1</translation>
+    </message>
+    <message>
+        <source>The printer is not ready or the report could not be printed.</source>
+        <translation>L&apos;imprimante n&apos;est pas prête ou le rapport n&apos;a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips</source>
+        <translation>Imprimer les sorties affichées</translation>
     </message>
 </context>
 </TS>

@@ -43,11 +43,12 @@ QString startLanguage() {
 bool installTranslations(const QString& language) {
     QCoreApplication::removeTranslator(&programTranslator());
     QCoreApplication::removeTranslator(&qtTranslator());
-    if (language == QLatin1String("en")) return true;
-    // The program's own translation is built into it; Qt's comes with Qt (Debian's
-    // qt6-translations-l10n) and may be missing, which leaves the standard buttons in English.
+    // The program's own translation is built into it; English's holds only the plural forms of
+    // the source texts. Qt's comes with Qt (Debian's qt6-translations-l10n) and may be missing,
+    // which leaves the standard buttons in English.
     const bool loaded = programTranslator().load(QStringLiteral(":/i18n/rodwick_") + language);
     if (loaded) QCoreApplication::installTranslator(&programTranslator());
+    if (language == QLatin1String("en")) return loaded;
     if (qtTranslator().load(QStringLiteral("qtbase_") + language,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtTranslator());

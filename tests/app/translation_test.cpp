@@ -66,5 +66,28 @@ TEST_F(TranslationTest, EachLanguageInstallsTheProgramsAndQtsTranslations) {
     EXPECT_EQ(helpEntry(), QStringLiteral("Switch Application &Language..."));
 }
 
+// Each language's own plural rule, English's among them: French counts no trip as one.
+TEST_F(TranslationTest, CountsTakeEachLanguagesPluralForms) {
+    struct Case {
+        const char* language;
+        int count;
+        QString text;
+    };
+    const Case cases[] = {
+        {"en", 0, QStringLiteral("0 blank trips")},  {"en", 1, QStringLiteral("1 blank trip")},
+        {"en", 2, QStringLiteral("2 blank trips")},  {"de", 0, QStringLiteral("0 Schneidertage")},
+        {"de", 1, QStringLiteral("1 Schneidertag")}, {"de", 21, QStringLiteral("21 Schneidertage")},
+        {"fr", 0, QStringLiteral("0 bredouille")},   {"fr", 1, QStringLiteral("1 bredouille")},
+        {"fr", 2, QStringLiteral("2 bredouilles")},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(installTranslations(QString::fromLatin1(c.language)));
+        EXPECT_EQ(QCoreApplication::translate("rodwick::trips::TripListWindow", "%n blank trip(s)",
+                                              nullptr, c.count),
+                  c.text)
+            << c.language << " " << c.count;
+    }
+}
+
 }  // namespace
 }  // namespace rodwick::testing

@@ -6,9 +6,10 @@ Fails on an entry left unfinished or obsolete, an empty translation, a placehold
 of the English text missing from a translation or one added to it, two entries of one context
 (one window, one menu) that share an access key (&) in any language, and a translation file
 that lacks an entry another one has. With --lupdate and --sources it also reads the texts of the
-sources again (into a scratch file) and fails where a text of the program is in no .ts file.
+sources again (into a scratch file) and fails where a text of the program is in no .ts file;
+--plural-only for English's file, which holds the plural forms of the source texts alone.
 
-    check_ts.py [--lupdate LUPDATE --sources SRC] FILE.ts...
+    check_ts.py [--lupdate LUPDATE --sources SRC [--plural-only]] FILE.ts...
     check_ts.py --self-test
 """
 import argparse
@@ -92,7 +93,7 @@ def check_file(path):
     return faults, {(c, s, m) for c, s, m, _, _ in entries}
 
 
-def check(ts_files, lupdate=None, sources=None):
+def check(ts_files, lupdate=None, sources=None, plural_only=False):
     faults = []
     sets = {}
     for path in ts_files:
@@ -106,8 +107,9 @@ def check(ts_files, lupdate=None, sources=None):
     if lupdate and sources:
         with tempfile.TemporaryDirectory() as scratch:
             fresh = os.path.join(scratch, "fresh.ts")
-            subprocess.run([lupdate, "-silent", "-locations", "none", "-recursive", sources,
-                            "-ts", fresh], check=True, stdout=subprocess.DEVNULL)
+            plural = ["-pluralonly"] if plural_only else []
+            subprocess.run([lupdate, "-silent", *plural, "-locations", "none", "-recursive",
+                            sources, "-ts", fresh], check=True, stdout=subprocess.DEVNULL)
             wanted = {(c, s, m) for c, s, m, _, _ in read_ts(fresh)}
         for context, source, _ in sorted(wanted - every):
             faults.append(f"the sources' text {context}: \"{source}\" is in no .ts file "
@@ -175,11 +177,13 @@ def main():
     parser.add_argument("--self-test", action="store_true")
     parser.add_argument("--lupdate")
     parser.add_argument("--sources")
+    # The source language's file, which holds only the texts with plural forms.
+    parser.add_argument("--plural-only", action="store_true")
     parser.add_argument("files", nargs="*")
     args = parser.parse_args()
     if args.self_test:
         return self_test()
-    faults = check(args.files, args.lupdate, args.sources)
+    faults = check(args.files, args.lupdate, args.sources, args.plural_only)
     for fault in faults:
         print(fault)
     print(f"{len(faults)} faults in {len(args.files)} files")
