@@ -14,8 +14,9 @@ QString startLanguage(const QString& choiceFile, const QStringList& uiLanguages)
 
 // Installs the program's translation and Qt's own (the standard dialogs' buttons) for language
 // into the application, replacing any installed before. English installs only the plural
-// forms of the source texts ("%n trip(s)"): every other text shows as written in the source. False where the program's translation is missing. Must run before the
-// first window is built: the windows translate their texts as they are made.
+// forms of the source texts ("%n trip(s)"): every other text shows as written in the source. False
+// where the program's translation is missing. Must run before the first window is built: the
+// windows translate their texts as they are made.
 bool installTranslations(const QString& language);
 
 }  // namespace rodwick

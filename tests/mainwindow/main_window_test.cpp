@@ -94,7 +94,8 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuRecord|&Record: MnuFirst|Firs&t||R; MnuLast|&Last||R; MnuNext|&Next||R; "
         "MnuPrev|Pre&vious ||R; MnuGoto|&Goto...|Ctrl+G|R; MnuTrips|Trip List...|Ctrl+L|R; "
         "MnuPhotos|Photos...|Ctrl+I|R; \n"
-        "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuLanguage|Switch Application &Language...|; "
+        "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuLanguage|Switch Application "
+        "&Language...|; "
         "MnuAbo|About...|; \n";
     ASSERT_EQ(book_.recordCount(), 0);
     QString actual;
