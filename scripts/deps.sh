@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6ope
 # Photos: their metadata through Exiv2, HEIC through libheif (Debian's Qt has no HEIF plugin),
 # WebP and TIFF through Qt's extra image format plugins.
 packages+=(libexiv2-dev libheif-dev qt6-image-formats-plugins)
+# Translations: lupdate and lrelease with their CMake functions, and Qt's own translations.
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 if [[ "${1:-run}" == test || "${1:-run}" == coverage ]]; then
     packages+=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth xdotool python3)
     # The desktop entry, metainfo and MIME type checked by their own validators.

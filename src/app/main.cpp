@@ -13,6 +13,7 @@
 #include "startup.h"
 #include "statistics_area.h"
 #include "text.h"
+#include "translation.h"
 #include "version.h"
 
 int main(int argc, char* argv[]) {
@@ -48,6 +49,8 @@ int main(int argc, char* argv[]) {
 
     QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
     QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
+    // Every window translates its texts as it is built, so the translators come first.
+    rodwick::installTranslations(rodwick::startLanguage());
 
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;

@@ -13,6 +13,13 @@ inline constexpr const char* kOptionsMenu = "MnuOption";
 inline constexpr const char* kRecordMenu = "MnuRecord";
 inline constexpr const char* kHelpMenu = "crap";
 
+// The translation contexts of the menus' captions. The bar's captions are one context and each
+// menu's entries another, whichever area registers them, so that a translator sees together
+// the captions whose access keys must differ. A caption is marked where it is registered:
+//   .caption = QT_TRANSLATE_NOOP("FileMenu", "Export to Spreadsheet (CSV)..."),
+// (FileMenu, EditMenu, OptionsMenu, RecordMenu, HelpMenu; see menuContext in the registry.)
+inline constexpr const char* kMenuBarContext = "MenuBar";
+
 // File menu.
 inline constexpr const char* kNewEntry = "MnuNew";
 inline constexpr const char* kOpenEntry = "MnuOpen";
@@ -59,6 +66,7 @@ inline constexpr const char* kNewTripFromPhotosEntry = "MnuNewTripFromPhotos";
 // Help menu.
 inline constexpr const char* kHelpEntry = "MnuHelp";
 inline constexpr const char* kHelpSeparator = "crap3";
+inline constexpr const char* kLanguageEntry = "MnuLanguage";
 inline constexpr const char* kAboutEntry = "MnuAbo";
 
 }  // namespace rodwick

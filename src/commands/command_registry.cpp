@@ -2,6 +2,7 @@
 #include "command_registry.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +87,18 @@ Status check(const std::vector<CommandRow>& rows, const std::vector<MenuHead>& m
 
 }  // namespace
 
+const char* menuContext(const char* menu) {
+    static const std::pair<const char*, const char*> kContexts[] = {{kFileMenu, "FileMenu"},
+                                                                    {kEditMenu, "EditMenu"},
+                                                                    {kOptionsMenu, "OptionsMenu"},
+                                                                    {kRecordMenu, "RecordMenu"},
+                                                                    {kHelpMenu, "HelpMenu"}};
+    for (const auto& [name, context] : kContexts) {
+        if (named(menu, name)) return context;
+    }
+    return "Menu";
+}
+
 struct CommandRegistry::Built {
     std::map<std::string, QAction*> actions;
     std::map<std::string, QMenu*> menus;
@@ -115,12 +128,15 @@ Status CommandRegistry::buildMenus(QMenuBar& bar, const std::vector<MenuHead>& m
 
     built_ = std::make_unique<Built>();
     for (size_t m = 0; m < menus.size(); ++m) {
-        QMenu* menu = bar.addMenu(QString::fromUtf8(menus[m].caption));
+        // The captions are English in the tables, translated as the menus are built.
+        QMenu* menu = bar.addMenu(QCoreApplication::translate(kMenuBarContext, menus[m].caption));
         menu->setObjectName(QString::fromLatin1(menus[m].name));
         built_->menus[menus[m].name] = menu;
+        const char* captions = menuContext(menus[m].name);
         for (const CommandRow* row : placed[m]) {
-            QAction* action = row->caption ? menu->addAction(QString::fromUtf8(row->caption))
-                                           : menu->addSeparator();
+            QAction* action =
+                row->caption ? menu->addAction(QCoreApplication::translate(captions, row->caption))
+                             : menu->addSeparator();
             action->setObjectName(QString::fromLatin1(row->name));
             if (row->shortcut)
                 action->setShortcut(QKeySequence(QString::fromLatin1(row->shortcut)));

@@ -23,7 +23,8 @@ namespace rodwick {
 //    .after = kFindEntry, .needsRecords = true, .handler = ...}
 struct CommandRow {
     const char* name;
-    const char* caption = nullptr;  // UTF-8; none for a separator
+    // UTF-8, English, translated under its menu's context (menuContext); none for a separator.
+    const char* caption = nullptr;
     const char* shortcut = nullptr;
     const char* menu = nullptr;  // name of the menu it goes in
     // Its place: right after the entry named here, or else by order among its menu's entries.
@@ -40,8 +41,12 @@ struct CommandRow {
 // A menu of the menu bar, left to right.
 struct MenuHead {
     const char* name;
-    const char* caption;
+    const char* caption;  // English, translated under kMenuBarContext
 };
+
+// The translation context of the entries of the menu named: "FileMenu" for kFileMenu and so
+// on, "Menu" for a menu of no such name.
+const char* menuContext(const char* menu);
 
 // Every command of the main window, registered by its area, and the menus built from them.
 // The menus, the toolbar and the record switch all use the one QAction of a command.

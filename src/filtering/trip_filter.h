@@ -84,6 +84,7 @@ std::string describe(const TripFilter& filter);
 // "Showing 37 of 212 trips", "; 1 conflict copy not counted" when the folder's log books are
 // counted beside a sync program's conflict copies, and "; 3 left out because their date did not
 // read" when some were.
+// (The windows show trip_counts.h's showingTrips, the same in the program's language.)
 std::string showingText(int shown, int total, int undated, int conflictCopies);
 
 }  // namespace rodwick::filtering

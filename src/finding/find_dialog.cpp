@@ -22,7 +22,7 @@ constexpr int kHeight = 150;
 FindDialog::FindDialog(SearchWalk& walk, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), walk_(walk), platform_(platform) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Search"));
+    setWindowTitle(tr("Search"));
     makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     nameControlsByCaptions(*this);
@@ -35,18 +35,18 @@ void FindDialog::buildControls() {
     picture_->setGeometry(14, 14, 32, 32);
     picture_->setPixmap(binocularsPicture(32));
 
-    promptLabel_ = new QLabel(
-        QStringLiteral("Please type in the word for me to search for. I will search all fields in "
-                       "all records for the word you specify. Upper and lower case are no problem "
-                       "for me!"),
-        this);
+    promptLabel_ =
+        new QLabel(tr("Please type in the word for me to search for. I will search all fields in "
+                      "all records for the word you specify. Upper and lower case are no problem "
+                      "for me!"),
+                   this);
     promptLabel_->setObjectName(QStringLiteral("Label1"));
     promptLabel_->setTextFormat(Qt::PlainText);
     promptLabel_->setWordWrap(true);
     promptLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     promptLabel_->setGeometry(60, 12, kWidth - 72, 56);
 
-    wordLabel_ = new QLabel(QStringLiteral("Word:"), this);
+    wordLabel_ = new QLabel(tr("Word:"), this);
     wordLabel_->setObjectName(QStringLiteral("Label2"));
     wordLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     wordLabel_->setGeometry(14, 76, 40, 22);
@@ -58,12 +58,12 @@ void FindDialog::buildControls() {
     // where the whole word is not.
     wordBox_->setMaxLength(std::numeric_limits<int>::max());
 
-    okayButton_ = new QPushButton(QStringLiteral("Okay"), this);
+    okayButton_ = new QPushButton(tr("Okay"), this);
     okayButton_->setObjectName(QStringLiteral("okay"));
     okayButton_->setGeometry(kWidth - 12 - 2 * 84 - 8, kHeight - 12 - 26, 84, 26);
     okayButton_->setDefault(true);
 
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     cancelButton_->setGeometry(kWidth - 12 - 84, kHeight - 12 - 26, 84, 26);
     cancelButton_->setAutoDefault(false);

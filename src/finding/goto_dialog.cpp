@@ -24,7 +24,7 @@ constexpr int kButtonHeight = 26;
 GotoDialog::GotoDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Goto"));
+    setWindowTitle(tr("Goto"));
     makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     nameControlsByCaptions(*this);
@@ -35,7 +35,7 @@ void GotoDialog::buildControls() {
     constexpr int kListWidth = kWidth - 3 * 12 - kButtonWidth;
     constexpr int kButtonLeft = kWidth - 12 - kButtonWidth;
 
-    recordsLabel_ = new QLabel(QStringLiteral("Records:"), this);
+    recordsLabel_ = new QLabel(tr("Records:"), this);
     recordsLabel_->setObjectName(QStringLiteral("Label1"));
     recordsLabel_->setGeometry(12, 8, kListWidth, 18);
 
@@ -45,13 +45,13 @@ void GotoDialog::buildControls() {
     recordList_->setSortingEnabled(false);
     recordList_->setGeometry(12, 28, kListWidth, kHeight - 28 - 12);
 
-    goButton_ = new QPushButton(QStringLiteral("Goto"), this);
+    goButton_ = new QPushButton(tr("Goto"), this);
     goButton_->setObjectName(QStringLiteral("butgo"));
     goButton_->setGeometry(kButtonLeft, 28, kButtonWidth, kButtonHeight);
     // Return anywhere in the dialog, the list included, presses Goto.
     goButton_->setDefault(true);
 
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("butcan"));
     cancelButton_->setGeometry(kButtonLeft, 28 + kButtonHeight + 8, kButtonWidth, kButtonHeight);
     cancelButton_->setAutoDefault(false);

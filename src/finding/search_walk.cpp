@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search_walk.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rodwick {
@@ -9,12 +11,14 @@ SearchHooks windowHooks(platform::Platform& platform, RecordBook& book) {
     SearchHooks hooks;
     hooks.showRecord = [&book](int record) { book.show(record); };
     hooks.askToContinue = [&platform] {
-        return platform.showMessage({QStringLiteral("Continue Search?"), QStringLiteral("Search"),
+        return platform.showMessage({QCoreApplication::translate("Search", "Continue Search?"),
+                                     QCoreApplication::translate("Search", "Search"),
                                      platform::Buttons::YesNo, platform::Icon::Question}) ==
                platform::Answer::Yes;
     };
     hooks.announceComplete = [&platform] {
-        platform.showMessage({QStringLiteral("Search Complete"), QStringLiteral("Search"),
+        platform.showMessage({QCoreApplication::translate("Search", "Search Complete"),
+                              QCoreApplication::translate("Search", "Search"),
                               platform::Buttons::Ok, platform::Icon::Information});
     };
     return hooks;

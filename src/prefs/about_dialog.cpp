@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about_dialog.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,7 +22,8 @@ constexpr int kHeight = 300;
 }  // namespace
 
 QString aboutText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "rodwick::AboutDialog",
         "Welcome to The Rodwick Database, by Harrowby Software.\n"
         "Keep a log of every fishing trip you make: where you fished, the water and the "
         "weather, the method and bait that worked, and what you caught, down to the weight of "
@@ -34,7 +36,7 @@ QString aboutText() {
 AboutDialog::AboutDialog(platform::Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     load();
@@ -67,7 +69,7 @@ void AboutDialog::buildControls() {
     aboutText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     aboutText_->setGeometry(12, 10, kWidth - 28 - 24, 150);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("cmdAbout"));
     okButton_->setDefault(true);
     okButton_->setGeometry((kWidth - 92) / 2, kHeight - 44, 92, 30);

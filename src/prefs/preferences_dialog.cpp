@@ -36,47 +36,45 @@ PreferencesDialog::PreferencesDialog(RecordBook& book, platform::Platform& platf
                                      QWidget* parent, FileOps ops)
     : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
     makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     load();
 }
 
 void PreferencesDialog::buildControls() {
-    optionsGroup_ = named(new QGroupBox(QStringLiteral("Options"), this), "Frame3");
+    optionsGroup_ = named(new QGroupBox(tr("Options"), this), "Frame3");
     optionsGroup_->setGeometry(10, 8, kWidth - 20, 52);
-    venueOption_ = named(
-        new QCheckBox(QStringLiteral("Show possible venues and clubs on edit."), optionsGroup_),
-        "ven");
+    venueOption_ =
+        named(new QCheckBox(tr("Show possible venues and clubs on edit."), optionsGroup_), "ven");
     venueOption_->setGeometry(14, 22, kWidth - 48, 22);
 
-    autoloadGroup_ = named(new QGroupBox(QStringLiteral("Autoload File"), this), "Frame2");
+    autoloadGroup_ = named(new QGroupBox(tr("Autoload File"), this), "Frame2");
     autoloadGroup_->setGeometry(10, 66, kWidth - 20, 62);
     fileLabel_ = named(new QLabel(autoloadGroup_), "file");
     fileLabel_->setTextFormat(Qt::PlainText);
     fileLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     fileLabel_->setIndent(3);
     fileLabel_->setGeometry(14, 26, kFileLabelWidth, 24);
-    chooseFileButton_ =
-        named(new QPushButton(QStringLiteral("Select.."), autoloadGroup_), "autosel");
+    chooseFileButton_ = named(new QPushButton(tr("Select.."), autoloadGroup_), "autosel");
     chooseFileButton_->setAutoDefault(false);
     chooseFileButton_->setGeometry(kFileLabelWidth + 22, 24, kWidth - 20 - kFileLabelWidth - 36,
                                    28);
 
-    measurementGroup_ = named(new QGroupBox(QStringLiteral("Measurement"), this), "Frame1");
+    measurementGroup_ = named(new QGroupBox(tr("Measurement"), this), "Frame1");
     measurementGroup_->setGeometry(10, 134, 170, 88);
-    metric_ = named(new QRadioButton(QStringLiteral("Metric"), measurementGroup_), "mesmet");
+    metric_ = named(new QRadioButton(tr("Metric"), measurementGroup_), "mesmet");
     metric_->setGeometry(14, 26, 140, 22);
-    imperial_ = named(new QRadioButton(QStringLiteral("Imperial"), measurementGroup_), "mesimp");
+    imperial_ = named(new QRadioButton(tr("Imperial"), measurementGroup_), "mesimp");
     imperial_->setGeometry(14, 54, 140, 22);
 
     balancePicture_ = new Drawing("Image1", paintBalance, this);
     balancePicture_->setGeometry(196, 146, 72, 72);
 
-    okayButton_ = named(new QPushButton(QStringLiteral("Okay"), this), "okay");
+    okayButton_ = named(new QPushButton(tr("Okay"), this), "okay");
     okayButton_->setDefault(true);
     okayButton_->setGeometry(kWidth - 10 - 92, 144, 92, 30);
-    cancelButton_ = named(new QPushButton(QStringLiteral("Cancel"), this), "cancel");
+    cancelButton_ = named(new QPushButton(tr("Cancel"), this), "cancel");
     cancelButton_->setAutoDefault(false);
     cancelButton_->setGeometry(kWidth - 10 - 92, 184, 92, 30);
 
@@ -103,7 +101,7 @@ void PreferencesDialog::setFileCaption(const QString& path) {
 
 void PreferencesDialog::chooseStartFile() {
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Autoload File");
+    options.title = tr("Autoload File");
     options.filter = QStringLiteral("Rodwick DB (*.RWK)|*.RWK");
     options.filterIndex = 1;
     options.defaultExtension = QStringLiteral("RWK");
@@ -129,10 +127,9 @@ void PreferencesDialog::confirm() {
     book_.setSettings(std::move(settings));
     if (!written.ok()) {
         // The choices hold for this run all the same; the user must know they will not last.
-        platform_.showMessage(
-            writeFailure(QStringLiteral("save the preferences"), fromPath(path), written,
-                         QStringLiteral("They stay in force until the program ends."),
-                         QStringLiteral("Preferences")));
+        platform_.showMessage(writeFailure(tr("save the preferences"), fromPath(path), written,
+                                           tr("They stay in force until the program ends."),
+                                           tr("Preferences")));
     }
     accept();
 }

@@ -2,6 +2,7 @@
 // The Options and Help menu commands: preferences, font, manual, About.
 #include "prefs_area.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "command_registry.h"
 #include "display_font.h"
 #include "help.h"
+#include "language_dialog.h"
 #include "preferences_dialog.h"
 
 namespace rodwick {
@@ -19,7 +21,7 @@ void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
     auto chosenFont = std::make_shared<QString>();
     commands.add({
         {.name = kPreferencesEntry,
-         .caption = "Preferences...   ",
+         .caption = QT_TRANSLATE_NOOP("OptionsMenu", "Preferences...   "),
          .shortcut = "Ctrl+U",
          .menu = kOptionsMenu,
          .order = 20,
@@ -29,7 +31,7 @@ void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
                  platform.showModal(dialog);
              }},
         {.name = kFontEntry,
-         .caption = "Font...",
+         .caption = QT_TRANSLATE_NOOP("OptionsMenu", "Font..."),
          .menu = kOptionsMenu,
          .order = 30,
          .handler = [&book, &platform, &view,
@@ -41,7 +43,7 @@ void registerHelpCommands(CommandRegistry& commands, platform::Platform& platfor
                           QWidget& window) {
     commands.add({
         {.name = kHelpEntry,
-         .caption = "Contents",
+         .caption = QT_TRANSLATE_NOOP("HelpMenu", "Contents"),
          .shortcut = "Ctrl+H",
          .menu = kHelpMenu,
          .order = 10,
@@ -50,8 +52,13 @@ void registerHelpCommands(CommandRegistry& commands, platform::Platform& platfor
                  openManual(platform, manualPath(platform.programDirectory()), wordProcessors());
              }},
         {.name = kHelpSeparator, .menu = kHelpMenu, .order = 20},
+        {.name = kLanguageEntry,
+         .caption = QT_TRANSLATE_NOOP("HelpMenu", "Switch Application &Language..."),
+         .menu = kHelpMenu,
+         .order = 25,
+         .handler = [&platform, &window] { switchApplicationLanguage(platform, window); }},
         {.name = kAboutEntry,
-         .caption = "About...",
+         .caption = QT_TRANSLATE_NOOP("HelpMenu", "About..."),
          .menu = kHelpMenu,
          .order = 30,
          .handler =

@@ -9,7 +9,7 @@ namespace rodwick {
 // labels.
 void registerPrefsCommands(CommandRegistry& commands, RecordBook& book,
                            platform::Platform& platform, MainView& view);
-// Registers the manual and About on the Help menu.
+// Registers the manual, the choice of language and About on the Help menu.
 void registerHelpCommands(CommandRegistry& commands, platform::Platform& platform, QWidget& window);
 
 }  // namespace rodwick

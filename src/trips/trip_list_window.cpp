@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include "readings.h"
 #include "text.h"
 #include "thumbnails.h"
+#include "trip_counts.h"
 #include "trip_list_model.h"
 #include "trip_source.h"
 
@@ -33,15 +35,19 @@ constexpr auto kLayoutGroup = "TripList";
 // The widest a column is first made: a long remark or venue cannot push the others out of sight.
 constexpr int kWidestColumn = 220;
 
-QString counted(int count, const char* one, const char* many) {
-    return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
-}
-
-// " (2 without times)" where some trips were left out of a total.
-QString without(int count, const char* what) {
+// " (2 without times)" where some trips were left out of a total; source is one of the
+// texts marked below.
+QString without(int count, const char* source) {
     return count == 0 ? QString()
-                      : QStringLiteral(" (%1 without %2)").arg(count).arg(QLatin1String(what));
+                      : QCoreApplication::translate("rodwick::trips::TripListWindow", source,
+                                                    nullptr, count);
 }
+constexpr const char* kWithoutTimes =
+    QT_TRANSLATE_N_NOOP("rodwick::trips::TripListWindow", " (%n without times)");
+constexpr const char* kWithoutWeight =
+    QT_TRANSLATE_N_NOOP("rodwick::trips::TripListWindow", " (%n without a total weight)");
+constexpr const char* kWithoutPrice =
+    QT_TRANSLATE_N_NOOP("rodwick::trips::TripListWindow", " (%n without a ticket price)");
 
 }  // namespace
 
@@ -61,7 +67,7 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
       layoutFile_(std::move(layoutFile)),
       exportTrips_(std::move(exportTrips)) {
     setObjectName(QStringLiteral("TripListWindow"));
-    setWindowTitle(QStringLiteral("Trips"));
+    setWindowTitle(tr("Trips"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(900, 520);
 
@@ -70,7 +76,7 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     model_ = new TripListModel(this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("TripTable"));
-    table_->setAccessibleName(QStringLiteral("Trips"));
+    table_->setAccessibleName(tr("Trips"));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,14 +109,14 @@ TripListWindow::TripListWindow(RecordBook& book, platform::Platform& platform,
     leftOut_->setVisible(false);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("TripFolderProgress"));
-    progress_->setAccessibleName(QStringLiteral("Reading the log books of the folder"));
+    progress_->setAccessibleName(tr("Reading the log books of the folder"));
     progress_->setVisible(false);
 
-    auto* exportButton = new QPushButton(QStringLiteral("Export Shown Trips (CSV)..."), this);
+    auto* exportButton = new QPushButton(tr("Export Shown Trips (CSV)..."), this);
     exportButton->setObjectName(QStringLiteral("TripExport"));
-    auto* printButton = new QPushButton(QStringLiteral("Print Shown Trips..."), this);
+    auto* printButton = new QPushButton(tr("Print Shown Trips..."), this);
     printButton->setObjectName(QStringLiteral("TripPrint"));
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("TripClose"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(progress_, 1);
@@ -230,13 +236,12 @@ void TripListWindow::refresh() {
     totals_->setText(totalsText());
     // A name replaces a label's text for a screen reader: it carries the figures, as the
     // record view's names carry their values.
-    totals_->setAccessibleName(QStringLiteral("Totals: ") + totals_->text());
+    totals_->setAccessibleName(tr("Totals: %1").arg(totals_->text()));
 
     const std::vector<std::string> leftOut = source_->leftOutFiles();
     QStringList lines;
     for (const std::string& file : leftOut) lines << fromPath(file);
-    leftOut_->setText(QStringLiteral("Left out, not read as a log book:\n") +
-                      lines.join(QLatin1Char('\n')));
+    leftOut_->setText(tr("Left out, not read as a log book:\n") + lines.join(QLatin1Char('\n')));
     leftOut_->setVisible(!lines.isEmpty());
     const int toRead = source_->filesToRead();
     progress_->setVisible(toRead > 0);
@@ -251,18 +256,17 @@ QString TripListWindow::totalsText() const {
     const Totals totals = totalsOf(shown, all, model_->units());
     const UnitNames& units = model_->units();
     QStringList parts;
-    parts << fromUtf8(filtering::showingText(static_cast<int>(shown.size()), model_->tripCount(),
-                                             model_->filtered().undated,
-                                             source_->conflictCopies()));
-    parts << fromFileText(formatDuration(totals.minutesFished)) + QStringLiteral(" fished") +
-                 without(totals.untimed, "times");
-    parts << fromFileText(formatWeight(totals.totalCatch, units)) + QStringLiteral(" caught") +
-                 without(totals.unweighed, "a total weight");
-    parts << counted(totals.blankTrips, "blank trip", "blank trips") +
-                 without(totals.unweighed, "a total weight");
-    parts << QStringLiteral("\u00a3") +
-                 fromFileText(formatMoney(static_cast<double>(totals.ticketCents))) +
-                 QStringLiteral(" on day tickets") + without(totals.unpriced, "a ticket price");
+    parts << filtering::showingTrips(static_cast<int>(shown.size()), model_->tripCount(),
+                                     model_->filtered().undated, source_->conflictCopies());
+    parts << tr("%1 fished").arg(fromFileText(formatDuration(totals.minutesFished))) +
+                 without(totals.untimed, kWithoutTimes);
+    parts << tr("%1 caught").arg(fromFileText(formatWeight(totals.totalCatch, units))) +
+                 without(totals.unweighed, kWithoutWeight);
+    parts << tr("%n blank trip(s)", nullptr, totals.blankTrips) +
+                 without(totals.unweighed, kWithoutWeight);
+    parts << tr("\u00a3%1 on day tickets")
+                     .arg(fromFileText(formatMoney(static_cast<double>(totals.ticketCents)))) +
+                 without(totals.unpriced, kWithoutPrice);
     return parts.join(QStringLiteral("; "));
 }
 
@@ -286,8 +290,9 @@ void TripListWindow::printShown() {
     platform::PrintedTable report;
     report.title = fromFileText(filtering::describe(filterBar_->filter()));
     if (source_->allLogBooks()) {
-        report.title += QStringLiteral(", in every log book of ") +
-                        fromPath(std::filesystem::path(book_.fileName()).parent_path().string());
+        report.title +=
+            tr(", in every log book of %1")
+                .arg(fromPath(std::filesystem::path(book_.fileName()).parent_path().string()));
     }
     const QHeaderView* header = table_->horizontalHeader();
     std::vector<int> columns;
@@ -306,9 +311,8 @@ void TripListWindow::printShown() {
     if (!source_->leftOutFiles().empty()) report.notes << leftOut_->text().split('\n');
     while (!platform_.printTable(report)) {
         const platform::Message failed{
-            QStringLiteral("The printer is not ready or the report could not be printed."),
-            QStringLiteral("Print Shown Trips"), platform::Buttons::RetryCancel,
-            platform::Icon::Exclamation};
+            tr("The printer is not ready or the report could not be printed."),
+            tr("Print Shown Trips"), platform::Buttons::RetryCancel, platform::Icon::Exclamation};
         if (platform_.showMessage(failed) != platform::Answer::Retry) return;
     }
 }

@@ -16,7 +16,7 @@ void registerTripCommands(CommandRegistry& commands, RecordBook& book, PhotoShel
                           trips::ExportTrips exportTrips) {
     auto open = std::make_shared<QPointer<trips::TripListWindow>>();
     commands.add({.name = kTripListEntry,
-                  .caption = "Trip List...",
+                  .caption = QT_TRANSLATE_NOOP("RecordMenu", "Trip List..."),
                   .shortcut = "Ctrl+L",
                   .menu = kRecordMenu,
                   .after = kGotoEntry,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -36,7 +37,7 @@ class BusyPointer {
 class PleaseWait {
   public:
     PleaseWait(MainView& view, platform::Platform& platform,
-               const QString& text = QStringLiteral("Please Wait..."))
+               const QString& text = QCoreApplication::translate("PleaseWait", "Please Wait..."))
         : view_(view) {
         // The busy title shows under the busy pointer, and the file title comes back under
         // the normal one.

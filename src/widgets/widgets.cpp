@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
+#include <QCoreApplication>
+
 namespace rodwick {
 
 void showBeside(QWidget& window, const QWidget& main, platform::Platform& platform) {
@@ -65,9 +67,10 @@ void chainTabOrder(std::span<QWidget* const> widgets) {
 
 platform::Message writeFailure(const QString& action, const QString& path, const Status& failed,
                                const QString& aftermath, const QString& title) {
-    return {QStringLiteral("Could not ") + action + QStringLiteral(" to ") + path +
-                QStringLiteral(": ") + QString::fromStdString(failed.message()) +
-                QStringLiteral(". ") + aftermath,
+    //: %1 is what failed, as its caller words it ("save the preferences"), %2 the file, %3
+    //: the system's reason, %4 where that leaves the user.
+    return {QCoreApplication::translate("WriteFailure", "Could not %1 to %2: %3. %4")
+                .arg(action, path, QString::fromStdString(failed.message()), aftermath),
             title, platform::Buttons::Ok, platform::Icon::Stop};
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "command_registry.h"
+#include "rodwick_test/marking_translator.h"
 
 namespace rodwick {
 namespace {
@@ -52,6 +53,38 @@ TEST(CommandRegistry, AFaultyRowFailsTheBuildAndIsNamed) {
     QStringList file;
     for (const QAction* action : commands.menu(kFileMenu).actions()) file << action->objectName();
     EXPECT_EQ(file, QStringList({"MnuNew", "MnuMer", "MnuCsvImp"}));
+}
+
+// The captions are translated as the menus are built: the bar's under one context, each menu's
+// entries under their menu's, whichever area registered them.
+TEST(CommandRegistry, CaptionsAreTranslatedUnderTheirMenusContext) {
+    const std::vector<MenuHead> bar = {{kFileMenu, "&File"},       {kEditMenu, "&Edit"},
+                                       {kOptionsMenu, "&Options"}, {kRecordMenu, "&Record"},
+                                       {kHelpMenu, "&Help"},       {"MnuExtra", "E&xtra"}};
+    CommandRegistry commands;
+    commands.add({
+        {.name = kNewEntry, .caption = "Ne&w", .menu = kFileMenu},
+        {.name = kFileSeparator, .menu = kFileMenu, .order = 5},
+        {.name = kCopyEntry, .caption = "&Copy", .menu = kEditMenu},
+        {.name = kFindEntry, .caption = "&Find...", .menu = kOptionsMenu},
+        {.name = kGotoEntry, .caption = "&Goto...", .menu = kRecordMenu},
+        {.name = kAboutEntry, .caption = "About...", .menu = kHelpMenu},
+        {.name = "MnuOdd", .caption = "Odd", .menu = "MnuExtra"},
+    });
+    testing::MarkingTranslator translator;
+    QMenuBar menuBar;
+    QObject context;
+    ASSERT_TRUE(commands.buildMenus(menuBar, bar, context).ok());
+    QStringList titles;
+    for (const QAction* head : menuBar.actions()) titles << head->text();
+    EXPECT_EQ(titles, QStringList({"[MenuBar]&File", "[MenuBar]&Edit", "[MenuBar]&Options",
+                                   "[MenuBar]&Record", "[MenuBar]&Help", "[MenuBar]E&xtra"}));
+    const std::pair<const char*, QString> entries[] = {
+        {kNewEntry, "[FileMenu]Ne&w"},         {kCopyEntry, "[EditMenu]&Copy"},
+        {kFindEntry, "[OptionsMenu]&Find..."}, {kGotoEntry, "[RecordMenu]&Goto..."},
+        {kAboutEntry, "[HelpMenu]About..."},   {"MnuOdd", "[Menu]Odd"}};
+    for (const auto& [name, text] : entries) EXPECT_EQ(commands.action(name).text(), text) << name;
+    EXPECT_TRUE(commands.action(kFileSeparator).isSeparator());
 }
 
 }  // namespace

@@ -95,7 +95,9 @@ TEST_F(MainWindowTest, MenusHaveTheirEntriesCaptionsShortcutsAndNames) {
         "MnuPrev|Pre&vious ||R; MnuGoto|&Goto...|Ctrl+G|R; MnuTrips|Trip List...|Ctrl+L|R; "
         "MnuPhotos|Photos...|Ctrl+I|R; MnuNewTripFromPhotos|New Trip from Photos...|Ctrl+Shift+I; "
         "\n"
-        "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuAbo|About...|; \n";
+        "crap|&Help: MnuHelp|Contents|Ctrl+H; crap3|-|; MnuLanguage|Switch Application "
+        "&Language...|; "
+        "MnuAbo|About...|; \n";
     ASSERT_EQ(book_.recordCount(), 0);
     QString actual;
     for (const QAction* bar : window_.menuBar()->actions()) {

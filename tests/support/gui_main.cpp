@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "translation.h"
+
 int main(int argc, char** argv) {
     // Test discovery runs the binary without the test environment: stay off any display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
     if (!config.isValid()) return 1;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
+    // English, as the program speaks it under an English locale: the source texts with their
+    // plural forms. A test of another language installs that one itself.
+    if (!rodwick::installTranslations(QStringLiteral("en"))) return 1;
     ::testing::InitGoogleTest(&argc, argv);
     // Recovery copies and backups go to folders of each test's own, so that no test is asked
     // about trips another one left.

@@ -127,6 +127,40 @@ TEST_F(TripListWindowTest, FollowsTheBookRowByRowAndKeepsTheSelectedTrip) {
     EXPECT_EQ(resets.size(), 0);
 }
 
+// The totals line counts in words: one blank trip or several, and the trips a total left out.
+TEST_F(TripListWindowTest, TotalsCountBlankTripsAndTheTripsLeftOut) {
+    using F = Field;
+    struct Case {
+        std::vector<std::vector<std::string>> rows;  // start, finish, pounds, ounces, ticket
+        std::vector<QString> parts;
+    };
+    const Case cases[] = {
+        {{{"7:00", "12:00", "0", "", "5.50"},
+          {"8:00", "9:00", "0", "0", "2"},
+          {"dawn", "10:00", "3", "", "1"}},
+         {"Showing 3 of 3 trips; ", " fished (1 without times); ", "; 2 blank trips; ",
+          " on day tickets"}},
+        {{{"7:00", "12:00", "0", "", "?"}, {"8:00", "9:00", "lots", "", "free"}},
+         {"Showing 2 of 2 trips; ", " fished; ", " caught (1 without a total weight); ",
+          "; 1 blank trip (1 without a total weight); ",
+          " on day tickets (1 without a ticket price)"}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(book_
+                        .replaceRecords(tripsWith({F::StartTime, F::FinishTime, F::TotalWeightMajor,
+                                                   F::TotalWeightMinor, F::TicketPrice},
+                                                  c.rows))
+                        .ok());
+        const QString showing = c.parts.front();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window_->totalsText().startsWith(showing); }))
+            << window_->totalsText().toStdString();
+        for (const QString& part : c.parts) {
+            EXPECT_TRUE(window_->totalsText().contains(part))
+                << part.toStdString() << " in " << window_->totalsText().toStdString();
+        }
+    }
+}
+
 TEST_F(TripListWindowTest, ReturnShowsTheTripAndTheFilterNarrowsRowsTotalsAndOutputs) {
     window_->show();
     window_->table().setFocus();

@@ -1,0 +1,345 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Help</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Due to Windows problems, you must load this file manually. Please load up ANGLEBOX.DOC - Press OK to run your Word Processor. Alternatively select Anglebox Manual from the Harrowby Software program group</source>
+        <translation>Das Handbuch muss von Hand geladen werden. Bitte öffnen Sie ANGLEBOX.DOC – mit OK starten Sie Ihre Textverarbeitung. Sie finden das Anglebox-Handbuch auch in der Programmgruppe von Harrowby Software.</translation>
+    </message>
+    <message>
+        <source>Sorry - Cannot find ANGLEBOX.doc!</source>
+        <translation>ANGLEBOX.doc wurde leider nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Oops. Somethings gone wrong. Please check that you have WRITE.EXE and ANGLEBOX.WRI</source>
+        <translation>Da ist etwas schiefgegangen. Bitte prüfen Sie, ob eine Textverarbeitung und ANGLEBOX.WRI vorhanden sind.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Switch Application &amp;Language...</source>
+        <translation>Anwendungs&amp;sprache wechseln...</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>Preferences...   </source>
+        <translation>Einstellungen...   </translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Schriftart...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+</context>
+<context>
+    <name>PleaseWait</name>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>RecordMenu</name>
+    <message>
+        <source>&amp;Goto...</source>
+        <translation>&amp;Gehe zu...</translation>
+    </message>
+    <message>
+        <source>Trip List...</source>
+        <translation>Angeltage-Liste...</translation>
+    </message>
+</context>
+<context>
+    <name>Search</name>
+    <message>
+        <source>Continue Search?</source>
+        <translation>Weitersuchen?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search Complete</source>
+        <translation>Suche abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>TripCounts</name>
+    <message numerus="yes">
+        <source>Showing %1 of %n trip(s)</source>
+        <translation>
+            <numerusform>%1 von %n Angeltag</numerusform>
+            <numerusform>%1 von %n Angeltagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict copy(ies) not counted</source>
+        <translation>
+            <numerusform>%n Konfliktkopie nicht gezählt</numerusform>
+            <numerusform>%n Konfliktkopien nicht gezählt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out because its/their date did not read</source>
+        <translation>
+            <numerusform>%n ausgelassen, weil das Datum nicht lesbar war</numerusform>
+            <numerusform>%n ausgelassen, weil ihr Datum nicht lesbar war</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>Could not %1 to %2: %3. %4</source>
+        <extracomment>%1 is what failed, as its caller words it (&quot;save the preferences&quot;), %2 the file, %3 the system&apos;s reason, %4 where that leaves the user.</extracomment>
+        <translation>%1 in %2 war nicht möglich: %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::AboutDialog</name>
+    <message>
+        <source>Welcome to The Rodwick Database, by Harrowby Software.
+Keep a log of every fishing trip you make: where you fished, the water and the weather, the method and bait that worked, and what you caught, down to the weight of your best fish. The more trips you record, the more the log tells you: search it for a species, for example, and it shows you every place where that fish has been caught. Everything the program can do is explained in the manual, the file ANGLEBOX.doc beside the program.</source>
+        <translation>Willkommen bei The Rodwick Database von Harrowby Software.
+Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und das Wetter, die Methode und den Köder, die gefangen haben, und was Sie gefangen haben, bis zum Gewicht Ihres besten Fisches. Je mehr Angeltage Sie eintragen, desto mehr verrät Ihnen das Fangbuch: Suchen Sie zum Beispiel nach einer Fischart, zeigt es Ihnen jede Stelle, an der dieser Fisch gefangen wurde. Alles, was das Programm kann, erklärt das Handbuch, die Datei ANGLEBOX.doc neben dem Programm.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FindDialog</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Please type in the word for me to search for. I will search all fields in all records for the word you specify. Upper and lower case are no problem for me!</source>
+        <translation>Bitte geben Sie das Wort ein, nach dem ich suchen soll. Ich durchsuche alle Felder aller Angeltage nach diesem Wort. Groß- und Kleinschreibung spielen keine Rolle!</translation>
+    </message>
+    <message>
+        <source>Word:</source>
+        <translation>Wort:</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::GotoDialog</name>
+    <message>
+        <source>Goto</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Angeltage:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1. %2 on %3 at %4</source>
+        <extracomment>A line of the goto list: the record&apos;s number, venue, date and start time.</extracomment>
+        <translation>%1. %2 am %3 um %4</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::LanguageDialog</name>
+    <message>
+        <source>Switch Application Language</source>
+        <translation>Anwendungssprache wechseln</translation>
+    </message>
+    <message>
+        <source>Language of the windows:</source>
+        <translation>Sprache der Fenster:</translation>
+    </message>
+    <message>
+        <source>&amp;System language (%1)</source>
+        <translation>&amp;Systemsprache (%1)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time the program starts.</source>
+        <translation>Die Sprache wechselt beim nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Could not keep the language in %1: %2. The language stays as it was.</source>
+        <translation>Die Sprache konnte nicht in %1 gespeichert werden: %2. Die Sprache bleibt, wie sie war.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Show possible venues and clubs on edit.</source>
+        <translation>Gewässer und Vereine beim Bearbeiten vorschlagen.</translation>
+    </message>
+    <message>
+        <source>Autoload File</source>
+        <translation>Beim Start laden</translation>
+    </message>
+    <message>
+        <source>Select..</source>
+        <translation>Wählen..</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Maßeinheiten</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Britisch</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>save the preferences</source>
+        <translation>Das Speichern der Einstellungen</translation>
+    </message>
+    <message>
+        <source>They stay in force until the program ends.</source>
+        <translation>Sie gelten, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::trips::TripListWindow</name>
+    <message numerus="yes">
+        <source> (%n without times)</source>
+        <translation>
+            <numerusform> (%n ohne Uhrzeiten)</numerusform>
+            <numerusform> (%n ohne Uhrzeiten)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a total weight)</source>
+        <translation>
+            <numerusform> (%n ohne Gesamtgewicht)</numerusform>
+            <numerusform> (%n ohne Gesamtgewicht)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a ticket price)</source>
+        <translation>
+            <numerusform> (%n ohne Kartenpreis)</numerusform>
+            <numerusform> (%n ohne Kartenpreis)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Angeltage</translation>
+    </message>
+    <message>
+        <source>Reading the log books of the folder</source>
+        <translation>Die Fangbücher des Ordners werden gelesen</translation>
+    </message>
+    <message>
+        <source>Export Shown Trips (CSV)...</source>
+        <translation>Gezeigte Angeltage exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips...</source>
+        <translation>Gezeigte Angeltage drucken...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Totals: %1</source>
+        <translation>Summen: %1</translation>
+    </message>
+    <message>
+        <source>Left out, not read as a log book:
+</source>
+        <translation>Ausgelassen, nicht als Fangbuch lesbar:
+</translation>
+    </message>
+    <message>
+        <source>%1 fished</source>
+        <translation>%1 geangelt</translation>
+    </message>
+    <message>
+        <source>%1 caught</source>
+        <translation>%1 gefangen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank trip(s)</source>
+        <translation>
+            <numerusform>%n Schneidertag</numerusform>
+            <numerusform>%n Schneidertage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>£%1 on day tickets</source>
+        <translation>£%1 für Tageskarten</translation>
+    </message>
+    <message>
+        <source>, in every log book of %1</source>
+        <translation>, in allen Fangbüchern von %1</translation>
+    </message>
+    <message>
+        <source>The printer is not ready or the report could not be printed.</source>
+        <translation>Der Drucker ist nicht bereit, oder der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips</source>
+        <translation>Gezeigte Angeltage drucken</translation>
+    </message>
+</context>
+</TS>

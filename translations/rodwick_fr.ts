@@ -1,0 +1,345 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Help</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Due to Windows problems, you must load this file manually. Please load up ANGLEBOX.DOC - Press OK to run your Word Processor. Alternatively select Anglebox Manual from the Harrowby Software program group</source>
+        <translation>Le manuel doit être ouvert à la main. Veuillez ouvrir ANGLEBOX.DOC – OK lance votre traitement de texte. Le manuel Anglebox se trouve aussi dans le groupe de programmes Harrowby Software.</translation>
+    </message>
+    <message>
+        <source>Sorry - Cannot find ANGLEBOX.doc!</source>
+        <translation>Désolé – ANGLEBOX.doc est introuvable !</translation>
+    </message>
+    <message>
+        <source>Oops. Somethings gone wrong. Please check that you have WRITE.EXE and ANGLEBOX.WRI</source>
+        <translation>Un problème est survenu. Vérifiez qu&apos;un traitement de texte et ANGLEBOX.WRI sont bien installés.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Switch Application &amp;Language...</source>
+        <translation>Changer la &amp;langue de l&apos;application...</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsMenu</name>
+    <message>
+        <source>Preferences...   </source>
+        <translation>Préférences...   </translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+</context>
+<context>
+    <name>PleaseWait</name>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>RecordMenu</name>
+    <message>
+        <source>&amp;Goto...</source>
+        <translation>&amp;Aller à...</translation>
+    </message>
+    <message>
+        <source>Trip List...</source>
+        <translation>Liste des sorties...</translation>
+    </message>
+</context>
+<context>
+    <name>Search</name>
+    <message>
+        <source>Continue Search?</source>
+        <translation>Continuer la recherche ?</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search Complete</source>
+        <translation>Recherche terminée</translation>
+    </message>
+</context>
+<context>
+    <name>TripCounts</name>
+    <message numerus="yes">
+        <source>Showing %1 of %n trip(s)</source>
+        <translation>
+            <numerusform>%1 sur %n sortie</numerusform>
+            <numerusform>%1 sur %n sorties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict copy(ies) not counted</source>
+        <translation>
+            <numerusform>%n copie de conflit non comptée</numerusform>
+            <numerusform>%n copies de conflit non comptées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out because its/their date did not read</source>
+        <translation>
+            <numerusform>%n omise car sa date est illisible</numerusform>
+            <numerusform>%n omises car leur date est illisible</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WriteFailure</name>
+    <message>
+        <source>Could not %1 to %2: %3. %4</source>
+        <extracomment>%1 is what failed, as its caller words it (&quot;save the preferences&quot;), %2 the file, %3 the system&apos;s reason, %4 where that leaves the user.</extracomment>
+        <translation>%1 dans %2 impossible : %3. %4</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::AboutDialog</name>
+    <message>
+        <source>Welcome to The Rodwick Database, by Harrowby Software.
+Keep a log of every fishing trip you make: where you fished, the water and the weather, the method and bait that worked, and what you caught, down to the weight of your best fish. The more trips you record, the more the log tells you: search it for a species, for example, and it shows you every place where that fish has been caught. Everything the program can do is explained in the manual, the file ANGLEBOX.doc beside the program.</source>
+        <translation>Bienvenue dans The Rodwick Database, de Harrowby Software.
+Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&apos;eau et la météo, la technique et l&apos;appât qui ont marché, et ce que vous avez pris, jusqu&apos;au poids de votre plus beau poisson. Plus vous notez de sorties, plus le carnet vous en apprend : cherchez une espèce, par exemple, et il vous montre chaque coin où ce poisson a été pris. Tout ce que fait le programme est expliqué dans le manuel, le fichier ANGLEBOX.doc à côté du programme.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FindDialog</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Please type in the word for me to search for. I will search all fields in all records for the word you specify. Upper and lower case are no problem for me!</source>
+        <translation>Tapez le mot à rechercher. Je le cherche dans tous les champs de toutes les sorties. Majuscules et minuscules, peu importe !</translation>
+    </message>
+    <message>
+        <source>Word:</source>
+        <translation>Mot :</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::GotoDialog</name>
+    <message>
+        <source>Goto</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Sorties :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1. %2 on %3 at %4</source>
+        <extracomment>A line of the goto list: the record&apos;s number, venue, date and start time.</extracomment>
+        <translation>%1. %2 le %3 à %4</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::LanguageDialog</name>
+    <message>
+        <source>Switch Application Language</source>
+        <translation>Changer la langue de l&apos;application</translation>
+    </message>
+    <message>
+        <source>Language of the windows:</source>
+        <translation>Langue des fenêtres :</translation>
+    </message>
+    <message>
+        <source>&amp;System language (%1)</source>
+        <translation>Langue du &amp;système (%1)</translation>
+    </message>
+    <message>
+        <source>The language changes the next time the program starts.</source>
+        <translation>La langue change au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Could not keep the language in %1: %2. The language stays as it was.</source>
+        <translation>Impossible d&apos;enregistrer la langue dans %1 : %2. La langue reste inchangée.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Show possible venues and clubs on edit.</source>
+        <translation>Proposer lieux et clubs lors de la saisie.</translation>
+    </message>
+    <message>
+        <source>Autoload File</source>
+        <translation>Fichier chargé au démarrage</translation>
+    </message>
+    <message>
+        <source>Select..</source>
+        <translation>Choisir..</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métriques</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Impériales</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>save the preferences</source>
+        <translation>L&apos;enregistrement des préférences</translation>
+    </message>
+    <message>
+        <source>They stay in force until the program ends.</source>
+        <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::trips::TripListWindow</name>
+    <message numerus="yes">
+        <source> (%n without times)</source>
+        <translation>
+            <numerusform> (%n sans horaires)</numerusform>
+            <numerusform> (%n sans horaires)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a total weight)</source>
+        <translation>
+            <numerusform> (%n sans poids total)</numerusform>
+            <numerusform> (%n sans poids total)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n without a ticket price)</source>
+        <translation>
+            <numerusform> (%n sans prix de carte)</numerusform>
+            <numerusform> (%n sans prix de carte)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Reading the log books of the folder</source>
+        <translation>Lecture des carnets du dossier</translation>
+    </message>
+    <message>
+        <source>Export Shown Trips (CSV)...</source>
+        <translation>Exporter les sorties affichées (CSV)...</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips...</source>
+        <translation>Imprimer les sorties affichées...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Totals: %1</source>
+        <translation>Totaux : %1</translation>
+    </message>
+    <message>
+        <source>Left out, not read as a log book:
+</source>
+        <translation>Omis, illisibles comme carnet :
+</translation>
+    </message>
+    <message>
+        <source>%1 fished</source>
+        <translation>%1 de pêche</translation>
+    </message>
+    <message>
+        <source>%1 caught</source>
+        <translation>%1 pris</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blank trip(s)</source>
+        <translation>
+            <numerusform>%n bredouille</numerusform>
+            <numerusform>%n bredouilles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>£%1 on day tickets</source>
+        <translation>%1 £ en cartes journalières</translation>
+    </message>
+    <message>
+        <source>, in every log book of %1</source>
+        <translation>, dans tous les carnets de %1</translation>
+    </message>
+    <message>
+        <source>The printer is not ready or the report could not be printed.</source>
+        <translation>L&apos;imprimante n&apos;est pas prête ou le rapport n&apos;a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Print Shown Trips</source>
+        <translation>Imprimer les sorties affichées</translation>
+    </message>
+</context>
+</TS>
