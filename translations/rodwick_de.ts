@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Fields</name>
+    <message>
+        <source>Venue:</source>
+        <translation>Gewässer:</translation>
+    </message>
+    <message>
+        <source>Please select new venue!</source>
+        <translation>Bitte neues Gewässer wählen!</translation>
+    </message>
+    <message>
+        <source>Type of water:</source>
+        <translation>Gewässerart:</translation>
+    </message>
+    <message>
+        <source>Type Of Water:</source>
+        <translation>Gewässerart:</translation>
+    </message>
+    <message>
+        <source>Please select type of water.</source>
+        <translation>Bitte die Gewässerart wählen.</translation>
+    </message>
+    <message>
+        <source>Day Ticket £</source>
+        <translation>Tageskarte €</translation>
+    </message>
+    <message>
+        <source>Day Ticket:</source>
+        <translation>Tageskarte:</translation>
+    </message>
+    <message>
+        <source>Please type in new ticket price.</source>
+        <translation>Bitte den neuen Preis der Tageskarte eingeben.</translation>
+    </message>
+    <message>
+        <source>Club:</source>
+        <translation>Verein:</translation>
+    </message>
+    <message>
+        <source>Please select new club</source>
+        <translation>Bitte neuen Verein wählen</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Gewicht:</translation>
+    </message>
+    <message>
+        <source>Total Weight:</source>
+        <translation>Gesamtgewicht:</translation>
+    </message>
+    <message>
+        <source>Please type in new Total Weight in </source>
+        <translation>Bitte neues Gesamtgewicht eingeben in </translation>
+    </message>
+    <message>
+        <source>Water Conditions:</source>
+        <translation>Wasserzustand:</translation>
+    </message>
+    <message>
+        <source>Water Condition:</source>
+        <translation>Wasserzustand:</translation>
+    </message>
+    <message>
+        <source>Please select new water conditions!</source>
+        <translation>Bitte neuen Wasserzustand wählen!</translation>
+    </message>
+    <message>
+        <source>Weather:</source>
+        <translation>Wetter:</translation>
+    </message>
+    <message>
+        <source>Please select new weather!</source>
+        <translation>Bitte neues Wetter wählen!</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Temperatur:</translation>
+    </message>
+    <message>
+        <source>Please select new temperature.</source>
+        <translation>Bitte neue Temperatur wählen.</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Methode:</translation>
+    </message>
+    <message>
+        <source>Please type in new Method of Fishing:</source>
+        <translation>Bitte neue Angelmethode eingeben:</translation>
+    </message>
+    <message>
+        <source>Depth:</source>
+        <translation>Tiefe:</translation>
+    </message>
+    <message>
+        <source>Please type in new depth in </source>
+        <translation>Bitte neue Tiefe eingeben in </translation>
+    </message>
+    <message>
+        <source>Best Bait,etc:</source>
+        <translation>Bester Köder:</translation>
+    </message>
+    <message>
+        <source>Please select new best Bait:</source>
+        <translation>Bitte neuen besten Köder wählen:</translation>
+    </message>
+    <message>
+        <source>Species:</source>
+        <translation>Fischarten:</translation>
+    </message>
+    <message>
+        <source>Species Caught:</source>
+        <translation>Gefangene Arten:</translation>
+    </message>
+    <message>
+        <source>Best Fish:</source>
+        <translation>Bester Fisch:</translation>
+    </message>
+    <message>
+        <source>Please select new best fish:</source>
+        <translation>Bitte neuen besten Fisch wählen:</translation>
+    </message>
+    <message>
+        <source>Best Fish Weight:</source>
+        <translation>Gewicht bester Fisch:</translation>
+    </message>
+    <message>
+        <source>Please type in new weight in </source>
+        <translation>Bitte neues Gewicht eingeben in </translation>
+    </message>
+    <message>
+        <source>Restrictions:</source>
+        <translation>Auflagen:</translation>
+    </message>
+    <message>
+        <source>Please enter new restrictions:</source>
+        <translation>Bitte neue Auflagen eingeben:</translation>
+    </message>
+    <message>
+        <source>Remarks:</source>
+        <translation>Bemerkungen:</translation>
+    </message>
+    <message>
+        <source>Please enter new remarks:</source>
+        <translation>Bitte neue Bemerkungen eingeben:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Please type in new date.</source>
+        <translation>Bitte neues Datum eingeben.</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Beginn:</translation>
+    </message>
+    <message>
+        <source>Please type in new Start Time:</source>
+        <translation>Bitte neue Anfangszeit eingeben:</translation>
+    </message>
+    <message>
+        <source>Finish:</source>
+        <translation>Ende:</translation>
+    </message>
+    <message>
+        <source>Finish Time:</source>
+        <translation>Endzeit:</translation>
+    </message>
+    <message>
+        <source>Please type in new Finish Time:</source>
+        <translation>Bitte neue Endzeit eingeben:</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>

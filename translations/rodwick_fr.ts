@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Fields</name>
+    <message>
+        <source>Venue:</source>
+        <translation>Lieu :</translation>
+    </message>
+    <message>
+        <source>Please select new venue!</source>
+        <translation>Veuillez choisir le nouveau lieu !</translation>
+    </message>
+    <message>
+        <source>Type of water:</source>
+        <translation>Type d&apos;eau :</translation>
+    </message>
+    <message>
+        <source>Type Of Water:</source>
+        <translation>Type d&apos;eau :</translation>
+    </message>
+    <message>
+        <source>Please select type of water.</source>
+        <translation>Veuillez choisir le type d&apos;eau.</translation>
+    </message>
+    <message>
+        <source>Day Ticket £</source>
+        <translation>Carte journalière €</translation>
+    </message>
+    <message>
+        <source>Day Ticket:</source>
+        <translation>Carte journalière :</translation>
+    </message>
+    <message>
+        <source>Please type in new ticket price.</source>
+        <translation>Veuillez saisir le nouveau prix de la carte journalière.</translation>
+    </message>
+    <message>
+        <source>Club:</source>
+        <translation>Club :</translation>
+    </message>
+    <message>
+        <source>Please select new club</source>
+        <translation>Veuillez choisir le nouveau club</translation>
+    </message>
+    <message>
+        <source>Weight:</source>
+        <translation>Poids :</translation>
+    </message>
+    <message>
+        <source>Total Weight:</source>
+        <translation>Poids total :</translation>
+    </message>
+    <message>
+        <source>Please type in new Total Weight in </source>
+        <translation>Veuillez saisir le nouveau poids total en </translation>
+    </message>
+    <message>
+        <source>Water Conditions:</source>
+        <translation>État de l&apos;eau :</translation>
+    </message>
+    <message>
+        <source>Water Condition:</source>
+        <translation>État de l&apos;eau :</translation>
+    </message>
+    <message>
+        <source>Please select new water conditions!</source>
+        <translation>Veuillez choisir le nouvel état de l&apos;eau !</translation>
+    </message>
+    <message>
+        <source>Weather:</source>
+        <translation>Météo :</translation>
+    </message>
+    <message>
+        <source>Please select new weather!</source>
+        <translation>Veuillez choisir la nouvelle météo !</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>Température :</translation>
+    </message>
+    <message>
+        <source>Please select new temperature.</source>
+        <translation>Veuillez choisir la nouvelle température.</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Technique :</translation>
+    </message>
+    <message>
+        <source>Please type in new Method of Fishing:</source>
+        <translation>Veuillez saisir la nouvelle technique de pêche :</translation>
+    </message>
+    <message>
+        <source>Depth:</source>
+        <translation>Profondeur :</translation>
+    </message>
+    <message>
+        <source>Please type in new depth in </source>
+        <translation>Veuillez saisir la nouvelle profondeur en </translation>
+    </message>
+    <message>
+        <source>Best Bait,etc:</source>
+        <translation>Meilleur appât :</translation>
+    </message>
+    <message>
+        <source>Please select new best Bait:</source>
+        <translation>Veuillez choisir le nouveau meilleur appât :</translation>
+    </message>
+    <message>
+        <source>Species:</source>
+        <translation>Espèces :</translation>
+    </message>
+    <message>
+        <source>Species Caught:</source>
+        <translation>Espèces prises :</translation>
+    </message>
+    <message>
+        <source>Best Fish:</source>
+        <translation>Plus beau poisson :</translation>
+    </message>
+    <message>
+        <source>Please select new best fish:</source>
+        <translation>Veuillez choisir le nouveau plus beau poisson :</translation>
+    </message>
+    <message>
+        <source>Best Fish Weight:</source>
+        <translation>Poids du plus beau poisson :</translation>
+    </message>
+    <message>
+        <source>Please type in new weight in </source>
+        <translation>Veuillez saisir le nouveau poids en </translation>
+    </message>
+    <message>
+        <source>Restrictions:</source>
+        <translation>Réglementation :</translation>
+    </message>
+    <message>
+        <source>Please enter new restrictions:</source>
+        <translation>Veuillez saisir la nouvelle réglementation :</translation>
+    </message>
+    <message>
+        <source>Remarks:</source>
+        <translation>Remarques :</translation>
+    </message>
+    <message>
+        <source>Please enter new remarks:</source>
+        <translation>Veuillez saisir les nouvelles remarques :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Please type in new date.</source>
+        <translation>Veuillez saisir la nouvelle date.</translation>
+    </message>
+    <message>
+        <source>Start Time:</source>
+        <translation>Début :</translation>
+    </message>
+    <message>
+        <source>Please type in new Start Time:</source>
+        <translation>Veuillez saisir la nouvelle heure de début :</translation>
+    </message>
+    <message>
+        <source>Finish:</source>
+        <translation>Fin :</translation>
+    </message>
+    <message>
+        <source>Finish Time:</source>
+        <translation>Heure de fin :</translation>
+    </message>
+    <message>
+        <source>Please type in new Finish Time:</source>
+        <translation>Veuillez saisir la nouvelle heure de fin :</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quick_edit.h"
 
+#include "field_texts.h"
 #include "fields.h"
 #include "fixed_lists.h"
 #include "text.h"
@@ -86,7 +87,7 @@ std::ostream& operator<<(std::ostream& out, QuickEditor editor) {
 
 QString quickEditPrompt(const QuickEditRow& row, const UnitNames& units) {
     const FieldInfo& info = fieldInfoOf(row.field);
-    const QString text = fromUtf8(info.prompt);
+    const QString text = fieldPrompt(row.field);
     if (!hasUnitName(info.unit)) return text;
     return text + fromFileText(unitName(info.unit, units)) + QLatin1Char(':');
 }

@@ -12,6 +12,7 @@
 
 #include "box_text.h"
 #include "captions.h"
+#include "field_texts.h"
 #include "fields.h"
 #include "fixed_lists.h"
 #include "list_box.h"
@@ -168,7 +169,7 @@ void RecordEditor::buildControls() {
         if (place.caption != nullptr) {
             const int captionLeft = place.left == kLeftBox ? kLeftCaption : kRightCaption;
             makeLabel(
-                this, place.caption, fromUtf8(kFields[i].editorCaption),
+                this, place.caption, fieldEditorCaption(kFields[i].field),
                 QRect(captionLeft, place.top, place.left - kCaptionGap - captionLeft, kBoxHeight),
                 Qt::AlignRight);
         }
@@ -300,9 +301,8 @@ void RecordEditor::load() {
         // The two boxes of a weight or depth share one caption; a screen reader tells them
         // apart by their units, which are known only now. A minor part follows its major.
         const Field major = i % 2 == 0 ? field : static_cast<Field>(static_cast<int>(field) - 1);
-        nameByCaption(
-            *boxes_[static_cast<std::size_t>(field)],
-            fromUtf8(fieldInfoOf(major).editorCaption) + QLatin1Char(' ') + unitLabels_[i]->text());
+        nameByCaption(*boxes_[static_cast<std::size_t>(field)],
+                      fieldEditorCaption(major) + QLatin1Char(' ') + unitLabels_[i]->text());
     }
 
     const RecordTable& table = book_.table();

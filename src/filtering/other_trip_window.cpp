@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "field_texts.h"
 #include "fields.h"
 #include "text.h"
 
@@ -20,9 +21,8 @@ QString labelledText(const TripRecord& record, const UnitNames& units) {
     QStringList lines;
     for (const FieldInfo& info : kFields) {
         if (info.editorCaption.empty()) continue;
-        QString caption =
-            fromUtf8(info.field == Field::BestFishWeightMajor ? captionAlone(info.field)
-                                                              : info.editorCaption);
+        QString caption = info.field == Field::BestFishWeightMajor ? fieldCaptionAlone(info.field)
+                                                                   : fieldEditorCaption(info.field);
         QString value = fromFileText(record[info.field]);
         if (hasUnitName(info.unit)) {
             const auto minor = static_cast<Field>(static_cast<int>(info.field) + 1);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "field_texts.h"
 #include "fields.h"
 #include "text.h"
 #include "toolbar.h"
@@ -25,7 +26,7 @@ QString unitText(UnitKind unit, const UnitNames& units) {
 QString valueLabelName(Field field, const QString& value, const UnitNames& units) {
     // The two weight captions of the panel are told apart, as a listener cannot see which row
     // they stand in.
-    QString name = fromUtf8(captionAlone(field));
+    QString name = fieldCaptionAlone(field);
     const QString shown = value.trimmed();
     if (shown.isEmpty()) return name;
     name += QLatin1Char(' ') + shown;

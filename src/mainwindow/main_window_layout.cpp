@@ -16,6 +16,7 @@
 
 #include "accessible_names.h"
 #include "clock.h"
+#include "field_texts.h"
 #include "fields.h"
 #include "fish_rod_reel.h"
 #include "main_window.h"
@@ -295,8 +296,7 @@ void MainWindow::buildRecordPanel() {
     }
 
     for (const Caption& caption : kCaptions) {
-        QLabel* label =
-            smallLabel(recordPanel_, caption.name, fromUtf8(fieldInfoOf(caption.field).caption));
+        QLabel* label = smallLabel(recordPanel_, caption.name, fieldCaption(caption.field));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         placeCaption(label, caption);
     }

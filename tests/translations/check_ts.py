@@ -108,7 +108,9 @@ def check(ts_files, lupdate=None, sources=None, plural_only=False):
         with tempfile.TemporaryDirectory() as scratch:
             fresh = os.path.join(scratch, "fresh.ts")
             plural = ["-pluralonly"] if plural_only else []
-            subprocess.run([lupdate, "-silent", *plural, "-locations", "none", "-recursive",
+            subprocess.run([lupdate, "-silent", *plural, "-locations", "none",
+                            # the store's tables mark their texts without Qt
+                            "-tr-function-alias", "QT_TRANSLATE_NOOP+=RODWICK_TR_NOOP", "-recursive",
                             sources, "-ts", fresh], check=True, stdout=subprocess.DEVNULL)
             wanted = {(c, s, m) for c, s, m, _, _ in read_ts(fresh)}
         for context, source, _ in sorted(wanted - every):
