@@ -6,6 +6,7 @@
 #include <QString>
 #include <string>
 
+#include "field_texts.h"
 #include "language_choice.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
@@ -86,6 +87,33 @@ TEST_F(TranslationTest, CountsTakeEachLanguagesPluralForms) {
                                               nullptr, c.count),
                   c.text)
             << c.language << " " << c.count;
+    }
+}
+
+// The field table's texts, marked in the store, come out in the windows' language; a heading
+// drops the colon with the blank French puts before it.
+TEST_F(TranslationTest, TheFieldsTextsFollowTheLanguage) {
+    const UnitNames pounds = UnitNames::imperial();
+    struct Case {
+        const char* language;
+        QString caption, editor, prompt, heading;
+    };
+    const Case cases[] = {
+        {"en", "Venue:", "Finish Time:", "Please type in new weight in ", "Best Fish Weight (lb)"},
+        {"de", "Gewässer:", "Endzeit:", "Bitte neues Gewicht eingeben in ",
+         "Gewicht bester Fisch (lb)"},
+        {"fr", "Lieu :", "Heure de fin :", "Veuillez saisir le nouveau poids en ",
+         "Poids du plus beau poisson (lb)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        ASSERT_TRUE(installTranslations(QString::fromLatin1(c.language)));
+        EXPECT_EQ(fieldCaption(Field::Venue), c.caption);
+        EXPECT_EQ(fieldEditorCaption(Field::FinishTime), c.editor);
+        EXPECT_EQ(fieldPrompt(Field::BestFishWeightMajor), c.prompt);
+        EXPECT_EQ(fieldHeadingText(Field::BestFishWeightMajor, pounds), c.heading);
+        EXPECT_EQ(fieldEditorCaption(Field::TotalWeightMinor), QString())
+            << "a minor part has none";
     }
 }
 
