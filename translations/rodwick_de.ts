@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Angeltage</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>%1 (conflict copy)</source>
+        <translation>%1 (Konfliktkopie)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <source>&amp;Edit Record...</source>
+        <translation>Angeltag &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Record...  </source>
+        <translation>Angeltag &amp;löschen...  </translation>
+    </message>
+    <message>
+        <source>&amp;Add Record...</source>
+        <translation>Angeltag &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Record</source>
+        <translation>Angeltag d&amp;uplizieren</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Venue:</source>
@@ -177,6 +227,37 @@
     </message>
 </context>
 <context>
+    <name>FileMenu</name>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save As..   </source>
+        <translation>Speichern unter..   </translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Sicherungen...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -211,6 +292,29 @@
     </message>
 </context>
 <context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Angeltag</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>OptionsMenu</name>
     <message>
         <source>Preferences...   </source>
@@ -242,6 +346,22 @@
         <source>Trip List...</source>
         <translation>Angeltage-Liste...</translation>
     </message>
+    <message>
+        <source>Firs&amp;t</source>
+        <translation>&amp;Erster</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>&amp;Letzter</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächster</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious </source>
+        <translation>&amp;Vorheriger </translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -256,6 +376,45 @@
     <message>
         <source>Search Complete</source>
         <translation>Suche abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New Database</source>
+        <translation>Neues Fangbuch</translation>
+    </message>
+    <message>
+        <source>Open Database</source>
+        <translation>Fangbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Save Database</source>
+        <translation>Fangbuch speichern</translation>
+    </message>
+    <message>
+        <source>Duplicate Record</source>
+        <translation>Angeltag duplizieren</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>Angeltag löschen</translation>
+    </message>
+    <message>
+        <source>Search Database</source>
+        <translation>Fangbuch durchsuchen</translation>
+    </message>
+    <message>
+        <source>Add Record</source>
+        <translation>Angeltag hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Record</source>
+        <translation>Angeltag bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy Data</source>
+        <translation>Daten kopieren</translation>
     </message>
 </context>
 <context>
@@ -283,6 +442,94 @@
     </message>
 </context>
 <context>
+    <name>UndoCommand</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>UndoCommandStep</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UndoSteps</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Quick Edit</source>
+        <translation>Schnellbearbeitung</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Fischarten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Merge from Disk</source>
+        <translation>Abgleich mit der Datei</translation>
+    </message>
+    <message>
+        <source>Merge of Conflicted Copy</source>
+        <translation>Zusammenführen der Konfliktkopie</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Foto entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import of %n Trip(s)</source>
+        <translation>
+            <numerusform>Import von %n Angeltag</numerusform>
+            <numerusform>Import von %n Angeltagen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WriteFailure</name>
     <message>
         <source>Could not %1 to %2: %3. %4</source>
@@ -305,6 +552,161 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CommandLine</name>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Lizenz GPLv3+: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
+    </message>
+    <message>
+        <source>The Rodwick Database: a log book for anglers.</source>
+        <translation>The Rodwick Database: ein Fangbuch für Angler.</translation>
+    </message>
+    <message>
+        <source>The database (.RWK) to open instead of the start-up database.</source>
+        <translation>Das Fangbuch (.RWK), das statt des Start-Fangbuchs geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[DATEI]</translation>
+    </message>
+    <message>
+        <source>Only one database can be opened at a time.</source>
+        <translation>Es kann nur ein Fangbuch zugleich geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::EditCommands</name>
+    <message>
+        <source>Really delete the current record?</source>
+        <translation>Den angezeigten Angeltag wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Do you want to edit this new occurance now?</source>
+        <translation>Möchten Sie die neue Kopie jetzt bearbeiten?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FileWatch</name>
+    <message>
+        <source>Changed on Disk</source>
+        <translation>Auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>Conflict Copy</source>
+        <translation>Konfliktkopie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) removed by it</source>
+        <translation>
+            <numerusform>%n Angeltag von ihr entfernt</numerusform>
+            <numerusform>%n Angeltage von ihr entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) changed on both sides kept in both forms</source>
+        <translation>
+            <numerusform>%n auf beiden Seiten geänderter Angeltag in beiden Fassungen behalten</numerusform>
+            <numerusform>%n auf beiden Seiten geänderte Angeltage in beiden Fassungen behalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk while this window had unsaved changes, and the two have been merged: %2, %3, and %4.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, während dieses Fenster ungespeicherte Änderungen hatte; beide wurden zusammengeführt: %2, %3 und %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) came from the file</source>
+        <translation>
+            <numerusform>%n Angeltag aus der Datei übernommen</numerusform>
+            <numerusform>%n Angeltage aus der Datei übernommen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk, but its trips and the unsaved trips in this window together would be more than 250. Nothing has been merged: the trips in this window are kept as they are. Save will ask before it replaces the file; Save As keeps both.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, aber seine Angeltage und die ungespeicherten Angeltage in diesem Fenster wären zusammen mehr als 250. Nichts wurde zusammengeführt: Die Angeltage in diesem Fenster bleiben, wie sie sind. Speichern fragt, bevor es die Datei ersetzt; Speichern unter behält beide.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk, but it cannot be read: %2. The trips in this window are kept as they are.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, kann aber nicht gelesen werden: %2. Die Angeltage in diesem Fenster bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and has been read again.</source>
+        <translation>%1 wurde auf dem Datenträger geändert und neu eingelesen.</translation>
+    </message>
+    <message>
+        <source>Nothing has been written to the file yet.</source>
+        <translation>In die Datei wurde noch nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Replace the file with the trips in this window? The file it replaces is kept as a backup.</source>
+        <translation>Die Datei durch die Angeltage in diesem Fenster ersetzen? Die ersetzte Datei wird als Sicherung aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>%1 on disk cannot be read: %2.</source>
+        <translation>%1 auf dem Datenträger kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk, and its trips and the trips in this window together would be more than 250.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, und seine Angeltage und die Angeltage in diesem Fenster wären zusammen mehr als 250.</translation>
+    </message>
+    <message>
+        <source>The merged trips are saved now.</source>
+        <translation>Die zusammengeführten Angeltage werden jetzt gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file-sync program kept a second version of %1: %2. Merge its trips into this log book?</source>
+        <translation>Das Synchronisationsprogramm hat eine zweite Fassung von %1 aufbewahrt: %2. Ihre Angeltage in dieses Fangbuch übernehmen?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It stays where it is.</source>
+        <translation>%1 kann nicht gelesen werden: %2. Die Datei bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 together would hold more than 250 trips. Nothing has been merged, and the copy stays where it is.</source>
+        <translation>%1 und %2 hätten zusammen mehr als 250 Angeltage. Nichts wurde zusammengeführt, und die Kopie bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>The trips of %1 are merged into %2: %3</source>
+        <translation>Die Angeltage von %1 sind in %2 übernommen: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) came only from the copy</source>
+        <translation>
+            <numerusform>%n Angeltag nur aus der Kopie</numerusform>
+            <numerusform>%n Angeltage nur aus der Kopie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The copy is kept among the backups (File, Backups...).</source>
+        <translation>Die Kopie wird bei den Sicherungen aufbewahrt (Datei, Sicherungen...).</translation>
+    </message>
+    <message>
+        <source>The copy could not be moved to the backups (%1) and stays beside the log book.</source>
+        <translation>Die Kopie konnte nicht zu den Sicherungen verschoben werden (%1) und bleibt neben dem Fangbuch.</translation>
+    </message>
+    <message>
+        <source>Save keeps the merged trips.</source>
+        <translation>Speichern sichert die zusammengeführten Angeltage.</translation>
     </message>
 </context>
 <context>
@@ -382,6 +784,116 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     </message>
 </context>
 <context>
+    <name>rodwick::MainWindow</name>
+    <message>
+        <source>No records available</source>
+        <translation>Keine Angeltage vorhanden</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2</source>
+        <translation>Angeltag %1 von %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Angeltag</translation>
+    </message>
+    <message>
+        <source>Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*</source>
+        <translation>Rodwick DB (*.RWK)|*.RWK|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Really leave The Rodwick Database by Harrowby Software</source>
+        <translation>The Rodwick Database von Harrowby Software wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Rodwick DB: %1</source>
+        <translation>Rodwick DB: %1</translation>
+    </message>
+    <message>
+        <source>Loading. Please wait...</source>
+        <translation>Wird geladen. Bitte warten...</translation>
+    </message>
+    <message>
+        <source>save the database</source>
+        <translation>Das Speichern des Fangbuchs</translation>
+    </message>
+    <message>
+        <source>The file on disk was not changed.</source>
+        <translation>Die Datei auf dem Datenträger blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Saving. Please wait...</source>
+        <translation>Wird gespeichert. Bitte warten...</translation>
+    </message>
+    <message>
+        <source>Really clear all records from memory??</source>
+        <translation>Wirklich alle Angeltage aus dem Speicher löschen?</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>This file already exists. Overwrite the file</source>
+        <translation>Diese Datei gibt es schon. Die Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Merge with..</source>
+        <translation>Zusammenführen mit..</translation>
+    </message>
+    <message>
+        <source>No records loaded. Please open a file or add a record.</source>
+        <translation>Keine Angeltage geladen. Bitte öffnen Sie eine Datei oder fügen Sie einen Angeltag hinzu.</translation>
+    </message>
+    <message>
+        <source>Quick Edit</source>
+        <translation>Schnellbearbeitung</translation>
+    </message>
+    <message>
+        <source>Changes are not being kept in a recovery copy: %1.</source>
+        <translation>Änderungen werden nicht in einer Wiederherstellungskopie gesichert: %1.</translation>
+    </message>
+    <message>
+        <source>The photos could not be kept: %1.</source>
+        <translation>Die Fotos konnten nicht gesichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes from %2. Recover them?</source>
+        <translation>%1 hat ungespeicherte Änderungen vom %2. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The database was saved, but the file it replaced could not be kept as a backup in %1: %2.</source>
+        <translation>Das Fangbuch wurde gespeichert, aber die ersetzte Datei konnte nicht als Sicherung in %1 aufbewahrt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PhotoWatch</name>
+    <message>
+        <source>The photos changed on disk could not be taken in: %1.</source>
+        <translation>Die auf dem Datenträger geänderten Fotos konnten nicht übernommen werden: %1.</translation>
+    </message>
+</context>
+<context>
     <name>rodwick::PreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -430,6 +942,98 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Sie gelten, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::QuickEditDialog</name>
+    <message>
+        <source>Quickedit</source>
+        <translation>Schnellbearbeitung</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::RecordEditor</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Wählen</translation>
+    </message>
+    <message>
+        <source>Editing Record %1</source>
+        <translation>Angeltag %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Adding A Record</source>
+        <translation>Neuer Angeltag</translation>
+    </message>
+    <message>
+        <source>Sorry, but only 250 records are allowed in one file. Please open another file!</source>
+        <translation>Leider sind in einer Datei nur 250 Angeltage erlaubt. Bitte öffnen Sie eine andere Datei!</translation>
+    </message>
+    <message>
+        <source>Too Many Records!!</source>
+        <translation>Zu viele Angeltage!!</translation>
+    </message>
+    <message>
+        <source>Really change the current record?</source>
+        <translation>Den angezeigten Angeltag wirklich ändern?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::SpeciesPicker</name>
+    <message>
+        <source>Fish Selection</source>
+        <translation>Fischauswahl</translation>
+    </message>
+    <message>
+        <source>Species Caught:</source>
+        <translation>Gefangene Fischarten:</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::StartUp</name>
+    <message>
+        <source>Could not give you a copy of the example database: %1</source>
+        <translation>Eine Kopie des Beispiel-Fangbuchs konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Example database</source>
+        <translation>Beispiel-Fangbuch</translation>
     </message>
 </context>
 <context>

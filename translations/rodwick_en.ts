@@ -26,6 +26,47 @@
     </message>
 </context>
 <context>
+    <name>UndoSteps</name>
+    <message numerus="yes">
+        <source>Import of %n Trip(s)</source>
+        <translation>
+            <numerusform>Import of %n Trip</numerusform>
+            <numerusform>Import of %n Trips</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FileWatch</name>
+    <message numerus="yes">
+        <source>%n trip(s) removed by it</source>
+        <translation>
+            <numerusform>%n trip was removed by it</numerusform>
+            <numerusform>%n trips were removed by it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) changed on both sides kept in both forms</source>
+        <translation>
+            <numerusform>%n trip changed on both sides is kept in both forms</numerusform>
+            <numerusform>%n trips changed on both sides are kept in both forms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) came from the file</source>
+        <translation>
+            <numerusform>%n trip came from the file</numerusform>
+            <numerusform>%n trips came from the file</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) came only from the copy</source>
+        <translation>
+            <numerusform>%n trip came only from the copy</numerusform>
+            <numerusform>%n trips came only from the copy</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>rodwick::trips::TripListWindow</name>
     <message numerus="yes">
         <source>%n blank trip(s)</source>

@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BackupsDialog</name>
+    <message>
+        <source>Backups</source>
+        <translation>Sauvegardes</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>%1 (conflict copy)</source>
+        <translation>%1 (copie de conflit)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>EditMenu</name>
+    <message>
+        <source>&amp;Edit Record...</source>
+        <translation>&amp;Modifier la sortie...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Record...  </source>
+        <translation>&amp;Supprimer la sortie...  </translation>
+    </message>
+    <message>
+        <source>&amp;Add Record...</source>
+        <translation>&amp;Ajouter une sortie...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Record</source>
+        <translation>D&amp;upliquer la sortie</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Venue:</source>
@@ -117,7 +167,7 @@
     </message>
     <message>
         <source>Best Fish:</source>
-        <translation>Plus beau poisson :</translation>
+        <translation>Plus beau :</translation>
     </message>
     <message>
         <source>Please select new best fish:</source>
@@ -133,7 +183,7 @@
     </message>
     <message>
         <source>Restrictions:</source>
-        <translation>Réglementation :</translation>
+        <translation>Règlement :</translation>
     </message>
     <message>
         <source>Please enter new restrictions:</source>
@@ -177,6 +227,37 @@
     </message>
 </context>
 <context>
+    <name>FileMenu</name>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Enre&amp;gistrer</translation>
+    </message>
+    <message>
+        <source>Save As..   </source>
+        <translation>Enregistrer sous..   </translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
+        <source>Backups...</source>
+        <translation>Sauvegardes...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -211,6 +292,29 @@
     </message>
 </context>
 <context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
     <name>OptionsMenu</name>
     <message>
         <source>Preferences...   </source>
@@ -242,6 +346,22 @@
         <source>Trip List...</source>
         <translation>Liste des sorties...</translation>
     </message>
+    <message>
+        <source>Firs&amp;t</source>
+        <translation>&amp;Première</translation>
+    </message>
+    <message>
+        <source>&amp;Last</source>
+        <translation>&amp;Dernière</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious </source>
+        <translation>Pré&amp;cédente </translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -256,6 +376,45 @@
     <message>
         <source>Search Complete</source>
         <translation>Recherche terminée</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>New Database</source>
+        <translation>Nouveau carnet</translation>
+    </message>
+    <message>
+        <source>Open Database</source>
+        <translation>Ouvrir un carnet</translation>
+    </message>
+    <message>
+        <source>Save Database</source>
+        <translation>Enregistrer le carnet</translation>
+    </message>
+    <message>
+        <source>Duplicate Record</source>
+        <translation>Dupliquer la sortie</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>Supprimer la sortie</translation>
+    </message>
+    <message>
+        <source>Search Database</source>
+        <translation>Rechercher dans le carnet</translation>
+    </message>
+    <message>
+        <source>Add Record</source>
+        <translation>Ajouter une sortie</translation>
+    </message>
+    <message>
+        <source>Edit Record</source>
+        <translation>Modifier la sortie</translation>
+    </message>
+    <message>
+        <source>Copy Data</source>
+        <translation>Copier les données</translation>
     </message>
 </context>
 <context>
@@ -283,6 +442,94 @@
     </message>
 </context>
 <context>
+    <name>UndoCommand</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>UndoCommandStep</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>A&amp;nnuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+</context>
+<context>
+    <name>UndoSteps</name>
+    <message>
+        <source>Add</source>
+        <translation>Ajout</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Quick Edit</source>
+        <translation>Modification rapide</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppression</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>Duplication</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacement</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Rechargement</translation>
+    </message>
+    <message>
+        <source>Merge from Disk</source>
+        <translation>Fusion avec le fichier</translation>
+    </message>
+    <message>
+        <source>Merge of Conflicted Copy</source>
+        <translation>Fusion de la copie de conflit</translation>
+    </message>
+    <message>
+        <source>Remove Photo</source>
+        <translation>Retrait de la photo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import of %n Trip(s)</source>
+        <translation>
+            <numerusform>Importation de %n sortie</numerusform>
+            <numerusform>Importation de %n sorties</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WriteFailure</name>
     <message>
         <source>Could not %1 to %2: %3. %4</source>
@@ -305,6 +552,161 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CommandLine</name>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
+</translation>
+    </message>
+    <message>
+        <source>The Rodwick Database: a log book for anglers.</source>
+        <translation>The Rodwick Database : un carnet de pêche pour les pêcheurs.</translation>
+    </message>
+    <message>
+        <source>The database (.RWK) to open instead of the start-up database.</source>
+        <translation>Le carnet (.RWK) à ouvrir au lieu du carnet de démarrage.</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[FICHIER]</translation>
+    </message>
+    <message>
+        <source>Only one database can be opened at a time.</source>
+        <translation>Un seul carnet peut être ouvert à la fois.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::EditCommands</name>
+    <message>
+        <source>Really delete the current record?</source>
+        <translation>Supprimer vraiment la sortie affichée ?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Do you want to edit this new occurance now?</source>
+        <translation>Voulez-vous modifier cette nouvelle copie maintenant ?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::FileWatch</name>
+    <message>
+        <source>Changed on Disk</source>
+        <translation>Modifié sur le disque</translation>
+    </message>
+    <message>
+        <source>Conflict Copy</source>
+        <translation>Copie de conflit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) removed by it</source>
+        <translation>
+            <numerusform>%n sortie retirée par lui</numerusform>
+            <numerusform>%n sorties retirées par lui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) changed on both sides kept in both forms</source>
+        <translation>
+            <numerusform>%n sortie modifiée des deux côtés gardée sous ses deux formes</numerusform>
+            <numerusform>%n sorties modifiées des deux côtés gardées sous leurs deux formes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk while this window had unsaved changes, and the two have been merged: %2, %3, and %4.</source>
+        <translation>%1 a été modifié sur le disque alors que cette fenêtre avait des modifications non enregistrées, et les deux ont été fusionnés : %2, %3 et %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) came from the file</source>
+        <translation>
+            <numerusform>%n sortie venue du fichier</numerusform>
+            <numerusform>%n sorties venues du fichier</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk, but its trips and the unsaved trips in this window together would be more than 250. Nothing has been merged: the trips in this window are kept as they are. Save will ask before it replaces the file; Save As keeps both.</source>
+        <translation>%1 a été modifié sur le disque, mais ses sorties et les sorties non enregistrées de cette fenêtre dépasseraient ensemble 250. Rien n&apos;a été fusionné : les sorties de cette fenêtre restent telles quelles. Enregistrer demandera avant de remplacer le fichier ; Enregistrer sous garde les deux.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk, but it cannot be read: %2. The trips in this window are kept as they are.</source>
+        <translation>%1 a été modifié sur le disque, mais il est illisible : %2. Les sorties de cette fenêtre restent telles quelles.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk and has been read again.</source>
+        <translation>%1 a été modifié sur le disque et a été relu.</translation>
+    </message>
+    <message>
+        <source>Nothing has been written to the file yet.</source>
+        <translation>Rien n&apos;a encore été écrit dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Replace the file with the trips in this window? The file it replaces is kept as a backup.</source>
+        <translation>Remplacer le fichier par les sorties de cette fenêtre ? Le fichier remplacé est gardé en sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 on disk cannot be read: %2.</source>
+        <translation>%1 est illisible sur le disque : %2.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk, and its trips and the trips in this window together would be more than 250.</source>
+        <translation>%1 a été modifié sur le disque, et ses sorties et celles de cette fenêtre dépasseraient ensemble 250.</translation>
+    </message>
+    <message>
+        <source>The merged trips are saved now.</source>
+        <translation>Les sorties fusionnées sont enregistrées maintenant.</translation>
+    </message>
+    <message>
+        <source>The file-sync program kept a second version of %1: %2. Merge its trips into this log book?</source>
+        <translation>Le programme de synchronisation a gardé une seconde version de %1 : %2. Fusionner ses sorties dans ce carnet ?</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. It stays where it is.</source>
+        <translation>%1 est illisible : %2. Le fichier reste où il est.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 together would hold more than 250 trips. Nothing has been merged, and the copy stays where it is.</source>
+        <translation>%1 et %2 contiendraient ensemble plus de 250 sorties. Rien n&apos;a été fusionné, et la copie reste où elle est.</translation>
+    </message>
+    <message>
+        <source>The trips of %1 are merged into %2: %3</source>
+        <translation>Les sorties de %1 sont fusionnées dans %2 : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) came only from the copy</source>
+        <translation>
+            <numerusform>%n sortie venue de la seule copie</numerusform>
+            <numerusform>%n sorties venues de la seule copie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The copy is kept among the backups (File, Backups...).</source>
+        <translation>La copie est gardée parmi les sauvegardes (Fichier, Sauvegardes...).</translation>
+    </message>
+    <message>
+        <source>The copy could not be moved to the backups (%1) and stays beside the log book.</source>
+        <translation>La copie n&apos;a pas pu être déplacée dans les sauvegardes (%1) et reste à côté du carnet.</translation>
+    </message>
+    <message>
+        <source>Save keeps the merged trips.</source>
+        <translation>Enregistrer conserve les sorties fusionnées.</translation>
     </message>
 </context>
 <context>
@@ -382,6 +784,116 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     </message>
 </context>
 <context>
+    <name>rodwick::MainWindow</name>
+    <message>
+        <source>No records available</source>
+        <translation>Aucune sortie disponible</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2</source>
+        <translation>Sortie %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*</source>
+        <translation>Rodwick DB (*.RWK)|*.RWK|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Really leave The Rodwick Database by Harrowby Software</source>
+        <translation>Quitter vraiment The Rodwick Database de Harrowby Software ?</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Rodwick DB: %1</source>
+        <translation>Rodwick DB : %1</translation>
+    </message>
+    <message>
+        <source>Loading. Please wait...</source>
+        <translation>Chargement. Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>save the database</source>
+        <translation>L&apos;enregistrement du carnet</translation>
+    </message>
+    <message>
+        <source>The file on disk was not changed.</source>
+        <translation>Le fichier sur le disque n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saving. Please wait...</source>
+        <translation>Enregistrement. Veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Really clear all records from memory??</source>
+        <translation>Effacer vraiment toutes les sorties de la mémoire ?</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>This file already exists. Overwrite the file</source>
+        <translation>Ce fichier existe déjà. Écraser le fichier ?</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Merge with..</source>
+        <translation>Fusionner avec..</translation>
+    </message>
+    <message>
+        <source>No records loaded. Please open a file or add a record.</source>
+        <translation>Aucune sortie chargée. Ouvrez un fichier ou ajoutez une sortie.</translation>
+    </message>
+    <message>
+        <source>Quick Edit</source>
+        <translation>Modification rapide</translation>
+    </message>
+    <message>
+        <source>Changes are not being kept in a recovery copy: %1.</source>
+        <translation>Les modifications ne sont pas gardées dans une copie de récupération : %1.</translation>
+    </message>
+    <message>
+        <source>The photos could not be kept: %1.</source>
+        <translation>Les photos n&apos;ont pas pu être gardées : %1.</translation>
+    </message>
+    <message>
+        <source>%1 has unsaved changes from %2. Recover them?</source>
+        <translation>%1 a des modifications non enregistrées du %2. Les récupérer ?</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>The database was saved, but the file it replaced could not be kept as a backup in %1: %2.</source>
+        <translation>Le carnet a été enregistré, mais le fichier remplacé n&apos;a pas pu être gardé en sauvegarde dans %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PhotoWatch</name>
+    <message>
+        <source>The photos changed on disk could not be taken in: %1.</source>
+        <translation>Les photos modifiées sur le disque n&apos;ont pas pu être reprises : %1.</translation>
+    </message>
+</context>
+<context>
     <name>rodwick::PreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -430,6 +942,98 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::QuickEditDialog</name>
+    <message>
+        <source>Quickedit</source>
+        <translation>Modification rapide</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Ce jour</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::RecordEditor</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Ce jour</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Editing Record %1</source>
+        <translation>Modification de la sortie %1</translation>
+    </message>
+    <message>
+        <source>Adding A Record</source>
+        <translation>Nouvelle sortie</translation>
+    </message>
+    <message>
+        <source>Sorry, but only 250 records are allowed in one file. Please open another file!</source>
+        <translation>Désolé, un fichier ne peut contenir que 250 sorties. Veuillez ouvrir un autre fichier !</translation>
+    </message>
+    <message>
+        <source>Too Many Records!!</source>
+        <translation>Trop de sorties !!</translation>
+    </message>
+    <message>
+        <source>Really change the current record?</source>
+        <translation>Modifier vraiment la sortie affichée ?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::SpeciesPicker</name>
+    <message>
+        <source>Fish Selection</source>
+        <translation>Choix des poissons</translation>
+    </message>
+    <message>
+        <source>Species Caught:</source>
+        <translation>Espèces prises :</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::StartUp</name>
+    <message>
+        <source>Could not give you a copy of the example database: %1</source>
+        <translation>Impossible de vous fournir une copie du carnet d&apos;exemple : %1</translation>
+    </message>
+    <message>
+        <source>Example database</source>
+        <translation>Carnet d&apos;exemple</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "accessible_names.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -36,8 +37,11 @@ QString valueLabelName(Field field, const QString& value, const UnitNames& units
 }
 
 QString recordPositionText(int current, int count) {
-    if (count < 1) return QStringLiteral("No records available");
-    return QStringLiteral("Record %1 of %2").arg(current).arg(count);
+    if (count < 1)
+        return QCoreApplication::translate("rodwick::MainWindow", "No records available");
+    return QCoreApplication::translate("rodwick::MainWindow", "Record %1 of %2")
+        .arg(current)
+        .arg(count);
 }
 
 void nameRecordPanel(const std::array<QLabel*, kFieldCount>& labels, QScrollBar& scrollBar,
@@ -46,7 +50,7 @@ void nameRecordPanel(const std::array<QLabel*, kFieldCount>& labels, QScrollBar&
         QLabel* label = labels[static_cast<std::size_t>(i)];
         label->setAccessibleName(valueLabelName(static_cast<Field>(i), label->text(), units));
     }
-    scrollBar.setAccessibleName(QStringLiteral("Record"));
+    scrollBar.setAccessibleName(QCoreApplication::translate("rodwick::MainWindow", "Record"));
     scrollBar.setAccessibleDescription(recordPositionText(current, count));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDialog>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +15,10 @@ class QWidget;
 namespace rodwick {
 
 // "Backups": the dated copies of the open database, newest first, with their date, trips and
-// size. The path of the one chosen with Open; nothing when the dialog is cancelled.
+// size: built, not yet shown.
+std::unique_ptr<QDialog> makeBackupsDialog(QWidget* parent, const std::vector<Backup>& backups);
+
+// The dialog shown; the path of the one chosen with Open, nothing when it is cancelled.
 std::optional<std::string> chooseBackup(platform::Platform& platform, QWidget& parent,
                                         const std::vector<Backup>& backups);
 

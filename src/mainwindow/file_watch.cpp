@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_watch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -18,11 +19,23 @@ namespace {
 
 using platform::Answer;
 
-const QString kChangedTitle = QStringLiteral("Changed on Disk");
+QString changedTitle() {
+    return QCoreApplication::translate("rodwick::FileWatch", "Changed on Disk");
+}
 
-// "1 trip came" or "3 trips came": the noun and the verb after the count.
-QString counted(int n, const char* one, const char* many) {
-    return QString::number(n) + u' ' + QString::fromLatin1(n == 1 ? one : many);
+QString conflictTitle() {
+    return QCoreApplication::translate("rodwick::FileWatch", "Conflict Copy");
+}
+
+// The count of trips a merge removed or kept twice, its verb in the count's plural form.
+QString removedCount(int n) {
+    return QCoreApplication::translate("rodwick::FileWatch", "%n trip(s) removed by it", nullptr,
+                                       n);
+}
+
+QString keptBothCount(int n) {
+    return QCoreApplication::translate(
+        "rodwick::FileWatch", "%n trip(s) changed on both sides kept in both forms", nullptr, n);
 }
 
 QString fileNameOf(const std::string& path) {
@@ -31,24 +44,23 @@ QString fileNameOf(const std::string& path) {
 
 // What a merge with the file on disk did, for the user.
 QString mergedText(const QString& name, const MergeSummary& merged) {
-    return name +
-           QStringLiteral(
-               " was changed on disk while this window had unsaved changes, and the "
-               "two have been merged: ") +
-           counted(merged.added, "trip came", "trips came") + QStringLiteral(" from the file, ") +
-           counted(merged.removed, "trip was", "trips were") +
-           QStringLiteral(" removed by it, and ") +
-           counted(merged.keptBoth, "trip changed on both sides is",
-                   "trips changed on both sides are") +
-           QStringLiteral(" kept in both forms.");
+    return QCoreApplication::translate("rodwick::FileWatch",
+                                       "%1 was changed on disk while this window had unsaved "
+                                       "changes, and the two have been merged: %2, %3, and %4.")
+        .arg(name,
+             QCoreApplication::translate("rodwick::FileWatch", "%n trip(s) came from the file",
+                                         nullptr, merged.added),
+             removedCount(merged.removed), keptBothCount(merged.keptBoth));
 }
 
 QString tooManyText(const QString& name) {
-    return name + QStringLiteral(
-                      " was changed on disk, but its trips and the unsaved trips in this window "
-                      "together would be more than 250. Nothing has been merged: the trips in "
-                      "this window are kept as they are. Save will ask before it replaces the "
-                      "file; Save As keeps both.");
+    return QCoreApplication::translate(
+               "rodwick::FileWatch",
+               "%1 was changed on disk, but its trips and the unsaved trips in this window "
+               "together would be more than 250. Nothing has been merged: the trips in "
+               "this window are kept as they are. Save will ask before it replaces the "
+               "file; Save As keeps both.")
+        .arg(name);
 }
 
 // The older versions of the log book the program knows, oldest first: its dated backups.
@@ -133,11 +145,10 @@ void FileWatch::checkNow() {
             if (!toldUnreadable_) {
                 toldUnreadable_ = true;
                 platform_.showMessage(
-                    {logBookName() +
-                         QStringLiteral(" was changed on disk, but it cannot be read: ") +
-                         fromPath(check.reason) +
-                         QStringLiteral(". The trips in this window are kept as they are."),
-                     kChangedTitle, platform::Buttons::Ok, platform::Icon::Exclamation});
+                    {tr("%1 was changed on disk, but it cannot be read: %2. The trips in this "
+                        "window are kept as they are.")
+                         .arg(logBookName(), fromPath(check.reason)),
+                     changedTitle(), platform::Buttons::Ok, platform::Icon::Exclamation});
             }
             break;
         case RecordBook::FileState::Changed:
@@ -156,8 +167,8 @@ void FileWatch::takeIn(const RecordBook::DiskChange& change) {
     const MergeSummary& merged = taken.value();
     if (merged.tooMany()) {
         if (!toldTooMany_) {
-            platform_.showMessage({tooManyText(logBookName()), kChangedTitle, platform::Buttons::Ok,
-                                   platform::Icon::Exclamation});
+            platform_.showMessage({tooManyText(logBookName()), changedTitle(),
+                                   platform::Buttons::Ok, platform::Icon::Exclamation});
         }
         toldTooMany_ = true;
         return;
@@ -165,28 +176,29 @@ void FileWatch::takeIn(const RecordBook::DiskChange& change) {
     toldTooMany_ = false;
     if (!unsaved) {
         if (hooks_.showStatus)
-            hooks_.showStatus(logBookName() +
-                              QStringLiteral(" was changed on disk and has been read again."));
+            hooks_.showStatus(
+                tr("%1 was changed on disk and has been read again.").arg(logBookName()));
         return;
     }
-    platform_.showMessage({mergedText(logBookName(), merged) +
-                               QStringLiteral(" Nothing has been written to the file yet."),
-                           kChangedTitle, platform::Buttons::Ok, platform::Icon::Information});
+    platform_.showMessage(
+        {mergedText(logBookName(), merged) + u' ' + tr("Nothing has been written to the file yet."),
+         changedTitle(), platform::Buttons::Ok, platform::Icon::Information});
 }
 
 bool FileWatch::readyToSave() {
     const RecordBook::DiskCheck check = book_.checkDisk();
     const auto mayReplace = [this](const QString& why) {
         const platform::Message question{
-            why + QStringLiteral(" Replace the file with the trips in this window? The file it "
-                                 "replaces is kept as a backup."),
-            QStringLiteral("Save"), platform::Buttons::YesNo, platform::Icon::Exclamation,
+            why + u' ' +
+                tr("Replace the file with the trips in this window? The file it replaces is "
+                   "kept as a backup."),
+            tr("Save"), platform::Buttons::YesNo, platform::Icon::Exclamation,
             platform::DefaultButton::Second};
         return platform_.showMessage(question) == Answer::Yes;
     };
     if (check.state == RecordBook::FileState::Unreadable) {
-        return mayReplace(logBookName() + QStringLiteral(" on disk cannot be read: ") +
-                          fromPath(check.reason) + u'.');
+        return mayReplace(
+            tr("%1 on disk cannot be read: %2.").arg(logBookName(), fromPath(check.reason)));
     }
     if (check.state != RecordBook::FileState::Changed) return true;
 
@@ -194,17 +206,16 @@ bool FileWatch::readyToSave() {
     const Result<MergeSummary> taken = book_.takeInDiskChange(check.change);
     if (!taken.ok()) return true;
     if (taken.value().tooMany()) {
-        return mayReplace(logBookName() +
-                          QStringLiteral(" was changed on disk, and its trips and the trips in "
-                                         "this window together would be more than 250."));
+        return mayReplace(tr("%1 was changed on disk, and its trips and the trips in this window "
+                             "together would be more than 250.")
+                              .arg(logBookName()));
     }
     if (unsaved) {
-        platform_.showMessage({mergedText(logBookName(), taken.value()) +
-                                   QStringLiteral(" The merged trips are saved now."),
-                               kChangedTitle, platform::Buttons::Ok, platform::Icon::Information});
+        platform_.showMessage({mergedText(logBookName(), taken.value()) + u' ' +
+                                   tr("The merged trips are saved now."),
+                               changedTitle(), platform::Buttons::Ok, platform::Icon::Information});
     } else if (hooks_.showStatus) {
-        hooks_.showStatus(logBookName() +
-                          QStringLiteral(" was changed on disk and has been read again."));
+        hooks_.showStatus(tr("%1 was changed on disk and has been read again.").arg(logBookName()));
     }
     return true;
 }
@@ -222,10 +233,10 @@ void FileWatch::offerConflictCopies() {
         // Once a load: No leaves both files alone until the log book is loaded again.
         if (!offered_.insert(copy).second) continue;
         const platform::Message question{
-            QStringLiteral("The file-sync program kept a second version of ") + logBookName() +
-                QStringLiteral(": ") + fileNameOf(copy) +
-                QStringLiteral(". Merge its trips into this log book?"),
-            QStringLiteral("Conflict Copy"), platform::Buttons::YesNo, platform::Icon::Question,
+            tr("The file-sync program kept a second version of %1: %2. Merge its trips into "
+               "this log book?")
+                .arg(logBookName(), fileNameOf(copy)),
+            conflictTitle(), platform::Buttons::YesNo, platform::Icon::Question,
             platform::DefaultButton::First};
         if (platform_.showMessage(question) != Answer::Yes) continue;
         mergeConflictCopy(copy);
@@ -237,43 +248,35 @@ void FileWatch::mergeConflictCopy(const std::string& copyPath) {
     const auto trips = readDatabaseFile(copyPath);
     if (!trips.ok()) {
         platform_.showMessage(
-            {copy + QStringLiteral(" cannot be read: ") + fromPath(trips.error()) +
-                 QStringLiteral(". It stays where it is."),
-             QStringLiteral("Conflict Copy"), platform::Buttons::Ok, platform::Icon::Exclamation});
+            {tr("%1 cannot be read: %2. It stays where it is.").arg(copy, fromPath(trips.error())),
+             conflictTitle(), platform::Buttons::Ok, platform::Icon::Exclamation});
         return;
     }
     const auto versions = olderVersions(book_.fileName(), hooks_.backupFolder);
     const MergeSummary merged = book_.mergeConflictCopy(trips.value(), versions);
     if (merged.tooMany()) {
-        platform_.showMessage({copy + QStringLiteral(" and ") + logBookName() +
-                                   QStringLiteral(" together would hold more than 250 trips. "
-                                                  "Nothing has been merged, and the copy stays "
-                                                  "where it is."),
-                               QStringLiteral("Conflict Copy"), platform::Buttons::Ok,
+        platform_.showMessage({tr("%1 and %2 together would hold more than 250 trips. Nothing "
+                                  "has been merged, and the copy stays where it is.")
+                                   .arg(copy, logBookName()),
+                               conflictTitle(), platform::Buttons::Ok,
                                platform::Icon::Exclamation});
         return;
     }
-    QString text = QStringLiteral("The trips of ") + copy + QStringLiteral(" are merged into ") +
-                   logBookName() + QStringLiteral(": ") +
-                   counted(merged.added, "trip came", "trips came") +
-                   QStringLiteral(" only from the copy");
-    if (merged.removed > 0)
-        text += QStringLiteral(", ") + counted(merged.removed, "trip was", "trips were") +
-                QStringLiteral(" removed by it");
-    if (merged.keptBoth > 0)
-        text += QStringLiteral(", ") +
-                counted(merged.keptBoth, "trip changed on both sides is",
-                        "trips changed on both sides are") +
-                QStringLiteral(" kept in both forms");
+    QString text = tr("The trips of %1 are merged into %2: %3")
+                       .arg(copy, logBookName(),
+                            tr("%n trip(s) came only from the copy", nullptr, merged.added));
+    if (merged.removed > 0) text += QStringLiteral(", ") + removedCount(merged.removed);
+    if (merged.keptBoth > 0) text += QStringLiteral(", ") + keptBothCount(merged.keptBoth);
     text += QStringLiteral(". ");
     const Status kept = keepConflictCopy(copyPath, book_.fileName(), hooks_.backupFolder);
     text += kept.ok()
-                ? QStringLiteral("The copy is kept among the backups (File, Backups...).")
-                : QStringLiteral("The copy could not be moved to the backups (") +
-                      fromPath(kept.message()) + QStringLiteral(") and stays beside the log book.");
-    text += QStringLiteral(" Save keeps the merged trips.");
-    platform_.showMessage({text, QStringLiteral("Conflict Copy"), platform::Buttons::Ok,
-                           platform::Icon::Information});
+                ? tr("The copy is kept among the backups (File, Backups...).")
+                : tr("The copy could not be moved to the backups (%1) and stays beside the log "
+                     "book.")
+                      .arg(fromPath(kept.message()));
+    text += u' ' + tr("Save keeps the merged trips.");
+    platform_.showMessage(
+        {text, conflictTitle(), platform::Buttons::Ok, platform::Icon::Information});
 }
 
 }  // namespace rodwick

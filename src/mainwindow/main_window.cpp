@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+// By its path from here, so that the translation tools find the class and its context.
+#include "include/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,10 +59,12 @@ void MainWindow::registerRecordCommands() {
                           .handler = [this, show] { (this->*show)(); }};
     };
     commands_.add({
-        row(kFirstEntry, "Firs&t", 10, &MainWindow::showFirstRecord),
-        row(kLastEntry, "&Last", 20, &MainWindow::showLastRecord),
-        row(kNextEntry, "&Next", 30, &MainWindow::showNextRecord),
-        row(kPreviousEntry, "Pre&vious ", 40, &MainWindow::showPreviousRecord),
+        row(kFirstEntry, QT_TRANSLATE_NOOP("RecordMenu", "Firs&t"), 10,
+            &MainWindow::showFirstRecord),
+        row(kLastEntry, QT_TRANSLATE_NOOP("RecordMenu", "&Last"), 20, &MainWindow::showLastRecord),
+        row(kNextEntry, QT_TRANSLATE_NOOP("RecordMenu", "&Next"), 30, &MainWindow::showNextRecord),
+        row(kPreviousEntry, QT_TRANSLATE_NOOP("RecordMenu", "Pre&vious "), 40,
+            &MainWindow::showPreviousRecord),
     });
 }
 
@@ -82,7 +85,7 @@ void MainWindow::showCurrentRecord() {
         valueLabels_[static_cast<size_t>(i)]->setText(
             fromFileText(record.fields[static_cast<size_t>(i)]));
     }
-    position_->setText(QStringLiteral("Record %1 of %2").arg(current).arg(count));
+    position_->setText(tr("Record %1 of %2").arg(current).arg(count));
     nameRecordPanel(valueLabels_, *scrollBar_, book_.settings().units, current, count);
 }
 
@@ -156,9 +159,9 @@ void MainWindow::windowKeyDown(int key) {
 }
 
 bool MainWindow::askToLeave() {
-    const platform::Message question{
-        QStringLiteral("Really leave The Rodwick Database by Harrowby Software"),
-        QStringLiteral("Exit"), platform::Buttons::YesNo, platform::Icon::Question};
+    const platform::Message question{tr("Really leave The Rodwick Database by Harrowby Software"),
+                                     tr("Exit"), platform::Buttons::YesNo,
+                                     platform::Icon::Question};
     return platform_.showMessage(question) == platform::Answer::Yes;
 }
 

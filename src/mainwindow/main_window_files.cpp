@@ -8,7 +8,8 @@
 #include "command_registry.h"
 #include "database_file.h"
 #include "file_watch.h"
-#include "main_window.h"
+// By its path from here, so that the translation tools find the class and its context.
+#include "include/main_window.h"
 #include "please_wait.h"
 #include "text.h"
 #include "widgets.h"
@@ -17,12 +18,11 @@ namespace rodwick {
 
 namespace {
 
-const QString kTitlePrefix = QStringLiteral("Rodwick DB: ");
-
 // Open, Save As and Merge all offer database files first.
 platform::FileDialogOptions databaseDialog(const QString& title = QString()) {
-    return {QStringLiteral("Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*"), 1, title,
-            QStringLiteral("RWK")};
+    return {QCoreApplication::translate("rodwick::MainWindow",
+                                        "Rodwick DB (*.RWK)|*.RWK|All files (*.*)|*.*"),
+            1, title, QStringLiteral("RWK")};
 }
 
 // A path shown as a menu caption: '&' would otherwise be taken as an access key.
@@ -46,24 +46,29 @@ void MainWindow::registerFileCommands() {
     };
     // The last entry heads the list of opened files, which grows beneath it.
     commands_.add({
-        row(kNewEntry, "Ne&w", "Ctrl+W", 10, &MainWindow::newDatabase),
-        row(kOpenEntry, "&Open...", "Ctrl+O", 20, &MainWindow::openDatabase),
-        row(kSaveEntry, "&Save", "Ctrl+S", 30, &MainWindow::save),
-        row(kSaveAsEntry, "Save As..   ", "Ctrl+Y", 40, &MainWindow::saveAs),
-        row(kMergeEntry, "&Merge", "Ctrl+M", 60, &MainWindow::merge),
+        row(kNewEntry, QT_TRANSLATE_NOOP("FileMenu", "Ne&w"), "Ctrl+W", 10,
+            &MainWindow::newDatabase),
+        row(kOpenEntry, QT_TRANSLATE_NOOP("FileMenu", "&Open..."), "Ctrl+O", 20,
+            &MainWindow::openDatabase),
+        row(kSaveEntry, QT_TRANSLATE_NOOP("FileMenu", "&Save"), "Ctrl+S", 30, &MainWindow::save),
+        row(kSaveAsEntry, QT_TRANSLATE_NOOP("FileMenu", "Save As..   "), "Ctrl+Y", 40,
+            &MainWindow::saveAs),
+        row(kMergeEntry, QT_TRANSLATE_NOOP("FileMenu", "&Merge"), "Ctrl+M", 60, &MainWindow::merge),
         {.name = kBackupsEntry,
-         .caption = "Backups...",
+         .caption = QT_TRANSLATE_NOOP("FileMenu", "Backups..."),
          .menu = kFileMenu,
          .after = kCsvImportEntry,
          .handler = [this] { showBackups(); }},
         {.name = kFileSeparator, .menu = kFileMenu, .order = 70},
-        row(kExitEntry, "Exit", "Ctrl+X", 90, &MainWindow::leave),
+        row(kExitEntry, QT_TRANSLATE_NOOP("FileMenu", "Exit"), "Ctrl+X", 90, &MainWindow::leave),
         {.name = kFileListHead, .menu = kFileMenu, .order = 100},
     });
 }
 
 void MainWindow::drawTitle() {
-    setWindowTitle(busyTitle_.isEmpty() ? kTitlePrefix + fromPath(book_.titleName()) : busyTitle_);
+    // "Untitled" is the book's mark for no name, shown in the window's language.
+    const QString name = book_.isUntitled() ? tr("Untitled") : fromPath(book_.titleName());
+    setWindowTitle(busyTitle_.isEmpty() ? tr("Rodwick DB: %1").arg(name) : busyTitle_);
 }
 
 void MainWindow::showBusyTitle(const QString& text) {
@@ -77,7 +82,7 @@ void MainWindow::showFileTitle() {
 }
 
 void MainWindow::loadDatabase(const std::string& path) {
-    const PleaseWait wait(*this, platform_, QStringLiteral("Loading. Please wait..."));
+    const PleaseWait wait(*this, platform_, tr("Loading. Please wait..."));
     // Silent by design: a missing or unreadable file leaves what the book held.
     if (!book_.load(path).ok()) return;
     offerRecovery(path);
@@ -87,9 +92,8 @@ void MainWindow::loadDatabase(const std::string& path) {
 void MainWindow::tellSaveFailed(const std::string& path, const Status& saved) {
     // Unlike the other file failures this one is reported: a save that fails silently
     // loses the user's work without warning.
-    platform_.showMessage(writeFailure(QStringLiteral("save the database"), fromPath(path), saved,
-                                       QStringLiteral("The file on disk was not changed."),
-                                       QStringLiteral("Save")));
+    platform_.showMessage(writeFailure(tr("save the database"), fromPath(path), saved,
+                                       tr("The file on disk was not changed."), tr("Save")));
 }
 
 bool MainWindow::saveDatabase() {
@@ -97,7 +101,7 @@ bool MainWindow::saveDatabase() {
     if (!fileWatch_->readyToSave()) return false;
     Status backedUp = Status::success();
     const Status saved = [this, &backedUp] {
-        const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));
+        const PleaseWait wait(*this, platform_, tr("Saving. Please wait..."));
         backedUp = backUp(book_.fileName());
         return book_.save();
     }();
@@ -138,9 +142,9 @@ QStringList MainWindow::fileListCaptions() const {
 }
 
 void MainWindow::newDatabase() {
-    const platform::Message question{QStringLiteral("Really clear all records from memory??"),
-                                     QStringLiteral("New"), platform::Buttons::YesNo,
-                                     platform::Icon::Exclamation, platform::DefaultButton::Second};
+    const platform::Message question{tr("Really clear all records from memory??"), tr("New"),
+                                     platform::Buttons::YesNo, platform::Icon::Exclamation,
+                                     platform::DefaultButton::Second};
     if (platform_.showMessage(question) != platform::Answer::Yes) return;
 
     // The file name stays: only the title marks the database as untitled.
@@ -167,16 +171,16 @@ void MainWindow::saveAs() {
     if (chosen.isEmpty()) return;
     const std::string path = toPath(chosen);
     if (fileExists(path)) {
-        const platform::Message question{
-            QStringLiteral("This file already exists. Overwrite the file"),
-            QStringLiteral("Save as"), platform::Buttons::YesNo, platform::Icon::Exclamation};
+        const platform::Message question{tr("This file already exists. Overwrite the file"),
+                                         tr("Save as"), platform::Buttons::YesNo,
+                                         platform::Icon::Exclamation};
         if (platform_.showMessage(question) != platform::Answer::Yes) return;
     }
 
     // A Save As that failed does not send later Saves to the new path.
     Status backedUp = Status::success();
     const Status saved = [&] {
-        const PleaseWait wait(*this, platform_, QStringLiteral("Saving. Please wait..."));
+        const PleaseWait wait(*this, platform_, tr("Saving. Please wait..."));
         backedUp = backUp(path);
         return book_.saveAs(path);
     }();
@@ -185,7 +189,7 @@ void MainWindow::saveAs() {
 }
 
 void MainWindow::merge() {
-    const QString chosen = platform_.saveFileDialog(databaseDialog(QStringLiteral("Merge with..")));
+    const QString chosen = platform_.saveFileDialog(databaseDialog(tr("Merge with..")));
     if (chosen.isEmpty()) return;
     mergeDatabase(toPath(chosen));
 }

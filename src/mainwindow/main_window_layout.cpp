@@ -19,7 +19,8 @@
 #include "field_texts.h"
 #include "fields.h"
 #include "fish_rod_reel.h"
-#include "main_window.h"
+// By its path from here, so that the translation tools find the class and its context.
+#include "include/main_window.h"
 #include "text.h"
 #include "toolbar.h"
 #include "version.h"
@@ -126,11 +127,11 @@ constexpr std::array<UnitPlace, 6> kUnitPlaces{{
 }};
 
 // The menu bar, left to right; the areas fill the menus with their commands.
-const std::vector<MenuHead> kMenuBar = {{kFileMenu, "&File"},
-                                        {kEditMenu, "&Edit"},
-                                        {kOptionsMenu, "&Options"},
-                                        {kRecordMenu, "&Record"},
-                                        {kHelpMenu, "&Help"}};
+const std::vector<MenuHead> kMenuBar = {{kFileMenu, QT_TRANSLATE_NOOP("MenuBar", "&File")},
+                                        {kEditMenu, QT_TRANSLATE_NOOP("MenuBar", "&Edit")},
+                                        {kOptionsMenu, QT_TRANSLATE_NOOP("MenuBar", "&Options")},
+                                        {kRecordMenu, QT_TRANSLATE_NOOP("MenuBar", "&Record")},
+                                        {kHelpMenu, QT_TRANSLATE_NOOP("MenuBar", "&Help")}};
 
 const char* const kValueFamily = "Times New Roman";
 
@@ -251,8 +252,8 @@ void MainWindow::buildRecordPanel() {
     const QRect panelRect(kMargin, kFrameTop, kFrameWidth, kFrameHeight);
 
     // Label25 lies in the panel's place, beneath it, and is seen while the panel is hidden.
-    noRecordsNotice_ = new QLabel(
-        QStringLiteral("No records loaded. Please open a file or add a record."), client);
+    noRecordsNotice_ =
+        new QLabel(tr("No records loaded. Please open a file or add a record."), client);
     noRecordsNotice_->setObjectName(QStringLiteral("Label25"));
     noRecordsNotice_->setTextFormat(Qt::PlainText);
     noRecordsNotice_->setAlignment(Qt::AlignCenter);
@@ -327,7 +328,7 @@ void MainWindow::buildRecordPanel() {
     connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { scrollBarMoved(); });
     showUnitNames();
 
-    position_ = new QLabel(QStringLiteral("No records available"), client);
+    position_ = new QLabel(tr("No records available"), client);
     position_->setObjectName(QStringLiteral("total"));
     position_->setTextFormat(Qt::PlainText);
     position_->setFont(captionFont());

@@ -10,7 +10,8 @@
 #include <unordered_map>
 
 #include "box_text.h"
-#include "main_window.h"
+// By its path from here, so that the translation tools find the class and its context.
+#include "include/main_window.h"
 #include "quick_edit.h"
 #include "quick_edit_dialog.h"
 #include "species_picker.h"
@@ -109,9 +110,9 @@ void MainWindow::quickEdit(const QuickEditRow& row) {
 
     switch (row.editor) {
         case QuickEditor::InputBox: {
-            const QString answer = platform_.inputBox(quickEditPrompt(row, book_.settings().units),
-                                                      QStringLiteral("Quick Edit"),
-                                                      fromFileText(table.slot(current)[row.field]));
+            const QString answer =
+                platform_.inputBox(quickEditPrompt(row, book_.settings().units), tr("Quick Edit"),
+                                   fromFileText(table.slot(current)[row.field]));
             // Cancel, or OK on an emptied box: these fields cannot be emptied here.
             if (answer.isEmpty()) return;
             // Stored as typed; only a pasted line break becomes a blank, as a field is one line

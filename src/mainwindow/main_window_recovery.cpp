@@ -6,7 +6,8 @@
 #include "backups.h"
 #include "backups_dialog.h"
 #include "file_watch.h"
-#include "main_window.h"
+// By its path from here, so that the translation tools find the class and its context.
+#include "include/main_window.h"
 #include "photo_shelf.h"
 #include "photo_watch.h"
 #include "program_files.h"
@@ -21,8 +22,8 @@ void MainWindow::keepUnsavedTrips() {
     backupFolder_ = backupFolder(user);
     recovery_ = std::make_unique<Recovery>(book_, recoveryFolder(user));
     recovery_->onWriteFailure([this](const std::string& reason) {
-        toolbar_->showStatus(QStringLiteral("Changes are not being kept in a recovery copy: ") +
-                             fromPath(reason) + u'.');
+        toolbar_->showStatus(
+            tr("Changes are not being kept in a recovery copy: %1.").arg(fromPath(reason)));
     });
     fileWatch_ =
         new FileWatch(book_, platform_,
@@ -41,8 +42,7 @@ std::unique_ptr<PhotoShelf> MainWindow::makePhotoShelf(RecordBook& book) {
         PhotoShelf::Folders{.untitled = untitledPhotoFolder(user), .backups = backupFolder(user)});
     shelf->onWriteFailure([this](const std::string& reason) {
         if (toolbar_ != nullptr)
-            toolbar_->showStatus(QStringLiteral("The photos could not be kept: ") +
-                                 fromPath(reason) + u'.');
+            toolbar_->showStatus(tr("The photos could not be kept: %1.").arg(fromPath(reason)));
     });
     return shelf;
 }
@@ -50,10 +50,10 @@ std::unique_ptr<PhotoShelf> MainWindow::makePhotoShelf(RecordBook& book) {
 void MainWindow::offerRecovery(const std::string& path) {
     const auto copy = recovery_->pendingFor(path);
     if (!copy) return;
-    const QString name = path.empty() ? fromPath(RecordTable::kUntitled) : fromPath(path);
-    const platform::Message question{QStringLiteral("%1 has unsaved changes from %2. Recover them?")
+    const QString name = path.empty() ? tr("Untitled") : fromPath(path);
+    const platform::Message question{tr("%1 has unsaved changes from %2. Recover them?")
                                          .arg(name, QString::fromStdString(copy->time)),
-                                     QStringLiteral("Recover"), platform::Buttons::YesNo,
+                                     tr("Recover"), platform::Buttons::YesNo,
                                      platform::Icon::Question};
     if (platform_.showMessage(question) != platform::Answer::Yes) {
         recovery_->discard(path);
@@ -82,10 +82,10 @@ void MainWindow::tableSaved(const Status& backedUp) {
     recovery_->tableSaved();
     if (backedUp.ok()) return;
     platform_.showMessage(
-        {QStringLiteral("The database was saved, but the file it replaced could "
-                        "not be kept as a backup in ") +
-             fromPath(backupFolder_) + QStringLiteral(": ") + fromPath(backedUp.message()) + u'.',
-         QStringLiteral("Save"), platform::Buttons::Ok, platform::Icon::Exclamation});
+        {tr("The database was saved, but the file it replaced could not be kept as a backup in "
+            "%1: %2.")
+             .arg(fromPath(backupFolder_), fromPath(backedUp.message())),
+         tr("Save"), platform::Buttons::Ok, platform::Icon::Exclamation});
 }
 
 void MainWindow::showBackups() {

@@ -63,8 +63,8 @@ void PhotoWatch::checkNow() {
     if (!book_.hasFile()) return;
     const Status taken = shelf_.takeInSyncedChanges();
     if (!taken.ok() && !toldFailure_ && hooks_.showStatus) {
-        hooks_.showStatus(QStringLiteral("The photos changed on disk could not be taken in: ") +
-                          fromPath(taken.message()) + u'.');
+        hooks_.showStatus(tr("The photos changed on disk could not be taken in: %1.")
+                              .arg(fromPath(taken.message())));
     }
     toldFailure_ = !taken.ok();
 }

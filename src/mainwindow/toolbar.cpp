@@ -21,7 +21,7 @@ PictureButton::PictureButton(const ToolbarEntry& entry, QWidget* parent)
     : QWidget(parent), entry_(entry), picture_(QString::fromLatin1(entry.up)) {
     setObjectName(QString::fromLatin1(entry.name));
     // A picture has no text of its own: a screen reader names it by its status line text.
-    setAccessibleName(QString::fromLatin1(entry.statusText));
+    setAccessibleName(QCoreApplication::translate("Toolbar", entry.statusText));
     setFixedSize(kToolbarPictureSize, kToolbarPictureSize);
     // Moves without a button held still reach the status line.
     setMouseTracking(true);
@@ -126,7 +126,7 @@ void Toolbar::clickButton(PictureButton& button) {
 }
 
 void Toolbar::showButtonHelp(PictureButton& button) {
-    helpdata_->setText(QString::fromLatin1(button.entry().statusText));
+    helpdata_->setText(QCoreApplication::translate("Toolbar", button.entry().statusText));
 }
 
 void Toolbar::showStatus(const QString& text) {

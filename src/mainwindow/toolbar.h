@@ -26,7 +26,7 @@ class CommandRegistry;
 // and the names of its pictures.
 struct ToolbarEntry {
     const char* name;        // object name of the button
-    const char* statusText;  // helpdata's caption while the pointer moves over it
+    const char* statusText;  // helpdata's caption while the pointer moves over it (English)
     const char* command;     // object name of the menu entry a click runs
     const char* up;
     const char* down;
@@ -35,15 +35,23 @@ struct ToolbarEntry {
 
 // The nine buttons, left to right. The save button runs Save As: it asks for a name each time.
 inline constexpr std::array<ToolbarEntry, 9> kToolbarEntries{{
-    {"ButNew", "New Database", kNewEntry, "newup", "newdown", nullptr},
-    {"ButOpen", "Open Database", kOpenEntry, "openup", "opendown", nullptr},
-    {"ButSave", "Save Database", kSaveAsEntry, "saveup", "savedown", nullptr},
-    {"butdup", "Duplicate Record", kDuplicateEntry, "dupup", "dupdown", "dupdis"},
-    {"ButDelete", "Delete Record", kDeleteEntry, "delup", "deldown", "deldis"},
-    {"ButSearch", "Search Database", kFindEntry, "binoup", "binodown", "binodis"},
-    {"ButAdd", "Add Record", kAddEntry, "addup", "adddown", nullptr},
-    {"ButEdit", "Edit Record", kEditEntry, "editup", "editdown", "editdis"},
-    {"butcopy", "Copy Data", kCopyEntry, "copyup", "copydown", "copydis"},
+    {"ButNew", QT_TRANSLATE_NOOP("Toolbar", "New Database"), kNewEntry, "newup", "newdown",
+     nullptr},
+    {"ButOpen", QT_TRANSLATE_NOOP("Toolbar", "Open Database"), kOpenEntry, "openup", "opendown",
+     nullptr},
+    {"ButSave", QT_TRANSLATE_NOOP("Toolbar", "Save Database"), kSaveAsEntry, "saveup", "savedown",
+     nullptr},
+    {"butdup", QT_TRANSLATE_NOOP("Toolbar", "Duplicate Record"), kDuplicateEntry, "dupup",
+     "dupdown", "dupdis"},
+    {"ButDelete", QT_TRANSLATE_NOOP("Toolbar", "Delete Record"), kDeleteEntry, "delup", "deldown",
+     "deldis"},
+    {"ButSearch", QT_TRANSLATE_NOOP("Toolbar", "Search Database"), kFindEntry, "binoup", "binodown",
+     "binodis"},
+    {"ButAdd", QT_TRANSLATE_NOOP("Toolbar", "Add Record"), kAddEntry, "addup", "adddown", nullptr},
+    {"ButEdit", QT_TRANSLATE_NOOP("Toolbar", "Edit Record"), kEditEntry, "editup", "editdown",
+     "editdis"},
+    {"butcopy", QT_TRANSLATE_NOOP("Toolbar", "Copy Data"), kCopyEntry, "copyup", "copydown",
+     "copydis"},
 }};
 
 // An image control that reports its mouse events; it has no pressed look of its own, the
