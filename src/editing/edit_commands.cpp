@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit_commands.h"
 
+#include <QCoreApplication>
+
 namespace rodwick {
 
 EditCommands::EditCommands(RecordBook& book, platform::Platform& platform, MainView& view)
@@ -49,9 +51,10 @@ void EditCommands::edit() {
 
 void EditCommands::deleteRecord() {
     if (book_.recordCount() == 0) return;
-    const platform::Message question{QStringLiteral("Really delete the current record?"),
-                                     QStringLiteral("Delete"), platform::Buttons::YesNo,
-                                     platform::Icon::Exclamation, platform::DefaultButton::Second};
+    const platform::Message question{
+        QCoreApplication::translate("rodwick::EditCommands", "Really delete the current record?"),
+        QCoreApplication::translate("rodwick::EditCommands", "Delete"), platform::Buttons::YesNo,
+        platform::Icon::Exclamation, platform::DefaultButton::Second};
     if (platform_.showMessage(question) != platform::Answer::Yes) return;
 
     (void)book_.deleteCurrent();  // a record is current while records are held
@@ -64,9 +67,11 @@ void EditCommands::duplicate() {
         tellRecordLimit(platform_);
         return;
     }
-    const platform::Message question{QStringLiteral("Do you want to edit this new occurance now?"),
-                                     QStringLiteral("Edit"), platform::Buttons::YesNoCancel,
-                                     platform::Icon::Question, platform::DefaultButton::First};
+    const platform::Message question{
+        QCoreApplication::translate("rodwick::EditCommands",
+                                    "Do you want to edit this new occurance now?"),
+        QCoreApplication::translate("rodwick::EditCommands", "Edit"),
+        platform::Buttons::YesNoCancel, platform::Icon::Question, platform::DefaultButton::First};
     const platform::Answer answer = platform_.showMessage(question);
     if (answer != platform::Answer::Yes && answer != platform::Answer::No) return;
 

@@ -3,10 +3,60 @@
 #include "editing_area.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "command_registry.h"
 
 namespace rodwick {
+
+namespace {
+
+// The steps as the book names them, kept in English in the history; shown translated.
+constexpr std::array kStepNames{
+    QT_TRANSLATE_NOOP("UndoSteps", "Add"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Edit"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Quick Edit"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Species"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Delete"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Duplicate"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Merge"),
+    QT_TRANSLATE_NOOP("UndoSteps", "New"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Replace"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Recovery"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Reload"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Merge from Disk"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Merge of Conflicted Copy"),
+    QT_TRANSLATE_NOOP("UndoSteps", "Remove Photo"),
+};
+
+// "Import of 12 Trips": the count read back, so that the plural is the language's.
+std::optional<int> importCount(std::string_view step) {
+    constexpr std::string_view kHead = "Import of ";
+    if (!step.starts_with(kHead)) return std::nullopt;
+    step.remove_prefix(kHead.size());
+    int count = 0;
+    const auto [end, failed] = std::from_chars(step.data(), step.data() + step.size(), count);
+    const std::string_view tail(end, static_cast<std::size_t>(step.data() + step.size() - end));
+    if (failed != std::errc() || (tail != " Trip" && tail != " Trips")) return std::nullopt;
+    return count;
+}
+
+}  // namespace
+
+QString stepCaption(const std::string& step) {
+    if (const auto count = importCount(step))
+        return QCoreApplication::translate("UndoSteps", "Import of %n Trip(s)", nullptr, *count);
+    for (const char* name : kStepNames) {
+        if (step == name) return QCoreApplication::translate("UndoSteps", name);
+    }
+    // A step another part of the program named and no table here knows: shown as named.
+    return QString::fromStdString(step);
+}
 
 EditingArea::EditingArea(RecordBook& book, platform::Platform& platform, MainView& view)
     : QObject(&view.widget()),
@@ -20,14 +70,18 @@ void EditingArea::followHistory(QAction& action, bool redo) {
 }
 
 void EditingArea::showHistory() {
-    const auto show = [](QAction* action, const char* command, const std::string& step) {
+    // The command alone and the command with its step are two captions of one entry: each
+    // pair has a context of its own, as they are never shown together.
+    const auto show = [](QAction* action, const QString& alone, const QString& named,
+                         const std::string& step) {
         if (action == nullptr) return;
-        action->setText(QString::fromLatin1(command) +
-                        (step.empty() ? QString() : " " + QString::fromStdString(step)));
+        action->setText(step.empty() ? alone : named.arg(stepCaption(step)));
         action->setEnabled(!step.empty());
     };
-    show(undo_, "&Undo", book_.undoName());
-    show(redo_, "&Redo", book_.redoName());
+    show(undo_, QCoreApplication::translate("UndoCommand", "&Undo"),
+         QCoreApplication::translate("UndoCommandStep", "&Undo %1"), book_.undoName());
+    show(redo_, QCoreApplication::translate("UndoCommand", "&Redo"),
+         QCoreApplication::translate("UndoCommandStep", "&Redo %1"), book_.redoName());
 }
 
 EditCommands& registerEditingCommands(CommandRegistry& commands, RecordBook& book,
@@ -38,27 +92,27 @@ EditCommands& registerEditingCommands(CommandRegistry& commands, RecordBook& boo
     commands.add({
         {.name = kEditSeparator, .menu = kEditMenu, .order = 20},
         {.name = kEditEntry,
-         .caption = "&Edit Record...",
+         .caption = QT_TRANSLATE_NOOP("EditMenu", "&Edit Record..."),
          .shortcut = "Ctrl+E",
          .menu = kEditMenu,
          .order = 30,
          .needsRecords = true,
          .handler = [&edit] { edit.edit(); }},
         {.name = kDeleteEntry,
-         .caption = "&Delete Record...  ",
+         .caption = QT_TRANSLATE_NOOP("EditMenu", "&Delete Record...  "),
          .shortcut = "Del",
          .menu = kEditMenu,
          .order = 40,
          .needsRecords = true,
          .handler = [&edit] { edit.deleteRecord(); }},
         {.name = kAddEntry,
-         .caption = "&Add Record...",
+         .caption = QT_TRANSLATE_NOOP("EditMenu", "&Add Record..."),
          .shortcut = "Ctrl+A",
          .menu = kEditMenu,
          .order = 50,
          .handler = [&edit] { edit.add(); }},
         {.name = kDuplicateEntry,
-         .caption = "D&uplicate Record",
+         .caption = QT_TRANSLATE_NOOP("EditMenu", "D&uplicate Record"),
          .shortcut = "Ctrl+T",
          .menu = kEditMenu,
          .order = 60,
@@ -66,6 +120,7 @@ EditCommands& registerEditingCommands(CommandRegistry& commands, RecordBook& boo
          .handler = [&edit] { edit.duplicate(); }},
         // Not record commands: a deleted last record is undone with the table empty.
         {.name = kUndoSeparator, .menu = kEditMenu, .order = 70},
+        // Undo's and Redo's captions follow the history from the moment the menus are built.
         {.name = kUndoEntry,
          .caption = "&Undo",
          .shortcut = "Ctrl+Z",

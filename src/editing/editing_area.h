@@ -3,6 +3,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
+#include <string>
 
 #include "edit_commands.h"
 
@@ -11,6 +13,10 @@ class QAction;
 namespace rodwick {
 
 class CommandRegistry;
+
+// A step of the history as the Undo and Redo commands show it, in the windows' language
+// ("Delete", "Import of 12 Trips"); a step of a name it does not know is shown as named.
+QString stepCaption(const std::string& step);
 
 // The Edit menu's record commands with the state they share (EditCommands), and Undo and Redo
 // following the book's history. The area is a child of the main view's window, so that the

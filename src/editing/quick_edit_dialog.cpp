@@ -47,7 +47,7 @@ QuickEditDialog::QuickEditDialog(RecordBook& book, platform::Platform& platform,
       view_(view),
       row_(opensQuickEditDialog(row.editor) ? &row : nullptr) {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Quickedit"));
+    setWindowTitle(tr("Quickedit"));
     makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
 }
@@ -98,14 +98,14 @@ void QuickEditDialog::buildControls() {
     textBox_->setTabChangesFocus(true);
     textBox_->setGeometry(kMargin, kTextTop, kWidth - 2 * kMargin, kButtonTop - 10 - kTextTop);
 
-    okayButton_ = control<QPushButton>(this, "okay", QStringLiteral("Okay"),
+    okayButton_ = control<QPushButton>(this, "okay", tr("Okay"),
                                        QRect(kMargin, kButtonTop, kButtonWidth, kButtonHeight));
     okayButton_->setDefault(true);
     todayButton_ = control<QPushButton>(
-        this, "putdate", QStringLiteral("Today"),
+        this, "putdate", tr("Today"),
         QRect((kWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight));
     cancelButton_ = control<QPushButton>(
-        this, "cancel", QStringLiteral("Cancel"),
+        this, "cancel", tr("Cancel"),
         QRect(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
 
     // Only the mode's editor is shown when the dialog loads; the list shows until then.

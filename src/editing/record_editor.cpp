@@ -2,6 +2,7 @@
 #include "record_editor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,13 +213,12 @@ void RecordEditor::buildControls() {
     buttonFrame->setObjectName(QStringLiteral("Frame1"));
     buttonFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     buttonFrame->setGeometry(kRightBox, frameAbove.top + kBoxHeight + 10, kWide, 50);
-    cancelButton_ = control<QPushButton>(buttonFrame, "cancel", QStringLiteral("Cancel"),
-                                         QRect(10, 12, 85, 26));
-    okayButton_ =
-        control<QPushButton>(buttonFrame, "okay", QStringLiteral("Okay"), QRect(105, 12, 85, 26));
+    cancelButton_ =
+        control<QPushButton>(buttonFrame, "cancel", tr("Cancel"), QRect(10, 12, 85, 26));
+    okayButton_ = control<QPushButton>(buttonFrame, "okay", tr("Okay"), QRect(105, 12, 85, 26));
     okayButton_->setDefault(true);
     todayButton_ = control<QPushButton>(
-        this, "today", QStringLiteral("Today"),
+        this, "today", tr("Today"),
         QRect(dateBox_->geometry().right() + 1 + kCaptionGap, dateBox_->y(), 52, 24));
     temperatureDown_ = control<QPushButton>(this, "less", QStringLiteral("-"), lessRect);
     temperatureUp_ = control<QPushButton>(this, "more", QStringLiteral(" +"),
@@ -226,7 +226,7 @@ void RecordEditor::buildControls() {
     priceDown_ = control<QPushButton>(this, "cless", QStringLiteral("-"), clessRect);
     priceUp_ = control<QPushButton>(this, "cmore", QStringLiteral("+"),
                                     clessRect.translated(kSmallButton + 2, 0));
-    speciesButton_ = control<QPushButton>(this, "select", QStringLiteral("Select"), selectRect);
+    speciesButton_ = control<QPushButton>(this, "select", tr("Select"), selectRect);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -307,13 +307,13 @@ void RecordEditor::load() {
 
     const RecordTable& table = book_.table();
     if (mode_ == EditorMode::Edit) {
-        setWindowTitle(QStringLiteral("Editing Record %1").arg(table.currentRecord()));
+        setWindowTitle(tr("Editing Record %1").arg(table.currentRecord()));
         const TripRecord& record = table.slot(table.currentRecord());
         for (int f = 0; f < kFieldCount; ++f) {
             setBoxText(static_cast<Field>(f), fromFileText(record.fields[static_cast<size_t>(f)]));
         }
     } else {
-        setWindowTitle(QStringLiteral("Adding A Record"));
+        setWindowTitle(tr("Adding A Record"));
         temperatureBox_->setText(QStringLiteral("0"));
         priceBox_->setText(QStringLiteral("0"));
     }
@@ -349,9 +349,11 @@ std::ostream& operator<<(std::ostream& out, EditorMode mode) {
 
 void tellRecordLimit(platform::Platform& platform) {
     platform.showMessage(
-        {QStringLiteral(
+        {QCoreApplication::translate(
+             "rodwick::RecordEditor",
              "Sorry, but only 250 records are allowed in one file. Please open another file!"),
-         QStringLiteral("Too Many Records!!"), platform::Buttons::Ok, platform::Icon::None});
+         QCoreApplication::translate("rodwick::RecordEditor", "Too Many Records!!"),
+         platform::Buttons::Ok, platform::Icon::None});
 }
 
 void RecordEditor::confirm() {
@@ -363,9 +365,9 @@ void RecordEditor::confirm() {
         return;
     }
     if (mode_ == EditorMode::Edit) {
-        const platform::Message question{
-            QStringLiteral("Really change the current record?"), QStringLiteral("Edit"),
-            platform::Buttons::YesNo, platform::Icon::Exclamation, platform::DefaultButton::Second};
+        const platform::Message question{tr("Really change the current record?"), tr("Edit"),
+                                         platform::Buttons::YesNo, platform::Icon::Exclamation,
+                                         platform::DefaultButton::Second};
         if (platform_.showMessage(question) != platform::Answer::Yes) return;
     }
 

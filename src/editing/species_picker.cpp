@@ -40,11 +40,11 @@ SpeciesPicker::SpeciesPicker(RecordBook* book, QPlainTextEdit* speciesBox,
                              platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), editorBox_(speciesBox), platform_(platform) {
     setObjectName(QStringLiteral("form10"));
-    setWindowTitle(QStringLiteral("Fish Selection"));
+    setWindowTitle(tr("Fish Selection"));
     makeFixedDialog(*this, QSize(kWidth, kHeight));
     buildControls();
     nameByCaption(*speciesList_, windowTitle());
-    nameByCaption(*selection_, QStringLiteral("Species Caught:"));
+    nameByCaption(*selection_, tr("Species Caught:"));
 }
 
 void SpeciesPicker::buildControls() {
@@ -57,11 +57,11 @@ void SpeciesPicker::buildControls() {
     selection_->setGeometry(kMargin, kSelectionTop, kInner, kSelectionHeight);
     selection_->setTabChangesFocus(true);
 
-    okayButton_ = new QPushButton(QStringLiteral("Okay"), this);
+    okayButton_ = new QPushButton(tr("Okay"), this);
     okayButton_->setObjectName(QStringLiteral("okay"));
     okayButton_->setGeometry(kMargin, kButtonTop, kButtonWidth, kButtonHeight);
 
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     cancelButton_->setGeometry(kWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth,
                                kButtonHeight);
