@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "version.h"
@@ -12,11 +13,13 @@ QString versionText() {
     // As GNU programs say it: the version, the holder and the licence in a line each.
     return QStringLiteral("rodwick " RODWICK_VERSION
                           "\n"
-                          "Copyright (C) 2026 Harrowby Software\n"
-                          "License GPLv3+: GNU GPL version 3 or later "
-                          "<https://gnu.org/licenses/gpl.html>.\n"
-                          "This is free software: you are free to change and redistribute it.\n"
-                          "There is NO WARRANTY, to the extent permitted by law.\n");
+                          "Copyright (C) 2026 Harrowby Software\n") +
+           QCoreApplication::translate(
+               "rodwick::CommandLine",
+               "License GPLv3+: GNU GPL version 3 or later "
+               "<https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 bool asksForAnswerOnly(const QStringList& arguments) {
@@ -32,14 +35,15 @@ bool asksForAnswerOnly(const QStringList& arguments) {
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingDir) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("The Rodwick Database: a log book for anglers."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "rodwick::CommandLine", "The Rodwick Database: a log book for anglers."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The database (.RWK) to open instead of the "
-                                                "start-up database."),
-                                 QStringLiteral("[FILE]"));
+                                 QCoreApplication::translate("rodwick::CommandLine",
+                                                             "The database (.RWK) to open "
+                                                             "instead of the start-up database."),
+                                 QCoreApplication::translate("rodwick::CommandLine", "[FILE]"));
 
     CommandLine line;
     // parse() rather than process(): process() ends the program itself. An answer asked for
@@ -66,8 +70,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         line.action = CommandLine::Action::Refuse;
-        line.text =
-            QStringLiteral("Only one database can be opened at a time.\n\n") + parser.helpText();
+        line.text = QCoreApplication::translate("rodwick::CommandLine",
+                                                "Only one database can be opened at a time.") +
+                    QStringLiteral("\n\n") + parser.helpText();
         return line;
     }
     if (!files.isEmpty()) {

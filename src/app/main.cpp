@@ -31,6 +31,9 @@ int main(int argc, char* argv[]) {
         } else {
             app.emplace(argc, argv);
         }
+        // The usage speaks the user's language too, and every window translates its texts as
+        // it is built: the translators come before both.
+        rodwick::installTranslations(rodwick::startLanguage());
         line = rodwick::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
     }
     switch (line.action) {
@@ -49,8 +52,6 @@ int main(int argc, char* argv[]) {
 
     QApplication::setApplicationName(QStringLiteral("The Rodwick Database"));
     QApplication::setApplicationVersion(QStringLiteral(RODWICK_VERSION));
-    // Every window translates its texts as it is built, so the translators come first.
-    rodwick::installTranslations(rodwick::startLanguage());
 
     rodwick::RecordBook book;
     rodwick::platform::QtPlatform platform;

@@ -16,9 +16,11 @@ void loadSettingsAndDatabase(RecordBook& book, platform::Platform& platform, Mai
     if (const Status provided = provideUserFiles(files, FileOps::system()); !provided) {
         // The program still starts; the user must know why the example is missing.
         platform.showMessage(
-            {QStringLiteral("Could not give you a copy of the example database: ") +
-                 fromPath(provided.message()),
-             QStringLiteral("Example database"), platform::Buttons::Ok, platform::Icon::Stop});
+            {QCoreApplication::translate("rodwick::StartUp",
+                                         "Could not give you a copy of the example database: %1")
+                 .arg(fromPath(provided.message())),
+             QCoreApplication::translate("rodwick::StartUp", "Example database"),
+             platform::Buttons::Ok, platform::Icon::Stop});
     }
     // A missing or short file yields the defaults, and an empty autoload line the example
     // database.
