@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -20,14 +22,20 @@
 #include <vector>
 
 #include "about_dialog.h"
+#include "backups_dialog.h"
 #include "find_dialog.h"
 #include "goto_dialog.h"
 #include "language_dialog.h"
+#include "main_window.h"
 #include "preferences_dialog.h"
+#include "quick_edit_dialog.h"
 #include "record_book.h"
+#include "record_editor.h"
 #include "rodwick_test/marking_translator.h"
 #include "rodwick_test/scripted_platform.h"
+#include "rodwick_test/store_test_util.h"
 #include "search_walk.h"
+#include "species_picker.h"
 #include "translation.h"
 
 namespace rodwick::testing {
@@ -38,7 +46,41 @@ struct Parts {
     RecordBook book;
     ScriptedPlatform platform;
     SearchWalk walk;
+    std::unique_ptr<MainWindow> main;
+
+    // The main window, holding three trips with the second shown, for the windows opened on
+    // its current record.
+    MainWindow& mainWindow() {
+        if (!main) {
+            EXPECT_TRUE(book.replaceRecords(trips(1, 3)).ok());
+            EXPECT_TRUE(book.show(2));
+            main = std::make_unique<MainWindow>(book, platform);
+        }
+        return *main;
+    }
 };
+
+// The main window's controls that show data, names or marks rather than words: the values,
+// the unit names, the clock, the program's and its maker's names and version, the degree mark.
+const std::set<QString> kMainWindowData = {
+    "obVen",     "ObType",  "ObDay",    "ObClub",   "ObWeighta", "ObWeightb", "ObWater",
+    "ObWeather", "ObTemp",  "ObMethod", "ObDepthA", "ObDepthB",  "ObBait",    "ObSpec",
+    "ObName",    "ObBestA", "ObBestB",  "ObRest",   "ObInfo",    "ObDat",     "ObTime1",
+    "ObTime2",   "mesw1",   "mesw2",    "mesw3",    "mesw4",     "mesl1",     "mesl2",
+    "ctim",      "ena",     "Label2",   "Label3",   "Label4",    "Label24"};
+
+// The record editor's and the quick edit's: the unit names, the degree mark, + and -.
+const std::set<QString> kEditorMarks = {"Label6",  "Label7",  "Label14", "Label15",
+                                        "Label20", "Label21", "Label11", "LabCel",
+                                        "less",    "more",    "cless",   "cmore"};
+
+std::unique_ptr<QWidget> quickEdit(Parts& p, Field field) {
+    MainWindow& main = p.mainWindow();
+    auto dialog =
+        std::make_unique<QuickEditDialog>(p.book, p.platform, main, quickEditRowFor(field));
+    dialog->load();
+    return dialog;
+}
 
 // One window: how to build it, and the controls whose text is no caption of ours (data, the
 // names of languages in their own words, the maker's name).
@@ -62,6 +104,41 @@ const std::vector<Window>& windows() {
          {"LanguageEnglish", "LanguageGerman", "LanguageFrench"}},
         {"find", [](Parts& p) { return std::make_unique<FindDialog>(p.walk, p.platform); }},
         {"goto", [](Parts& p) { return std::make_unique<GotoDialog>(p.book, p.platform); }},
+        {"main window",
+         [](Parts& p) {
+             p.mainWindow();
+             return std::unique_ptr<QWidget>(std::move(p.main));
+         },
+         kMainWindowData},
+        {"record editor",
+         [](Parts& p) {
+             MainWindow& main = p.mainWindow();
+             auto editor =
+                 std::make_unique<RecordEditor>(p.book, p.platform, main, EditorMode::Edit);
+             editor->load();
+             return editor;
+         },
+         kEditorMarks},
+        {"quick edit of a date", [](Parts& p) { return quickEdit(p, Field::Date); }, kEditorMarks},
+        {"quick edit of a number", [](Parts& p) { return quickEdit(p, Field::Temperature); },
+         kEditorMarks},
+        {"quick edit of a list", [](Parts& p) { return quickEdit(p, Field::Weather); },
+         kEditorMarks},
+        {"species picker",
+         [](Parts& p) {
+             auto picker = std::make_unique<SpeciesPicker>(p.book, p.platform);
+             picker->load();
+             return picker;
+         }},
+        {"backups",
+         [](Parts&) -> std::unique_ptr<QWidget> {
+             // The longest row the list shows: a conflict copy's.
+             return makeBackupsDialog(nullptr, {Backup{.path = "a/TRIPS-20260105-101500.RWK",
+                                                       .stamp = "20260105-101500",
+                                                       .trips = 12,
+                                                       .size = 4096,
+                                                       .conflictCopy = true}});
+         }},
     };
     return kWindows;
 }
@@ -124,6 +201,15 @@ QStringList unmarkedCaptions(const QWidget& window, const std::set<QString>& not
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
         check(*button, button->text());
     for (const QGroupBox* group : window.findChildren<QGroupBox*>()) check(*group, group->title());
+    // The menus and their entries; the opened files' list names files.
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+        check(*menu, menu->title());
+        for (const QAction* entry : menu->actions()) {
+            if (entry->isSeparator() || entry->objectName() == QLatin1String("mnufilearray"))
+                continue;
+            check(*entry, entry->text());
+        }
+    }
     return unmarked;
 }
 
