@@ -5,7 +5,8 @@
 # its German menus and questions; the same steps under English speak English; and the log
 # books the two runs save are the same bytes. The steps: New from the File menu by its access
 # keys, answered No; a duplicate of the first record, answered No to editing it; a new record
-# added through the record editor with its starting texts; Save.
+# added through the record editor with its starting texts; Save. The usage (--help) is German
+# too.
 # Usage: run_language.sh PATH_TO_EXECUTABLE PATH_TO_EXAMPLE_RWK
 set -u
 
@@ -31,6 +32,13 @@ for tool in xdotool Xvfb; do
 done
 
 open_run
+# The usage is read before any window: it speaks the language too.
+usage=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES XDG_CONFIG_HOME="$work" LANG=de_DE.UTF-8 \
+    "$exe" --help 2>&1) || fail "--help failed: $usage"
+case $usage in
+*"ein Fangbuch für Angler"*) note "the usage in German" ;;
+*) fail "the usage under LANG=de_DE.UTF-8 is not German: $usage" ;;
+esac
 if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
     start_xvfb "$work"
 fi
