@@ -60,11 +60,14 @@ TEST_F(TranslatedMainWindow, TheWindowFollowsTheLanguageItWasBuiltIn) {
         QString redo;
         QString place;
         QString title;
+        QString newButton;  // a toolbar picture's name, read by screen readers
     };
     const std::vector<Case> cases = {
-        {"en", "&Undo Delete", "&Redo", "Record 1 of 2", "Rodwick DB: Untitled"},
-        {"de", "&Rückgängig: Löschen", "&Wiederholen", "Angeltag 1 von 2", "Rodwick DB: Unbenannt"},
-        {"fr", "A&nnuler : Suppression", "&Rétablir", "Sortie 1 sur 2", "Rodwick DB : Sans titre"},
+        {"en", "&Undo Delete", "&Redo", "Record 1 of 2", "Rodwick DB: Untitled", "New Database"},
+        {"de", "&Rückgängig: Löschen", "&Wiederholen", "Angeltag 1 von 2", "Rodwick DB: Unbenannt",
+         "Neues Fangbuch"},
+        {"fr", "A&nnuler : Suppression", "&Rétablir", "Sortie 1 sur 2", "Rodwick DB : Sans titre",
+         "Nouveau carnet"},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(installTranslations(QString::fromLatin1(c.language)));
@@ -78,6 +81,8 @@ TEST_F(TranslatedMainWindow, TheWindowFollowsTheLanguageItWasBuiltIn) {
         EXPECT_EQ(window.findChild<QAction*>("MnuRedo")->text(), c.redo) << c.language;
         EXPECT_EQ(window.findChild<QLabel*>("total")->text(), c.place) << c.language;
         EXPECT_EQ(window.windowTitle(), c.title) << c.language;
+        EXPECT_EQ(window.findChild<QWidget*>("ButNew")->accessibleName(), c.newButton)
+            << c.language;
     }
 }
 
