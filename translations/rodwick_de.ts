@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>EditMenu</name>
+    <message>
+        <source>&amp;Copy To Clipboard   </source>
+        <translation>In die &amp;Zwischenablage kopieren   </translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Venue:</source>
@@ -177,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>FileMenu</name>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -230,6 +248,17 @@
     <message>
         <source>Please Wait...</source>
         <translation>Bitte warten...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Your printer is off line or is not responding. Please fix this problem and click on Retry to try again.</source>
+        <translation>Ihr Drucker ist nicht bereit oder antwortet nicht. Bitte beheben Sie das Problem und klicken Sie auf Wiederholen, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
     </message>
 </context>
 <context>
@@ -305,6 +334,88 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CopyDialog</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy what?</source>
+        <translation>Was kopieren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::ExportDialog</name>
+    <message>
+        <source>Rodwick Db PC (*.RWK)</source>
+        <translation>Rodwick Db PC (*.RWK)</translation>
+    </message>
+    <message>
+        <source>Text File (*.TXT)</source>
+        <translation>Textdatei (*.TXT)</translation>
+    </message>
+    <message>
+        <source>Rodwick Db ST (*.PRO)</source>
+        <translation>Rodwick Db ST (*.PRO)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Angeltage</translation>
+    </message>
+    <message>
+        <source>All </source>
+        <translation>Alle </translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktueller</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern als</translation>
+    </message>
+    <message>
+        <source>Rodwick DB PC</source>
+        <translation>Rodwick DB PC</translation>
+    </message>
+    <message>
+        <source>ASCII Text</source>
+        <translation>ASCII-Text</translation>
+    </message>
+    <message>
+        <source>Rodwick DB Pro ST</source>
+        <translation>Rodwick DB Pro ST</translation>
+    </message>
+    <message>
+        <source>Export..</source>
+        <translation>Export..</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>Der Export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +541,61 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Sie gelten, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktueller</translation>
+    </message>
+    <message>
+        <source>Note Sheet</source>
+        <translation>Notizblatt</translation>
+    </message>
+    <message>
+        <source>Records from</source>
+        <translation>Angeltage von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Include Time</source>
+        <translation>Mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Include Date</source>
+        <translation>Mit Datum</translation>
+    </message>
+    <message>
+        <source>Include Filename</source>
+        <translation>Mit Dateinamen</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Kopien:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printing. Please Wait...</source>
+        <translation>Drucken. Bitte warten...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>EditMenu</name>
+    <message>
+        <source>&amp;Copy To Clipboard   </source>
+        <translation>&amp;Copier dans le presse-papiers   </translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Venue:</source>
@@ -177,6 +184,17 @@
     </message>
 </context>
 <context>
+    <name>FileMenu</name>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -230,6 +248,17 @@
     <message>
         <source>Please Wait...</source>
         <translation>Veuillez patienter...</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Your printer is off line or is not responding. Please fix this problem and click on Retry to try again.</source>
+        <translation>Votre imprimante est hors ligne ou ne répond pas. Veuillez corriger ce problème et cliquer sur Réessayer pour recommencer.</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
     </message>
 </context>
 <context>
@@ -305,6 +334,88 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CopyDialog</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy what?</source>
+        <translation>Copier quoi ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::ExportDialog</name>
+    <message>
+        <source>Rodwick Db PC (*.RWK)</source>
+        <translation>Rodwick Db PC (*.RWK)</translation>
+    </message>
+    <message>
+        <source>Text File (*.TXT)</source>
+        <translation>Fichier texte (*.TXT)</translation>
+    </message>
+    <message>
+        <source>Rodwick Db ST (*.PRO)</source>
+        <translation>Rodwick Db ST (*.PRO)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>All </source>
+        <translation>Toutes </translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Rodwick DB PC</source>
+        <translation>Rodwick DB PC</translation>
+    </message>
+    <message>
+        <source>ASCII Text</source>
+        <translation>Texte ASCII</translation>
+    </message>
+    <message>
+        <source>Rodwick DB Pro ST</source>
+        <translation>Rodwick DB Pro ST</translation>
+    </message>
+    <message>
+        <source>Export..</source>
+        <translation>Exporter..</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>L&apos;export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +541,61 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Note Sheet</source>
+        <translation>Fiche vierge</translation>
+    </message>
+    <message>
+        <source>Records from</source>
+        <translation>Sorties de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Include Time</source>
+        <translation>Avec l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Include Date</source>
+        <translation>Avec la date</translation>
+    </message>
+    <message>
+        <source>Include Filename</source>
+        <translation>Avec le fichier</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Copies :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Printing. Please Wait...</source>
+        <translation>Impression. Veuillez patienter...</translation>
     </message>
 </context>
 <context>

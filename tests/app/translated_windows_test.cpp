@@ -20,10 +20,13 @@
 #include <vector>
 
 #include "about_dialog.h"
+#include "copy_dialog.h"
+#include "export_dialog.h"
 #include "find_dialog.h"
 #include "goto_dialog.h"
 #include "language_dialog.h"
 #include "preferences_dialog.h"
+#include "print_dialog.h"
 #include "record_book.h"
 #include "rodwick_test/marking_translator.h"
 #include "rodwick_test/scripted_platform.h"
@@ -62,6 +65,9 @@ const std::vector<Window>& windows() {
          {"LanguageEnglish", "LanguageGerman", "LanguageFrench"}},
         {"find", [](Parts& p) { return std::make_unique<FindDialog>(p.walk, p.platform); }},
         {"goto", [](Parts& p) { return std::make_unique<GotoDialog>(p.book, p.platform); }},
+        {"export", [](Parts& p) { return std::make_unique<ExportDialog>(p.book, p.platform); }},
+        {"print", [](Parts& p) { return std::make_unique<PrintDialog>(p.book, p.platform); }},
+        {"copy", [](Parts& p) { return std::make_unique<CopyDialog>(p.book, p.platform); }},
     };
     return kWindows;
 }
