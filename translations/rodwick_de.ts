@@ -262,6 +262,13 @@
     </message>
 </context>
 <context>
+    <name>PrintedTable</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordMenu</name>
     <message>
         <source>&amp;Goto...</source>
