@@ -193,6 +193,14 @@
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
     </message>
+    <message>
+        <source>Export to Spreadsheet (CSV)...</source>
+        <translation>Exporter vers un tableur (CSV)...</translation>
+    </message>
+    <message>
+        <source>Import from Spreadsheet (CSV)...</source>
+        <translation>Importer depuis un tableur (CSV)...</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -295,6 +303,71 @@
     </message>
 </context>
 <context>
+    <name>SpreadsheetFiles</name>
+    <message>
+        <source>Import from Spreadsheet</source>
+        <translation>Importer depuis un tableur</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <extracomment>%1 is why the import failed, a sentence of its own.</extracomment>
+        <translation>%1 Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>This file already exists. Overwrite the file</source>
+        <translation>Ce fichier existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Export to Spreadsheet</source>
+        <translation>Exporter vers un tableur</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>L&apos;export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Import from Spreadsheet (CSV)</source>
+        <translation>Importer depuis un tableur (CSV)</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2.</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 est vide.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 trips in this file would fit: a database holds at most %3 records. Nothing was imported.</source>
+        <translation>Seules %1 des %2 sorties de ce fichier tiendraient : un carnet de pêche contient au plus %3 sorties. Rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
     <name>TripCounts</name>
     <message numerus="yes">
         <source>Showing %1 of %n trip(s)</source>
@@ -356,6 +429,135 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CsvImportWindow</name>
+    <message>
+        <source>Import from Spreadsheet (CSV)</source>
+        <translation>Importer depuis un tableur (CSV)</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
+        <translation>UTF-8 avec BOM</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>La première ligne contient les &amp;titres</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Séparateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>Enco&amp;dage :</translation>
+    </message>
+    <message>
+        <source>Columns of the file and the field each goes into:</source>
+        <translation>Colonnes du fichier et champ où va chacune :</translation>
+    </message>
+    <message>
+        <source>The first trips as they will be stored:</source>
+        <translation>Les premières sorties telles qu&apos;elles seront enregistrées :</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the column&apos;s number and name (&quot;Column 3&quot;), %2 its heading in the file.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>(leave out)</source>
+        <translation>(ignorer)</translation>
+    </message>
+    <message>
+        <source>Split into its two boxes from “%1”.</source>
+        <extracomment>%1 is the cell&apos;s text as the file gives it.</extracomment>
+        <translation>Réparti dans ses deux cases à partir de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Read as a time from “%1”.</source>
+        <extracomment>%1 is the cell&apos;s text as the file gives it.</extracomment>
+        <translation>Lu comme une heure à partir de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Kept as written: the value is in imperial units, the metric units are in force, and weights and depths are never converted.</source>
+        <translation>Gardé tel quel : la valeur est en unités impériales, les unités métriques sont en vigueur, et les poids et profondeurs ne sont jamais convertis.</translation>
+    </message>
+    <message>
+        <source>Kept as written: the value is in metric units, the imperial units are in force, and weights and depths are never converted.</source>
+        <translation>Gardé tel quel : la valeur est en unités métriques, les unités impériales sont en vigueur, et les poids et profondeurs ne sont jamais convertis.</translation>
+    </message>
+    <message>
+        <source>No trips will be added.</source>
+        <translation>Aucune sortie ne sera ajoutée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) will be added.</source>
+        <translation>
+            <numerusform>%n sortie sera ajoutée.</numerusform>
+            <numerusform>%n sorties seront ajoutées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more fit in the table (250 records at most): nothing can be added.</source>
+        <translation>
+            <numerusform>La table n&apos;a plus de place que pour %n (250 sorties au plus) : rien ne peut être ajouté.</numerusform>
+            <numerusform>La table n&apos;a plus de place que pour %n (250 sorties au plus) : rien ne peut être ajouté.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) the database file cannot hold will be stored as &quot;?&quot;.</source>
+        <translation>
+            <numerusform>%n caractère que le fichier de la base ne peut contenir sera enregistré comme « ? ».</numerusform>
+            <numerusform>%n caractères que le fichier de la base ne peut contenir seront enregistrés comme « ? ».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have more or fewer cells than the first row: missing cells stay empty.</source>
+        <translation>
+            <numerusform>%n ligne a plus ou moins de cellules que la première : les cellules manquantes restent vides.</numerusform>
+            <numerusform>%n lignes ont plus ou moins de cellules que la première : les cellules manquantes restent vides.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n weight(s) or depth(s) are in the other unit system and will be kept as written.</source>
+        <translation>
+            <numerusform>%n poids ou profondeur dans l&apos;autre système d&apos;unités sera gardé tel quel.</numerusform>
+            <numerusform>%n poids ou profondeurs dans l&apos;autre système d&apos;unités seront gardés tels quels.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote is never closed: its cell runs to the end of the file.</source>
+        <translation>Un guillemet n&apos;est jamais fermé : sa cellule va jusqu&apos;à la fin du fichier.</translation>
+    </message>
+    <message>
+        <source>Columns after the %1th are left out.</source>
+        <translation>Les colonnes après la %1e sont ignorées.</translation>
     </message>
 </context>
 <context>
