@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include "csv_headings.h"
 #include "csv_import_window.h"
 #include "csv_writer.h"
 #include "please_wait.h"
@@ -52,7 +53,7 @@ void exportCsv(std::span<const TripRecord> records, const UnitNames& units,
 
     const Status written = [&] {
         const BusyPointer busy(platform);
-        return writeFileAtomically(path, csvFileBytes(records, units), ops);
+        return writeFileAtomically(path, csvFileBytes(records, csvHeadingsInLanguage(units)), ops);
     }();
     if (written.ok()) return;
     platform.showMessage(

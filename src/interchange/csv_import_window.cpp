@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "csv_writer.h"
+#include "csv_headings.h"
 #include "fields.h"
 #include "text.h"
 #include "widgets.h"
@@ -47,7 +47,7 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     setObjectName(QStringLiteral("CsvImport"));
     setWindowTitle(tr("Import from Spreadsheet (CSV)"));
     setFont(captionFont());
-    for (const std::string& name : csvHeaders(units))
+    for (const std::string& name : csvHeadingsInLanguage(units))
         fieldNames_.push_back(QString::fromStdString(name));
 
     auto* layout = new QVBoxLayout(this);
@@ -127,7 +127,7 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     });
     connect(header_, &QCheckBox::toggled, this, [this](bool on) {
         choice_.firstRowIsHeader = on;
-        choice_.mapping = initialMapping(rows_, on);
+        choice_.mapping = initialMapping(rows_, on, shippedLanguageHeadings());
         buildColumnBoxes();
         replan();
     });
@@ -140,7 +140,7 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
 
 void CsvImportWindow::readRows() {
     rows_ = readImportRows(fileBytes_, choice_.separator);
-    choice_.mapping = initialMapping(rows_, choice_.firstRowIsHeader);
+    choice_.mapping = initialMapping(rows_, choice_.firstRowIsHeader, shippedLanguageHeadings());
     buildColumnBoxes();
     replan();
 }
