@@ -35,6 +35,10 @@
 <context>
     <name>EditMenu</name>
     <message>
+        <source>&amp;Copy To Clipboard   </source>
+        <translation>In die &amp;Zwischenablage kopieren   </translation>
+    </message>
+    <message>
         <source>&amp;Edit Record...</source>
         <translation>Angeltag &amp;bearbeiten...</translation>
     </message>
@@ -229,6 +233,22 @@
 <context>
     <name>FileMenu</name>
     <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Export to Spreadsheet (CSV)...</source>
+        <translation>In Tabellenkalkulation exportieren (CSV)...</translation>
+    </message>
+    <message>
+        <source>Import from Spreadsheet (CSV)...</source>
+        <translation>Aus Tabellenkalkulation importieren (CSV)...</translation>
+    </message>
+    <message>
         <source>Ne&amp;w</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -337,6 +357,24 @@
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>Your printer is off line or is not responding. Please fix this problem and click on Retry to try again.</source>
+        <translation>Ihr Drucker ist nicht bereit oder antwortet nicht. Bitte beheben Sie das Problem und klicken Sie auf Wiederholen, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedTable</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordMenu</name>
     <message>
         <source>&amp;Goto...</source>
@@ -376,6 +414,71 @@
     <message>
         <source>Search Complete</source>
         <translation>Suche abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetFiles</name>
+    <message>
+        <source>Import from Spreadsheet</source>
+        <translation>Aus Tabellenkalkulation importieren</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <extracomment>%1 is why the import failed, a sentence of its own.</extracomment>
+        <translation>%1 Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>This file already exists. Overwrite the file</source>
+        <translation>Diese Datei existiert bereits. Soll sie überschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Export to Spreadsheet</source>
+        <translation>In Tabellenkalkulation exportieren</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>Der Export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Import from Spreadsheet (CSV)</source>
+        <translation>Aus Tabellenkalkulation importieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2.</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 trips in this file would fit: a database holds at most %3 records. Nothing was imported.</source>
+        <translation>Nur %1 der %2 Angeltage dieser Datei hätten Platz: Ein Fangbuch fasst höchstens %3 Angeltage. Es wurde nichts importiert.</translation>
     </message>
 </context>
 <context>
@@ -584,6 +687,150 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>rodwick::CopyDialog</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy what?</source>
+        <translation>Was kopieren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CsvImportWindow</name>
+    <message>
+        <source>Import from Spreadsheet (CSV)</source>
+        <translation>Aus Tabellenkalkulation importieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
+        <translation>UTF-8 mit BOM</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>Erste Zeile enthält Übersc&amp;hriften</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <source>Columns of the file and the field each goes into:</source>
+        <translation>Spalten der Datei und das Feld, in das jede kommt:</translation>
+    </message>
+    <message>
+        <source>The first trips as they will be stored:</source>
+        <translation>Die ersten Angeltage, wie sie gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the column&apos;s number and name (&quot;Column 3&quot;), %2 its heading in the file.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>(leave out)</source>
+        <translation>(auslassen)</translation>
+    </message>
+    <message>
+        <source>Split into its two boxes from “%1”.</source>
+        <extracomment>%1 is the cell&apos;s text as the file gives it.</extracomment>
+        <translation>Auf seine zwei Felder aufgeteilt aus „%1“.</translation>
+    </message>
+    <message>
+        <source>Read as a time from “%1”.</source>
+        <extracomment>%1 is the cell&apos;s text as the file gives it.</extracomment>
+        <translation>Als Uhrzeit gelesen aus „%1“.</translation>
+    </message>
+    <message>
+        <source>Kept as written: the value is in imperial units, the metric units are in force, and weights and depths are never converted.</source>
+        <translation>Wie geschrieben übernommen: Der Wert ist in imperialen Einheiten, es gelten die metrischen, und Gewichte und Tiefen werden nie umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Kept as written: the value is in metric units, the imperial units are in force, and weights and depths are never converted.</source>
+        <translation>Wie geschrieben übernommen: Der Wert ist in metrischen Einheiten, es gelten die imperialen, und Gewichte und Tiefen werden nie umgerechnet.</translation>
+    </message>
+    <message>
+        <source>No trips will be added.</source>
+        <translation>Es werden keine Angeltage hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) will be added.</source>
+        <translation>
+            <numerusform>%n Angeltag wird hinzugefügt.</numerusform>
+            <numerusform>%n Angeltage werden hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more fit in the table (250 records at most): nothing can be added.</source>
+        <translation>
+            <numerusform>Nur noch %n passt in die Tabelle (höchstens 250 Angeltage): Es kann nichts hinzugefügt werden.</numerusform>
+            <numerusform>Nur noch %n passen in die Tabelle (höchstens 250 Angeltage): Es kann nichts hinzugefügt werden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) the database file cannot hold will be stored as &quot;?&quot;.</source>
+        <translation>
+            <numerusform>%n Zeichen, das die Datenbankdatei nicht aufnehmen kann, wird als „?“ gespeichert.</numerusform>
+            <numerusform>%n Zeichen, die die Datenbankdatei nicht aufnehmen kann, werden als „?“ gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have more or fewer cells than the first row: missing cells stay empty.</source>
+        <translation>
+            <numerusform>%n Zeile hat mehr oder weniger Zellen als die erste Zeile: Fehlende Zellen bleiben leer.</numerusform>
+            <numerusform>%n Zeilen haben mehr oder weniger Zellen als die erste Zeile: Fehlende Zellen bleiben leer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n weight(s) or depth(s) are in the other unit system and will be kept as written.</source>
+        <translation>
+            <numerusform>%n Gewicht oder Tiefe im anderen Einheitensystem wird wie geschrieben übernommen.</numerusform>
+            <numerusform>%n Gewichte oder Tiefen im anderen Einheitensystem werden wie geschrieben übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote is never closed: its cell runs to the end of the file.</source>
+        <translation>Ein Anführungszeichen wird nie geschlossen: Seine Zelle reicht bis zum Ende der Datei.</translation>
+    </message>
+    <message>
+        <source>Columns after the %1th are left out.</source>
+        <translation>Spalten nach der %1. werden ausgelassen.</translation>
+    </message>
+</context>
+<context>
     <name>rodwick::EditCommands</name>
     <message>
         <source>Really delete the current record?</source>
@@ -600,6 +847,73 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::ExportDialog</name>
+    <message>
+        <source>Rodwick Db PC (*.RWK)</source>
+        <translation>Rodwick Db PC (*.RWK)</translation>
+    </message>
+    <message>
+        <source>Text File (*.TXT)</source>
+        <translation>Textdatei (*.TXT)</translation>
+    </message>
+    <message>
+        <source>Rodwick Db ST (*.PRO)</source>
+        <translation>Rodwick Db ST (*.PRO)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Angeltage</translation>
+    </message>
+    <message>
+        <source>All </source>
+        <translation>Alle </translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktueller</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern als</translation>
+    </message>
+    <message>
+        <source>Rodwick DB PC</source>
+        <translation>Rodwick DB PC</translation>
+    </message>
+    <message>
+        <source>ASCII Text</source>
+        <translation>ASCII-Text</translation>
+    </message>
+    <message>
+        <source>Rodwick DB Pro ST</source>
+        <translation>Rodwick DB Pro ST</translation>
+    </message>
+    <message>
+        <source>Export..</source>
+        <translation>Export..</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>Der Export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1256,61 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Sie gelten, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktueller</translation>
+    </message>
+    <message>
+        <source>Note Sheet</source>
+        <translation>Notizblatt</translation>
+    </message>
+    <message>
+        <source>Records from</source>
+        <translation>Angeltage von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Include Time</source>
+        <translation>Mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Include Date</source>
+        <translation>Mit Datum</translation>
+    </message>
+    <message>
+        <source>Include Filename</source>
+        <translation>Mit Dateinamen</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Kopien:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Printing. Please Wait...</source>
+        <translation>Drucken. Bitte warten...</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,44 @@
     </message>
 </context>
 <context>
+    <name>rodwick::CsvImportWindow</name>
+    <message numerus="yes">
+        <source>%n trip(s) will be added.</source>
+        <translation>
+            <numerusform>%n trip will be added.</numerusform>
+            <numerusform>%n trips will be added.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more fit in the table (250 records at most): nothing can be added.</source>
+        <translation>
+            <numerusform>Only %n more fit in the table (250 records at most): nothing can be added.</numerusform>
+            <numerusform>Only %n more fit in the table (250 records at most): nothing can be added.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) the database file cannot hold will be stored as &quot;?&quot;.</source>
+        <translation>
+            <numerusform>%n character the database file cannot hold will be stored as &quot;?&quot;.</numerusform>
+            <numerusform>%n characters the database file cannot hold will be stored as &quot;?&quot;.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have more or fewer cells than the first row: missing cells stay empty.</source>
+        <translation>
+            <numerusform>%n row has more or fewer cells than the first row: missing cells stay empty.</numerusform>
+            <numerusform>%n rows have more or fewer cells than the first row: missing cells stay empty.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n weight(s) or depth(s) are in the other unit system and will be kept as written.</source>
+        <translation>
+            <numerusform>%n weight or depth is in the other unit system and will be kept as written.</numerusform>
+            <numerusform>%n weights or depths are in the other unit system and will be kept as written.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>rodwick::FileWatch</name>
     <message numerus="yes">
         <source>%n trip(s) removed by it</source>

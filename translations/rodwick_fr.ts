@@ -35,6 +35,10 @@
 <context>
     <name>EditMenu</name>
     <message>
+        <source>&amp;Copy To Clipboard   </source>
+        <translation>&amp;Copier dans le presse-papiers   </translation>
+    </message>
+    <message>
         <source>&amp;Edit Record...</source>
         <translation>&amp;Modifier la sortie...</translation>
     </message>
@@ -167,15 +171,15 @@
     </message>
     <message>
         <source>Best Fish:</source>
-        <translation>Plus beau :</translation>
+        <translation>Plus gros :</translation>
     </message>
     <message>
         <source>Please select new best fish:</source>
-        <translation>Veuillez choisir le nouveau plus beau poisson :</translation>
+        <translation>Veuillez choisir le nouveau plus gros poisson :</translation>
     </message>
     <message>
         <source>Best Fish Weight:</source>
-        <translation>Poids du plus beau poisson :</translation>
+        <translation>Poids du plus gros poisson :</translation>
     </message>
     <message>
         <source>Please type in new weight in </source>
@@ -228,6 +232,22 @@
 </context>
 <context>
     <name>FileMenu</name>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Export to Spreadsheet (CSV)...</source>
+        <translation>Exporter vers un tableur (CSV)...</translation>
+    </message>
+    <message>
+        <source>Import from Spreadsheet (CSV)...</source>
+        <translation>Importer depuis un tableur (CSV)...</translation>
+    </message>
     <message>
         <source>Ne&amp;w</source>
         <translation>&amp;Nouveau</translation>
@@ -337,6 +357,24 @@
     </message>
 </context>
 <context>
+    <name>PrintJob</name>
+    <message>
+        <source>Your printer is off line or is not responding. Please fix this problem and click on Retry to try again.</source>
+        <translation>Votre imprimante est hors ligne ou ne répond pas. Veuillez corriger ce problème et cliquer sur Réessayer pour recommencer.</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>PrintedTable</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordMenu</name>
     <message>
         <source>&amp;Goto...</source>
@@ -376,6 +414,71 @@
     <message>
         <source>Search Complete</source>
         <translation>Recherche terminée</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetFiles</name>
+    <message>
+        <source>Import from Spreadsheet</source>
+        <translation>Importer depuis un tableur</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was imported.</source>
+        <extracomment>%1 is why the import failed, a sentence of its own.</extracomment>
+        <translation>%1 Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>This file already exists. Overwrite the file</source>
+        <translation>Ce fichier existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Export to Spreadsheet</source>
+        <translation>Exporter vers un tableur</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>L&apos;export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Import from Spreadsheet (CSV)</source>
+        <translation>Importer depuis un tableur (CSV)</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2.</source>
+        <extracomment>%1 is the file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 est vide.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file.</source>
+        <translation>%1 n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Only %1 of the %2 trips in this file would fit: a database holds at most %3 records. Nothing was imported.</source>
+        <translation>Seules %1 des %2 sorties de ce fichier tiendraient : un carnet de pêche contient au plus %3 sorties. Rien n&apos;a été importé.</translation>
     </message>
 </context>
 <context>
@@ -584,6 +687,150 @@ Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
     </message>
 </context>
 <context>
+    <name>rodwick::CopyDialog</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy what?</source>
+        <translation>Copier quoi ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::CsvImportWindow</name>
+    <message>
+        <source>Import from Spreadsheet (CSV)</source>
+        <translation>Importer depuis un tableur (CSV)</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
+        <translation>UTF-8 avec BOM</translation>
+    </message>
+    <message>
+        <source>First row is a &amp;header</source>
+        <translation>La première ligne contient les &amp;titres</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Séparateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>Enco&amp;dage :</translation>
+    </message>
+    <message>
+        <source>Columns of the file and the field each goes into:</source>
+        <translation>Colonnes du fichier et champ où va chacune :</translation>
+    </message>
+    <message>
+        <source>The first trips as they will be stored:</source>
+        <translation>Les premières sorties telles qu&apos;elles seront enregistrées :</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the column&apos;s number and name (&quot;Column 3&quot;), %2 its heading in the file.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>(leave out)</source>
+        <translation>(ignorer)</translation>
+    </message>
+    <message>
+        <source>Split into its two boxes from “%1”.</source>
+        <extracomment>%1 is the cell&apos;s text as the file gives it.</extracomment>
+        <translation>Réparti dans ses deux cases à partir de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Read as a time from “%1”.</source>
+        <extracomment>%1 is the cell&apos;s text as the file gives it.</extracomment>
+        <translation>Lu comme une heure à partir de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Kept as written: the value is in imperial units, the metric units are in force, and weights and depths are never converted.</source>
+        <translation>Gardé tel quel : la valeur est en unités impériales, les unités métriques sont en vigueur, et les poids et profondeurs ne sont jamais convertis.</translation>
+    </message>
+    <message>
+        <source>Kept as written: the value is in metric units, the imperial units are in force, and weights and depths are never converted.</source>
+        <translation>Gardé tel quel : la valeur est en unités métriques, les unités impériales sont en vigueur, et les poids et profondeurs ne sont jamais convertis.</translation>
+    </message>
+    <message>
+        <source>No trips will be added.</source>
+        <translation>Aucune sortie ne sera ajoutée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) will be added.</source>
+        <translation>
+            <numerusform>%n sortie sera ajoutée.</numerusform>
+            <numerusform>%n sorties seront ajoutées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Only %n more fit in the table (250 records at most): nothing can be added.</source>
+        <translation>
+            <numerusform>La table n&apos;a plus de place que pour %n (250 sorties au plus) : rien ne peut être ajouté.</numerusform>
+            <numerusform>La table n&apos;a plus de place que pour %n (250 sorties au plus) : rien ne peut être ajouté.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) the database file cannot hold will be stored as &quot;?&quot;.</source>
+        <translation>
+            <numerusform>%n caractère que le fichier de la base ne peut contenir sera enregistré comme « ? ».</numerusform>
+            <numerusform>%n caractères que le fichier de la base ne peut contenir seront enregistrés comme « ? ».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have more or fewer cells than the first row: missing cells stay empty.</source>
+        <translation>
+            <numerusform>%n ligne a plus ou moins de cellules que la première : les cellules manquantes restent vides.</numerusform>
+            <numerusform>%n lignes ont plus ou moins de cellules que la première : les cellules manquantes restent vides.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n weight(s) or depth(s) are in the other unit system and will be kept as written.</source>
+        <translation>
+            <numerusform>%n poids ou profondeur dans l&apos;autre système d&apos;unités sera gardé tel quel.</numerusform>
+            <numerusform>%n poids ou profondeurs dans l&apos;autre système d&apos;unités seront gardés tels quels.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote is never closed: its cell runs to the end of the file.</source>
+        <translation>Un guillemet n&apos;est jamais fermé : sa cellule va jusqu&apos;à la fin du fichier.</translation>
+    </message>
+    <message>
+        <source>Columns after the %1th are left out.</source>
+        <translation>Les colonnes après la %1e sont ignorées.</translation>
+    </message>
+</context>
+<context>
     <name>rodwick::EditCommands</name>
     <message>
         <source>Really delete the current record?</source>
@@ -600,6 +847,73 @@ Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
     <message>
         <source>Edit</source>
         <translation>Modifier</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::ExportDialog</name>
+    <message>
+        <source>Rodwick Db PC (*.RWK)</source>
+        <translation>Rodwick Db PC (*.RWK)</translation>
+    </message>
+    <message>
+        <source>Text File (*.TXT)</source>
+        <translation>Fichier texte (*.TXT)</translation>
+    </message>
+    <message>
+        <source>Rodwick Db ST (*.PRO)</source>
+        <translation>Rodwick Db ST (*.PRO)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>All </source>
+        <translation>Toutes </translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Rodwick DB PC</source>
+        <translation>Rodwick DB PC</translation>
+    </message>
+    <message>
+        <source>ASCII Text</source>
+        <translation>Texte ASCII</translation>
+    </message>
+    <message>
+        <source>Rodwick DB Pro ST</source>
+        <translation>Rodwick DB Pro ST</translation>
+    </message>
+    <message>
+        <source>Export..</source>
+        <translation>Exporter..</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>L&apos;export</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -942,6 +1256,61 @@ Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Note Sheet</source>
+        <translation>Fiche vierge</translation>
+    </message>
+    <message>
+        <source>Records from</source>
+        <translation>Sorties de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Include Time</source>
+        <translation>Avec l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Include Date</source>
+        <translation>Avec la date</translation>
+    </message>
+    <message>
+        <source>Include Filename</source>
+        <translation>Avec le fichier</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Copies :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Printing. Please Wait...</source>
+        <translation>Impression. Veuillez patienter...</translation>
     </message>
 </context>
 <context>

@@ -73,15 +73,19 @@ std::size_t columnCount(const CsvRows& rows) {
     return width;
 }
 
-std::optional<Field> fieldForHeading(std::string_view heading) {
+std::optional<Field> fieldForHeading(std::string_view heading, std::span<const FieldHeading> more) {
     const std::string key = normalised(heading);
     for (const FieldInfo& info : kFields) {
         if (names(key, info)) return info.field;
     }
+    for (const FieldHeading& other : more) {
+        if (key == normalised(other.heading)) return other.field;
+    }
     return std::nullopt;
 }
 
-std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader) {
+std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader,
+                                std::span<const FieldHeading> more) {
     const std::size_t width = columnCount(rows);
     std::vector<int> mapping(width, kLeaveOut);
     for (std::size_t c = 0; c < width; ++c) {
@@ -89,7 +93,7 @@ std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader) {
             mapping[c] =
                 c < static_cast<std::size_t>(kFieldCount) ? static_cast<int>(c) : kLeaveOut;
         } else if (c < rows.rows.front().size()) {
-            if (const auto field = fieldForHeading(rows.rows.front()[c])) {
+            if (const auto field = fieldForHeading(rows.rows.front()[c], more)) {
                 mapping[c] = static_cast<int>(*field);
             }
         }

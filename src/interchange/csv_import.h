@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,11 +66,21 @@ CsvRows readImportRows(std::string_view fileBytes, char separator);
 // The widest kept row.
 std::size_t columnCount(const CsvRows& rows);
 
+// A heading that names a field besides the English ones: the field's heading in another
+// language the program speaks, in which a file may have been exported.
+struct FieldHeading {
+    std::string heading;
+    Field field = Field::Venue;
+};
+
 // The field a column heading names: our own headers, the field names and the names other log
-// books and spreadsheets use, compared without regard to case, blanks and punctuation.
-std::optional<Field> fieldForHeading(std::string_view heading);
+// books and spreadsheets use, then the headings of more, compared without regard to case,
+// blanks, punctuation and letters beyond ASCII (so that UTF-8 and Windows-1252 agree).
+std::optional<Field> fieldForHeading(std::string_view heading,
+                                     std::span<const FieldHeading> more = {});
 // Columns mapped from the heading row, or, without one, to the fields in their order.
-std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader);
+std::vector<int> initialMapping(const CsvRows& rows, bool firstRowIsHeader,
+                                std::span<const FieldHeading> more = {});
 
 // A cell as the program shows it (UTF-8).
 std::string cellAsUtf8(std::string_view cell, CsvEncoding encoding);

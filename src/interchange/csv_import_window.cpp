@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "csv_writer.h"
+#include "csv_headings.h"
 #include "fields.h"
 #include "text.h"
 #include "widgets.h"
@@ -39,36 +39,32 @@ QString shortened(QString text) {
     return text;
 }
 
-QString counted(std::size_t n, const char* one, const char* many) {
-    return QString::number(n) + QLatin1Char(' ') + QString::fromLatin1(n == 1 ? one : many);
-}
-
 }  // namespace
 
 CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& units, int room,
                                  platform::Platform& platform, QWidget* parent)
     : QDialog(parent), fileBytes_(fileBytes), room_(room) {
     setObjectName(QStringLiteral("CsvImport"));
-    setWindowTitle(QStringLiteral("Import from Spreadsheet (CSV)"));
+    setWindowTitle(tr("Import from Spreadsheet (CSV)"));
     setFont(captionFont());
-    for (const std::string& name : csvHeaders(units))
+    for (const std::string& name : csvHeadingsInLanguage(units))
         fieldNames_.push_back(QString::fromStdString(name));
 
     auto* layout = new QVBoxLayout(this);
     auto* reading = new QHBoxLayout;
     separator_ = new QComboBox(this);
     separator_->setObjectName(QStringLiteral("separator"));
-    separator_->addItems(
-        {QStringLiteral("Comma"), QStringLiteral("Semicolon"), QStringLiteral("Tab")});
+    separator_->addItems({tr("Comma"), tr("Semicolon"), tr("Tab")});
     encoding_ = new QComboBox(this);
     encoding_->setObjectName(QStringLiteral("encoding"));
-    encoding_->addItems({QStringLiteral("UTF-8 with byte-order mark"), QStringLiteral("UTF-8"),
+    // The encodings' own names are no words to translate.
+    encoding_->addItems({tr("UTF-8 with byte-order mark"), QStringLiteral("UTF-8"),
                          QStringLiteral("Windows-1252")});
-    header_ = new QCheckBox(QStringLiteral("First row is a &header"), this);
+    header_ = new QCheckBox(tr("First row is a &header"), this);
     header_->setObjectName(QStringLiteral("header"));
-    auto* separatorLabel = new QLabel(QStringLiteral("&Separator:"), this);
+    auto* separatorLabel = new QLabel(tr("&Separator:"), this);
     separatorLabel->setBuddy(separator_);
-    auto* encodingLabel = new QLabel(QStringLiteral("&Encoding:"), this);
+    auto* encodingLabel = new QLabel(tr("&Encoding:"), this);
     encodingLabel->setBuddy(encoding_);
     reading->addWidget(separatorLabel);
     reading->addWidget(separator_);
@@ -80,14 +76,13 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     reading->addStretch();
     layout->addLayout(reading);
 
-    layout->addWidget(
-        new QLabel(QStringLiteral("Columns of the file and the field each goes into:"), this));
+    layout->addWidget(new QLabel(tr("Columns of the file and the field each goes into:"), this));
     columnsArea_ = new QScrollArea(this);
     columnsArea_->setObjectName(QStringLiteral("columns"));
     columnsArea_->setWidgetResizable(true);
     layout->addWidget(columnsArea_, 1);
 
-    layout->addWidget(new QLabel(QStringLiteral("The first trips as they will be stored:"), this));
+    layout->addWidget(new QLabel(tr("The first trips as they will be stored:"), this));
     preview_ = new QTableWidget(this);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -102,10 +97,10 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    okay_ = new QPushButton(QStringLiteral("&Import"), this);
+    okay_ = new QPushButton(tr("&Import"), this);
     okay_->setObjectName(QStringLiteral("okay"));
     okay_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     buttons->addWidget(okay_);
     buttons->addWidget(cancel);
@@ -132,7 +127,7 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
     });
     connect(header_, &QCheckBox::toggled, this, [this](bool on) {
         choice_.firstRowIsHeader = on;
-        choice_.mapping = initialMapping(rows_, on);
+        choice_.mapping = initialMapping(rows_, on, shippedLanguageHeadings());
         buildColumnBoxes();
         replan();
     });
@@ -145,7 +140,7 @@ CsvImportWindow::CsvImportWindow(std::string_view fileBytes, const UnitNames& un
 
 void CsvImportWindow::readRows() {
     rows_ = readImportRows(fileBytes_, choice_.separator);
-    choice_.mapping = initialMapping(rows_, choice_.firstRowIsHeader);
+    choice_.mapping = initialMapping(rows_, choice_.firstRowIsHeader, shippedLanguageHeadings());
     buildColumnBoxes();
     replan();
 }
@@ -160,16 +155,17 @@ void CsvImportWindow::buildColumnBoxes() {
     const int shown =
         static_cast<int>(std::min<std::size_t>(choice_.mapping.size(), kMaxMappedColumns));
     for (int c = 0; c < shown; ++c) {
-        QString caption = QStringLiteral("Column %1").arg(c + 1);
+        QString caption = tr("Column %1").arg(c + 1);
         if (headings && static_cast<std::size_t>(c) < headings->size()) {
-            caption +=
-                QStringLiteral(": ") +
-                shortened(QString::fromStdString(cellAsUtf8((*headings)[c], choice_.encoding)));
+            //: %1 is the column's number and name ("Column 3"), %2 its heading in the file.
+            caption = tr("%1: %2").arg(
+                caption,
+                shortened(QString::fromStdString(cellAsUtf8((*headings)[c], choice_.encoding))));
         }
         auto* label = new QLabel(caption, boxes);
         auto* box = new QComboBox(boxes);
         box->setObjectName(QStringLiteral("column%1").arg(c + 1));
-        box->addItem(QStringLiteral("(leave out)"));
+        box->addItem(tr("(leave out)"));
         for (const QString& name : fieldNames_) box->addItem(name);
         box->setCurrentIndex(choice_.mapping[c] + 1);
         connect(box, &QComboBox::currentIndexChanged, this, [this, c](int index) {
@@ -229,24 +225,23 @@ void CsvImportWindow::showPreview() {
 }
 
 void CsvImportWindow::markCell(QTableWidgetItem& item, const CsvCellNote& note) const {
-    const QString written =
-        QStringLiteral("\u201C") + fromFileText(note.asWritten) + QStringLiteral("\u201D");
+    const QString written = fromFileText(note.asWritten);
     QString why;
     switch (note.kind) {
         case CsvCellNote::Kind::Split:
-            why = QStringLiteral("Split into its two boxes from ") + written + QLatin1Char('.');
+            //: %1 is the cell's text as the file gives it.
+            why = tr("Split into its two boxes from \u201C%1\u201D.").arg(written);
             break;
         case CsvCellNote::Kind::Time:
-            why = QStringLiteral("Read as a time from ") + written + QLatin1Char('.');
+            //: %1 is the cell's text as the file gives it.
+            why = tr("Read as a time from \u201C%1\u201D.").arg(written);
             break;
         case CsvCellNote::Kind::OtherSystem:
-            why = QStringLiteral(
-                      "Kept as written: the value is in %1 units, the %2 units are in "
-                      "force, and weights and depths are never converted.")
-                      .arg(choice_.units.isMetric() ? QStringLiteral("imperial")
-                                                    : QStringLiteral("metric"),
-                           choice_.units.isMetric() ? QStringLiteral("metric")
-                                                    : QStringLiteral("imperial"));
+            why = choice_.units.isMetric()
+                      ? tr("Kept as written: the value is in imperial units, the metric units "
+                           "are in force, and weights and depths are never converted.")
+                      : tr("Kept as written: the value is in metric units, the imperial units "
+                           "are in force, and weights and depths are never converted.");
             // Seen at a glance, not only when pointed at.
             item.setBackground(palette().color(QPalette::ToolTipBase));
             item.setForeground(palette().color(QPalette::ToolTipText));
@@ -258,32 +253,35 @@ void CsvImportWindow::markCell(QTableWidgetItem& item, const CsvCellNote& note) 
 
 void CsvImportWindow::showSummary() {
     QStringList lines;
+    const auto count = [](std::size_t n) { return static_cast<int>(n); };
     const std::size_t trips = plan_.tripCount;
-    lines << (trips == 0 ? QStringLiteral("No trips will be added.")
-                         : counted(trips, "trip", "trips") + QStringLiteral(" will be added."));
+    lines << (trips == 0 ? tr("No trips will be added.")
+                         : tr("%n trip(s) will be added.", nullptr, count(trips)));
     if (trips > static_cast<std::size_t>(room_)) {
-        lines << QStringLiteral(
-                     "Only %1 more fit in the table (250 records at most): nothing can be added.")
-                     .arg(room_);
+        lines << tr("Only %n more fit in the table (250 records at most): nothing can be added.",
+                    nullptr, room_);
     }
     if (plan_.replacedCharacters > 0) {
-        lines << counted(plan_.replacedCharacters, "character", "characters") +
-                     QStringLiteral(" the database file cannot hold will be stored as \"?\".");
+        lines << tr("%n character(s) the database file cannot hold will be stored as \"?\".",
+                    nullptr, count(plan_.replacedCharacters));
     }
     if (plan_.rowsOfOtherWidth > 0) {
-        lines << counted(plan_.rowsOfOtherWidth, "row has", "rows have") +
-                     QStringLiteral(
-                         " more or fewer cells than the first row: missing cells stay empty.");
+        lines << tr(
+            "%n row(s) have more or fewer cells than the first row: missing cells stay "
+            "empty.",
+            nullptr, count(plan_.rowsOfOtherWidth));
     }
     if (plan_.otherSystemValues > 0) {
-        lines << counted(plan_.otherSystemValues, "weight or depth is", "weights or depths are") +
-                     QStringLiteral(" in the other unit system and will be kept as written.");
+        lines << tr(
+            "%n weight(s) or depth(s) are in the other unit system and will be kept as "
+            "written.",
+            nullptr, count(plan_.otherSystemValues));
     }
     if (plan_.unclosedQuote) {
-        lines << QStringLiteral("A quote is never closed: its cell runs to the end of the file.");
+        lines << tr("A quote is never closed: its cell runs to the end of the file.");
     }
     if (choice_.mapping.size() > static_cast<std::size_t>(kMaxMappedColumns)) {
-        lines << QStringLiteral("Columns after the %1th are left out.").arg(kMaxMappedColumns);
+        lines << tr("Columns after the %1th are left out.").arg(kMaxMappedColumns);
     }
     summary_->setText(lines.join(QLatin1Char(' ')));
     okay_->setEnabled(trips > 0);

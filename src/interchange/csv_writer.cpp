@@ -38,8 +38,8 @@ bool isPlainNumber(std::string_view text) {
 
 }  // namespace
 
-std::array<std::string, kFieldCount> csvHeaders(const UnitNames& units) {
-    std::array<std::string, kFieldCount> headers;
+CsvHeadings csvHeaders(const UnitNames& units) {
+    CsvHeadings headers;
     for (const FieldInfo& info : kFields) {
         headers[static_cast<std::size_t>(info.field)] = fieldHeading(info.field, units);
     }
@@ -85,6 +85,10 @@ std::string csvFileBytes(const RecordTable& table, const UnitNames& units) {
 }
 
 std::string csvFileBytes(std::span<const TripRecord> records, const UnitNames& units) {
+    return csvFileBytes(records, csvHeaders(units));
+}
+
+std::string csvFileBytes(std::span<const TripRecord> records, const CsvHeadings& headings) {
     std::string bytes(kUtf8Bom);
     bytes.reserve((records.size() + 1) * 512);
     auto row = [&bytes](const auto& cells) {
@@ -97,8 +101,7 @@ std::string csvFileBytes(std::span<const TripRecord> records, const UnitNames& u
         bytes += "\r\n";
     };
     std::array<std::string, kFieldCount> cells;
-    const auto headers = csvHeaders(units);
-    for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(headers[f]);
+    for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(headings[f]);
     row(cells);
     for (const TripRecord& record : records) {
         for (int f = 0; f < kFieldCount; ++f) cells[f] = csvCell(cp1252ToUtf8(record.fields[f]));

@@ -11,10 +11,13 @@
 
 namespace rodwick {
 
-// The header row of a spreadsheet file, UTF-8, in field order: the record view's captions
-// without their colons, the split fields with their unit in force. The best fish's weight is
-// named apart from the total weight so that a file maps back to the fields it came from.
-std::array<std::string, kFieldCount> csvHeaders(const UnitNames& units);
+// The headings of a spreadsheet file's first row, UTF-8, in field order.
+using CsvHeadings = std::array<std::string, kFieldCount>;
+
+// The header row in English: the record view's captions without their colons, the split
+// fields with their unit in force. The best fish's weight is named apart from the total weight
+// so that a file maps back to the fields it came from.
+CsvHeadings csvHeaders(const UnitNames& units);
 
 // Whether a spreadsheet would take a text that begins so for a formula; such a text is
 // written with a leading apostrophe. A text that is already an apostrophe in front of one
@@ -29,5 +32,7 @@ std::string csvCell(std::string_view utf8, char separator = ',');
 std::string csvFileBytes(const RecordTable& table, const UnitNames& units);
 // The same for any trips, in the order given.
 std::string csvFileBytes(std::span<const TripRecord> records, const UnitNames& units);
+// The same under headings of the caller's (the windows' language).
+std::string csvFileBytes(std::span<const TripRecord> records, const CsvHeadings& headings);
 
 }  // namespace rodwick

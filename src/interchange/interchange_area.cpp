@@ -2,6 +2,7 @@
 // Spreadsheet export and import on the File menu.
 #include "interchange_area.h"
 
+#include <QCoreApplication>
 #include <utility>
 #include <vector>
 
@@ -16,13 +17,13 @@ void registerInterchangeCommands(CommandRegistry& commands, RecordBook& book,
     commands.add({
         // Always enabled, as Export is: an empty table exports its header row.
         {.name = kCsvExportEntry,
-         .caption = "Export to Spreadsheet (CSV)...",
+         .caption = QT_TRANSLATE_NOOP("FileMenu", "Export to Spreadsheet (CSV)..."),
          .menu = kFileMenu,
          .after = kExportEntry,
          .handler = [&book,
                      &platform] { exportCsv(book.table(), book.settings().units, platform); }},
         {.name = kCsvImportEntry,
-         .caption = "Import from Spreadsheet (CSV)...",
+         .caption = QT_TRANSLATE_NOOP("FileMenu", "Import from Spreadsheet (CSV)..."),
          .menu = kFileMenu,
          .after = kMergeEntry,
          .handler =

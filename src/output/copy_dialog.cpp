@@ -16,9 +16,9 @@ namespace rodwick {
 
 CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
-    makeFixedDialog(*this, "Form7", QStringLiteral("Copy"), QSize(372, 228));
+    makeFixedDialog(*this, "Form7", tr("Copy"), QSize(372, 228));
 
-    whatLabel_ = new QLabel(QStringLiteral("Copy what?"), this);
+    whatLabel_ = new QLabel(tr("Copy what?"), this);
     whatLabel_->setObjectName(QStringLiteral("Label1"));
     whatLabel_->setGeometry(12, 8, 200, 20);
 
@@ -30,10 +30,10 @@ CopyDialog::CopyDialog(RecordBook& book, platform::Platform& platform, QWidget* 
     recordText_->setTabChangesFocus(true);
     nameControlsByCaptions(*this);
 
-    copyButton_ = new QPushButton(QStringLiteral("Copy"), this);
+    copyButton_ = new QPushButton(tr("Copy"), this);
     copyButton_->setObjectName(QStringLiteral("okay"));
     copyButton_->setGeometry(276, 30, 84, 26);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancel"));
     cancelButton_->setGeometry(276, 64, 84, 26);
 

@@ -14,33 +14,36 @@
 
 namespace rodwick {
 
+QString ExportDialog::exportFilter() {
+    return tr("Rodwick Db PC (*.RWK)") + QStringLiteral("|*.RWK|") + tr("Text File (*.TXT)") +
+           QStringLiteral("|*.TXT|") + tr("Rodwick Db ST (*.PRO)") + QStringLiteral("|*.PRO|") +
+           tr("All Files (*.*)") + QStringLiteral("|*.*");
+}
+
 ExportDialog::ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent,
                            FileOps ops)
     : QDialog(parent), book_(book), platform_(platform), ops_(std::move(ops)) {
-    makeFixedDialog(*this, "export", QStringLiteral("Export"), QSize(382, 136));
+    makeFixedDialog(*this, "export", tr("Export"), QSize(382, 136));
 
-    recordsGroup_ = new QGroupBox(QStringLiteral("Records"), this);
+    recordsGroup_ = new QGroupBox(tr("Records"), this);
     recordsGroup_->setObjectName(QStringLiteral("Frame2"));
     recordsGroup_->setGeometry(12, 10, 96, 76);
-    allRecords_ =
-        control<QRadioButton>(recordsGroup_, "all", QStringLiteral("All "), QRect(12, 22, 78, 20));
-    currentRecord_ = control<QRadioButton>(recordsGroup_, "current", QStringLiteral("Current"),
-                                           QRect(12, 46, 78, 20));
+    allRecords_ = control<QRadioButton>(recordsGroup_, "all", tr("All "), QRect(12, 22, 78, 20));
+    currentRecord_ =
+        control<QRadioButton>(recordsGroup_, "current", tr("Current"), QRect(12, 46, 78, 20));
 
-    formatGroup_ = new QGroupBox(QStringLiteral("Save as"), this);
+    formatGroup_ = new QGroupBox(tr("Save as"), this);
     formatGroup_->setObjectName(QStringLiteral("Frame1"));
     formatGroup_->setGeometry(118, 10, 156, 102);
-    nativeFormat_ = control<QRadioButton>(formatGroup_, "RWKPC", QStringLiteral("Rodwick DB PC"),
-                                          QRect(12, 22, 138, 20));
-    textFormat_ = control<QRadioButton>(formatGroup_, "Nort", QStringLiteral("ASCII Text"),
-                                        QRect(12, 46, 138, 20));
-    sisterFormat_ = control<QRadioButton>(
-        formatGroup_, "RWKST", QStringLiteral("Rodwick DB Pro ST"), QRect(12, 70, 138, 20));
+    nativeFormat_ =
+        control<QRadioButton>(formatGroup_, "RWKPC", tr("Rodwick DB PC"), QRect(12, 22, 138, 20));
+    textFormat_ =
+        control<QRadioButton>(formatGroup_, "Nort", tr("ASCII Text"), QRect(12, 46, 138, 20));
+    sisterFormat_ = control<QRadioButton>(formatGroup_, "RWKST", tr("Rodwick DB Pro ST"),
+                                          QRect(12, 70, 138, 20));
 
-    okayButton_ =
-        control<QPushButton>(this, "okay", QStringLiteral("Export.."), QRect(286, 16, 84, 26));
-    cancelButton_ =
-        control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(286, 50, 84, 26));
+    okayButton_ = control<QPushButton>(this, "okay", tr("Export.."), QRect(286, 16, 84, 26));
+    cancelButton_ = control<QPushButton>(this, "cancel", tr("Cancel"), QRect(286, 50, 84, 26));
     cancelButton_->setDefault(true);
 
     picture_ = new QLabel(this);
@@ -99,7 +102,7 @@ void ExportDialog::confirm() {
 
     // Every field set here: the platform's defaults are for database files.
     platform::FileDialogOptions options;
-    options.filter = QString::fromLatin1(kExportFilter);
+    options.filter = exportFilter();
     options.filterIndex = 4;
     options.title = QString();
     options.defaultExtension = QString();  // the name is used exactly as chosen
@@ -135,9 +138,8 @@ void ExportDialog::writeExport(const std::string& bytes) {
     if (written.ok()) return;
 
     // Not silent: the user would otherwise take the export for done.
-    platform_.showMessage(writeFailure(QStringLiteral("export"), exportFileName_, written,
-                                       QStringLiteral("No file was written."),
-                                       QStringLiteral("Export")));
+    platform_.showMessage(writeFailure(tr("export"), exportFileName_, written,
+                                       tr("No file was written."), tr("Export")));
 }
 
 }  // namespace rodwick

@@ -15,11 +15,6 @@ class QRadioButton;
 
 namespace rodwick {
 
-// The save dialog's filter list: native, text, sister edition, all files.
-inline constexpr const char* kExportFilter =
-    "Rodwick Db PC (*.RWK)|*.RWK|Text File (*.TXT)|*.TXT|Rodwick Db ST (*.PRO)|*.PRO|"
-    "All Files (*.*)|*.*";
-
 // The export window ("export"): the current record or all records, in one of three formats,
 // to a file chosen in the save dialog. The class name carries an underscore because
 // "export" is a C++ keyword.
@@ -27,6 +22,10 @@ class ExportDialog : public QDialog {
     Q_OBJECT
 
   public:
+    // The save dialog's filter list: native, text, sister edition, all files; the descriptions
+    // in the windows' language, the patterns as they are.
+    static QString exportFilter();
+
     // File writes go through ops, so that tests can make them fail.
     ExportDialog(RecordBook& book, platform::Platform& platform, QWidget* parent = nullptr,
                  FileOps ops = FileOps::system());

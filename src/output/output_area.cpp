@@ -2,6 +2,8 @@
 // The output commands: export, print and copy to the clipboard.
 #include "output_area.h"
 
+#include <QCoreApplication>
+
 #include "command_registry.h"
 #include "copy_dialog.h"
 #include "export_dialog.h"
@@ -25,19 +27,19 @@ void registerOutputCommands(CommandRegistry& commands, RecordBook& book,
         // Always offered, also with no records: the current-record export of an empty table
         // writes one empty record.
         {.name = kExportEntry,
-         .caption = "E&xport...",
+         .caption = QT_TRANSLATE_NOOP("FileMenu", "E&xport..."),
          .menu = kFileMenu,
          .order = 50,
          .handler = [&] { showModal<ExportDialog>(book, platform, window); }},
         {.name = kPrintEntry,
-         .caption = "&Print...",
+         .caption = QT_TRANSLATE_NOOP("FileMenu", "&Print..."),
          .shortcut = "Ctrl+P",
          .menu = kFileMenu,
          .order = 80,
          .needsRecords = true,
          .handler = [&] { showModal<PrintDialog>(book, platform, window); }},
         {.name = kCopyEntry,
-         .caption = "&Copy To Clipboard   ",
+         .caption = QT_TRANSLATE_NOOP("EditMenu", "&Copy To Clipboard   "),
          .shortcut = "Ctrl+C",
          .menu = kEditMenu,
          .order = 10,

@@ -16,48 +16,35 @@
 
 namespace rodwick {
 
-namespace {
-
-const QString kCaption = QStringLiteral("Print");
-
-}  // namespace
-
 PrintDialog::PrintDialog(RecordBook& book, platform::Platform& platform, QWidget* parent)
     : QDialog(parent), book_(book), platform_(platform) {
-    makeFixedDialog(*this, "diaprint", kCaption, QSize(332, 232));
+    makeFixedDialog(*this, "diaprint", tr("Print"), QSize(332, 232));
 
     // One group of four options, top to bottom; all is first in the tab order.
-    allRecords_ = control<QRadioButton>(this, "all", QStringLiteral("All"), QRect(16, 12, 150, 20));
-    currentRecord_ =
-        control<QRadioButton>(this, "current", QStringLiteral("Current"), QRect(16, 36, 150, 20));
-    noteSheet_ =
-        control<QRadioButton>(this, "note", QStringLiteral("Note Sheet"), QRect(16, 60, 150, 20));
-    range_ = control<QRadioButton>(this, "record", QStringLiteral("Records from"),
-                                   QRect(16, 84, 112, 20));
+    allRecords_ = control<QRadioButton>(this, "all", tr("All"), QRect(16, 12, 150, 20));
+    currentRecord_ = control<QRadioButton>(this, "current", tr("Current"), QRect(16, 36, 150, 20));
+    noteSheet_ = control<QRadioButton>(this, "note", tr("Note Sheet"), QRect(16, 60, 150, 20));
+    range_ = control<QRadioButton>(this, "record", tr("Records from"), QRect(16, 84, 112, 20));
     rangeFrom_ = control<QLineEdit>(this, "from", QString(), QRect(130, 83, 44, 22));
-    toLabel_ = control<QLabel>(this, "Label1", QStringLiteral("to"), QRect(180, 83, 20, 22));
+    toLabel_ = control<QLabel>(this, "Label1", tr("to"), QRect(180, 83, 20, 22));
     toLabel_->setAlignment(Qt::AlignCenter);
     rangeTo_ = control<QLineEdit>(this, "gto", QString(), QRect(204, 83, 44, 22));
 
-    optionsGroup_ =
-        control<QGroupBox>(this, "Frame1", QStringLiteral("Options"), QRect(12, 116, 162, 104));
-    includeTime_ = control<QCheckBox>(optionsGroup_, "ft", QStringLiteral("Include Time"),
-                                      QRect(12, 22, 144, 20));
-    includeDate_ = control<QCheckBox>(optionsGroup_, "fd", QStringLiteral("Include Date"),
-                                      QRect(12, 48, 144, 20));
-    includeFileName_ = control<QCheckBox>(optionsGroup_, "ff", QStringLiteral("Include Filename"),
-                                          QRect(12, 74, 144, 20));
+    optionsGroup_ = control<QGroupBox>(this, "Frame1", tr("Options"), QRect(12, 116, 162, 104));
+    includeTime_ =
+        control<QCheckBox>(optionsGroup_, "ft", tr("Include Time"), QRect(12, 22, 144, 20));
+    includeDate_ =
+        control<QCheckBox>(optionsGroup_, "fd", tr("Include Date"), QRect(12, 48, 144, 20));
+    includeFileName_ =
+        control<QCheckBox>(optionsGroup_, "ff", tr("Include Filename"), QRect(12, 74, 144, 20));
     includeFileName_->setChecked(true);
 
-    copiesLabel_ =
-        control<QLabel>(this, "Label2", QStringLiteral("Copies:"), QRect(188, 140, 52, 22));
+    copiesLabel_ = control<QLabel>(this, "Label2", tr("Copies:"), QRect(188, 140, 52, 22));
     copiesLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     copies_ = control<QLineEdit>(this, "cop", QStringLiteral("1"), QRect(244, 140, 44, 22));
 
-    printButton_ =
-        control<QPushButton>(this, "Print", QStringLiteral("Print"), QRect(236, 12, 84, 26));
-    cancelButton_ =
-        control<QPushButton>(this, "cancel", QStringLiteral("Cancel"), QRect(236, 46, 84, 26));
+    printButton_ = control<QPushButton>(this, "Print", tr("Print"), QRect(236, 12, 84, 26));
+    cancelButton_ = control<QPushButton>(this, "cancel", tr("Cancel"), QRect(236, 46, 84, 26));
     cancelButton_->setDefault(true);
 
     picture_ = new QLabel(this);
@@ -122,13 +109,13 @@ void PrintDialog::cancel() {
 
 void PrintDialog::printChosen() {
     printAll();
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Print"));
     accept();
 }
 
 void PrintDialog::printAll() {
     BusyPointer busy(platform_);
-    setWindowTitle(QStringLiteral("Printing. Please Wait..."));
+    setWindowTitle(tr("Printing. Please Wait..."));
 
     PrintRequest request;
     request.includeFileName = includeFileName_->isChecked();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "print_job.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -71,9 +72,11 @@ constexpr int kNoCount = -32768;
 }  // namespace
 
 platform::Message printerMessage() {
-    return {QStringLiteral("Your printer is off line or is not responding. Please fix this "
-                           "problem and click on Retry to try again."),
-            QStringLiteral("Printer"), platform::Buttons::RetryCancel, platform::Icon::Stop};
+    return {QCoreApplication::translate("PrintJob",
+                                        "Your printer is off line or is not responding. Please "
+                                        "fix this problem and click on Retry to try again."),
+            QCoreApplication::translate("PrintJob", "Printer"), platform::Buttons::RetryCancel,
+            platform::Icon::Stop};
 }
 
 QString printHeader(const PrintRequest& request, const std::string& fileName,

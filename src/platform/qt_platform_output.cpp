@@ -3,6 +3,7 @@
 #include "qt_platform.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
@@ -182,8 +183,9 @@ bool QtPlatform::printTable(const PrintedTable& table) {
         };
         const auto endPage = [&] {
             if (!print) return;
-            painter.drawText(QRect(0, pageHeight - line, pageWidth, line), Qt::AlignCenter,
-                             QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+            painter.drawText(
+                QRect(0, pageHeight - line, pageWidth, line), Qt::AlignCenter,
+                QCoreApplication::translate("PrintedTable", "Page %1 of %2").arg(page).arg(pages));
         };
         // Another page when the next line would reach the foot; false when the printer fails.
         const auto room = [&] {

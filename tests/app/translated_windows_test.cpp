@@ -23,11 +23,15 @@
 
 #include "about_dialog.h"
 #include "backups_dialog.h"
+#include "copy_dialog.h"
+#include "csv_import_window.h"
+#include "export_dialog.h"
 #include "find_dialog.h"
 #include "goto_dialog.h"
 #include "language_dialog.h"
 #include "main_window.h"
 #include "preferences_dialog.h"
+#include "print_dialog.h"
 #include "quick_edit_dialog.h"
 #include "record_book.h"
 #include "record_editor.h"
@@ -138,6 +142,18 @@ const std::vector<Window>& windows() {
                                                        .trips = 12,
                                                        .size = 4096,
                                                        .conflictCopy = true}});
+         }},
+        {"export", [](Parts& p) { return std::make_unique<ExportDialog>(p.book, p.platform); }},
+        {"print", [](Parts& p) { return std::make_unique<PrintDialog>(p.book, p.platform); }},
+        {"copy", [](Parts& p) { return std::make_unique<CopyDialog>(p.book, p.platform); }},
+        {"csv import",
+         [](Parts& p) {
+             // A file with a row of another width, a character the log book cannot hold and a
+             // weight of the other unit system: every line of the summary shows.
+             static const std::string kFile =
+                 "Venue,Weight,Remarks\r\nCanal,2 kg,\xE2\x86\x92\r\nLake\r\n";
+             return std::make_unique<CsvImportWindow>(kFile, UnitNames::imperial(), 250,
+                                                      p.platform);
          }},
     };
     return kWindows;

@@ -103,7 +103,7 @@ TEST_F(TranslationTest, TheFieldsTextsFollowTheLanguage) {
         {"de", "Gewässer:", "Endzeit:", "Bitte neues Gewicht eingeben in ",
          "Gewicht bester Fisch (lb)"},
         {"fr", "Lieu :", "Heure de fin :", "Veuillez saisir le nouveau poids en ",
-         "Poids du plus beau poisson (lb)"},
+         "Poids du plus gros poisson (lb)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);

@@ -160,6 +160,32 @@ TEST(CsvImportTest, HeadingsMapToTheirFields) {
         EXPECT_EQ(fieldForHeading(heading), field) << heading;
 }
 
+// Headings of other languages, handed in: compared as the English ones are, in either
+// encoding, and never before an English heading.
+TEST(CsvImportTest, HeadingsHandedInMapTheirFields) {
+    const std::vector<FieldHeading> more = {
+        {"Gew\xC3\xA4sser", Field::Venue},
+        {"Gewicht bester Fisch (lb)", Field::BestFishWeightMajor},
+        {"Date", Field::Remarks}};
+    const std::pair<std::string, std::optional<Field>> cases[] = {
+        {"Gew\xC3\xA4sser", Field::Venue},
+        {"gew\xE4sser", Field::Venue},
+        {"GEWICHT BESTER FISCH (LB)", Field::BestFishWeightMajor},
+        {"Gewicht bester Fisch", std::nullopt},
+        {"Date", Field::Date},
+        {"Verein", std::nullopt},
+    };
+    for (const auto& [heading, field] : cases)
+        EXPECT_EQ(fieldForHeading(heading, more), field) << heading;
+    EXPECT_EQ(fieldForHeading("Gew\xC3\xA4sser"), std::nullopt) << "only when handed in";
+
+    CsvRows rows;
+    rows.rows = {{"Bemerkung", "gew\xE4sser", "Date"}};
+    EXPECT_EQ(initialMapping(rows, true, more),
+              (std::vector<int>{kLeaveOut, static_cast<int>(Field::Venue),
+                                static_cast<int>(Field::Date)}));
+}
+
 TEST(CsvImportTest, CellsBecomeRecordText) {
     const std::tuple<std::string, CsvEncoding, std::string, std::size_t> cases[] = {
         {"plain", CsvEncoding::Utf8, "plain", 0},

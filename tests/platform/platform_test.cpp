@@ -7,13 +7,16 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
 #include <tuple>
 #include <vector>
 
 #include "qt_platform.h"
+#include "rodwick_test/marking_translator.h"
 #include "rodwick_test/store_test_util.h"
 #include "text.h"
 
@@ -98,6 +101,31 @@ TEST(LinePrinter, EachJobIsADocumentAndAMissingPrinterIsReported) {
     EXPECT_TRUE(platform.printLine("Venue: Back"));
     platform.endPrintJob();
     EXPECT_EQ(pagesOf(4), 1);
+}
+
+// The foot of a report's pages is a text for the reader: it goes through the translation.
+TEST(TablePrinter, PageFootInTheWindowsLanguage) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    testing::TempDir dir;
+    const QString pdf = QString::fromStdString(dir.file("report.pdf"));
+    QtPlatform platform([&] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return printer;
+    });
+    {
+        testing::MarkingTranslator marking;
+        ASSERT_TRUE(platform.printTable(
+            {QStringLiteral("Trips"), {QStringLiteral("Venue")}, {{QStringLiteral("Canal")}}, {}}));
+    }
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    ASSERT_TRUE(text.contains(QStringLiteral("Canal"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("[PrintedTable]Page 1 of 1"))) << text.toStdString();
 }
 
 TEST(BusyPointer, OneNormalCallUndoesAnyNumberOfBusyCalls) {
