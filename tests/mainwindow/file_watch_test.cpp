@@ -40,11 +40,7 @@ class FileWatchTest : public MainWindowTest {
         writeBytes(path_ + ".part", databaseBytes(records));
         ASSERT_EQ(std::rename((path_ + ".part").c_str(), path_.c_str()), 0);
     }
-    std::vector<TripRecord> held() const {
-        std::vector<TripRecord> records;
-        for (int i = 1; i <= book_.recordCount(); ++i) records.push_back(book_.table().slot(i));
-        return records;
-    }
+    std::vector<TripRecord> held() const { return heldTrips(book_); }
     std::vector<TripRecord> onDisk() const { return readDatabaseFile(path_).value(); }
     QString statusLine() { return text("helpdata"); }
 

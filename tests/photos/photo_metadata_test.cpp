@@ -42,18 +42,16 @@ const QImage& smallPicture() {
 
 // A fishing morning on the Tweed, as a phone records it.
 PhotoTags morningOnTheTweed() {
-    PhotoTags tags;
-    tags.original = "2023:05:01 06:30:15";
-    tags.digitized = "2023:05:01 06:30:15";
-    tags.changed = "2023:06:11 20:00:00";
-    tags.subSeconds = "25";
-    tags.offset = "+01:00";
-    tags.orientation = 6;
-    tags.latitude = "55/1 39/1 3600/100";
-    tags.latitudeRef = "N";
-    tags.longitude = "2/1 7/1 1200/100";
-    tags.longitudeRef = "W";
-    return tags;
+    return {.original = "2023:05:01 06:30:15",
+            .digitized = "2023:05:01 06:30:15",
+            .changed = "2023:06:11 20:00:00",
+            .subSeconds = "25",
+            .offset = "+01:00",
+            .orientation = 6,
+            .latitude = "55/1 39/1 3600/100",
+            .latitudeRef = "N",
+            .longitude = "2/1 7/1 1200/100",
+            .longitudeRef = "W"};
 }
 
 class EveryFormat : public ::testing::TestWithParam<PhotoFormat> {};
@@ -100,34 +98,26 @@ TEST(PhotoMetadata, FallbacksAndOddTags) {
         const char* what;
         PhotoTags tags;
         std::optional<PhotoTime> taken;
-        int orientation;
-        std::optional<GeoPosition> position;
+        int orientation = 1;
+        std::optional<GeoPosition> position = std::nullopt;
     };
     const QDate may1(2023, 5, 1);
     const Case cases[] = {
         {"digitized alone",
          {.digitized = "2023:05:01 07:00:00"},
-         PhotoTime{may1, QTime(7, 0), std::nullopt, TimeSource::Digitized},
-         1,
-         std::nullopt},
+         PhotoTime{may1, QTime(7, 0), std::nullopt, TimeSource::Digitized}},
         {"changed alone",
          {.changed = "2023:05:01 08:00:00"},
-         PhotoTime{may1, QTime(8, 0), std::nullopt, TimeSource::Changed},
-         1,
-         std::nullopt},
+         PhotoTime{may1, QTime(8, 0), std::nullopt, TimeSource::Changed}},
         {"original never set, digitized kept",
          {.original = "0000:00:00 00:00:00",
           .digitized = "2023:05:01 07:00:00",
           .changed = "2023:05:02 08:00:00"},
-         PhotoTime{may1, QTime(7, 0), std::nullopt, TimeSource::Digitized},
-         1,
-         std::nullopt},
+         PhotoTime{may1, QTime(7, 0), std::nullopt, TimeSource::Digitized}},
         {"original before changed",
          {.original = "2023:05:01 06:00:00", .changed = "2023:05:02 08:00:00", .offset = "-04:00"},
-         PhotoTime{may1, QTime(6, 0), -14400, TimeSource::Original},
-         1,
-         std::nullopt},
-        {"orientation out of range", {.orientation = 9}, std::nullopt, 1, std::nullopt},
+         PhotoTime{may1, QTime(6, 0), -14400, TimeSource::Original}},
+        {"orientation out of range", {.orientation = 9}, std::nullopt},
         {"southern and eastern",
          {.orientation = 8,
           .latitude = "33/1 51/1 0/1",
@@ -143,21 +133,15 @@ TEST(PhotoMetadata, FallbacksAndOddTags) {
           .longitude = "1/1 0/1 0/1",
           .longitudeRef = "E",
           .gpsStatus = "V"},
-         std::nullopt,
-         1,
          std::nullopt},
         {"no hemisphere",
          {.latitude = "52/1 0/1 0/1", .longitude = "1/1 0/1 0/1", .longitudeRef = "E"},
-         std::nullopt,
-         1,
          std::nullopt},
         {"no fix written as zeros",
          {.latitude = "0/0 0/0 0/0",
           .latitudeRef = "N",
           .longitude = "0/0 0/0 0/0",
           .longitudeRef = "E"},
-         std::nullopt,
-         1,
          std::nullopt},
     };
     for (const Case& c : cases) {

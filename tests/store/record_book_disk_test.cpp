@@ -35,10 +35,6 @@ void makeOld(const std::string& path) {
     setModified(path, when);
 }
 
-std::vector<TripRecord> held(const RecordBook& book) {
-    return {&book.table().slot(1), &book.table().slot(1) + book.recordCount()};
-}
-
 // The log book a.rwk of trips r1..r4 loaded, as another machine left it.
 struct Loaded {
     explicit Loaded(std::vector<TripRecord> onDisk = trips(1, 4), bool old = false) {
@@ -140,7 +136,7 @@ TEST(RecordBookDisk, CheckFindsWhatAnotherProgramDid) {
         EXPECT_EQ(check.state, c.state) << check.reason;
         EXPECT_EQ(check.change.trips(), c.trips);
         EXPECT_NE(check.reason.find(c.reason), std::string::npos) << check.reason;
-        EXPECT_EQ(held(loaded.book).size(), c.state == State::NoFile ? 0u : 4u)
+        EXPECT_EQ(heldTrips(loaded.book).size(), c.state == State::NoFile ? 0u : 4u)
             << "a check changes no record";
         // Found once, found again: a change is not forgotten by being seen, nor a touch
         // taken for a change the next time.
@@ -224,7 +220,7 @@ TEST(RecordBookDisk, ReloadWithNothingUnsavedIsOneStep) {
     const Result<MergeSummary> taken = book.takeInDiskChange(loaded.changed());
     ASSERT_TRUE(taken.ok()) << taken.error();
     EXPECT_EQ(taken.value(), (MergeSummary{.added = 1, .removed = 1, .total = 4}));
-    EXPECT_EQ(held(book), theirs);
+    EXPECT_EQ(heldTrips(book), theirs);
     EXPECT_EQ(book.currentRecord(), 4) << "r3, where it now stands";
     EXPECT_EQ(told, (std::vector<RecordBook::Changes>{{.records = true, .currentRecord = true}}));
     EXPECT_FALSE(book.unsaved());
@@ -232,12 +228,12 @@ TEST(RecordBookDisk, ReloadWithNothingUnsavedIsOneStep) {
     EXPECT_EQ(book.checkDisk().state, State::Same);
 
     ASSERT_TRUE(book.undo().ok());
-    EXPECT_EQ(held(book), trips(1, 4));
+    EXPECT_EQ(heldTrips(book), trips(1, 4));
     EXPECT_EQ(book.currentRecord(), 3);
     EXPECT_TRUE(book.unsaved()) << "the file holds the other machine's trips";
     EXPECT_EQ(book.checkDisk().state, State::Same) << "the file is known";
     ASSERT_TRUE(book.redo().ok());
-    EXPECT_EQ(held(book), theirs);
+    EXPECT_EQ(heldTrips(book), theirs);
     EXPECT_FALSE(book.unsaved());
 }
 
@@ -253,8 +249,8 @@ TEST(RecordBookDisk, MergeWithUnsavedTripsIsOneStep) {
     const Result<MergeSummary> merged = book.takeInDiskChange(loaded.changed());
     ASSERT_TRUE(merged.ok()) << merged.error();
     EXPECT_EQ(merged.value(), (MergeSummary{.added = 2, .removed = 1, .total = 5}));
-    EXPECT_EQ(held(book), (std::vector<TripRecord>{tagged("r1"), mine2, tagged("r3"), theirs[3],
-                                                   tagged("r5")}));
+    EXPECT_EQ(heldTrips(book), (std::vector<TripRecord>{tagged("r1"), mine2, tagged("r3"),
+                                                        theirs[3], tagged("r5")}));
     EXPECT_EQ(book.undoName(), "Merge from Disk");
     EXPECT_TRUE(book.unsaved()) << "the edit of r2 is in no file yet";
     ASSERT_TRUE(book.save().ok());
@@ -263,10 +259,10 @@ TEST(RecordBookDisk, MergeWithUnsavedTripsIsOneStep) {
 
     // The same edit made on the other machine: the merge is the file, nothing is unsaved.
     setText(book, 1, Field::Bait, "Maggot");
-    std::vector<TripRecord> same = held(book);
+    std::vector<TripRecord> same = heldTrips(book);
     loaded.written(same);
     ASSERT_TRUE(book.takeInDiskChange(loaded.changed()).ok());
-    EXPECT_EQ(held(book), same);
+    EXPECT_EQ(heldTrips(book), same);
     EXPECT_EQ(book.undoName(), "Edit") << "a merge that changes nothing is no step";
     EXPECT_FALSE(book.unsaved());
 }
@@ -331,7 +327,7 @@ TEST(RecordBookDisk, TheTripAnEditorWasChangingIsFoundAgain) {
     EXPECT_EQ(book.findTrip(editing, 1), first);
     ASSERT_TRUE(book.undo().ok());
 
-    std::vector<TripRecord> theirs = held(book);
+    std::vector<TripRecord> theirs = heldTrips(book);
     theirs[book.currentRecord() - 1][Field::Remarks] = "changed there";
     loaded.written(theirs);
     ASSERT_TRUE(book.takeInDiskChange(loaded.changed(), editing).ok());
@@ -378,7 +374,7 @@ TEST(RecordBookDisk, AChangeFoundBeforeTheFileWasWrittenOrReadIsRefused) {
     writeBytes(loaded.dir.file("b.rwk"), databaseBytes(trips(1, 2)));
     ASSERT_TRUE(book.load(loaded.dir.file("b.rwk")).ok());
     EXPECT_FALSE(book.takeInDiskChange(ofA).ok());
-    EXPECT_EQ(held(book), trips(1, 2));
+    EXPECT_EQ(heldTrips(book), trips(1, 2));
 }
 
 TEST(RecordBookDisk, ConflictCopyMergesAgainstTheBestEarlierVersion) {
@@ -393,7 +389,7 @@ TEST(RecordBookDisk, ConflictCopyMergesAgainstTheBestEarlierVersion) {
 
     const MergeSummary merged = book.mergeConflictCopy(copy, backups);
     EXPECT_EQ(merged, (MergeSummary{.added = 2, .removed = 1, .total = 5}));
-    EXPECT_EQ(held(book),
+    EXPECT_EQ(heldTrips(book),
               (std::vector<TripRecord>{mine1, tagged("r2"), copy[2], tagged("r4"), tagged("c1")}));
     EXPECT_EQ(book.undoName(), "Merge of Conflicted Copy");
     EXPECT_TRUE(book.unsaved());
@@ -422,7 +418,7 @@ TEST(RecordBookDisk, ConflictCopyWithoutAnEarlierVersionKeepsTheTripsAddedHere) 
     EXPECT_EQ(merged.added, 1);
     EXPECT_EQ(merged.removed, 0);
     there.insert(there.end() - 1, tagged("here"));
-    EXPECT_EQ(held(loaded.book), there);
+    EXPECT_EQ(heldTrips(loaded.book), there);
 }
 
 }  // namespace

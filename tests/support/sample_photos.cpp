@@ -17,39 +17,18 @@
 
 namespace rodwick::testing {
 
+namespace {
+// Each format's name for tests and its file name suffix, in the order of PhotoFormat.
+const char* const kFormatNames[][2] = {{"jpeg", "jpg"},  {"png", "png"},  {"png_exif_chunk", "png"},
+                                       {"webp", "webp"}, {"tiff", "tif"}, {"heic", "heic"}};
+}  // namespace
+
 std::string nameOf(PhotoFormat format) {
-    switch (format) {
-        case PhotoFormat::Jpeg:
-            return "jpeg";
-        case PhotoFormat::Png:
-            return "png";
-        case PhotoFormat::PngExifChunk:
-            return "png_exif_chunk";
-        case PhotoFormat::WebP:
-            return "webp";
-        case PhotoFormat::Tiff:
-            return "tiff";
-        case PhotoFormat::Heic:
-            return "heic";
-    }
-    return "?";
+    return kFormatNames[static_cast<int>(format)][0];
 }
 
 QString suffixOf(PhotoFormat format) {
-    switch (format) {
-        case PhotoFormat::Jpeg:
-            return "jpg";
-        case PhotoFormat::Png:
-        case PhotoFormat::PngExifChunk:
-            return "png";
-        case PhotoFormat::WebP:
-            return "webp";
-        case PhotoFormat::Tiff:
-            return "tif";
-        case PhotoFormat::Heic:
-            return "heic";
-    }
-    return {};
+    return QString::fromLatin1(kFormatNames[static_cast<int>(format)][1]);
 }
 
 QImage quadrants(QSize size) {
@@ -83,46 +62,18 @@ QImage storedAs(const QImage& upright, int orientation) {
     const int width = upright.width(), height = upright.height();
     const bool onSide = orientation >= 5 && orientation <= 8;
     QImage stored(onSide ? height : width, onSide ? width : height, upright.format());
+    // Where each stored pixel lies in the upright picture: 5 to 8 swap rows and columns; 2, 3,
+    // 6 and 7 then read the columns from the right side, 3, 4, 7 and 8 the rows from the bottom.
+    const bool fromRight =
+        orientation == 2 || orientation == 3 || orientation == 6 || orientation == 7;
+    const bool fromBottom =
+        orientation == 3 || orientation == 4 || orientation == 7 || orientation == 8;
     for (int sy = 0; sy < stored.height(); ++sy) {
         for (int sx = 0; sx < stored.width(); ++sx) {
-            // Where the stored pixel lies in the upright picture. 2: the first column is the
-            // right side; 3: the first row the bottom, the first column the right; 4: the first
-            // row the bottom; 5: the first row the left side, the first column the top; 6: the
-            // first row the right side, the first column the top; 7: the first row the right,
-            // the first column the bottom; 8: the first row the left, the first column the
-            // bottom.
-            int ux = sx, uy = sy;
-            switch (orientation) {
-                case 2:
-                    ux = width - 1 - sx;
-                    break;
-                case 3:
-                    ux = width - 1 - sx;
-                    uy = height - 1 - sy;
-                    break;
-                case 4:
-                    uy = height - 1 - sy;
-                    break;
-                case 5:
-                    ux = sy;
-                    uy = sx;
-                    break;
-                case 6:
-                    ux = width - 1 - sy;
-                    uy = sx;
-                    break;
-                case 7:
-                    ux = width - 1 - sy;
-                    uy = height - 1 - sx;
-                    break;
-                case 8:
-                    ux = sy;
-                    uy = height - 1 - sx;
-                    break;
-                default:
-                    break;
-            }
-            stored.setPixel(sx, sy, upright.pixel(ux, uy));
+            const int ux = onSide ? sy : sx, uy = onSide ? sx : sy;
+            stored.setPixel(
+                sx, sy,
+                upright.pixel(fromRight ? width - 1 - ux : ux, fromBottom ? height - 1 - uy : uy));
         }
     }
     return stored;

@@ -93,12 +93,7 @@ class EditingTest : public MainWindowTest {
         });
         action("MnuEdit")->trigger();
     }
-    std::vector<TripRecord> heldTrips() {
-        std::vector<TripRecord> held;
-        for (int i = 1; i <= book_.table().recordCount(); ++i)
-            held.push_back(book_.table().slot(i));
-        return held;
-    }
+    std::vector<TripRecord> heldTrips() { return testing::heldTrips(book_); }
 };
 
 }  // namespace rodwick::testing

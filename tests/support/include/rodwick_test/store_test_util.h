@@ -130,6 +130,11 @@ inline FileOps writeFailsAfter(
     return ops;
 }
 
+// The records the book holds, in order.
+inline std::vector<TripRecord> heldTrips(const RecordBook& book) {
+    return {&book.table().slot(1), &book.table().slot(1) + book.recordCount()};
+}
+
 // One field of record n changed through the book, as an edit would.
 inline void setText(RecordBook& book, int n, Field field, std::string text) {
     TripRecord record = book.table().slot(n);
