@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Almanac</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Zunehmender Mond</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Dawn</source>
+        <translation>Morgendämmerung</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Vormittag</translation>
+    </message>
+    <message>
+        <source>Afternoon</source>
+        <translation>Nachmittag</translation>
+    </message>
+    <message>
+        <source>Evening</source>
+        <translation>Abend</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Venue:</source>
@@ -177,6 +232,85 @@
     </message>
 </context>
 <context>
+    <name>Figures</name>
+    <message>
+        <source>without a readable date</source>
+        <translation>ohne lesbares Datum</translation>
+    </message>
+    <message>
+        <source>without a readable start time</source>
+        <translation>ohne lesbare Anfangszeit</translation>
+    </message>
+    <message>
+        <source>without a readable finish time</source>
+        <translation>ohne lesbare Endzeit</translation>
+    </message>
+    <message>
+        <source>without a readable total weight</source>
+        <translation>ohne lesbares Gesamtgewicht</translation>
+    </message>
+    <message>
+        <source>without a readable ticket price</source>
+        <translation>ohne lesbaren Kartenpreis</translation>
+    </message>
+    <message>
+        <source>without a venue</source>
+        <translation>ohne Gewässer</translation>
+    </message>
+    <message>
+        <source>without a readable total weight, left out of the catch</source>
+        <translation>ohne lesbares Gesamtgewicht, beim Fang nicht mitgezählt</translation>
+    </message>
+    <message>
+        <source>without a best fish named</source>
+        <translation>ohne genannten besten Fisch</translation>
+    </message>
+    <message>
+        <source>without a readable best fish weight</source>
+        <translation>ohne lesbares Gewicht des besten Fischs</translation>
+    </message>
+    <message>
+        <source>without a method</source>
+        <translation>ohne Methode</translation>
+    </message>
+    <message>
+        <source>without a bait</source>
+        <translation>ohne Köder</translation>
+    </message>
+    <message>
+        <source>without a weather</source>
+        <translation>ohne Wetterangabe</translation>
+    </message>
+    <message>
+        <source>without a water condition</source>
+        <translation>ohne Wasserzustand</translation>
+    </message>
+    <message>
+        <source>without a type of water</source>
+        <translation>ohne Gewässerart</translation>
+    </message>
+    <message>
+        <source>without a value</source>
+        <translation>ohne Wert</translation>
+    </message>
+    <message>
+        <source>whose value no other trip shares</source>
+        <translation>mit einem Wert, den kein anderer Angeltag hat</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s phase at midday (UT) on the trip&apos;s date, each phase an eighth of its cycle.</source>
+        <translation>Die Mondphase mittags (UT) am Datum des Angeltags, jede Phase ein Achtel ihres Zyklus.</translation>
+    </message>
+    <message>
+        <source>without readable start and finish times</source>
+        <translation>ohne lesbare Anfangs- und Endzeit</translation>
+    </message>
+    <message>
+        <source>whose start and finish are the same time</source>
+        <translation>mit gleicher Anfangs- und Endzeit</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -223,6 +357,10 @@
     <message>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Statistics...</source>
+        <translation>Statistik...</translation>
     </message>
 </context>
 <context>
@@ -430,6 +568,228 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Sie gelten, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::stats::StatisticsWindow</name>
+    <message>
+        <source>The cover photo cannot be shown: %1</source>
+        <translation>Das Titelfoto kann nicht gezeigt werden: %1</translation>
+    </message>
+    <message>
+        <source>Average catch</source>
+        <translation>Durchschnittlicher Fang</translation>
+    </message>
+    <message>
+        <source>Total catch</source>
+        <translation>Gesamtfang</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Angeltage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) %1</source>
+        <translation>
+            <numerusform>%n Angeltag %1</numerusform>
+            <numerusform>%n Angeltage %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every trip counted.</source>
+        <translation>Jeder Angeltag wurde gezählt.</translation>
+    </message>
+    <message>
+        <source>%1; a trip counts in each part it spans.</source>
+        <translation>%1; ein Angeltag zählt in jedem Tagesabschnitt, den er berührt.</translation>
+    </message>
+    <message>
+        <source>Charts are not available: %1</source>
+        <translation>Diagramme sind nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Übersicht</translation>
+    </message>
+    <message>
+        <source>By &amp;venue</source>
+        <translation>Nach &amp;Gewässer</translation>
+    </message>
+    <message>
+        <source>Personal &amp;bests</source>
+        <translation>Persönliche &amp;Bestleistungen</translation>
+    </message>
+    <message>
+        <source>Double-click a fish to show its trip</source>
+        <translation>Doppelklick auf einen Fisch zeigt seinen Angeltag</translation>
+    </message>
+    <message>
+        <source>&amp;Method</source>
+        <translation>&amp;Methode</translation>
+    </message>
+    <message>
+        <source>B&amp;ait</source>
+        <translation>Kö&amp;der</translation>
+    </message>
+    <message>
+        <source>W&amp;eather</source>
+        <translation>W&amp;etter</translation>
+    </message>
+    <message>
+        <source>Water co&amp;ndition</source>
+        <translation>Wasser&amp;zustand</translation>
+    </message>
+    <message>
+        <source>T&amp;ype of water</source>
+        <translation>Gewässer&amp;art</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Day</source>
+        <translation>&amp;Tageszeit</translation>
+    </message>
+    <message>
+        <source>&amp;What works</source>
+        <translation>&amp;Was fängt</translation>
+    </message>
+    <message>
+        <source>&amp;Over time</source>
+        <translation>Im &amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the table shown, to paste into a spreadsheet</source>
+        <translation>Die gezeigte Tabelle kopieren, um sie in eine Tabellenkalkulation einzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Trips with a date</source>
+        <translation>Angeltage mit Datum</translation>
+    </message>
+    <message>
+        <source>First trip</source>
+        <translation>Erster Angeltag</translation>
+    </message>
+    <message>
+        <source>Last trip</source>
+        <translation>Letzter Angeltag</translation>
+    </message>
+    <message>
+        <source>Trips with start and finish times</source>
+        <translation>Angeltage mit Anfangs- und Endzeit</translation>
+    </message>
+    <message>
+        <source>Hours fished</source>
+        <translation>Angelstunden</translation>
+    </message>
+    <message>
+        <source>Trips with a total weight</source>
+        <translation>Angeltage mit Gesamtgewicht</translation>
+    </message>
+    <message>
+        <source>Total weight caught</source>
+        <translation>Gefangenes Gesamtgewicht</translation>
+    </message>
+    <message>
+        <source>Average catch per trip</source>
+        <translation>Durchschnittlicher Fang je Angeltag</translation>
+    </message>
+    <message>
+        <source>Average catch per hour</source>
+        <translation>Durchschnittlicher Fang je Stunde</translation>
+    </message>
+    <message>
+        <source>Blank trips</source>
+        <translation>Schneidertage</translation>
+    </message>
+    <message>
+        <source>Blank trips, share</source>
+        <translation>Schneidertage, Anteil</translation>
+    </message>
+    <message>
+        <source>Trips with a ticket price</source>
+        <translation>Angeltage mit Kartenpreis</translation>
+    </message>
+    <message>
+        <source>Spent on day tickets</source>
+        <translation>Ausgaben für Tageskarten</translation>
+    </message>
+    <message>
+        <source>Average ticket per trip</source>
+        <translation>Durchschnittlicher Kartenpreis je Angeltag</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Kennzahl</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Gewässer</translation>
+    </message>
+    <message>
+        <source>Best fish</source>
+        <translation>Bester Fisch</translation>
+    </message>
+    <message>
+        <source>Best weight</source>
+        <translation>Bestes Gewicht</translation>
+    </message>
+    <message>
+        <source>Average ticket</source>
+        <translation>Durchschn. Kartenpreis</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Letzter Besuch</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Fischart</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>%1 per trip</source>
+        <translation>%1 je Angeltag</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Total catch (%1)</source>
+        <translation>Gesamtfang (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Almanac</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Dawn</source>
+        <translation>Aube</translation>
+    </message>
+    <message>
+        <source>Morning</source>
+        <translation>Matin</translation>
+    </message>
+    <message>
+        <source>Afternoon</source>
+        <translation>Après-midi</translation>
+    </message>
+    <message>
+        <source>Evening</source>
+        <translation>Soir</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+</context>
+<context>
     <name>Fields</name>
     <message>
         <source>Venue:</source>
@@ -177,6 +232,85 @@
     </message>
 </context>
 <context>
+    <name>Figures</name>
+    <message>
+        <source>without a readable date</source>
+        <translation>sans date lisible</translation>
+    </message>
+    <message>
+        <source>without a readable start time</source>
+        <translation>sans heure de début lisible</translation>
+    </message>
+    <message>
+        <source>without a readable finish time</source>
+        <translation>sans heure de fin lisible</translation>
+    </message>
+    <message>
+        <source>without a readable total weight</source>
+        <translation>sans poids total lisible</translation>
+    </message>
+    <message>
+        <source>without a readable ticket price</source>
+        <translation>sans prix de carte lisible</translation>
+    </message>
+    <message>
+        <source>without a venue</source>
+        <translation>sans lieu</translation>
+    </message>
+    <message>
+        <source>without a readable total weight, left out of the catch</source>
+        <translation>sans poids total lisible, hors du total des prises</translation>
+    </message>
+    <message>
+        <source>without a best fish named</source>
+        <translation>sans plus beau poisson indiqué</translation>
+    </message>
+    <message>
+        <source>without a readable best fish weight</source>
+        <translation>sans poids lisible du plus beau poisson</translation>
+    </message>
+    <message>
+        <source>without a method</source>
+        <translation>sans technique</translation>
+    </message>
+    <message>
+        <source>without a bait</source>
+        <translation>sans appât</translation>
+    </message>
+    <message>
+        <source>without a weather</source>
+        <translation>sans météo</translation>
+    </message>
+    <message>
+        <source>without a water condition</source>
+        <translation>sans état de l&apos;eau</translation>
+    </message>
+    <message>
+        <source>without a type of water</source>
+        <translation>sans type d&apos;eau</translation>
+    </message>
+    <message>
+        <source>without a value</source>
+        <translation>sans valeur</translation>
+    </message>
+    <message>
+        <source>whose value no other trip shares</source>
+        <translation>dont la valeur n&apos;est partagée par aucune autre sortie</translation>
+    </message>
+    <message>
+        <source>The moon&apos;s phase at midday (UT) on the trip&apos;s date, each phase an eighth of its cycle.</source>
+        <translation>La phase de la lune à midi (UT) à la date de la sortie, chaque phase valant un huitième de son cycle.</translation>
+    </message>
+    <message>
+        <source>without readable start and finish times</source>
+        <translation>sans heures de début et de fin lisibles</translation>
+    </message>
+    <message>
+        <source>whose start and finish are the same time</source>
+        <translation>dont le début et la fin sont à la même heure</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -223,6 +357,10 @@
     <message>
         <source>&amp;Find...</source>
         <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>Statistics...</source>
+        <translation>Statistiques...</translation>
     </message>
 </context>
 <context>
@@ -430,6 +568,228 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>They stay in force until the program ends.</source>
         <translation>Elles restent en vigueur jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::stats::StatisticsWindow</name>
+    <message>
+        <source>The cover photo cannot be shown: %1</source>
+        <translation>La photo de couverture ne peut pas être affichée : %1</translation>
+    </message>
+    <message>
+        <source>Average catch</source>
+        <translation>Prise moyenne</translation>
+    </message>
+    <message>
+        <source>Total catch</source>
+        <translation>Prises totales</translation>
+    </message>
+    <message>
+        <source>Trips</source>
+        <translation>Sorties</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n trip(s) %1</source>
+        <translation>
+            <numerusform>%n sortie %1</numerusform>
+            <numerusform>%n sorties %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every trip counted.</source>
+        <translation>Toutes les sorties ont été comptées.</translation>
+    </message>
+    <message>
+        <source>%1; a trip counts in each part it spans.</source>
+        <translation>%1 ; une sortie compte dans chaque moment de la journée qu&apos;elle couvre.</translation>
+    </message>
+    <message>
+        <source>Charts are not available: %1</source>
+        <translation>Les graphiques ne sont pas disponibles : %1</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Summary</source>
+        <translation>&amp;Résumé</translation>
+    </message>
+    <message>
+        <source>By &amp;venue</source>
+        <translation>Par &amp;lieu</translation>
+    </message>
+    <message>
+        <source>Personal &amp;bests</source>
+        <translation>Records &amp;personnels</translation>
+    </message>
+    <message>
+        <source>Double-click a fish to show its trip</source>
+        <translation>Double-cliquez sur un poisson pour afficher sa sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Method</source>
+        <translation>Tec&amp;hnique</translation>
+    </message>
+    <message>
+        <source>B&amp;ait</source>
+        <translation>&amp;Appât</translation>
+    </message>
+    <message>
+        <source>W&amp;eather</source>
+        <translation>&amp;Météo</translation>
+    </message>
+    <message>
+        <source>Water co&amp;ndition</source>
+        <translation>État de l&apos;&amp;eau</translation>
+    </message>
+    <message>
+        <source>T&amp;ype of water</source>
+        <translation>T&amp;ype d&apos;eau</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>&amp;Time of Day</source>
+        <translation>Moment de la &amp;journée</translation>
+    </message>
+    <message>
+        <source>&amp;What works</source>
+        <translation>&amp;Ce qui marche</translation>
+    </message>
+    <message>
+        <source>&amp;Over time</source>
+        <translation>Au fil du &amp;temps</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>C&amp;opier</translation>
+    </message>
+    <message>
+        <source>Copy the table shown, to paste into a spreadsheet</source>
+        <translation>Copier le tableau affiché pour le coller dans un tableur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Trips with a date</source>
+        <translation>Sorties datées</translation>
+    </message>
+    <message>
+        <source>First trip</source>
+        <translation>Première sortie</translation>
+    </message>
+    <message>
+        <source>Last trip</source>
+        <translation>Dernière sortie</translation>
+    </message>
+    <message>
+        <source>Trips with start and finish times</source>
+        <translation>Sorties avec heures de début et de fin</translation>
+    </message>
+    <message>
+        <source>Hours fished</source>
+        <translation>Heures de pêche</translation>
+    </message>
+    <message>
+        <source>Trips with a total weight</source>
+        <translation>Sorties avec poids total</translation>
+    </message>
+    <message>
+        <source>Total weight caught</source>
+        <translation>Poids total pris</translation>
+    </message>
+    <message>
+        <source>Average catch per trip</source>
+        <translation>Prise moyenne par sortie</translation>
+    </message>
+    <message>
+        <source>Average catch per hour</source>
+        <translation>Prise moyenne par heure</translation>
+    </message>
+    <message>
+        <source>Blank trips</source>
+        <translation>Bredouilles</translation>
+    </message>
+    <message>
+        <source>Blank trips, share</source>
+        <translation>Bredouilles, part</translation>
+    </message>
+    <message>
+        <source>Trips with a ticket price</source>
+        <translation>Sorties avec prix de carte</translation>
+    </message>
+    <message>
+        <source>Spent on day tickets</source>
+        <translation>Dépensé en cartes journalières</translation>
+    </message>
+    <message>
+        <source>Average ticket per trip</source>
+        <translation>Prix moyen de la carte par sortie</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>Indicateur</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Best fish</source>
+        <translation>Plus beau poisson</translation>
+    </message>
+    <message>
+        <source>Best weight</source>
+        <translation>Meilleur poids</translation>
+    </message>
+    <message>
+        <source>Average ticket</source>
+        <translation>Prix moyen de la carte</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Dernière visite</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Espèce</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>%1 per trip</source>
+        <translation>%1 par sortie</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Total catch (%1)</source>
+        <translation>Prises totales (%1)</translation>
     </message>
 </context>
 <context>
