@@ -397,6 +397,73 @@
     </message>
 </context>
 <context>
+    <name>TripColumns</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Log Book</source>
+        <translation>Fangbuch</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Gewässer</translation>
+    </message>
+    <message>
+        <source>Type of Water</source>
+        <translation>Gewässerart</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Fischarten</translation>
+    </message>
+    <message>
+        <source>Best Fish</source>
+        <translation>Bester Fisch</translation>
+    </message>
+    <message>
+        <source>Best Fish Weight (%1)</source>
+        <translation>Gewicht bester Fisch (%1)</translation>
+    </message>
+    <message>
+        <source>Total Weight (%1)</source>
+        <translation>Gesamtgewicht (%1)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Bait</source>
+        <translation>Köder</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Hours Fished</source>
+        <translation>Angelstunden</translation>
+    </message>
+    <message>
+        <source>Day Ticket</source>
+        <translation>Tageskarte</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+</context>
+<context>
     <name>TripCounts</name>
     <message numerus="yes">
         <source>Showing %1 of %n trip(s)</source>

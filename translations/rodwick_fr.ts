@@ -397,6 +397,73 @@
     </message>
 </context>
 <context>
+    <name>TripColumns</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Log Book</source>
+        <translation>Carnet</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Type of Water</source>
+        <translation>Type d&apos;eau</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Best Fish</source>
+        <translation>Plus beau poisson</translation>
+    </message>
+    <message>
+        <source>Best Fish Weight (%1)</source>
+        <translation>Poids du plus beau poisson (%1)</translation>
+    </message>
+    <message>
+        <source>Total Weight (%1)</source>
+        <translation>Poids total (%1)</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>Bait</source>
+        <translation>Appât</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Hours Fished</source>
+        <translation>Heures de pêche</translation>
+    </message>
+    <message>
+        <source>Day Ticket</source>
+        <translation>Carte journalière</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+</context>
+<context>
     <name>TripCounts</name>
     <message numerus="yes">
         <source>Showing %1 of %n trip(s)</source>
