@@ -364,6 +364,17 @@
     </message>
 </context>
 <context>
+    <name>OtherTripWindow</name>
+    <message>
+        <source>%1 - Trip %2</source>
+        <translation>%1 - Angeltag %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>PleaseWait</name>
     <message>
         <source>Please Wait...</source>
@@ -485,6 +496,62 @@
             <numerusform>%n ausgelassen, weil das Datum nicht lesbar war</numerusform>
             <numerusform>%n ausgelassen, weil ihr Datum nicht lesbar war</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>am Gewässer %1</translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>by the method %1</source>
+        <translation>mit der Methode %1</translation>
+    </message>
+    <message>
+        <source>on the bait %1</source>
+        <translation>mit dem Köder %1</translation>
+    </message>
+    <message>
+        <source>All trips</source>
+        <translation>Alle Angeltage</translation>
+    </message>
+    <message>
+        <source>containing &quot;%1&quot;</source>
+        <translation>mit „%1“</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>im %1</translation>
+    </message>
+    <message>
+        <source>in %1 of every year</source>
+        <translation>im %1 jedes Jahres</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>ab %1</translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation>bis %1</translation>
+    </message>
+    <message>
+        <source>with a catch</source>
+        <translation>mit Fang</translation>
+    </message>
+    <message>
+        <source>without a catch</source>
+        <translation>ohne Fang</translation>
+    </message>
+    <message>
+        <source>Trips %1</source>
+        <translation>Angeltage %1</translation>
     </message>
 </context>
 <context>
@@ -638,6 +705,133 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     </message>
 </context>
 <context>
+    <name>rodwick::filtering::FilterBar</name>
+    <message>
+        <source>Any</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Word in any field</source>
+        <translation>Wort in einem beliebigen Feld</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Any date</source>
+        <translation>Jedes Datum</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>The last 12 months</source>
+        <translation>Die letzten 12 Monate</translation>
+    </message>
+    <message>
+        <source>Every %1</source>
+        <translation>Jeden %1</translation>
+    </message>
+    <message>
+        <source>From a date to a date</source>
+        <translation>Von einem Datum bis zu einem Datum</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Gewässer</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Fischart</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <source>Bait</source>
+        <translation>Köder</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>Fänge</translation>
+    </message>
+    <message>
+        <source>All trips</source>
+        <translation>Alle Angeltage</translation>
+    </message>
+    <message>
+        <source>Trips with a catch</source>
+        <translation>Angeltage mit Fang</translation>
+    </message>
+    <message>
+        <source>Blank trips</source>
+        <translation>Schneidertage</translation>
+    </message>
+    <message>
+        <source>Log books</source>
+        <translation>Fangbücher</translation>
+    </message>
+    <message>
+        <source>This log book</source>
+        <translation>Dieses Fangbuch</translation>
+    </message>
+    <message>
+        <source>All log books in this folder</source>
+        <translation>Alle Fangbücher in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Wo&amp;rd:</source>
+        <translation>W&amp;ort:</translation>
+    </message>
+    <message>
+        <source>&amp;Dates:</source>
+        <translation>Zeit&amp;raum:</translation>
+    </message>
+    <message>
+        <source>&amp;Log books:</source>
+        <translation>Fa&amp;ngbücher:</translation>
+    </message>
+    <message>
+        <source>Ven&amp;ue:</source>
+        <translation>Gewä&amp;sser:</translation>
+    </message>
+    <message>
+        <source>S&amp;pecies:</source>
+        <translation>Fis&amp;chart:</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Methode:</translation>
+    </message>
+    <message>
+        <source>Ba&amp;it:</source>
+        <translation>Kö&amp;der:</translation>
+    </message>
+    <message>
+        <source>Catc&amp;hes:</source>
+        <translation>&amp;Fänge:</translation>
+    </message>
+</context>
+<context>
     <name>rodwick::stats::StatisticsWindow</name>
     <message>
         <source>The cover photo cannot be shown: %1</source>
@@ -700,7 +894,7 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     </message>
     <message>
         <source>B&amp;ait</source>
-        <translation>Kö&amp;der</translation>
+        <translation>&amp;Köder</translation>
     </message>
     <message>
         <source>W&amp;eather</source>
@@ -732,7 +926,7 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
+        <translation>Ko&amp;pieren</translation>
     </message>
     <message>
         <source>Copy the table shown, to paste into a spreadsheet</source>

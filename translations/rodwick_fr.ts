@@ -364,6 +364,17 @@
     </message>
 </context>
 <context>
+    <name>OtherTripWindow</name>
+    <message>
+        <source>%1 - Trip %2</source>
+        <translation>%1 - Sortie %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>PleaseWait</name>
     <message>
         <source>Please Wait...</source>
@@ -485,6 +496,62 @@
             <numerusform>%n omise car sa date est illisible</numerusform>
             <numerusform>%n omises car leur date est illisible</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>à %1</translation>
+    </message>
+    <message>
+        <source>for %1</source>
+        <translation>pour %1</translation>
+    </message>
+    <message>
+        <source>by the method %1</source>
+        <translation>avec la technique %1</translation>
+    </message>
+    <message>
+        <source>on the bait %1</source>
+        <translation>à l&apos;appât %1</translation>
+    </message>
+    <message>
+        <source>All trips</source>
+        <translation>Toutes les sorties</translation>
+    </message>
+    <message>
+        <source>containing &quot;%1&quot;</source>
+        <translation>contenant « %1 »</translation>
+    </message>
+    <message>
+        <source>in %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>in %1 of every year</source>
+        <translation>en %1 de chaque année</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>à partir du %1</translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation>jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>with a catch</source>
+        <translation>avec prise</translation>
+    </message>
+    <message>
+        <source>without a catch</source>
+        <translation>sans prise</translation>
+    </message>
+    <message>
+        <source>Trips %1</source>
+        <translation>Sorties %1</translation>
     </message>
 </context>
 <context>
@@ -638,6 +705,133 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     </message>
 </context>
 <context>
+    <name>rodwick::filtering::FilterBar</name>
+    <message>
+        <source>Any</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Word in any field</source>
+        <translation>Mot dans n&apos;importe quel champ</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message>
+        <source>Any date</source>
+        <translation>Toutes les dates</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>L&apos;année dernière</translation>
+    </message>
+    <message>
+        <source>The last 12 months</source>
+        <translation>Les 12 derniers mois</translation>
+    </message>
+    <message>
+        <source>Every %1</source>
+        <translation>Chaque année en %1</translation>
+    </message>
+    <message>
+        <source>From a date to a date</source>
+        <translation>D&apos;une date à une autre</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Venue</source>
+        <translation>Lieu</translation>
+    </message>
+    <message>
+        <source>Species</source>
+        <translation>Espèce</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>Bait</source>
+        <translation>Appât</translation>
+    </message>
+    <message>
+        <source>Catches</source>
+        <translation>Prises</translation>
+    </message>
+    <message>
+        <source>All trips</source>
+        <translation>Toutes les sorties</translation>
+    </message>
+    <message>
+        <source>Trips with a catch</source>
+        <translation>Sorties avec prise</translation>
+    </message>
+    <message>
+        <source>Blank trips</source>
+        <translation>Bredouilles</translation>
+    </message>
+    <message>
+        <source>Log books</source>
+        <translation>Carnets</translation>
+    </message>
+    <message>
+        <source>This log book</source>
+        <translation>Ce carnet</translation>
+    </message>
+    <message>
+        <source>All log books in this folder</source>
+        <translation>Tous les carnets de ce dossier</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Wo&amp;rd:</source>
+        <translation>&amp;Mot :</translation>
+    </message>
+    <message>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Dates :</translation>
+    </message>
+    <message>
+        <source>&amp;Log books:</source>
+        <translation>&amp;Carnets :</translation>
+    </message>
+    <message>
+        <source>Ven&amp;ue:</source>
+        <translation>&amp;Lieu :</translation>
+    </message>
+    <message>
+        <source>S&amp;pecies:</source>
+        <translation>&amp;Espèce :</translation>
+    </message>
+    <message>
+        <source>Method:</source>
+        <translation>Technique :</translation>
+    </message>
+    <message>
+        <source>Ba&amp;it:</source>
+        <translation>Appâ&amp;t :</translation>
+    </message>
+    <message>
+        <source>Catc&amp;hes:</source>
+        <translation>&amp;Prises :</translation>
+    </message>
+</context>
+<context>
     <name>rodwick::stats::StatisticsWindow</name>
     <message>
         <source>The cover photo cannot be shown: %1</source>
@@ -680,15 +874,15 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     </message>
     <message>
         <source>&amp;Summary</source>
-        <translation>&amp;Résumé</translation>
+        <translation>Ré&amp;sumé</translation>
     </message>
     <message>
         <source>By &amp;venue</source>
-        <translation>Par &amp;lieu</translation>
+        <translation>Par lie&amp;u</translation>
     </message>
     <message>
         <source>Personal &amp;bests</source>
-        <translation>Records &amp;personnels</translation>
+        <translation>&amp;Records personnels</translation>
     </message>
     <message>
         <source>Double-click a fish to show its trip</source>
@@ -704,11 +898,11 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     </message>
     <message>
         <source>W&amp;eather</source>
-        <translation>&amp;Météo</translation>
+        <translation>Mété&amp;o</translation>
     </message>
     <message>
         <source>Water co&amp;ndition</source>
-        <translation>État de l&apos;&amp;eau</translation>
+        <translation>État de l&apos;eau</translation>
     </message>
     <message>
         <source>T&amp;ype of water</source>
@@ -724,15 +918,15 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     </message>
     <message>
         <source>&amp;What works</source>
-        <translation>&amp;Ce qui marche</translation>
+        <translation>Ce &amp;qui marche</translation>
     </message>
     <message>
         <source>&amp;Over time</source>
-        <translation>Au fil du &amp;temps</translation>
+        <translation>Au &amp;fil du temps</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>C&amp;opier</translation>
+        <translation>Cop&amp;ier</translation>
     </message>
     <message>
         <source>Copy the table shown, to paste into a spreadsheet</source>

@@ -289,7 +289,7 @@ void TripListWindow::exportShown() {
 
 void TripListWindow::printShown() {
     platform::PrintedTable report;
-    report.title = fromFileText(filtering::describe(filterBar_->filter()));
+    report.title = filtering::describeFilter(filterBar_->filter());
     if (source_->allLogBooks()) {
         report.title +=
             tr(", in every log book of %1")
