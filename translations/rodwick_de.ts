@@ -391,6 +391,14 @@
         <source>Trip List...</source>
         <translation>Angeltage-Liste...</translation>
     </message>
+    <message>
+        <source>Photos...</source>
+        <translation>Fotos...</translation>
+    </message>
+    <message>
+        <source>New Trip from Photos...</source>
+        <translation>Neuer Angeltag aus Fotos...</translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -829,6 +837,127 @@ Führen Sie Buch über jeden Angeltag: wo Sie geangelt haben, das Gewässer und 
     <message>
         <source>Catc&amp;hes:</source>
         <translation>&amp;Fänge:</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::photos::NoTripBar</name>
+    <message>
+        <source>Photos whose trip was changed outside this program: link each to its trip again. Nothing is deleted.</source>
+        <translation>Fotos, deren Angeltag außerhalb dieses Programms geändert wurde: jedes wieder mit seinem Angeltag verknüpfen. Nichts wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>&amp;Trip:</source>
+        <translation>&amp;Angeltag:</translation>
+    </message>
+    <message>
+        <source>Trip to link the photo to</source>
+        <translation>Angeltag, mit dem das Foto verknüpft wird</translation>
+    </message>
+    <message>
+        <source>&amp;Link to Trip</source>
+        <translation>Mit Angeltag &amp;verknüpfen</translation>
+    </message>
+    <message>
+        <source>Photos of &amp;no trip (%1)</source>
+        <translation>Fotos &amp;ohne Angeltag (%1)</translation>
+    </message>
+    <message>
+        <source>Photos of no trip (%1)</source>
+        <translation>Fotos ohne Angeltag (%1)</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2</source>
+        <translation>Angeltag %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::photos::PhotoView</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 von %3)</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::photos::PhotosWindow</name>
+    <message>
+        <source>New Trip from Photos</source>
+        <translation>Neuer Angeltag aus Fotos</translation>
+    </message>
+    <message>
+        <source>The photos could not be added: %1.</source>
+        <translation>Die Fotos konnten nicht hinzugefügt werden: %1.</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Time not recorded</source>
+        <translation>Zeit nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Photos of the trip</source>
+        <translation>Fotos des Angeltags</translation>
+    </message>
+    <message>
+        <source>The photo could not change the caption: %1.</source>
+        <translation>Die Bildunterschrift des Fotos konnte nicht geändert werden: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Photos...</source>
+        <translation>&amp;Fotos hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Set as &amp;Cover</source>
+        <translation>Als &amp;Titelbild</translation>
+    </message>
+    <message>
+        <source>The photo could not be linked to its trip: %1.</source>
+        <translation>Das Foto konnte nicht mit seinem Angeltag verknüpft werden: %1.</translation>
+    </message>
+    <message>
+        <source>Photos of no trip: their trip was changed outside this program. Choose the trip each is of.</source>
+        <translation>Fotos ohne Angeltag: ihr Angeltag wurde außerhalb dieses Programms geändert. Wählen Sie für jedes den Angeltag, zu dem es gehört.</translation>
+    </message>
+    <message>
+        <source>Trip %1 of %2: %3, %4</source>
+        <translation>Angeltag %1 von %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>No trip is shown.</source>
+        <translation>Kein Angeltag wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>, cover</source>
+        <translation>, Titelbild</translation>
+    </message>
+    <message>
+        <source>Taken at %1, %2 &lt;a href=&quot;%3&quot;&gt;Show on a map&lt;/a&gt;</source>
+        <translation>Aufgenommen bei %1, %2 &lt;a href=&quot;%3&quot;&gt;Auf einer Karte zeigen&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Fotos hinzufügen</translation>
+    </message>
+    <message>
+        <source>The photo could not be added: %1.</source>
+        <translation>Das Foto konnte nicht hinzugefügt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The photo could not be removed: %1.</source>
+        <translation>Das Foto konnte nicht entfernt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The photo could not be made the cover: %1.</source>
+        <translation>Das Foto konnte nicht zum Titelbild gemacht werden: %1.</translation>
     </message>
 </context>
 <context>

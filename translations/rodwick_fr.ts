@@ -391,6 +391,14 @@
         <source>Trip List...</source>
         <translation>Liste des sorties...</translation>
     </message>
+    <message>
+        <source>Photos...</source>
+        <translation>Photos...</translation>
+    </message>
+    <message>
+        <source>New Trip from Photos...</source>
+        <translation>Nouvelle sortie à partir de photos...</translation>
+    </message>
 </context>
 <context>
     <name>Search</name>
@@ -829,6 +837,127 @@ Tenez le carnet de chacune de vos sorties de pêche : où vous avez pêché, l&a
     <message>
         <source>Catc&amp;hes:</source>
         <translation>&amp;Prises :</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::photos::NoTripBar</name>
+    <message>
+        <source>Photos whose trip was changed outside this program: link each to its trip again. Nothing is deleted.</source>
+        <translation>Photos dont la sortie a été modifiée en dehors de ce programme : reliez chacune à sa sortie. Rien n&apos;est supprimé.</translation>
+    </message>
+    <message>
+        <source>&amp;Trip:</source>
+        <translation>&amp;Sortie :</translation>
+    </message>
+    <message>
+        <source>Trip to link the photo to</source>
+        <translation>Sortie à laquelle lier la photo</translation>
+    </message>
+    <message>
+        <source>&amp;Link to Trip</source>
+        <translation>&amp;Lier à la sortie</translation>
+    </message>
+    <message>
+        <source>Photos of &amp;no trip (%1)</source>
+        <translation>Photos &amp;hors sortie (%1)</translation>
+    </message>
+    <message>
+        <source>Photos of no trip (%1)</source>
+        <translation>Photos hors sortie (%1)</translation>
+    </message>
+    <message>
+        <source>Trip %1: %2</source>
+        <translation>Sortie %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::photos::PhotoView</name>
+    <message>
+        <source>%1 (%2 of %3)</source>
+        <translation>%1 (%2 sur %3)</translation>
+    </message>
+</context>
+<context>
+    <name>rodwick::photos::PhotosWindow</name>
+    <message>
+        <source>New Trip from Photos</source>
+        <translation>Nouvelle sortie à partir de photos</translation>
+    </message>
+    <message>
+        <source>The photos could not be added: %1.</source>
+        <translation>Les photos n&apos;ont pas pu être ajoutées : %1.</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Time not recorded</source>
+        <translation>Heure non enregistrée</translation>
+    </message>
+    <message>
+        <source>Photos of the trip</source>
+        <translation>Photos de la sortie</translation>
+    </message>
+    <message>
+        <source>The photo could not change the caption: %1.</source>
+        <translation>La légende de la photo n&apos;a pas pu être modifiée : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Photos...</source>
+        <translation>&amp;Ajouter des photos...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Set as &amp;Cover</source>
+        <translation>Définir comme &amp;couverture</translation>
+    </message>
+    <message>
+        <source>The photo could not be linked to its trip: %1.</source>
+        <translation>La photo n&apos;a pas pu être liée à sa sortie : %1.</translation>
+    </message>
+    <message>
+        <source>Photos of no trip: their trip was changed outside this program. Choose the trip each is of.</source>
+        <translation>Photos hors sortie : leur sortie a été modifiée en dehors de ce programme. Choisissez la sortie de chacune.</translation>
+    </message>
+    <message>
+        <source>Trip %1 of %2: %3, %4</source>
+        <translation>Sortie %1 sur %2 : %3, %4</translation>
+    </message>
+    <message>
+        <source>No trip is shown.</source>
+        <translation>Aucune sortie n&apos;est affichée.</translation>
+    </message>
+    <message>
+        <source>, cover</source>
+        <translation>, couverture</translation>
+    </message>
+    <message>
+        <source>Taken at %1, %2 &lt;a href=&quot;%3&quot;&gt;Show on a map&lt;/a&gt;</source>
+        <translation>Prise à %1, %2 &lt;a href=&quot;%3&quot;&gt;Afficher sur une carte&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Add Photos</source>
+        <translation>Ajouter des photos</translation>
+    </message>
+    <message>
+        <source>The photo could not be added: %1.</source>
+        <translation>La photo n&apos;a pas pu être ajoutée : %1.</translation>
+    </message>
+    <message>
+        <source>The photo could not be removed: %1.</source>
+        <translation>La photo n&apos;a pas pu être retirée : %1.</translation>
+    </message>
+    <message>
+        <source>The photo could not be made the cover: %1.</source>
+        <translation>La photo n&apos;a pas pu devenir la couverture : %1.</translation>
     </message>
 </context>
 <context>
