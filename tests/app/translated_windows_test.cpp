@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,12 +24,20 @@
 #include "find_dialog.h"
 #include "goto_dialog.h"
 #include "language_dialog.h"
+#include "other_trip_window.h"
+#include "photo_shelf.h"
+#include "photo_view.h"
+#include "photos_window.h"
 #include "preferences_dialog.h"
 #include "record_book.h"
+#include "rodwick_test/example_trips.h"
 #include "rodwick_test/marking_translator.h"
 #include "rodwick_test/scripted_platform.h"
+#include "rodwick_test/store_test_util.h"
 #include "search_walk.h"
+#include "statistics_window.h"
 #include "translation.h"
+#include "trip_list_window.h"
 
 namespace rodwick::testing {
 namespace {
@@ -38,7 +47,28 @@ struct Parts {
     RecordBook book;
     ScriptedPlatform platform;
     SearchWalk walk;
+    TempDir dir;
+    PhotoShelf shelf{book, {.untitled = dir.file("untitled"), .backups = dir.file("backups")}};
 };
+
+// The windows over trips are built over the example log book, so that their figures, notes and
+// lines of counts show.
+RecordBook& withTrips(Parts& p) {
+    EXPECT_TRUE(p.book.replaceRecords(exampleTrips()).ok());
+    return p.book;
+}
+
+// The window another log book's trip opens in, taken from the window it was opened beside.
+std::unique_ptr<QWidget> otherTripWindow(Parts& p) {
+    QWidget beside;
+    const std::vector<TripRecord> trips = exampleTrips();
+    filtering::showOtherTrip(p.platform, beside, "OTHER.RWK", {&trips[0], 1, 3},
+                             UnitNames::imperial());
+    auto* window = beside.findChild<QWidget*>(QStringLiteral("OtherTripWindow"));
+    if (window == nullptr) return std::make_unique<QWidget>();
+    window->setParent(nullptr);
+    return std::unique_ptr<QWidget>(window);
+}
 
 // One window: how to build it, and the controls whose text is no caption of ours (data, the
 // names of languages in their own words, the maker's name).
@@ -62,6 +92,29 @@ const std::vector<Window>& windows() {
          {"LanguageEnglish", "LanguageGerman", "LanguageFrench"}},
         {"find", [](Parts& p) { return std::make_unique<FindDialog>(p.walk, p.platform); }},
         {"goto", [](Parts& p) { return std::make_unique<GotoDialog>(p.book, p.platform); }},
+        {"statistics",
+         [](Parts& p) {
+             return std::make_unique<stats::StatisticsWindow>(withTrips(p), p.platform, nullptr);
+         }},
+        {"trip list",
+         [](Parts& p) {
+             return std::make_unique<trips::TripListWindow>(withTrips(p), p.platform,
+                                                            p.dir.file("windows.conf"), nullptr);
+         }},
+        {"photos",
+         [](Parts& p) {
+             return std::make_unique<photos::PhotosWindow>(withTrips(p), p.shelf, p.platform);
+         }},
+        // The picture's place tells why a photo cannot be shown, in the media libraries' words.
+        {"large view",
+         [](Parts& p) {
+             return std::make_unique<photos::PhotoView>(
+                 QStringList{QString::fromStdString(p.dir.file("missing.jpg"))},
+                 QStringList{QStringLiteral("Pike")}, 0);
+         },
+         {"PhotoPicture"}},
+        // The trip's text is the trip's own.
+        {"other trip", otherTripWindow},
     };
     return kWindows;
 }
@@ -137,8 +190,11 @@ TEST_P(TranslatedWindows, NoCaptionIsCutOff) {
     for (const Window& w : windows()) {
         Parts parts;
         const std::unique_ptr<QWidget> window = w.make(parts);
-        // Placed as it will be when shown: a window of layouts sizes its controls then.
+        // Placed as it will be when shown: a window of layouts sizes its controls then, and the
+        // pages of a window of tabs lay out their own controls only once they are shown.
         if (window->layout() != nullptr) window->layout()->activate();
+        window->show();
+        QCoreApplication::sendPostedEvents();
         EXPECT_EQ(cutCaptions(*window), QStringList()) << w.name;
     }
 }
