@@ -53,6 +53,14 @@ QStandardItem* dateCell(const std::optional<Date>& date) {
     return cell(localDate(*date), date->year * 10000 + date->month * 100 + date->day);
 }
 
+// A date as typed, in the windows' language where it reads; English shows it as typed.
+QString typedDate(const std::string& typed) {
+    if (!windowsSpeakEnglish()) {
+        if (const auto date = readDate(typed)) return localDate(*date);
+    }
+    return text(typed);
+}
+
 double inMajor(double minor, const UnitNames& units) {
     return minor / minorPerMajor(units);
 }
@@ -377,7 +385,7 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
         records.push_back(trip.book == 0 ? number : 0);
         QList<QStandardItem*> cells = {
             cell(text(row.species)), numberCell(text(formatWeight(row.weight, units_)), row.weight),
-            cell(text(row.venue)), cell(text(row.date)),
+            cell(text(row.venue)), cell(typedDate(row.date)),
             numberCell(QString::number(number), number)};
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
         bests_->model->appendRow(cells);

@@ -27,6 +27,10 @@ bool isNumber(Column column) {
     }
 }
 
+bool hasDigit(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A cell as the windows' language writes it: a date that reads as the locale's short date, a
 // price that reads with its decimal sign. Under English, and for whatever does not read, the
 // trip's own text.
@@ -36,7 +40,8 @@ QString localCell(const filtering::TripRef& trip, Column column, const UnitNames
         const TripRecord& record = *trip.record;
         if (column == Column::Date) {
             if (const auto date = readDate(record[Field::Date])) return localDate(*date);
-        } else if (column == Column::DayTicket) {
+        } else if (column == Column::DayTicket && hasDigit(record[Field::TicketPrice])) {
+            // A price in words ("free") keeps the angler's word.
             if (const auto cents = readPrice(record[Field::TicketPrice])) {
                 return localMoney(static_cast<double>(*cents));
             }
