@@ -22,6 +22,7 @@
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "statistics_window.h"
+#include "translation.h"
 #include "trip_source.h"
 #include "windows_locale.h"
 
@@ -427,6 +428,38 @@ TEST_F(StatisticsWindowTest, NumbersAndDatesFollowTheWindowsLanguage) {
         EXPECT_EQ(cellText("VenueTable", 0, 0), "Mill Pond") << c.language;
         EXPECT_EQ(cellText("VenueTable", 0, 7), c.lastVisit) << c.language;
         EXPECT_EQ(cellText("BestTable", 1, 3), c.barbelDate) << c.language;
+    }
+}
+
+// Under German the program's own words are German: the moon's phases, the parts of the day and
+// the notes of the trips left out, counted in German's plural forms; the anglers' own values
+// stay as typed.
+TEST_F(StatisticsWindowTest, TheProgramsWordsInGermanTheAnglersAsTyped) {
+    struct English {
+        ~English() { installTranslations(QStringLiteral("en")); }
+    } english;
+    ASSERT_TRUE(installTranslations(QStringLiteral("de")));
+    delete window_.data();
+    window_ = new stats::StatisticsWindow(book_, platform_, nullptr);
+    const std::tuple<const char*, int, int, QString> cells[] = {
+        {"MoonTable", 0, 0, "Neumond"},
+        {"TimeOfDayTable", 0, 0, "Morgendämmerung"},
+        {"BaitTable", 0, 0, "Boilie"},
+        {"SummaryTable", 0, 0, "Angeltage"},
+    };
+    for (const auto& [name, row, column, text] : cells) {
+        EXPECT_EQ(cellText(name, row, column), text) << name << " " << row << "," << column;
+    }
+    const std::pair<const char*, const char*> notes[] = {
+        {"SummaryNotes", "2 Angeltage ohne lesbare Endzeit"},
+        {"SummaryNotes", "1 Angeltag ohne lesbares Datum"},
+        {"BaitNotes", "1 Angeltag mit einem Wert, den kein anderer Angeltag hat"},
+        {"TimeOfDayNotes", "Morgendämmerung 04:00-07:00, Vormittag 07:00-12:00"},
+        {"MoonNotes", "Die Mondphase mittags (UT)"},
+    };
+    for (const auto& [name, text] : notes) {
+        EXPECT_TRUE(notesOf(name).contains(QString::fromUtf8(text)))
+            << name << ": " << notesOf(name).toStdString();
     }
 }
 
