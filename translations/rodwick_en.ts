@@ -105,6 +105,16 @@
     </message>
 </context>
 <context>
+    <name>rodwick::stats::StatisticsWindow</name>
+    <message numerus="yes">
+        <source>%n trip(s) %1</source>
+        <translation>
+            <numerusform>%n trip %1</numerusform>
+            <numerusform>%n trips %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>rodwick::trips::TripListWindow</name>
     <message numerus="yes">
         <source>%n blank trip(s)</source>

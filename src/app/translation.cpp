@@ -10,6 +10,7 @@
 
 #include "language_choice.h"
 #include "program_files.h"
+#include "windows_locale.h"
 
 namespace rodwick {
 
@@ -48,6 +49,8 @@ bool installTranslations(const QString& language) {
     // which leaves the standard buttons in English.
     const bool loaded = programTranslator().load(QStringLiteral(":/i18n/rodwick_") + language);
     if (loaded) QCoreApplication::installTranslator(&programTranslator());
+    // The figures' numbers and dates follow the language the words are in.
+    setWindowsLanguage(loaded ? language : QStringLiteral("en"));
     if (language == QLatin1String("en")) return loaded;
     if (qtTranslator().load(QStringLiteral("qtbase_") + language,
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

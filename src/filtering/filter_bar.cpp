@@ -10,6 +10,7 @@
 #include <QLocale>
 
 #include "text.h"
+#include "windows_locale.h"
 
 namespace rodwick::filtering {
 namespace {
@@ -24,7 +25,7 @@ QComboBox* valueList(QWidget* parent, const char* name, const QString& accessibl
     list->setAccessibleName(accessibleName);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(12);
-    list->addItem(QStringLiteral("Any"));
+    list->addItem(FilterBar::tr("Any"));
     return list;
 }
 
@@ -33,6 +34,16 @@ QLabel* captionFor(QWidget* parent, const QString& caption, QWidget* buddy) {
     label->setTextFormat(Qt::PlainText);
     label->setBuddy(buddy);
     return label;
+}
+
+// The range's dates as the figures write them: the program's own order under English, the
+// locale's short date otherwise, with the year in full so that no century is guessed.
+QString dateFormat() {
+    if (windowsSpeakEnglish()) return QStringLiteral("MM-dd-yyyy");
+    QString format = windowsLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
 }
 
 Date dateOf(const QDate& date) {
@@ -51,71 +62,68 @@ FilterBar::FilterBar(platform::Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("FilterBar"));
     word_ = new QLineEdit(this);
     word_->setObjectName(QStringLiteral("FilterWord"));
-    word_->setAccessibleName(QStringLiteral("Word in any field"));
+    word_->setAccessibleName(tr("Word in any field"));
     word_->setClearButtonEnabled(true);
 
     dates_ = new QComboBox(this);
     dates_->setObjectName(QStringLiteral("FilterDates"));
-    dates_->setAccessibleName(QStringLiteral("Dates"));
-    dates_->addItems({QStringLiteral("Any date"), QStringLiteral("This year"),
-                      QStringLiteral("Last year"), QStringLiteral("The last 12 months")});
-    const QLocale english(QLocale::English);
+    dates_->setAccessibleName(tr("Dates"));
+    dates_->addItems({tr("Any date"), tr("This year"), tr("Last year"), tr("The last 12 months")});
+    const QLocale locale = windowsLocale();
     for (int month = 1; month <= 12; ++month) {
-        dates_->addItem(QStringLiteral("Every ") + english.monthName(month));
+        dates_->addItem(tr("Every %1").arg(locale.standaloneMonthName(month)));
     }
-    dates_->addItem(QStringLiteral("From a date to a date"));
+    dates_->addItem(tr("From a date to a date"));
     const QDate today = platform_.now().date();
     from_ = new QDateEdit(QDate(today.year(), 1, 1), this);
     to_ = new QDateEdit(today, this);
     for (QDateEdit* edit : {from_, to_}) {
-        edit->setDisplayFormat(QStringLiteral("MM-dd-yyyy"));
+        edit->setDisplayFormat(dateFormat());
         edit->setCalendarPopup(true);
         edit->setEnabled(false);
     }
     from_->setObjectName(QStringLiteral("FilterFrom"));
-    from_->setAccessibleName(QStringLiteral("From"));
+    from_->setAccessibleName(tr("From"));
     to_->setObjectName(QStringLiteral("FilterTo"));
-    to_->setAccessibleName(QStringLiteral("To"));
+    to_->setAccessibleName(tr("To"));
 
-    venue_ = valueList(this, "FilterVenue", QStringLiteral("Venue"));
-    species_ = valueList(this, "FilterSpecies", QStringLiteral("Species"));
-    method_ = valueList(this, "FilterMethod", QStringLiteral("Method"));
-    bait_ = valueList(this, "FilterBait", QStringLiteral("Bait"));
+    venue_ = valueList(this, "FilterVenue", tr("Venue"));
+    species_ = valueList(this, "FilterSpecies", tr("Species"));
+    method_ = valueList(this, "FilterMethod", tr("Method"));
+    bait_ = valueList(this, "FilterBait", tr("Bait"));
 
     catches_ = new QComboBox(this);
     catches_->setObjectName(QStringLiteral("FilterCatches"));
-    catches_->setAccessibleName(QStringLiteral("Catches"));
-    catches_->addItems({QStringLiteral("All trips"), QStringLiteral("Trips with a catch"),
-                        QStringLiteral("Blank trips")});
+    catches_->setAccessibleName(tr("Catches"));
+    catches_->addItems({tr("All trips"), tr("Trips with a catch"), tr("Blank trips")});
     scope_ = new QComboBox(this);
     scope_->setObjectName(QStringLiteral("FilterScope"));
-    scope_->setAccessibleName(QStringLiteral("Log books"));
-    scope_->addItems(
-        {QStringLiteral("This log book"), QStringLiteral("All log books in this folder")});
+    scope_->setAccessibleName(tr("Log books"));
+    scope_->addItems({tr("This log book"), tr("All log books in this folder")});
 
     auto* range = new QHBoxLayout;
     range->setContentsMargins(0, 0, 0, 0);
     range->addWidget(dates_);
     range->addWidget(from_);
-    range->addWidget(captionFor(this, QStringLiteral("to"), to_));
+    range->addWidget(captionFor(this, tr("to"), to_));
     range->addWidget(to_);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(captionFor(this, QStringLiteral("Wo&rd:"), word_), 0, 0);
+    grid->addWidget(captionFor(this, tr("Wo&rd:"), word_), 0, 0);
     grid->addWidget(word_, 0, 1);
-    grid->addWidget(captionFor(this, QStringLiteral("&Dates:"), dates_), 0, 2);
+    grid->addWidget(captionFor(this, tr("&Dates:"), dates_), 0, 2);
     grid->addLayout(range, 0, 3, 1, 3);
-    grid->addWidget(captionFor(this, QStringLiteral("&Log books:"), scope_), 0, 6);
+    grid->addWidget(captionFor(this, tr("&Log books:"), scope_), 0, 6);
     grid->addWidget(scope_, 0, 7);
-    grid->addWidget(captionFor(this, QStringLiteral("Ven&ue:"), venue_), 1, 0);
+    grid->addWidget(captionFor(this, tr("Ven&ue:"), venue_), 1, 0);
     grid->addWidget(venue_, 1, 1);
-    grid->addWidget(captionFor(this, QStringLiteral("S&pecies:"), species_), 1, 2);
+    grid->addWidget(captionFor(this, tr("S&pecies:"), species_), 1, 2);
     grid->addWidget(species_, 1, 3);
-    grid->addWidget(captionFor(this, QStringLiteral("Method:"), method_), 1, 4);
+    grid->addWidget(captionFor(this, tr("Method:"), method_), 1, 4);
     grid->addWidget(method_, 1, 5);
-    grid->addWidget(captionFor(this, QStringLiteral("Ba&it:"), bait_), 1, 6);
+    grid->addWidget(captionFor(this, tr("Ba&it:"), bait_), 1, 6);
     grid->addWidget(bait_, 1, 7);
-    grid->addWidget(captionFor(this, QStringLiteral("Catc&hes:"), catches_), 2, 0);
+    grid->addWidget(captionFor(this, tr("Catc&hes:"), catches_), 2, 0);
     grid->addWidget(catches_, 2, 1);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 1);
@@ -192,7 +200,7 @@ void FilterBar::setChoicesFrom(std::span<const TripRef> trips) {
         // Refilled without a word to the windows: the filter itself stays as it was.
         const QSignalBlocker quiet(list);
         list->clear();
-        list->addItem(QStringLiteral("Any"));
+        list->addItem(tr("Any"));
         list->addItems(values);
         list->setCurrentIndex(kept.isEmpty() ? 0 : static_cast<int>(values.indexOf(kept)) + 1);
     }

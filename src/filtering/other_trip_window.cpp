@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "other_trip_window.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -46,13 +47,14 @@ void showOtherTrip(platform::Platform& platform, QWidget& parent, const std::str
     auto* window = new QWidget(&parent, Qt::Window);
     window->setObjectName(QStringLiteral("OtherTripWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(fromPath(bookName) + QStringLiteral(" - Trip ") +
-                           QString::number(trip.number));
+    window->setWindowTitle(QCoreApplication::translate("OtherTripWindow", "%1 - Trip %2")
+                               .arg(fromPath(bookName))
+                               .arg(trip.number));
     auto* text = new QPlainTextEdit(labelledText(*trip.record, units), window);
     text->setObjectName(QStringLiteral("OtherTripText"));
     text->setAccessibleName(window->windowTitle());
     text->setReadOnly(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), window);
+    auto* close = new QPushButton(QCoreApplication::translate("OtherTripWindow", "Close"), window);
     QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);

@@ -59,10 +59,6 @@ Date dateOf(const std::chrono::year_month_day& ymd) {
             static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
 }  // namespace
 
 std::vector<TripRef> tripsOf(const RecordTable& table, int book) {
@@ -172,50 +168,6 @@ std::vector<std::string> valuesPresent(std::span<const TripRef> trips, Field fie
     names.reserve(values.size());
     for (auto& value : values) names.push_back(std::move(value.second));
     return names;
-}
-
-std::string describe(const TripFilter& filter) {
-    if (filter.isEmpty()) return "All trips";
-    std::vector<std::string> parts;
-    if (!filter.word.empty()) parts.push_back("containing \"" + filter.word + "\"");
-    const auto name = [&](const char* words, const std::string& value) {
-        if (isSet(value)) parts.push_back(words + std::string(trim(value)));
-    };
-    name("at ", filter.venue);
-    name("for ", filter.species);
-    name("by the method ", filter.method);
-    name("on the bait ", filter.bait);
-    const DateRange& dates = filter.dates;
-    if (dates.month >= 1 && dates.month <= 12) {
-        parts.push_back(std::string("in ") + kMonthNames[dates.month - 1] +
-                        (dates.from || dates.to ? "" : " of every year"));
-    }
-    if (dates.from && dates.to) {
-        parts.push_back("from " + formatDate(*dates.from) + " to " + formatDate(*dates.to));
-    } else if (dates.from) {
-        parts.push_back("from " + formatDate(*dates.from));
-    } else if (dates.to) {
-        parts.push_back("up to " + formatDate(*dates.to));
-    }
-    if (filter.catches == CatchChoice::WithCatch) parts.push_back("with a catch");
-    if (filter.catches == CatchChoice::Blank) parts.push_back("without a catch");
-    std::string text = "Trips";
-    for (std::size_t i = 0; i < parts.size(); ++i) text += (i == 0 ? " " : ", ") + parts[i];
-    return text;
-}
-
-std::string showingText(int shown, int total, int undated, int conflictCopies) {
-    std::string text = "Showing " + std::to_string(shown) + " of " + std::to_string(total) +
-                       (total == 1 ? " trip" : " trips");
-    if (conflictCopies > 0) {
-        text += "; " + std::to_string(conflictCopies) +
-                (conflictCopies == 1 ? " conflict copy" : " conflict copies") + " not counted";
-    }
-    if (undated > 0) {
-        text += "; " + std::to_string(undated) + " left out because " +
-                (undated == 1 ? "its" : "their") + " date did not read";
-    }
-    return text;
 }
 
 }  // namespace rodwick::filtering

@@ -77,14 +77,4 @@ Filtered applyFilter(std::span<const TripRef> trips, const TripFilter& filter,
 // as first typed, trimmed, sorted without regard to case; a species list gives each species.
 std::vector<std::string> valuesPresent(std::span<const TripRef> trips, Field field);
 
-// The filter in words for a report's title: "Trips at River Trent, in June of every year, with
-// a catch"; "All trips" when it is empty. Dates as the program writes them (MM-DD-YYYY).
-std::string describe(const TripFilter& filter);
-
-// "Showing 37 of 212 trips", "; 1 conflict copy not counted" when the folder's log books are
-// counted beside a sync program's conflict copies, and "; 3 left out because their date did not
-// read" when some were.
-// (The windows show trip_counts.h's showingTrips, the same in the program's language.)
-std::string showingText(int shown, int total, int undated, int conflictCopies);
-
 }  // namespace rodwick::filtering

@@ -17,16 +17,16 @@ NoTripBar::NoTripBar(RecordBook& book, PhotoShelf& shelf, QWidget* parent)
     toggle_->setObjectName(QStringLiteral("PhotoNoTrip"));
     toggle_->setCheckable(true);
     toggle_->setToolTip(
-        QStringLiteral("Photos whose trip was changed outside this program: link each to its "
-                       "trip again. Nothing is deleted."));
-    tripLabel_ = new QLabel(QStringLiteral("&Trip:"), this);
+        tr("Photos whose trip was changed outside this program: link each to its trip again. "
+           "Nothing is deleted."));
+    tripLabel_ = new QLabel(tr("&Trip:"), this);
     trips_ = new QComboBox(this);
     trips_->setObjectName(QStringLiteral("PhotoLinkTrip"));
-    trips_->setAccessibleName(QStringLiteral("Trip to link the photo to"));
+    trips_->setAccessibleName(tr("Trip to link the photo to"));
     trips_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     trips_->setMinimumContentsLength(24);
     tripLabel_->setBuddy(trips_);
-    link_ = new QPushButton(QStringLiteral("&Link to Trip"), this);
+    link_ = new QPushButton(tr("&Link to Trip"), this);
     link_->setObjectName(QStringLiteral("PhotoLink"));
 
     auto* layout = new QHBoxLayout(this);
@@ -56,8 +56,8 @@ bool NoTripBar::showing() const {
 }
 
 void NoTripBar::setCount(int count) {
-    toggle_->setText(QStringLiteral("Photos of &no trip (%1)").arg(count));
-    toggle_->setAccessibleName(QStringLiteral("Photos of no trip (%1)").arg(count));
+    toggle_->setText(tr("Photos of &no trip (%1)").arg(count));
+    toggle_->setAccessibleName(tr("Photos of no trip (%1)").arg(count));
     if (count == 0 && toggle_->isChecked()) {
         // Without a signal: the window is already showing the change that emptied the list.
         const QSignalBlocker quiet(toggle_);
@@ -98,7 +98,7 @@ QString NoTripBar::tripName(int n) const {
         const QString text = fromFileText(trip[field]).trimmed();
         if (!text.isEmpty()) parts << text;
     }
-    return QStringLiteral("Trip %1: %2").arg(n).arg(parts.join(QStringLiteral(", ")));
+    return tr("Trip %1: %2").arg(n).arg(parts.join(QStringLiteral(", ")));
 }
 
 }  // namespace rodwick::photos

@@ -26,8 +26,8 @@ PhotoView::PhotoView(QStringList paths, QStringList captions, int current, QWidg
 void PhotoView::showPhoto(int index) {
     if (paths_.isEmpty()) return;
     current_ = std::clamp(index, 0, static_cast<int>(paths_.size()) - 1);
-    setWindowTitle(captions_.value(current_) +
-                   QStringLiteral(" (%1 of %2)").arg(current_ + 1).arg(paths_.size()));
+    setWindowTitle(
+        tr("%1 (%2 of %3)").arg(captions_.value(current_)).arg(current_ + 1).arg(paths_.size()));
     // Read fitted to the window: a twelve-megapixel photo is never held whole.
     const auto picture = readFittedPicture(paths_[current_], picture_->size());
     if (picture.ok()) {

@@ -3,6 +3,7 @@
 // trip made from photos.
 #include "photos_area.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 
@@ -24,8 +25,9 @@ void newTripFromPhotos(const AddTrip& addTrip, PhotoShelf& shelf, platform::Plat
     auto picked = std::make_shared<std::vector<PhotoShelf::Picked>>();
     addTrip(
         [&platform, picked]() -> std::optional<FieldTexts> {
-            const QStringList chosen = platform.openFilesDialog(
-                photos::photoFileDialog(QStringLiteral("New Trip from Photos")));
+            const QStringList chosen =
+                platform.openFilesDialog(photos::photoFileDialog(QCoreApplication::translate(
+                    "rodwick::photos::PhotosWindow", "New Trip from Photos")));
             if (chosen.isEmpty()) return std::nullopt;
             *picked = photos::pickedPhotos(chosen);
             // Without a recorded time the boxes stay as Add leaves them.
@@ -35,10 +37,12 @@ void newTripFromPhotos(const AddTrip& addTrip, PhotoShelf& shelf, platform::Plat
         [&shelf, &platform, picked, open](int n) {
             const auto added = shelf.addPhotos(n, *picked);
             if (!added.ok()) {
-                platform.showMessage({QStringLiteral("The photos could not be added: ") +
-                                          fromPath(added.error()) + u'.',
-                                      QStringLiteral("Photos"), platform::Buttons::Ok,
-                                      platform::Icon::Exclamation});
+                platform.showMessage(
+                    {QCoreApplication::translate("rodwick::photos::PhotosWindow",
+                                                 "The photos could not be added: %1.")
+                         .arg(fromPath(added.error())),
+                     QCoreApplication::translate("rodwick::photos::PhotosWindow", "Photos"),
+                     platform::Buttons::Ok, platform::Icon::Exclamation});
             }
             // The window may be showing the new trip already: the first of an empty log book.
             if (open) open->refresh();
@@ -52,7 +56,7 @@ void registerPhotoCommands(CommandRegistry& commands, RecordBook& book, PhotoShe
     auto open = std::make_shared<QPointer<photos::PhotosWindow>>();
     commands.add({
         {.name = kPhotosEntry,
-         .caption = "Photos...",
+         .caption = QT_TRANSLATE_NOOP("RecordMenu", "Photos..."),
          .shortcut = "Ctrl+I",
          .menu = kRecordMenu,
          .after = kTripListEntry,
@@ -65,7 +69,7 @@ void registerPhotoCommands(CommandRegistry& commands, RecordBook& book, PhotoShe
              }},
         // As Add Record, also with no trips held.
         {.name = kNewTripFromPhotosEntry,
-         .caption = "New Trip from Photos...",
+         .caption = QT_TRANSLATE_NOOP("RecordMenu", "New Trip from Photos..."),
          .shortcut = "Ctrl+Shift+I",
          .menu = kRecordMenu,
          .after = kPhotosEntry,
@@ -94,8 +98,12 @@ Status removePhoto(RecordBook& book, PhotoShelf& shelf, const std::string& name)
 }
 
 platform::FileDialogOptions photoFileDialog(const QString& title) {
-    return {QStringLiteral("Photos (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.heic *.heif)|*.jpg;"
-                           "*.jpeg;*.png;*.webp;*.tif;*.tiff;*.heic;*.heif|All files (*.*)|*.*"),
+    // Only the words are translated: the patterns are what the dialog matches.
+    return {QCoreApplication::translate("rodwick::photos::PhotosWindow", "Photos") +
+                QStringLiteral(" (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.heic *.heif)|*.jpg;"
+                               "*.jpeg;*.png;*.webp;*.tif;*.tiff;*.heic;*.heif|") +
+                QCoreApplication::translate("rodwick::photos::PhotosWindow", "All files") +
+                QStringLiteral(" (*.*)|*.*"),
             1, title, QString()};
 }
 

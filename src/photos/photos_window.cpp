@@ -18,6 +18,7 @@
 #include "photo_view.h"
 #include "photos_area.h"
 #include "text.h"
+#include "windows_locale.h"
 
 namespace rodwick::photos {
 
@@ -63,7 +64,7 @@ QIcon placeholder() {
 
 QString timeText(const PhotoEntry& photo) {
     return photo.taken ? fromUtf8(formatPhotoTime(*photo.taken))
-                       : QStringLiteral("Time not recorded");
+                       : PhotosWindow::tr("Time not recorded");
 }
 
 // What a map shows of a place: OpenStreetMap, in the user's browser.
@@ -74,8 +75,12 @@ QString mapLink(double latitude, double longitude) {
 }
 
 QString degreesText(double value, char positive, char negative) {
+    // The degrees with the decimal sign of the windows' language.
+    const QString degrees = windowsSpeakEnglish()
+                                ? QString::number(std::abs(value), 'f', 5)
+                                : windowsLocale().toString(std::abs(value), 'f', 5);
     return QStringLiteral("%1\u00b0 %2")
-        .arg(std::abs(value), 0, 'f', 5)
+        .arg(degrees)
         .arg(QLatin1Char(value < 0 ? negative : positive));
 }
 
@@ -89,7 +94,7 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
       platform_(platform),
       loader_(ThumbnailCache::standard(), ThumbnailSize::Normal) {
     setObjectName(QStringLiteral("Photos"));
-    setWindowTitle(QStringLiteral("Photos"));
+    setWindowTitle(tr("Photos"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
     // Beside the main window on a screen of 1280 pixels.
@@ -101,7 +106,7 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("PhotoList"));
-    list_->setAccessibleName(QStringLiteral("Photos of the trip"));
+    list_->setAccessibleName(tr("Photos of the trip"));
     list_->setViewMode(QListView::IconMode);
     list_->setIconSize(QSize(kIconEdge, kIconEdge));
     list_->setGridSize(QSize(kIconEdge + 32, kIconEdge + 56));
@@ -113,7 +118,8 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
     list_->setItemDelegate(new CaptionDelegate(
         [this](const QString& name, const QString& caption) {
             const Status set = shelf_.setCaption(toPath(name), caption.toStdString());
-            if (!set.ok()) tellFailure(QStringLiteral("change the caption"), set.message());
+            if (!set.ok())
+                tellFailure(tr("The photo could not change the caption: %1."), set.message());
             // After the editor has closed: the list's items are made anew.
             QMetaObject::invokeMethod(this, &PhotosWindow::refresh, Qt::QueuedConnection);
         },
@@ -128,11 +134,11 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
         platform_.startProgram(QStringLiteral("xdg-open"), {link});
     });
 
-    add_ = new QPushButton(QStringLiteral("&Add Photos..."), this);
+    add_ = new QPushButton(tr("&Add Photos..."), this);
     add_->setObjectName(QStringLiteral("PhotoAdd"));
-    remove_ = new QPushButton(QStringLiteral("&Remove"), this);
+    remove_ = new QPushButton(tr("&Remove"), this);
     remove_->setObjectName(QStringLiteral("PhotoRemove"));
-    cover_ = new QPushButton(QStringLiteral("Set as &Cover"), this);
+    cover_ = new QPushButton(tr("Set as &Cover"), this);
     cover_->setObjectName(QStringLiteral("PhotoCover"));
     connect(add_, &QPushButton::clicked, this, &PhotosWindow::addPhotos);
     connect(remove_, &QPushButton::clicked, this, &PhotosWindow::removeSelected);
@@ -141,7 +147,7 @@ PhotosWindow::PhotosWindow(RecordBook& book, PhotoShelf& shelf, platform::Platfo
     noTrip_ = new NoTripBar(book_, shelf_, this);
     connect(noTrip_, &NoTripBar::showingChanged, this, &PhotosWindow::refresh);
     connect(noTrip_, &NoTripBar::failed, this, [this](const QString& reason) {
-        tellFailure(QStringLiteral("be linked to its trip"), toPath(reason));
+        tellFailure(tr("The photo could not be linked to its trip: %1."), toPath(reason));
     });
 
     auto* buttons = new QHBoxLayout;
@@ -206,19 +212,19 @@ void PhotosWindow::refresh() {
     if (noTrip_->showing()) {
         shown_ = std::move(noTrip);
         trip_->setText(
-            QStringLiteral("Photos of no trip: their trip was changed outside this "
-                           "program. Choose the trip each is of."));
+            tr("Photos of no trip: their trip was changed outside this program. Choose the trip "
+               "each is of."));
     } else if (current > 0) {
         shown_ = shelf_.photosOf(current);
         const TripRecord& trip = book_.current();
-        trip_->setText(QStringLiteral("Trip %1 of %2: %3, %4")
+        trip_->setText(tr("Trip %1 of %2: %3, %4")
                            .arg(current)
                            .arg(book_.recordCount())
                            .arg(fromFileText(trip[Field::Venue]).trimmed(),
                                 fromFileText(trip[Field::Date]).trimmed()));
     } else {
         shown_.clear();
-        trip_->setText(QStringLiteral("No trip is shown."));
+        trip_->setText(tr("No trip is shown."));
     }
 
     const QSignalBlocker quiet(list_);
@@ -232,9 +238,8 @@ void PhotosWindow::refresh() {
                                          list_);
         item->setData(kNameRole, fromPath(photo.name));
         item->setData(kCaptionRole, caption);
-        item->setData(Qt::AccessibleTextRole,
-                      caption + QStringLiteral(", ") + timeText(photo) +
-                          (photo.cover ? QStringLiteral(", cover") : QString()));
+        item->setData(Qt::AccessibleTextRole, caption + QStringLiteral(", ") + timeText(photo) +
+                                                  (photo.cover ? tr(", cover") : QString()));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
         paths << fromPath(shelf_.pathOf(photo.name));
@@ -267,7 +272,7 @@ void PhotosWindow::showPlace() {
     const auto metadata = readPhotoMetadata(fromPath(shelf_.pathOf(toPath(name))));
     if (!metadata.ok() || !metadata.value().position) return;
     const GeoPosition& at = *metadata.value().position;
-    place_->setText(QStringLiteral("Taken at %1, %2 <a href=\"%3\">Show on a map</a>")
+    place_->setText(tr("Taken at %1, %2 <a href=\"%3\">Show on a map</a>")
                         .arg(degreesText(at.latitude, 'N', 'S'),
                              degreesText(at.longitude, 'E', 'W'),
                              mapLink(at.latitude, at.longitude).toHtmlEscaped()));
@@ -282,23 +287,21 @@ void PhotosWindow::updateButtons() {
     cover_->setEnabled(photo && trip);
 }
 
-void PhotosWindow::tellFailure(const QString& what, const std::string& reason) {
-    platform_.showMessage({QStringLiteral("The photo could not ") + what + QStringLiteral(": ") +
-                               fromPath(reason) + u'.',
-                           QStringLiteral("Photos"), platform::Buttons::Ok,
+void PhotosWindow::tellFailure(const QString& message, const std::string& reason) {
+    platform_.showMessage({message.arg(fromPath(reason)), tr("Photos"), platform::Buttons::Ok,
                            platform::Icon::Exclamation});
 }
 
 void PhotosWindow::addPhotos() {
     if (book_.currentRecord() < 1) return;
-    addFiles(platform_.openFilesDialog(photoFileDialog(QStringLiteral("Add Photos"))));
+    addFiles(platform_.openFilesDialog(photoFileDialog(tr("Add Photos"))));
 }
 
 void PhotosWindow::addFiles(const QStringList& paths) {
     const int record = book_.currentRecord();
     if (record < 1 || paths.isEmpty() || noTrip_->showing()) return;
     const auto added = shelf_.addPhotos(record, pickedPhotos(paths));
-    if (!added.ok()) tellFailure(QStringLiteral("be added"), added.error());
+    if (!added.ok()) tellFailure(tr("The photo could not be added: %1."), added.error());
     refresh();
 }
 
@@ -306,7 +309,7 @@ void PhotosWindow::removeSelected() {
     const QString name = selectedName();
     if (name.isEmpty()) return;
     const Status removed = removePhoto(book_, shelf_, toPath(name));
-    if (!removed.ok()) tellFailure(QStringLiteral("be removed"), removed.message());
+    if (!removed.ok()) tellFailure(tr("The photo could not be removed: %1."), removed.message());
     refresh();
 }
 
@@ -314,7 +317,7 @@ void PhotosWindow::setSelectedAsCover() {
     const QString name = selectedName();
     if (name.isEmpty()) return;
     const Status set = shelf_.setCover(toPath(name), true);
-    if (!set.ok()) tellFailure(QStringLiteral("be made the cover"), set.message());
+    if (!set.ok()) tellFailure(tr("The photo could not be made the cover: %1."), set.message());
     refresh();
 }
 

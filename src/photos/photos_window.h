@@ -63,7 +63,8 @@ class PhotosWindow : public QWidget {
     void showPlace();
     void updateButtons();
     QString selectedName() const;
-    void tellFailure(const QString& what, const std::string& reason);
+    // message holds %1 for the reason.
+    void tellFailure(const QString& message, const std::string& reason);
 
     RecordBook& book_;
     PhotoShelf& shelf_;

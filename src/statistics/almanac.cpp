@@ -9,6 +9,7 @@
 #include <numbers>
 
 #include "figures.h"
+#include "translatable.h"
 
 namespace rodwick::stats {
 namespace {
@@ -71,8 +72,10 @@ double middayOf(const Date& date) {
 }
 
 constexpr std::array<std::string_view, kMoonPhaseCount> kMoonPhaseNames = {
-    "New Moon",  "Waxing Crescent", "First Quarter", "Waxing Gibbous",
-    "Full Moon", "Waning Gibbous",  "Last Quarter",  "Waning Crescent"};
+    RODWICK_TR_NOOP("Almanac", "New Moon"),      RODWICK_TR_NOOP("Almanac", "Waxing Crescent"),
+    RODWICK_TR_NOOP("Almanac", "First Quarter"), RODWICK_TR_NOOP("Almanac", "Waxing Gibbous"),
+    RODWICK_TR_NOOP("Almanac", "Full Moon"),     RODWICK_TR_NOOP("Almanac", "Waning Gibbous"),
+    RODWICK_TR_NOOP("Almanac", "Last Quarter"),  RODWICK_TR_NOOP("Almanac", "Waning Crescent")};
 
 // Minutes after midnight; Night runs past midnight into the next day.
 struct PartBounds {
@@ -81,11 +84,11 @@ struct PartBounds {
     int to;
 };
 constexpr std::array<PartBounds, kPartOfDayCount> kPartsOfDay = {{
-    {"Dawn", 4 * 60, 7 * 60},
-    {"Morning", 7 * 60, 12 * 60},
-    {"Afternoon", 12 * 60, 17 * 60},
-    {"Evening", 17 * 60, 21 * 60},
-    {"Night", 21 * 60, 4 * 60},
+    {RODWICK_TR_NOOP("Almanac", "Dawn"), 4 * 60, 7 * 60},
+    {RODWICK_TR_NOOP("Almanac", "Morning"), 7 * 60, 12 * 60},
+    {RODWICK_TR_NOOP("Almanac", "Afternoon"), 12 * 60, 17 * 60},
+    {RODWICK_TR_NOOP("Almanac", "Evening"), 17 * 60, 21 * 60},
+    {RODWICK_TR_NOOP("Almanac", "Night"), 21 * 60, 4 * 60},
 }};
 constexpr int kDay = 24 * 60;
 
@@ -116,13 +119,19 @@ std::string_view nameOf(PartOfDay part) {
     return kPartsOfDay[static_cast<std::size_t>(part)].name;
 }
 
+std::string boundsOf(PartOfDay part) {
+    const PartBounds& bounds = kPartsOfDay[static_cast<std::size_t>(part)];
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d-%02d:%02d", bounds.from / 60, bounds.from % 60,
+                  bounds.to / 60, bounds.to % 60);
+    return text;
+}
+
 std::string partsOfDayBounds() {
     std::string text;
-    for (const PartBounds& part : kPartsOfDay) {
-        char bounds[32];
-        std::snprintf(bounds, sizeof bounds, " %02d:%02d-%02d:%02d", part.from / 60, part.from % 60,
-                      part.to / 60, part.to % 60);
-        text += (text.empty() ? "" : ", ") + std::string(part.name) + bounds;
+    for (int part = 0; part < kPartOfDayCount; ++part) {
+        const auto which = static_cast<PartOfDay>(part);
+        text += (text.empty() ? "" : ", ") + std::string(nameOf(which)) + " " + boundsOf(which);
     }
     return text;
 }

@@ -24,12 +24,15 @@ enum class MoonPhase {
 inline constexpr int kMoonPhaseCount = 8;
 // At midday, Universal Time, of the date: a date says nothing of its time zone.
 MoonPhase moonPhaseOf(const Date& date);
+// The names are marked for translation under "Almanac"; the windows translate them.
 std::string_view nameOf(MoonPhase phase);
 
 // The parts of the day a trip can be fished in, in the order of the day.
 enum class PartOfDay { Dawn, Morning, Afternoon, Evening, Night };
 inline constexpr int kPartOfDayCount = 5;
 std::string_view nameOf(PartOfDay part);
+// "04:00-07:00": when a part of the day begins and ends.
+std::string boundsOf(PartOfDay part);
 // "Dawn 04:00-07:00, Morning 07:00-12:00, ...": the bounds, for the reader of the figures.
 std::string partsOfDayBounds();
 

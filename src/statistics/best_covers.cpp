@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "best_covers.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QPainter>
@@ -102,7 +103,9 @@ void BestCovers::place(int index, const QImage& thumbnail, const QString& reason
     if (first == nullptr) return;
     if (thumbnail.isNull()) {
         first->setData(placeholder(), Qt::DecorationRole);
-        first->setToolTip(QStringLiteral("The cover photo cannot be shown: ") + reason);
+        first->setToolTip(QCoreApplication::translate("rodwick::stats::StatisticsWindow",
+                                                      "The cover photo cannot be shown: %1")
+                              .arg(reason));
     } else {
         first->setData(QIcon(QPixmap::fromImage(thumbnail)), Qt::DecorationRole);
     }

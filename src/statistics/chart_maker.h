@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ struct ChartData {
     QList<qreal> amounts;
     QString amountTitle;
     QList<QPointF> trips;
+    // The axes' numbers are written in it.
+    QLocale locale = QLocale(QLocale::English);
 };
 
 // A chart on a statistics page, drawn by the charts module. Its widget belongs to the parent it

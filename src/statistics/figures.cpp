@@ -9,6 +9,7 @@
 
 #include "almanac.h"
 #include "fields.h"
+#include "translatable.h"
 
 namespace rodwick::stats {
 namespace {
@@ -96,11 +97,13 @@ Summary summaryFrom(std::span<const TripRecord> trips, const std::vector<Reading
     }
     if (minutesWhileWeighed > 0) s.catchPerHour = catchWhileTimed * 60 / minutesWhileWeighed;
     if (s.pricedTrips > 0) s.ticketPerTrip = static_cast<double>(s.ticketTotal) / s.pricedTrips;
-    note(s.notes, s.trips - s.datedTrips, "without a readable date");
-    note(s.notes, noStart, "without a readable start time");
-    note(s.notes, noFinish, "without a readable finish time");
-    note(s.notes, s.trips - s.weighedTrips, "without a readable total weight");
-    note(s.notes, s.trips - s.pricedTrips, "without a readable ticket price");
+    note(s.notes, s.trips - s.datedTrips, RODWICK_TR_NOOP("Figures", "without a readable date"));
+    note(s.notes, noStart, RODWICK_TR_NOOP("Figures", "without a readable start time"));
+    note(s.notes, noFinish, RODWICK_TR_NOOP("Figures", "without a readable finish time"));
+    note(s.notes, s.trips - s.weighedTrips,
+         RODWICK_TR_NOOP("Figures", "without a readable total weight"));
+    note(s.notes, s.trips - s.pricedTrips,
+         RODWICK_TR_NOOP("Figures", "without a readable ticket price"));
     return s;
 }
 
@@ -152,8 +155,9 @@ VenueTable venuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
             row.averageTicket = static_cast<double>(ticketSums[i]) / pricedTrips[i];
         }
     }
-    note(table.notes, unnamed, "without a venue");
-    note(table.notes, unweighed, "without a readable total weight, left out of the catch");
+    note(table.notes, unnamed, RODWICK_TR_NOOP("Figures", "without a venue"));
+    note(table.notes, unweighed,
+         RODWICK_TR_NOOP("Figures", "without a readable total weight, left out of the catch"));
     return table;
 }
 
@@ -185,25 +189,25 @@ BestTable bestsFrom(std::span<const TripRecord> trips, const std::vector<Reading
     }
     std::stable_sort(table.rows.begin(), table.rows.end(),
                      [](const BestRow& a, const BestRow& b) { return a.weight > b.weight; });
-    note(table.notes, unnamed, "without a best fish named");
-    note(table.notes, unweighed, "without a readable best fish weight");
+    note(table.notes, unnamed, RODWICK_TR_NOOP("Figures", "without a best fish named"));
+    note(table.notes, unweighed, RODWICK_TR_NOOP("Figures", "without a readable best fish weight"));
     return table;
 }
 
-const char* fieldWords(Field field) {
+const char* withoutWords(Field field) {
     switch (field) {
         case Field::Method:
-            return "a method";
+            return RODWICK_TR_NOOP("Figures", "without a method");
         case Field::Bait:
-            return "a bait";
+            return RODWICK_TR_NOOP("Figures", "without a bait");
         case Field::Weather:
-            return "a weather";
+            return RODWICK_TR_NOOP("Figures", "without a weather");
         case Field::WaterCondition:
-            return "a water condition";
+            return RODWICK_TR_NOOP("Figures", "without a water condition");
         case Field::WaterType:
-            return "a type of water";
+            return RODWICK_TR_NOOP("Figures", "without a type of water");
         default:
-            return "a value";
+            return RODWICK_TR_NOOP("Figures", "without a value");
     }
 }
 
@@ -248,9 +252,9 @@ ValueTable valuesFrom(std::span<const TripRecord> trips, const std::vector<Readi
     std::stable_sort(
         table.rows.begin(), table.rows.end(),
         [](const ValueRow& a, const ValueRow& b) { return a.averageCatch > b.averageCatch; });
-    note(table.notes, empty, std::string("without ") + fieldWords(field));
-    note(table.notes, unweighed, "without a readable total weight");
-    note(table.notes, single, "whose value no other trip shares");
+    note(table.notes, empty, withoutWords(field));
+    note(table.notes, unweighed, RODWICK_TR_NOOP("Figures", "without a readable total weight"));
+    note(table.notes, single, RODWICK_TR_NOOP("Figures", "whose value no other trip shares"));
     return table;
 }
 
@@ -300,11 +304,11 @@ ValueTable moonPhasesFrom(const std::vector<Reading>& readings) {
         }
     }
     table.rows = tallies.rows();
-    note(table.notes, undated, "without a readable date");
-    note(table.notes, unweighed, "without a readable total weight");
-    table.about =
-        "The moon's phase at midday (UT) on the trip's date, each phase an eighth of "
-        "its cycle.";
+    note(table.notes, undated, RODWICK_TR_NOOP("Figures", "without a readable date"));
+    note(table.notes, unweighed, RODWICK_TR_NOOP("Figures", "without a readable total weight"));
+    table.about = RODWICK_TR_NOOP(
+        "Figures",
+        "The moon's phase at midday (UT) on the trip's date, each phase an eighth of its cycle.");
     return table;
 }
 
@@ -328,9 +332,11 @@ ValueTable timesOfDayFrom(const std::vector<Reading>& readings) {
         }
     }
     table.rows = tallies.rows();
-    note(table.notes, untimed, "without readable start and finish times");
-    note(table.notes, timeless, "whose start and finish are the same time");
-    note(table.notes, unweighed, "without a readable total weight");
+    note(table.notes, untimed,
+         RODWICK_TR_NOOP("Figures", "without readable start and finish times"));
+    note(table.notes, timeless,
+         RODWICK_TR_NOOP("Figures", "whose start and finish are the same time"));
+    note(table.notes, unweighed, RODWICK_TR_NOOP("Figures", "without a readable total weight"));
     table.about = partsOfDayBounds() + "; a trip counts in each part it spans.";
     return table;
 }
@@ -365,7 +371,7 @@ MonthTable monthsFrom(const std::vector<Reading>& readings) {
             }
         }
     }
-    note(table.notes, undated, "without a readable date");
+    note(table.notes, undated, RODWICK_TR_NOOP("Figures", "without a readable date"));
     return table;
 }
 

@@ -12,7 +12,9 @@
 
 namespace rodwick::stats {
 
-// Trips a figure had to leave out, and why ("without a readable finish time").
+// Trips a figure had to leave out, and why ("without a readable finish time"). The reasons are
+// marked for translation under "Figures", and so is a table's `about` but for the parts of the
+// day's, which the windows put together from the almanac's names and bounds.
 struct LeftOut {
     int trips = 0;
     std::string why;

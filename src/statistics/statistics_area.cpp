@@ -19,7 +19,7 @@ void registerStatisticsCommands(CommandRegistry& commands, RecordBook& book,
                                 stats::CoverOf coverOf) {
     auto open = std::make_shared<QPointer<stats::StatisticsWindow>>();
     commands.add({.name = kStatisticsEntry,
-                  .caption = "Statistics...",
+                  .caption = QT_TRANSLATE_NOOP("OptionsMenu", "Statistics..."),
                   .shortcut = "Ctrl+K",
                   .menu = kOptionsMenu,
                   .after = kFindEntry,

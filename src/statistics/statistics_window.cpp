@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics_window.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,8 +17,11 @@
 
 #include "filter_bar.h"
 #include "other_trip_window.h"
+#include "statistics_texts.h"
 #include "text.h"
+#include "trip_counts.h"
 #include "trip_source.h"
+#include "windows_locale.h"
 
 namespace rodwick::stats {
 namespace {
@@ -46,13 +50,15 @@ QStandardItem* maybeCell(const std::optional<double>& value, const QString& text
 }
 QStandardItem* dateCell(const std::optional<Date>& date) {
     if (!date) return cell(QString(), 0);
-    return cell(text(formatDate(*date)), date->year * 10000 + date->month * 100 + date->day);
+    return cell(localDate(*date), date->year * 10000 + date->month * 100 + date->day);
 }
 
-QString notes(const std::vector<LeftOut>& notes) {
-    QStringList lines;
-    for (const LeftOut& note : notes) lines << text(describe(note));
-    return lines.isEmpty() ? QStringLiteral("Every trip counted.") : lines.join(QLatin1Char('\n'));
+// A date as typed, in the windows' language where it reads; English shows it as typed.
+QString typedDate(const std::string& typed) {
+    if (!windowsSpeakEnglish()) {
+        if (const auto date = readDate(typed)) return localDate(*date);
+    }
+    return text(typed);
 }
 
 double inMajor(double minor, const UnitNames& units) {
@@ -109,8 +115,11 @@ struct StatisticsWindow::Page {
                 place->setObjectName(name + QStringLiteral("Chart"));
             } else {
                 // The tables and notes are all there; the chart's place says why it is empty.
-                auto* missing = new QLabel(
-                    QStringLiteral("Charts are not available: ") + charts->error, widget);
+                auto* missing =
+                    new QLabel(QCoreApplication::translate("rodwick::stats::StatisticsWindow",
+                                                           "Charts are not available: %1")
+                                   .arg(charts->error),
+                               widget);
                 missing->setTextFormat(Qt::PlainText);
                 missing->setObjectName(name + QStringLiteral("ChartUnavailable"));
                 missing->setAlignment(Qt::AlignCenter);
@@ -145,7 +154,7 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
       platform_(platform),
       showRecord_(std::move(showRecord)) {
     setObjectName(QStringLiteral("StatisticsWindow"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(820, 620);
     source_ = new filtering::TripSource(book_, this);
@@ -159,37 +168,37 @@ StatisticsWindow::StatisticsWindow(RecordBook& book, platform::Platform& platfor
     summary_ = std::make_unique<Page>(pages_, QStringLiteral("Summary"));
     venues_ = std::make_unique<Page>(pages_, QStringLiteral("Venue"));
     bests_ = std::make_unique<Page>(pages_, QStringLiteral("Best"));
-    pages_->addTab(summary_->widget, QStringLiteral("&Summary"));
-    pages_->addTab(venues_->widget, QStringLiteral("By &venue"));
-    pages_->addTab(bests_->widget, QStringLiteral("Personal &bests"));
-    bests_->view->setToolTip(QStringLiteral("Double-click a fish to show its trip"));
+    pages_->addTab(summary_->widget, tr("&Summary"));
+    pages_->addTab(venues_->widget, tr("By &venue"));
+    pages_->addTab(bests_->widget, tr("Personal &bests"));
+    bests_->view->setToolTip(tr("Double-click a fish to show its trip"));
 
     whatWorksPages_ = new QTabWidget(pages_);
     whatWorksPages_->setObjectName(QStringLiteral("WhatWorksPages"));
     const std::pair<const char*, const char*> valuePages[] = {
-        {"Method", "&Method"},
-        {"Bait", "B&ait"},
-        {"Weather", "W&eather"},
-        {"WaterCondition", "Water co&ndition"},
-        {"WaterType", "T&ype of water"},
-        {"Moon", "Moon"},  // no letter of it is free for a mnemonic
-        {"TimeOfDay", "&Time of Day"},
+        {"Method", QT_TR_NOOP("&Method")},
+        {"Bait", QT_TR_NOOP("B&ait")},
+        {"Weather", QT_TR_NOOP("W&eather")},
+        {"WaterCondition", QT_TR_NOOP("Water co&ndition")},
+        {"WaterType", QT_TR_NOOP("T&ype of water")},
+        {"Moon", QT_TR_NOOP("Moon")},  // no letter of it is free for a mnemonic
+        {"TimeOfDay", QT_TR_NOOP("&Time of Day")},
     };
     for (const auto& [name, caption] : valuePages) {
         values_.push_back(std::make_unique<Page>(whatWorksPages_, QString::fromLatin1(name),
                                                  PageChartKind::Values, &charts));
-        whatWorksPages_->addTab(values_.back()->widget, QString::fromLatin1(caption));
+        whatWorksPages_->addTab(values_.back()->widget, tr(caption));
     }
-    pages_->addTab(whatWorksPages_, QStringLiteral("&What works"));
+    pages_->addTab(whatWorksPages_, tr("&What works"));
     months_ =
         std::make_unique<Page>(pages_, QStringLiteral("Month"), PageChartKind::Months, &charts);
     months_->view->setSortingEnabled(false);
-    pages_->addTab(months_->widget, QStringLiteral("&Over time"));
+    pages_->addTab(months_->widget, tr("&Over time"));
 
-    auto* copyButton = new QPushButton(QStringLiteral("&Copy"), this);
+    auto* copyButton = new QPushButton(tr("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("StatisticsCopy"));
-    copyButton->setToolTip(QStringLiteral("Copy the table shown, to paste into a spreadsheet"));
-    auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+    copyButton->setToolTip(tr("Copy the table shown, to paste into a spreadsheet"));
+    auto* closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("StatisticsClose"));
     connect(copyButton, &QPushButton::clicked, this, &StatisticsWindow::copy);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -279,9 +288,9 @@ void StatisticsWindow::refresh() {
         filtering::applyFilter(all, filterBar_->filter(), units_, filterBar_->wordTest());
     shownTrips_.clear();
     for (int index : filtered.shown) shownTrips_.push_back(all[static_cast<std::size_t>(index)]);
-    showing_->setText(text(filtering::showingText(static_cast<int>(shownTrips_.size()),
-                                                  static_cast<int>(all.size()), filtered.undated,
-                                                  source_->conflictCopies())));
+    showing_->setText(filtering::showingTrips(static_cast<int>(shownTrips_.size()),
+                                              static_cast<int>(all.size()), filtered.undated,
+                                              source_->conflictCopies()));
     figures_ = figuresOf(filtering::recordsOf(shownTrips_), units_);
     for (Page* page : {summary_.get(), venues_.get(), bests_.get(), months_.get()}) {
         page->stale = true;
@@ -312,32 +321,28 @@ void StatisticsWindow::fillShownPage() {
 void StatisticsWindow::fillSummary(const Summary& s) {
     const UnitNames& units = units_;
     const auto weight = [&](double minor) { return text(formatWeight(minor, units)); };
-    const auto opt = [](const auto& value, const auto& format) {
-        return value ? format(*value) : QStringLiteral("none");
+    const auto opt = [this](const auto& value, const auto& format) {
+        return value ? format(*value) : tr("none");
     };
     const std::pair<QString, QString> rows[] = {
-        {QStringLiteral("Trips"), QString::number(s.trips)},
-        {QStringLiteral("Trips with a date"), QString::number(s.datedTrips)},
-        {QStringLiteral("First trip"),
-         opt(s.firstDate, [](const Date& d) { return text(formatDate(d)); })},
-        {QStringLiteral("Last trip"),
-         opt(s.lastDate, [](const Date& d) { return text(formatDate(d)); })},
-        {QStringLiteral("Trips with start and finish times"), QString::number(s.timedTrips)},
-        {QStringLiteral("Hours fished"), text(formatDuration(s.minutesFished))},
-        {QStringLiteral("Trips with a total weight"), QString::number(s.weighedTrips)},
-        {QStringLiteral("Total weight caught"), weight(s.totalCatch)},
-        {QStringLiteral("Average catch per trip"), opt(s.catchPerTrip, weight)},
-        {QStringLiteral("Average catch per hour"), opt(s.catchPerHour, weight)},
-        {QStringLiteral("Blank trips"), QString::number(s.blankTrips)},
-        {QStringLiteral("Blank trips, share"),
-         opt(s.blankShare, [](double v) { return text(formatShare(v)); })},
-        {QStringLiteral("Trips with a ticket price"), QString::number(s.pricedTrips)},
-        {QStringLiteral("Spent on day tickets"),
-         text(formatMoney(static_cast<double>(s.ticketTotal)))},
-        {QStringLiteral("Average ticket per trip"),
-         opt(s.ticketPerTrip, [](double v) { return text(formatMoney(v)); })},
+        {tr("Trips"), QString::number(s.trips)},
+        {tr("Trips with a date"), QString::number(s.datedTrips)},
+        {tr("First trip"), opt(s.firstDate, [](const Date& d) { return localDate(d); })},
+        {tr("Last trip"), opt(s.lastDate, [](const Date& d) { return localDate(d); })},
+        {tr("Trips with start and finish times"), QString::number(s.timedTrips)},
+        {tr("Hours fished"), text(formatDuration(s.minutesFished))},
+        {tr("Trips with a total weight"), QString::number(s.weighedTrips)},
+        {tr("Total weight caught"), weight(s.totalCatch)},
+        {tr("Average catch per trip"), opt(s.catchPerTrip, weight)},
+        {tr("Average catch per hour"), opt(s.catchPerHour, weight)},
+        {tr("Blank trips"), QString::number(s.blankTrips)},
+        {tr("Blank trips, share"), opt(s.blankShare, [](double v) { return localShare(v); })},
+        {tr("Trips with a ticket price"), QString::number(s.pricedTrips)},
+        {tr("Spent on day tickets"), localMoney(static_cast<double>(s.ticketTotal))},
+        {tr("Average ticket per trip"),
+         opt(s.ticketPerTrip, [](double v) { return localMoney(v); })},
     };
-    summary_->reset({QStringLiteral("Figure"), QStringLiteral("Value")});
+    summary_->reset({tr("Figure"), tr("Value")});
     int order = 0;
     for (const auto& [figure, value] : rows) {
         summary_->model->appendRow({cell(figure, order), cell(value, order)});
@@ -346,15 +351,13 @@ void StatisticsWindow::fillSummary(const Summary& s) {
     summary_->view->setSortingEnabled(false);
     summary_->proxy->sort(-1);
     summary_->view->resizeColumnToContents(0);
-    summary_->notes->setText(notes(s.notes));
+    summary_->notes->setText(leftOutText(s.notes));
 }
 
 void StatisticsWindow::fillVenues(const VenueTable& venues) {
     const UnitNames& units = units_;
-    venues_->reset({QStringLiteral("Venue"), QStringLiteral("Trips"), QStringLiteral("Total catch"),
-                    QStringLiteral("Average catch"), QStringLiteral("Best fish"),
-                    QStringLiteral("Best weight"), QStringLiteral("Average ticket"),
-                    QStringLiteral("Last visit")});
+    venues_->reset({tr("Venue"), tr("Trips"), tr("Total catch"), tr("Average catch"),
+                    tr("Best fish"), tr("Best weight"), tr("Average ticket"), tr("Last visit")});
     for (const VenueRow& row : venues.rows) {
         venues_->model->appendRow(
             {cell(text(row.venue)), numberCell(QString::number(row.trips), row.trips),
@@ -365,17 +368,16 @@ void StatisticsWindow::fillVenues(const VenueTable& venues) {
              maybeCell(row.bestWeight,
                        row.bestWeight ? text(formatWeight(*row.bestWeight, units)) : QString()),
              maybeCell(row.averageTicket,
-                       row.averageTicket ? text(formatMoney(*row.averageTicket)) : QString()),
+                       row.averageTicket ? localMoney(*row.averageTicket) : QString()),
              dateCell(row.lastVisit)});
     }
     venues_->view->resizeColumnsToContents();
-    venues_->notes->setText(notes(venues.notes));
+    venues_->notes->setText(leftOutText(venues.notes));
 }
 
 void StatisticsWindow::fillBests(const BestTable& bests) {
     std::vector<int> records;
-    bests_->reset({QStringLiteral("Species"), QStringLiteral("Weight"), QStringLiteral("Venue"),
-                   QStringLiteral("Date"), QStringLiteral("Record")});
+    bests_->reset({tr("Species"), tr("Weight"), tr("Venue"), tr("Date"), tr("Record")});
     for (const BestRow& row : bests.rows) {
         // The record's number in its own log book, not its place among the trips counted.
         const filtering::TripRef& trip = shownTrips_[static_cast<std::size_t>(row.record - 1)];
@@ -383,47 +385,51 @@ void StatisticsWindow::fillBests(const BestTable& bests) {
         records.push_back(trip.book == 0 ? number : 0);
         QList<QStandardItem*> cells = {
             cell(text(row.species)), numberCell(text(formatWeight(row.weight, units_)), row.weight),
-            cell(text(row.venue)), cell(text(row.date)),
+            cell(text(row.venue)), cell(typedDate(row.date)),
             numberCell(QString::number(number), number)};
         for (QStandardItem* cell : cells) cell->setData(row.record, kRecordRole);
         bests_->model->appendRow(cells);
     }
     if (covers_ != nullptr) covers_->show(std::move(records));
     bests_->view->resizeColumnsToContents();
-    bests_->notes->setText(notes(bests.notes));
+    bests_->notes->setText(leftOutText(bests.notes));
 }
 
 void StatisticsWindow::fillValues(std::size_t index, const ValueTable& values) {
     Page& page = *values_[index];
     const UnitNames& units = units_;
     const QString heading = whatWorksPages_->tabText(static_cast<int>(index)).remove('&');
-    page.reset({heading, QStringLiteral("Trips"), QStringLiteral("Average catch"),
-                QStringLiteral("Blank trips")});
+    page.reset({heading, tr("Trips"), tr("Average catch"), tr("Blank trips")});
     ChartData chartData;
+    chartData.locale = windowsLocale();
+    // The moon's phases and the parts of the day are the program's words; the fields' values
+    // are the angler's own.
+    const bool ownWords = index >= std::size(kWhatWorksFields);
     for (const ValueRow& row : values.rows) {
+        const QString value = ownWords ? almanacText(row.value) : text(row.value);
         page.model->appendRow(
-            {cell(text(row.value)), numberCell(QString::number(row.trips), row.trips),
+            {cell(value), numberCell(QString::number(row.trips), row.trips),
              numberCell(text(formatWeight(row.averageCatch, units)), row.averageCatch),
              numberCell(QString::number(row.blankTrips), row.blankTrips)});
-        chartData.categories.prepend(text(row.value));  // the first row's bar on top
+        chartData.categories.prepend(value);  // the first row's bar on top
         chartData.amounts.prepend(inMajor(row.averageCatch, units));
     }
     page.view->resizeColumnsToContents();
-    const QString leftOut = notes(values.notes);
+    const QString leftOut = leftOutText(values.notes);
     page.notes->setText(values.about.empty() ? leftOut
-                                             : text(values.about) + QLatin1Char('\n') + leftOut);
-    chartData.amountTitle = text(units.weightMajorUnit) + QStringLiteral(" per trip");
+                                             : aboutText(values) + QLatin1Char('\n') + leftOut);
+    chartData.amountTitle = tr("%1 per trip").arg(text(units.weightMajorUnit));
     if (page.chart != nullptr) page.chart->showData(chartData);
 }
 
 void StatisticsWindow::fillMonths(const MonthTable& months) {
     const UnitNames& units = units_;
-    months_->reset(
-        {QStringLiteral("Month"), QStringLiteral("Trips"), QStringLiteral("Total catch")});
+    months_->reset({tr("Month"), tr("Trips"), tr("Total catch")});
     ChartData chartData;
+    chartData.locale = windowsLocale();
     for (std::size_t i = 0; i < months.rows.size(); ++i) {
         const MonthRow& row = months.rows[i];
-        const QString month = text(formatMonth(row.year, row.month));
+        const QString month = localMonth(row.year, row.month);
         // A month without trips keeps its row and its place on the chart, empty.
         const QString total =
             row.weighedTrips > 0 ? text(formatWeight(row.totalCatch, units)) : QString();
@@ -434,9 +440,8 @@ void StatisticsWindow::fillMonths(const MonthTable& months) {
         if (row.trips > 0) chartData.trips.append(QPointF(static_cast<double>(i), row.trips));
     }
     months_->view->resizeColumnsToContents();
-    months_->notes->setText(notes(months.notes));
-    chartData.amountTitle =
-        QStringLiteral("Total catch (") + text(units.weightMajorUnit) + QStringLiteral(")");
+    months_->notes->setText(leftOutText(months.notes));
+    chartData.amountTitle = tr("Total catch (%1)").arg(text(units.weightMajorUnit));
     if (months_->chart != nullptr) months_->chart->showData(chartData);
 }
 

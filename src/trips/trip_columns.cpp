@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "readings.h"
+#include "translatable.h"
 
 namespace rodwick::trips {
 namespace {
@@ -132,42 +133,52 @@ SortKey keyOf(const filtering::TripRef& trip, Column column, const UnitNames& un
 
 }  // namespace
 
-std::string columnHeading(Column column, const UnitNames& units) {
+const char* headingText(Column column) {
     switch (column) {
         case Column::Record:
-            return "No.";
+            return RODWICK_TR_NOOP("TripColumns", "No.");
         case Column::LogBook:
-            return "Log Book";
+            return RODWICK_TR_NOOP("TripColumns", "Log Book");
         case Column::Date:
-            return "Date";
+            return RODWICK_TR_NOOP("TripColumns", "Date");
         case Column::Venue:
-            return "Venue";
+            return RODWICK_TR_NOOP("TripColumns", "Venue");
         case Column::WaterType:
-            return "Type of Water";
+            return RODWICK_TR_NOOP("TripColumns", "Type of Water");
         case Column::Species:
-            return "Species";
+            return RODWICK_TR_NOOP("TripColumns", "Species");
         case Column::BestFish:
-            return "Best Fish";
+            return RODWICK_TR_NOOP("TripColumns", "Best Fish");
         case Column::BestFishWeight:
-            return "Best Fish Weight (" + units.weightMajorUnit + ")";
+            return RODWICK_TR_NOOP("TripColumns", "Best Fish Weight (%1)");
         case Column::TotalWeight:
-            return "Total Weight (" + units.weightMajorUnit + ")";
+            return RODWICK_TR_NOOP("TripColumns", "Total Weight (%1)");
         case Column::Method:
-            return "Method";
+            return RODWICK_TR_NOOP("TripColumns", "Method");
         case Column::Bait:
-            return "Bait";
+            return RODWICK_TR_NOOP("TripColumns", "Bait");
         case Column::Start:
-            return "Start";
+            return RODWICK_TR_NOOP("TripColumns", "Start");
         case Column::Finish:
-            return "Finish";
+            return RODWICK_TR_NOOP("TripColumns", "Finish");
         case Column::HoursFished:
-            return "Hours Fished";
+            return RODWICK_TR_NOOP("TripColumns", "Hours Fished");
         case Column::DayTicket:
-            return "Day Ticket";
+            return RODWICK_TR_NOOP("TripColumns", "Day Ticket");
         case Column::Photos:
-            return "Photos";
+            return RODWICK_TR_NOOP("TripColumns", "Photos");
     }
-    return {};
+    return "";
+}
+
+bool namesUnit(Column column) {
+    return column == Column::BestFishWeight || column == Column::TotalWeight;
+}
+
+std::string columnHeading(Column column, const UnitNames& units) {
+    std::string heading = headingText(column);
+    if (namesUnit(column)) heading.replace(heading.find("%1"), 2, units.weightMajorUnit);
+    return heading;
 }
 
 std::string cellText(const filtering::TripRef& trip, Column column, const UnitNames& units,

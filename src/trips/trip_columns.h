@@ -39,6 +39,10 @@ inline constexpr int kColumnCount = 16;
 // Weight", "Total Weight", "Method", "Bait", "Start", "Finish", "Hours Fished", "Day Ticket",
 // "Photos"; the weights name the major unit in force in brackets: "Total Weight (lb)".
 std::string columnHeading(Column column, const UnitNames& units);
+// The heading as marked for translation under "TripColumns", the unit's place held by %1 where
+// the column names one (namesUnit): the windows translate it and put the unit in.
+const char* headingText(Column column);
+bool namesUnit(Column column);
 
 // A cell's file text (Windows-1252): the field as typed; a weight whose parts read as the
 // figures write it ("12 lb 8 oz"), else its two parts as typed joined by a blank; hours

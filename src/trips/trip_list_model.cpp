@@ -4,7 +4,11 @@
 #include <algorithm>
 #include <numeric>
 
+#include <QCoreApplication>
+
+#include "readings.h"
 #include "text.h"
+#include "windows_locale.h"
 
 namespace rodwick::trips {
 namespace {
@@ -21,6 +25,29 @@ bool isNumber(Column column) {
         default:
             return false;
     }
+}
+
+bool hasDigit(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A cell as the windows' language writes it: a date that reads as the locale's short date, a
+// price that reads with its decimal sign. Under English, and for whatever does not read, the
+// trip's own text.
+QString localCell(const filtering::TripRef& trip, Column column, const UnitNames& units,
+                  std::span<const std::string> bookNames) {
+    if (!windowsSpeakEnglish()) {
+        const TripRecord& record = *trip.record;
+        if (column == Column::Date) {
+            if (const auto date = readDate(record[Field::Date])) return localDate(*date);
+        } else if (column == Column::DayTicket && hasDigit(record[Field::TicketPrice])) {
+            // A price in words ("free") keeps the angler's word.
+            if (const auto cents = readPrice(record[Field::TicketPrice])) {
+                return localMoney(static_cast<double>(*cents));
+            }
+        }
+    }
+    return fromFileText(cellText(trip, column, units, bookNames));
 }
 
 }  // namespace
@@ -192,7 +219,7 @@ QVariant TripListModel::data(const QModelIndex& index, int role) const {
                 const int count = photoCount_ ? photoCount_(tripAt(index.row())) : -1;
                 return count < 0 ? QString() : QString::number(count);
             }
-            return fromFileText(cellText(tripAt(index.row()), column, units_, bookNames_));
+            return localCell(tripAt(index.row()), column, units_, bookNames_);
         case Qt::ToolTipRole:
             return coverTip_ ? coverTip_(tripAt(index.row())) : QVariant();
         case Qt::TextAlignmentRole:
@@ -206,7 +233,9 @@ QVariant TripListModel::data(const QModelIndex& index, int role) const {
 QVariant TripListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) return {};
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-    return fromFileText(columnHeading(static_cast<Column>(section), units_));
+    const auto column = static_cast<Column>(section);
+    const QString heading = QCoreApplication::translate("TripColumns", headingText(column));
+    return namesUnit(column) ? heading.arg(fromFileText(units_.weightMajorUnit)) : heading;
 }
 
 const filtering::TripRef& TripListModel::tripAt(int row) const {

@@ -27,6 +27,7 @@
 #include "trip_counts.h"
 #include "trip_list_model.h"
 #include "trip_source.h"
+#include "windows_locale.h"
 
 namespace rodwick::trips {
 namespace {
@@ -264,9 +265,9 @@ QString TripListWindow::totalsText() const {
                  without(totals.unweighed, kWithoutWeight);
     parts << tr("%n blank trip(s)", nullptr, totals.blankTrips) +
                  without(totals.unweighed, kWithoutWeight);
-    parts << tr("\u00a3%1 on day tickets")
-                     .arg(fromFileText(formatMoney(static_cast<double>(totals.ticketCents)))) +
-                 without(totals.unpriced, kWithoutPrice);
+    parts
+        << tr("\u00a3%1 on day tickets").arg(localMoney(static_cast<double>(totals.ticketCents))) +
+               without(totals.unpriced, kWithoutPrice);
     return parts.join(QStringLiteral("; "));
 }
 
@@ -288,7 +289,7 @@ void TripListWindow::exportShown() {
 
 void TripListWindow::printShown() {
     platform::PrintedTable report;
-    report.title = fromFileText(filtering::describe(filterBar_->filter()));
+    report.title = filtering::describeFilter(filterBar_->filter());
     if (source_->allLogBooks()) {
         report.title +=
             tr(", in every log book of %1")

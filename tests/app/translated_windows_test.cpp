@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,17 +31,24 @@
 #include "goto_dialog.h"
 #include "language_dialog.h"
 #include "main_window.h"
+#include "other_trip_window.h"
+#include "photo_shelf.h"
+#include "photo_view.h"
+#include "photos_window.h"
 #include "preferences_dialog.h"
 #include "print_dialog.h"
 #include "quick_edit_dialog.h"
 #include "record_book.h"
 #include "record_editor.h"
+#include "rodwick_test/example_trips.h"
 #include "rodwick_test/marking_translator.h"
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "search_walk.h"
 #include "species_picker.h"
+#include "statistics_window.h"
 #include "translation.h"
+#include "trip_list_window.h"
 
 namespace rodwick::testing {
 namespace {
@@ -50,6 +58,8 @@ struct Parts {
     RecordBook book;
     ScriptedPlatform platform;
     SearchWalk walk;
+    TempDir dir;
+    PhotoShelf shelf{book, {.untitled = dir.file("untitled"), .backups = dir.file("backups")}};
     std::unique_ptr<MainWindow> main;
 
     // The main window, holding three trips with the second shown, for the windows opened on
@@ -84,6 +94,25 @@ std::unique_ptr<QWidget> quickEdit(Parts& p, Field field) {
         std::make_unique<QuickEditDialog>(p.book, p.platform, main, quickEditRowFor(field));
     dialog->load();
     return dialog;
+}
+
+// The windows over trips are built over the example log book, so that their figures, notes and
+// lines of counts show.
+RecordBook& withTrips(Parts& p) {
+    EXPECT_TRUE(p.book.replaceRecords(exampleTrips()).ok());
+    return p.book;
+}
+
+// The window another log book's trip opens in, taken from the window it was opened beside.
+std::unique_ptr<QWidget> otherTripWindow(Parts& p) {
+    QWidget beside;
+    const std::vector<TripRecord> trips = exampleTrips();
+    filtering::showOtherTrip(p.platform, beside, "OTHER.RWK", {&trips[0], 1, 3},
+                             UnitNames::imperial());
+    auto* window = beside.findChild<QWidget*>(QStringLiteral("OtherTripWindow"));
+    if (window == nullptr) return std::make_unique<QWidget>();
+    window->setParent(nullptr);
+    return std::unique_ptr<QWidget>(window);
 }
 
 // One window: how to build it, and the controls whose text is no caption of ours (data, the
@@ -155,6 +184,29 @@ const std::vector<Window>& windows() {
              return std::make_unique<CsvImportWindow>(kFile, UnitNames::imperial(), 250,
                                                       p.platform);
          }},
+        {"statistics",
+         [](Parts& p) {
+             return std::make_unique<stats::StatisticsWindow>(withTrips(p), p.platform, nullptr);
+         }},
+        {"trip list",
+         [](Parts& p) {
+             return std::make_unique<trips::TripListWindow>(withTrips(p), p.platform,
+                                                            p.dir.file("windows.conf"), nullptr);
+         }},
+        {"photos",
+         [](Parts& p) {
+             return std::make_unique<photos::PhotosWindow>(withTrips(p), p.shelf, p.platform);
+         }},
+        // The picture's place tells why a photo cannot be shown, in the media libraries' words.
+        {"large view",
+         [](Parts& p) {
+             return std::make_unique<photos::PhotoView>(
+                 QStringList{QString::fromStdString(p.dir.file("missing.jpg"))},
+                 QStringList{QStringLiteral("Pike")}, 0);
+         },
+         {"PhotoPicture"}},
+        // The trip's text is the trip's own.
+        {"other trip", otherTripWindow},
     };
     return kWindows;
 }
@@ -239,8 +291,11 @@ TEST_P(TranslatedWindows, NoCaptionIsCutOff) {
     for (const Window& w : windows()) {
         Parts parts;
         const std::unique_ptr<QWidget> window = w.make(parts);
-        // Placed as it will be when shown: a window of layouts sizes its controls then.
+        // Placed as it will be when shown: a window of layouts sizes its controls then, and the
+        // pages of a window of tabs lay out their own controls only once they are shown.
         if (window->layout() != nullptr) window->layout()->activate();
+        window->show();
+        QCoreApplication::sendPostedEvents();
         EXPECT_EQ(cutCaptions(*window), QStringList()) << w.name;
     }
 }

@@ -93,7 +93,8 @@ TEST(TripFilterTest, ANameIsNeverTheStartOfAnother) {
     // clang-format on
     const std::vector<TripRef> trips = tripsOf(records, 0);
     for (const auto& [filter, shown] : cases) {
-        EXPECT_EQ(applyFilter(trips, filter, kImperial, {}).shown, shown) << describe(filter);
+        EXPECT_EQ(applyFilter(trips, filter, kImperial, {}).shown, shown)
+            << filter.species << filter.venue;
     }
 }
 
@@ -111,7 +112,7 @@ TEST(TripFilterTest, QuickDatesAroundYearEndsAndLeapDays) {
     }
 }
 
-TEST(TripFilterTest, ValuesPresentAndTexts) {
+TEST(TripFilterTest, ValuesPresent) {
     const std::vector<TripRecord> records =
         tripsWith({F::Venue, F::Species}, {{" mill pond", "Tench, carp"},
                                            {"Zed", "Carp,Roach ,"},
@@ -121,22 +122,6 @@ TEST(TripFilterTest, ValuesPresentAndTexts) {
     using Names = std::vector<std::string>;
     EXPECT_EQ(valuesPresent(trips, F::Venue), (Names{"abbey lake", "mill pond", "Zed"}));
     EXPECT_EQ(valuesPresent(trips, F::Species), (Names{"carp", "Roach", "Tench"}));
-
-    EXPECT_EQ(showingText(37, 212, 0, 0), "Showing 37 of 212 trips");
-    EXPECT_EQ(showingText(1, 1, 0, 0), "Showing 1 of 1 trip");
-    EXPECT_EQ(showingText(4, 5, 0, 1), "Showing 4 of 5 trips; 1 conflict copy not counted");
-    EXPECT_EQ(showingText(4, 5, 0, 3), "Showing 4 of 5 trips; 3 conflict copies not counted");
-    EXPECT_EQ(showingText(0, 5, 1, 0),
-              "Showing 0 of 5 trips; 1 left out because its date did not read");
-    EXPECT_EQ(showingText(2, 9, 3, 0),
-              "Showing 2 of 9 trips; 3 left out because their date did not read");
-    EXPECT_EQ(describe(TripFilter{}), "All trips");
-    EXPECT_EQ(
-        describe(
-            {.dates = {.month = 6}, .venue = "River Trent", .catches = CatchChoice::WithCatch}),
-        "Trips at River Trent, in June of every year, with a catch");
-    EXPECT_EQ(describe({.dates = {.from = D{2001, 4, 1}, .to = D{2001, 9, 30}}}),
-              "Trips from 04-01-2001 to 09-30-2001");
 }
 
 // Why a trip is left out, written plainly from the rules.
@@ -218,7 +203,7 @@ TEST(TripFilterTest, RandomBooksAndFiltersAgreeWithTheRules) {
         }
         ASSERT_EQ(std::tie(got.shown, got.undated, got.unweighed),
                   std::tie(expected.shown, expected.undated, expected.unweighed))
-            << "round " << round << ": " << describe(filter);
+            << "round " << round;
         std::vector<TripRef> shown;
         for (int k : got.shown) shown.push_back(trips[k]);
         ASSERT_EQ(recordsOf(shown), expectedRecords) << "round " << round;

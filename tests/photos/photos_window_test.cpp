@@ -216,5 +216,19 @@ TEST_F(PhotosWindowTest, ADropAddsPicturesAndAPhotoThatCannotBeReadSaysWhy) {
     EXPECT_FALSE(window_->list().item(1)->toolTip().isEmpty()) << "the reason, for the user";
 }
 
+// A photo that cannot be added says so, with the reason, and the trip keeps what it had.
+TEST_F(PhotosWindowTest, APhotoThatCannotBeAddedIsToldWithItsReason) {
+    platform_.answerMessage(platform::Answer::Ok);
+    window_->addFiles({QString::fromStdString(dir_.file("camera/gone.jpg"))});
+    const std::vector<PlatformCall> messages = platform_.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("The photo could not be added: "))
+        << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains("gone.jpg")) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.endsWith('.')) << messages[0].text.toStdString();
+    EXPECT_EQ(messages[0].title, "Photos");
+    EXPECT_TRUE(shownCaptions().isEmpty());
+}
+
 }  // namespace
 }  // namespace rodwick::testing

@@ -22,7 +22,9 @@
 #include "rodwick_test/scripted_platform.h"
 #include "rodwick_test/store_test_util.h"
 #include "statistics_window.h"
+#include "translation.h"
 #include "trip_source.h"
+#include "windows_locale.h"
 
 namespace rodwick::testing {
 namespace {
@@ -372,6 +374,92 @@ TEST_F(StatisticsWindowTest, WithoutTheChartsModuleEverythingButTheChartsIsShown
         EXPECT_TRUE(notesOf("BaitNotes").contains("1 trip whose value no other trip shares"));
         window_->setPalette(QPalette(Qt::black));  // a change of theme, with no chart to follow
         EXPECT_TRUE(platform_.calls().empty()) << what;
+    }
+}
+
+// The figures' numbers and dates in the windows' language: a decimal comma and the locale's
+// short date under German and French, the program's own forms under English. The trips' own
+// texts (a venue) stay as they are.
+TEST_F(StatisticsWindowTest, NumbersAndDatesFollowTheWindowsLanguage) {
+    struct Case {
+        const char* language;
+        std::vector<std::pair<const char*, QString>> figures;  // caption, value
+        QString firstMonth;
+        QString lastVisit;   // Mill Pond's, trip 18
+        QString barbelDate;  // the best Barbel's, typed 10-20-2001
+    };
+    const QString blank = QString(QChar(0x00A0));
+    const std::vector<Case> cases = {
+        {"en",
+         {{"First trip", "04-14-2001"},
+          {"Last trip", "03-31-2002"},
+          {"Spent on day tickets", "78.00"},
+          {"Average ticket per trip", "4.11"},  // 78.00 over 19 priced trips
+          {"Blank trips, share", "16%"}},
+         "2001-04",
+         "03-10-2002",
+         "10-20-2001"},
+        {"de",
+         {{"First trip", "14.04.01"},
+          {"Last trip", "31.03.02"},
+          {"Spent on day tickets", "78,00"},
+          {"Average ticket per trip", "4,11"},
+          {"Blank trips, share", "16" + blank + "%"}},
+         "Apr 2001",
+         "10.03.02",
+         "20.10.01"},
+        {"fr",
+         {{"First trip", "14/04/2001"}, {"Spent on day tickets", "78,00"}},
+         "avr. 2001",
+         "10/03/2002",
+         "20/10/2001"},
+    };
+    struct English {
+        ~English() { setWindowsLanguage(QStringLiteral("en")); }
+    } english;
+    for (const Case& c : cases) {
+        setWindowsLanguage(QString::fromLatin1(c.language));
+        delete window_.data();
+        window_ = new stats::StatisticsWindow(book_, platform_, nullptr);
+        for (const auto& [caption, value] : c.figures) {
+            EXPECT_EQ(figure(QString::fromLatin1(caption)), value) << c.language << " " << caption;
+        }
+        EXPECT_EQ(cellText("MonthTable", 0, 0), c.firstMonth) << c.language;
+        EXPECT_EQ(cellText("VenueTable", 0, 0), "Mill Pond") << c.language;
+        EXPECT_EQ(cellText("VenueTable", 0, 7), c.lastVisit) << c.language;
+        EXPECT_EQ(cellText("BestTable", 1, 3), c.barbelDate) << c.language;
+    }
+}
+
+// Under German the program's own words are German: the moon's phases, the parts of the day and
+// the notes of the trips left out, counted in German's plural forms; the anglers' own values
+// stay as typed.
+TEST_F(StatisticsWindowTest, TheProgramsWordsInGermanTheAnglersAsTyped) {
+    struct English {
+        ~English() { installTranslations(QStringLiteral("en")); }
+    } english;
+    ASSERT_TRUE(installTranslations(QStringLiteral("de")));
+    delete window_.data();
+    window_ = new stats::StatisticsWindow(book_, platform_, nullptr);
+    const std::tuple<const char*, int, int, QString> cells[] = {
+        {"MoonTable", 0, 0, "Neumond"},
+        {"TimeOfDayTable", 0, 0, "Morgendämmerung"},
+        {"BaitTable", 0, 0, "Boilie"},
+        {"SummaryTable", 0, 0, "Angeltage"},
+    };
+    for (const auto& [name, row, column, text] : cells) {
+        EXPECT_EQ(cellText(name, row, column), text) << name << " " << row << "," << column;
+    }
+    const std::pair<const char*, const char*> notes[] = {
+        {"SummaryNotes", "2 Angeltage ohne lesbare Endzeit"},
+        {"SummaryNotes", "1 Angeltag ohne lesbares Datum"},
+        {"BaitNotes", "1 Angeltag mit einem Wert, den kein anderer Angeltag hat"},
+        {"TimeOfDayNotes", "Morgendämmerung 04:00-07:00, Vormittag 07:00-12:00"},
+        {"MoonNotes", "Die Mondphase mittags (UT)"},
+    };
+    for (const auto& [name, text] : notes) {
+        EXPECT_TRUE(notesOf(name).contains(QString::fromUtf8(text)))
+            << name << ": " << notesOf(name).toStdString();
     }
 }
 

@@ -28,6 +28,7 @@
 #include "trip_list_model.h"
 #include "trip_list_window.h"
 #include "trip_source.h"
+#include "windows_locale.h"
 
 namespace rodwick::testing {
 namespace {
@@ -362,6 +363,39 @@ TEST_F(TripListWindowTest, ALayoutKeptBeforeThePhotosColumnStillRestores) {
     EXPECT_TRUE(header->isSectionHidden(static_cast<int>(Column::Bait)));
     EXPECT_FALSE(header->isSectionHidden(static_cast<int>(Column::Photos)));
     EXPECT_GT(header->sectionSize(static_cast<int>(Column::Photos)), 0);
+}
+
+// Dates and ticket prices that read are shown in the windows' language; what does not read, and
+// every other column, as the trip holds it.
+TEST_F(TripListWindowTest, DatesAndPricesFollowTheWindowsLanguage) {
+    struct Case {
+        const char* language;
+        int row;
+        Column column;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {"en", 0, Column::Date, "04-14-2001"},        {"en", 0, Column::DayTicket, "\u00a35"},
+        {"en", 8, Column::Date, "Aug 28, 2001"},      {"de", 0, Column::Date, "14.04.01"},
+        {"de", 8, Column::Date, "28.08.01"},          {"de", 0, Column::DayTicket, "5,00"},
+        {"de", 7, Column::DayTicket, "6,50"},         {"de", 4, Column::Date, "02.06.01"},
+        {"de", 5, Column::DayTicket, "free"},         {"de", 0, Column::Venue, "Mill Pond"},
+        {"fr", 2, Column::DayTicket, "4,00"},         {"fr", 0, Column::Date, "14/04/2001"},
+        {"fr", 0, Column::TotalWeight, "12 lb 8 oz"},
+    };
+    struct English {
+        ~English() { setWindowsLanguage(QStringLiteral("en")); }
+    } english;
+    for (const Case& c : cases) {
+        setWindowsLanguage(QString::fromLatin1(c.language));
+        EXPECT_EQ(cell(c.row, c.column), c.text) << c.language << " row " << c.row;
+    }
+    // The totals line too, as the window next counts them.
+    setWindowsLanguage(QStringLiteral("de"));
+    delete window_.data();
+    open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window_->totalsText().contains("\u00a378,00 "); }))
+        << window_->totalsText().toStdString();
 }
 
 }  // namespace

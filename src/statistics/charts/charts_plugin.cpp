@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHorizontalBarSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -13,6 +14,19 @@
 
 namespace rodwick::stats {
 namespace {
+
+// The charts' words belong to the statistics window, which holds them.
+QString windowText(const char* text) {
+    return QCoreApplication::translate("rodwick::stats::StatisticsWindow", text);
+}
+
+// Axis numbers in the windows' language: "2,5" under German. English keeps the plain form the
+// labels have always had.
+void useLocale(QChart& chart, QLocale locale) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart.setLocale(locale);
+    chart.setLocalizeNumbers(locale.language() != QLocale::English);
+}
 
 QChart* newChart(QChartView* view) {
     auto* chart = new QChart();
@@ -71,7 +85,8 @@ class ValueChart : public ChartPage {
     // Beside its table.
     explicit ValueChart(QWidget* parent) : ChartPage(parent, 160) {
         QChart* plot = newChart(this);
-        set_ = new QBarSet(QStringLiteral("Average catch"));
+        set_ = new QBarSet(
+            windowText(QT_TRANSLATE_NOOP("rodwick::stats::StatisticsWindow", "Average catch")));
         auto* bars = new QHorizontalBarSeries();
         bars->append(set_);
         plot->addSeries(bars);
@@ -85,6 +100,7 @@ class ValueChart : public ChartPage {
     }
 
     void showData(const ChartData& data) override {
+        useLocale(*chart(), data.locale);
         qreal most = 0;
         for (qreal amount : data.amounts) most = std::max(most, amount);
         // Replaced at once: an attached axis left empty would make up categories of its own.
@@ -108,12 +124,14 @@ class MonthChart : public ChartPage {
         QChart* plot = newChart(this);
         plot->legend()->setVisible(true);
         plot->legend()->setAlignment(Qt::AlignTop);
-        set_ = new QBarSet(QStringLiteral("Total catch"));
+        set_ = new QBarSet(
+            windowText(QT_TRANSLATE_NOOP("rodwick::stats::StatisticsWindow", "Total catch")));
         auto* bars = new QBarSeries();
         bars->append(set_);
         plot->addSeries(bars);
         points_ = new QScatterSeries();
-        points_->setName(QStringLiteral("Trips"));
+        points_->setName(
+            windowText(QT_TRANSLATE_NOOP("rodwick::stats::StatisticsWindow", "Trips")));
         points_->setMarkerSize(9);
         plot->addSeries(points_);
         categories_ = new QBarCategoryAxis();
@@ -126,13 +144,15 @@ class MonthChart : public ChartPage {
         bars->attachAxis(amounts_);
         counts_ = new QValueAxis();
         counts_->setLabelFormat(QStringLiteral("%.0f"));
-        counts_->setTitleText(QStringLiteral("Trips"));
+        counts_->setTitleText(
+            windowText(QT_TRANSLATE_NOOP("rodwick::stats::StatisticsWindow", "Trips")));
         plot->addAxis(counts_, Qt::AlignRight);
         points_->attachAxis(counts_);
         ChartPage::followPalette(palette());
     }
 
     void showData(const ChartData& data) override {
+        useLocale(*chart(), data.locale);
         qreal mostCatch = 0;
         for (qreal amount : data.amounts) mostCatch = std::max(mostCatch, amount);
         int mostTrips = 0;
