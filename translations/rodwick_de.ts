@@ -2225,7 +2225,7 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
     <message>
         <source>£%1 on day tickets</source>
-        <translation>£%1 für Tageskarten</translation>
+        <translation>%1 € für Tageskarten</translation>
     </message>
     <message>
         <source>, in every log book of %1</source>

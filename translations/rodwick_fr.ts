@@ -2225,7 +2225,7 @@ Il n&apos;y a AUCUNE GARANTIE, dans les limites permises par la loi.
     </message>
     <message>
         <source>£%1 on day tickets</source>
-        <translation>%1 £ en cartes journalières</translation>
+        <translation>%1 € en cartes journalières</translation>
     </message>
     <message>
         <source>, in every log book of %1</source>
