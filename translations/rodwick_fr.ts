@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Day Ticket £</source>
-        <translation>Carte journalière €</translation>
+        <translation>Carte jour. €</translation>
     </message>
     <message>
         <source>Day Ticket:</source>

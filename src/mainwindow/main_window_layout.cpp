@@ -147,7 +147,10 @@ void placeCaption(QLabel* label, const Caption& caption) {
     const int right = std::min(left + px(caption.width), px(caption.valueLeft) - kCaptionGap);
     const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
     const int width = std::max(right - left, needed);
-    label->setGeometry(std::max(0, right - width), px(caption.top), width, px(kLabelHeight));
+    // Grown leftwards only, never under its box: a caption too long for the window's edge is
+    // cut where the tests see it, not hidden behind the value.
+    const int x = std::max(0, right - width);
+    label->setGeometry(x, px(caption.top), right - x, px(kLabelHeight));
 }
 
 QLabel* smallLabel(QWidget* parent, const char* name, const QString& text) {

@@ -68,7 +68,7 @@ const std::vector<std::string> kGerman = {"Gew\xC3\xA4sser",
                                           "Ende"};
 const std::vector<std::string> kFrench = {"Lieu",
                                           "Type d'eau",
-                                          "Carte journali\xC3\xA8re \xE2\x82\xAC",
+                                          "Carte jour. \xE2\x82\xAC",
                                           "Club",
                                           "Poids (lb)",
                                           "Poids (oz)",
