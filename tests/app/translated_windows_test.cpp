@@ -311,5 +311,20 @@ TEST(TranslatedWindows, EveryCaptionGoesThroughTheTranslation) {
     }
 }
 
+// The check sees what a translation too long for the main window's fixed places does: the
+// marked captions are longer than any language's, and the day ticket's, at the window's edge,
+// must come out cut rather than hidden under its box.
+TEST(TranslatedWindows, ACaptionTooLongForItsPlaceIsSeenCut) {
+    MarkingTranslator marking;
+    Parts parts;
+    std::unique_ptr<MainWindow> window(&parts.mainWindow());
+    parts.main.release();
+    window->show();
+    QCoreApplication::sendPostedEvents();
+    const QStringList cut = cutCaptions(*window);
+    EXPECT_TRUE(cut.contains(QStringLiteral("Label6: [Fields]Day Ticket \u00a3")))
+        << cut.join(u'|').toStdString();
+}
+
 }  // namespace
 }  // namespace rodwick::testing
