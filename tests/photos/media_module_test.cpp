@@ -27,6 +27,8 @@ TEST(MediaModule, OnlyAModuleOfThisVersionIsLoaded) {
         {"a library without the entry",
          QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6",
          "is not a media module of this version"},
+        {"another version", QStringLiteral(RODWICK_OTHER_VERSION_MODULE),
+         "is not a media module of this version"},
     };
     for (const auto& c : cases) {
         const MediaModule module = loadMediaModule(c.file);
