@@ -22,24 +22,19 @@ Choice& chosen() {
     return choice;
 }
 
-QString installedModule() {
-    // A program without a QCoreApplication (a test without windows) is found by its process.
-    const QString programDir =
-        QCoreApplication::instance() != nullptr
-            ? QCoreApplication::applicationDirPath()
-            : QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
-    const QString beside = programDir + QStringLiteral("/" RODWICK_MEDIA_MODULE);
-    const QString installed =
-        programDir + QStringLiteral("/" RODWICK_MEDIA_DIR_FROM_PROGRAM "/" RODWICK_MEDIA_MODULE);
-    return QFileInfo::exists(beside) ? beside : installed;
-}
-
 template <typename T>
 Result<T> missing() {
     return Result<T>::fail(mediaModuleReady().message());
 }
 
 }  // namespace
+
+QString findMediaModule(const QString& programDir) {
+    const QString beside = programDir + QStringLiteral("/" RODWICK_MEDIA_MODULE);
+    const QString installed =
+        programDir + QStringLiteral("/" RODWICK_MEDIA_DIR_FROM_PROGRAM "/" RODWICK_MEDIA_MODULE);
+    return QFileInfo::exists(beside) ? beside : installed;
+}
 
 MediaModule loadMediaModule(const QString& file) {
     // The library stays loaded for the rest of the run; the object may go.
@@ -71,7 +66,14 @@ const MediaModule& mediaModule() {
     static const MediaModule kLoaded = [] {
         const Choice& choice = chosen();
         if (choice.reading != nullptr) return MediaModule{choice.reading, QString()};
-        return loadMediaModule(choice.file.isEmpty() ? installedModule() : choice.file);
+        if (!choice.file.isEmpty()) return loadMediaModule(choice.file);
+        // A program without a QCoreApplication (a test without windows) is found by its process.
+        const QString programDir =
+            QCoreApplication::instance() != nullptr
+                ? QCoreApplication::applicationDirPath()
+                : QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget())
+                      .absolutePath();
+        return loadMediaModule(findMediaModule(programDir));
     }();
     return kLoaded;
 }

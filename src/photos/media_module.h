@@ -18,6 +18,10 @@ struct MediaModule {
 // first reading of a photo, whichever thread makes it; every later call answers the same.
 const MediaModule& mediaModule();
 
+// Where the module of the program in that folder is: beside it (the build tree), else in the
+// installed folder of modules.
+QString findMediaModule(const QString& programDir);
+
 // The module in that file, whatever it holds.
 MediaModule loadMediaModule(const QString& file);
 

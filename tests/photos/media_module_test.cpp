@@ -3,6 +3,8 @@
 // missing or is no module of this version, and reading photos where it is the one built.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 #include "media_module.h"
@@ -37,6 +39,24 @@ TEST(MediaModule, OnlyAModuleOfThisVersionIsLoaded) {
         EXPECT_TRUE(module.error.contains(c.reason))
             << c.what << ": " << module.error.toStdString();
     }
+}
+
+TEST(MediaModule, IsFoundBesideTheProgramElseInTheInstalledFolder) {
+    testing::TempDir dir;
+    const QString bin = QString::fromStdString(dir.file("usr/bin"));
+    const QString beside = bin + "/librodwick_media.so";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QString installed = QDir::cleanPath(findMediaModule(bin));
+    EXPECT_TRUE(installed.startsWith(QString::fromStdString(dir.file("usr/lib"))))
+        << installed.toStdString();
+    EXPECT_TRUE(installed.endsWith("/rodwick/librodwick_media.so")) << installed.toStdString();
+
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()));
+    testing::writeBytes(installed.toStdString(), "");
+    EXPECT_EQ(QDir::cleanPath(findMediaModule(bin)), installed);
+    // In the build tree the module built beside the program is the one.
+    testing::writeBytes(beside.toStdString(), "");
+    EXPECT_EQ(findMediaModule(bin), beside);
 }
 
 TEST(MediaModule, TheBuiltModuleReadsPhotos) {
