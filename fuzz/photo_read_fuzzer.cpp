@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "fuzz_check.h"
+#include "media_module.h"
 #include "photo_metadata.h"
 #include "thumbnails.h"
 
@@ -18,6 +19,8 @@ using namespace rodwick::photos;
 using rodwick::fuzz::require;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // The readings are linked in, instrumented, rather than loaded from the media module.
+    useMediaReading(reading::mediaReadingTable());
     // A header may claim any size: a small allocation limit keeps each run quick, and the
     // refusal of a large picture is part of what is tried.
     QImageReader::setAllocationLimit(16);

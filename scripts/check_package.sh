@@ -88,7 +88,8 @@ for file in /usr/bin/rodwick /usr/share/rodwick/EXAMPLE.RWK /usr/share/rodwick/A
     /usr/share/icons/hicolor/scalable/apps/org.rodwick.Rodwick.svg \
     /usr/share/icons/hicolor/48x48/apps/org.rodwick.Rodwick.png \
     /usr/share/doc/rodwick/copyright /usr/share/doc/rodwick/changelog.gz \
-    /usr/share/man/man1/rodwick.1.gz /usr/lib/*/rodwick/librodwick_charts.so; do
+    /usr/share/man/man1/rodwick.1.gz /usr/lib/*/rodwick/librodwick_charts.so \
+    /usr/lib/*/rodwick/librodwick_media.so; do
     [ -e "$file" ] || { echo "    missing: $file"; exit 1; }
 done
 rodwick --version | sed 's/^/    --version: /'

@@ -6,7 +6,7 @@
 #include <exiv2/exiv2.hpp>
 #include <mutex>
 
-namespace rodwick::photos {
+namespace rodwick::photos::reading {
 
 void prepareMediaLibraries() {
     static std::once_flag once;
@@ -23,4 +23,4 @@ void prepareMediaLibraries() {
     });
 }
 
-}  // namespace rodwick::photos
+}  // namespace rodwick::photos::reading

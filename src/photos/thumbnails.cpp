@@ -20,6 +20,7 @@
 
 #include "exif_values.h"
 #include "heif_files.h"
+#include "media_module.h"
 #include "photo_metadata.h"
 
 namespace rodwick::photos {
@@ -98,6 +99,9 @@ Result<QByteArray> readWhole(QFile& file) {
 }  // namespace
 
 Result<QImage> readFittedPicture(const QByteArray& bytes, QSize bounds) {
+    // Without Exiv2 a PNG or WebP would be shown unturned: no picture rather than a wrong one.
+    if (const Status ready = mediaModuleReady(); !ready)
+        return Result<QImage>::fail(ready.message());
     if (isHeif(bytes.left(64))) return decodeHeif(bytes, bounds);
     QBuffer buffer;
     buffer.setData(bytes);
@@ -109,6 +113,8 @@ Result<QImage> readFittedPicture(const QByteArray& bytes, QSize bounds) {
 }
 
 Result<QImage> readFittedPicture(const QString& path, QSize bounds) {
+    if (const Status ready = mediaModuleReady(); !ready)
+        return Result<QImage>::fail(ready.message());
     // A named pipe would hold the reading until something wrote to it.
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
         return Result<QImage>::fail("Not a photo file");

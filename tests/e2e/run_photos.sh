@@ -40,6 +40,8 @@ start_xvfb "$work"
 
 mkdir "$work/program" "$work/picked"
 cp "$exe" "$work/program/rodwick"
+# The media module reads the photos; the program finds it beside itself as in the build tree.
+cp "$(dirname "$exe")/librodwick_media.so" "$work/program/" || fail "no media module beside $exe"
 cp "$example" "$work/program/EXAMPLE.RWK"
 "$make_photos" "$work/picked" >/dev/null || fail "the test's photos could not be made"
 

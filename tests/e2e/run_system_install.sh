@@ -4,7 +4,8 @@
 # by root, starts it as the user "nobody" on a virtual X screen, and checks that the user gets
 # a copy of the example database of their own, can save it, and can confirm the preferences,
 # all without a message, before leaving through Exit; man shows the installed manual page, and
-# the program loads its charts module from the install once its main window stands.
+# the program loads its charts module from the install once its main window stands, and not yet
+# its media module, which waits for the first photo read.
 # Usage: run_system_install.sh BUILD_DIR
 # Exits 77 (skipped) where it cannot run as another user.
 set -u
@@ -47,6 +48,11 @@ done
 # In LIBDIR/rodwick, which is lib/ or lib/ARCH/ as the configuration chose.
 module=$(find "$prefix/lib" -path '*/rodwick/librodwick_charts.so' | head -n1)
 [ -n "$module" ] || fail "the install has no LIBDIR/rodwick/librodwick_charts.so"
+media=$(dirname "$module")/librodwick_media.so
+[ -f "$media" ] || fail "the install has no $media"
+if unresolved=$(ldd "$media" | grep 'not found'); then
+    fail "the installed media module lacks libraries: $unresolved"
+fi
 # The manual page is found under the prefix, as man finds it for an install in /usr/local.
 if command -v man >/dev/null; then
     found=$(man -M "$prefix/share/man" -w rodwick 2>&1)
@@ -148,6 +154,8 @@ until charts_loaded; do
     sleep 0.2
 done
 note "the charts module was loaded from the install"
+# A log book without photos reads none: the media module is not loaded for the start.
+grep -qF "$media" "/proc/$(program_process)/maps" && fail "the media module was loaded at start-up"
 
 # Ctrl+S saves over the copy through a temporary file renamed over it: a new inode.
 inode=$(stat -c %i "$copy")

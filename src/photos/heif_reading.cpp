@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "heif_files.h"
+#include "media_reading.h"
 
 #include <libheif/heif.h>
 
@@ -12,7 +12,7 @@
 
 #include "media_libraries.h"
 
-namespace rodwick::photos {
+namespace rodwick::photos::reading {
 
 namespace {
 
@@ -180,4 +180,4 @@ Result<QByteArray> heifExif(const QByteArray& bytes) {
     return exif;
 }
 
-}  // namespace rodwick::photos
+}  // namespace rodwick::photos::reading
