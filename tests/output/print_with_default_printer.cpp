@@ -18,6 +18,7 @@
 #include "print_dialog.h"
 #include "qt_platform.h"
 #include "record_book.h"
+#include "translation.h"
 #include "trip_list_window.h"
 
 namespace {
@@ -51,6 +52,8 @@ rodwick::TripRecord trip(const std::string& fields) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // English's plural forms, as the program installs them at its start.
+    rodwick::installTranslations(QStringLiteral("en"));
     rodwick::RecordBook book;
     (void)book.replaceRecords(
         {trip("Grand Union Canal|Canal|\xA3"
