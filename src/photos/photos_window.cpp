@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QUrl>
@@ -54,12 +53,7 @@ class CaptionDelegate : public QStyledItemDelegate {
 
 // A thumbnail's place while it is made, and where a photo gives none.
 QIcon placeholder() {
-    QPixmap blank(kIconEdge, kIconEdge);
-    blank.fill(Qt::transparent);
-    QPainter painter(&blank);
-    painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
-    painter.drawRect(blank.rect().adjusted(0, 0, -1, -1));
-    return QIcon(blank);
+    return QIcon(picturePlace(kIconEdge));
 }
 
 QString timeText(const PhotoEntry& photo) {

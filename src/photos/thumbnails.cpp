@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -287,6 +288,17 @@ Result<QImage> thumbnailOf(const QString& path, ThumbnailSize size, const Thumbn
         (void)cache->store(path, size, made.value(), *state);
     }
     return made;
+}
+
+QPixmap picturePlace(int edge, bool framed) {
+    QPixmap place(edge, edge);
+    place.fill(Qt::transparent);
+    if (framed) {
+        QPainter painter(&place);
+        painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+        painter.drawRect(place.rect().adjusted(0, 0, -1, -1));
+    }
+    return place;
 }
 
 }  // namespace rodwick::photos

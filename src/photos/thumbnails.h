@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <optional>
@@ -72,5 +73,9 @@ class ThumbnailCache {
 // (and kept in the cache, where one is given and can be written; a cache that cannot be
 // written costs the next look the making again, nothing more).
 Result<QImage> thumbnailOf(const QString& path, ThumbnailSize size, const ThumbnailCache* cache);
+
+// The place of a picture still to come or one that cannot be shown: a dashed frame, edge
+// pixels square, clear inside; without the frame, a place merely held (rows kept aligned).
+QPixmap picturePlace(int edge, bool framed = true);
 
 }  // namespace rodwick::photos

@@ -4,13 +4,13 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QIcon>
-#include <QPainter>
 #include <QPixmap>
 #include <QStandardItemModel>
 #include <QTableView>
 
 #include "text.h"
 #include "thumbnail_loader.h"
+#include "thumbnails.h"
 
 namespace rodwick::stats {
 namespace {
@@ -19,19 +19,12 @@ namespace {
 constexpr int kCoverEdge = 40;
 
 QIcon placeholder() {
-    QPixmap blank(kCoverEdge, kCoverEdge);
-    blank.fill(Qt::transparent);
-    QPainter painter(&blank);
-    painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
-    painter.drawRect(blank.rect().adjusted(0, 0, -1, -1));
-    return QIcon(blank);
+    return QIcon(photos::picturePlace(kCoverEdge));
 }
 
 // Holds a cover's place in a row without one, so that the species of every row line up.
 QIcon blankCover() {
-    QPixmap blank(kCoverEdge, kCoverEdge);
-    blank.fill(Qt::transparent);
-    return QIcon(blank);
+    return QIcon(photos::picturePlace(kCoverEdge, false));
 }
 
 }  // namespace
