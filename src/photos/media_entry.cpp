@@ -3,6 +3,6 @@
 #include "media_reading.h"
 
 extern "C" __attribute__((visibility("default"))) const rodwick::photos::MediaReading*
-rodwick_media_reading() {
+rodwickMediaReading() {
     return &rodwick::photos::reading::mediaReadingTable();
 }

@@ -46,4 +46,4 @@ const MediaReading& mediaReadingTable();
 }  // namespace rodwick::photos
 
 // The module's one exported symbol, a function returning the table.
-#define RODWICK_MEDIA_ENTRY "rodwick_media_reading"
+#define RODWICK_MEDIA_ENTRY "rodwickMediaReading"

@@ -3,7 +3,7 @@
 #include "media_reading.h"
 
 extern "C" __attribute__((visibility("default"))) const rodwick::photos::MediaReading*
-rodwick_media_reading() {
+rodwickMediaReading() {
     static const rodwick::photos::MediaReading kTable{
         .version = rodwick::photos::kMediaReadingVersion + 1};
     return &kTable;
