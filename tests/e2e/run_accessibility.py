@@ -13,6 +13,10 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
+import atspi_tree  # noqa: E402
+from atspi_tree import walk  # noqa: E402
+
 LIMIT = 30  # seconds allowed for each awaited step
 BUTTONS = ["New Database", "Open Database", "Save Database", "Duplicate Record",
            "Delete Record", "Search Database", "Add Record", "Edit Record", "Copy Data"]
@@ -27,37 +31,15 @@ def fail(text):
     sys.exit(1)
 
 
+def await_value(what, probe):
+    return atspi_tree.await_value(what, probe, fail, LIMIT)
+
+
 def example_venues(path):
     # A count line, then 22 lines per trip; the venue is a trip's first field.
     with open(path, "rb") as f:
         lines = f.read().decode("cp1252").split("\r\n")
     return lines[1], lines[1 + 22]
-
-
-def walk(node, depth=0):
-    if node is None or depth > 40:
-        return
-    yield node
-    try:
-        count = node.childCount
-    except Exception:
-        return
-    for i in range(count):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        yield from walk(child, depth + 1)
-
-
-def await_value(what, probe):
-    deadline = time.monotonic() + LIMIT
-    while time.monotonic() < deadline:
-        value = probe()
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("no %s within %ds" % (what, LIMIT))
 
 
 def main():

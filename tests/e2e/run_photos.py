@@ -14,7 +14,10 @@ import os
 import signal
 import subprocess
 import sys
-import time
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+import atspi_tree  # noqa: E402
+from atspi_tree import walk  # noqa: E402
 
 LIMIT = 30  # seconds allowed for each awaited step
 PICKED = ["jpeg.jpg", "png.png"]
@@ -31,29 +34,7 @@ def fail(text):
 
 
 def await_value(what, probe):
-    deadline = time.monotonic() + LIMIT
-    while time.monotonic() < deadline:
-        value = probe()
-        if value:
-            return value
-        time.sleep(0.2)
-    fail("no %s within %ds" % (what, LIMIT))
-
-
-def walk(node, depth=0):
-    if node is None or depth > 40:
-        return
-    yield node
-    try:
-        count = node.childCount
-    except Exception:
-        return
-    for i in range(count):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        yield from walk(child, depth + 1)
+    return atspi_tree.await_value(what, probe, fail, LIMIT)
 
 
 def xdo(*args):
