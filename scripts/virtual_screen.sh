@@ -2,7 +2,7 @@
 # Shared by the scripts that run the program on a virtual X screen of their own (the
 # end-to-end tests and the idle measurement). Source it after defining fail() and setting
 # LIMIT (seconds allowed for each awaited step); TOTAL, if set, caps every deadline.
-# It provides need_tools, open_run, set_deadline, stop_pid and start_xvfb.
+# It provides need_tools, open_run, set_deadline, stop_pid, start_xvfb and need_atspi.
 
 # Fails unless every tool named is installed.
 need_tools() {
@@ -62,4 +62,15 @@ start_xvfb() {
         [ $SECONDS -lt $deadline ] || fail "display $DISPLAY did not answer within ${LIMIT}s"
         sleep 0.1
     done
+}
+
+# For the scripts that read the program over AT-SPI: skips (via skip()) where the session bus,
+# the AT-SPI bus or python3-pyatspi is missing, and sets $python to Debian's own interpreter,
+# where python3-pyatspi is installed, before any other on the path.
+need_atspi() {
+    command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
+    [ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
+    python=python3
+    [ -x /usr/bin/python3 ] && python=/usr/bin/python3
+    "$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
 }

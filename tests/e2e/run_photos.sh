@@ -29,11 +29,7 @@ make_photos=$3
 [ -x "$exe" ] || fail "no executable at $exe"
 [ -f "$example" ] || fail "no example database at $example"
 need_tools xdotool Xvfb python3
-command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
-[ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
-python=python3
-[ -x /usr/bin/python3 ] && python=/usr/bin/python3
-"$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+need_atspi
 
 open_run
 start_xvfb "$work"
