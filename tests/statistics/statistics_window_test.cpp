@@ -253,10 +253,15 @@ class StatisticsCoversTest : public StatisticsWindowTest {
             const QModelIndex first = model->index(row, 0);
             const QVariant decoration = first.data(Qt::DecorationRole);
             if (!decoration.isValid()) return QStringLiteral("none");
-            const QString tip = first.data(Qt::ToolTipRole).toString();
-            if (!tip.isEmpty()) return QStringLiteral("placeholder: ") + tip;
-            // A row without a cover holds its place with a clear picture.
+            // A row without a cover holds its place with a clear picture; a placeholder is a
+            // frame, drawn along its top edge.
             const QImage shown = qvariant_cast<QIcon>(decoration).pixmap(40).toImage();
+            const QString tip = first.data(Qt::ToolTipRole).toString();
+            bool framed = false;
+            for (int x = 0; x < shown.width(); ++x) framed |= shown.pixelColor(x, 0).alpha() > 0;
+            if (!tip.isEmpty())
+                return (framed ? QStringLiteral("placeholder: ") : QStringLiteral("no frame: ")) +
+                       tip;
             const QColor middle = shown.pixelColor(shown.width() / 2, shown.height() / 2);
             return middle.alpha() == 0 ? QStringLiteral("none") : middle.name();
         }
