@@ -34,7 +34,7 @@ std::optional<TripTimes> tripTimesOf(const std::vector<PhotoShelf::Picked>& phot
     if (!earliest) return std::nullopt;
     return TripTimes{.date = formatDate(
                          {.year = earliest->year, .month = earliest->month, .day = earliest->day}),
-                     .start = clockText(*latest),
+                     .start = clockText(*earliest),
                      .finish = clockText(*latest)};
 }
 
